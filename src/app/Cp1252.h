@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The data files are 8-bit Windows-1252. Qt only guarantees Latin-1, which differs on 0x80..0x9F
+// (euro sign, curly quotes, oe ligature...), so the conversion is done here.
+namespace Cp1252 {
+
+// Every byte decodes to one character; the five bytes that Windows-1252 leaves undefined decode
+// to the C1 control of the same value, so that decode then encode gives the bytes back.
+QString decode(const QByteArray &bytes);
+QString decode(const char *data, qsizetype size);
+
+// A character that Windows-1252 cannot hold becomes "?".
+QByteArray encode(QStringView text);
+
+} // namespace Cp1252

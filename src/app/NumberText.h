@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Numbers held inside texts: INI values, print layout values, kilometres.
+namespace NumberText {
+
+// Leading blanks skipped, then the longest prefix that forms a decimal number (optional sign,
+// digits, optional "." and digits); 0 when there is none. "12,5" reads 12, ".5" reads 0.5.
+double leadingNumber(QStringView text);
+
+// Shortest decimal text of a value, without blanks: 125.5, 0, -3.
+QString shortest(double value);
+
+// The layout form of a value: no leading zero between -1 and 1 (".5", "-.5"), integral values
+// without a point ("63").
+QString layoutText(double value);
+
+} // namespace NumberText

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Folder values of the program always end with the platform's separator.
+namespace Paths {
+
+QChar separator();
+
+// The folder with a separator appended when it does not end with one.
+QString CheckPath(const QString &folder);
+
+// folder + separator (only when missing) + name
+QString join(const QString &folder, const QString &name);
+
+// Whether a file of that name exists (folders do not count).
+bool FileExists(const QString &path);
+bool folderExists(const QString &folder);
+
+// The drive "C:\" of the program's texts: C: on Windows, the user's home folder elsewhere.
+QString driveC();
+
+// The folder of a file's path, with its final separator.
+QString folderOf(const QString &filePath);
+
+} // namespace Paths

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/ScreenLayout.h"
+#include "editor/BulletinView.h"
+#include "editor/EditorCommand.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QPushButton;
+struct AppState;
+
+// The bulletin editor, the program's main window. Its commands are actions: the buttons, the
+// menu bar and the right-click menu trigger them, and the folders that implement a command
+// connect to its action and enable it.
+class EditorWindow : public QMainWindow, public BulletinView
+{
+    Q_OBJECT
+public:
+    EditorWindow(AppState &state, EditorLayout layout, QWidget *parent = nullptr);
+
+    QAction *action(EditorCommand command) const { return m_actions[size_t(command)]; }
+    QPushButton *button(EditorCommand command) const;
+    QMenu *contextMenu() const { return m_contextMenu; }
+    EditorLayout editorLayout() const { return m_layout; }
+
+    // A window closed to switch layouts does not end the program.
+    void closeForLayoutSwitch();
+
+    void refreshBulletin() override;
+    void clearEditControls() override;
+    void showMention(const QString &mention) override;
+    void showServiceDate(const QDate &date) override;
+    void showRosterFolder(const QString &folder) override;
+    void reloadRosterList() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QAction *makeAction(EditorCommand command, const QString &caption);
+    void buildMenus();
+    void buildButtons(QWidget *area);
+    void buildContextMenu();
+
+    AppState &m_state;
+    EditorLayout m_layout;
+    std::array<QAction *, size_t(EditorCommand::Count)> m_actions{};
+    std::array<QPushButton *, size_t(EditorCommand::Count)> m_buttons{};
+    QMenu *m_contextMenu = nullptr;
+    bool m_switching = false;
+};

@@ -1,0 +1,14 @@
+#include "app/StartUp.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kerbo"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(KERBO_VERSION_MAJOR)
+                                            .arg(KERBO_VERSION_MINOR)
+                                            .arg(KERBO_VERSION_PATCH));
+    return StartUp::run(app);
+}

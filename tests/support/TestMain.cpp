@@ -1,0 +1,36 @@
+#include "TestMain.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace TestRegistry {
+std::vector<std::pair<const char *, Factory>> &all()
+{
+    static std::vector<std::pair<const char *, Factory>> tests;
+    return tests;
+}
+} // namespace TestRegistry
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    // A day's date must not change in the middle of a run: tests that need "today" read it here.
+    int failures = 0;
+    // Extra arguments select one class by name: tst_app IniFileTest [QtTest options]
+    QStringList args = app.arguments();
+    QString only;
+    if (args.size() > 1 && !args[1].startsWith(u'-')) {
+        only = args[1];
+        args.removeAt(1);
+    }
+    for (auto &[name, factory] : TestRegistry::all()) {
+        if (!only.isEmpty() && only != QLatin1String(name))
+            continue;
+        std::unique_ptr<QObject> test(factory());
+        failures += QTest::qExec(test.get(), args);
+    }
+    return failures == 0 ? 0 : 1;
+}
