@@ -1,0 +1,12 @@
+#include "app/CommandWiring.h"
+
+#include "app/AppState.h"
+#include "editor/EditorWindow.h"
+
+void wireCommands(EditorWindow &editor, AppState &state, Prompts &prompts)
+{
+    // One line per folder that implements editor commands.
+    (void)editor;
+    (void)state;
+    (void)prompts;
+}

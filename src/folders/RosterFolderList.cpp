@@ -1,0 +1,65 @@
+#include "folders/RosterFolderList.h"
+
+#include "app/AppState.h"
+#include "app/Paths.h"
+#include "app/TextFile.h"
+
+#include <QFile>
+
+namespace RosterFolderList {
+
+QString listPath(const QString &dataFolder)
+{
+    return Paths::join(dataFolder, QStringLiteral("ListeDossier.txt"));
+}
+
+QStringList read(const QString &dataFolder)
+{
+    QStringList entries;
+    for (const QString &line : TextFile::readLines(listPath(dataFolder)).lines)
+        if (!line.isEmpty())
+            entries << line;
+    return entries;
+}
+
+bool verify(AppState &state)
+{
+    const QString dataFolder = state.config.dataFolder();
+    const QString list = listPath(dataFolder);
+    const QString tempo = Paths::join(dataFolder, QStringLiteral("ListeDossierTempo.txt"));
+    if (!QFile::exists(list))
+        return false;
+
+    bool clearedGeneric = false;
+    QStringList kept;
+    for (const QString &entry : TextFile::readLines(list).lines) {
+        if (!entry.isEmpty() && Paths::folderExists(entry)) {
+            kept << entry;
+            continue;
+        }
+        if (!state.config.hdGenerique.isEmpty() && entry == state.config.hdGenerique) {
+            state.config.hdGenerique.clear();
+            state.config.write(Config::CheminDossiers, QStringLiteral("Hdgenerique"), QString());
+            clearedGeneric = true;
+        }
+    }
+    // The kept entries go through the temporary list, which then replaces the list; when the
+    // temporary list cannot be written the list stays as it was.
+    if (TextFile::writeLines(tempo, kept)) {
+        QFile::remove(list);
+        QFile::rename(tempo, list);
+    }
+    return clearedGeneric;
+}
+
+bool add(const QString &dataFolder, const QString &folder, QString *error)
+{
+    const QString list = listPath(dataFolder);
+    QStringList lines = TextFile::readLines(list).lines;
+    if (lines.contains(folder))
+        return true;
+    lines << folder;
+    return TextFile::writeLines(list, lines, error);
+}
+
+} // namespace RosterFolderList
