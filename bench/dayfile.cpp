@@ -18,7 +18,10 @@ class SilentPrompts : public Prompts
 {
 public:
     void message(const QString &, const QString &, Icon) override {}
-    Answer question(const QString &, const QString &, Icon, Buttons, Answer a) override { return a; }
+    Answer question(const QString &, const QString &, Icon, Buttons, Answer a) override
+    {
+        return a;
+    }
     std::optional<QString> input(const QString &, const QString &, const QString &) override
     {
         return std::nullopt;
@@ -38,7 +41,8 @@ void fill(AppState &state)
             text = QString::fromUtf16(u"Texte du verso à remplir");
     state.verso.txtNumTrainH = QStringLiteral("12345\n67890\n13579\n24680");
     state.verso.txtObsMecUP = QStringLiteral("UP");
-    state.verso.txtObsMec = QString(40, u'o') + u'\n' + QString(40, u'p') + u'\n' + QString(40, u'q');
+    state.verso.txtObsMec =
+        QString(40, u'o') + u'\n' + QString(40, u'p') + u'\n' + QString(40, u'q');
     state.verso.txtJ = QStringLiteral("Beau temps");
 }
 

@@ -221,13 +221,14 @@ void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
     if (Paths::FileExists(folder + name)) {
         const QString prompt =
             QString::fromUtf16(u"Attention le fichier  ") + name.chopped(4) + QStringLiteral("  ") +
-            QString::fromUtf16(u"situé dans  ") + folder +
-            QString::fromUtf16(u"  existe déja !!") + u'\n' +
+            QString::fromUtf16(u"situé dans  ") + folder + QString::fromUtf16(u"  existe déja !!") +
+            u'\n' +
             lines({u"",
                    u"S'il s'agit de sauvegarder cette journée comme un BS 2 veuillez ajouter une "
                    u"mention (Ex : 2Bis)",
-                   u" au nom du fichier à sauvegarder ", u"pour eviter d'écraser le fichier existant.",
-                   u"", u"(Maximum 5 lettres espaces compris sinon la mention sera tronquée)"});
+                   u" au nom du fichier à sauvegarder ",
+                   u"pour eviter d'écraser le fichier existant.", u"",
+                   u"(Maximum 5 lettres espaces compris sinon la mention sera tronquée)"});
         const std::optional<QString> answer =
             prompts.input(QStringLiteral("ATTENTION !!! "), prompt, day + u' ' + mention);
         if (!answer || answer->isEmpty())

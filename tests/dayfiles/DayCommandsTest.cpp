@@ -98,7 +98,8 @@ private slots:
         m_state->currentFileFolder = m_archive;
         m_state->saveAreas.a = QStringList{QStringLiteral("R42"), QStringLiteral("12")};
         DayCommands::newDay(*m_state, m_prompts, m_view); // Cancel
-        expectLast(QStringLiteral("Kerbo"), QStringLiteral(" NOUVELLE JOURNEE ?"), Prompts::Icon::None);
+        expectLast(QStringLiteral("Kerbo"), QStringLiteral(" NOUVELLE JOURNEE ?"),
+                   Prompts::Icon::None);
         QCOMPARE(m_prompts.last().buttons, Prompts::Buttons::OkCancel);
         QCOMPARE(m_state->record.slot(8), QStringLiteral(" 12 "));
 
@@ -146,8 +147,9 @@ private slots:
                             QStringLiteral("xy 2bis")};
         for (int i = 0; i < 3; ++i)
             DayCommands::saveGeneric(*m_state, m_prompts, m_view);
-        QCOMPARE(files(m_generic), (QStringList{QStringLiteral("12 2bis.txt"), QStringLiteral("12 bis2.txt"),
-                                                QStringLiteral("12 deuxi.txt"), QStringLiteral("12.txt")}));
+        QCOMPARE(files(m_generic),
+                 (QStringList{QStringLiteral("12 2bis.txt"), QStringLiteral("12 bis2.txt"),
+                              QStringLiteral("12 deuxi.txt"), QStringLiteral("12.txt")}));
         QCOMPARE(m_prompts.last().text,
                  QStringLiteral(" FICHIER DE LA JOURNEE : 12 2bis  SAUVEGARDE DANS ") + m_generic);
 
@@ -181,12 +183,14 @@ private slots:
         // A vanished archive folder is forgotten, in memory and in Config.ini.
         setFolders(m_generic, m_dir->filePath(QStringLiteral("PARTI/")));
         DayCommands::saveArchive(*m_state, m_prompts, m_view);
-        expectLast(QStringLiteral("CHEMIN DU DOSSIER ARCHIVE INCONNU !!"),
-                   QStringLiteral("JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.\n\nVEUILLEZ "
-                                  "CHOISIR UN DOSSIER ARCHIVE DANS LE\nGESTIONNAIRE DE DOSSIER ET "
-                                  "CLIQUER SUR LE BOUTON\n\"Choisir ce dossier comme dossier Archive\""),
-                   Prompts::Icon::Exclamation);
-        QVERIFY(m_state->config.hdArchive.isEmpty() && iniValue(QStringLiteral("HdArchive")).isEmpty());
+        expectLast(
+            QStringLiteral("CHEMIN DU DOSSIER ARCHIVE INCONNU !!"),
+            QStringLiteral("JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.\n\nVEUILLEZ "
+                           "CHOISIR UN DOSSIER ARCHIVE DANS LE\nGESTIONNAIRE DE DOSSIER ET "
+                           "CLIQUER SUR LE BOUTON\n\"Choisir ce dossier comme dossier Archive\""),
+            Prompts::Icon::Exclamation);
+        QVERIFY(m_state->config.hdArchive.isEmpty() &&
+                iniValue(QStringLiteral("HdArchive")).isEmpty());
 
         setFolders(m_generic, m_archive);
         m_state->record.setSlot(8, QStringLiteral("  "));
@@ -245,7 +249,8 @@ private slots:
 
         m_state->mention = QStringLiteral("2bis");
         DayCommands::saveArchive(*m_state, m_prompts, m_view);
-        QVERIFY(m_prompts.last().text.startsWith(QStringLiteral(" FICHIER DE LA JOURNEE : 12 2bis  DATEE")));
+        QVERIFY(m_prompts.last().text.startsWith(
+            QStringLiteral(" FICHIER DE LA JOURNEE : 12 2bis  DATEE")));
 
         // Opening it back: the mention comes from the name, only HdArchive changes.
         setFolders(QString(), QString());
@@ -254,7 +259,8 @@ private slots:
         m_prompts.files = {m_archive + QStringLiteral("12 2bis 04 12 2026 .txt")};
         DayCommands::openArchive(*m_state, m_prompts, m_view);
         QCOMPARE(m_prompts.calls.size(), 1);
-        QCOMPARE(m_prompts.last().title, QStringLiteral("SELECTION ET OUVERTURE D'UNE JOURNEE ARCHIVE"));
+        QCOMPARE(m_prompts.last().title,
+                 QStringLiteral("SELECTION ET OUVERTURE D'UNE JOURNEE ARCHIVE"));
         QCOMPARE(m_prompts.last().text, Paths::driveC()); // empty setting
         QCOMPARE(m_state->record.slot(9), QStringLiteral("AUTRE"));
         QCOMPARE(m_state->mention, QStringLiteral("2bis"));
@@ -284,7 +290,8 @@ private slots:
             return current.addDays(3);
         };
         DayCommands::openGeneric(*m_state, m_prompts, m_view, chooser);
-        QCOMPARE(m_prompts.last().title, QStringLiteral("SELECTION ET OUVERTURE D'UNE JOURNEE GENERIQUE"));
+        QCOMPARE(m_prompts.last().title,
+                 QStringLiteral("SELECTION ET OUVERTURE D'UNE JOURNEE GENERIQUE"));
         QCOMPARE(m_prompts.last().text, m_generic); // starts in the generic folder
         QCOMPARE(m_prompts.last().defaultText, QStringLiteral("*.txt"));
         for (int slot = 7; slot <= 272; ++slot)
@@ -342,8 +349,10 @@ private slots:
     {
         using namespace DayNames;
         QCOMPARE(genericMention(QStringLiteral("12.txt"), QStringLiteral("12")), QString());
-        QCOMPARE(genericMention(QStringLiteral("12_ bis .TXT"), QStringLiteral("12")), QStringLiteral("bis"));
-        QCOMPARE(archiveMention(QStringLiteral("12 04 12 2026 .txt"), QStringLiteral("12")), QString());
+        QCOMPARE(genericMention(QStringLiteral("12_ bis .TXT"), QStringLiteral("12")),
+                 QStringLiteral("bis"));
+        QCOMPARE(archiveMention(QStringLiteral("12 04 12 2026 .txt"), QStringLiteral("12")),
+                 QString());
         QCOMPARE(archiveName(QStringLiteral("120"), QString(), QDate(2026, 12, 4)),
                  QStringLiteral("120 04 12 2026 .txt"));
         QCOMPARE(folderValue(QStringLiteral("C:\\")), Paths::driveC());

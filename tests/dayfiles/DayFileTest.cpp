@@ -81,7 +81,8 @@ private slots:
             QVERIFY(l.ok);
             QCOMPARE(l.record.serviceDate(), QDate(2026, 12, 4));
             for (int slot = 7; slot <= 272; ++slot)
-                QVERIFY2(l.record.slot(slot) == record.slot(slot), qPrintable(QString::number(slot)));
+                QVERIFY2(l.record.slot(slot) == record.slot(slot),
+                         qPrintable(QString::number(slot)));
             QCOMPARE(l.record.slot(1), QStringLiteral("DUPONT"));
             QCOMPARE(l.verso.txtObsMec, verso.txtObsMec);
             QVERIFY(l.verso == verso);
@@ -94,8 +95,8 @@ private slots:
     {
         const QStringList lines = emptyDayLines();
         QCOMPARE(lines.size(), 413);
-        QCOMPARE(lines.mid(261 + 96, 3),
-                 (QStringList{DayFileLayout::DebutNumTrain, QString(), DayFileLayout::FinNumTrain}));
+        QCOMPARE(lines.mid(261 + 96, 3), (QStringList{DayFileLayout::DebutNumTrain, QString(),
+                                                      DayFileLayout::FinNumTrain}));
         QCOMPARE(lines.at(TxtJLine + 1), QStringLiteral("@@DebutKmTrain@@"));
         QCOMPARE(lines.mid(7, 6), QStringList(6, QStringLiteral("0"))); // marks
         const Loaded l = parsed(lines);
@@ -147,7 +148,8 @@ private slots:
             {9, "  Lieu  "}, {20, "TACHE-L"}, {29, "MANOEUV"}, {41, "LIE"},
             {42, "BB 1234"}, {43, "EMT"}};
         for (const auto &[slot, value] : expected)
-            QVERIFY2(l.record.slot(slot) == QLatin1String(value), qPrintable(QString::number(slot)));
+            QVERIFY2(l.record.slot(slot) == QLatin1String(value),
+                     qPrintable(QString::number(slot)));
     }
 
     void evBecomesLocOnlyInTaskRowsWithTheOption()
@@ -165,7 +167,8 @@ private slots:
                                 QStringLiteral("LOC"), QLatin1String(option)));
             m_state.record.clearForNewDay();
             QVERIFY(!DayFileReader::load(path, m_state, prompts));
-            const QString task = qstrcmp(option, "1") == 0 ? QStringLiteral("LOC") : QStringLiteral("EV");
+            const QString task =
+                qstrcmp(option, "1") == 0 ? QStringLiteral("LOC") : QStringLiteral("EV");
             for (int slot : {14, 20, 23})
                 QCOMPARE(m_state.record.slot(slot), task);
             QCOMPARE(m_state.record.slot(17), QStringLiteral(" EV"));
@@ -215,8 +218,10 @@ private slots:
         QTest::newRow("not a date") << with(0, QStringLiteral("Bonjour"));
         QTest::newRow("31 February") << with(0, QStringLiteral(" 31 02 2026"));
         for (int n : {1, 100, 261, 300, TxtJLine})
-            QTest::newRow(qPrintable(QStringLiteral("cut after %1 lines").arg(n))) << join(good.mid(0, n));
-        QTest::newRow("no end of NumTrain") << join(good.mid(0, 261 + 96 + 1) << QStringLiteral("x"));
+            QTest::newRow(qPrintable(QStringLiteral("cut after %1 lines").arg(n)))
+                << join(good.mid(0, n));
+        QTest::newRow("no end of NumTrain")
+            << join(good.mid(0, 261 + 96 + 1) << QStringLiteral("x"));
         QTest::newRow("km block without end") << join(good.mid(0, TxtJLine + 4));
         QTest::newRow("regularity without end") << join(good.mid(0, good.size() - 1));
         QStringList km = good;
@@ -242,9 +247,10 @@ private slots:
         QVERIFY(DayFileReader::load(writeFile(bytes), m_state, prompts));
         QCOMPARE(prompts.calls.size(), 1);
         QCOMPARE(prompts.last().title, QStringLiteral("Erreur !!"));
-        QCOMPARE(prompts.last().text,
-                 QString::fromUtf16(u"Ce fichier n'est pas un fichier de journée  ! \nLe "
-                                    u"chargement est impossible.\n\nChoisir un autre fichier s.v.p.."));
+        QCOMPARE(
+            prompts.last().text,
+            QString::fromUtf16(u"Ce fichier n'est pas un fichier de journée  ! \nLe "
+                               u"chargement est impossible.\n\nChoisir un autre fichier s.v.p.."));
         QCOMPARE(prompts.last().icon, Prompts::Icon::Exclamation);
     }
 };

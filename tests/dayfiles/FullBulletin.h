@@ -38,9 +38,11 @@ inline void fill(BulletinRecord &record, VersoContent &verso)
     for (int slot = 7; slot <= 272; ++slot)
         record.setSlot(slot, valueOf(slot));
     for (int i = 0; i < 6; ++i)
-        record.setSlot(SlotTable::lineSlot(i, SlotTable::KmTrain), QStringLiteral("%1.5").arg(100 + i));
+        record.setSlot(SlotTable::lineSlot(i, SlotTable::KmTrain),
+                       QStringLiteral("%1.5").arg(100 + i));
     for (int i = 0; i < VersoContent::DCount; ++i)
-        verso.txtD[i] = i % 10 == 0 ? QString::fromUtf16(u"D%1 é").arg(i) : QStringLiteral("D%1").arg(i);
+        verso.txtD[i] =
+            i % 10 == 0 ? QString::fromUtf16(u"D%1 é").arg(i) : QStringLiteral("D%1").arg(i);
     for (int i = 0; i < VersoContent::ECount; ++i)
         verso.txtE[i] = QStringLiteral("E%1").arg(i);
     verso.txtNumTrainH = QString::fromUtf16(u"12345\n\n67890 à");
