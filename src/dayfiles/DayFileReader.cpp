@@ -226,6 +226,15 @@ bool splitDayFile(const QByteArray &bytes, QStringList &lines)
 
 bool parse(const QStringList &lines, bool evEnLoc, BulletinRecord &record, VersoContent &verso)
 {
+    // Every list must hold its full count of texts before the reader fills them by index.
+    auto fit = [](QStringList &list, int count) {
+        while (list.size() < count)
+            list << QString();
+    };
+    fit(verso.txtD, VersoContent::DCount);
+    fit(verso.txtE, VersoContent::ECount);
+    fit(verso.txtI, VersoContent::ICount);
+    fit(verso.textL, VersoContent::LCount);
     LineCursor cursor(lines);
     return readFixedPart(cursor, evEnLoc, record, verso) && readBlocks(cursor, record, verso);
 }
