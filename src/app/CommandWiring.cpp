@@ -1,11 +1,13 @@
 #include "app/CommandWiring.h"
 
 #include "app/AppState.h"
+#include "dayfiles/DayFileWiring.h"
 #include "editor/EditorWindow.h"
 
 void wireCommands(EditorWindow &editor, AppState &state, Prompts &prompts)
 {
     // One line per folder that implements editor commands.
+    wireDayFiles(editor, state, prompts);
     (void)editor;
     (void)state;
     (void)prompts;
