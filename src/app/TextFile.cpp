@@ -64,8 +64,8 @@ QByteArray joinLines(const QStringList &lines)
 bool writeAtomic(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    // A folder where no temporary file can be made (some network shares) still gets the file,
-    // written in place; everywhere else the previous file survives a failed write.
+    // The new content goes to a temporary file that replaces the old one only once it is whole:
+    // a crash or a full disk leaves the previous file as it was.
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
