@@ -9,7 +9,9 @@
 #include "print/RectoPrinter.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QPrinter>
 
 namespace PrintCommands {
@@ -27,6 +29,24 @@ bool printRecto(AppState &state, Prompts &prompts)
 
 namespace {
 
+// The font dialog selects a style by name: give the font the family's own name for its weight
+// and slant ("Book" rather than "Normal"), else the dialog falls on the first style listed.
+QFont withStyleName(QFont font)
+{
+    QString best;
+    const QString family = QFontInfo(font).family();
+    for (const QString &style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::italic(family, style) == font.italic()
+            && (QFontDatabase::weight(family, style) >= QFont::Bold) == font.bold()
+            && QFontDatabase::weight(family, style) > QFont::Light
+            && (best.isEmpty() || style.size() < best.size()))
+            best = style;
+    }
+    if (!best.isEmpty())
+        font.setStyleName(best);
+    return font;
+}
+
 void chooseRectoFont(EditorWindow &editor, AppState &state, Prompts &prompts)
 {
     // Measured on the printer that will print; a PDF device stands in when there is none.
@@ -40,7 +60,8 @@ void chooseRectoFont(EditorWindow &editor, AppState &state, Prompts &prompts)
     PrinterFonts::Police_Recto(state.config, measure, prompts,
                                [&editor](const QFont &initial) -> std::optional<QFont> {
                                    bool ok = false;
-                                   const QFont font = QFontDialog::getFont(&ok, initial, &editor);
+                                   const QFont font =
+                                       QFontDialog::getFont(&ok, withStyleName(initial), &editor);
                                    return ok ? std::optional<QFont>(font) : std::nullopt;
                                });
 }
