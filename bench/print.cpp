@@ -25,9 +25,10 @@ int main(int argc, char *argv[])
     state.record.setServiceDate(QDate(2007, 3, 5));
     for (int slot = 1; slot <= 271; ++slot) {
         const auto kind = SlotTable::info(slot).kind;
-        state.record.setSlot(slot, kind == SlotTable::Kind::Mark     ? QStringLiteral("x")
-                                   : kind == SlotTable::Kind::Engine ? QStringLiteral("BB 67401 SOT")
-                                                                     : QStringLiteral("AB12"));
+        state.record.setSlot(slot, kind == SlotTable::Kind::Mark ? QStringLiteral("x")
+                                   : kind == SlotTable::Kind::Engine
+                                       ? QStringLiteral("BB 67401 SOT")
+                                       : QStringLiteral("AB12"));
     }
 
     std::vector<double> ms;
@@ -46,7 +47,8 @@ int main(int argc, char *argv[])
     std::sort(ms.begin(), ms.end());
     std::printf("recto to PDF, fully filled (median of %zu): %.1f ms (target < 50 ms)\n", ms.size(),
                 ms[ms.size() / 2]);
-    std::printf("recto to PDF, fully filled (worst, first run included): %.1f ms (target < 50 ms)\n",
-                ms.back());
+    std::printf(
+        "recto to PDF, fully filled (worst, first run included): %.1f ms (target < 50 ms)\n",
+        ms.back());
     return 0;
 }

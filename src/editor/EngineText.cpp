@@ -44,8 +44,8 @@ EngineParts ExtractEngin(QStringView text, int slot, int enaut, const QString &l
     if (!codeText.isEmpty())
         parts.code = codeText.left(3);
 
-    if (parts.letter.isEmpty() && enaut == 1 && !parts.number.isEmpty()
-        && parts.number.size() < 7 && !isShuntingEngine(slot))
+    if (parts.letter.isEmpty() && enaut == 1 && !parts.number.isEmpty() && parts.number.size() < 7
+        && !isShuntingEngine(slot))
         parts.letter = lettreAutom;
     return parts;
 }

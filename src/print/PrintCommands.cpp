@@ -57,13 +57,12 @@ void chooseRectoFont(EditorWindow &editor, AppState &state, Prompts &prompts)
         printer = &fallback;
     }
     PrinterPage measure(*printer);
-    PrinterFonts::Police_Recto(state.config, measure, prompts,
-                               [&editor](const QFont &initial) -> std::optional<QFont> {
-                                   bool ok = false;
-                                   const QFont font =
-                                       QFontDialog::getFont(&ok, withStyleName(initial), &editor);
-                                   return ok ? std::optional<QFont>(font) : std::nullopt;
-                               });
+    PrinterFonts::Police_Recto(
+        state.config, measure, prompts, [&editor](const QFont &initial) -> std::optional<QFont> {
+            bool ok = false;
+            const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), &editor);
+            return ok ? std::optional<QFont>(font) : std::nullopt;
+        });
 }
 
 void connect(EditorWindow &editor, EditorCommand command, std::function<void()> run)

@@ -72,8 +72,7 @@ bool textBool(const QString &text)
 
 bool isComplete(const PrinterFont &font)
 {
-    return !font.name.isEmpty() && font.size != 0 && !font.bold.isEmpty()
-        && !font.italic.isEmpty();
+    return !font.name.isEmpty() && font.size != 0 && !font.bold.isEmpty() && !font.italic.isEmpty();
 }
 
 QFont toQFont(const PrinterFont &font)
@@ -128,17 +127,17 @@ bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &promp
         const std::optional<QFont> chosen = dialog(initial);
         if (!chosen)
             return false;
-        const PrinterFont candidate = PrinterFont{chosen->family(),
-                                                  int(std::lround(chosen->pointSizeF())),
-                                                  boolText(chosen->bold()),
-                                                  boolText(chosen->italic())};
+        const PrinterFont candidate =
+            PrinterFont{chosen->family(), int(std::lround(chosen->pointSizeF())),
+                        boolText(chosen->bold()), boolText(chosen->italic())};
         measure.setFont(toQFont(candidate));
         if (measure.textHeight(QStringLiteral("W")) <= limitMm) {
             font = candidate;
             return true;
         }
         prompts.message(
-            QStringLiteral("ERREUR : TAILLE DES POLICES SUPERIEURES AU MAXIMUM DES BOITES DE TEXTE "),
+            QStringLiteral(
+                "ERREUR : TAILLE DES POLICES SUPERIEURES AU MAXIMUM DES BOITES DE TEXTE "),
             QStringLiteral("ATTENTION LA TAILLE DE CETTE POLICE EST SUPERIEURE A LA TAILLE DES "
                            "BOITES DE TEXTE VEUILLEZ CHOISIR UN POLICE AVEC UNE TAILLE INFERIEURE "
                            "S.V.P."),

@@ -6,8 +6,7 @@
 
 PrinterPage::PrinterPage(QPrinter &printer)
     : m_printer(printer), m_dotsPerMm(printer.logicalDpiX() / 25.4)
-{
-}
+{}
 
 PrinterPage::~PrinterPage()
 {

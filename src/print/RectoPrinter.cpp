@@ -21,8 +21,7 @@ class Placer
 public:
     Placer(const PrintLayout &layout, Page &page)
         : m_layout(layout), m_page(page), m_pitch(layout.y(PrintItems::CharPitch))
-    {
-    }
+    {}
 
     void setRowOffset(double offset) { m_row = offset; }
 

@@ -1,12 +1,12 @@
 #include "TestMain.h"
 
+#include "FakePrompts.h"
 #include "app/AppState.h"
 #include "app/TextFile.h"
 #include "editor/EditorWindow.h"
 #include "print/PrintCommands.h"
 #include "print/PrintLayoutFile.h"
 #include "print/PrinterChoice.h"
-#include "FakePrompts.h"
 
 #include <QAction>
 #include <QFile>
@@ -109,8 +109,8 @@ private slots:
         EditorWindow editor(f.state, EditorLayout::Editor1024);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
         PrintCommands::wire(editor, f.state, f.prompts);
-        for (EditorCommand c : {EditorCommand::Print, EditorCommand::PrinterSetup,
-                                EditorCommand::ChoosePrinterFont})
+        for (EditorCommand c :
+             {EditorCommand::Print, EditorCommand::PrinterSetup, EditorCommand::ChoosePrinterFont})
             QVERIFY(editor.action(c)->isEnabled());
         editor.action(EditorCommand::Print)->trigger();
         QCOMPARE(f.prompts.calls.size(), 1);

@@ -1,10 +1,10 @@
 #include "TestMain.h"
 
+#include "FakePrompts.h"
 #include "app/AppState.h"
 #include "model/SlotTable.h"
 #include "print/RecordingPage.h"
 #include "print/RectoPrinter.h"
-#include "FakePrompts.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -43,8 +43,8 @@ PdfPage readPage(const QString &pdf)
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
         page.words.append({m.captured(1).toDouble() * mmPerPt, m.captured(2).toDouble() * mmPerPt,
-                      m.captured(3).toDouble() * mmPerPt, m.captured(4).toDouble() * mmPerPt,
-                      m.captured(5)});
+                           m.captured(3).toDouble() * mmPerPt, m.captured(4).toDouble() * mmPerPt,
+                           m.captured(5)});
     }
     return page;
 }
@@ -75,11 +75,12 @@ private slots:
         for (int slot = 1; slot <= 271; ++slot) {
             const auto kind = SlotTable::info(slot).kind;
             const bool shunting = slot == 39 || slot == 42 || slot == 45 || slot == 48;
-            state.record.setSlot(slot, kind == SlotTable::Kind::Mark     ? QStringLiteral("x")
-                                       : shunting                        ? QStringLiteral("B674")
-                                       : kind == SlotTable::Kind::Engine ? QStringLiteral("BB 674 SOT")
-                                       : slot <= 2                       ? QStringLiteral("DUPONT")
-                                                                         : QStringLiteral("K7"));
+            state.record.setSlot(slot, kind == SlotTable::Kind::Mark ? QStringLiteral("x")
+                                       : shunting                    ? QStringLiteral("B674")
+                                       : kind == SlotTable::Kind::Engine
+                                           ? QStringLiteral("BB 674 SOT")
+                                       : slot <= 2 ? QStringLiteral("DUPONT")
+                                                   : QStringLiteral("K7"));
         }
         const QString pdf = dir.filePath(QStringLiteral("recto.pdf"));
         state.printerChoice.choosePdfFile(pdf);
@@ -88,8 +89,7 @@ private slots:
         QVERIFY(prompts.calls.isEmpty());
 
         // Put back to portrait for whatever prints next.
-        QCOMPARE(state.printerChoice.printer()->pageLayout().orientation(),
-                 QPageLayout::Portrait);
+        QCOMPARE(state.printerChoice.printer()->pageLayout().orientation(), QPageLayout::Portrait);
 
         const PdfPage page = readPage(pdf);
         QVERIFY(std::abs(page.width - 297) < 0.5);
@@ -105,10 +105,10 @@ private slots:
         for (const RecordingPage::Text &t : expected.texts) {
             const auto match = std::find_if(left.begin(), left.end(), [&t](const Word &w) {
                 return w.text == t.text && std::abs(w.xMin - t.x) < 0.3
-                    && std::abs(w.yMin - t.y) < 0.3;
+                       && std::abs(w.yMin - t.y) < 0.3;
             });
-            QVERIFY2(match != left.end(), qPrintable(QStringLiteral("%1 at %2, %3")
-                                                         .arg(t.text).arg(t.x).arg(t.y)));
+            QVERIFY2(match != left.end(),
+                     qPrintable(QStringLiteral("%1 at %2, %3").arg(t.text).arg(t.x).arg(t.y)));
             left.erase(match);
         }
         // The font at its true size: a 10 pt DejaVu line is 1.164 em, 4.1 mm.
@@ -116,11 +116,11 @@ private slots:
         // Spot checks against the form's numbers: shift (+1.5, -0.5).
         QVERIFY(std::any_of(page.words.begin(), page.words.end(), [](const Word &w) {
             return w.text == u"DUPONT" && std::abs(w.xMin - 61.5) < 0.3
-                && std::abs(w.yMin - 6.0) < 0.3;
+                   && std::abs(w.yMin - 6.0) < 0.3;
         }));
         QVERIFY(std::any_of(page.words.begin(), page.words.end(), [](const Word &w) {
             return w.text == u"K" && std::abs(w.xMin - (8.1 + 4.3 + 1.5)) < 0.3
-                && std::abs(w.yMin - (114.2 - 0.5)) < 0.3;
+                   && std::abs(w.yMin - (114.2 - 0.5)) < 0.3;
         }));
     }
 };

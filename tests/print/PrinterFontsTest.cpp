@@ -1,11 +1,11 @@
 #include "TestMain.h"
 
+#include "FakePrompts.h"
 #include "app/AppState.h"
 #include "app/IniFile.h"
 #include "app/TextFile.h"
 #include "print/PrinterFonts.h"
 #include "print/RecordingPage.h"
-#include "FakePrompts.h"
 
 #include <QTemporaryDir>
 
@@ -57,57 +57,35 @@ private slots:
         Folder f;
         PrinterFonts::checkAtStartUp(f.state);
         const PrinterFont device = PrinterFonts::fromQFont(PrinterFonts::deviceDefaultFont());
-        QVERIFY(!device.name.isEmpty());
-        QVERIFY(device.size > 0);
-        QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontName"), device.name);
-        QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontSize"), QString::number(device.size));
-        QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontBold"), device.bold);
-        QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontItalic"), device.italic);
-        QCOMPARE(f.key(Config::PoliceImprimanteVerso, "PoliceFontNameVerso"), device.name);
-        QCOMPARE(f.key(Config::PoliceImprimanteVerso, "PoliceFontSizeVerso"),
-                 QString::number(device.size));
-        QCOMPARE(f.key(Config::PoliceImprimanteVerso, "PoliceFontBoldVerso"), device.bold);
-        QCOMPARE(f.key(Config::PoliceImprimanteVerso, "PoliceFontItalicVerso"), device.italic);
+        QVERIFY(!device.name.isEmpty() && device.size > 0);
         QVERIFY(device.bold == u"True" || device.bold == u"False");
+        const QStringList values{device.name, QString::number(device.size), device.bold,
+                                 device.italic};
+        const char *recto[] = {"PoliceFontName", "PoliceFontSize", "PoliceFontBold",
+                               "PoliceFontItalic"};
+        const char *verso[] = {"PoliceFontNameVerso", "PoliceFontSizeVerso", "PoliceFontBoldVerso",
+                               "PoliceFontItalicVerso"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(f.key(Config::PoliceImprimante, recto[i]), values[i]);
+            QCOMPARE(f.key(Config::PoliceImprimanteVerso, verso[i]), values[i]);
+        }
         QCOMPARE(f.state.config.rectoFont.name, device.name);
     }
 
-    void setSettingsAreKept()
+    void setSettingsAreKeptAndTheOthersCompleted()
     {
         Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
-        PrinterFonts::ErreurPolice_Recto(f.state.config, font("DejaVu Sans", 11, true, false));
-        QCOMPARE(f.state.config.rectoFont.name, QStringLiteral("Courier New"));
-        QCOMPARE(f.state.config.rectoFont.size, 11);
-        QCOMPARE(f.state.config.rectoFont.bold, QStringLiteral("True"));
-        QCOMPARE(f.state.config.rectoFont.italic, QStringLiteral("False"));
+        const QFont printed = PrinterFonts::rectoFontForPrinting(
+            f.state.config, font("DejaVu Sans", 11, true, false));
+        QCOMPARE(printed.family(), QStringLiteral("Courier New"));
+        QCOMPARE(printed.pointSize(), 11);
+        QVERIFY(printed.bold() && !printed.italic());
         QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontName"), QStringLiteral("Courier New"));
         QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontSize"), QStringLiteral("11"));
         QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontBold"), QStringLiteral("True"));
+        QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontItalic"), QStringLiteral("False"));
         // The verso is a side of its own.
         QVERIFY(f.key(Config::PoliceImprimanteVerso, "PoliceFontNameVerso").isEmpty());
-    }
-
-    void printingCompletesAMissingSetting()
-    {
-        Folder f("[PoliceImprimante]\r\nPoliceFontName=DejaVu Sans\r\nPoliceFontSize=9\r\n"
-                 "PoliceFontBold=True\r\n");
-        const QFont chosen =
-            PrinterFonts::rectoFontForPrinting(f.state.config, font("DejaVu Serif", 12, false, true));
-        QCOMPARE(chosen.family(), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(chosen.pointSize(), 9);
-        QVERIFY(chosen.bold());
-        QVERIFY(chosen.italic());
-        QCOMPARE(f.key(Config::PoliceImprimante, "PoliceFontItalic"), QStringLiteral("True"));
-    }
-
-    void booleanTexts()
-    {
-        QCOMPARE(PrinterFonts::boolText(true), QStringLiteral("True"));
-        QCOMPARE(PrinterFonts::boolText(false), QStringLiteral("False"));
-        QVERIFY(PrinterFonts::textBool(QStringLiteral("true")));
-        QVERIFY(PrinterFonts::textBool(QStringLiteral("-1")));
-        QVERIFY(!PrinterFonts::textBool(QStringLiteral("False")));
-        QVERIFY(!PrinterFonts::textBool(QString()));
     }
 
     void tooLargeFontIsRefusedUntilOneFits()
