@@ -47,24 +47,6 @@ QFont withStyleName(QFont font)
     return font;
 }
 
-void chooseRectoFont(EditorWindow &editor, AppState &state, Prompts &prompts)
-{
-    // Measured on the printer that will print; a PDF device stands in when there is none.
-    QPrinter fallback(QPrinter::HighResolution);
-    QPrinter *printer = state.printerChoice.printer();
-    if (!printer) {
-        fallback.setOutputFormat(QPrinter::PdfFormat);
-        printer = &fallback;
-    }
-    PrinterPage measure(*printer);
-    PrinterFonts::Police_Recto(
-        state.config, measure, prompts, [&editor](const QFont &initial) -> std::optional<QFont> {
-            bool ok = false;
-            const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), &editor);
-            return ok ? std::optional<QFont>(font) : std::nullopt;
-        });
-}
-
 void connect(EditorWindow &editor, EditorCommand command, std::function<void()> run)
 {
     QAction *action = editor.action(command);
@@ -74,13 +56,31 @@ void connect(EditorWindow &editor, EditorCommand command, std::function<void()> 
 
 } // namespace
 
+bool chooseRectoFont(QWidget *parent, AppState &state, Prompts &prompts)
+{
+    // Measured on the printer that will print; a PDF device stands in when there is none.
+    QPrinter fallback(QPrinter::HighResolution);
+    QPrinter *printer = state.printerChoice.printer();
+    if (!printer) {
+        fallback.setOutputFormat(QPrinter::PdfFormat);
+        printer = &fallback;
+    }
+    PrinterPage measure(*printer);
+    return PrinterFonts::Police_Recto(
+        state.config, measure, prompts, [parent](const QFont &initial) -> std::optional<QFont> {
+            bool ok = false;
+            const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
+            return ok ? std::optional<QFont>(font) : std::nullopt;
+        });
+}
+
 void wire(EditorWindow &editor, AppState &state, Prompts &prompts)
 {
     connect(editor, EditorCommand::Print, [&state, &prompts] { printRecto(state, prompts); });
     connect(editor, EditorCommand::PrinterSetup,
             [&editor, &state] { state.printerChoice.setUp(&editor); });
     connect(editor, EditorCommand::ChoosePrinterFont,
-            [&editor, &state, &prompts] { chooseRectoFont(editor, state, prompts); });
+            [&editor, &state, &prompts] { chooseRectoFont(&editor, state, prompts); });
 }
 
 } // namespace PrintCommands
