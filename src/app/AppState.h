@@ -5,6 +5,7 @@
 #include "model/BulletinRecord.h"
 #include "model/VersoContent.h"
 #include "print/PrintLayout.h"
+#include "print/PrinterChoice.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,4 +36,5 @@ struct AppState {
     ScreenMetrics keptScreen;  // as the layout rules see it (800 when the 800 editor is forced)
     EditorLayout layout = EditorLayout::None;
     QString engineListFile;    // ListeEngins.txt or ListeEnginsAut.txt
+    PrinterChoice printerChoice; // printer or PDF file used for the run
 };

@@ -3,12 +3,11 @@
 #include "app/AppState.h"
 #include "dayfiles/DayFileWiring.h"
 #include "editor/EditorWindow.h"
+#include "print/PrintCommands.h"
 
 void wireCommands(EditorWindow &editor, AppState &state, Prompts &prompts)
 {
     // One line per folder that implements editor commands.
     wireDayFiles(editor, state, prompts);
-    (void)editor;
-    (void)state;
-    (void)prompts;
+    PrintCommands::wire(editor, state, prompts);
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+struct PrintLayout;
+
+// ParametresImp.txt: the print layout between runs, one value per line, 203 lines:
+// X of items 0..52, X of items 56..102 (the pitches have no X), then Y of items 0..102.
+namespace PrintLayoutFile {
+
+constexpr int LineCount = 203;
+
+QString path(const QString &dataFolder);
+
+// The lines of the file for a layout, each value trimmed.
+QStringList lines(const PrintLayout &layout);
+
+// Takes the lines in file order; entries beyond the last line keep their values.
+void applyLines(PrintLayout &layout, const QStringList &lines);
+
+} // namespace PrintLayoutFile
+
+// Loads the layout from the data folder. A missing, short or unreadable file is not an error:
+// every entry it does not reach keeps the value it had.
+void ChargeParaImp(PrintLayout &layout, const QString &dataFolder);
+
+// Replaces the file atomically. On failure `error` receives a French explanation and the
+// previous file is left whole. Callers load the layout again after a save, so that memory holds
+// exactly what the file holds.
+bool SauveParametresImp(const PrintLayout &layout, const QString &dataFolder,
+                        QString *error = nullptr);

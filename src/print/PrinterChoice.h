@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// The printer used for the run: the one set up in "Configuration de l'impression" (a printer or
+// a PDF file), else the system's default printer, else the first printer installed.
+class PrinterChoice
+{
+public:
+    // Whether the system has any printer at all.
+    static bool anyPrinterInstalled();
+
+    // The printer to print on; nullptr when nothing was chosen and no printer is installed.
+    QPrinter *printer();
+
+    // Opens Qt's print set-up dialog on the current choice; the printer (or PDF file) accepted
+    // there serves for the rest of the run. False when the user cancels.
+    bool setUp(QWidget *parent);
+
+    // Sends the following prints to a PDF file, as choosing a file in the dialog does.
+    void choosePdfFile(const QString &path);
+
+    bool isChosen() const { return m_chosen; }
+
+private:
+    QPrinter &current();
+
+    std::shared_ptr<QPrinter> m_printer;
+    bool m_chosen = false;
+};
