@@ -47,6 +47,7 @@ double itemWidth(int item)
     case 60: return 12;
     case 24: return 14;
     case 25: return 23;
+    case 27: return 3.2;
     case 28: return 29.5;
     case 29: case 30: case 61: return 21.6;
     case 31: return 13.5;
@@ -65,7 +66,7 @@ double itemWidth(int item)
     case 51: case 73: return 12;
     case 65: case 66: return 17.4;
     case 67: return 15;
-    default: return 4; // the tick boxes
+    default: return 3.8; // the tick boxes
     }
 }
 
