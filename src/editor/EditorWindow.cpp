@@ -133,8 +133,15 @@ QPushButton *EditorWindow::button(EditorCommand command) const
 void EditorWindow::buildButtons(QWidget *area)
 {
     using C = EditorCommand;
-    auto *column = new QVBoxLayout(area);
-    auto *row = new QHBoxLayout;
+    // The buttons stand in a column beside the form, which takes the window's whole height.
+    auto *row = new QHBoxLayout(area);
+    auto *column = new QVBoxLayout;
+    const FormGeometry::Scale scale = FormGeometry::scaleFor(m_layout);
+    QFont buttonFont = font();
+    buttonFont.setPixelSize(scale.buttonFontPx);
+    if (m_layout == EditorLayout::Editor800)
+        menuBar()->setFont(buttonFont);
+    const int buttonWidth = scale.buttonWidth;
     const std::pair<C, const char16_t *> buttons[] = {
         {C::PreviewRecto, u"Aperçu BS"}, {C::Verso, u"Editeur Verso"}, {C::TabMode, u"Tab N"},
         {C::OpenGeneric, u"Ouvrir G"},   {C::OpenArchive, u"Ouvrir A"}, {C::SaveGeneric, u"Sauver G"},
@@ -149,14 +156,17 @@ void EditorWindow::buildButtons(QWidget *area)
         connect(b, &QPushButton::clicked, a, &QAction::trigger);
         connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
         m_buttons[size_t(command)] = b;
-        row->addWidget(b);
+        b->setFont(buttonFont);
+        b->setFixedWidth(buttonWidth);
+        column->addWidget(b);
     }
-    column->setContentsMargins(2, 2, 2, 2);
-    column->setSpacing(2);
-    column->addLayout(row);
+    column->addStretch();
+    row->setContentsMargins(1, 1, 1, 1);
+    row->setSpacing(2);
     m_canvas = new BulletinCanvas(m_state.record, m_layout, area);
-    column->addWidget(m_canvas, 0, Qt::AlignLeft | Qt::AlignTop);
-    column->setSizeConstraint(QLayout::SetFixedSize);
+    row->addWidget(m_canvas, 0, Qt::AlignLeft | Qt::AlignTop);
+    row->addLayout(column);
+    row->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void EditorWindow::buildForm()

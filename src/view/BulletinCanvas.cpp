@@ -26,6 +26,8 @@ BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout
     FormPicture::paint(p, m_scale);
     p.end();
 
+    for (int s = 0; s < SlotTable::SlotCount; ++s)
+        m_boxes[size_t(s)] = mmRect(FormGeometry::slotBox(s));
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -36,7 +38,10 @@ QRect BulletinCanvas::mmRect(const QRectF &mm) const
         .toAlignedRect();
 }
 
-QRect BulletinCanvas::boxRect(int slot) const { return mmRect(FormGeometry::slotBox(slot)); }
+QRect BulletinCanvas::boxRect(int slot) const
+{
+    return SlotTable::isValid(slot) ? m_boxes[size_t(slot)] : QRect();
+}
 
 int BulletinCanvas::slotAt(const QPoint &point) const
 {
@@ -50,13 +55,17 @@ void BulletinCanvas::paintEvent(QPaintEvent *event)
     p.setPen(Qt::black);
     p.setFont(m_textFont);
     const QRect dirty = event->rect();
+    // Texts start at the left of their box on a baseline centred in it; like the paper form,
+    // an over-long text runs over its neighbour rather than being hidden.
+    const QFontMetrics metrics(m_textFont);
+    const int lift = (metrics.ascent() - metrics.descent()) / 2;
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s) {
         const QString &text = m_record.slot(s);
         if (text.isEmpty() || s == SlotTable::DateSlot)
             continue;
-        const QRect box = boxRect(s).adjusted(2, 0, -1, 0);
+        const QRect &box = m_boxes[size_t(s)];
         if (box.intersects(dirty))
-            p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+            p.drawText(box.left() + 3, box.center().y() + 1 + lift, text);
     }
     p.setFont(m_totalFont);
     p.drawText(boxRect(SlotTable::TotalKmSlot), Qt::AlignCenter,

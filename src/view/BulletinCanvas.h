@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/ScreenLayout.h"
+#include "model/SlotTable.h"
 
 #include <QFont>
 #include <QPixmap>
 #include <QWidget>
+
+#include <array>
 
 class BulletinRecord;
 
@@ -40,4 +43,5 @@ private:
     QFont m_textFont;
     QFont m_totalFont;
     QPixmap m_picture;
+    std::array<QRect, SlotTable::SlotCount> m_boxes; // in pixels
 };

@@ -236,9 +236,9 @@ QRectF mentionBox() { return QRectF(254.5, 8.7, 36, 5.2); }
 Scale scaleFor(EditorLayout layout)
 {
     switch (layout) {
-    case EditorLayout::Editor800: return {2.35, 3.4};
-    case EditorLayout::LargeFont: return {3.1, 3.6};
-    default: return {3.1, 3.3};
+    case EditorLayout::Editor800: return {2.33, 3.7, 98, 10};
+    case EditorLayout::LargeFont: return {3.0, 3.9, 116, 12};
+    default: return {3.0, 3.6, 116, 12};
     }
 }
 

@@ -38,7 +38,9 @@ QRectF mentionBox();
 // Pixels per millimetre and text size of each editor layout: the same picture at three scales.
 struct Scale {
     double pixelsPerMm;
-    double textMm; // height of the slot texts
+    double textMm;     // height of the slot texts
+    int buttonWidth;   // the window's button column beside the picture, in pixels
+    int buttonFontPx;
 };
 Scale scaleFor(EditorLayout layout);
 
