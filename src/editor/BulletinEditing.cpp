@@ -42,6 +42,10 @@ BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineE
         w->hide();
     }
     m_text->setFrame(false);
+    // A right click on the controls opens the bulletin's own menu, not the text menu.
+    m_text->setContextMenuPolicy(Qt::NoContextMenu);
+    m_list->setContextMenuPolicy(Qt::NoContextMenu);
+    m_list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     m_date->installEventFilter(this);
 
     connect(m_text, &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
@@ -58,7 +62,7 @@ void BulletinEditing::refresh()
 {
     ScreenRefresh::SortieEcranEditeur(m_state.record);
     syncControl();
-    m_canvas->update();
+    m_canvas->updateChangedSlots();
 }
 
 void BulletinEditing::syncControl()

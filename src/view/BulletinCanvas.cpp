@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 
 BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout, QWidget *parent)
     : QWidget(parent), m_record(record)
@@ -26,8 +27,11 @@ BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout
     FormPicture::paint(p, m_scale);
     p.end();
 
-    for (int s = 0; s < SlotTable::SlotCount; ++s)
+    for (int s = 0; s < SlotTable::SlotCount; ++s) {
         m_boxes[size_t(s)] = mmRect(FormGeometry::slotBox(s));
+        m_texts[size_t(s)].setTextFormat(Qt::PlainText);
+        m_texts[size_t(s)].setPerformanceHint(QStaticText::AggressiveCaching);
+    }
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -41,6 +45,29 @@ QRect BulletinCanvas::mmRect(const QRectF &mm) const
 QRect BulletinCanvas::boxRect(int slot) const
 {
     return SlotTable::isValid(slot) ? m_boxes[size_t(slot)] : QRect();
+}
+
+void BulletinCanvas::updateChangedSlots()
+{
+    // Only the boxes whose text changed since the last call are repainted; past a few, one
+    // repaint of the whole form is cheaper than a region of many boxes.
+    QList<int> changed;
+    for (int s = 1; s < SlotTable::SlotCount; ++s) {
+        QString &shown = m_shown[size_t(s)];
+        if (shown != m_record.slot(s)) {
+            shown = m_record.slot(s);
+            changed.append(s);
+        }
+    }
+    if (changed.size() > 8) {
+        update();
+        return;
+    }
+    for (int s : changed) {
+        // An over-long text runs to the right of its box: repaint up to the edge.
+        const QRect &box = m_boxes[size_t(s)];
+        update(QRect(box.left(), box.top(), width() - box.left(), box.height()));
+    }
 }
 
 int BulletinCanvas::slotAt(const QPoint &point) const
@@ -58,14 +85,24 @@ void BulletinCanvas::paintEvent(QPaintEvent *event)
     // Texts start at the left of their box on a baseline centred in it; like the paper form,
     // an over-long text runs over its neighbour rather than being hidden.
     const QFontMetrics metrics(m_textFont);
-    const int lift = (metrics.ascent() - metrics.descent()) / 2;
+    const int top = (metrics.height() - 1) / 2;
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s) {
         const QString &text = m_record.slot(s);
         if (text.isEmpty() || s == SlotTable::DateSlot)
             continue;
         const QRect &box = m_boxes[size_t(s)];
-        if (box.intersects(dirty))
-            p.drawText(box.left() + 3, box.center().y() + 1 + lift, text);
+        if (!box.intersects(dirty))
+            continue;
+        // A text drawn a second time is kept laid out: most repaints change one slot or none,
+        // while a new day changes them all at once.
+        const QPoint at(box.left() + 3, box.center().y() + 1 - top);
+        QStaticText &laidOut = m_texts[size_t(s)];
+        if (laidOut.text() != text) {
+            laidOut.setText(text);
+            p.drawText(at.x(), at.y() + metrics.ascent(), text);
+            continue;
+        }
+        p.drawStaticText(at, laidOut);
     }
     p.setFont(m_totalFont);
     p.drawText(boxRect(SlotTable::TotalKmSlot), Qt::AlignCenter,

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <QStaticText>
 #include <QWidget>
 
 #include <array>
@@ -23,6 +24,8 @@ public:
     QRect boxRect(int slot) const;
     QRect mmRect(const QRectF &mm) const;
     const QFont &textFont() const { return m_textFont; }
+    // Schedules the repaint of the boxes whose text changed since the last call.
+    void updateChangedSlots();
     // The slot under a point of this widget, 0 when none.
     int slotAt(const QPoint &point) const;
 
@@ -44,4 +47,6 @@ private:
     QFont m_totalFont;
     QPixmap m_picture;
     std::array<QRect, SlotTable::SlotCount> m_boxes; // in pixels
+    std::array<QStaticText, SlotTable::SlotCount> m_texts;
+    std::array<QString, SlotTable::SlotCount> m_shown;
 };

@@ -323,6 +323,18 @@ private slots:
         QVERIFY(text()->isHidden() && list()->isHidden());
     }
 
+    void eachLayoutFitsItsScreen()
+    {
+        QVERIFY(m_window->sizeHint().width() <= 1024 && m_window->sizeHint().height() <= 740);
+        EditorWindow small(*m_state, EditorLayout::Editor800);
+        QVERIFY(small.sizeHint().width() <= 800 && small.sizeHint().height() <= 580);
+        QCOMPARE(small.action(EditorCommand::ScaleSwitch)->text(),
+                 QStringLiteral("Augmenter l'échelle de l'éditeur"));
+        // The record is the window's: a second window shows the same values.
+        QCOMPARE(small.textControl()->text(), record().slot(FirstTrainNumberSlot));
+        small.closeForLayoutSwitch();
+    }
+
     void menusAndCaptions()
     {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("EDITEUR DE BULLETIN DE SERVICE RO 2004"));
