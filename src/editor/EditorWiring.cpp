@@ -56,8 +56,10 @@ void switchScale(EditorWindow &editor, AppState &state, Prompts &prompts)
         state.keptScreen.dpi = 96;
         next = EditorLayout::Editor800;
     }
-    StartUp::openEditor(state, prompts, next);
+    EditorWindow *opened = StartUp::openEditor(state, prompts, next);
     editor.closeForLayoutSwitch();
+    if (opened)
+        opened->activateWindow();
 }
 
 void openHelp(AppState &state, Prompts &prompts)
