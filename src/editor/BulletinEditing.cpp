@@ -159,11 +159,6 @@ void BulletinEditing::restoreFrame(SlotTable::Frame frame)
         placeEditControl();
 }
 
-QString BulletinEditing::currentControlText() const
-{
-    return !m_list->isHidden() ? m_list->currentText() : m_text->text();
-}
-
 bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_forwarding)

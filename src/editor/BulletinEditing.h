@@ -62,7 +62,6 @@ private:
     void dateChosen();
     void syncControl();
     void setFocusColour(QWidget *widget, bool focused);
-    QString currentControlText() const;
 
     AppState &m_state;
     BulletinCanvas *m_canvas;

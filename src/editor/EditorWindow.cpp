@@ -133,7 +133,7 @@ QPushButton *EditorWindow::button(EditorCommand command) const
 void EditorWindow::buildButtons(QWidget *area)
 {
     using C = EditorCommand;
-    // The buttons stand in a column beside the form, which takes the window's whole height.
+    // The buttons stand in a column beside the form, so that the form keeps the whole height.
     auto *row = new QHBoxLayout(area);
     auto *column = new QVBoxLayout;
     const FormGeometry::Scale scale = FormGeometry::scaleFor(m_layout);

@@ -65,7 +65,8 @@ void RosterListBox::focusInEvent(QFocusEvent *event)
 
 void RosterListBox::focusOutEvent(QFocusEvent *event)
 {
-    if (event->reason() == Qt::PopupFocusReason)
+    // Opening its own drop-down or leaving the program's window is not leaving the list.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
         return QComboBox::focusOutEvent(event);
     setBackground(Qt::white);
     // Whatever the list shows becomes the generic folder, even an empty text.
