@@ -82,21 +82,22 @@ void BulletinEditing::placeEditControl()
     const int slot = m_state.record.currentSlot();
     const QString &value = m_state.record.slot(slot);
     switch (EditRules::controlFor(slot)) {
+    // The new control takes the focus before the other one hides, so that the focus never
+    // wanders along the focus chain.
     case Control::Date:
-        hideEditControls();
         m_date->setFocus();
+        hideEditControls();
         return;
     case Control::Text:
-        m_list->hide();
         m_text->setGeometry(m_canvas->boxRect(slot).adjusted(1, 1, 0, 0));
         m_text->setText(value);
         m_text->show();
         m_text->raise();
         m_text->setFocus();
         m_text->end(false);
+        m_list->hide();
         return;
     case Control::List: {
-        m_text->hide();
         const QRect box = m_canvas->boxRect(slot);
         m_list->setGeometry(QRect(box.topLeft(), QSize(box.width() + 18, box.height() + 2)));
         m_list->setEditText(value);
@@ -104,6 +105,7 @@ void BulletinEditing::placeEditControl()
         m_list->raise();
         m_list->setFocus();
         m_list->lineEdit()->end(false);
+        m_text->hide();
         return;
     }
     }
@@ -123,6 +125,9 @@ void BulletinEditing::clearEditControls()
 
 void BulletinEditing::hideEditControls()
 {
+    // The focus rests on the drawing rather than wander to the next control of the window.
+    if (m_text->hasFocus() || m_list->hasFocus())
+        m_canvas->setFocus();
     m_text->hide();
     m_list->hide();
 }
@@ -182,6 +187,13 @@ bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
+        if (watched == m_date && event->type() == QEvent::FocusIn
+            && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason
+            && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason) {
+            // The date picker is the date place: the edit controls step aside.
+            m_state.record.setCurrentSlot(SlotTable::DateSlot);
+            hideEditControls();
+        }
         if (watched == m_text || watched == m_list)
             setFocusColour(static_cast<QWidget *>(watched), event->type() == QEvent::FocusIn);
         return false;

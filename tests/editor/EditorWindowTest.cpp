@@ -309,6 +309,11 @@ private slots:
         typeAt(8, QStringLiteral("1"));
         QVERIFY(m_window->mentionLabel()->isHidden());
         QCOMPARE(m_window->mentionLabel()->text(), QString());
+        // Hidden by a command, the controls leave the current slot where it was.
+        editing().hideEditControls();
+        QCOMPARE(record().currentSlot(), 8);
+        QVERIFY(m_window->canvas()->hasFocus());
+        editing().placeEditControl();
 
         QDateEdit *date = m_window->datePicker();
         QCOMPARE(date->displayFormat(), QStringLiteral("dd/MM/yy"));
@@ -317,10 +322,15 @@ private slots:
         QCOMPARE(date->text(), QStringLiteral("04/12/26"));
         QVERIFY(!text()->isHidden()); // placed by the program: the controls stay
         date->setFocus();
+        QCOMPARE(record().currentSlot(), 6);
+        QVERIFY(text()->isHidden());
         date->setCurrentSection(QDateTimeEdit::DaySection);
         QTest::keyClick(date, Qt::Key_Up);
         QCOMPARE(record().serviceDate(), QDate(2026, 12, 5));
-        QVERIFY(text()->isHidden() && list()->isHidden());
+        QCOMPARE(date->displayFormat(), QStringLiteral("dd/MM/yy"));
+        QTest::keyClick(date, Qt::Key_Tab);
+        QCOMPARE(record().currentSlot(), 7);
+        QVERIFY(!text()->isHidden());
     }
 
     void eachLayoutFitsItsScreen()
