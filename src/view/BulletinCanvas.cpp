@@ -33,7 +33,6 @@ BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout
         m_texts[size_t(s)].setPerformanceHint(QStaticText::AggressiveCaching);
     }
     setFixedSize(size);
-    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
