@@ -151,8 +151,9 @@ void BulletinEditing::eraseFrame(SlotTable::Frame frame)
 {
     FrameErase::erase(m_state, frame);
     refresh();
-    const int slot = m_state.record.currentSlot();
-    if (SlotTable::frameOf(slot) == frame)
+    // The control over an erased slot shows it empty; over a kept one (the last KmTrain, the
+    // mark 2 BS) it keeps showing what the slot holds, so that typing there loses nothing.
+    if (SlotTable::frameOf(m_state.record.currentSlot()) == frame)
         placeEditControl();
 }
 
