@@ -1,11 +1,19 @@
 #include "editor/EditorWindow.h"
 
 #include "app/AppState.h"
+#include "editor/BulletinEditing.h"
+#include "editor/RosterListBox.h"
+#include "editor/SlotComboBox.h"
+#include "view/BulletinCanvas.h"
+#include "view/FormGeometry.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,6 +45,7 @@ EditorWindow::EditorWindow(AppState &state, EditorLayout layout, QWidget *parent
     buildButtons(area);
     setCentralWidget(area);
     buildContextMenu();
+    buildForm();
 
     // Quitting ends the program at once, with no question and no saving.
     action(EditorCommand::Quit)->setEnabled(true);
@@ -124,8 +133,15 @@ QPushButton *EditorWindow::button(EditorCommand command) const
 void EditorWindow::buildButtons(QWidget *area)
 {
     using C = EditorCommand;
-    auto *column = new QVBoxLayout(area);
-    auto *row = new QHBoxLayout;
+    // The buttons stand in a column beside the form, so that the form keeps the whole height.
+    auto *row = new QHBoxLayout(area);
+    auto *column = new QVBoxLayout;
+    const FormGeometry::Scale scale = FormGeometry::scaleFor(m_layout);
+    QFont buttonFont = font();
+    buttonFont.setPixelSize(scale.buttonFontPx);
+    if (m_layout == EditorLayout::Editor800)
+        menuBar()->setFont(buttonFont);
+    const int buttonWidth = scale.buttonWidth;
     const std::pair<C, const char16_t *> buttons[] = {
         {C::PreviewRecto, u"Aperçu BS"}, {C::Verso, u"Editeur Verso"}, {C::TabMode, u"Tab N"},
         {C::OpenGeneric, u"Ouvrir G"},   {C::OpenArchive, u"Ouvrir A"}, {C::SaveGeneric, u"Sauver G"},
@@ -136,13 +152,63 @@ void EditorWindow::buildButtons(QWidget *area)
         auto *b = new QPushButton(QString::fromUtf16(caption), area);
         QAction *a = action(command);
         b->setEnabled(a->isEnabled());
+        b->setFocusPolicy(Qt::NoFocus); // the keyboard stays in the bulletin
         connect(b, &QPushButton::clicked, a, &QAction::trigger);
         connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
         m_buttons[size_t(command)] = b;
-        row->addWidget(b);
+        b->setFont(buttonFont);
+        b->setFixedWidth(buttonWidth);
+        column->addWidget(b);
     }
-    column->addLayout(row);
     column->addStretch();
+    row->setContentsMargins(1, 1, 1, 1);
+    row->setSpacing(2);
+    m_canvas = new BulletinCanvas(m_state.record, m_layout, area);
+    row->addWidget(m_canvas, 0, Qt::AlignLeft | Qt::AlignTop);
+    row->addLayout(column);
+    row->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void EditorWindow::buildForm()
+{
+    m_text = new QLineEdit(m_canvas);
+    m_list = new SlotComboBox(m_canvas);
+
+    m_date = new QDateEdit(m_canvas);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("dd/MM/yy"));
+    m_date->setToolTip(QStringLiteral("Cliquez sur la flêche pour afficher le calendrier"));
+    m_date->setFont(m_canvas->textFont());
+    const QRect dateBox = m_canvas->boxRect(SlotTable::DateSlot);
+    m_date->setGeometry(QRect(dateBox.topLeft(), QSize(dateBox.width() + 18, dateBox.height() + 2)));
+
+    m_roster = new RosterListBox(m_state, m_canvas);
+    m_roster->setFont(m_canvas->textFont());
+    m_roster->setGeometry(m_canvas->mmRect(FormGeometry::rosterListBox()));
+
+    m_mention = new QLabel(m_canvas);
+    m_mention->setObjectName(QStringLiteral("Labelbis"));
+    m_mention->setFont(m_canvas->textFont());
+    m_mention->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));
+    m_mention->setGeometry(m_canvas->mmRect(FormGeometry::mentionBox()));
+    m_mention->hide();
+
+    m_editing = new BulletinEditing(m_state, m_canvas, m_text, m_list, m_date, m_mention, this);
+    connect(m_editing, &BulletinEditing::tabModeChanged, this, &EditorWindow::showTabMode);
+    connect(m_roster, &RosterListBox::keyPressed, m_editing, [this] { m_editing->setCurrentSlot(1); });
+
+    m_editing->showServiceDate(m_state.record.serviceDate());
+    m_roster->showFolder(m_state.config.hdGenerique);
+    showMention(m_state.mention);
+    refreshBulletin();
+}
+
+void EditorWindow::showTabMode(bool engines)
+{
+    const QString caption = engines ? QStringLiteral("Tab E") : QStringLiteral("Tab N");
+    action(EditorCommand::TabMode)->setText(caption);
+    if (QPushButton *b = button(EditorCommand::TabMode))
+        b->setText(caption);
 }
 
 void EditorWindow::buildContextMenu()
@@ -183,9 +249,26 @@ void EditorWindow::closeEvent(QCloseEvent *event)
         qApp->quit();
 }
 
-void EditorWindow::refreshBulletin() { m_state.record.updateTotalKm(); }
-void EditorWindow::clearEditControls() {}
-void EditorWindow::showMention(const QString &) {}
-void EditorWindow::showServiceDate(const QDate &date) { m_state.record.setServiceDate(date); }
-void EditorWindow::showRosterFolder(const QString &) {}
-void EditorWindow::reloadRosterList() {}
+void EditorWindow::refreshBulletin()
+{
+    m_editing->refresh();
+    m_editing->placeEditControl();
+}
+
+void EditorWindow::clearEditControls() { m_editing->clearEditControls(); }
+
+void EditorWindow::showMention(const QString &mention)
+{
+    m_mention->setText(mention);
+    m_mention->setVisible(!mention.isEmpty());
+}
+
+void EditorWindow::showServiceDate(const QDate &date)
+{
+    m_state.record.setServiceDate(date);
+    m_editing->showServiceDate(date);
+}
+
+void EditorWindow::showRosterFolder(const QString &folder) { m_roster->showFolder(folder); }
+
+void EditorWindow::reloadRosterList() { m_roster->forgetItems(); }

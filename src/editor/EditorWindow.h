@@ -8,9 +8,16 @@
 
 #include <array>
 
+class BulletinCanvas;
+class BulletinEditing;
 class QAction;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
+class RosterListBox;
+class SlotComboBox;
 struct AppState;
 
 // The bulletin editor, the program's main window. Its commands are actions: the buttons, the
@@ -30,6 +37,15 @@ public:
     // A window closed to switch layouts does not end the program.
     void closeForLayoutSwitch();
 
+    // The editing of the bulletin and the controls it moves over the form.
+    BulletinEditing *editing() const { return m_editing; }
+    BulletinCanvas *canvas() const { return m_canvas; }
+    QLineEdit *textControl() const { return m_text; }
+    SlotComboBox *listControl() const { return m_list; }
+    QDateEdit *datePicker() const { return m_date; }
+    RosterListBox *rosterList() const { return m_roster; }
+    QLabel *mentionLabel() const { return m_mention; }
+
     void refreshBulletin() override;
     void clearEditControls() override;
     void showMention(const QString &mention) override;
@@ -46,11 +62,20 @@ private:
     void buildMenus();
     void buildButtons(QWidget *area);
     void buildContextMenu();
+    void buildForm();
+    void showTabMode(bool engines);
 
     AppState &m_state;
     EditorLayout m_layout;
     std::array<QAction *, size_t(EditorCommand::Count)> m_actions{};
     std::array<QPushButton *, size_t(EditorCommand::Count)> m_buttons{};
     QMenu *m_contextMenu = nullptr;
+    BulletinCanvas *m_canvas = nullptr;
+    QLineEdit *m_text = nullptr;
+    SlotComboBox *m_list = nullptr;
+    QDateEdit *m_date = nullptr;
+    RosterListBox *m_roster = nullptr;
+    QLabel *m_mention = nullptr;
+    BulletinEditing *m_editing = nullptr;
     bool m_switching = false;
 };

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// What the edit controls do with a slot: which control serves it, what a typed character
+// becomes, which list feeds its drop-down.
+namespace EditRules {
+
+enum class Control { Date, Text, List };
+Control controlFor(int slot);
+
+// The list file of a list slot ("" for the others); engine slots take `engineListFile`, and
+// "ListeEngins.txt" when that is empty.
+QString listFileFor(int slot, const QString &engineListFile);
+
+// The text a typed character inserts in the text control: "x" on 13 and 50..53, upper case
+// everywhere but Nom and Prenom.
+QString typedText(int slot, const QString &typed);
+
+// Whether the train-number prefix goes in first, before the typed character.
+bool prefixFirst(int slot, const QString &controlText, const QString &prefix);
+
+// The list control's key rule on the shunting engines (39, 42, 45, 48): once 6 characters are
+// there and nothing is selected, only Backspace goes through.
+bool listKeyRefused(int slot, const QString &controlText, bool hasSelection, bool isBackspace);
+
+// Marks that a click toggles (the mark 13 is set by typing only).
+bool togglesOnClick(int slot);
+QString toggled(const QString &mark);
+
+} // namespace EditRules
