@@ -4,7 +4,7 @@
 #include "app/CommandWiring.h"
 #include "app/DataFolder.h"
 #include "app/EditorStage.h"
-#include "app/StartUpMessages.h"
+#include "app/SplashStage.h"
 #include "app/WidgetPrompts.h"
 #include "app/frmCartouche.h"
 #include "app/frmSplash.h"
@@ -81,35 +81,13 @@ int run(QApplication &app)
     const DataFolder::Location data = DataFolder::locate(
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (!data.ok()) {
-        prompts.message(DataFolder::unwritableTitle(), data.error, Prompts::Icon::Critical);
-        return 1;
-    }
-    state.config.ouestKerbo = data.programFolder;
-    const bool scaleFlag =
-        state.config.read(Config::EchelleEditeur, QStringLiteral("Echelle")).number != 0;
-
-    const LayoutChoice choice = chooseLayout(state.screen, scaleFlag);
-    switch (choice.outcome) {
-    case LayoutChoice::Outcome::ResolutionMessage:
-        prompts.message(StartUpMessages::resolutionTitle(),
-                        StartUpMessages::resolutionText(state.screen), Prompts::Icon::Critical);
-        return 0;
-    case LayoutChoice::Outcome::FontMessage:
-        prompts.message(StartUpMessages::fontTitle(), StartUpMessages::fontText(state.screen),
-                        Prompts::Icon::Critical);
-        return 0;
-    case LayoutChoice::Outcome::OpenEditor:
-        break;
-    }
-    if (choice.layout == EditorLayout::None)
-        return 0;
-    state.keptScreen = choice.kept;
-    state.config.echelle = choice.scaleFlag;
+    const EditorLayout layout = SplashStage::run(state, prompts, state.screen, data);
+    if (layout == EditorLayout::None)
+        return data.ok() ? 0 : 1;
 
     splash.close();
     prompts.setParent(nullptr);
-    openEditor(state, prompts, choice.layout);
+    openEditor(state, prompts, layout);
     return app.exec();
 }
 
