@@ -64,7 +64,6 @@ QByteArray joinLines(const QStringList &lines)
 bool writeAtomic(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
     // A folder where no temporary file can be made (some network shares) still gets the file,
     // written in place; everywhere else the previous file survives a failed write.
     if (!file.open(QIODevice::WriteOnly)) {
