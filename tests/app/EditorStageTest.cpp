@@ -13,189 +13,116 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A program folder with an empty data folder, and the hooks of a machine with or without printer
-// whose cartouche dialog is answered by `answer` (or left without OK when it is empty).
-struct Machine {
-    QTemporaryDir dir;
-    bool printer = true;
-    QList<bool> cartoucheRuns;
-    std::optional<CartoucheStore::Texts> answer;
-
-    Machine() { QDir(dir.path()).mkpath(QStringLiteral("DataBul")); }
-    QString programFolder() const { return Paths::CheckPath(dir.path()); }
-    QString dataFile(const QString &name) const { return Config::dataFile(programFolder(), name); }
-
-    void start(AppState &state, Prompts &prompts, BulletinView &view)
-    {
-        state.config.ouestKerbo = programFolder();
-        EditorStageHooks hooks;
-        hooks.hasPrinter = [this] { return printer; };
-        hooks.runCartouche = [this, &state](bool firstStart) {
-            cartoucheRuns << firstStart;
-            if (answer)
-                CartoucheStore::confirm(state, *answer);
-        };
-        EditorStage::run(state, prompts, view, hooks);
-    }
-};
-
-const CartoucheStore::Texts kDriver = {QStringLiteral("Dupont"), QStringLiteral("Jean"),
-                                       QStringLiteral("PARIS"), QStringLiteral("LYON"),
-                                       QStringLiteral("7512345A")};
-
-} // namespace
-
+// Each start runs the editor's loading on a fresh state over the same data folder. The machine
+// has a printer or not; its cartouche dialog is confirmed with `m_answer`, or left without OK.
 class EditorStageTest : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    AppState m_state;
+    FakePrompts m_prompts;
+    FakeBulletinView m_view;
+    QList<bool> m_cartouche;
+    std::optional<CartoucheStore::Texts> m_answer;
+
+    QString data(const char *name) const
+    {
+        return Config::dataFile(Paths::CheckPath(m_dir->path()), QLatin1String(name));
+    }
+    void start(bool printer = true)
+    {
+        m_state = AppState();
+        m_prompts.calls.clear();
+        m_view = FakeBulletinView();
+        m_state.config.ouestKerbo = Paths::CheckPath(m_dir->path());
+        EditorStageHooks hooks;
+        hooks.hasPrinter = [printer] { return printer; };
+        hooks.runCartouche = [this](bool firstStart) {
+            m_cartouche << firstStart;
+            if (m_answer)
+                CartoucheStore::confirm(m_state, *m_answer);
+        };
+        EditorStage::run(m_state, m_prompts, m_view, hooks);
+    }
+
 private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir(m_dir->path()).mkpath(QStringLiteral("DataBul"));
+        m_cartouche.clear();
+        m_answer.reset();
+    }
+
     void firstStartThenSecondStart()
     {
-        Machine m;
-        m.printer = false;
-        m.answer = kDriver;
-        {
-            AppState state;
-            FakePrompts prompts;
-            FakeBulletinView view;
-            m.start(state, prompts, view);
+        m_answer = CartoucheStore::Texts{"Dupont", "Jean", "PARIS", "LYON", "7512345A"};
+        start(false);
+        QCOMPARE(m_prompts.calls.size(), 1);
+        QCOMPARE(m_prompts.last().title,
+                 QString::fromUtf8("Attention n'y a acune imprimante installée !!"));
+        QCOMPARE(m_prompts.last().text,
+                 QString::fromUtf8("\r\nPour que le programme fonctionne normalement \r\n"
+                                   "il faut qu'une imprimante soit installée par défaut.\r\n"
+                                   "Sinon vous ne pourrez pas imprimer vos bulletins."));
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
+        QCOMPARE(m_cartouche, QList<bool>{true});
+        QCOMPARE(m_state.record.slot(1), QStringLiteral("Dupont"));
+        QCOMPARE(m_state.record.slot(5), QStringLiteral("7512345A"));
+        QCOMPARE(m_state.record.currentSlot(), 58);
+        QCOMPARE(m_state.record.serviceDate(), QDate::currentDate());
+        QCOMPARE(m_view.date, QDate::currentDate());
+        QCOMPARE(m_view.calls, (QStringList{"roster:" + Paths::driveC(), "refresh"}));
+        QCOMPARE(m_state.config.hdArchive, Paths::driveC());
+        QCOMPARE(m_state.engineListFile, QStringLiteral("ListeEngins.txt"));
+        // The "C:\" defaults stay in memory: the file holds only what was confirmed.
+        QFile ini(data("Config.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), "[CheminDossiers]\r\nOuestKerbo=" + m_dir->path().toUtf8()
+                                    + "/\r\n[Cartouche]\r\ncondition=1\r\nNom=Dupont\r\n"
+                                      "Prenom=Jean\r\nEtablissement=PARIS\r\nResidence=LYON\r\n"
+                                      "Immatriculation=7512345A\r\n");
 
-            QCOMPARE(prompts.calls.size(), 1);
-            QCOMPARE(prompts.last().kind, QStringLiteral("message"));
-            QCOMPARE(prompts.last().title,
-                     QString::fromUtf8("Attention n'y a acune imprimante installée !!"));
-            QCOMPARE(prompts.last().text,
-                     QString::fromUtf8("\r\nPour que le programme fonctionne normalement \r\n"
-                                       "il faut qu'une imprimante soit installée par défaut.\r\n"
-                                       "Sinon vous ne pourrez pas imprimer vos bulletins."));
-            QCOMPARE(prompts.last().icon, Prompts::Icon::Exclamation);
-            QCOMPARE(m.cartoucheRuns, QList<bool>{true});
-
-            for (int slot = 1; slot <= 5; ++slot)
-                QCOMPARE(state.record.slot(slot), kDriver[size_t(slot - 1)]);
-            QCOMPARE(state.record.currentSlot(), 58);
-            QCOMPARE(state.record.serviceDate(), QDate::currentDate());
-            QCOMPARE(view.date, QDate::currentDate());
-            QCOMPARE(view.calls.first(), QStringLiteral("showServiceDate"));
-            QCOMPARE(view.calls.last(), QStringLiteral("refreshBulletin"));
-            QCOMPARE(view.rosterFolder, Paths::driveC());
-            QCOMPARE(state.config.hdGenerique, Paths::driveC());
-            QCOMPARE(state.config.hdArchive, Paths::driveC());
-            QCOMPARE(state.engineListFile, QStringLiteral("ListeEngins.txt"));
-
-            // The "C:\" defaults stay in memory; the file holds what was confirmed.
-            const QByteArray ini = readBytes(m.dataFile(QStringLiteral("Config.ini")));
-            QCOMPARE(ini, "[CheminDossiers]\r\nOuestKerbo=" + m.programFolder().toUtf8()
-                              + "\r\n[Cartouche]\r\ncondition=1\r\nNom=Dupont\r\nPrenom=Jean\r\n"
-                                "Etablissement=PARIS\r\nResidence=LYON\r\n"
-                                "Immatriculation=7512345A\r\n");
-        }
-        {
-            AppState state;
-            FakePrompts prompts;
-            FakeBulletinView view;
-            m.printer = true;
-            m.answer.reset();
-            m.start(state, prompts, view);
-            QVERIFY(prompts.calls.isEmpty());
-            QCOMPARE(m.cartoucheRuns.size(), 1); // not shown again
-            QCOMPARE(state.record.slot(5), QStringLiteral("7512345A"));
-            QCOMPARE(state.config.condition, 1);
-        }
+        start();
+        QVERIFY(m_prompts.calls.isEmpty());
+        QCOMPARE(m_cartouche.size(), 1); // not shown again
+        QCOMPARE(m_state.record.slot(4), QStringLiteral("LYON"));
     }
 
     void cartoucheLeftWithoutOkComesBack()
     {
-        Machine m;
         // A Config.ini without Cartouche section is a first start too.
-        QVERIFY(TextFile::writeLines(m.dataFile(QStringLiteral("Config.ini")),
-                                     {QStringLiteral("[Options]"), QStringLiteral("Enaut=1")}));
-        for (int run = 0; run < 2; ++run) {
-            AppState state;
-            FakePrompts prompts;
-            FakeBulletinView view;
-            m.start(state, prompts, view);
-            QCOMPARE(state.record.slot(1), QString());
-            QCOMPARE(state.engineListFile, QStringLiteral("ListeEnginsAut.txt"));
-        }
-        QCOMPARE(m.cartoucheRuns, (QList<bool>{true, true}));
-        QCOMPARE(LectureINI(m.dataFile(QStringLiteral("Config.ini")), QStringLiteral("Cartouche"),
-                            QStringLiteral("condition"))
-                     .text,
-                 QString());
-    }
-
-    void settledValuesSurviveTheLoading()
-    {
-        Machine m;
-        QVERIFY(TextFile::writeLines(
-            m.dataFile(QStringLiteral("Config.ini")),
-            {QStringLiteral("[CheminDossiers]"), QStringLiteral("OuestKerbo=/elsewhere/"),
-             QStringLiteral("[Cartouche]"), QStringLiteral("condition=1"),
-             QStringLiteral("[Echelle Editeur]"), QStringLiteral("Echelle=1")}));
-        AppState state;
-        state.config.echelle = false; // the 800 screen turned the flag off for this run
-        FakePrompts prompts;
-        FakeBulletinView view;
-        m.start(state, prompts, view);
-        QCOMPARE(state.config.ouestKerbo, m.programFolder());
-        QCOMPARE(state.config.echelle, false);
-        QCOMPARE(LectureINI(m.dataFile(QStringLiteral("Config.ini")),
-                            QStringLiteral("CheminDossiers"), QStringLiteral("OuestKerbo"))
-                     .text,
-                 m.programFolder());
-        QCOMPARE(LectureINI(m.dataFile(QStringLiteral("Config.ini")),
-                            QStringLiteral("Echelle Editeur"), QStringLiteral("Echelle"))
-                     .text,
-                 QStringLiteral("1"));
+        QVERIFY(TextFile::writeLines(data("Config.ini"),
+                                     {"[CheminDossiers]", "OuestKerbo=/elsewhere/", "[Options]",
+                                      "Enaut=1", "[Echelle Editeur]", "Echelle=1"}));
+        start();
+        start();
+        QCOMPARE(m_cartouche, (QList<bool>{true, true}));
+        QCOMPARE(m_state.engineListFile, QStringLiteral("ListeEnginsAut.txt"));
+        // What the splash settled wins over the file.
+        QCOMPARE(m_state.config.ouestKerbo, Paths::CheckPath(m_dir->path()));
+        QCOMPARE(m_state.config.echelle, false);
     }
 
     void rosterFoldersAreVerified()
     {
-        Machine m;
-        QTemporaryDir roots;
-        const QString kept = Paths::CheckPath(roots.filePath(QStringLiteral("KEPT")));
-        const QString gone = Paths::CheckPath(roots.filePath(QStringLiteral("GONE")));
+        const QString kept = Paths::CheckPath(m_dir->filePath(QStringLiteral("KEPT")));
+        const QString gone = Paths::CheckPath(m_dir->filePath(QStringLiteral("GONE")));
         QVERIFY(QDir().mkpath(kept));
-        QVERIFY(TextFile::writeLines(m.dataFile(QStringLiteral("ListeDossier.txt")),
-                                     {gone, QString(), kept}));
-        // The current folder is written without its final separator and still recognised.
-        QString current = gone;
-        current.chop(1);
-        QVERIFY(TextFile::writeLines(
-            m.dataFile(QStringLiteral("Config.ini")),
-            {QStringLiteral("[CheminDossiers]"), QStringLiteral("Hdgenerique=") + current,
-             QStringLiteral("HdArchive=") + kept, QStringLiteral("[Cartouche]"),
-             QStringLiteral("condition=1")}));
-
-        AppState state;
-        FakePrompts prompts;
-        FakeBulletinView view;
-        m.start(state, prompts, view);
-        QVERIFY(prompts.calls.isEmpty()); // dropped folders are not reported
-        QCOMPARE(TextFile::readLines(m.dataFile(QStringLiteral("ListeDossier.txt"))).lines,
-                 QStringList{kept});
-        QVERIFY(!QFile::exists(m.dataFile(QStringLiteral("ListeDossierTempo.txt"))));
-        QCOMPARE(LectureINI(m.dataFile(QStringLiteral("Config.ini")),
-                            QStringLiteral("CheminDossiers"), QStringLiteral("Hdgenerique"))
-                     .text,
-                 QString());
-        QCOMPARE(state.config.hdGenerique, Paths::driveC());
-        QCOMPARE(state.config.hdArchive, kept);
-        const int emptied = view.calls.indexOf(QStringLiteral("showRosterFolder:"));
-        QVERIFY(emptied >= 0);
-        QCOMPARE(view.calls.mid(emptied + 1),
-                 (QStringList{QStringLiteral("reloadRosterList"),
-                              QStringLiteral("showRosterFolder:") + Paths::driveC(),
-                              QStringLiteral("refreshBulletin")}));
+        QVERIFY(TextFile::writeLines(data("ListeDossier.txt"), {gone, QString(), kept}));
+        // The current folder, written without its final separator, is still recognised.
+        QVERIFY(TextFile::writeLines(data("Config.ini"),
+                                     {"[CheminDossiers]", "Hdgenerique=" + gone.chopped(1),
+                                      "HdArchive=" + kept, "[Cartouche]", "condition=1"}));
+        start();
+        QVERIFY(m_prompts.calls.isEmpty()); // dropped folders are not reported
+        QCOMPARE(TextFile::readLines(data("ListeDossier.txt")).lines, QStringList{kept});
+        QVERIFY(!QFile::exists(data("ListeDossierTempo.txt")));
+        QCOMPARE(LectureINI(data("Config.ini"), "CheminDossiers", "Hdgenerique").text, QString());
+        QCOMPARE(m_state.config.hdArchive, kept);
+        QCOMPARE(m_view.calls,
+                 (QStringList{"roster:", "reload", "roster:" + Paths::driveC(), "refresh"}));
     }
 };
 

@@ -10,23 +10,11 @@ class FakeBulletinView : public BulletinView
 public:
     QStringList calls;
     QDate date;
-    QString rosterFolder;
 
-    void refreshBulletin() override { calls << QStringLiteral("refreshBulletin"); }
-    void clearEditControls() override { calls << QStringLiteral("clearEditControls"); }
-    void showMention(const QString &mention) override
-    {
-        calls << QStringLiteral("showMention:") + mention;
-    }
-    void showServiceDate(const QDate &d) override
-    {
-        date = d;
-        calls << QStringLiteral("showServiceDate");
-    }
-    void showRosterFolder(const QString &folder) override
-    {
-        rosterFolder = folder;
-        calls << QStringLiteral("showRosterFolder:") + folder;
-    }
-    void reloadRosterList() override { calls << QStringLiteral("reloadRosterList"); }
+    void refreshBulletin() override { calls << QStringLiteral("refresh"); }
+    void clearEditControls() override { calls << QStringLiteral("clear"); }
+    void showMention(const QString &m) override { calls << QStringLiteral("mention:") + m; }
+    void showServiceDate(const QDate &d) override { date = d; }
+    void showRosterFolder(const QString &f) override { calls << QStringLiteral("roster:") + f; }
+    void reloadRosterList() override { calls << QStringLiteral("reload"); }
 };

@@ -7,126 +7,66 @@
 #include "app/SplashStage.h"
 #include "app/StartUpMessages.h"
 #include "app/TextFile.h"
-#include "app/frmSplash.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
-
-namespace {
-
-struct Program {
-    QTemporaryDir dir;
-    Program() { QDir(dir.path()).mkpath(QStringLiteral("DataBul")); }
-    DataFolder::Location location() const { return {Paths::CheckPath(dir.path()), QString()}; }
-    QString ini() const { return Config::dataFile(location().programFolder, "Config.ini"); }
-    void setEchelle(const QString &value) const
-    {
-        QVERIFY(TextFile::writeLines(ini(), {"[Echelle Editeur]", "Echelle=" + value}));
-    }
-    QByteArray iniBytes() const
-    {
-        QFile f(ini());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-};
-
-} // namespace
 
 class SplashStageTest : public QObject
 {
     Q_OBJECT
-private slots:
-    void scaleFlagFromTheFile()
+
+    QTemporaryDir m_dir;
+    AppState m_state;
+    FakePrompts m_prompts;
+
+    DataFolder::Location location() const { return {Paths::CheckPath(m_dir.path()), QString()}; }
+    QString ini() const { return Config::dataFile(location().programFolder, "Config.ini"); }
+    EditorLayout run(const ScreenMetrics &screen, const DataFolder::Location &data)
     {
-        Program p;
-        for (const QString &echelle : {QString(), QStringLiteral("0"), QStringLiteral("1")}) {
-            if (!echelle.isNull())
-                p.setEchelle(echelle);
-            AppState state;
-            FakePrompts prompts;
-            const EditorLayout layout =
-                SplashStage::run(state, prompts, {1024, 768, 96}, p.location());
-            QVERIFY(prompts.calls.isEmpty());
-            QCOMPARE(state.config.ouestKerbo, p.location().programFolder);
-            QCOMPARE(state.screen, (ScreenMetrics{1024, 768, 96}));
-            if (echelle == QStringLiteral("1")) {
-                QCOMPARE(layout, EditorLayout::Editor800);
-                QCOMPARE(state.keptScreen, (ScreenMetrics{800, 768, 96}));
-                QCOMPARE(state.config.echelle, true);
-            } else {
-                // An absent flag and a flag of 0 are the same.
-                QCOMPARE(layout, EditorLayout::Editor1024);
-                QCOMPARE(state.keptScreen, state.screen);
-                QCOMPARE(state.config.echelle, false);
-            }
-        }
+        m_state = AppState();
+        m_prompts.calls.clear();
+        return SplashStage::run(m_state, m_prompts, screen, data);
     }
 
-    void smallScreenIgnoresTheFlagWithoutWritingIt()
+private slots:
+    void initTestCase() { QDir(m_dir.path()).mkpath(QStringLiteral("DataBul")); }
+
+    void scaleFlag()
     {
-        Program p;
-        p.setEchelle(QStringLiteral("1"));
-        const QByteArray before = p.iniBytes();
-        AppState state;
-        FakePrompts prompts;
-        QCOMPARE(SplashStage::run(state, prompts, {800, 600, 96}, p.location()),
-                 EditorLayout::Editor800);
-        QCOMPARE(state.config.echelle, false);
-        QCOMPARE(p.iniBytes(), before);
+        // Absent and 0 are the same; 1 opens the 800 editor on a wide screen.
+        QCOMPARE(run({1024, 768, 96}, location()), EditorLayout::Editor1024);
+        QVERIFY(TextFile::writeLines(ini(), {"[Echelle Editeur]", "Echelle=0"}));
+        QCOMPARE(run({1024, 768, 96}, location()), EditorLayout::Editor1024);
+        QCOMPARE(m_state.keptScreen, m_state.screen);
+        QVERIFY(TextFile::writeLines(ini(), {"[Echelle Editeur]", "Echelle=1"}));
+        QCOMPARE(run({1024, 768, 96}, location()), EditorLayout::Editor800);
+        QCOMPARE(m_state.keptScreen, (ScreenMetrics{800, 768, 96}));
+        QCOMPARE(m_state.screen, (ScreenMetrics{1024, 768, 96}));
+        QCOMPARE(m_state.config.ouestKerbo, location().programFolder);
+
+        // An 800 screen turns the flag off in memory and writes nothing.
+        QCOMPARE(run({800, 600, 96}, location()), EditorLayout::Editor800);
+        QCOMPARE(m_state.config.echelle, false);
+        QCOMPARE(TextFile::readLines(ini()).lines, (QStringList{"[Echelle Editeur]", "Echelle=1"}));
+        QVERIFY(m_prompts.calls.isEmpty());
     }
 
     void checksThatEndTheProgram()
     {
-        Program p;
-        {
-            AppState state;
-            FakePrompts prompts;
-            QCOMPARE(SplashStage::run(state, prompts, {640, 480, 96}, p.location()),
-                     EditorLayout::None);
-            QCOMPARE(prompts.calls.size(), 1);
-            QCOMPARE(prompts.last().title, StartUpMessages::resolutionTitle());
-            QVERIFY(prompts.last().text.startsWith(
-                QString::fromUtf8("Vous êtes en résolution écran  640/480 pixels .\r\n")));
-            QCOMPARE(prompts.last().icon, Prompts::Icon::Critical);
-        }
-        {
-            AppState state;
-            FakePrompts prompts;
-            QCOMPARE(SplashStage::run(state, prompts, {1280, 1024, 144}, p.location()),
-                     EditorLayout::None);
-            QCOMPARE(prompts.titles(), QStringList{StartUpMessages::fontTitle()});
-            QCOMPARE(prompts.last().icon, Prompts::Icon::Critical);
-        }
-        {
-            AppState state;
-            FakePrompts prompts;
-            QCOMPARE(SplashStage::run(state, prompts, {1280, 1024, 120}, p.location()),
-                     EditorLayout::LargeFont);
-            QVERIFY(prompts.calls.isEmpty());
-        }
-        {
-            AppState state;
-            FakePrompts prompts;
-            const DataFolder::Location none{QString(), QStringLiteral("why")};
-            QCOMPARE(SplashStage::run(state, prompts, {1024, 768, 96}, none), EditorLayout::None);
-            QCOMPARE(prompts.titles(), QStringList{DataFolder::unwritableTitle()});
-            QCOMPARE(prompts.last().text, QStringLiteral("why"));
-        }
-        QVERIFY(!QFile::exists(p.ini())); // the checks write nothing
-    }
+        QCOMPARE(run({640, 480, 96}, location()), EditorLayout::None);
+        QCOMPARE(m_prompts.titles(), QStringList{StartUpMessages::resolutionTitle()});
+        QCOMPARE(m_prompts.last().text, StartUpMessages::resolutionText({640, 480, 96}));
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
 
-    void splashLines()
-    {
-        frmSplash splash;
-        splash.showMetrics({1280, 1024, 96});
-        QCOMPARE(splash.resolutionLabel()->text(), QString::fromUtf8("Résolution écran 1280 / 1024  pixels"));
-        QCOMPARE(splash.versionLabel()->text(),
-                 QStringLiteral("Version %1.%2.%3")
-                     .arg(KERBO_VERSION_MAJOR)
-                     .arg(KERBO_VERSION_MINOR)
-                     .arg(KERBO_VERSION_PATCH));
+        QCOMPARE(run({1280, 1024, 144}, location()), EditorLayout::None);
+        QCOMPARE(m_prompts.titles(), QStringList{StartUpMessages::fontTitle()});
+        QCOMPARE(run({1280, 1024, 120}, location()), EditorLayout::LargeFont);
+        QVERIFY(m_prompts.calls.isEmpty());
+
+        QCOMPARE(run({1024, 768, 96}, {QString(), QStringLiteral("why")}), EditorLayout::None);
+        QCOMPARE(m_prompts.titles(), QStringList{DataFolder::unwritableTitle()});
+        QCOMPARE(m_prompts.last().text, QStringLiteral("why"));
     }
 };
 
