@@ -29,71 +29,49 @@ class DataFolderTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void theBuildEmbedsTheFactoryCopy()
-    {
-        QVERIFY(QFile::exists(QStringLiteral(":/factory/DataBul/ListeDossier.txt")));
-        QTemporaryDir dir;
-        const DataFolder::Location l = DataFolder::locate(dir.path(), QString());
-        QVERIFY(l.ok());
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("DataBul/ListeDossier.txt"))));
-        // Seeded files belong to the user: they can be rewritten.
-        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("DataBul/ListeDossier.txt"))).isWritable());
-    }
-
     void seedsOnlyAMissingFolder()
     {
+        // The factory copy built into the program seeds writable files.
+        QTemporaryDir built;
+        QVERIFY(DataFolder::locate(built.path(), QString()).ok());
+        QVERIFY(QFileInfo(built.filePath("DataBul/ListeDossier.txt")).isWritable());
+
         QTemporaryDir factory, program;
-        writeBytes(factory.filePath(QStringLiteral("ListeGares.txt")), "PARIS\r\n");
-        writeBytes(factory.filePath(QStringLiteral("sub/Aide.html")), "<p>");
-
+        writeBytes(factory.filePath("ListeGares.txt"), "PARIS\r\n");
+        writeBytes(factory.filePath("sub/Aide.html"), "<p>");
         DataFolder::Location l = DataFolder::locate(program.path(), QString(), factory.path());
-        QVERIFY(l.ok());
         QCOMPARE(l.programFolder, Paths::CheckPath(program.path()));
-        QCOMPARE(readBytes(program.filePath(QStringLiteral("DataBul/ListeGares.txt"))),
-                 QByteArray("PARIS\r\n"));
-        QCOMPARE(readBytes(program.filePath(QStringLiteral("DataBul/sub/Aide.html"))),
-                 QByteArray("<p>"));
-
+        QCOMPARE(readBytes(program.filePath("DataBul/sub/Aide.html")), QByteArray("<p>"));
         // An existing data folder is never touched, even when files are missing from it.
-        writeBytes(program.filePath(QStringLiteral("DataBul/ListeGares.txt")), "LYON\r\n");
-        QFile::remove(program.filePath(QStringLiteral("DataBul/sub/Aide.html")));
-        l = DataFolder::locate(program.path(), QString(), factory.path());
-        QVERIFY(l.ok());
-        QCOMPARE(readBytes(program.filePath(QStringLiteral("DataBul/ListeGares.txt"))),
-                 QByteArray("LYON\r\n"));
-        QVERIFY(!QFile::exists(program.filePath(QStringLiteral("DataBul/sub/Aide.html"))));
+        writeBytes(program.filePath("DataBul/ListeGares.txt"), "LYON\r\n");
+        QFile::remove(program.filePath("DataBul/sub/Aide.html"));
+        QVERIFY(DataFolder::locate(program.path(), QString(), factory.path()).ok());
+        QCOMPARE(readBytes(program.filePath("DataBul/ListeGares.txt")), QByteArray("LYON\r\n"));
+        QVERIFY(!QFile::exists(program.filePath("DataBul/sub/Aide.html")));
     }
 
     void fallsBackToTheApplicationDataFolder()
     {
-        QTemporaryDir factory, program, appData;
-        writeBytes(factory.filePath(QStringLiteral("ListeDossier.txt")), "");
-        // Something that is not a folder stands where the data folder should be.
-        writeBytes(program.filePath(QStringLiteral("DataBul")), "not a folder");
-        const QString user = appData.filePath(QStringLiteral("Kerbo"));
-        const DataFolder::Location l = DataFolder::locate(program.path(), user, factory.path());
-        QVERIFY(l.ok());
-        QCOMPARE(l.programFolder, Paths::CheckPath(QDir::toNativeSeparators(user)));
-        QVERIFY(QFile::exists(user + QStringLiteral("/DataBul/ListeDossier.txt")));
-        QCOMPARE(readBytes(program.filePath(QStringLiteral("DataBul"))), QByteArray("not a folder"));
-    }
-
-    void noUsableFolderIsExplained()
-    {
         QTemporaryDir factory, root;
-        writeBytes(root.filePath(QStringLiteral("a/DataBul")), "x");
-        writeBytes(root.filePath(QStringLiteral("b")), "x"); // not a folder: nothing below it
-        const DataFolder::Location l = DataFolder::locate(
-            root.filePath(QStringLiteral("a")), root.filePath(QStringLiteral("b/c")), factory.path());
+        writeBytes(factory.filePath("ListeDossier.txt"), "");
+        // Something that is not a folder stands where the data folder should be.
+        writeBytes(root.filePath("program/DataBul"), "not a folder");
+        const QString user = root.filePath("user/Kerbo");
+        DataFolder::Location l =
+            DataFolder::locate(root.filePath("program"), user, factory.path());
+        QCOMPARE(l.programFolder, Paths::CheckPath(user));
+        QVERIFY(QFile::exists(user + "/DataBul/ListeDossier.txt"));
+        QCOMPARE(readBytes(root.filePath("program/DataBul")), QByteArray("not a folder"));
+
+        // Nowhere to write: the message names every folder tried.
+        writeBytes(root.filePath("file"), "x");
+        l = DataFolder::locate(root.filePath("program"), root.filePath("file/c"), factory.path());
         QVERIFY(!l.ok());
-        const QString first = QDir::toNativeSeparators(root.filePath(QStringLiteral("a/DataBul")));
-        const QString second =
-            QDir::toNativeSeparators(root.filePath(QStringLiteral("b/c/DataBul")));
         QCOMPARE(l.error, QString::fromUtf8(
-                              "Kerbo ne peut pas écrire dans son dossier de données :\r\n%1%2\r\n%3%4\r\n"
+                              "Kerbo ne peut pas écrire dans son dossier de données :\r\n%1/\r\n%2/\r\n"
                               "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
                               "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.")
-                              .arg(first, Paths::separator(), second, Paths::separator()));
+                              .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul")));
     }
 };
 

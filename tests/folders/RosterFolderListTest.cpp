@@ -9,89 +9,71 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-
-struct DataFolder {
-    QTemporaryDir dir;
-    AppState state;
-    DataFolder()
-    {
-        QDir(dir.path()).mkpath(QStringLiteral("DataBul"));
-        state.config.ouestKerbo = Paths::CheckPath(dir.path());
-    }
-    QString data() const { return state.config.dataFolder(); }
-    QString list() const { return RosterFolderList::listPath(data()); }
-    QString folder(const QString &name) const
-    {
-        QDir(dir.path()).mkpath(name);
-        return Paths::CheckPath(dir.filePath(name));
-    }
-};
-
-} // namespace
-
 class RosterFolderListTest : public QObject
 {
     Q_OBJECT
-private slots:
-    void readSkipsEmptyLines()
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    AppState m_state;
+
+    QString data() const { return m_state.config.dataFolder(); }
+    QString list() const { return RosterFolderList::listPath(data()); }
+    QString folder(const char *name, bool create = true) const
     {
-        DataFolder d;
-        QCOMPARE(RosterFolderList::read(d.data()), QStringList());
-        QVERIFY(TextFile::writeLines(d.list(), {"A\\", "", "B\\"}));
-        QCOMPARE(RosterFolderList::read(d.data()), (QStringList{"A\\", "B\\"}));
+        if (create)
+            QDir(m_dir->path()).mkpath(QLatin1String(name));
+        return Paths::CheckPath(m_dir->filePath(QLatin1String(name)));
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir(m_dir->path()).mkpath(QStringLiteral("DataBul"));
+        m_state = AppState();
+        m_state.config.ouestKerbo = Paths::CheckPath(m_dir->path());
     }
 
     void verifyKeepsExistingFoldersInOrder()
     {
-        DataFolder d;
-        const QString a = d.folder("A"), b = d.folder("B");
-        const QString gone = Paths::CheckPath(d.dir.filePath("GONE"));
-        QVERIFY(TextFile::writeLines(d.list(), {b, gone, QString(), a, b}));
-        d.state.config.hdGenerique = a;
-        QVERIFY(!RosterFolderList::verify(d.state));
-        QCOMPARE(TextFile::readLines(d.list()).lines, (QStringList{b, a, b}));
-        QCOMPARE(d.state.config.hdGenerique, a);
-        QVERIFY(!QFile::exists(Paths::join(d.data(), "ListeDossierTempo.txt")));
-        QVERIFY(!QFile::exists(d.state.config.iniPath())); // nothing to write
-    }
+        const QString a = folder("A"), b = folder("B"), gone = folder("GONE", false);
+        QVERIFY(TextFile::writeLines(list(), {b, gone, QString(), a, b}));
+        QCOMPARE(RosterFolderList::read(data()), (QStringList{b, gone, a, b}));
+        m_state.config.hdGenerique = a;
+        QVERIFY(!RosterFolderList::verify(m_state));
+        QCOMPARE(TextFile::readLines(list()).lines, (QStringList{b, a, b}));
+        QVERIFY(!QFile::exists(Paths::join(data(), "ListeDossierTempo.txt")));
+        QVERIFY(!QFile::exists(m_state.config.iniPath())); // nothing to write
 
-    void droppingTheCurrentFolderClearsIt()
-    {
-        DataFolder d;
-        const QString gone = Paths::CheckPath(d.dir.filePath("GONE"));
-        QVERIFY(TextFile::writeLines(d.list(), {gone}));
-        d.state.config.hdGenerique = gone;
-        QVERIFY(RosterFolderList::verify(d.state));
-        QCOMPARE(d.state.config.hdGenerique, QString());
-        QCOMPARE(TextFile::readLines(d.state.config.iniPath()).lines,
+        // Dropping the current folder clears it, in memory and in Config.ini.
+        QVERIFY(QDir(b).removeRecursively());
+        m_state.config.hdGenerique = b;
+        QVERIFY(RosterFolderList::verify(m_state));
+        QCOMPARE(m_state.config.hdGenerique, QString());
+        QCOMPARE(TextFile::readLines(m_state.config.iniPath()).lines,
                  (QStringList{"[CheminDossiers]", "Hdgenerique="}));
-        QCOMPARE(TextFile::readLines(d.list()).lines, QStringList());
+        QCOMPARE(TextFile::readLines(list()).lines, QStringList{a});
     }
 
     void absentAndUnreadableLists()
     {
-        DataFolder d;
-        // An absent list is an empty one.
-        QVERIFY(!RosterFolderList::verify(d.state));
-        QCOMPARE(TextFile::readLines(d.list()).lines, QStringList());
+        QVERIFY(!RosterFolderList::verify(m_state)); // an absent list is an empty one
+        QCOMPARE(TextFile::readLines(list()).lines, QStringList());
         // A list that cannot be read (here a folder of that name) is left alone.
-        QFile::remove(d.list());
-        QVERIFY(QDir().mkpath(d.list()));
-        QVERIFY(!RosterFolderList::verify(d.state));
-        QVERIFY(Paths::folderExists(d.list()));
+        QFile::remove(list());
+        QVERIFY(QDir().mkpath(list()));
+        QVERIFY(!RosterFolderList::verify(m_state));
+        QVERIFY(Paths::folderExists(list()));
         QString error;
-        QVERIFY(!RosterFolderList::add(d.data(), d.folder("A"), &error));
+        QVERIFY(!RosterFolderList::add(data(), folder("A"), &error));
         QVERIFY2(error.contains("ListeDossier.txt"), qPrintable(error));
     }
 
     void addAppendsOnce()
     {
-        DataFolder d;
-        QVERIFY(RosterFolderList::add(d.data(), "C:\\ROULEMENT\\"));
-        QVERIFY(RosterFolderList::add(d.data(), "C:\\ROULEMENT\\"));
-        QVERIFY(RosterFolderList::add(d.data(), "C:\\roulement\\")); // exact comparison
-        QFile f(d.list());
+        for (const char *f : {"C:\\ROULEMENT\\", "C:\\ROULEMENT\\", "C:\\roulement\\"})
+            QVERIFY(RosterFolderList::add(data(), QLatin1String(f)));
+        QFile f(list());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("C:\\ROULEMENT\\\r\nC:\\roulement\\\r\n"));
     }
