@@ -1,6 +1,5 @@
 #include "app/NumberText.h"
 
-
 namespace NumberText {
 
 double leadingNumber(QStringView text)
