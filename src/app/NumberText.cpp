@@ -1,7 +1,5 @@
 #include "app/NumberText.h"
 
-#include <QLocale>
-
 namespace NumberText {
 
 double leadingNumber(QStringView text)
@@ -35,7 +33,8 @@ QString shortest(double value)
 {
     if (value == 0.0)
         return QStringLiteral("0");
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // Fifteen significant digits drop the binary noise of sums of tenths (0.1 + 0.2 is 0.3).
+    return QString::number(value, 'g', 15);
 }
 
 QString layoutText(double value)

@@ -34,6 +34,8 @@ QMessageBox::StandardButton button(Prompts::Answer a)
 void WidgetPrompts::message(const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+    // Texts hold paths and typed values: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -46,6 +48,7 @@ Prompts::Answer WidgetPrompts::question(const QString &title, const QString &tex
     else if (buttons == Buttons::YesNo)
         set = QMessageBox::Yes | QMessageBox::No;
     QMessageBox box(boxIcon(icon), title, text, set, m_parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(button(defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;

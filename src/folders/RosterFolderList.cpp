@@ -27,12 +27,14 @@ bool verify(AppState &state)
     const QString dataFolder = state.config.dataFolder();
     const QString list = listPath(dataFolder);
     const QString tempo = Paths::join(dataFolder, QStringLiteral("ListeDossierTempo.txt"));
-    if (!QFile::exists(list))
+    // An absent list is an empty one; a list that cannot be read is left as it is.
+    const TextFile::ReadResult current = TextFile::readLines(list);
+    if (!current.ok && QFile::exists(list))
         return false;
 
     bool clearedGeneric = false;
     QStringList kept;
-    for (const QString &entry : TextFile::readLines(list).lines) {
+    for (const QString &entry : current.lines) {
         if (!entry.isEmpty() && Paths::folderExists(entry)) {
             kept << entry;
             continue;
@@ -55,7 +57,14 @@ bool verify(AppState &state)
 bool add(const QString &dataFolder, const QString &folder, QString *error)
 {
     const QString list = listPath(dataFolder);
-    QStringList lines = TextFile::readLines(list).lines;
+    const TextFile::ReadResult current = TextFile::readLines(list);
+    if (!current.ok && QFile::exists(list)) {
+        // Writing now would replace the list by this one folder.
+        if (error)
+            *error = current.error;
+        return false;
+    }
+    QStringList lines = current.lines;
     if (lines.contains(folder))
         return true;
     lines << folder;

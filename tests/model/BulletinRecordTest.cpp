@@ -74,6 +74,10 @@ private slots:
         r.setSlot(272, QStringLiteral(" 10km"));
         r.setSlot(98, QStringLiteral("abc"));
         QCOMPARE(r.updateTotalKm(), QStringLiteral("135.5"));
+        r.clearAll();
+        r.setSlot(62, QStringLiteral("0.1"));
+        r.setSlot(98, QStringLiteral(".2"));
+        QCOMPARE(r.updateTotalKm(), QStringLiteral("0.3"));
     }
 };
 
