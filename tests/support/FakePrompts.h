@@ -48,11 +48,12 @@ public:
     {
         calls.append({QStringLiteral("input"), title, prompt, Icon::None, Buttons::OkCancel,
                       Answer::Ok, defaultText});
-        if (inputs.empty())
-            return std::nullopt;
-        auto v = inputs.front();
-        inputs.pop_front();
-        return v;
+        std::optional<QString> answer;
+        if (!inputs.empty()) {
+            answer = std::move(inputs.front());
+            inputs.pop_front();
+        }
+        return answer;
     }
     QString openFile(const QString &title, const QString &folder, const QString &filter) override
     {
