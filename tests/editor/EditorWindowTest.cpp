@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -37,28 +39,34 @@ class EditorWindowTest : public QObject
     BulletinEditing &editing() { return *m_window->editing(); }
     QLineEdit *text() { return m_window->textControl(); }
     SlotComboBox *list() { return m_window->listControl(); }
-
-    // Types into whichever control stands on the slot.
+    // Whichever control stands on the current slot.
+    QWidget *control() { return list()->isHidden() ? static_cast<QWidget *>(text()) : list(); }
     void typeAt(int slot, const QString &keys)
     {
         editing().setCurrentSlot(slot);
-        QWidget *target = list()->isHidden() ? static_cast<QWidget *>(text()) : list();
-        QTest::keyClicks(target, keys);
+        QTest::keyClicks(control(), keys);
     }
-    QWidget *control() { return list()->isHidden() ? static_cast<QWidget *>(text()) : list(); }
-    QPoint boxCentre(int slot) { return m_window->canvas()->boxRect(slot).center(); }
+    void click(int slot, bool twice = false)
+    {
+        const QPoint centre = m_window->canvas()->boxRect(slot).center();
+        QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(m_window->canvas(), Qt::LeftButton, {}, centre);
+    }
+    static QStringList captions(const QWidget *w)
+    {
+        QStringList texts;
+        for (const QAction *a : w->actions())
+            texts << a->text();
+        return texts;
+    }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).mkpath(QStringLiteral("DataBul"));
-    }
-
     void init()
     {
         m_state = std::make_unique<AppState>();
         m_state->config.ouestKerbo = m_dir.path() + QLatin1Char('/');
+        QVERIFY(m_dir.isValid() && QDir(m_dir.path()).mkpath(QStringLiteral("DataBul")));
         TextFile::writeLines(m_state->config.dataFile(QStringLiteral("ListeGares.txt")),
                              {QStringLiteral("PNORD"), QStringLiteral("CREIL"), QStringLiteral("AMIEN")});
         TextFile::writeLines(m_state->config.dataFile(QStringLiteral("ListeDossier.txt")),
@@ -82,7 +90,6 @@ private slots:
     {
         typeAt(1, QStringLiteral("dupont"));
         QCOMPARE(record().slot(1), QStringLiteral("dupont"));
-        QCOMPARE(text()->text(), QStringLiteral("dupont"));
         typeAt(lineSlot(0, De), QStringLiteral("creil"));
         QVERIFY(!list()->isHidden() && text()->isHidden());
         QCOMPARE(record().slot(lineSlot(0, De)), QStringLiteral("CREIL"));
@@ -99,25 +106,27 @@ private slots:
         typeAt(lineSlot(2, NumeroTrain), QStringLiteral("2"));
         QCOMPARE(record().slot(lineSlot(2, NumeroTrain)), QStringLiteral("142"));
         QCOMPARE(lookups, QStringList({QStringLiteral("14"), QStringLiteral("142")}));
-        // Not empty any more: no second prefix.
-        QTest::keyClicks(text(), QStringLiteral("5"));
+        QTest::keyClicks(text(), QStringLiteral("5")); // not empty any more: no second prefix
         QCOMPARE(record().slot(lineSlot(2, NumeroTrain)), QStringLiteral("1425"));
-        // A value placed by the program is no typing: no lookup.
+        typeAt(lineSlot(2, Masse), QStringLiteral("5")); // only train numbers take it
+        QCOMPARE(record().slot(lineSlot(2, Masse)), QStringLiteral("5"));
         lookups.clear();
-        m_window->refreshBulletin();
+        m_window->refreshBulletin(); // a value placed by the program is no typing: no lookup
         QVERIFY(lookups.isEmpty());
     }
 
     void marksByTyping()
     {
-        typeAt(13, QStringLiteral("a"));
-        QCOMPARE(record().slot(13), QStringLiteral("x"));
+        for (int s : {13, 50, 51, 52, 53}) {
+            typeAt(s, QStringLiteral("a"));
+            QCOMPARE(record().slot(s), QStringLiteral("x"));
+        }
+        editing().setCurrentSlot(13);
         QTest::keyClicks(text(), QStringLiteral("b"));
         QCOMPARE(record().slot(13), QStringLiteral("xx")); // as typed: the mark is no longer "x"
-        typeAt(52, QStringLiteral("Z"));
-        QCOMPARE(record().slot(52), QStringLiteral("x"));
-        // Clicking Non conforme only makes it current.
-        QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, boxCentre(13));
+        typeAt(56, QStringLiteral("x")); // toggled by click, typing there is plain text
+        QCOMPARE(record().slot(56), QStringLiteral("X"));
+        click(13); // Non conforme is only made current
         QCOMPARE(record().currentSlot(), 13);
         QCOMPARE(record().slot(13), QStringLiteral("xx"));
     }
@@ -125,35 +134,31 @@ private slots:
     void marksByClick()
     {
         const int fac = lineSlot(1, Fac);
-        QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, boxCentre(fac));
-        QCOMPARE(record().currentSlot(), fac);
+        click(fac);
         QCOMPARE(record().slot(fac), QStringLiteral("x"));
         QCOMPARE(text()->text(), QStringLiteral("x"));
-        // The text control now stands over the mark: the second click lands on it.
+        // The text control now stands over the mark: the next clicks land on it.
         QTest::mouseClick(text(), Qt::LeftButton);
         QCOMPARE(record().slot(fac), QString());
-        // A double-click is a click and a second toggle.
         QTest::mouseClick(text(), Qt::LeftButton);
-        QTest::mouseDClick(text(), Qt::LeftButton);
+        QTest::mouseDClick(text(), Qt::LeftButton); // a double-click toggles twice
         QCOMPARE(record().slot(fac), QString());
-        // Straight on the drawing too.
-        const int obs = lineSlot(4, Observation);
-        QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, boxCentre(obs));
-        QTest::mouseDClick(m_window->canvas(), Qt::LeftButton, {}, boxCentre(obs));
-        QCOMPARE(record().slot(obs), QString());
-        QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, boxCentre(56));
+        click(lineSlot(4, Observation), true); // straight on the drawing too
+        QCOMPARE(record().slot(lineSlot(4, Observation)), QString());
+        click(56);
         QCOMPARE(record().slot(56), QStringLiteral("x"));
     }
 
     void clickingABoxMakesItCurrent()
     {
         const int masse = lineSlot(3, Masse);
-        QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, boxCentre(masse));
+        click(masse);
         QCOMPARE(record().currentSlot(), masse);
+        QCOMPARE(record().slot(masse), QString()); // no mark: nothing toggled
         QVERIFY(m_window->canvas()->boxRect(masse).intersects(text()->geometry()));
         QVERIFY(text()->hasFocus());
         QCOMPARE(text()->palette().color(QPalette::Base), QColor(255, 255, 0));
-        QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, boxCentre(lineSlot(3, IndCompo)));
+        click(lineSlot(3, IndCompo));
         QVERIFY(text()->isHidden() && list()->hasFocus());
         QCOMPARE(text()->palette().color(QPalette::Base), QColor(Qt::white));
     }
@@ -167,12 +172,11 @@ private slots:
         record().setSlot(lineSlot(0, AgSeul), QStringLiteral("EAS"));
         m_window->refreshBulletin();
         QCOMPARE(record().slot(lineSlot(0, AgSeul)), QStringLiteral("EA"));
-        typeAt(lineSlot(0, Gare), QStringLiteral("CHAN"));
-        QCOMPARE(record().slot(lineSlot(0, Gare)), QStringLiteral("CHAN"));
     }
 
     void totalAfterEachChange()
     {
+        QCOMPARE(record().slot(TotalKmSlot), QStringLiteral("0"));
         typeAt(lineSlot(0, EvoDep), QStringLiteral("3"));
         QCOMPARE(record().slot(TotalKmSlot), QStringLiteral("3"));
         typeAt(lineSlot(0, EvoArr), QStringLiteral("2.5"));
@@ -185,13 +189,12 @@ private slots:
 
     void eraseAndRestoreFrameC()
     {
-        record().setSlot(LastLineSlot, QStringLiteral("80"));
+        record().setSlot(LastLineSlot, QStringLiteral("80 km"));
         typeAt(lineSlot(1, NumeroTrain), QStringLiteral("847002"));
         m_window->action(EditorCommand::EraseC)->trigger();
         QCOMPARE(record().slot(lineSlot(1, NumeroTrain)), QString());
         QCOMPARE(text()->text(), QString());
-        QCOMPARE(record().slot(LastLineSlot), QStringLiteral("80"));
-        QCOMPARE(record().slot(TotalKmSlot), QStringLiteral("80"));
+        QCOMPARE(record().slot(TotalKmSlot), QStringLiteral("80")); // LastLineSlot is kept
         m_window->action(EditorCommand::RestoreC)->trigger();
         QCOMPARE(record().slot(lineSlot(1, NumeroTrain)), QStringLiteral("847002"));
         QCOMPARE(text()->text(), QStringLiteral("847002"));
@@ -206,7 +209,7 @@ private slots:
         QVERIFY(roster->hasFocus());
         QTest::keyClicks(roster, QStringLiteral("abc"));
         QCOMPARE(roster->currentText(), QString());
-        // The key sent the driver back to the bulletin, on Nom, which took the focus away.
+        // The key sends the driver back to Nom.
         QCOMPARE(record().currentSlot(), 1);
         QVERIFY(text()->hasFocus());
         QCOMPARE(m_state->config.hdGenerique, QString());
@@ -221,60 +224,53 @@ private slots:
         QCOMPARE(m_state->config.hdGenerique, m_dir.path() + QStringLiteral("/R1/"));
     }
 
-    void forwardAndBackwardMovement()
+    void movement_data()
     {
-        editing().setCurrentSlot(49);
-        QTest::keyClick(list(), Qt::Key_Tab);
-        QCOMPARE(record().currentSlot(), 54);
-        QTest::keyClick(text(), Qt::Key_Return);
-        QCOMPARE(record().currentSlot(), 55);
-        QTest::keyClick(text(), Qt::Key_PageDown);
-        QCOMPARE(record().currentSlot(), 58);
-        QTest::keyClick(text(), Qt::Key_Up);
-        QCOMPARE(record().currentSlot(), 55);
-        QTest::keyClick(text(), Qt::Key_PageUp);
-        QCOMPARE(record().currentSlot(), 54);
-        QTest::keyClick(text(), Qt::Key_Up);
-        QCOMPARE(record().currentSlot(), 49);
-
-        editing().setCurrentSlot(lineSlot(0, Coef));
-        QTest::keyClick(text(), Qt::Key_Right);
-        QCOMPARE(record().currentSlot(), lineSlot(0, Nat1));
-        editing().setCurrentSlot(lineSlot(0, A2Um2));
-        QTest::keyClick(text(), Qt::Key_Down);
-        QCOMPARE(record().currentSlot(), lineSlot(0, KmTrain));
-        QTest::keyClick(text(), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(record().currentSlot(), lineSlot(1, NumeroTrain));
-        QTest::keyClick(text(), Qt::Key_Up);
-        QCOMPARE(record().currentSlot(), lineSlot(0, KmTrain));
-
-        editing().setCurrentSlot(LastLineSlot);
-        QTest::keyClick(text(), Qt::Key_Tab);
-        QCOMPARE(record().currentSlot(), FirstTrainNumberSlot);
-        // Left stays in the text.
-        QTest::keyClick(text(), Qt::Key_Left);
-        QCOMPARE(record().currentSlot(), FirstTrainNumberSlot);
-        // From Roulement back to the date picker.
-        editing().setCurrentSlot(7);
-        QTest::keyClick(text(), Qt::Key_Up);
-        QCOMPARE(record().currentSlot(), 6);
-        QVERIFY(text()->isHidden() && list()->isHidden());
-        QVERIFY(m_window->datePicker()->hasFocus());
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("Tab over the date place") << 5 << int(Qt::Key_Tab) << 7;
+        QTest::newRow("Tab over Non conforme") << 12 << int(Qt::Key_Tab) << 14;
+        QTest::newRow("Tab over the marks 50..53") << 49 << int(Qt::Key_Tab) << 54;
+        QTest::newRow("Return") << 54 << int(Qt::Key_Return) << 55;
+        QTest::newRow("PageDown over 2 BS and Fac") << 55 << int(Qt::Key_PageDown) << 58;
+        QTest::newRow("Right over the agent marks") << lineSlot(0, Coef) << int(Qt::Key_Right) << lineSlot(0, Nat1);
+        QTest::newRow("Down over Observation") << lineSlot(0, A2Um2) << int(Qt::Key_Down) << lineSlot(0, KmTrain);
+        QTest::newRow("keypad Enter to the next line") << lineSlot(0, KmTrain) << int(Qt::Key_Enter) << lineSlot(1, NumeroTrain);
+        QTest::newRow("Tab after the last slot") << LastLineSlot << int(Qt::Key_Tab) << FirstTrainNumberSlot;
+        QTest::newRow("Left stays in the text") << 58 << int(Qt::Key_Left) << 58;
+        QTest::newRow("PageUp over Non conforme") << 14 << int(Qt::Key_PageUp) << 12;
+        QTest::newRow("Up over the marks 50..53") << 54 << int(Qt::Key_Up) << 49;
+        QTest::newRow("Up over Fac and 2 BS") << 58 << int(Qt::Key_Up) << 55;
+        QTest::newRow("Up over the agent marks") << lineSlot(0, Nat1) << int(Qt::Key_Up) << lineSlot(0, Coef);
+        QTest::newRow("Up to the previous line") << lineSlot(1, NumeroTrain) << int(Qt::Key_Up) << lineSlot(0, KmTrain);
+        QTest::newRow("Up over the last Observation") << LastLineSlot << int(Qt::Key_Up) << LastLineSlot - 2;
+        QTest::newRow("Up at Nom stays") << 1 << int(Qt::Key_Up) << 1;
+        QTest::newRow("Up to the date place") << 7 << int(Qt::Key_Up) << int(DateSlot);
     }
 
-    void tabulationModeVisitsTheEngines()
+    void movement()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        editing().setCurrentSlot(from);
+        QTest::keyClick(control(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(record().currentSlot(), to);
+        if (to == DateSlot)
+            QVERIFY(text()->isHidden() && list()->isHidden() && m_window->datePicker()->hasFocus());
+    }
+
+    void tabulationModeCyclesOverTheLineEngines()
     {
         QPushButton *tab = m_window->button(EditorCommand::TabMode);
-        QVERIFY(tab->isEnabled());
         QTest::mouseClick(tab, Qt::LeftButton);
         QCOMPARE(tab->text(), QStringLiteral("Tab E"));
         QCOMPARE(record().currentSlot(), 82);
-        QVERIFY(!list()->isHidden());
-        QTest::keyClick(list(), Qt::Key_Tab);
-        QCOMPARE(record().currentSlot(), 84);
-        editing().setCurrentSlot(268);
-        QTest::keyClick(list(), Qt::Key_Tab);
-        QCOMPARE(record().currentSlot(), 82);
+        for (int s : {84, 88, 118, 120, 124, 154, 156, 160, 190, 192, 196, 226, 228, 232, 262, 264, 268, 82}) {
+            QTest::keyClick(list(), Qt::Key_Tab);
+            QCOMPARE(record().currentSlot(), s);
+        }
         QTest::mouseClick(tab, Qt::LeftButton);
         QCOMPARE(tab->text(), QStringLiteral("Tab N"));
         QTest::keyClick(list(), Qt::Key_Tab);
@@ -293,8 +289,7 @@ private slots:
         QCOMPARE(record().slot(39), QStringLiteral("BB6700"));
         QTest::keyClick(list(), Qt::Key_Backspace);
         QCOMPARE(record().slot(39), QStringLiteral("BB670"));
-        // A missing list file gives an empty drop-down.
-        typeAt(lineSlot(0, Categ), QString());
+        typeAt(lineSlot(0, Categ), QString()); // a missing list file gives an empty drop-down
         list()->showPopup();
         QCOMPARE(list()->count(), 0);
         list()->hidePopup();
@@ -303,7 +298,6 @@ private slots:
     void mentionAndDate()
     {
         m_window->showMention(QStringLiteral("2bis"));
-        QVERIFY(!m_window->mentionLabel()->isHidden());
         typeAt(7, QStringLiteral("1"));
         QVERIFY(!m_window->mentionLabel()->isHidden());
         typeAt(8, QStringLiteral("1"));
@@ -316,7 +310,6 @@ private slots:
         editing().placeEditControl();
 
         QDateEdit *date = m_window->datePicker();
-        QCOMPARE(date->displayFormat(), QStringLiteral("dd/MM/yy"));
         QCOMPARE(date->toolTip(), QStringLiteral("Cliquez sur la flêche pour afficher le calendrier"));
         m_window->showServiceDate(QDate(2026, 12, 4));
         QCOMPARE(date->text(), QStringLiteral("04/12/26"));
@@ -335,30 +328,40 @@ private slots:
 
     void eachLayoutFitsItsScreen()
     {
-        QVERIFY(m_window->sizeHint().width() <= 1024 && m_window->sizeHint().height() <= 740);
-        EditorWindow small(*m_state, EditorLayout::Editor800);
-        QVERIFY(small.sizeHint().width() <= 800 && small.sizeHint().height() <= 580);
-        QCOMPARE(small.action(EditorCommand::ScaleSwitch)->text(),
-                 QStringLiteral("Augmenter l'échelle de l'éditeur"));
-        // The record is the window's: a second window shows the same values.
-        QCOMPARE(small.textControl()->text(), record().slot(FirstTrainNumberSlot));
-        small.closeForLayoutSwitch();
+        const QList<std::tuple<EditorLayout, int, int>> screens = {
+            {EditorLayout::Editor1024, 1024, 740}, {EditorLayout::Editor800, 800, 580},
+            {EditorLayout::LargeFont, 1024, 740}};
+        for (const auto &[layout, w, h] : screens) {
+            EditorWindow window(*m_state, layout);
+            QVERIFY(window.sizeHint().width() <= w && window.sizeHint().height() <= h);
+            // The record is the window's: a second window shows the same values.
+            QCOMPARE(window.textControl()->text(), record().slot(FirstTrainNumberSlot));
+            if (layout == EditorLayout::Editor800)
+                QCOMPARE(window.action(EditorCommand::ScaleSwitch)->text(),
+                         QStringLiteral("Augmenter l'échelle de l'éditeur"));
+            window.closeForLayoutSwitch();
+        }
     }
 
     void menusAndCaptions()
     {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("EDITEUR DE BULLETIN DE SERVICE RO 2004"));
+        QCOMPARE(captions(m_window->menuBar()),
+                 QStringList({"Fichier", "Vue BS", "Imprimer", "Modifier le cartouche A", "Reglages",
+                              "GestionListes", "GestionDossiers", "Effacer", "Rétablir", "Verso",
+                              "Aide", "Quitter"}));
+        QCOMPARE(captions(m_window->contextMenu()),
+                 QStringList({"Aide", "Nouvelle Journée", "Ouvrir Fichier Générique",
+                              "Ouvrir Fichier Archive", "Sauver Fichier Générique",
+                              "Sauver Fichier Archive", "Aperçu BS", "Imprimer", "EditeurVerso",
+                              "Quitter le progamme"}));
         QCOMPARE(m_window->action(EditorCommand::ScaleSwitch)->text(),
                  QStringLiteral("Réduire l'échelle de l'éditeur"));
-        for (EditorCommand c : {EditorCommand::EraseA, EditorCommand::RestoreC, EditorCommand::Help,
-                                EditorCommand::About, EditorCommand::ScaleSwitch, EditorCommand::Quit})
-            QVERIFY(m_window->action(c)->isEnabled());
         // Commands built elsewhere stay disabled until they are wired.
+        QVERIFY(m_window->action(EditorCommand::RestoreC)->isEnabled());
         QVERIFY(!m_window->action(EditorCommand::Print)->isEnabled());
         QVERIFY(!m_window->button(EditorCommand::SaveGeneric)->isEnabled());
-
-        // The help file is looked for in the data folder.
-        m_window->action(EditorCommand::Help)->trigger();
+        m_window->action(EditorCommand::Help)->trigger(); // the help file is in the data folder
         QCOMPARE(m_prompts.last().title, QStringLiteral("AIDE"));
         QVERIFY(m_prompts.last().text.contains(QStringLiteral("AideKerbo1.html")));
     }

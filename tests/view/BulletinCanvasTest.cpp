@@ -30,7 +30,6 @@ private slots:
             BulletinCanvas canvas(record, layout);
             QSignalSpy pressed(&canvas, &BulletinCanvas::boxPressed);
             for (int s : {1, 8, 13, 48, 56, 57, 58, 92, 239, 271, 272}) {
-                QCOMPARE(canvas.slotAt(canvas.boxRect(s).center()), s);
                 QTest::mouseClick(&canvas, Qt::LeftButton, {}, canvas.boxRect(s).center());
                 QCOMPARE(pressed.takeLast().at(0).toInt(), s);
             }
