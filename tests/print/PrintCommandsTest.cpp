@@ -111,17 +111,6 @@ private slots:
         QVERIFY(QDir(f.dir.path()).entryList(QDir::Files).isEmpty());
     }
 
-    void startUpWritesThePrinterFontOnBothSides()
-    {
-        Folder f;
-        PrinterFonts::checkAtStartUp(f.state);
-        const PrinterFont d = PrinterFonts::fromQFont(PrinterFonts::deviceDefaultFont());
-        QVERIFY(!d.name.isEmpty() && d.size > 0);
-        const QStringList device{d.name, QString::number(d.size), d.bold, d.italic};
-        QCOMPARE(f.fontKeys(), device);
-        QCOMPARE(f.fontKeys(true), device);
-    }
-
     void unsetFontSettingsAreCompletedFromThePrinter()
     {
         Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
@@ -132,6 +121,14 @@ private slots:
         QVERIFY(printed.bold() && !printed.italic());
         QCOMPARE(f.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
         QCOMPARE(f.fontKeys(true), QStringList({"", "", "", ""})); // a side of its own
+
+        // At start-up, both sides are completed from the printer's own font.
+        Folder fresh;
+        PrinterFonts::checkAtStartUp(fresh.state);
+        const PrinterFont d = PrinterFonts::fromQFont(PrinterFonts::deviceDefaultFont());
+        const QStringList device{d.name, QString::number(d.size), d.bold, d.italic};
+        QCOMPARE(fresh.fontKeys(), device);
+        QCOMPARE(fresh.fontKeys(true), device);
     }
 
     void rectoFontMustFitTheBoxes()

@@ -70,11 +70,10 @@ private slots:
         QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines.mid(0, 150)));
         PrintLayout layout = load(dir.path(), defaults());
         // All of X, and Y of items 0..49; the rest keep their values.
-        for (int i = 0; i < PrintItems::Count; ++i)
-            if (i < 53 || i > 55)
-                QCOMPARE(layout.ParaImpX[i], numbered().ParaImpX[i]);
-        for (int i = 0; i < PrintItems::Count; ++i)
-            QCOMPARE(layout.ParaImpY[i], i <= 49 ? numbered().ParaImpY[i] : defaults().ParaImpY[i]);
+        for (int i = 0; i < PrintItems::Count; ++i) {
+            QCOMPARE(layout.ParaImpX[i], (i < 53 || i > 55 ? numbered() : defaults()).ParaImpX[i]);
+            QCOMPARE(layout.ParaImpY[i], (i <= 49 ? numbered() : defaults()).ParaImpY[i]);
+        }
         QCOMPARE(load(dir.path() + QStringLiteral("/absent"), layout), layout);
     }
 
