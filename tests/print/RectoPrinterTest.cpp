@@ -87,12 +87,16 @@ class RectoPrinterTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void placementOfTextsCharactersDateAndLines()
+    void fieldsLandInTheirBoxesWithinTheirLimits()
     {
         Printed p;
         p.set(1, "DUPONT");
         p.set(3, "ABC");
-        p.set(58 + 2 * 36, "8"); // line 3's train number
+        p.set(58 + 2 * 36, "8");   // line 3's train number
+        p.set(41, "DEFGH");        // LieuMv of row 2: 3 characters
+        p.set(57 + 17, "FGH");     // AgSeul: 2 characters
+        p.set(57 + 16, "JKLMNOP"); // IndCompo: 5 characters
+        p.set(57 + 25, "Y 67401 SOT");
         p.draw();
         QVERIFY(p.at("DUPONT", 60, 6.5));
         // The first character stands one pitch right of the anchor.
@@ -101,6 +105,13 @@ private slots:
         QVERIFY(p.at("C", 120.8, 9.7));
         QCOMPARE(p.boxes(6, 0), QStringLiteral("050307"));
         QVERIFY(p.at("8", 8.1 + 4.3, 114.2));
+        QCOMPARE(p.boxes(58, 5.8), QStringLiteral("DEF"));
+        QCOMPARE(p.boxes(40, 0), QStringLiteral("FG"));
+        QCOMPARE(p.boxes(39, 0), QStringLiteral("JKLMN"));
+        // An engine: the letter whole at its item, number and depot code by character.
+        QVERIFY(p.at("Y", 194.6, 63));
+        QCOMPARE(p.boxes(46, 0), QStringLiteral("67401"));
+        QCOMPARE(p.boxes(48, 0), QStringLiteral("SOT"));
     }
 
     void shiftsAndCentringMoveEverything()
@@ -121,23 +132,6 @@ private slots:
             QVERIFY(near(p.page.texts[i].x, before[i].x + 1.0));
             QVERIFY(near(p.page.texts[i].y, before[i].y - 1.75));
         }
-    }
-
-    void limitsAndEngineBoxes()
-    {
-        Printed p;
-        p.set(41, "ABCDE");        // LieuMv of row 2: 3 characters
-        p.set(57 + 17, "FGH");     // AgSeul: 2 characters
-        p.set(57 + 16, "JKLMNOP"); // IndCompo: 5 characters
-        p.set(57 + 25, "YB 67401 SOT");
-        p.draw();
-        QCOMPARE(p.boxes(58, 5.8), QStringLiteral("ABC"));
-        QCOMPARE(p.boxes(40, 0), QStringLiteral("FG"));
-        QCOMPARE(p.boxes(39, 0), QStringLiteral("JKLMN"));
-        // An engine: the letter whole at its item, number and depot code by character.
-        QVERIFY(p.at("Y", 194.6, 63));
-        QCOMPARE(p.boxes(46, 0), QStringLiteral("B67401"));
-        QCOMPARE(p.boxes(48, 0), QStringLiteral("SOT"));
     }
 
     void optionsLeaveOutFramesB1AndB2ButNotB3()
