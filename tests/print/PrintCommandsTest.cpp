@@ -83,8 +83,10 @@ private slots:
         QCOMPARE(q.defaultAnswer, Prompts::Answer::Ok);
         QVERIFY(!QFile::exists(f.pdf()));
 
+        f.state.printLayout.ParaImpX[1] = QStringLiteral("70");
         f.prompts.answers.push_back(Prompts::Answer::Ok);
         editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.state.printLayout.ParaImpX[1], QStringLiteral("70")); // not read again
         QCOMPARE(f.prompts.calls.size(), 2);
         QFile pdf(f.pdf());
         QVERIFY(pdf.open(QIODevice::ReadOnly));

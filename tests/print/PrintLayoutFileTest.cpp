@@ -84,12 +84,16 @@ private slots:
         lines[1] = QStringLiteral(".5");
         lines[2] = QStringLiteral("12,5");
         lines[3] = QStringLiteral("abc");
+        lines[4] = QStringLiteral(" 7 ");
         QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines));
         const PrintLayout layout = load(dir.path());
         QCOMPARE(layout.ParaImpX[1], QStringLiteral(".5"));
         QCOMPARE(layout.x(1), 0.5);
         QCOMPARE(layout.x(2), 12.0);
         QCOMPARE(layout.x(3), 0.0);
+        QCOMPARE(layout.ParaImpX[4], QStringLiteral(" 7 ")); // blanks kept as read
+        QCOMPARE(layout.x(4), 7.0);
+        QCOMPARE(layout.x(92), 0.0); // empty
     }
 
     void numbersAreWrittenInLayoutForm()
@@ -97,6 +101,7 @@ private slots:
         QCOMPARE(NumberText::layoutText(0.5), QStringLiteral(".5"));
         QCOMPARE(NumberText::layoutText(-0.5), QStringLiteral("-.5"));
         QCOMPARE(NumberText::layoutText(63), QStringLiteral("63"));
+        QCOMPARE(NumberText::layoutText(165.6), QStringLiteral("165.6"));
         QCOMPARE(NumberText::layoutText(0.1 + 0.2), QStringLiteral(".3"));
         QCOMPARE(NumberText::layoutText(29.5 - 29.5 - 1e-12), QStringLiteral("0"));
     }

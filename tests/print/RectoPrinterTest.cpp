@@ -96,6 +96,8 @@ private slots:
         p.set(41, "DEFGH");        // LieuMv of row 2: 3 characters
         p.set(57 + 17, "FGH");     // AgSeul: 2 characters
         p.set(57 + 16, "JKLMNOP"); // IndCompo: 5 characters
+        p.set(42, "Z6740199");     // EnginMa of row 2: 6 characters
+        p.set(43, "SOTX");         // EmtMa of row 2: 3 characters
         p.set(57 + 25, "Y 67401 SOT");
         p.draw();
         QVERIFY(p.at("DUPONT", 60, 6.5));
@@ -108,6 +110,8 @@ private slots:
         QCOMPARE(p.boxes(58, 5.8), QStringLiteral("DEF"));
         QCOMPARE(p.boxes(40, 0), QStringLiteral("FG"));
         QCOMPARE(p.boxes(39, 0), QStringLiteral("JKLMN"));
+        QCOMPARE(p.boxes(59, 5.8), QStringLiteral("Z67401"));
+        QCOMPARE(p.boxes(60, 5.8), QStringLiteral("SOT"));
         // An engine: the letter whole at its item, number and depot code by character.
         QVERIFY(p.at("Y", 194.6, 63));
         QCOMPARE(p.boxes(46, 0), QStringLiteral("67401"));
@@ -125,6 +129,9 @@ private slots:
         p.state.printLayout.ParaImpX[95] = QStringLiteral("1.5");
         p.state.printLayout.ParaImpY[0] = QStringLiteral("-2");
         p.state.printLayout.ParaImpY[95] = QStringLiteral(".25");
+        // Screen calibration and the verso shift do not touch the print.
+        p.state.printLayout.ParaImpX[92] = QStringLiteral("30");
+        p.state.printLayout.ParaImpY[94] = QStringLiteral("30");
         p.draw();
         QCOMPARE(p.page.texts.size(), before.size());
         for (qsizetype i = 0; i < before.size(); ++i) {
@@ -178,11 +185,15 @@ private slots:
         };
         row("usual", "B 67401 SOT", 82, 0, {"B", "67401", "SOT"});
         row("second letter stays in the number", "BB 67401 SOT", 82, 0, {"B", "B67401", "SOT"});
+        row("no letter, long code", "67401LYON", 82, 0, {"", "67401", "LYO"});
         row("default letter on a line", "67401LYON", 82, 1, {"Z", "67401", "LYO"});
         row("no default letter when shunting", "67401", 42, 1, {"", "67401", ""});
         row("seven digits replace the letter", "B2067401", 82, 1, {"2", "067401", ""});
+        row("eight digits lose the last", "20674019", 82, 0, {"2", "067401", ""});
         row("no engine", " / ", 82, 1, {"/", "", ""});
         row("blanks inside", " B  674 01  S O T ", 82, 0, {"B", "67401", "SOT"});
+        row("empty", "   ", 82, 1, {"", "", ""});
+        row("letter alone", "Z", 82, 1, {"Z", "", ""});
     }
 
     void engineTextSplits()
