@@ -2,11 +2,14 @@
 
 #include "FakePrompts.h"
 #include "app/AppState.h"
+#include "app/IniFile.h"
 #include "app/TextFile.h"
 #include "editor/EditorWindow.h"
 #include "print/PrintCommands.h"
 #include "print/PrintLayoutFile.h"
 #include "print/PrinterChoice.h"
+#include "print/PrinterFonts.h"
+#include "print/RecordingPage.h"
 
 #include <QAction>
 #include <QFile>
@@ -14,30 +17,40 @@
 
 namespace {
 
+const QByteArray StoredFont =
+    "[PoliceImprimante]\r\nPoliceFontName=DejaVu Sans\r\n"
+    "PoliceFontSize=9\r\nPoliceFontBold=False\r\nPoliceFontItalic=False\r\n";
+
+// A program folder with its data folder and, when given, a Config.ini.
 struct Folder {
     QTemporaryDir dir;
     AppState state;
     FakePrompts prompts;
 
-    Folder()
+    explicit Folder(const QByteArray &configIni = {})
     {
         QDir(dir.path()).mkdir(QStringLiteral("DataBul"));
         state.config.ouestKerbo = dir.path() + QLatin1Char('/');
-        state.config.rectoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
-                                  QStringLiteral("False")};
+        if (!configIni.isEmpty())
+            TextFile::writeAtomic(state.config.iniPath(), configIni);
+        state.config.load();
         state.record.setSlot(1, QStringLiteral("DUPONT"));
     }
     QString pdf() const { return dir.filePath(QStringLiteral("recto.pdf")); }
+    // The four font keys of a side in Config.ini: name, size, bold, italic.
+    QStringList fontKeys(bool verso = false) const
+    {
+        const IniFile ini(state.config.iniPath());
+        const QString section =
+            QString::fromLatin1(verso ? Config::PoliceImprimanteVerso : Config::PoliceImprimante);
+        QStringList values;
+        for (const char *key : {"Name", "Size", "Bold", "Italic"})
+            values << ini.value(
+                section,
+                QStringLiteral("PoliceFont%1%2").arg(QLatin1String(key), verso ? "Verso" : ""));
+        return values;
+    }
 };
-
-void checkQuestion(const FakePrompts::Call &call)
-{
-    QCOMPARE(call.kind, QStringLiteral("question"));
-    QCOMPARE(call.title, QStringLiteral("Kerbo"));
-    QCOMPARE(call.text, QStringLiteral(" IMPRIMER ?"));
-    QCOMPARE(call.buttons, Prompts::Buttons::OkCancel);
-    QCOMPARE(call.defaultAnswer, Prompts::Answer::Ok);
-}
 
 } // namespace
 
@@ -45,7 +58,7 @@ class PrintCommandsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void layoutIsLoadedBeforeAskingAndCancelPrintsNothing()
+    void editorPrintAsksThenCancelsOrPrints()
     {
         Folder f;
         PrintLayout factory;
@@ -53,26 +66,28 @@ private slots:
         factory.ParaImpX[1] = QStringLiteral("61");
         QVERIFY(SauveParametresImp(factory, f.state.config.dataFolder()));
         f.state.printerChoice.choosePdfFile(f.pdf());
-        QVERIFY(!PrintCommands::printRecto(f.state, f.prompts));
-        QCOMPARE(f.state.printLayout.ParaImpX[1], QStringLiteral("61"));
+        EditorWindow editor(f.state, EditorLayout::Editor1024);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        PrintCommands::wire(editor, f.state, f.prompts);
+        for (EditorCommand c :
+             {EditorCommand::Print, EditorCommand::PrinterSetup, EditorCommand::ChoosePrinterFont})
+            QVERIFY(editor.action(c)->isEnabled());
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.state.printLayout.ParaImpX[1], QStringLiteral("61")); // loaded before asking
         QCOMPARE(f.prompts.calls.size(), 1);
-        checkQuestion(f.prompts.last());
+        const FakePrompts::Call &q = f.prompts.last();
+        QCOMPARE(q.kind, QStringLiteral("question"));
+        QCOMPARE(q.title, QStringLiteral("Kerbo"));
+        QCOMPARE(q.text, QStringLiteral(" IMPRIMER ?"));
+        QCOMPARE(q.buttons, Prompts::Buttons::OkCancel);
+        QCOMPARE(q.defaultAnswer, Prompts::Answer::Ok);
         QVERIFY(!QFile::exists(f.pdf()));
 
-        // A layout already in memory is not read again.
         f.state.printLayout.ParaImpX[1] = QStringLiteral("70");
-        PrintCommands::printRecto(f.state, f.prompts);
-        QCOMPARE(f.state.printLayout.ParaImpX[1], QStringLiteral("70"));
-    }
-
-    void okPrintsOnePage()
-    {
-        Folder f;
-        f.state.printLayout.DefautParaImp();
-        f.state.printerChoice.choosePdfFile(f.pdf());
         f.prompts.answers.push_back(Prompts::Answer::Ok);
-        QVERIFY(PrintCommands::printRecto(f.state, f.prompts));
-        QCOMPARE(f.prompts.calls.size(), 1);
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.state.printLayout.ParaImpX[1], QStringLiteral("70")); // not read again
+        QCOMPARE(f.prompts.calls.size(), 2);
         QFile pdf(f.pdf());
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
@@ -84,8 +99,6 @@ private slots:
             QSKIP("a printer is installed on this machine");
         Folder f;
         f.state.printLayout.DefautParaImp();
-        const BulletinRecord before = f.state.record;
-        const PrintLayout layoutBefore = f.state.printLayout;
         f.prompts.answers.push_back(Prompts::Answer::Ok);
         QVERIFY(!PrintCommands::printRecto(f.state, f.prompts));
         QCOMPARE(f.prompts.calls.size(), 2);
@@ -97,24 +110,62 @@ private slots:
                                         "\r\n"
                                         "Kerbo ne peut donc pas imprimer vos bulletins."));
         QCOMPARE(m.icon, Prompts::Icon::Exclamation);
-        QCOMPARE(f.state.printLayout, layoutBefore);
-        QCOMPARE(f.state.record.slot(1), before.slot(1));
         QVERIFY(QDir(f.dir.path()).entryList(QDir::Files).isEmpty());
     }
 
-    void editorCommandsAreWired()
+    void unsetFontSettingsAreCompletedFromThePrinter()
     {
-        Folder f;
-        f.state.printLayout.DefautParaImp();
-        EditorWindow editor(f.state, EditorLayout::Editor1024);
-        editor.setAttribute(Qt::WA_DeleteOnClose, false);
-        PrintCommands::wire(editor, f.state, f.prompts);
-        for (EditorCommand c :
-             {EditorCommand::Print, EditorCommand::PrinterSetup, EditorCommand::ChoosePrinterFont})
-            QVERIFY(editor.action(c)->isEnabled());
-        editor.action(EditorCommand::Print)->trigger();
-        QCOMPARE(f.prompts.calls.size(), 1);
-        checkQuestion(f.prompts.last());
+        Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
+        const QFont printed = PrinterFonts::rectoFontForPrinting(
+            f.state.config, QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+        QCOMPARE(printed.family(), QStringLiteral("Courier New"));
+        QCOMPARE(printed.pointSize(), 11);
+        QVERIFY(printed.bold() && !printed.italic());
+        QCOMPARE(f.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
+        QCOMPARE(f.fontKeys(true), QStringList({"", "", "", ""})); // a side of its own
+
+        // At start-up, both sides are completed from the printer's own font.
+        Folder fresh;
+        PrinterFonts::checkAtStartUp(fresh.state);
+        const PrinterFont d = PrinterFonts::fromQFont(PrinterFonts::deviceDefaultFont());
+        const QStringList device{d.name, QString::number(d.size), d.bold, d.italic};
+        QCOMPARE(fresh.fontKeys(), device);
+        QCOMPARE(fresh.fontKeys(true), device);
+    }
+
+    void rectoFontMustFitTheBoxes()
+    {
+        Folder f(StoredFont);
+        RecordingPage measure; // a line is 1.2 em: 12 pt is 5.1 mm, 10 pt 4.2 mm
+        QList<int> offered;
+        std::deque<std::optional<QFont>> answers{
+            QFont(QStringLiteral("DejaVu Serif"), 12, QFont::Bold), std::nullopt,
+            QFont(QStringLiteral("DejaVu Serif"), 12, QFont::Bold),
+            QFont(QStringLiteral("DejaVu Serif"), 10, QFont::Bold)};
+        const auto dialog = [&](const QFont &initial) {
+            offered << initial.pointSize();
+            const std::optional<QFont> a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+        // Refused, then cancelled: the stored font stays.
+        QVERIFY(!PrinterFonts::Police_Recto(f.state.config, measure, f.prompts, dialog));
+        QCOMPARE(f.state.config.rectoFont.size, 9);
+        QCOMPARE(f.fontKeys()[1], QStringLiteral("9"));
+        // Refused, then one that fits: saved.
+        QVERIFY(PrinterFonts::Police_Recto(f.state.config, measure, f.prompts, dialog));
+        QCOMPARE(offered, QList<int>({9, 12, 9, 12})); // reopened on the refused font
+        QCOMPARE(f.prompts.calls.size(), 2);
+        QCOMPARE(f.prompts.last().title,
+                 QStringLiteral("ERREUR : TAILLE DES POLICES SUPERIEURES AU MAXIMUM DES BOITES "
+                                "DE TEXTE "));
+        QCOMPARE(f.prompts.last().text,
+                 QStringLiteral("ATTENTION LA TAILLE DE CETTE POLICE EST SUPERIEURE A LA TAILLE "
+                                "DES BOITES DE TEXTE VEUILLEZ CHOISIR UN POLICE AVEC UNE TAILLE "
+                                "INFERIEURE S.V.P."));
+        QCOMPARE(f.prompts.last().icon, Prompts::Icon::Exclamation);
+        QCOMPARE(f.fontKeys(), QStringList({"DejaVu Serif", "10", "True", "False"}));
+        QCOMPARE(f.state.config.rectoFont.size, 10);
     }
 };
 

@@ -29,65 +29,52 @@ PrintLayout numbered()
     return layout;
 }
 
+PrintLayout load(const QString &folder, PrintLayout layout = {})
+{
+    ChargeParaImp(layout, folder);
+    return layout;
+}
+
 } // namespace
 
 class PrintLayoutFileTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void fileOrderLeavesOutThePitchesX()
-    {
-        const QStringList lines = PrintLayoutFile::lines(numbered());
-        QCOMPARE(lines.size(), 203);
-        QCOMPARE(lines[52], QStringLiteral("152"));   // X[52]
-        QCOMPARE(lines[53], QStringLiteral("156"));   // X[56]: no X for 53..55
-        QCOMPARE(lines[99], QStringLiteral("1102"));  // X[102]
-        QCOMPARE(lines[100], QStringLiteral("20"));   // Y[0]
-        QCOMPARE(lines[202], QStringLiteral("2102")); // Y[102]
-    }
-
     void saveThenLoadGivesTheSameTables()
     {
         QTemporaryDir dir;
-        PrintLayout saved = defaults();
-        saved.ParaImpX[7] = QStringLiteral("  219.7 "); // trimmed on save
-        saved.ParaImpY[95] = QStringLiteral("-.5");
+        PrintLayout saved = numbered();
+        saved.ParaImpX[7] = QStringLiteral(" 17 "); // trimmed on save
         QVERIFY(SauveParametresImp(saved, dir.path()));
-        PrintLayout loaded;
-        ChargeParaImp(loaded, dir.path());
-        saved.ParaImpX[7] = QStringLiteral("219.7");
-        for (int i : {53, 54, 55}) // not in the file
-            loaded.ParaImpX[i] = saved.ParaImpX[i];
-        QCOMPARE(loaded, saved);
-
         QFile file(PrintLayoutFile::path(dir.path()));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.count("\r\n"), 203);
-        QVERIFY(bytes.startsWith("0\r\n60\r\n60\r\n107.9\r\n"));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 204); // 203 lines ending in CR LF
+        // X of every item but the pitches 53..55, then Y of every item.
+        QCOMPARE(lines[7], "17\r");
+        QCOMPARE(lines[52], "152\r");
+        QCOMPARE(lines[53], "156\r");
+        QCOMPARE(lines[100], "20\r");
+        QCOMPARE(lines[202], "2102\r");
+
+        const PrintLayout loaded = load(dir.path(), saved); // keeps X of 53..55, not in the file
+        saved.ParaImpX[7] = QStringLiteral("17");
+        QCOMPARE(loaded, saved);
     }
 
-    void shortFileLoadsWhatItHolds()
+    void shortOrMissingFileLoadsWhatItHolds()
     {
         QTemporaryDir dir;
-        QStringList lines = PrintLayoutFile::lines(numbered());
+        const QStringList lines = PrintLayoutFile::lines(numbered());
         QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines.mid(0, 150)));
-        PrintLayout layout = defaults();
-        layout.ParaImpX[53] = QStringLiteral("9");
-        ChargeParaImp(layout, dir.path());
-        // All of X, and Y of items 0..49 (lines 101..150); the rest keep their values.
-        for (int i = 0; i < PrintItems::Count; ++i)
-            if (i < 53 || i > 55)
-                QCOMPARE(layout.ParaImpX[i], QStringLiteral("1%1").arg(i));
-        QCOMPARE(layout.ParaImpX[53], QStringLiteral("9"));
-        for (int i = 0; i <= 49; ++i)
-            QCOMPARE(layout.ParaImpY[i], QStringLiteral("2%1").arg(i));
-        QCOMPARE(layout.ParaImpY[50], QStringLiteral("69"));
-        QCOMPARE(layout.ParaImpY[102], QStringLiteral("129.7"));
-
-        const PrintLayout kept = layout;
-        ChargeParaImp(layout, dir.path() + QStringLiteral("/absent"));
-        QCOMPARE(layout, kept);
+        PrintLayout layout = load(dir.path(), defaults());
+        // All of X, and Y of items 0..49; the rest keep their values.
+        for (int i = 0; i < PrintItems::Count; ++i) {
+            QCOMPARE(layout.ParaImpX[i], (i < 53 || i > 55 ? numbered() : defaults()).ParaImpX[i]);
+            QCOMPARE(layout.ParaImpY[i], (i <= 49 ? numbered() : defaults()).ParaImpY[i]);
+        }
+        QCOMPARE(load(dir.path() + QStringLiteral("/absent"), layout), layout);
     }
 
     void valuesKeepTheirTextAndReadAsNumbers()
@@ -99,8 +86,7 @@ private slots:
         lines[3] = QStringLiteral("abc");
         lines[4] = QStringLiteral(" 7 ");
         QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines));
-        PrintLayout layout;
-        ChargeParaImp(layout, dir.path());
+        const PrintLayout layout = load(dir.path());
         QCOMPARE(layout.ParaImpX[1], QStringLiteral(".5"));
         QCOMPARE(layout.x(1), 0.5);
         QCOMPARE(layout.x(2), 12.0);
@@ -110,7 +96,7 @@ private slots:
         QCOMPARE(layout.x(92), 0.0); // empty
     }
 
-    void calibrationValuesAreWrittenInLayoutForm()
+    void numbersAreWrittenInLayoutForm()
     {
         QCOMPARE(NumberText::layoutText(0.5), QStringLiteral(".5"));
         QCOMPARE(NumberText::layoutText(-0.5), QStringLiteral("-.5"));
@@ -120,37 +106,33 @@ private slots:
         QCOMPARE(NumberText::layoutText(29.5 - 29.5 - 1e-12), QStringLiteral("0"));
     }
 
+    // Values come from the factory file below; here, which items each routine sets.
     void defaultsRoutinesTouchOnlyTheirSide()
     {
-        PrintLayout layout = numbered();
-        layout.DefautParaImp();
-        QCOMPARE(layout.ParaImpX[1], QStringLiteral("60"));
-        QCOMPARE(layout.ParaImpY[73], QStringLiteral("75"));
-        QCOMPARE(layout.ParaImpX[53], QStringLiteral("0"));
-        QCOMPARE(layout.ParaImpY[53], QStringLiteral("4.3"));
-        QCOMPARE(layout.ParaImpX[95], QStringLiteral("0"));
-        for (int i = 74; i < PrintItems::Count; ++i)
-            if (i != 95) {
-                QCOMPARE(layout.ParaImpX[i], numbered().ParaImpX[i]);
-                QCOMPARE(layout.ParaImpY[i], numbered().ParaImpY[i]);
+        PrintLayout recto = numbered(), verso = numbered();
+        recto.DefautParaImp();
+        verso.DefautParaImpVerso();
+        PrintLayout wantRecto = numbered(), wantVerso = numbered();
+        const PrintLayout d = defaults();
+        for (int i = 0; i < PrintItems::Count; ++i) {
+            if (i <= 73 || i == 95) {
+                wantRecto.ParaImpX[i] = d.ParaImpX[i];
+                wantRecto.ParaImpY[i] = d.ParaImpY[i];
+            } else if (i != 92) {
+                wantVerso.ParaImpX[i] = d.ParaImpX[i];
             }
-
-        layout = numbered();
-        layout.DefautParaImpVerso();
-        QCOMPARE(layout.ParaImpY[95], QStringLiteral("0"));
-        QCOMPARE(layout.ParaImpX[95], QStringLiteral("195"));
-        QCOMPARE(layout.ParaImpX[92], QStringLiteral("192"));
-        QCOMPARE(layout.ParaImpY[92], QStringLiteral("292"));
-        QCOMPARE(layout.ParaImpX[90], QStringLiteral("110"));
-        QCOMPARE(layout.ParaImpY[102], QStringLiteral("129.7"));
-        for (int i = 0; i <= 73; ++i)
-            QCOMPARE(layout.ParaImpX[i], numbered().ParaImpX[i]);
+            if (i >= 74 && i != 92)
+                wantVerso.ParaImpY[i] = d.ParaImpY[i];
+        }
+        QCOMPARE(recto, wantRecto);
+        QCOMPARE(verso, wantVerso);
+        QCOMPARE(recto.ParaImpX[53], QStringLiteral("0"));
+        QCOMPARE(verso.ParaImpY[95], QStringLiteral("0"));
     }
 
     void factoryFileHoldsTheDefaultsOfBothSides()
     {
-        const QString factory = QStringLiteral(":/factory/DataBul/ParametresImp.txt");
-        QFile file(factory);
+        QFile file(QStringLiteral(":/factory/DataBul/ParametresImp.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), TextFile::joinLines(PrintLayoutFile::lines(defaults())));
     }

@@ -1,12 +1,21 @@
 #include "TestMain.h"
 
+#include "FakePrompts.h"
 #include "app/AppState.h"
+#include "editor/EngineText.h"
+#include "model/SlotTable.h"
 #include "print/RecordingPage.h"
 #include "print/RectoPrinter.h"
 
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 namespace {
 
-bool near(double a, double b) { return std::abs(a - b) < 1e-6; }
+bool near(double a, double b, double tolerance = 1e-6) { return std::abs(a - b) < tolerance; }
 
 struct Printed {
     RecordingPage page;
@@ -30,6 +39,7 @@ struct Printed {
         const auto found = page.find(QString::fromUtf8(text));
         return found.size() == 1 && near(found[0].x, x) && near(found[0].y, y);
     }
+    bool absent(const char *text) const { return page.find(QString::fromUtf8(text)).isEmpty(); }
     // The characters in the boxes of an item, left to right.
     QString boxes(int item, double rowOffset) const
     {
@@ -44,17 +54,51 @@ struct Printed {
     }
 };
 
+struct Word {
+    double xMin, yMin, yMax; // millimetres
+    QString text;
+};
+
+// The page size and the words of a PDF's first page, in millimetres, as pdftotext -bbox reads.
+QSizeF readPdf(const QString &pdf, QList<Word> &words)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression size(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    const auto mm = [](const QRegularExpressionMatch &m, int i) {
+        return m.captured(i).toDouble() * 25.4 / 72;
+    };
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.append({mm(m, 1), mm(m, 2), mm(m, 3), m.captured(4)});
+    }
+    const auto s = size.match(html);
+    return {mm(s, 1), mm(s, 2)};
+}
+
 } // namespace
 
 class RectoPrinterTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void placementOfWholeTextsCharactersAndDate()
+    void fieldsLandInTheirBoxesWithinTheirLimits()
     {
         Printed p;
         p.set(1, "DUPONT");
         p.set(3, "ABC");
+        p.set(58 + 2 * 36, "8");   // line 3's train number
+        p.set(41, "DEFGH");        // LieuMv of row 2: 3 characters
+        p.set(57 + 17, "FGH");     // AgSeul: 2 characters
+        p.set(57 + 16, "JKLMNOP"); // IndCompo: 5 characters
+        p.set(42, "Z6740199");     // EnginMa of row 2: 6 characters
+        p.set(43, "SOTX");         // EmtMa of row 2: 3 characters
+        p.set(57 + 25, "Y 67401 SOT");
         p.draw();
         QVERIFY(p.at("DUPONT", 60, 6.5));
         // The first character stands one pitch right of the anchor.
@@ -62,7 +106,16 @@ private slots:
         QVERIFY(p.at("B", 116.5, 9.7));
         QVERIFY(p.at("C", 120.8, 9.7));
         QCOMPARE(p.boxes(6, 0), QStringLiteral("050307"));
-        QCOMPARE(RectoPrinter::dateText(QDate(2010, 12, 31)), QStringLiteral("311210"));
+        QVERIFY(p.at("8", 8.1 + 4.3, 114.2));
+        QCOMPARE(p.boxes(58, 5.8), QStringLiteral("DEF"));
+        QCOMPARE(p.boxes(40, 0), QStringLiteral("FG"));
+        QCOMPARE(p.boxes(39, 0), QStringLiteral("JKLMN"));
+        QCOMPARE(p.boxes(59, 5.8), QStringLiteral("Z67401"));
+        QCOMPARE(p.boxes(60, 5.8), QStringLiteral("SOT"));
+        // An engine: the letter whole at its item, number and depot code by character.
+        QVERIFY(p.at("Y", 194.6, 63));
+        QCOMPARE(p.boxes(46, 0), QStringLiteral("67401"));
+        QCOMPARE(p.boxes(48, 0), QStringLiteral("SOT"));
     }
 
     void shiftsAndCentringMoveEverything()
@@ -88,39 +141,6 @@ private slots:
         }
     }
 
-    void rowsAndLinesUseTheirPitch()
-    {
-        Printed p;
-        p.set(58 + 2 * 36, "8");      // line 3's train number
-        p.set(14 + 3 * 3, "Q");       // task of row 4
-        p.set(57 + 5 * 36 + 34, "x"); // line 6's observation mark
-        p.draw();
-        QVERIFY(p.at("8", 8.1 + 4.3, 114.2));
-        QVERIFY(p.at("Q", 45.9 + 4.3, 29.5 + 3 * 5.8));
-        QVERIFY(p.at("x", 289.3, 60.1 + 5 * 25.6));
-    }
-
-    void limitsAndEngineBoxes()
-    {
-        Printed p;
-        p.set(41, "ABCDE");        // LieuMv of row 2: 3 characters
-        p.set(42, "B6740199");     // EnginMa: 6 characters
-        p.set(43, "SOTX");         // EmtMa: 3 characters
-        p.set(57 + 17, "FGH");     // AgSeul: 2 characters
-        p.set(57 + 16, "JKLMNOP"); // IndCompo: 5 characters
-        p.set(57 + 25, "YB 67401 SOT");
-        p.draw();
-        QCOMPARE(p.boxes(58, 5.8), QStringLiteral("ABC"));
-        QCOMPARE(p.boxes(59, 5.8), QStringLiteral("B67401"));
-        QCOMPARE(p.boxes(60, 5.8), QStringLiteral("SOT"));
-        QCOMPARE(p.boxes(40, 0), QStringLiteral("FG"));
-        QCOMPARE(p.boxes(39, 0), QStringLiteral("JKLMN"));
-        // An engine: the letter whole at its item, number and depot code by character.
-        QVERIFY(p.at("Y", 194.6, 63));
-        QCOMPARE(p.boxes(46, 0), QStringLiteral("B67401"));
-        QCOMPARE(p.boxes(48, 0), QStringLiteral("SOT"));
-    }
-
     void optionsLeaveOutFramesB1AndB2ButNotB3()
     {
         Printed p;
@@ -132,13 +152,11 @@ private slots:
         p.state.config.options.pasImpB2 = 1;
         p.draw();
         QVERIFY(p.at("L", 15.2 + 4.3, 29.5));
-        QVERIFY(p.page.find(QStringLiteral("x")).isEmpty());
-        QVERIFY(p.page.find(QStringLiteral("T")).isEmpty());
-        QVERIFY(p.page.find(QStringLiteral("M")).isEmpty());
+        QVERIFY(p.absent("x") && p.absent("T") && p.absent("M"));
         QVERIFY(p.at("K", 260.4, 38.1));
         p.state.config.options.pasImpB1 = 1;
         p.draw();
-        QVERIFY(p.page.find(QStringLiteral("L")).isEmpty());
+        QVERIFY(p.absent("L"));
         QVERIFY(p.at("K", 260.4, 38.1));
     }
 
@@ -154,12 +172,87 @@ private slots:
         p.draw();
         QVERIFY(p.at("Z", 194.6, 63));
         QCOMPARE(p.boxes(48, 0), QStringLiteral("NOR"));
-        // A number typed bare on line 2's first UM takes both defaults.
-        p.set(57 + 25, "");
-        p.set(57 + 36 + 27, "20501");
-        p.draw();
-        QVERIFY(p.at("Z", 194.6, 69 + 25.6));
-        QCOMPARE(p.boxes(49, 25.6), QStringLiteral("NOR"));
+    }
+
+    void engineTextSplits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("enaut");
+        QTest::addColumn<QStringList>("parts"); // letter, number, depot code
+        auto row = [](const char *name, const char *text, int slot, int enaut, QStringList parts) {
+            QTest::newRow(name) << QString::fromUtf8(text) << slot << enaut << parts;
+        };
+        row("usual", "B 67401 SOT", 82, 0, {"B", "67401", "SOT"});
+        row("second letter stays in the number", "BB 67401 SOT", 82, 0, {"B", "B67401", "SOT"});
+        row("no letter, long code", "67401LYON", 82, 0, {"", "67401", "LYO"});
+        row("default letter on a line", "67401LYON", 82, 1, {"Z", "67401", "LYO"});
+        row("no default letter when shunting", "67401", 42, 1, {"", "67401", ""});
+        row("seven digits replace the letter", "B2067401", 82, 1, {"2", "067401", ""});
+        row("eight digits lose the last", "20674019", 82, 0, {"2", "067401", ""});
+        row("no engine", " / ", 82, 1, {"/", "", ""});
+        row("blanks inside", " B  674 01  S O T ", 82, 0, {"B", "67401", "SOT"});
+        row("empty", "   ", 82, 1, {"", "", ""});
+        row("letter alone", "Z", 82, 1, {"Z", "", ""});
+    }
+
+    void engineTextSplits()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, slot);
+        QFETCH(int, enaut);
+        const EngineParts e = ExtractEngin(text, slot, enaut, QStringLiteral("Z"));
+        QTEST((QStringList{e.letter, e.number, e.code}), "parts");
+    }
+
+    // The whole path of a real print: QPrinter, the font at its point size, the shift, every
+    // field of a filled bulletin. pdftotext reads back where each text really landed.
+    void filledRectoPdfMatchesTheLayout()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        Printed p;
+        p.state.config.ouestKerbo = dir.path() + QLatin1Char('/');
+        QDir(dir.path()).mkdir(QStringLiteral("DataBul"));
+        p.state.printLayout.ParaImpX[95] = QStringLiteral("1.5");
+        p.state.printLayout.ParaImpY[0] = QStringLiteral("-.5");
+        p.state.config.rectoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
+                                    QStringLiteral("False")};
+        for (int slot = 1; slot <= 271; ++slot) {
+            const auto kind = SlotTable::info(slot).kind;
+            const bool shunting = slot == 39 || slot == 42 || slot == 45 || slot == 48;
+            p.set(slot, kind == SlotTable::Kind::Mark     ? "x"
+                        : shunting                        ? "B674"
+                        : kind == SlotTable::Kind::Engine ? "BB 674 SOT"
+                        : slot <= 2                       ? "DUPONT"
+                                                          : "K7");
+        }
+        const QString pdf = dir.filePath(QStringLiteral("recto.pdf"));
+        p.state.printerChoice.choosePdfFile(pdf);
+        FakePrompts prompts;
+        QVERIFY(SortieImpimante(p.state, prompts));
+        QVERIFY(prompts.calls.isEmpty());
+        // Put back to portrait for whatever prints next.
+        QCOMPARE(p.state.printerChoice.printer()->pageLayout().orientation(),
+                 QPageLayout::Portrait);
+
+        QList<Word> words;
+        const QSizeF page = readPdf(pdf, words);
+        QVERIFY(near(page.width(), 297, 0.5) && near(page.height(), 210, 0.5));
+        p.draw(); // where the renderer meant each text to go, top-left of its cell
+        QCOMPARE(words.size(), p.page.texts.size());
+        QVERIFY(words.size() > 600);
+        // The font at its true size: a 10 pt DejaVu line is 1.164 em, 4.1 mm.
+        QVERIFY(near(words.first().yMax - words.first().yMin, 4.1, 0.1));
+        for (const RecordingPage::Text &t : p.page.texts) {
+            const auto match = std::find_if(words.begin(), words.end(), [&t](const Word &w) {
+                return w.text == t.text && near(w.xMin, t.x, 0.3) && near(w.yMin, t.y, 0.3);
+            });
+            QVERIFY2(match != words.end(),
+                     qPrintable(QStringLiteral("%1 at %2, %3").arg(t.text).arg(t.x).arg(t.y)));
+            words.erase(match);
+        }
     }
 };
 
