@@ -35,7 +35,7 @@ QByteArray bytesOf(const QString &path)
 // the reader's cuts, accented letters and Windows-1252 signs included.
 void fillFullBulletin(BulletinRecord &record, VersoContent &verso)
 {
-    const QHash<int, QString> special = {
+    const QHash<int, QString> given = {
         {7, u"R42"_s},          {8, u"12"_s},           {9, u"Sète"_s}, {10, u"05h12"_s},
         {11, u"Orléans"_s},     {12, u"13h40"_s},       {14, u"EV"_s},  {26, u"Manœuv"_s},
         {39, u"BB 7200"_s},     {54, u"2"_s},           {55, u"15"_s},  {84, u"Z 2xxx Lé"_s},
@@ -46,8 +46,8 @@ void fillFullBulletin(BulletinRecord &record, VersoContent &verso)
         if (SlotTable::isMark(slot)) // ticked or not, in no regular pattern
             record.setSlot(slot, (slot * 7) % 5 < 2 ? u"x"_s : QString());
         else
-            record.setSlot(slot, special.value(slot, limit ? QString::number(slot).right(limit)
-                                                           : u"S%1"_s.arg(slot)));
+            record.setSlot(slot, given.value(slot, limit ? QString::number(slot).right(limit)
+                                                         : u"S%1"_s.arg(slot)));
     }
     for (int i = 0; i < 6; ++i)
         record.setSlot(SlotTable::lineSlot(i, SlotTable::KmTrain), QString::number(100.5 + i));
