@@ -52,11 +52,12 @@ private slots:
 
     void badInputNeverCrashes()
     {
-        // No section, control bytes, a NUL in a key, lines of a megabyte, broken and duplicate headers.
+        // No section, control bytes, a NUL in a key, megabyte lines, broken or duplicate headers.
         const QByteArray head = "Nom=no section\r\n\x00\x01\xFF garbage\r\n"_ba;
         IniFile ini;
-        ini.parse(head + "[Cartouche]\r\nNom=" + QByteArray(1 << 20, 'z') + "\r\n[" + QByteArray(1 << 20, 'q')
-                  + "\r\n=no key\r\n]]\r\n[\r\n[]\r\n\r\r\n[Cartouche]\r\nPrenom=second\r\nBin\x00" "ary=1"_ba);
+        const QByteArray mega(1 << 20, 'z');
+        ini.parse(head + "[Cartouche]\r\nNom=" + mega + "\r\n[" + mega + "\r\n=no key\r\n]]\r\n"
+                  + "[\r\n[]\r\n\r\r\n[Cartouche]\r\nPrenom=second\r\nBin\x00" "ary=1"_ba);
         QCOMPARE(ini.value(u"Cartouche", u"Nom"), QString(254, u'z'));
         QCOMPARE(ini.value(u"Cartouche", u"Prenom"), QString());
         ini.setValue(u"Cartouche", u"condition", u"1");
@@ -88,8 +89,8 @@ private slots:
         QCOMPARE(Cp1252::encode(QString::fromUtf8("a\xE4\xB8\xAD\xF0\x9F\x98\x80z")),
                  QByteArray("a??z"));
         // Text files: CR LF or LF in, CR LF out; a final line end starts no extra line.
-        QCOMPARE(TextFile::splitLines("\x80\r\nb\n\r\n"), (QStringList{QString::fromUtf8("€"), "b", ""}));
-        QCOMPARE(TextFile::joinLines({QString::fromUtf8("é"), QString()}), QByteArray("\xE9\r\n\r\n"));
+        QCOMPARE(TextFile::splitLines("\x80\r\nb\n\r\n"), (QStringList{u"€"_s, "b", ""}));
+        QCOMPARE(TextFile::joinLines({u"é"_s, QString()}), QByteArray("\xE9\r\n\r\n"));
     }
 
     void leadingNumber()
@@ -107,7 +108,7 @@ private slots:
         const QString sep = Paths::separator();
         QCOMPARE(Config::dataFile(QStringLiteral("/opt/kerbo/"), QStringLiteral("Config.ini")),
                  "/opt/kerbo/DataBul" + sep + "Config.ini");
-        QCOMPARE(Config::normaliseFolder(QStringLiteral("/x/ROUL")), QStringLiteral("/x/ROUL") + sep);
+        QCOMPARE(Config::normaliseFolder(u"/x/ROUL"_s), u"/x/ROUL"_s + sep);
         QCOMPARE(Config::normaliseFolder(QStringLiteral("/x/ROUL/")), QStringLiteral("/x/ROUL/"));
         for (const QString &none : {QString(), sep, QStringLiteral("\\")})
             QCOMPARE(Config::normaliseFolder(none), Paths::driveC());

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 using Outcome = LayoutChoice::Outcome;
 Q_DECLARE_METATYPE(ScreenMetrics)
 Q_DECLARE_METATYPE(LayoutChoice)
@@ -108,7 +110,7 @@ private slots:
     {
         QCOMPARE(splash({640, 480, 96}, data()), EditorLayout::None);
         QCOMPARE(m_prompts.titles(),
-                 QStringList{QString::fromUtf8("Kerbo ne fonctionne pas sous cette résolution d'écran !!")});
+                 QStringList{u"Kerbo ne fonctionne pas sous cette résolution d'écran !!"_s});
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
         QCOMPARE(m_prompts.last().text,
                  QString::fromUtf8(
@@ -125,7 +127,7 @@ private slots:
                      "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
         QCOMPARE(splash({1280, 1024, 144}, data()), EditorLayout::None);
         QCOMPARE(m_prompts.titles(),
-                 QStringList{QString::fromUtf8("Kerbo ne fonctionne pas sous cette définition de police !!")});
+                 QStringList{u"Kerbo ne fonctionne pas sous cette définition de police !!"_s});
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
         QCOMPARE(m_prompts.last().text,
                  QString::fromUtf8(
@@ -181,7 +183,7 @@ private slots:
         put(root.filePath("file"), "x");
         l = DataFolder::locate(root.filePath("program"), root.filePath("file/c"), factory.path());
         QCOMPARE(splash({1024, 768, 96}, l), EditorLayout::None);
-        QCOMPARE(m_prompts.titles(), QStringList{QString::fromUtf8("Dossier de données inaccessible !!")});
+        QCOMPARE(m_prompts.titles(), QStringList{u"Dossier de données inaccessible !!"_s});
         QCOMPARE(m_prompts.last().text,
                  QString::fromUtf8("Kerbo ne peut pas écrire dans son dossier de données :\r\n%1/\r\n%2/\r\n"
                                    "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"

@@ -135,8 +135,8 @@ private slots:
 
     void cartoucheModificationAndAFailedWrite()
     {
-        QVERIFY(TextFile::writeLines(data("Config.ini"),
-                                     {"[Cartouche]", "condition=2", "Nom=Durand", "Residence=NANTES"}));
+        QVERIFY(TextFile::writeLines(
+            data("Config.ini"), {"[Cartouche]", "condition=2", "Nom=Durand", "Residence=NANTES"}));
         frmCartouche dialog(m_state, m_prompts, false);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("MODIFICATION DU CARTOUCHE A"));
         QCOMPARE(dialog.instruction()->text(),
@@ -147,7 +147,8 @@ private slots:
         QTest::keyClicks(dialog.box(3), QStringLiteral("brest"));
         dialog.okButton()->click();
         QCOMPARE(m_state.config.read("Cartouche", "Residence").text, QStringLiteral("BREST"));
-        QCOMPARE(m_state.config.read("Cartouche", "condition").text, QStringLiteral("2")); // written only while 0
+        // condition is written only while it is 0.
+        QCOMPARE(m_state.config.read("Cartouche", "condition").text, QStringLiteral("2"));
 
         // A failed write is reported, naming the file; the texts still serve this run.
         m_state.config.ouestKerbo = QStringLiteral("/nonexistent/kerbo/");
@@ -193,7 +194,8 @@ private slots:
         const QStringList lines = TextFile::readLines(data("Config.ini")).lines;
         QCOMPARE(lines.mid(lines.indexOf("[Cartouche]")),
                  (QStringList{"[Cartouche]", "condition=1", "Nom=Dupont", "Prenom=Jean",
-                              "Etablissement=PARIS", "Residence=LYON", "Immatriculation=7512345A"}));
+                              "Etablissement=PARIS", "Residence=LYON",
+                              "Immatriculation=7512345A"}));
         QVERIFY(lines.contains("OuestKerbo=" + folder()));
         QVERIFY(lines.filter(QRegularExpression("^Hd")).isEmpty());
 
@@ -208,11 +210,13 @@ private slots:
         // The current folder, written without its final separator, is still recognised as gone.
         const QString gone = Paths::CheckPath(m_dir->filePath(QStringLiteral("GONE")));
         QVERIFY(TextFile::writeLines(data("ListeDossier.txt"), {gone}));
-        QVERIFY(TextFile::writeLines(data("Config.ini"), {"[CheminDossiers]", "Hdgenerique=" + gone.chopped(1),
+        QVERIFY(TextFile::writeLines(data("Config.ini"), {"[CheminDossiers]",
+                                                          "Hdgenerique=" + gone.chopped(1),
                                                           "[Cartouche]", "condition=1"}));
         loadEditor();
         QCOMPARE(m_state.config.read("CheminDossiers", "Hdgenerique").text, QString());
-        QCOMPARE(m_view.calls, (QStringList{"roster:", "reload", "roster:" + Paths::driveC(), "refresh"}));
+        QCOMPARE(m_view.calls,
+                 (QStringList{"roster:", "reload", "roster:" + Paths::driveC(), "refresh"}));
     }
 
     void openEditorShowsTheRealDialogs()
@@ -229,7 +233,8 @@ private slots:
             }
         });
         answer.start(10);
-        QPointer<EditorWindow> editor = StartUp::openEditor(m_state, m_prompts, EditorLayout::Editor1024);
+        QPointer<EditorWindow> editor =
+            StartUp::openEditor(m_state, m_prompts, EditorLayout::Editor1024);
         QCOMPARE(caption, QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL"));
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->windowTitle(), QStringLiteral("EDITEUR DE BULLETIN DE SERVICE RO 2004"));
