@@ -243,16 +243,24 @@ void BulletinEditing::forwardKey(QObject *target, QKeyEvent *event, const QStrin
     m_forwarding = false;
 }
 
-bool BulletinEditing::textKeyPress(QKeyEvent *event)
+// Navigation and function keys act the same from both controls.
+bool BulletinEditing::commandKey(QKeyEvent *event, bool fromList)
 {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ShiftModifier
-        || event->modifiers() == Qt::KeypadModifier)
-        if (navigationKey(event->key()))
-            return true;
+    const Qt::KeyboardModifiers m = event->modifiers();
+    if ((m == Qt::NoModifier || m == Qt::ShiftModifier || m == Qt::KeypadModifier)
+        && navigationKey(event->key()))
+        return true;
     if (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F12) {
-        emit functionKeyPressed(event->key(), event->modifiers(), false);
+        emit functionKeyPressed(event->key(), event->modifiers(), fromList);
         return true;
     }
+    return false;
+}
+
+bool BulletinEditing::textKeyPress(QKeyEvent *event)
+{
+    if (commandKey(event, false))
+        return true;
     if (!isCharacter(event))
         return false;
     const int slot = m_state.record.currentSlot();
@@ -272,14 +280,8 @@ bool BulletinEditing::textKeyPress(QKeyEvent *event)
 
 bool BulletinEditing::listKeyPress(QKeyEvent *event)
 {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ShiftModifier
-        || event->modifiers() == Qt::KeypadModifier)
-        if (navigationKey(event->key()))
-            return true;
-    if (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F12) {
-        emit functionKeyPressed(event->key(), event->modifiers(), true);
+    if (commandKey(event, true))
         return true;
-    }
     const int slot = m_state.record.currentSlot();
     const bool backspace = event->key() == Qt::Key_Backspace;
     if ((isCharacter(event) || backspace)

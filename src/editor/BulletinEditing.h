@@ -50,6 +50,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool commandKey(QKeyEvent *event, bool fromList);
     bool textKeyPress(QKeyEvent *event);
     bool listKeyPress(QKeyEvent *event);
     bool navigationKey(int key);
