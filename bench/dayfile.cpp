@@ -1,9 +1,9 @@
 // Save and load of a fully filled day file.
-#include "app/AppState.h"
-#include "app/Paths.h"
-#include "app/Prompts.h"
-#include "dayfiles/DayFileReader.h"
-#include "dayfiles/DayFileWriter.h"
+#include "core/AppState.h"
+#include "core/base/Paths.h"
+#include "core/base/Prompts.h"
+#include "core/dayfiles/DayFileReader.h"
+#include "core/dayfiles/DayFileWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

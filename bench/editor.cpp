@@ -1,9 +1,9 @@
 // The editor must feel immediate: one refresh of a full bulletin, and one character typed into a
 // train line from the key press to the repaint, at the 1024 layout.
-#include "app/AppState.h"
-#include "editor/BulletinEditing.h"
-#include "editor/EditorWindow.h"
-#include "view/BulletinCanvas.h"
+#include "core/AppState.h"
+#include "ui/editor/BulletinCanvas.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // Config.ini-style file of 200,000 keys (5,000 sections of 40 keys): load, read the 40 keys of
 // one section, write them back and save, as one dialog of the program would.
-#include "app/IniFile.h"
+#include "core/base/IniFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Rendering a fully filled recto to a PDF file through the printer path.
-#include "app/AppState.h"
-#include "model/SlotTable.h"
-#include "print/PrinterPage.h"
-#include "print/RectoPrinter.h"
+#include "core/AppState.h"
+#include "core/model/SlotTable.h"
+#include "core/print/RectoPrinter.h"
+#include "ui/print/PrinterPage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

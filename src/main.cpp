@@ -1,4 +1,4 @@
-#include "app/StartUp.h"
+#include "ui/startup/StartUp.h"
 
 #include <QApplication>
 

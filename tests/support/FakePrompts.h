@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompts.h"
+#include "core/base/Prompts.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,13 @@
 #include "TestMain.h"
 
+#ifdef KERBO_TEST_WIDGETS
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+// Core tests need fonts and painting, never a widget.
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 
 #include <memory>
 
@@ -16,7 +23,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     // A day's date must not change in the middle of a run: tests that need "today" read it here.
     int failures = 0;
     // Extra arguments select one class by name: tst_app IniFileTest [QtTest options]

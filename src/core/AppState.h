@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/config/Config.h"
+#include "core/config/ScreenLayout.h"
+#include "core/model/BulletinRecord.h"
+#include "core/model/VersoContent.h"
+#include "core/print/PrintLayout.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// Values kept by the erase commands of the editor so that a frame can be restored.
+struct FrameSaveAreas {
+    QStringList a;  // slots 7 and 8
+    QStringList b1; // slots 9..12
+    QStringList b2; // slots 13..49
+    QStringList b3; // slots 50..55
+    QStringList c;  // slots 57..271
+};
+
+// Everything the program works on during a run, created once at start-up and handed by reference
+// to the windows and rules that need it.
+struct AppState {
+    BulletinRecord record;
+    VersoContent verso;
+    PrintLayout printLayout;
+    std::array<QString, 36> lineBuffer; // F5 / F8, entries 1..36 stored at 0..35
+    FrameSaveAreas saveAreas;
+    QString mention;           // of the day file in the editor, at most 5 characters
+    QString currentFileFolder; // folder the day was opened from or saved to, "" after a new day
+    Config config;
+    ScreenMetrics screen;      // the real screen
+    ScreenMetrics keptScreen;  // as the layout rules see it (800 when the 800 editor is forced)
+    EditorLayout layout = EditorLayout::None;
+    QString engineListFile;    // ListeEngins.txt or ListeEnginsAut.txt
+};

@@ -1,0 +1,50 @@
+#include "core/config/CartoucheStore.h"
+
+#include "core/AppState.h"
+#include "core/base/IniFile.h"
+#include "core/base/NumberText.h"
+
+namespace CartoucheStore {
+
+const std::array<const char *, 5> &keys()
+{
+    static const std::array<const char *, 5> names = {"Nom", "Prenom", "Etablissement",
+                                                      "Residence", "Immatriculation"};
+    return names;
+}
+
+Texts read(const Config &config)
+{
+    const IniFile ini(config.iniPath());
+    Texts texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = ini.value(QString::fromLatin1(Config::Cartouche), QString::fromLatin1(keys()[i]));
+    return texts;
+}
+
+bool confirm(AppState &state, const Texts &texts, QString *error)
+{
+    Config &config = state.config;
+    const QString section = QString::fromLatin1(Config::Cartouche);
+    IniFile ini(config.iniPath());
+    ini.setValue(QString::fromLatin1(Config::CheminDossiers), u"OuestKerbo", config.ouestKerbo);
+    if (NumberText::leadingNumber(ini.value(section, u"condition")) == 0)
+        ini.setValue(section, u"condition", u"1");
+    for (size_t i = 0; i < texts.size(); ++i)
+        ini.setValue(section, QString::fromLatin1(keys()[i]), texts[i]);
+    const bool saved = ini.save(error);
+
+    // What the driver typed stays in use for this run even when the file could not be written.
+    config.nom = texts[0];
+    config.prenom = texts[1];
+    config.etablissement = texts[2];
+    config.residence = texts[3];
+    config.immatriculation = texts[4];
+    if (saved)
+        config.condition = 1;
+    for (int slot = 1; slot <= 5; ++slot)
+        state.record.setSlot(slot, texts[size_t(slot - 1)]);
+    return saved;
+}
+
+} // namespace CartoucheStore

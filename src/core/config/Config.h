@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/base/IniAccess.h"
+
+#include <QString>
+
+// Printer font of one side, as stored: bold and italic are the texts "True" / "False".
+struct PrinterFont {
+    QString name;
+    int size = 0;
+    QString bold;
+    QString italic;
+};
+
+// Options of the options window, read at start-up.
+struct Options {
+    int enaug = 0, eneng = 0, enaut = 0, pasImpB1 = 0, pasImpB2 = 0, nbvhe = 0, nbUm = 0;
+    QString emtaut, indCompo, lettreAutom, calendrier, prefixEngin, prefixTrain;
+};
+
+// The settings of Config.ini held in memory, and the places of the data folder's files.
+// Values are read at start-up and written to the file at once whenever a window changes them.
+class Config
+{
+public:
+    // Section and key names exactly as in the file.
+    static constexpr auto CheminDossiers = "CheminDossiers";
+    static constexpr auto Cartouche = "Cartouche";
+    static constexpr auto OptionsSection = "Options";
+    static constexpr auto EvEnLoc = "EV en LOC";
+    static constexpr auto EchelleEditeur = "Echelle Editeur";
+    static constexpr auto PoliceImprimante = "PoliceImprimante";
+    static constexpr auto PoliceImprimanteVerso = "PoliceImprimanteVerso";
+
+    // The program folder: the root of DataBul, ending with a separator.
+    QString ouestKerbo;
+
+    QString hdGenerique;
+    QString hdArchive;
+    QString dossierRlt;
+
+    QString nom, prenom, etablissement, residence, immatriculation;
+    int condition = 0;
+
+    Options options;
+    QString loc;
+    bool echelle = false;
+
+    PrinterFont rectoFont;
+    PrinterFont versoFont;
+
+    // Path building: program folder + "DataBul" + separator + name.
+    static QString dataFolder(const QString &programFolder);
+    static QString dataFile(const QString &programFolder, const QString &name);
+    QString dataFolder() const { return dataFolder(ouestKerbo); }
+    QString dataFile(const QString &name) const { return dataFile(ouestKerbo, name); }
+    QString iniPath() const { return dataFile(QStringLiteral("Config.ini")); }
+
+    // A folder value of Hdgenerique or HdArchive: separator appended; "" or a lone separator
+    // becomes the drive "C:\".
+    static QString normaliseFolder(const QString &value);
+
+    // Reads every key of the table from Config.ini in one pass; absent keys give the defaults.
+    void load();
+    // One key, read from or written to the file at once.
+    IniValue read(const char *section, const QString &key) const;
+    bool write(const char *section, const QString &key, const QString &value) const;
+
+    QString cartoucheValue(int slot) const; // slots 1..5
+};

@@ -1,0 +1,91 @@
+#include "core/config/DataFolder.h"
+
+#include "core/base/Paths.h"
+#include "core/config/Config.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryFile>
+
+namespace DataFolder {
+
+bool isWritable(const QString &folder)
+{
+    if (!Paths::folderExists(folder))
+        return false;
+    QTemporaryFile probe(Paths::join(folder, QStringLiteral("kerbo-XXXXXX.tmp")));
+    return probe.open();
+}
+
+bool seed(const QString &factory, const QString &target, QString *error)
+{
+    if (QFileInfo::exists(target))
+        return Paths::folderExists(target);
+    auto fail = [&](const QString &what) {
+        if (error)
+            *error = QStringLiteral("Impossible de créer le dossier de données %1 (%2).")
+                         .arg(QDir::toNativeSeparators(target), what);
+        return false;
+    };
+    if (!QDir().mkpath(target))
+        return fail(QStringLiteral("création du dossier"));
+    const QDir source(factory);
+    QDirIterator it(factory, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = QDir(target).filePath(source.relativeFilePath(from));
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(to))
+                return fail(QDir::toNativeSeparators(to));
+            continue;
+        }
+        if (!QFile::copy(from, to))
+            return fail(QDir::toNativeSeparators(to));
+        // Resources copy as read-only files; the data files are the user's to change.
+        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                      | QFile::ReadOther);
+    }
+    return true;
+}
+
+Location locate(const QString &programFolder, const QString &appDataFolder, const QString &factory)
+{
+    Location location;
+    QStringList tried;
+    for (const QString &candidate : {programFolder, appDataFolder}) {
+        if (candidate.isEmpty())
+            continue;
+        const QString root = Paths::CheckPath(QDir::toNativeSeparators(candidate));
+        const QString data = Config::dataFolder(root);
+        tried << QDir::toNativeSeparators(data);
+        if (!QFileInfo::exists(data) && !QDir().mkpath(root))
+            continue;
+        if (!seed(factory, QDir::fromNativeSeparators(data)))
+            continue;
+        if (isWritable(data)) {
+            location.programFolder = root;
+            return location;
+        }
+    }
+    location.error = unwritableText(tried.join(QStringLiteral("\r\n")));
+    return location;
+}
+
+QString unwritableTitle()
+{
+    return QStringLiteral("Dossier de données inaccessible !!");
+}
+
+QString unwritableText(const QString &dataFolders)
+{
+    return QStringLiteral("Kerbo ne peut pas écrire dans son dossier de données :\r\n%1\r\n"
+                          "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
+                          "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.")
+        .arg(dataFolders);
+}
+
+} // namespace DataFolder

@@ -1,0 +1,305 @@
+#include "core/dayfiles/DayCommands.h"
+
+#include "core/AppState.h"
+#include "core/base/Paths.h"
+#include "core/base/Prompts.h"
+#include "core/dayfiles/Blanks.h"
+#include "core/dayfiles/DayFileReader.h"
+#include "core/dayfiles/DayFileWriter.h"
+#include "core/dayfiles/DayNames.h"
+#include "core/editor/BulletinView.h"
+#include "core/folders/RosterFolderList.h"
+#include "core/model/SlotTable.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace DayCommands {
+namespace {
+
+using Icon = Prompts::Icon;
+using Answer = Prompts::Answer;
+using Buttons = Prompts::Buttons;
+
+const QString GenericKey = QStringLiteral("Hdgenerique");
+const QString ArchiveKey = QStringLiteral("HdArchive");
+
+QString lines(std::initializer_list<const char16_t *> parts)
+{
+    QStringList l;
+    for (const char16_t *p : parts)
+        l << QString::fromUtf16(p);
+    return l.join(u'\n');
+}
+
+QString journee(const AppState &state) { return trimBlanks(state.record.slot(8)); }
+
+void setMention(AppState &state, BulletinView &view, const QString &mention)
+{
+    state.mention = mention;
+    view.showMention(mention);
+}
+
+// Day number and roster number must be there before anything is written.
+bool checkNumbers(const AppState &state, Prompts &prompts, const QString &impossible)
+{
+    if (journee(state).isEmpty()) {
+        prompts.message(QStringLiteral("ATTENTION IL MANQUE LE NUMERO DE JOURNEE!!"),
+                        impossible + u'\n' +
+                            QStringLiteral("VEUILLEZ INSCRIRE UN NUMERO DE JOURNEE DANS LE "
+                                           "CADRE JOURNEE SVP."),
+                        Icon::Exclamation);
+        return false;
+    }
+    if (trimBlanks(state.record.slot(7)).isEmpty()) {
+        prompts.message(QStringLiteral("ATTENTION IL MANQUE LE NUMERO DE ROULEMENT!!"),
+                        impossible + u'\n' +
+                            QStringLiteral("VEUILLEZ INSCRIRE UN NUMERO DE ROULEMENT DANS LE "
+                                           "CADRE ROULEMENT SVP."),
+                        Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+// The write is atomic, so a failure leaves any earlier file of that name as it was.
+bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QString &name)
+{
+    QString error;
+    if (DayFileWriter::save(folder + name, state.record, state.verso, &error))
+        return true;
+    prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
+                    QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\n") + error +
+                        QString::fromUtf16(u"\n\nUn fichier de ce nom déjà présent dans ce "
+                                           u"dossier reste tel qu'il était."),
+                    Icon::Exclamation);
+    return false;
+}
+
+struct OpenKind {
+    const char16_t *title;
+    const QString &key;
+    bool generic;
+};
+
+void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKind &kind,
+             const DateChooser &chooseDate)
+{
+    QString &setting = kind.generic ? state.config.hdGenerique : state.config.hdArchive;
+    const QString remembered = setting;
+    QString start = DayNames::folderValue(remembered);
+    if (start.isEmpty())
+        start = Paths::driveC();
+
+    const QString file =
+        prompts.openFile(QString::fromUtf16(kind.title), start, QStringLiteral("*.txt"));
+    if (file.isEmpty())
+        return;
+    if (!Paths::FileExists(file)) {
+        prompts.message(QStringLiteral("FICHIER INTROUVABLE"),
+                        QStringLiteral("Le fichier %1 n'existe pas.").arg(file),
+                        Icon::Exclamation);
+        return;
+    }
+
+    if (kind.generic) {
+        if (RosterFolderList::verify(state))
+            view.showRosterFolder(QString());
+        view.reloadRosterList();
+    }
+
+    state.record.clearForNewDay();
+    view.clearEditControls();
+    state.verso.clear();
+
+    if (DayFileReader::load(file, state, prompts)) {
+        // The folder setting stays what it was before the attempt.
+        if (setting != remembered) {
+            setting = remembered;
+            state.config.write(Config::CheminDossiers, kind.key, remembered);
+            if (kind.generic)
+                view.showRosterFolder(remembered);
+        }
+        view.showServiceDate(state.record.serviceDate());
+        view.refreshBulletin();
+        return;
+    }
+
+    const QString folder = Paths::folderOf(file);
+    setting = folder;
+    state.config.write(Config::CheminDossiers, kind.key, folder);
+    if (kind.generic) {
+        RosterFolderList::add(state.config.dataFolder(), folder);
+        view.reloadRosterList();
+        view.showRosterFolder(folder);
+    }
+    state.currentFileFolder = folder;
+
+    const QString name = QFileInfo(file).fileName();
+    setMention(state, view,
+               kind.generic ? DayNames::genericMention(name, journee(state))
+                            : DayNames::archiveMention(name, journee(state)));
+    view.showServiceDate(state.record.serviceDate());
+    view.refreshBulletin();
+
+    if (kind.generic && state.config.options.calendrier == u"1" && chooseDate) {
+        if (const std::optional<QDate> date = chooseDate(state.record.serviceDate())) {
+            state.record.setServiceDate(*date);
+            view.showServiceDate(*date);
+        }
+    }
+}
+
+} // namespace
+
+void newDay(AppState &state, Prompts &prompts, BulletinView &view)
+{
+    if (prompts.question(QStringLiteral("Kerbo"), QStringLiteral(" NOUVELLE JOURNEE ?"),
+                         Icon::None, Buttons::OkCancel, Answer::Ok) != Answer::Ok)
+        return;
+
+    view.clearEditControls();
+    state.saveAreas.a.clear();
+    setMention(state, view, QString());
+    state.currentFileFolder.clear();
+
+    state.record.clearForNewDay();
+    state.verso.clear();
+    state.record.setServiceDate(QDate::currentDate());
+    view.showServiceDate(state.record.serviceDate());
+    state.record.setCurrentSlot(SlotTable::FirstTrainNumberSlot);
+    view.refreshBulletin();
+}
+
+void openGeneric(AppState &state, Prompts &prompts, BulletinView &view,
+                 const DateChooser &chooseDate)
+{
+    openDay(state, prompts, view,
+            {u"SELECTION ET OUVERTURE D'UNE JOURNEE GENERIQUE", GenericKey, true}, chooseDate);
+}
+
+void openArchive(AppState &state, Prompts &prompts, BulletinView &view)
+{
+    openDay(state, prompts, view,
+            {u"SELECTION ET OUVERTURE D'UNE JOURNEE ARCHIVE", ArchiveKey, false}, {});
+}
+
+void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
+{
+    const QString folder = DayNames::folderValue(state.config.hdGenerique);
+    if (folder.isEmpty()) {
+        prompts.message(
+            QStringLiteral("CHEMIN DU DOSSIER GENERIQUE INCONNU !!"),
+            lines({u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.", u"",
+                   u"VEUILLEZ CHOISIR UN DOSSIER GENERIQUE:", u"",
+                   u"SOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER",
+                   u"SUR LE BOUTON \"Choisir ce dossier comme dossier Générique\"", u"",
+                   u"SOIT SUR LE BOUTON LISTE \" DOSSIER ROULEMENT\"",
+                   u"SI LA LISTE DES DOSSIER ROULEMENT N'EST PAS VIDE."}),
+            Icon::Exclamation);
+        return;
+    }
+    if (!checkNumbers(state, prompts,
+                      QStringLiteral("SAUVEGARDE DE LA JOURNEE GENERIQUE IMPOSSIBLE !! ")))
+        return;
+
+    const QString day = journee(state);
+    QString mention = state.mention;
+    QString name = DayNames::genericName(day, mention);
+
+    const QString archive = DayNames::folderValue(state.config.hdArchive);
+    if (!state.currentFileFolder.isEmpty() && !archive.isEmpty()
+        && DayNames::folderValue(state.currentFileFolder) == archive) {
+        if (prompts.question(
+                QString::fromUtf16(u"Sauvegarder un fichier archive comme un fichier générique ?"),
+                lines({u"Le fichier actuellement dans l'éditeur est un fichier archive. ",
+                       u"Désirez-vous réellement le sauvegarder comme fichier générique ? "}),
+                Icon::Question, Buttons::YesNo, Answer::Yes) != Answer::Yes)
+            return;
+    }
+
+    if (Paths::FileExists(folder + name)) {
+        const QString prompt =
+            QString::fromUtf16(u"Attention le fichier  ") + name.chopped(4) + QStringLiteral("  ") +
+            QString::fromUtf16(u"situé dans  ") + folder + QString::fromUtf16(u"  existe déja !!") +
+            u'\n' +
+            lines({u"",
+                   u"S'il s'agit de sauvegarder cette journée comme un BS 2 veuillez ajouter une "
+                   u"mention (Ex : 2Bis)",
+                   u" au nom du fichier à sauvegarder ",
+                   u"pour eviter d'écraser le fichier existant.", u"",
+                   u"(Maximum 5 lettres espaces compris sinon la mention sera tronquée)"});
+        const std::optional<QString> answer =
+            prompts.input(QStringLiteral("ATTENTION !!! "), prompt, day + u' ' + mention);
+        if (!answer || answer->isEmpty())
+            return;
+        mention = DayNames::mentionFromAnswer(*answer, day);
+        name = DayNames::genericName(day, mention);
+    }
+
+    if (!writeDay(state, prompts, folder, name))
+        return;
+    prompts.message(QStringLiteral("SAUVEGARDE REUSSIE"),
+                    QStringLiteral(" FICHIER DE LA JOURNEE : ") + day +
+                        (mention.isEmpty() ? QString() : u' ' + mention) +
+                        QStringLiteral("  SAUVEGARDE DANS ") + folder,
+                    Icon::Information);
+    setMention(state, view, QString());
+    state.currentFileFolder = folder;
+    view.refreshBulletin();
+}
+
+void saveArchive(AppState &state, Prompts &prompts, BulletinView &view)
+{
+    // A vanished archive folder is forgotten; then the setting is taken again from the file.
+    QString &setting = state.config.hdArchive;
+    setting = DayNames::folderValue(setting);
+    if (!setting.isEmpty() && !Paths::folderExists(setting)) {
+        setting.clear();
+        state.config.write(Config::CheminDossiers, ArchiveKey, QString());
+    }
+    setting = DayNames::folderValue(state.config.read(Config::CheminDossiers, ArchiveKey).text);
+    const QString folder = setting;
+    if (folder.isEmpty()) {
+        prompts.message(QStringLiteral("CHEMIN DU DOSSIER ARCHIVE INCONNU !!"),
+                        lines({u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.", u"",
+                               u"VEUILLEZ CHOISIR UN DOSSIER ARCHIVE DANS LE",
+                               u"GESTIONNAIRE DE DOSSIER ET CLIQUER SUR LE BOUTON",
+                               u"\"Choisir ce dossier comme dossier Archive\""}),
+                        Icon::Exclamation);
+        return;
+    }
+    if (!checkNumbers(state, prompts,
+                      QStringLiteral("SAUVEGARDE DE LA JOURNEE ARCHIVE IMPOSSIBLE !! ")))
+        return;
+
+    const QString day = journee(state);
+    const QString mention = state.mention;
+    const QString date = DayNames::archiveDate(state.record.serviceDate());
+    const QString name = DayNames::archiveName(day, mention, state.record.serviceDate());
+
+    if (Paths::FileExists(folder + name)) {
+        const QString text = QString::fromUtf16(u"Il existe déja un fichier nommé ") + name +
+                             u'\n' + QString::fromUtf16(u" sauvegardé le ") + date + u'\n' +
+                             QStringLiteral("dans ") + folder + u'\n' + u'\n' +
+                             QString::fromUtf16(u"Désirez-vous vraiment réecrire ce fichier "
+                                                u"d'archive?");
+        if (prompts.question(QStringLiteral("ATTENTION !!"), text, Icon::Question,
+                             Buttons::YesNo, Answer::No) != Answer::Yes)
+            return;
+    }
+
+    if (!writeDay(state, prompts, folder, name))
+        return;
+    prompts.message(QStringLiteral("SAUVEGARDE REUSSIE"),
+                    QStringLiteral(" FICHIER DE LA JOURNEE : ") + day +
+                        (mention.isEmpty() ? QString() : u' ' + mention) +
+                        QStringLiteral("  DATEE DU ") + date +
+                        QStringLiteral("  SAUVEGARDE DANS ") + folder,
+                    Icon::Information);
+    state.currentFileFolder = folder;
+    setMention(state, view, QString());
+    view.refreshBulletin();
+}
+
+} // namespace DayCommands

@@ -1,0 +1,272 @@
+#include "core/dayfiles/DayFileReader.h"
+
+#include "core/AppState.h"
+#include "core/base/Cp1252.h"
+#include "core/base/IniAccess.h"
+#include "core/base/Prompts.h"
+#include "core/dayfiles/Blanks.h"
+#include "core/dayfiles/DayFileLayout.h"
+#include "core/model/SlotTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace DayFileReader {
+namespace {
+
+// The lines of the file, one after the other; running out is a fault of the file.
+class LineCursor
+{
+public:
+    explicit LineCursor(const QStringList &lines) : m_lines(lines) {}
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    bool next(QString &line)
+    {
+        if (atEnd())
+            return false;
+        line = m_lines[m_next++];
+        return true;
+    }
+
+private:
+    const QStringList &m_lines;
+    qsizetype m_next = 0;
+};
+
+QString markValue(const QString &line)
+{
+    const QString v = trimBlanks(line);
+    if (v == u"0")
+        return QString();
+    if (v == u"1")
+        return QStringLiteral("x");
+    return v;
+}
+
+QString cut(const QString &text, int slot)
+{
+    const int limit = SlotTable::info(slot).loadLimit;
+    return limit > 0 && text.size() > limit ? text.left(limit) : text;
+}
+
+bool parseDate(const QString &line, QDate &date)
+{
+    // " dd mm yyyy" as written; "/", "." or "-" between the numbers are taken too.
+    static const QRegularExpression form(
+        QStringLiteral("^ *(\\d{1,2})[ /.-](\\d{1,2})[ /.-](\\d{4}) *$"));
+    const QRegularExpressionMatch m = form.match(line);
+    if (!m.hasMatch())
+        return false;
+    date = QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    return date.isValid();
+}
+
+// The lines between a start marker (already read) and its end marker, joined with "\n".
+bool readMultiLine(LineCursor &cursor, const QString &endMarker, QString &text)
+{
+    QStringList parts;
+    QString line;
+    while (cursor.next(line)) {
+        if (line == endMarker) {
+            text = parts.join(u'\n');
+            return true;
+        }
+        parts << line;
+    }
+    return false;
+}
+
+bool readFixedPart(LineCursor &c, bool evEnLoc, BulletinRecord &record, VersoContent &verso)
+{
+    using namespace DayFileLayout;
+    QString line;
+    QDate date;
+    if (!c.next(line) || !parseDate(line, date))
+        return false;
+    record.setServiceDate(date);
+
+    for (int slot = 7; slot <= 12; ++slot) {
+        if (!c.next(line))
+            return false;
+        record.setSlot(slot, line);
+    }
+    for (int slot : HeaderMarks) {
+        if (!c.next(line))
+            return false;
+        record.setSlot(slot, markValue(line));
+    }
+    for (int slot : {54, 55}) {
+        if (!c.next(line))
+            return false;
+        record.setSlot(slot, line);
+    }
+    for (int first : {14, 26, 38})
+        for (int k = 0; k <= 9; k += 3)
+            for (int j = 0; j < 3; ++j) {
+                if (!c.next(line))
+                    return false;
+                const int slot = first + k + j;
+                // "EV" is compared as read, before any cut.
+                if (first == 14 && j == 0 && evEnLoc && line == u"EV")
+                    line = QStringLiteral("LOC");
+                record.setSlot(slot, cut(line, slot));
+            }
+
+    for (int i = 0; i < SlotTable::LineCount; ++i)
+        for (int r : LineOrder) {
+            if (!c.next(line))
+                return false;
+            const int slot = SlotTable::lineSlot(i, r);
+            if (SlotTable::isMark(slot))
+                record.setSlot(slot, markValue(line));
+            else if (r == SlotTable::NumeroTrain)
+                record.setSlot(slot, trimBlanks(line));
+            else
+                record.setSlot(slot, cut(line, slot));
+        }
+    for (int i = 0; i < SlotTable::LineCount; ++i)
+        for (int r : EngineOffsets) {
+            if (!c.next(line))
+                return false;
+            record.setSlot(SlotTable::lineSlot(i, r), line);
+        }
+
+    for (int i = 0; i < VersoContent::DCount; ++i)
+        if (!c.next(verso.txtD[i]))
+            return false;
+    for (int i = 0; i < VersoContent::ECount; ++i)
+        if (!c.next(verso.txtE[i]))
+            return false;
+
+    // Files made by the roster converter have empty lines where these markers stand: the
+    // line is then used up and the text stays empty.
+    if (!c.next(line))
+        return false;
+    if (line == DebutNumTrain && !readMultiLine(c, FinNumTrain, verso.txtNumTrainH))
+        return false;
+    if (!c.next(verso.txtObsMecUP))
+        return false;
+    if (!c.next(line))
+        return false;
+    if (line == DebutObsMec && !readMultiLine(c, FinObsMec, verso.txtObsMec))
+        return false;
+    for (int i = 0; i < VersoContent::ICount; ++i)
+        if (!c.next(verso.txtI[i]))
+            return false;
+    return c.next(verso.txtJ);
+}
+
+// Km and regularity blocks, in any order, anything else between them ignored.
+bool readBlocks(LineCursor &c, BulletinRecord &record, VersoContent &verso)
+{
+    using namespace DayFileLayout;
+    bool inKm = false, inRegularity = false;
+    int km = 0, regularity = 0;
+    QString line;
+    while (c.next(line)) {
+        if (inKm) {
+            if (line == FinKmTrain)
+                inKm = false;
+            else if (km >= KmLines)
+                return false;
+            else
+                record.setSlot(SlotTable::lineSlot(km++, SlotTable::KmTrain), line);
+        } else if (inRegularity) {
+            if (line == FinRegularite)
+                inRegularity = false;
+            else if (regularity >= RegularityLines)
+                return false;
+            else
+                verso.textL[regularity++] = line;
+        } else if (line == DebutKmTrain) {
+            inKm = true;
+            km = 0;
+        } else if (line == Regularite) {
+            inRegularity = true;
+            regularity = 0;
+        }
+    }
+    // A block cut off before its end marker is a truncated file.
+    return !inKm && !inRegularity;
+}
+
+void showRefusal(Prompts &prompts)
+{
+    prompts.message(QStringLiteral("Erreur !!"),
+                    QString::fromUtf16(u"Ce fichier n'est pas un fichier de journée  ! \n"
+                                       u"Le chargement est impossible.\n\n"
+                                       u"Choisir un autre fichier s.v.p.."),
+                    Prompts::Icon::Exclamation);
+}
+
+} // namespace
+
+bool splitDayFile(const QByteArray &bytes, QStringList &lines)
+{
+    if (bytes.size() > MaxFileBytes || bytes.contains('\0'))
+        return false;
+    const char *data = bytes.constData();
+    qsizetype start = 0;
+    lines.clear();
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        qsizetype len = end - start;
+        if (len > MaxLineBytes)
+            return false;
+        if (len > 0 && data[start + len - 1] == '\r')
+            --len;
+        lines << Cp1252::decode(data + start, len);
+        start = end + 1;
+    }
+    return true;
+}
+
+bool parse(const QStringList &lines, bool evEnLoc, BulletinRecord &record, VersoContent &verso)
+{
+    // Every list must hold its full count of texts before the reader fills them by index.
+    auto fit = [](QStringList &list, int count) {
+        while (list.size() < count)
+            list << QString();
+    };
+    fit(verso.txtD, VersoContent::DCount);
+    fit(verso.txtE, VersoContent::ECount);
+    fit(verso.txtI, VersoContent::ICount);
+    fit(verso.textL, VersoContent::LCount);
+    LineCursor cursor(lines);
+    return readFixedPart(cursor, evEnLoc, record, verso) && readBlocks(cursor, record, verso);
+}
+
+bool load(const QString &path, AppState &state, Prompts &prompts)
+{
+    const bool evEnLoc =
+        LectureINI(state.config.iniPath(), QLatin1String(Config::EvEnLoc), QStringLiteral("LOC"))
+            .text == u"1";
+    if (path.isEmpty())
+        return false;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompts.message(QStringLiteral("Erreur !!"),
+                        QStringLiteral("Impossible d'ouvrir le fichier %1 :\n%2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()),
+                        Prompts::Icon::Exclamation);
+        return true;
+    }
+    // One byte more than the largest day file tells an oversized file without reading it all.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    const bool readOk = file.error() == QFileDevice::NoError;
+    file.close();
+
+    QStringList lines;
+    if (!readOk || !splitDayFile(bytes, lines)
+        || !parse(lines, evEnLoc, state.record, state.verso)) {
+        showRefusal(prompts);
+        return true;
+    }
+    return false;
+}
+
+} // namespace DayFileReader

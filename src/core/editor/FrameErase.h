@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/model/SlotTable.h"
+
+struct AppState;
+
+// "Effacer le cadre ..." and "Rétablir le cadre ...": a frame's slots go to its save area and
+// come back from it. Frame A keeps the date place, B3 keeps the mark 2 BS and C keeps the last
+// line's KmTrain.
+namespace FrameErase {
+
+// The slots an erase empties, first and last (frame A also skips the date place 6).
+int eraseFirst(SlotTable::Frame frame);
+int eraseLast(SlotTable::Frame frame);
+bool erases(SlotTable::Frame frame, int slot);
+
+void erase(AppState &state, SlotTable::Frame frame);
+// B1, B2, B3 and C put back every saved value that is not empty; A reloads the cartouche from the
+// configuration and puts back Roulement and Journee as saved by the last erase.
+void restore(AppState &state, SlotTable::Frame frame);
+
+} // namespace FrameErase

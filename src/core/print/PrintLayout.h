@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/print/PrintItems.h"
+
+#include <QString>
+
+#include <array>
+
+// The print layout in memory: ParaImpX and ParaImpY, millimetres on the A4 landscape form, held
+// as text so that the file reads back exactly as it was written.
+struct PrintLayout {
+    std::array<QString, PrintItems::Count> ParaImpX;
+    std::array<QString, PrintItems::Count> ParaImpY;
+
+    // Values as numbers (leading-number parse; empty or not a number reads 0).
+    double x(int item) const;
+    double y(int item) const;
+
+    // Recto factory values: X and Y of items 0..73 and 95, X of 53..55 set to 0.
+    void DefautParaImp();
+    // Verso factory values: X of 74..91, 93, 94, 96..102; Y of 74..91, 93..102.
+    void DefautParaImpVerso();
+
+    bool operator==(const PrintLayout &) const = default;
+};

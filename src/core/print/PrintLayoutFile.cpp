@@ -1,0 +1,69 @@
+#include "core/print/PrintLayoutFile.h"
+
+#include "core/base/Paths.h"
+#include "core/base/TextFile.h"
+#include "core/print/PrintLayout.h"
+
+#include <QStringList>
+
+namespace PrintLayoutFile {
+namespace {
+
+// The file's order of entries: X without the three pitches, then every Y.
+struct Entry {
+    bool isX;
+    int item;
+};
+
+std::array<Entry, LineCount> fileOrder()
+{
+    std::array<Entry, LineCount> order{};
+    int line = 0;
+    for (int i = 0; i < PrintItems::Count; ++i)
+        if (i < PrintItems::CharPitch || i > PrintItems::LinePitchC)
+            order[size_t(line++)] = {true, i};
+    for (int i = 0; i < PrintItems::Count; ++i)
+        order[size_t(line++)] = {false, i};
+    return order;
+}
+
+} // namespace
+
+QString path(const QString &dataFolder)
+{
+    return Paths::join(dataFolder, QStringLiteral("ParametresImp.txt"));
+}
+
+QStringList lines(const PrintLayout &layout)
+{
+    QStringList out;
+    out.reserve(LineCount);
+    for (const Entry &e : fileOrder())
+        out << (e.isX ? layout.ParaImpX : layout.ParaImpY)[size_t(e.item)].trimmed();
+    return out;
+}
+
+void applyLines(PrintLayout &layout, const QStringList &lines)
+{
+    const auto order = fileOrder();
+    const qsizetype n = std::min<qsizetype>(lines.size(), LineCount);
+    for (qsizetype l = 0; l < n; ++l) {
+        const Entry &e = order[size_t(l)];
+        (e.isX ? layout.ParaImpX : layout.ParaImpY)[size_t(e.item)] = lines[l];
+    }
+}
+
+} // namespace PrintLayoutFile
+
+void ChargeParaImp(PrintLayout &layout, const QString &dataFolder)
+{
+    const TextFile::ReadResult file = TextFile::readLines(PrintLayoutFile::path(dataFolder));
+    if (file.ok)
+        PrintLayoutFile::applyLines(layout, file.lines);
+}
+
+bool SauveParametresImp(const PrintLayout &layout, const QString &dataFolder, QString *error)
+{
+    return TextFile::writeLines(PrintLayoutFile::path(dataFolder), PrintLayoutFile::lines(layout),
+                                error);
+}

@@ -1,0 +1,165 @@
+#include "core/print/PrinterFonts.h"
+
+#include "core/AppState.h"
+#include "core/base/Prompts.h"
+#include "core/print/Page.h"
+
+#include <QFontInfo>
+
+#include <cmath>
+
+namespace PrinterFonts {
+namespace {
+
+struct Keys {
+    const char *section;
+    const char *name;
+    const char *size;
+    const char *bold;
+    const char *italic;
+};
+
+constexpr Keys RectoKeys{Config::PoliceImprimante, "PoliceFontName", "PoliceFontSize",
+                         "PoliceFontBold", "PoliceFontItalic"};
+constexpr Keys VersoKeys{Config::PoliceImprimanteVerso, "PoliceFontNameVerso",
+                         "PoliceFontSizeVerso", "PoliceFontBoldVerso", "PoliceFontItalicVerso"};
+
+void complete(PrinterFont &font, const Config &config, const Keys &keys, const QFont &device)
+{
+    const PrinterFont from = fromQFont(device);
+    auto store = [&](const char *key, const QString &value) {
+        config.write(keys.section, QString::fromLatin1(key), value);
+    };
+    if (font.name.isEmpty()) {
+        font.name = from.name;
+        store(keys.name, font.name);
+    }
+    if (font.size == 0) {
+        font.size = from.size;
+        store(keys.size, QString::number(font.size));
+    }
+    if (font.bold.isEmpty()) {
+        font.bold = from.bold;
+        store(keys.bold, font.bold);
+    }
+    if (font.italic.isEmpty()) {
+        font.italic = from.italic;
+        store(keys.italic, font.italic);
+    }
+}
+
+void save(const PrinterFont &font, const Config &config, const Keys &keys)
+{
+    config.write(keys.section, QString::fromLatin1(keys.name), font.name);
+    config.write(keys.section, QString::fromLatin1(keys.size), QString::number(font.size));
+    config.write(keys.section, QString::fromLatin1(keys.bold), font.bold);
+    config.write(keys.section, QString::fromLatin1(keys.italic), font.italic);
+}
+
+} // namespace
+
+QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+bool textBool(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(u"True", Qt::CaseInsensitive) == 0)
+        return true;
+    bool isNumber = false;
+    const int n = t.toInt(&isNumber);
+    return isNumber && n != 0;
+}
+
+bool isComplete(const PrinterFont &font)
+{
+    return !font.name.isEmpty() && font.size != 0 && !font.bold.isEmpty() && !font.italic.isEmpty();
+}
+
+QFont toQFont(const PrinterFont &font)
+{
+    QFont f(font.name);
+    if (font.size > 0)
+        f.setPointSize(font.size);
+    f.setBold(textBool(font.bold));
+    f.setItalic(textBool(font.italic));
+    return f;
+}
+
+PrinterFont fromQFont(const QFont &font)
+{
+    // The family and size actually used, not merely asked for.
+    const QFontInfo info(font);
+    return PrinterFont{info.family(), int(std::lround(info.pointSizeF())), boolText(info.bold()),
+                       boolText(info.italic())};
+}
+
+QFont deviceDefaultFont() { return QFont(); }
+
+void ErreurPolice_Recto(Config &config, const QFont &deviceFont)
+{
+    complete(config.rectoFont, config, RectoKeys, deviceFont);
+}
+
+void ErreurPolice_Verso(Config &config, const QFont &deviceFont)
+{
+    complete(config.versoFont, config, VersoKeys, deviceFont);
+}
+
+void SauvePolicesImprimante(const Config &config) { save(config.rectoFont, config, RectoKeys); }
+
+void SauvePolicesImprimanteVerso(const Config &config)
+{
+    save(config.versoFont, config, VersoKeys);
+}
+
+QFont rectoFontForPrinting(Config &config, const QFont &deviceFont)
+{
+    if (!isComplete(config.rectoFont))
+        ErreurPolice_Recto(config, deviceFont);
+    return toQFont(config.rectoFont);
+}
+
+bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &prompts,
+                const FontDialog &dialog)
+{
+    QFont initial = toQFont(font);
+    for (;;) {
+        const std::optional<QFont> chosen = dialog(initial);
+        if (!chosen)
+            return false;
+        const PrinterFont candidate =
+            PrinterFont{chosen->family(), int(std::lround(chosen->pointSizeF())),
+                        boolText(chosen->bold()), boolText(chosen->italic())};
+        measure.setFont(toQFont(candidate));
+        if (measure.textHeight(QStringLiteral("W")) <= limitMm) {
+            font = candidate;
+            return true;
+        }
+        prompts.message(
+            QStringLiteral(
+                "ERREUR : TAILLE DES POLICES SUPERIEURES AU MAXIMUM DES BOITES DE TEXTE "),
+            QStringLiteral("ATTENTION LA TAILLE DE CETTE POLICE EST SUPERIEURE A LA TAILLE DES "
+                           "BOITES DE TEXTE VEUILLEZ CHOISIR UN POLICE AVEC UNE TAILLE INFERIEURE "
+                           "S.V.P."),
+            Prompts::Icon::Exclamation);
+        // The dialog opens again on the refused font, so that the user only has to shrink it.
+        initial = toQFont(candidate);
+    }
+}
+
+bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDialog &dialog)
+{
+    if (!chooseFont(config.rectoFont, RectoHeightLimitMm, measure, prompts, dialog))
+        return false;
+    SauvePolicesImprimante(config);
+    return true;
+}
+
+void checkAtStartUp(AppState &state)
+{
+    const QFont device = deviceDefaultFont();
+    ErreurPolice_Recto(state.config, device);
+    ErreurPolice_Verso(state.config, device);
+}
+
+} // namespace PrinterFonts

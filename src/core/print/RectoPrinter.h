@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class BulletinRecord;
+class Page;
+class Prompts;
+struct AppState;
+struct Options;
+struct PrintLayout;
+
+namespace RectoPrinter {
+
+// The date as printed in its six boxes: DDMMYY.
+QString dateText(const QDate &date);
+
+// Places every text of the recto on a page whose font is set: the recto shift, then frames A,
+// B1, B2, B3 and the six train lines, each at its item of the layout.
+void draw(const BulletinRecord &record, const PrintLayout &layout, const Options &options,
+          Page &page);
+
+// Selects the recto font (completing it from the device when a setting is missing), draws the
+// recto and ends the page.
+void print(AppState &state, Page &page);
+
+// The message shown instead of printing when there is no printer at all.
+void reportNoPrinter(Prompts &prompts);
+
+} // namespace RectoPrinter

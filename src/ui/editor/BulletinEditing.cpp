@@ -1,0 +1,360 @@
+#include "ui/editor/BulletinEditing.h"
+
+#include "core/AppState.h"
+#include "core/base/TextFile.h"
+#include "core/editor/EditRules.h"
+#include "core/editor/FrameErase.h"
+#include "core/editor/SlotNavigation.h"
+#include "core/form/ScreenRefresh.h"
+#include "ui/editor/BulletinCanvas.h"
+#include "ui/editor/SlotComboBox.h"
+
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+using EditRules::Control;
+
+namespace {
+
+const QColor Focused(255, 255, 0);
+
+bool isCharacter(const QKeyEvent *event)
+{
+    const QString t = event->text();
+    return !t.isEmpty() && t.at(0).isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+} // namespace
+
+BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineEdit *text,
+                                 SlotComboBox *list, QDateEdit *date, QLabel *mention,
+                                 QObject *parent)
+    : QObject(parent), m_state(state), m_canvas(canvas), m_text(text), m_list(list), m_date(date),
+      m_mention(mention)
+{
+    for (QWidget *w : {static_cast<QWidget *>(m_text), static_cast<QWidget *>(m_list)}) {
+        w->setFont(canvas->textFont());
+        w->installEventFilter(this);
+        w->hide();
+    }
+    m_text->setFrame(false);
+    // A right click on the controls opens the bulletin's own menu, not the text menu.
+    m_text->setContextMenuPolicy(Qt::NoContextMenu);
+    m_list->setContextMenuPolicy(Qt::NoContextMenu);
+    m_list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    m_date->installEventFilter(this);
+
+    connect(m_text, &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
+    connect(m_list->lineEdit(), &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
+    connect(m_list, &QComboBox::activated, this,
+            [this](int index) { userEdited(m_list->itemText(index)); });
+    connect(m_list, &SlotComboBox::aboutToShowPopup, this, &BulletinEditing::fillList);
+    connect(m_canvas, &BulletinCanvas::boxPressed, this, &BulletinEditing::boxPressed);
+    connect(m_canvas, &BulletinCanvas::boxDoubleClicked, this, &BulletinEditing::boxDoubleClicked);
+    connect(m_date, &QDateEdit::dateChanged, this, &BulletinEditing::dateChosen);
+}
+
+void BulletinEditing::refresh()
+{
+    ScreenRefresh::SortieEcranEditeur(m_state.record);
+    syncControl();
+    m_canvas->updateChangedSlots();
+}
+
+void BulletinEditing::syncControl()
+{
+    // A value cut by the refresh is shown cut in the control too.
+    const int slot = m_state.record.currentSlot();
+    const QString &value = m_state.record.slot(slot);
+    if (!m_text->isHidden() && m_text->text() != value && EditRules::controlFor(slot) == Control::Text)
+        m_text->setText(value);
+    else if (!m_list->isHidden() && m_list->currentText() != value
+             && EditRules::controlFor(slot) == Control::List)
+        m_list->setEditText(value);
+}
+
+void BulletinEditing::placeEditControl()
+{
+    const int slot = m_state.record.currentSlot();
+    const QString &value = m_state.record.slot(slot);
+    switch (EditRules::controlFor(slot)) {
+    // The new control takes the focus before the other one hides, so that the focus never
+    // wanders along the focus chain.
+    case Control::Date:
+        m_date->setFocus();
+        hideEditControls();
+        return;
+    case Control::Text:
+        m_text->setGeometry(m_canvas->boxRect(slot).adjusted(1, 1, 0, 0));
+        m_text->setText(value);
+        m_text->show();
+        m_text->raise();
+        m_text->setFocus();
+        m_text->end(false);
+        m_list->hide();
+        return;
+    case Control::List: {
+        const QRect box = m_canvas->boxRect(slot);
+        m_list->setGeometry(QRect(box.topLeft(), QSize(box.width() + 18, box.height() + 2)));
+        m_list->setEditText(value);
+        m_list->show();
+        m_list->raise();
+        m_list->setFocus();
+        m_list->lineEdit()->end(false);
+        m_text->hide();
+        return;
+    }
+    }
+}
+
+void BulletinEditing::setCurrentSlot(int slot)
+{
+    m_state.record.setCurrentSlot(slot);
+    placeEditControl();
+}
+
+void BulletinEditing::clearEditControls()
+{
+    m_text->clear();
+    m_list->setEditText(QString());
+}
+
+void BulletinEditing::hideEditControls()
+{
+    // The focus rests on the drawing rather than wander to the next control of the window.
+    if (m_text->hasFocus() || m_list->hasFocus())
+        m_canvas->setFocus();
+    m_text->hide();
+    m_list->hide();
+}
+
+void BulletinEditing::showServiceDate(const QDate &date)
+{
+    m_placingDate = true;
+    m_date->setDate(date.isValid() ? date : QDate::currentDate());
+    m_placingDate = false;
+}
+
+void BulletinEditing::toggleTabMode()
+{
+    m_engineTab = !m_engineTab;
+    emit tabModeChanged(m_engineTab);
+    if (m_engineTab)
+        setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
+}
+
+void BulletinEditing::eraseFrame(SlotTable::Frame frame)
+{
+    FrameErase::erase(m_state, frame);
+    refresh();
+    // The control over an erased slot shows it empty; over a kept one (the last KmTrain, the
+    // mark 2 BS) it keeps showing what the slot holds, so that typing there loses nothing.
+    if (SlotTable::frameOf(m_state.record.currentSlot()) == frame)
+        placeEditControl();
+}
+
+void BulletinEditing::restoreFrame(SlotTable::Frame frame)
+{
+    FrameErase::restore(m_state, frame);
+    refresh();
+    if (SlotTable::frameOf(m_state.record.currentSlot()) == frame)
+        placeEditControl();
+}
+
+bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_forwarding)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == m_text)
+            return textKeyPress(key);
+        if (watched == m_list)
+            return listKeyPress(key);
+        if (watched == m_date) {
+            // Out of the date place the keys go on into the bulletin.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Return
+                || key->key() == Qt::Key_Enter || key->key() == Qt::Key_PageDown)
+                return navigationKey(Qt::Key_Tab);
+            if (key->key() == Qt::Key_Backtab || key->key() == Qt::Key_PageUp)
+                return navigationKey(Qt::Key_PageUp);
+        }
+        return false;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (watched == m_date && event->type() == QEvent::FocusIn
+            && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason
+            && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason) {
+            // The date picker is the date place: the edit controls step aside.
+            m_state.record.setCurrentSlot(SlotTable::DateSlot);
+            hideEditControls();
+        }
+        if (watched == m_text || watched == m_list)
+            setFocusColour(static_cast<QWidget *>(watched), event->type() == QEvent::FocusIn);
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // A click on the control standing over a mark toggles it, a double-click once more.
+        if (watched == m_text && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+            && EditRules::togglesOnClick(m_state.record.currentSlot()))
+            toggleMark(m_state.record.currentSlot());
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool BulletinEditing::navigationKey(int key)
+{
+    const int slot = m_state.record.currentSlot();
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_PageDown:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        setCurrentSlot(m_engineTab && SlotNavigation::isLineEngineSlot(slot)
+                           ? SlotNavigation::nextEngineSlot(slot)
+                           : SlotNavigation::nextSlot(slot));
+        return true;
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_Up:
+        setCurrentSlot(SlotNavigation::previousSlot(slot));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void BulletinEditing::forwardKey(QObject *target, QKeyEvent *event, const QString &text)
+{
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), text, event->isAutoRepeat(),
+                   ushort(event->count()));
+    m_forwarding = true;
+    QCoreApplication::sendEvent(target, &copy);
+    m_forwarding = false;
+}
+
+// Navigation and function keys act the same from both controls.
+bool BulletinEditing::commandKey(QKeyEvent *event, bool fromList)
+{
+    const Qt::KeyboardModifiers m = event->modifiers();
+    if ((m == Qt::NoModifier || m == Qt::ShiftModifier || m == Qt::KeypadModifier)
+        && navigationKey(event->key()))
+        return true;
+    if (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F12) {
+        emit functionKeyPressed(event->key(), event->modifiers(), fromList);
+        return true;
+    }
+    return false;
+}
+
+bool BulletinEditing::textKeyPress(QKeyEvent *event)
+{
+    if (commandKey(event, false))
+        return true;
+    if (!isCharacter(event))
+        return false;
+    const int slot = m_state.record.currentSlot();
+    if (slot == 8 && !m_mention->text().isEmpty()) {
+        m_mention->clear();
+        m_mention->hide();
+        m_state.mention.clear();
+    }
+    const QString prefix = m_state.config.options.prefixTrain;
+    if (EditRules::prefixFirst(slot, m_text->text(), prefix)) {
+        m_text->setText(prefix);
+        userEdited(prefix);
+    }
+    forwardKey(m_text, event, EditRules::typedText(slot, event->text()));
+    return true;
+}
+
+bool BulletinEditing::listKeyPress(QKeyEvent *event)
+{
+    if (commandKey(event, true))
+        return true;
+    const int slot = m_state.record.currentSlot();
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    if ((isCharacter(event) || backspace)
+        && EditRules::listKeyRefused(slot, m_list->currentText(),
+                                     m_list->lineEdit()->hasSelectedText(), backspace))
+        return true;
+    if (!isCharacter(event))
+        return false;
+    forwardKey(m_list, event, event->text().toUpper());
+    return true;
+}
+
+void BulletinEditing::userEdited(const QString &text)
+{
+    const int slot = m_state.record.currentSlot();
+    m_state.record.setSlot(slot, text);
+    if (SlotTable::isTrainNumber(slot))
+        emit trainNumberTyped(slot);
+    if (SlotTable::isEngine(slot))
+        emit engineChanged(slot);
+    refresh();
+    if (!m_text->isHidden())
+        m_text->end(false);
+}
+
+void BulletinEditing::boxPressed(int slot)
+{
+    setCurrentSlot(slot);
+    if (EditRules::togglesOnClick(slot))
+        toggleMark(slot);
+}
+
+void BulletinEditing::boxDoubleClicked(int slot)
+{
+    if (slot != m_state.record.currentSlot())
+        setCurrentSlot(slot);
+    if (EditRules::togglesOnClick(slot))
+        toggleMark(slot);
+}
+
+void BulletinEditing::toggleMark(int slot)
+{
+    const QString value = EditRules::toggled(m_state.record.slot(slot));
+    m_state.record.setSlot(slot, value);
+    m_text->setText(value);
+    refresh();
+}
+
+void BulletinEditing::fillList()
+{
+    // Read again at every opening: the list files may have changed meanwhile.
+    const int slot = m_state.record.currentSlot();
+    const QString file = EditRules::listFileFor(slot, m_state.engineListFile);
+    m_list->clear();
+    if (!file.isEmpty())
+        m_list->addItems(TextFile::readLines(m_state.config.dataFile(file)).lines);
+    m_list->setCurrentIndex(-1);
+    m_list->setEditText(m_state.record.slot(slot));
+}
+
+void BulletinEditing::dateChosen()
+{
+    if (m_placingDate)
+        return;
+    hideEditControls();
+    m_date->setDisplayFormat(QStringLiteral("dd/MM/yy"));
+    m_state.record.setServiceDate(m_date->date());
+}
+
+void BulletinEditing::setFocusColour(QWidget *widget, bool focused)
+{
+    QWidget *target = widget == m_list ? static_cast<QWidget *>(m_list->lineEdit()) : widget;
+    QPalette p = target->palette();
+    p.setColor(QPalette::Base, focused ? Focused : QColor(Qt::white));
+    target->setPalette(p);
+}

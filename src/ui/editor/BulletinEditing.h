@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/model/SlotTable.h"
+
+#include <QObject>
+
+class BulletinCanvas;
+class QDateEdit;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class SlotComboBox;
+struct AppState;
+
+// The editing of the bulletin on screen: the text control and the list control laid over the
+// current slot's box, what typing and clicking do to the record, the navigation keys, the
+// tabulation mode and the frame erase and restore. The editor window owns the widgets.
+class BulletinEditing : public QObject
+{
+    Q_OBJECT
+public:
+    BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineEdit *text, SlotComboBox *list,
+                    QDateEdit *date, QLabel *mention, QObject *parent = nullptr);
+
+    // Holds the record to its display limits, recomputes TotalKm and redraws.
+    void refresh();
+    // Puts the control that serves the current slot over its box, with the slot's value.
+    void placeEditControl();
+    void setCurrentSlot(int slot);
+    void clearEditControls();
+    void hideEditControls();
+    void showServiceDate(const QDate &date);
+
+    bool engineTabMode() const { return m_engineTab; }
+    void toggleTabMode();
+
+    void eraseFrame(SlotTable::Frame frame);
+    void restoreFrame(SlotTable::Frame frame);
+
+signals:
+    // The driver changed a train number (the automatismes look it up).
+    void trainNumberTyped(int slot);
+    // The driver changed an engine slot (the engine rules of its line run).
+    void engineChanged(int slot);
+    // A function key in the text control (listControl false) or the list control.
+    void functionKeyPressed(int key, Qt::KeyboardModifiers modifiers, bool listControl);
+    void tabModeChanged(bool engines);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool commandKey(QKeyEvent *event, bool fromList);
+    bool textKeyPress(QKeyEvent *event);
+    bool listKeyPress(QKeyEvent *event);
+    bool navigationKey(int key);
+    void forwardKey(QObject *target, QKeyEvent *event, const QString &text);
+    void userEdited(const QString &text);
+    void boxPressed(int slot);
+    void boxDoubleClicked(int slot);
+    void toggleMark(int slot);
+    void fillList();
+    void dateChosen();
+    void syncControl();
+    void setFocusColour(QWidget *widget, bool focused);
+
+    AppState &m_state;
+    BulletinCanvas *m_canvas;
+    QLineEdit *m_text;
+    SlotComboBox *m_list;
+    QDateEdit *m_date;
+    QLabel *m_mention;
+    bool m_engineTab = false;
+    bool m_forwarding = false;  // a key event re-sent with its transformed text
+    bool m_placingDate = false; // the date picker set from code
+};

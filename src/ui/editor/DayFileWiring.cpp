@@ -1,0 +1,30 @@
+#include "ui/editor/DayFileWiring.h"
+
+#include "core/dayfiles/DayCommands.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/frmChoixDate.h"
+
+#include <QAction>
+
+void wireDayFiles(EditorWindow &editor, AppState &state, Prompts &prompts)
+{
+    using C = EditorCommand;
+    BulletinView &view = editor;
+    auto wire = [&editor](C command, auto run) {
+        QAction *action = editor.action(command);
+        QObject::connect(action, &QAction::triggered, &editor, run);
+        action->setEnabled(true);
+    };
+    wire(C::NewDay, [&state, &prompts, &view] { DayCommands::newDay(state, prompts, view); });
+    wire(C::OpenGeneric, [&state, &prompts, &view, &editor] {
+        DayCommands::openGeneric(state, prompts, view, [&editor](const QDate &current) {
+            return frmChoixDate::choose(current, &editor);
+        });
+    });
+    wire(C::OpenArchive,
+         [&state, &prompts, &view] { DayCommands::openArchive(state, prompts, view); });
+    wire(C::SaveGeneric,
+         [&state, &prompts, &view] { DayCommands::saveGeneric(state, prompts, view); });
+    wire(C::SaveArchive,
+         [&state, &prompts, &view] { DayCommands::saveArchive(state, prompts, view); });
+}

@@ -1,0 +1,274 @@
+#include "ui/editor/EditorWindow.h"
+
+#include "core/AppState.h"
+#include "core/form/FormGeometry.h"
+#include "ui/editor/BulletinCanvas.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/RosterListBox.h"
+#include "ui/editor/SlotComboBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A second caption for the same command: follows the command's action and triggers it.
+QAction *follower(QAction *main, const QString &caption, QObject *parent)
+{
+    auto *a = new QAction(caption, parent);
+    a->setEnabled(main->isEnabled());
+    QObject::connect(a, &QAction::triggered, main, &QAction::trigger);
+    QObject::connect(main, &QAction::changed, a, [a, main] { a->setEnabled(main->isEnabled()); });
+    return a;
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(AppState &state, EditorLayout layout, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_layout(layout)
+{
+    setWindowTitle(QStringLiteral("EDITEUR DE BULLETIN DE SERVICE RO 2004"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    buildMenus();
+    auto *area = new QWidget(this);
+    buildButtons(area);
+    setCentralWidget(area);
+    buildContextMenu();
+    buildForm();
+
+    // Quitting ends the program at once, with no question and no saving.
+    action(EditorCommand::Quit)->setEnabled(true);
+    connect(action(EditorCommand::Quit), &QAction::triggered, qApp, &QApplication::quit);
+}
+
+QAction *EditorWindow::makeAction(EditorCommand command, const QString &caption)
+{
+    auto *a = new QAction(caption, this);
+    a->setEnabled(false);
+    m_actions[size_t(command)] = a;
+    return a;
+}
+
+void EditorWindow::buildMenus()
+{
+    using C = EditorCommand;
+    QMenuBar *bar = menuBar();
+
+    QMenu *file = bar->addMenu(QStringLiteral("Fichier"));
+    file->addAction(makeAction(C::FileManagement, QStringLiteral("Gestion des fichiers")));
+    QMenu *open = file->addMenu(QStringLiteral("&Ouvrir"));
+    open->addAction(makeAction(C::OpenGeneric, QStringLiteral("Journée Génerique")));
+    open->addAction(makeAction(C::OpenArchive, QStringLiteral("Journée Archive")));
+    QMenu *save = file->addMenu(QStringLiteral("Sauvegarder "));
+    save->addAction(makeAction(C::SaveGeneric, QStringLiteral("Journée Génerique")));
+    save->addAction(makeAction(C::SaveArchive, QStringLiteral("Journée Archive")));
+    file->addAction(makeAction(C::NewDay, QStringLiteral("Nouvelle Journée")));
+    file->addAction(makeAction(C::CaraibeConverter, QStringLiteral("Convertisseur Caraibe")));
+    file->addAction(makeAction(C::About, QStringLiteral("A propos de Kerbo")));
+
+    bar->addAction(makeAction(C::PreviewRecto, QStringLiteral("Vue BS")));
+    bar->addAction(makeAction(C::Print, QStringLiteral("Imprimer")));
+    bar->addAction(makeAction(C::EditCartouche, QStringLiteral("Modifier le cartouche A")));
+
+    QMenu *settings = bar->addMenu(QStringLiteral("Reglages"));
+    const bool is800 = m_layout == EditorLayout::Editor800;
+    settings->addAction(makeAction(C::ScaleSwitch, is800
+                                                       ? QStringLiteral("Augmenter l'échelle de l'éditeur")
+                                                       : QStringLiteral("Réduire l'échelle de l'éditeur")));
+    settings->addAction(makeAction(C::ChoosePrinterFont, QStringLiteral("&Choix Police")));
+    settings->addAction(makeAction(C::CentringRecto, QStringLiteral("Centrage du bulletin")));
+    settings->addAction(makeAction(C::CalibrationRecto, QStringLiteral("Du bulletin sur l'imprimante")));
+    settings->addAction(makeAction(C::PrinterSetup, QStringLiteral("Configuration de l'impression")));
+    settings->addAction(makeAction(C::ImportPrintParams, QStringLiteral("Importer les paramètres d'imprimante")));
+    settings->addAction(makeAction(C::SavePrintParams, QStringLiteral("Sauver les paramètres d'imprimante")));
+    settings->addAction(makeAction(C::Options, QStringLiteral("Options")));
+
+    QMenu *lists = bar->addMenu(QStringLiteral("GestionListes"));
+    lists->addAction(makeAction(C::Automatisme, QStringLiteral("Automatisme")));
+    lists->addAction(makeAction(C::ListEngins, QStringLiteral("Engins")));
+    lists->addAction(makeAction(C::ListGares, QStringLiteral("Gares")));
+    lists->addAction(makeAction(C::ListTaches, QStringLiteral("Tâches")));
+    lists->addAction(makeAction(C::ListCateg, QStringLiteral("Catégories")));
+    lists->addAction(makeAction(C::ListIndiceCompo, QStringLiteral("IndiceCompo")));
+    lists->addAction(makeAction(C::ListAgentSeul, QStringLiteral("AgentSeul")));
+
+    bar->addAction(makeAction(C::FolderManagement, QStringLiteral("GestionDossiers")));
+
+    QMenu *erase = bar->addMenu(QStringLiteral("Effacer"));
+    erase->addAction(makeAction(C::EraseA, QStringLiteral("Effacer le cadre A")));
+    erase->addAction(makeAction(C::EraseB1, QStringLiteral("Effacer le cadre B 1")));
+    erase->addAction(makeAction(C::EraseB2, QStringLiteral("Effacer le cadre B 2")));
+    erase->addAction(makeAction(C::EraseB3, QStringLiteral("Effacer le cadre B 3")));
+    erase->addAction(makeAction(C::EraseC, QStringLiteral("Effacer le cadre C")));
+    QMenu *restore = bar->addMenu(QStringLiteral("Rétablir"));
+    restore->addAction(makeAction(C::RestoreA, QStringLiteral("Rétablir le cadre A")));
+    restore->addAction(makeAction(C::RestoreB1, QStringLiteral("Rétablir le cadre B1")));
+    restore->addAction(makeAction(C::RestoreB2, QStringLiteral("Rétablir le cadre B2")));
+    restore->addAction(makeAction(C::RestoreB3, QStringLiteral("Rétablir le cadre B3")));
+    restore->addAction(makeAction(C::RestoreC, QStringLiteral("Rétablir le cadre C")));
+
+    bar->addAction(makeAction(C::Verso, QStringLiteral("Verso")));
+    bar->addAction(makeAction(C::Help, QStringLiteral("Aide")));
+    bar->addAction(makeAction(C::Quit, QStringLiteral("Quitter")));
+
+    makeAction(C::TabMode, QStringLiteral("Tab N"));
+}
+
+QPushButton *EditorWindow::button(EditorCommand command) const
+{
+    return m_buttons[size_t(command)];
+}
+
+void EditorWindow::buildButtons(QWidget *area)
+{
+    using C = EditorCommand;
+    // The buttons stand in a column beside the form, so that the form keeps the whole height.
+    auto *row = new QHBoxLayout(area);
+    auto *column = new QVBoxLayout;
+    const FormGeometry::Scale scale = FormGeometry::scaleFor(m_layout);
+    QFont buttonFont = font();
+    buttonFont.setPixelSize(scale.buttonFontPx);
+    if (m_layout == EditorLayout::Editor800)
+        menuBar()->setFont(buttonFont);
+    const int buttonWidth = scale.buttonWidth;
+    const std::pair<C, const char16_t *> buttons[] = {
+        {C::PreviewRecto, u"Aperçu BS"}, {C::Verso, u"Editeur Verso"}, {C::TabMode, u"Tab N"},
+        {C::OpenGeneric, u"Ouvrir G"},   {C::OpenArchive, u"Ouvrir A"}, {C::SaveGeneric, u"Sauver G"},
+        {C::SaveArchive, u"Sauver A"},   {C::Print, u"Imprimer"},     {C::NewDay, u"Nouvelle journée"},
+        {C::Quit, u"Quitter"},
+    };
+    for (const auto &[command, caption] : buttons) {
+        auto *b = new QPushButton(QString::fromUtf16(caption), area);
+        QAction *a = action(command);
+        b->setEnabled(a->isEnabled());
+        b->setFocusPolicy(Qt::NoFocus); // the keyboard stays in the bulletin
+        connect(b, &QPushButton::clicked, a, &QAction::trigger);
+        connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
+        m_buttons[size_t(command)] = b;
+        b->setFont(buttonFont);
+        b->setFixedWidth(buttonWidth);
+        column->addWidget(b);
+    }
+    column->addStretch();
+    row->setContentsMargins(1, 1, 1, 1);
+    row->setSpacing(2);
+    m_canvas = new BulletinCanvas(m_state.record, m_layout, area);
+    row->addWidget(m_canvas, 0, Qt::AlignLeft | Qt::AlignTop);
+    row->addLayout(column);
+    row->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void EditorWindow::buildForm()
+{
+    m_text = new QLineEdit(m_canvas);
+    m_list = new SlotComboBox(m_canvas);
+
+    m_date = new QDateEdit(m_canvas);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("dd/MM/yy"));
+    m_date->setToolTip(QStringLiteral("Cliquez sur la flêche pour afficher le calendrier"));
+    m_date->setFont(m_canvas->textFont());
+    const QRect dateBox = m_canvas->boxRect(SlotTable::DateSlot);
+    m_date->setGeometry(QRect(dateBox.topLeft(), QSize(dateBox.width() + 18, dateBox.height() + 2)));
+
+    m_roster = new RosterListBox(m_state, m_canvas);
+    m_roster->setFont(m_canvas->textFont());
+    m_roster->setGeometry(m_canvas->mmRect(FormGeometry::rosterListBox()));
+
+    m_mention = new QLabel(m_canvas);
+    m_mention->setObjectName(QStringLiteral("Labelbis"));
+    m_mention->setFont(m_canvas->textFont());
+    m_mention->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));
+    m_mention->setGeometry(m_canvas->mmRect(FormGeometry::mentionBox()));
+    m_mention->hide();
+
+    m_editing = new BulletinEditing(m_state, m_canvas, m_text, m_list, m_date, m_mention, this);
+    connect(m_editing, &BulletinEditing::tabModeChanged, this, &EditorWindow::showTabMode);
+    connect(m_roster, &RosterListBox::keyPressed, m_editing, [this] { m_editing->setCurrentSlot(1); });
+
+    m_editing->showServiceDate(m_state.record.serviceDate());
+    m_roster->showFolder(m_state.config.hdGenerique);
+    showMention(m_state.mention);
+    refreshBulletin();
+}
+
+void EditorWindow::showTabMode(bool engines)
+{
+    const QString caption = engines ? QStringLiteral("Tab E") : QStringLiteral("Tab N");
+    action(EditorCommand::TabMode)->setText(caption);
+    if (QPushButton *b = button(EditorCommand::TabMode))
+        b->setText(caption);
+}
+
+void EditorWindow::buildContextMenu()
+{
+    using C = EditorCommand;
+    m_contextMenu = new QMenu(QStringLiteral("menuFlottant"), this);
+    const std::pair<C, const char16_t *> entries[] = {
+        {C::Help, u"Aide"},
+        {C::NewDay, u"Nouvelle Journée"},
+        {C::OpenGeneric, u"Ouvrir Fichier Générique"},
+        {C::OpenArchive, u"Ouvrir Fichier Archive"},
+        {C::SaveGeneric, u"Sauver Fichier Générique"},
+        {C::SaveArchive, u"Sauver Fichier Archive"},
+        {C::PreviewRecto, u"Aperçu BS"},
+        {C::Print, u"Imprimer"},
+        {C::Verso, u"EditeurVerso"},
+        {C::Quit, u"Quitter le progamme"},
+    };
+    for (const auto &[command, caption] : entries)
+        m_contextMenu->addAction(follower(action(command), QString::fromUtf16(caption), m_contextMenu));
+}
+
+void EditorWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_contextMenu->exec(event->globalPos());
+}
+
+void EditorWindow::closeForLayoutSwitch()
+{
+    m_switching = true;
+    close();
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_switching)
+        qApp->quit();
+}
+
+void EditorWindow::refreshBulletin()
+{
+    m_editing->refresh();
+    m_editing->placeEditControl();
+}
+
+void EditorWindow::clearEditControls() { m_editing->clearEditControls(); }
+
+void EditorWindow::showMention(const QString &mention)
+{
+    m_mention->setText(mention);
+    m_mention->setVisible(!mention.isEmpty());
+}
+
+void EditorWindow::showServiceDate(const QDate &date)
+{
+    m_state.record.setServiceDate(date);
+    m_editing->showServiceDate(date);
+}
+
+void EditorWindow::showRosterFolder(const QString &folder) { m_roster->showFolder(folder); }
+
+void EditorWindow::reloadRosterList() { m_roster->forgetItems(); }

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/config/ScreenLayout.h"
+#include "core/editor/BulletinView.h"
+#include "ui/editor/EditorCommand.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class BulletinCanvas;
+class BulletinEditing;
+class QAction;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class RosterListBox;
+class SlotComboBox;
+struct AppState;
+
+// The bulletin editor, the program's main window. Its commands are actions: the buttons, the
+// menu bar and the right-click menu trigger them, and the folders that implement a command
+// connect to its action and enable it.
+class EditorWindow : public QMainWindow, public BulletinView
+{
+    Q_OBJECT
+public:
+    EditorWindow(AppState &state, EditorLayout layout, QWidget *parent = nullptr);
+
+    QAction *action(EditorCommand command) const { return m_actions[size_t(command)]; }
+    QPushButton *button(EditorCommand command) const;
+    QMenu *contextMenu() const { return m_contextMenu; }
+    EditorLayout editorLayout() const { return m_layout; }
+
+    // A window closed to switch layouts does not end the program.
+    void closeForLayoutSwitch();
+
+    // The editing of the bulletin and the controls it moves over the form.
+    BulletinEditing *editing() const { return m_editing; }
+    BulletinCanvas *canvas() const { return m_canvas; }
+    QLineEdit *textControl() const { return m_text; }
+    SlotComboBox *listControl() const { return m_list; }
+    QDateEdit *datePicker() const { return m_date; }
+    RosterListBox *rosterList() const { return m_roster; }
+    QLabel *mentionLabel() const { return m_mention; }
+
+    void refreshBulletin() override;
+    void clearEditControls() override;
+    void showMention(const QString &mention) override;
+    void showServiceDate(const QDate &date) override;
+    void showRosterFolder(const QString &folder) override;
+    void reloadRosterList() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QAction *makeAction(EditorCommand command, const QString &caption);
+    void buildMenus();
+    void buildButtons(QWidget *area);
+    void buildContextMenu();
+    void buildForm();
+    void showTabMode(bool engines);
+
+    AppState &m_state;
+    EditorLayout m_layout;
+    std::array<QAction *, size_t(EditorCommand::Count)> m_actions{};
+    std::array<QPushButton *, size_t(EditorCommand::Count)> m_buttons{};
+    QMenu *m_contextMenu = nullptr;
+    BulletinCanvas *m_canvas = nullptr;
+    QLineEdit *m_text = nullptr;
+    SlotComboBox *m_list = nullptr;
+    QDateEdit *m_date = nullptr;
+    RosterListBox *m_roster = nullptr;
+    QLabel *m_mention = nullptr;
+    BulletinEditing *m_editing = nullptr;
+    bool m_switching = false;
+};

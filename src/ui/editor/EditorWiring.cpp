@@ -1,0 +1,105 @@
+#include "ui/editor/EditorWiring.h"
+
+#include "core/AppState.h"
+#include "core/base/Prompts.h"
+#include "core/config/Config.h"
+#include "ui/editor/AboutDialog.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+using C = EditorCommand;
+using SlotTable::Frame;
+
+void wire(EditorWindow &editor, EditorCommand command, const std::function<void()> &run)
+{
+    QAction *a = editor.action(command);
+    QObject::connect(a, &QAction::triggered, &editor, run);
+    a->setEnabled(true);
+}
+
+ScreenMetrics realScreen(const AppState &state)
+{
+    if (state.screen.width > 0)
+        return state.screen;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {1024, 768, 96};
+    return {screen->geometry().width(), screen->geometry().height(),
+            qRound(screen->logicalDotsPerInch())};
+}
+
+// The 1024 (or large-font) editor gives way to the 800 one, and back.
+void switchScale(EditorWindow &editor, AppState &state, const OpenEditor &openEditor)
+{
+    EditorLayout next;
+    if (editor.editorLayout() == EditorLayout::Editor800) {
+        state.config.echelle = false;
+        state.config.write(Config::EchelleEditeur, QStringLiteral("Echelle"), QStringLiteral("0"));
+        state.keptScreen = realScreen(state);
+        next = layoutForMetrics(state.keptScreen);
+        if (next == EditorLayout::None || next == EditorLayout::Editor800)
+            next = EditorLayout::Editor1024;
+    } else {
+        state.config.echelle = true;
+        state.config.write(Config::EchelleEditeur, QStringLiteral("Echelle"), QStringLiteral("1"));
+        state.keptScreen.width = 800;
+        state.keptScreen.dpi = 96;
+        next = EditorLayout::Editor800;
+    }
+    EditorWindow *opened = openEditor(next);
+    editor.closeForLayoutSwitch();
+    if (opened)
+        opened->activateWindow();
+}
+
+void openHelp(AppState &state, Prompts &prompts)
+{
+    const QString path = state.config.dataFile(QStringLiteral("AideKerbo1.html"));
+    if (!QFileInfo::exists(path)) {
+        prompts.message(QStringLiteral("AIDE"),
+                        QStringLiteral("Le fichier d'aide ") + path + QStringLiteral(" est introuvable."),
+                        Prompts::Icon::Exclamation);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        prompts.message(QStringLiteral("AIDE"),
+                        QStringLiteral("Impossible d'afficher le fichier d'aide ") + path,
+                        Prompts::Icon::Exclamation);
+}
+
+} // namespace
+
+void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
+                        const OpenEditor &openEditor)
+{
+    BulletinEditing *editing = editor.editing();
+    const std::pair<C, Frame> erases[] = {{C::EraseA, Frame::A},   {C::EraseB1, Frame::B1},
+                                          {C::EraseB2, Frame::B2}, {C::EraseB3, Frame::B3},
+                                          {C::EraseC, Frame::C}};
+    for (const auto &[command, frame] : erases)
+        wire(editor, command, [editing, frame] { editing->eraseFrame(frame); });
+    const std::pair<C, Frame> restores[] = {{C::RestoreA, Frame::A},   {C::RestoreB1, Frame::B1},
+                                            {C::RestoreB2, Frame::B2}, {C::RestoreB3, Frame::B3},
+                                            {C::RestoreC, Frame::C}};
+    for (const auto &[command, frame] : restores)
+        wire(editor, command, [editing, frame] { editing->restoreFrame(frame); });
+
+    wire(editor, C::TabMode, [editing] { editing->toggleTabMode(); });
+    EditorWindow *window = &editor;
+    wire(editor, C::ScaleSwitch,
+         [window, &state, openEditor] { switchScale(*window, state, openEditor); });
+    wire(editor, C::Help, [&state, &prompts] { openHelp(state, prompts); });
+    wire(editor, C::About, [window, &state] {
+        AboutDialog about(realScreen(state), window);
+        about.exec();
+    });
+}

@@ -1,0 +1,98 @@
+#include "ui/editor/RosterListBox.h"
+
+#include "core/AppState.h"
+#include "core/folders/RosterFolderList.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+RosterListBox::RosterListBox(AppState &state, QWidget *parent) : QComboBox(parent), m_state(state)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    lineEdit()->setReadOnly(true);
+    connect(this, &QComboBox::activated, this, &RosterListBox::choose);
+}
+
+void RosterListBox::showPopup()
+{
+    if (count() == 0) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString shown = currentText();
+        addItems(RosterFolderList::read(m_state.config.dataFolder()));
+        setCurrentIndex(-1);
+        setEditText(shown);
+        QApplication::restoreOverrideCursor();
+    }
+    QComboBox::showPopup();
+}
+
+void RosterListBox::showFolder(const QString &folder) { setEditText(folder); }
+
+void RosterListBox::forgetItems()
+{
+    const QString shown = currentText();
+    clear();
+    setEditText(shown);
+}
+
+bool RosterListBox::event(QEvent *event)
+{
+    // Tab would leave through the focus chain; like any other key it goes back to the bulletin.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            emit keyPressed();
+            return true;
+        }
+    }
+    return QComboBox::event(event);
+}
+
+void RosterListBox::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    emit keyPressed();
+}
+
+void RosterListBox::focusInEvent(QFocusEvent *event)
+{
+    setBackground(QColor(255, 255, 0));
+    QComboBox::focusInEvent(event);
+}
+
+void RosterListBox::focusOutEvent(QFocusEvent *event)
+{
+    // Opening its own drop-down or leaving the program's window is not leaving the list.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return QComboBox::focusOutEvent(event);
+    setBackground(Qt::white);
+    // Whatever the list shows becomes the generic folder, even an empty text.
+    setCurrentGenericFolder(currentText());
+    QComboBox::focusOutEvent(event);
+}
+
+void RosterListBox::choose(int index)
+{
+    const QString chosen = itemText(index);
+    if (RosterFolderList::read(m_state.config.dataFolder()).contains(chosen))
+        setCurrentGenericFolder(chosen);
+}
+
+void RosterListBox::setCurrentGenericFolder(const QString &folder)
+{
+    m_state.config.hdGenerique = folder;
+    m_state.config.write(Config::CheminDossiers, QStringLiteral("Hdgenerique"), folder);
+}
+
+void RosterListBox::setBackground(const QColor &colour)
+{
+    QPalette p = lineEdit()->palette();
+    p.setColor(QPalette::Base, colour);
+    lineEdit()->setPalette(p);
+    QPalette own = palette();
+    own.setColor(QPalette::Base, colour);
+    setPalette(own);
+}

@@ -1,0 +1,107 @@
+#include "ui/print/PrintCommands.h"
+
+#include "core/AppState.h"
+#include "core/base/Prompts.h"
+#include "core/print/PrinterFonts.h"
+#include "core/print/PrintLayoutFile.h"
+#include "core/print/RectoPrinter.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/print/PrinterChoice.h"
+#include "ui/print/PrinterPage.h"
+#include "ui/Session.h"
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QPrinter>
+
+namespace PrintCommands {
+
+bool printRecto(Session &session)
+{
+    AppState &state = session.state;
+    Prompts &prompts = session.prompts;
+    if (state.printLayout.ParaImpX[1].isEmpty())
+        ChargeParaImp(state.printLayout, state.config.dataFolder());
+    if (prompts.question(QStringLiteral("Kerbo"), QStringLiteral(" IMPRIMER ?"),
+                         Prompts::Icon::None, Prompts::Buttons::OkCancel, Prompts::Answer::Ok)
+        != Prompts::Answer::Ok)
+        return false;
+    return SortieImpimante(session);
+}
+
+namespace {
+
+// The font dialog selects a style by name: give the font the family's own name for its weight
+// and slant ("Book" rather than "Normal"), else the dialog falls on the first style listed.
+QFont withStyleName(QFont font)
+{
+    QString best;
+    const QString family = QFontInfo(font).family();
+    for (const QString &style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::italic(family, style) == font.italic()
+            && (QFontDatabase::weight(family, style) >= QFont::Bold) == font.bold()
+            && QFontDatabase::weight(family, style) > QFont::Light
+            && (best.isEmpty() || style.size() < best.size()))
+            best = style;
+    }
+    if (!best.isEmpty())
+        font.setStyleName(best);
+    return font;
+}
+
+void connect(EditorWindow &editor, EditorCommand command, std::function<void()> run)
+{
+    QAction *action = editor.action(command);
+    QObject::connect(action, &QAction::triggered, &editor, std::move(run));
+    action->setEnabled(true);
+}
+
+} // namespace
+
+bool chooseRectoFont(QWidget *parent, Session &session)
+{
+    // Measured on the printer that will print; a PDF device stands in when there is none.
+    QPrinter fallback(QPrinter::HighResolution);
+    QPrinter *printer = session.printer.printer();
+    if (!printer) {
+        fallback.setOutputFormat(QPrinter::PdfFormat);
+        printer = &fallback;
+    }
+    PrinterPage measure(*printer);
+    return PrinterFonts::Police_Recto(
+        session.state.config, measure, session.prompts, [parent](const QFont &initial) -> std::optional<QFont> {
+            bool ok = false;
+            const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
+            return ok ? std::optional<QFont>(font) : std::nullopt;
+        });
+}
+
+void wire(EditorWindow &editor, Session &session)
+{
+    connect(editor, EditorCommand::Print, [&session] { printRecto(session); });
+    connect(editor, EditorCommand::PrinterSetup,
+            [&editor, &session] { session.printer.setUp(&editor); });
+    connect(editor, EditorCommand::ChoosePrinterFont,
+            [&editor, &session] { chooseRectoFont(&editor, session); });
+}
+
+} // namespace PrintCommands
+
+bool SortieImpimante(Session &session)
+{
+    QPrinter *printer = session.printer.printer();
+    std::optional<PrinterPage> page;
+    if (printer) {
+        page.emplace(*printer);
+        if (!page->begin())
+            page.reset();
+    }
+    if (!page) {
+        RectoPrinter::reportNoPrinter(session.prompts);
+        return false;
+    }
+    RectoPrinter::print(session.state, *page);
+    return true;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+class EditorWindow;
+class QWidget;
+struct Session;
+
+namespace PrintCommands {
+
+// " IMPRIMER ?" then the recto on the chosen printer; the layout is loaded first when it has
+// not been yet. Returns whether a page was printed.
+bool printRecto(Session &session);
+
+// "&Choix Police": the recto font dialog, the font measured on the printer that will print.
+// Also run by the recto preview's "Choix Police".
+bool chooseRectoFont(QWidget *parent, Session &session);
+
+// Connects "Imprimer", "Configuration de l'impression" and "&Choix Police" of the editor.
+void wire(EditorWindow &editor, Session &session);
+
+} // namespace PrintCommands
+
+// Prints the recto on the chosen printer: one page, or the no-printer message and nothing else.
+// Returns whether a page was printed.
+bool SortieImpimante(Session &session);

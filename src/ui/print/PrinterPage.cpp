@@ -1,0 +1,70 @@
+#include "ui/print/PrinterPage.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPrinter>
+
+PrinterPage::PrinterPage(QPrinter &printer)
+    : m_printer(printer), m_dotsPerMm(printer.logicalDpiX() / 25.4)
+{}
+
+PrinterPage::~PrinterPage()
+{
+    if (m_painter.isActive())
+        endPage();
+}
+
+bool PrinterPage::begin()
+{
+    // The form is positioned from the paper's own corner, not from the printable area.
+    m_printer.setFullPage(true);
+    m_printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    if (!m_painter.begin(&m_printer))
+        return false;
+    m_dotsPerMm = m_printer.logicalDpiX() / 25.4;
+    setFont(m_painter.font());
+    return true;
+}
+
+void PrinterPage::setShift(double dx, double dy)
+{
+    m_dx = dx;
+    m_dy = dy;
+}
+
+void PrinterPage::setFont(const QFont &font)
+{
+    // Resolved against the printer so that the point size is the printed one.
+    m_font = QFont(font, &m_printer);
+    if (m_painter.isActive())
+        m_painter.setFont(m_font);
+    m_ascent = QFontMetricsF(m_font, &m_printer).ascent();
+}
+
+QFont PrinterPage::font() const { return m_font; }
+
+void PrinterPage::drawText(double x, double y, const QString &text)
+{
+    if (!m_painter.isActive() || text.isEmpty())
+        return;
+    // Qt draws from the baseline: go down by the ascent so that (x, y) is the cell's top.
+    m_painter.drawText(QPointF(dots(x + m_dx), dots(y + m_dy) + m_ascent), text);
+}
+
+double PrinterPage::textWidth(const QString &text) const
+{
+    return QFontMetricsF(m_font, &m_printer).horizontalAdvance(text) / m_dotsPerMm;
+}
+
+double PrinterPage::textHeight(const QString &) const
+{
+    return QFontMetricsF(m_font, &m_printer).height() / m_dotsPerMm;
+}
+
+void PrinterPage::endPage()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+}

@@ -1,0 +1,99 @@
+#include "ui/startup/StartUp.h"
+
+#include "core/AppState.h"
+#include "core/config/DataFolder.h"
+#include "core/startup/EditorStage.h"
+#include "core/startup/SplashStage.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/print/PrinterChoice.h"
+#include "ui/Session.h"
+#include "ui/startup/CommandWiring.h"
+#include "ui/startup/frmCartouche.h"
+#include "ui/startup/frmSplash.h"
+#include "ui/startup/WidgetPrompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include <cmath>
+
+namespace StartUp {
+
+namespace {
+
+ScreenMetrics primaryScreen()
+{
+    ScreenMetrics metrics;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        metrics.width = screen->geometry().width();
+        metrics.height = screen->geometry().height();
+        metrics.dpi = int(std::lround(screen->logicalDotsPerInchX()));
+    }
+    if (metrics.dpi <= 0)
+        metrics.dpi = 96;
+    return metrics;
+}
+
+void runCartouche(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)
+{
+    frmCartouche dialog(state, prompts, firstStart, parent);
+    dialog.exec();
+}
+
+} // namespace
+
+EditorWindow *openEditor(Session &session, EditorLayout layout)
+{
+    AppState &state = session.state;
+    Prompts &prompts = session.prompts;
+    state.layout = layout;
+    auto *editor = new EditorWindow(state, layout);
+    wireCommands(*editor, session);
+
+    QAction *cartouche = editor->action(EditorCommand::EditCartouche);
+    QObject::connect(cartouche, &QAction::triggered, editor, [&state, &prompts, editor] {
+        runCartouche(state, prompts, false, editor);
+        editor->refreshBulletin();
+    });
+    cartouche->setEnabled(true);
+
+    EditorStageHooks hooks;
+    hooks.hasPrinter = [] { return PrinterChoice::anyPrinterInstalled(); };
+    hooks.runCartouche = [&state, &prompts](bool firstStart) {
+        runCartouche(state, prompts, firstStart, nullptr);
+    };
+    EditorStage::run(state, prompts, *editor, hooks);
+    editor->show();
+    return editor;
+}
+
+int run(QApplication &app)
+{
+    AppState state;
+    WidgetPrompts prompts;
+    PrinterChoice printer;
+    Session session{state, prompts, printer};
+
+    frmSplash splash;
+    state.screen = primaryScreen();
+    splash.showMetrics(state.screen);
+    splash.show();
+    app.processEvents();
+    prompts.setParent(&splash);
+
+    const DataFolder::Location data = DataFolder::locate(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const EditorLayout layout = SplashStage::run(state, prompts, state.screen, data);
+    if (layout == EditorLayout::None)
+        return data.ok() ? 0 : 1;
+
+    splash.close();
+    prompts.setParent(nullptr);
+    openEditor(session, layout);
+    return app.exec();
+}
+
+} // namespace StartUp

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/base/Prompts.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The prompts of the running program: standard Qt dialogs.
+class WidgetPrompts : public Prompts
+{
+public:
+    explicit WidgetPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void message(const QString &title, const QString &text, Icon icon) override;
+    Answer question(const QString &title, const QString &text, Icon icon, Buttons buttons,
+                    Answer defaultAnswer) override;
+    std::optional<QString> input(const QString &title, const QString &prompt,
+                                 const QString &defaultText) override;
+    QString openFile(const QString &title, const QString &folder, const QString &filter) override;
+    QString chooseFolder(const QString &title, const QString &folder) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,99 @@
+#include "ui/startup/frmCartouche.h"
+
+#include "core/AppState.h"
+#include "core/base/Prompts.h"
+#include "core/config/CartoucheStore.h"
+
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)
+    : QDialog(parent), m_state(state), m_prompts(prompts)
+{
+    setWindowTitle(firstStart ? QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL")
+                              : QStringLiteral("MODIFICATION DU CARTOUCHE A"));
+
+    auto *column = new QVBoxLayout(this);
+    m_instruction = new QLabel(
+        firstStart ? QStringLiteral("BONJOUR,C'EST VOTRE PREMIER DEMARRAGE DU LOGICIEL ")
+                         + QStringLiteral("VEUILLEZ REMPLIR LE CARTOUCHE A ")
+                   : QStringLiteral("APRES AVOIR EFFECTUE LES MODIFICATIONS APPUYEZ SUR LE BOUTON OK"),
+        this);
+    m_instruction->setWordWrap(true);
+    column->addWidget(m_instruction);
+
+    auto *form = new QFormLayout;
+    const char *labels[] = {"NOM", "PRENOM", "ETABLISSEMENT", "RESIDENCE", "IMMATRICULATION"};
+    const CartoucheStore::Texts texts = CartoucheStore::read(state.config);
+    for (size_t i = 0; i < m_boxes.size(); ++i) {
+        auto *edit = new QLineEdit(texts[i], this);
+        edit->setObjectName(QStringLiteral("txt") + QLatin1String(CartoucheStore::keys()[i]));
+        edit->setMinimumWidth(260);
+        edit->installEventFilter(this);
+        // The establishment, the residence and the staff number are written in capitals.
+        if (i >= 2)
+            connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+                const QString upper = text.toUpper();
+                if (upper == text)
+                    return;
+                const int cursor = edit->cursorPosition();
+                edit->setText(upper);
+                edit->setCursorPosition(cursor);
+            });
+        form->addRow(QLatin1String(labels[i]), edit);
+        m_boxes[i] = edit;
+    }
+    column->addLayout(form);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    connect(m_ok, &QPushButton::clicked, this, &frmCartouche::accept);
+    column->addWidget(m_ok, 0, Qt::AlignHCenter);
+}
+
+QColor frmCartouche::focusColour() { return QColor(255, 255, 192); }
+
+bool frmCartouche::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        QPalette p = edit->palette();
+        p.setColor(QPalette::Base, focusColour());
+        edit->setPalette(p);
+        edit->selectAll();
+        break;
+    }
+    case QEvent::FocusOut:
+        edit->setPalette(QPalette());
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter goes on to the next box instead of closing the dialog.
+            focusNextChild();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmCartouche::accept()
+{
+    CartoucheStore::Texts texts;
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        texts[i] = m_boxes[i]->text();
+    QString error;
+    if (!CartoucheStore::confirm(m_state, texts, &error))
+        m_prompts.message(windowTitle(), error, Prompts::Icon::Exclamation);
+    QDialog::accept();
+}

@@ -1,0 +1,488 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+
+#include "core/AppState.h"
+#include "core/base/Paths.h"
+#include "core/base/TextFile.h"
+#include "core/dayfiles/DayCommands.h"
+#include "core/dayfiles/DayFileReader.h"
+#include "core/dayfiles/DayFileWriter.h"
+#include "core/dayfiles/DayNames.h"
+#include "core/editor/BulletinView.h"
+#include "core/folders/RosterFolderList.h"
+#include "core/model/SlotTable.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Index of txtJ in the lines of a bulletin whose multi-line texts are empty.
+constexpr int TxtJLine = 261 + 80 + 16 + 3 + 1 + 3 + 8;
+
+QStringList emptyDayLines() { return DayFileWriter::lines(BulletinRecord(), VersoContent()); }
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The bulletin of data/journee-complete.txt: every slot and verso text filled, values within
+// the reader's cuts, accented letters and Windows-1252 signs included.
+void fillFullBulletin(BulletinRecord &record, VersoContent &verso)
+{
+    const QHash<int, QString> given = {
+        {7, u"R42"_s},          {8, u"12"_s},           {9, u"Sète"_s}, {10, u"05h12"_s},
+        {11, u"Orléans"_s},     {12, u"13h40"_s},       {14, u"EV"_s},  {26, u"Manœuv"_s},
+        {39, u"BB 7200"_s},     {54, u"2"_s},           {55, u"15"_s},  {84, u"Z 2xxx Lé"_s},
+        {82, u"BB 67401 NV"_s}, {88, u"CC 72000 Châ"_s}};
+    record.setServiceDate(QDate(2026, 12, 4));
+    for (int slot = 7; slot <= 272; ++slot) {
+        const int limit = SlotTable::info(slot).loadLimit;
+        if (SlotTable::isMark(slot)) // ticked or not, in no regular pattern
+            record.setSlot(slot, (slot * 7) % 5 < 2 ? u"x"_s : QString());
+        else
+            record.setSlot(slot, given.value(slot, limit ? QString::number(slot).right(limit)
+                                                         : u"S%1"_s.arg(slot)));
+    }
+    for (int i = 0; i < 6; ++i)
+        record.setSlot(SlotTable::lineSlot(i, SlotTable::KmTrain), QString::number(100.5 + i));
+    for (auto [texts, letter] : {std::pair{&verso.txtD, u'D'}, {&verso.txtE, u'E'},
+                                 {&verso.txtI, u'I'}, {&verso.textL, u'L'}})
+        for (int i = 0; i < texts->size(); ++i)
+            (*texts)[i] = letter + QString::number(i);
+    for (int i = 0; i < VersoContent::DCount; i += 10)
+        verso.txtD[i] += u" é"_s;
+    verso.txtNumTrainH = u"12345\n\n67890 à"_s;
+    verso.txtObsMecUP = u"UP Résidence"_s;
+    verso.txtObsMec = u"Freinage très long à Mâcon\n\nœuvre « 5 € »"_s;
+    verso.txtJ = u"Brouillard givrant"_s;
+}
+
+class FakeView : public BulletinView
+{
+public:
+    QStringList mentions, rosterFolders;
+    void refreshBulletin() override {}
+    void clearEditControls() override {}
+    void showMention(const QString &m) override { mentions << m; }
+    void showServiceDate(const QDate &) override {}
+    void showRosterFolder(const QString &f) override { rosterFolders << f; }
+    void reloadRosterList() override {}
+};
+
+} // namespace
+
+class DayFilesTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppState> m_state;
+    QString m_generic, m_archive;
+    FakePrompts m_prompts;
+    FakeView m_view;
+
+    QString slot(int s) const { return m_state->record.slot(s); }
+    QString folder(const QString &name)
+    {
+        QDir(m_dir->path()).mkpath(name);
+        return Paths::CheckPath(m_dir->filePath(name));
+    }
+    QString writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
+    }
+    // Loads the bytes as a day file into an emptied state; true when the reader refuses them.
+    bool load(const QByteArray &bytes)
+    {
+        const QString path = writeFile(m_dir->filePath(u"day.txt"_s), bytes);
+        m_state->record.clearForNewDay();
+        m_state->verso.clear();
+        return DayFileReader::load(path, *m_state, m_prompts);
+    }
+    bool load(const QStringList &lines) { return load(TextFile::joinLines(lines)); }
+
+    QString iniValue(const QString &key)
+    {
+        return m_state->config.read(Config::CheminDossiers, key).text;
+    }
+    void setFolders(const QString &generic, const QString &archive)
+    {
+        m_state->config.hdGenerique = generic;
+        m_state->config.hdArchive = archive;
+        m_state->config.write(Config::CheminDossiers, u"Hdgenerique"_s, generic);
+        m_state->config.write(Config::CheminDossiers, u"HdArchive"_s, archive);
+    }
+    QStringList files(const QString &dir) const { return QDir(dir).entryList(QDir::Files); }
+    void expectLast(const QString &title, const QString &text,
+                    Prompts::Icon icon = Prompts::Icon::Exclamation)
+    {
+        QCOMPARE(m_prompts.last().title, title);
+        QCOMPARE(m_prompts.last().text, text);
+        QCOMPARE(m_prompts.last().icon, icon);
+    }
+    void saveGeneric() { DayCommands::saveGeneric(*m_state, m_prompts, m_view); }
+    void saveArchive() { DayCommands::saveArchive(*m_state, m_prompts, m_view); }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_state = std::make_unique<AppState>();
+        m_state->config.ouestKerbo = Paths::CheckPath(m_dir->path());
+        folder(u"DataBul"_s);
+        m_generic = folder(u"ROULEMENT"_s);
+        m_archive = folder(u"ARCHIVE"_s);
+        setFolders(m_generic, m_archive);
+        m_prompts = FakePrompts();
+        m_view = FakeView();
+        m_state->record.setServiceDate(QDate(2026, 12, 4));
+        m_state->record.setSlot(7, u"R42"_s);
+        m_state->record.setSlot(8, u" 12 "_s);
+        m_state->verso.txtObsMec = u"Freinage très\nlong"_s;
+    }
+
+    // ---- Reading and writing a day file
+
+    void fullBulletinRoundTrip()
+    {
+        BulletinRecord record;
+        VersoContent verso;
+        fillFullBulletin(record, verso);
+        const QByteArray expected = bytesOf(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+                                            u"/data/journee-complete.txt"_s);
+        QCOMPARE(DayFileWriter::bytes(record, verso), expected);
+
+        for (const QByteArray &bytes : {expected, QByteArray(expected).replace("\r\n", "\n")}) {
+            QVERIFY(!load(bytes));
+            for (int s = 7; s <= 272; ++s)
+                QVERIFY2(slot(s) == record.slot(s), qPrintable(QString::number(s)));
+            QVERIFY(m_state->verso == verso);
+            // Saving again adds no line break to the multi-line texts.
+            QCOMPARE(DayFileWriter::bytes(m_state->record, m_state->verso), expected);
+        }
+    }
+
+    void marksCutsAndTrims()
+    {
+        struct Case {
+            int slot;
+            const char *written, *read;
+        };
+        const QList<Case> cases = {
+            {13, "x", "x"}, {51, "o", ""}, {52, "2", ""}, {57, "x", "x"}, {50, nullptr, "x"},
+            {53, nullptr, "2"}, {58, "  123 ", "123"}, {59, "ABCDEFGHI", "ABCDE"},
+            {60, " PARIS-EST", " PARI"}, {62, " 12 ", " 12 "}, {68, "GARES", "GAR"},
+            {74, "ASX", "AS"}, {9, "  Lieu  ", "  Lieu  "}, {20, "TACHE-LONGUE", "TACHE-L"},
+            {42, "BB 12345 XX", "BB 1234"}, {84, " Z 1 X ", " Z 1 X "},
+            {82, "BB 67401 NV TRES LONG", "BB 67401 NV TRES LONG"}, {10, "A\r\nB", "A B"}};
+        BulletinRecord record;
+        for (const Case &c : cases)
+            record.setSlot(c.slot, QLatin1String(c.written));
+        VersoContent verso;
+        verso.txtObsMec = u"a\r\nb\n"_s; // CR LF is a break, a final one stays
+        verso.txtJ = u"pluie\nneige"_s;  // a one-line text cannot break
+        QStringList lines = DayFileWriter::lines(record, verso);
+        QCOMPARE(lines.mid(7, 3), (QStringList{u"1"_s, QString(), QString()}));
+        lines[10] = u" 1 "_s; // marks of slots 50 and 53, read trimmed
+        lines[11] = u" 2 "_s;
+
+        QVERIFY(!load(lines));
+        for (const Case &c : cases)
+            QVERIFY2(slot(c.slot) == QLatin1String(c.read), qPrintable(QString::number(c.slot)));
+        QCOMPARE(m_state->verso.txtObsMec, u"a\nb\n"_s);
+        QCOMPARE(m_state->verso.txtJ, u"pluie neige"_s);
+    }
+
+    void evBecomesLocOnlyInTaskRowsWithTheOption()
+    {
+        BulletinRecord record;
+        for (int s : {14, 20, 23, 26, 29, 32, 35})
+            record.setSlot(s, u"EV"_s);
+        record.setSlot(17, u" EV"_s); // only the exact text
+        const QByteArray bytes = DayFileWriter::bytes(record, VersoContent());
+        for (const char *option : {"1", "0", "oui"}) {
+            QVERIFY(m_state->config.write(Config::EvEnLoc, u"LOC"_s, QLatin1String(option)));
+            QVERIFY(!load(bytes));
+            const QString task = QLatin1String(option) == u"1" ? u"LOC"_s : u"EV"_s;
+            QCOMPARE(QStringList({slot(14), slot(20), slot(23)}), QStringList(3, task));
+            QCOMPARE(QStringList({slot(17), slot(26), slot(29), slot(32), slot(35)}),
+                     QStringList({u" EV"_s}) + QStringList(4, u"EV"_s));
+        }
+    }
+
+    void shortFilesThatLoad()
+    {
+        QStringList lines = emptyDayLines().mid(0, TxtJLine + 1); // no km, no regularity
+        lines[TxtJLine] = u"Soleil"_s;
+        QVERIFY(!load(lines));
+        QCOMPARE(m_state->verso.txtJ, u"Soleil"_s);
+
+        // A roster converter's file: no verso markers, 190 empty lines, a short km block.
+        lines = emptyDayLines().mid(0, 261) + QStringList(190, QString());
+        lines << u"@@DebutKmTrain@@"_s << u"120"_s << QString() << u"35.5"_s << u"@@FinKmTrain@@"_s;
+        for (const char *date : {"04 12 2026", " 4 12 2026", "04/12/2026"}) {
+            lines[0] = QLatin1String(date);
+            QVERIFY(!load(lines));
+            QCOMPARE(m_state->record.serviceDate(), QDate(2026, 12, 4));
+        }
+        QCOMPARE(QStringList({slot(92), slot(164), slot(200)}),
+                 (QStringList{u"120"_s, u"35.5"_s, QString()}));
+        QVERIFY(m_state->verso == VersoContent());
+    }
+
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QStringList good = emptyDayLines();
+        // The good lines with `text` put at `index`, in place of the line there when `replace`.
+        auto edited = [&](int index, const QString &text, bool replace) {
+            QStringList l = good;
+            l.insert(index, text);
+            if (replace) l.removeAt(index + 1);
+            return TextFile::joinLines(l);
+        };
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not a date") << edited(0, u"Bonjour"_s, true);
+        QTest::newRow("31 February") << edited(0, u" 31 02 2026"_s, true);
+        // Cut in the fixed part, inside NumTrain, in the km block, in the regularity block.
+        for (int n : {1, 261, 261 + 96 + 2, TxtJLine, TxtJLine + 4, int(good.size()) - 1})
+            QTest::newRow(qPrintable(u"cut after %1 lines"_s.arg(n)))
+                << TextFile::joinLines(good.mid(0, n));
+        QTest::newRow("7 km lines") << edited(TxtJLine + 2, u"7"_s, false);
+        QTest::newRow("31 regularity lines") << edited(good.size() - 1, u"L"_s, false);
+        QTest::newRow("binary") << edited(1, u"PNG\x1a\0\0\0IHDR"_s, true);
+        const QStringList filler(5000, QString(1000, u'x')); // lines after the blocks are skipped
+        QTest::newRow("file of 5 MB") << TextFile::joinLines(good + filler);
+        QTest::newRow("line of 200 KB") << edited(1, QString(200 * 1024, u'B'), true);
+    }
+
+    void refusedFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(load(bytes));
+        QCOMPARE(m_prompts.calls.size(), 1);
+        expectLast(u"Erreur !!"_s,
+                   u"Ce fichier n'est pas un fichier de journée  ! \nLe chargement est "
+                   u"impossible.\n\nChoisir un autre fichier s.v.p.."_s);
+    }
+
+    // ---- Commands: new, save and open a generic or archive day
+
+    void newDay()
+    {
+        m_state->record.setSlot(1, u"DUPONT"_s);
+        m_state->mention = u"2bis"_s;
+        m_state->currentFileFolder = m_archive;
+        DayCommands::newDay(*m_state, m_prompts, m_view); // Cancel
+        expectLast(u"Kerbo"_s, u" NOUVELLE JOURNEE ?"_s, Prompts::Icon::None);
+        QCOMPARE(slot(8), u" 12 "_s);
+        m_prompts.answers = {Prompts::Answer::Ok};
+        DayCommands::newDay(*m_state, m_prompts, m_view);
+        QVERIFY(slot(1) == u"DUPONT" && slot(8).isEmpty() && m_state->verso == VersoContent());
+        QVERIFY(m_state->mention.isEmpty() && m_state->currentFileFolder.isEmpty());
+        QCOMPARE(m_state->record.serviceDate(), QDate::currentDate());
+    }
+
+    void genericSaveAndOverwritePrompt()
+    {
+        saveGeneric();
+        expectLast(u"SAUVEGARDE REUSSIE"_s,
+                   u" FICHIER DE LA JOURNEE : 12  SAUVEGARDE DANS "_s + m_generic,
+                   Prompts::Icon::Information);
+        QCOMPARE(m_state->currentFileFolder, m_generic);
+
+        // The name exists: an empty answer or Cancel writes nothing; any other answer loses its
+        // first Len(Journee) characters, whatever they are, and keeps five.
+        m_prompts.inputs = {QString(), std::nullopt, u"12 bis2"_s, u"12 deuxieme"_s, u"xy 2bis"_s};
+        saveGeneric();
+        saveGeneric();
+        QCOMPARE(m_prompts.titles().mid(1), QStringList(2, u"ATTENTION !!! "_s));
+        expectLast(u"ATTENTION !!! "_s,
+                   u"Attention le fichier  12  situé dans  "_s + m_generic +
+                       u"  existe déja !!\n\nS'il s'agit de sauvegarder cette journée comme "
+                       u"un BS 2 veuillez ajouter une mention (Ex : 2Bis)\n au nom du fichier "
+                       u"à sauvegarder \npour eviter d'écraser le fichier existant.\n\n"
+                       u"(Maximum 5 lettres espaces compris sinon la mention sera tronquée)"_s,
+                   Prompts::Icon::None);
+        QCOMPARE(m_prompts.last().defaultText, u"12 "_s);
+        for (int i = 0; i < 3; ++i)
+            saveGeneric();
+        QCOMPARE(files(m_generic),
+                 (QStringList{u"12 2bis.txt"_s, u"12 bis2.txt"_s, u"12 deuxi.txt"_s, u"12.txt"_s}));
+        QCOMPARE(m_prompts.last().text,
+                 u" FICHIER DE LA JOURNEE : 12 2bis  SAUVEGARDE DANS "_s + m_generic);
+
+        // A day from the archive folder is saved as generic only when the driver says so.
+        m_state->currentFileFolder = m_archive;
+        m_state->mention = u"arc"_s;
+        saveGeneric(); // No
+        expectLast(u"Sauvegarder un fichier archive comme un fichier générique ?"_s,
+                   u"Le fichier actuellement dans l'éditeur est un fichier archive. \n"
+                   u"Désirez-vous réellement le sauvegarder comme fichier générique ? "_s,
+                   Prompts::Icon::Question);
+        QCOMPARE(files(m_generic).size(), 4);
+        m_prompts.answers = {Prompts::Answer::Yes};
+        saveGeneric();
+        QVERIFY(files(m_generic).contains(u"12 arc.txt"_s));
+    }
+
+    void refusedSaves()
+    {
+        setFolders(QString(), m_archive);
+        saveGeneric();
+        expectLast(u"CHEMIN DU DOSSIER GENERIQUE INCONNU !!"_s,
+                   u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.\n\nVEUILLEZ CHOISIR UN "
+                   u"DOSSIER GENERIQUE:\n\nSOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER\nSUR "
+                   u"LE BOUTON \"Choisir ce dossier comme dossier Générique\"\n\nSOIT SUR LE "
+                   u"BOUTON LISTE \" DOSSIER ROULEMENT\"\nSI LA LISTE DES DOSSIER ROULEMENT "
+                   u"N'EST PAS VIDE."_s);
+
+        // A vanished archive folder is forgotten, in memory and in Config.ini.
+        setFolders(m_generic, m_dir->filePath(u"PARTI/"_s));
+        saveArchive();
+        expectLast(u"CHEMIN DU DOSSIER ARCHIVE INCONNU !!"_s,
+                   u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.\n\nVEUILLEZ CHOISIR UN "
+                   u"DOSSIER ARCHIVE DANS LE\nGESTIONNAIRE DE DOSSIER ET CLIQUER SUR LE BOUTON\n"
+                   u"\"Choisir ce dossier comme dossier Archive\""_s);
+        QVERIFY(m_state->config.hdArchive.isEmpty() && iniValue(u"HdArchive"_s).isEmpty());
+
+        setFolders(m_generic, m_archive);
+        m_state->record.setSlot(8, u"  "_s);
+        saveGeneric();
+        expectLast(u"ATTENTION IL MANQUE LE NUMERO DE JOURNEE!!"_s,
+                   u"SAUVEGARDE DE LA JOURNEE GENERIQUE IMPOSSIBLE !! \nVEUILLEZ "
+                   u"INSCRIRE UN NUMERO DE JOURNEE DANS LE CADRE JOURNEE SVP."_s);
+        m_state->record.setSlot(8, u"12"_s);
+        m_state->record.setSlot(7, QString());
+        saveArchive();
+        expectLast(u"ATTENTION IL MANQUE LE NUMERO DE ROULEMENT!!"_s,
+                   u"SAUVEGARDE DE LA JOURNEE ARCHIVE IMPOSSIBLE !! \nVEUILLEZ "
+                   u"INSCRIRE UN NUMERO DE ROULEMENT DANS LE CADRE ROULEMENT SVP."_s);
+        QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
+    }
+
+    void failedSaveKeepsThePreviousFile()
+    {
+        // A name of 255 characters can exist but leaves no room for a temporary file beside it.
+        const QString day(239, u'J');
+        const QString path = writeFile(m_archive + day + u" 04 12 2026 .txt"_s, "old");
+        QVERIFY(!path.isEmpty());
+        m_state->record.setSlot(8, day);
+        m_prompts.answers = {Prompts::Answer::Yes};
+        saveArchive();
+        QCOMPARE(m_prompts.titles(),
+                 (QStringList{u"ATTENTION !!"_s, u"SAUVEGARDE IMPOSSIBLE !!"_s}));
+        QVERIFY(m_prompts.last().text.startsWith(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\n"));
+        QVERIFY(m_prompts.last().text.endsWith(
+            u"\n\nUn fichier de ce nom déjà présent dans ce dossier reste tel qu'il était."_s));
+        QCOMPARE(bytesOf(path), QByteArray("old"));
+        QVERIFY(m_state->currentFileFolder.isEmpty());
+    }
+
+    void archiveTwiceThenOpenBack()
+    {
+        const QString name = u"12 04 12 2026 .txt"_s;
+        saveArchive();
+        expectLast(u"SAUVEGARDE REUSSIE"_s,
+                   u" FICHIER DE LA JOURNEE : 12  DATEE DU  04 12 2026   SAUVEGARDE DANS "_s +
+                       m_archive,
+                   Prompts::Icon::Information);
+        const QByteArray first = bytesOf(m_archive + name);
+
+        m_state->record.setSlot(9, u"AUTRE"_s);
+        saveArchive(); // No
+        expectLast(u"ATTENTION !!"_s,
+                   u"Il existe déja un fichier nommé 12 04 12 2026 .txt\n sauvegardé le  04 12 "
+                   u"2026 \ndans "_s + m_archive +
+                       u"\n\nDésirez-vous vraiment réecrire ce fichier d'archive?"_s,
+                   Prompts::Icon::Question);
+        QCOMPARE(m_prompts.last().defaultAnswer, Prompts::Answer::No);
+        QCOMPARE(bytesOf(m_archive + name), first);
+        m_prompts.answers = {Prompts::Answer::Yes};
+        saveArchive();
+        QVERIFY(bytesOf(m_archive + name) != first);
+
+        m_state->mention = u"2bis"_s;
+        saveArchive();
+        const QString withMention = u"12 2bis 04 12 2026 .txt"_s;
+        QCOMPARE(files(m_archive), (QStringList{name, withMention}));
+
+        // Opening it back: the mention comes from the name, only HdArchive changes.
+        setFolders(QString(), QString());
+        m_state->record.clearForNewDay();
+        m_prompts.files = {m_archive + withMention};
+        DayCommands::openArchive(*m_state, m_prompts, m_view);
+        QCOMPARE(m_prompts.last().title, u"SELECTION ET OUVERTURE D'UNE JOURNEE ARCHIVE"_s);
+        QCOMPARE(m_prompts.last().text, Paths::driveC()); // empty setting
+        QCOMPARE(slot(9), u"AUTRE"_s);
+        QCOMPARE(m_state->mention, u"2bis"_s);
+        QCOMPARE(iniValue(u"HdArchive"_s), m_archive);
+        QCOMPARE(m_state->currentFileFolder, m_archive);
+        QVERIFY(m_state->config.hdGenerique.isEmpty() && m_view.rosterFolders.isEmpty());
+        QVERIFY(RosterFolderList::read(m_state->config.dataFolder()).isEmpty());
+    }
+
+    void openGenericBack()
+    {
+        const QString other = folder(u"AUTRE"_s);
+        m_state->mention = u"2bis"_s;
+        setFolders(other, m_archive);
+        saveGeneric();
+        const QByteArray saved = DayFileWriter::bytes(m_state->record, m_state->verso);
+        setFolders(m_generic, m_archive);
+        m_state->record.clearForNewDay();
+        m_state->verso.clear();
+
+        m_prompts.files = {other + u"12 2bis.txt"_s, other + u"12 2bis.txt"_s};
+        auto threeDaysLater = [](const QDate &d) { return std::optional<QDate>(d.addDays(3)); };
+        DayCommands::openGeneric(*m_state, m_prompts, m_view, threeDaysLater);
+        QCOMPARE(m_prompts.last().title, u"SELECTION ET OUVERTURE D'UNE JOURNEE GENERIQUE"_s);
+        QCOMPARE(m_prompts.last().text, m_generic); // starts in the generic folder
+        QCOMPARE(DayFileWriter::bytes(m_state->record, m_state->verso), saved);
+        QCOMPARE(m_view.mentions.last(), u"2bis"_s);
+        QCOMPARE(iniValue(u"Hdgenerique"_s), other);
+        QCOMPARE(m_state->currentFileFolder, other);
+        QCOMPARE(m_view.rosterFolders.last(), other);
+        QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
+
+        // With the option Calendrier the date window gives the date.
+        m_state->config.options.calendrier = u"1"_s;
+        DayCommands::openGeneric(*m_state, m_prompts, m_view, threeDaysLater);
+        QCOMPARE(m_state->record.serviceDate(), QDate(2026, 12, 7));
+    }
+
+    void failedOpenPutsTheFolderBack()
+    {
+        const QString bad = writeFile(folder(u"AUTRE"_s) + u"12.txt"_s, "pas une journee");
+        m_prompts.files = {bad, bad};
+        DayCommands::openGeneric(*m_state, m_prompts, m_view);
+        QCOMPARE(m_prompts.last().title, u"Erreur !!"_s);
+        DayCommands::openArchive(*m_state, m_prompts, m_view);
+        QCOMPARE(m_prompts.last().title, u"Erreur !!"_s);
+        QCOMPARE(m_state->config.hdGenerique, m_generic);
+        QCOMPARE(iniValue(u"Hdgenerique"_s), m_generic);
+        QCOMPARE(iniValue(u"HdArchive"_s), m_archive);
+        QVERIFY(RosterFolderList::read(m_state->config.dataFolder()).isEmpty());
+        QVERIFY(m_state->currentFileFolder.isEmpty());
+    }
+
+    void mentionsInNames()
+    {
+        using namespace DayNames;
+        const QString day = u"12"_s;
+        QCOMPARE(genericMention(u"12.txt"_s, day), QString());
+        QCOMPARE(genericMention(u"12_ bis .TXT"_s, day), u"bis"_s);
+        QCOMPARE(archiveMention(u"12 04 12 2026 .txt"_s, day), QString());
+        QCOMPARE(folderValue(u"C:\\"_s), Paths::driveC());
+    }
+};
+
+KERBO_TEST(DayFilesTest)
+#include "DayFilesTest.moc"

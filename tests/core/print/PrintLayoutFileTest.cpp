@@ -1,0 +1,142 @@
+#include "TestMain.h"
+
+#include "core/base/NumberText.h"
+#include "core/base/TextFile.h"
+#include "core/print/PrintLayout.h"
+#include "core/print/PrintLayoutFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+PrintLayout defaults()
+{
+    PrintLayout layout;
+    layout.DefautParaImp();
+    layout.DefautParaImpVerso();
+    return layout;
+}
+
+// A layout whose every entry is distinct, so that a misplaced line shows.
+PrintLayout numbered()
+{
+    PrintLayout layout;
+    for (int i = 0; i < PrintItems::Count; ++i) {
+        layout.ParaImpX[i] = QStringLiteral("1%1").arg(i);
+        layout.ParaImpY[i] = QStringLiteral("2%1").arg(i);
+    }
+    return layout;
+}
+
+PrintLayout load(const QString &folder, PrintLayout layout = {})
+{
+    ChargeParaImp(layout, folder);
+    return layout;
+}
+
+} // namespace
+
+class PrintLayoutFileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saveThenLoadGivesTheSameTables()
+    {
+        QTemporaryDir dir;
+        PrintLayout saved = numbered();
+        saved.ParaImpX[7] = QStringLiteral(" 17 "); // trimmed on save
+        QVERIFY(SauveParametresImp(saved, dir.path()));
+        QFile file(PrintLayoutFile::path(dir.path()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 204); // 203 lines ending in CR LF
+        // X of every item but the pitches 53..55, then Y of every item.
+        QCOMPARE(lines[7], "17\r");
+        QCOMPARE(lines[52], "152\r");
+        QCOMPARE(lines[53], "156\r");
+        QCOMPARE(lines[100], "20\r");
+        QCOMPARE(lines[202], "2102\r");
+
+        const PrintLayout loaded = load(dir.path(), saved); // keeps X of 53..55, not in the file
+        saved.ParaImpX[7] = QStringLiteral("17");
+        QCOMPARE(loaded, saved);
+    }
+
+    void shortOrMissingFileLoadsWhatItHolds()
+    {
+        QTemporaryDir dir;
+        const QStringList lines = PrintLayoutFile::lines(numbered());
+        QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines.mid(0, 150)));
+        PrintLayout layout = load(dir.path(), defaults());
+        // All of X, and Y of items 0..49; the rest keep their values.
+        for (int i = 0; i < PrintItems::Count; ++i) {
+            QCOMPARE(layout.ParaImpX[i], (i < 53 || i > 55 ? numbered() : defaults()).ParaImpX[i]);
+            QCOMPARE(layout.ParaImpY[i], (i <= 49 ? numbered() : defaults()).ParaImpY[i]);
+        }
+        QCOMPARE(load(dir.path() + QStringLiteral("/absent"), layout), layout);
+    }
+
+    void valuesKeepTheirTextAndReadAsNumbers()
+    {
+        QTemporaryDir dir;
+        QStringList lines = PrintLayoutFile::lines(defaults());
+        lines[1] = QStringLiteral(".5");
+        lines[2] = QStringLiteral("12,5");
+        lines[3] = QStringLiteral("abc");
+        lines[4] = QStringLiteral(" 7 ");
+        QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines));
+        const PrintLayout layout = load(dir.path());
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral(".5"));
+        QCOMPARE(layout.x(1), 0.5);
+        QCOMPARE(layout.x(2), 12.0);
+        QCOMPARE(layout.x(3), 0.0);
+        QCOMPARE(layout.ParaImpX[4], QStringLiteral(" 7 ")); // blanks kept as read
+        QCOMPARE(layout.x(4), 7.0);
+        QCOMPARE(layout.x(92), 0.0); // empty
+    }
+
+    void numbersAreWrittenInLayoutForm()
+    {
+        QCOMPARE(NumberText::layoutText(0.5), QStringLiteral(".5"));
+        QCOMPARE(NumberText::layoutText(-0.5), QStringLiteral("-.5"));
+        QCOMPARE(NumberText::layoutText(63), QStringLiteral("63"));
+        QCOMPARE(NumberText::layoutText(165.6), QStringLiteral("165.6"));
+        QCOMPARE(NumberText::layoutText(0.1 + 0.2), QStringLiteral(".3"));
+        QCOMPARE(NumberText::layoutText(29.5 - 29.5 - 1e-12), QStringLiteral("0"));
+    }
+
+    // Values come from the factory file below; here, which items each routine sets.
+    void defaultsRoutinesTouchOnlyTheirSide()
+    {
+        PrintLayout recto = numbered(), verso = numbered();
+        recto.DefautParaImp();
+        verso.DefautParaImpVerso();
+        PrintLayout wantRecto = numbered(), wantVerso = numbered();
+        const PrintLayout d = defaults();
+        for (int i = 0; i < PrintItems::Count; ++i) {
+            if (i <= 73 || i == 95) {
+                wantRecto.ParaImpX[i] = d.ParaImpX[i];
+                wantRecto.ParaImpY[i] = d.ParaImpY[i];
+            } else if (i != 92) {
+                wantVerso.ParaImpX[i] = d.ParaImpX[i];
+            }
+            if (i >= 74 && i != 92)
+                wantVerso.ParaImpY[i] = d.ParaImpY[i];
+        }
+        QCOMPARE(recto, wantRecto);
+        QCOMPARE(verso, wantVerso);
+        QCOMPARE(recto.ParaImpX[53], QStringLiteral("0"));
+        QCOMPARE(verso.ParaImpY[95], QStringLiteral("0"));
+    }
+
+    void factoryFileHoldsTheDefaultsOfBothSides()
+    {
+        QFile file(QStringLiteral(":/factory/DataBul/ParametresImp.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), TextFile::joinLines(PrintLayoutFile::lines(defaults())));
+    }
+};
+
+KERBO_TEST(PrintLayoutFileTest)
+#include "PrintLayoutFileTest.moc"

@@ -1,0 +1,196 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+
+#include "core/AppState.h"
+#include "core/base/Paths.h"
+#include "core/base/TextFile.h"
+#include "core/config/DataFolder.h"
+#include "core/config/ScreenLayout.h"
+#include "core/startup/SplashStage.h"
+#include "core/startup/StartUpMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+using Outcome = LayoutChoice::Outcome;
+Q_DECLARE_METATYPE(ScreenMetrics)
+Q_DECLARE_METATYPE(LayoutChoice)
+
+// What the splash settles before any editor opens: the data folder and the editor layout.
+class SplashStageTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    AppState m_state;
+    FakePrompts m_prompts;
+
+    DataFolder::Location data() const { return {Paths::CheckPath(m_dir.path()), QString()}; }
+    QString ini() const { return Config::dataFile(data().programFolder, "Config.ini"); }
+    EditorLayout splash(const ScreenMetrics &screen, const DataFolder::Location &location)
+    {
+        m_state = AppState();
+        m_prompts.calls.clear();
+        return SplashStage::run(m_state, m_prompts, screen, location);
+    }
+    static void put(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QVERIFY(TextFile::writeAtomic(path, bytes));
+    }
+    static QStringList lines(const QString &path) { return TextFile::readLines(path).lines; }
+
+private slots:
+    void initTestCase() { QDir(m_dir.path()).mkpath(QStringLiteral("DataBul")); }
+
+    void layoutChoice_data()
+    {
+        QTest::addColumn<ScreenMetrics>("screen");
+        QTest::addColumn<bool>("flag");
+        QTest::addColumn<LayoutChoice>("expected");
+        using S = ScreenMetrics;
+        using C = LayoutChoice;
+        const auto open = Outcome::OpenEditor, resolution = Outcome::ResolutionMessage,
+                   font = Outcome::FontMessage;
+        const auto e1024 = EditorLayout::Editor1024, e800 = EditorLayout::Editor800,
+                   large = EditorLayout::LargeFont, none = EditorLayout::None;
+        QTest::newRow("1024 flag off") << S{1024, 768, 96} << false << C{open, e1024, {1024, 768, 96}, false};
+        QTest::newRow("1024 flag on") << S{1024, 768, 96} << true << C{open, e800, {800, 768, 96}, true};
+        QTest::newRow("800 flag off") << S{800, 600, 96} << false << C{open, e800, {800, 600, 96}, false};
+        QTest::newRow("800 flag on") << S{800, 600, 96} << true << C{open, e800, {800, 600, 96}, false};
+        QTest::newRow("large fonts") << S{1280, 1024, 120} << false << C{open, large, {1280, 1024, 120}, false};
+        QTest::newRow("640 at 96") << S{640, 480, 96} << false << C{resolution, none, {640, 480, 96}, false};
+        QTest::newRow("1280 at 144") << S{1280, 1024, 144} << false << C{font, none, {1280, 1024, 144}, false};
+        // Cases no rule names: the nearest layout, or a message when none fits.
+        QTest::newRow("800 at 121") << S{800, 600, 121} << false << C{font, none, {800, 600, 121}, false};
+        QTest::newRow("640 at 120") << S{640, 480, 120} << false << C{resolution, none, {640, 480, 120}, false};
+        QTest::newRow("900 wide") << S{900, 700, 96} << false << C{open, e800, {800, 700, 96}, false};
+        QTest::newRow("800 at 110") << S{800, 600, 110} << false << C{open, e800, {800, 600, 96}, false};
+        QTest::newRow("1024 at 98") << S{1024, 768, 98} << false << C{open, e1024, {1024, 768, 98}, false};
+        QTest::newRow("1024 at 100 flag on") << S{1024, 768, 100} << true << C{open, e800, {800, 768, 96}, true};
+    }
+
+    void layoutChoice()
+    {
+        QFETCH(ScreenMetrics, screen);
+        QFETCH(bool, flag);
+        QFETCH(LayoutChoice, expected);
+        const LayoutChoice c = chooseLayout(screen, flag);
+        QCOMPARE(c.outcome, expected.outcome);
+        QCOMPARE(c.layout, expected.layout);
+        QCOMPARE(c.kept, expected.kept);
+        QCOMPARE(c.scaleFlag, expected.scaleFlag);
+        if (c.outcome == Outcome::OpenEditor)
+            QCOMPARE(layoutForMetrics(c.kept), c.layout);
+    }
+
+    void scaleFlagIsReadAndNeverWritten()
+    {
+        // Absent and 0 are the same; 1 opens the 800 editor on a wide screen.
+        QCOMPARE(splash({1024, 768, 96}, data()), EditorLayout::Editor1024);
+        QVERIFY(TextFile::writeLines(ini(), {"[Echelle Editeur]", "Echelle=0"}));
+        QCOMPARE(splash({1024, 768, 96}, data()), EditorLayout::Editor1024);
+        QVERIFY(TextFile::writeLines(ini(), {"[Echelle Editeur]", "Echelle=1"}));
+        QCOMPARE(splash({1024, 768, 96}, data()), EditorLayout::Editor800);
+        QCOMPARE(m_state.keptScreen, (ScreenMetrics{800, 768, 96}));
+        QCOMPARE(m_state.screen, (ScreenMetrics{1024, 768, 96}));
+        QCOMPARE(m_state.config.ouestKerbo, data().programFolder);
+        // An 800 screen turns the flag off in memory only.
+        QCOMPARE(splash({800, 600, 96}, data()), EditorLayout::Editor800);
+        QCOMPARE(m_state.config.echelle, false);
+        QCOMPARE(lines(ini()), (QStringList{"[Echelle Editeur]", "Echelle=1"}));
+        QVERIFY(m_prompts.calls.isEmpty());
+    }
+
+    void screenMessagesEndTheStart()
+    {
+        QCOMPARE(splash({640, 480, 96}, data()), EditorLayout::None);
+        QCOMPARE(m_prompts.titles(),
+                 QStringList{u"Kerbo ne fonctionne pas sous cette résolution d'écran !!"_s});
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
+        QCOMPARE(m_prompts.last().text,
+                 QString::fromUtf8(
+                     "Vous êtes en résolution écran  640/480 pixels .\r\n"
+                     "Kerbo ne peux pas fonctionner sous cette résolution d'écran.\r\n"
+                     "Vous devez augmenter la résolution graphique de votre écran.\r\n"
+                     "\r\n"
+                     "Voici comment procéder :\r\n"
+                     "1_ Cliquez sur une partie libre du bureau avec le bouton droit de la souris.\r\n"
+                     "2_ Sur la fenêtre qui apparait cliquez sur Propriétés et ensuite sur l'onglet Paramétres.\r\n"
+                     "3_ Dans le cadre zone d'écran pousser le curseur vers plus (minimum 800/600).\r\n"
+                     "4_ Cliquez sur le bouton OK.\r\n"
+                     "\r\n"
+                     "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
+        QCOMPARE(splash({1280, 1024, 144}, data()), EditorLayout::None);
+        QCOMPARE(m_prompts.titles(),
+                 QStringList{u"Kerbo ne fonctionne pas sous cette définition de police !!"_s});
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
+        QCOMPARE(m_prompts.last().text,
+                 QString::fromUtf8(
+                     "Vous êtes en résolution écran 1280/1024 et en grande police superieur à 120 dpi.\r\n"
+                     "Kerbo ne peux pas fonctionner sous cette définition de police.\r\n"
+                     "Vous devez réduire la taille de la police à 120 dpi (taille maxi).\r\n"
+                     "\r\n"
+                     "Voici comment proceder :\r\n"
+                     "1_ Cliquez sur une partie libre du bureau avec le bouton droit de la souris.\r\n"
+                     "2_ Sur la fenêtre qui apparait cliquez sur Propriétés et ensuite sur l'onglet Paramétres.\r\n"
+                     "3_ Cliquez sur Avancé et dans le cadre Taille de la police cliquez le triangle noire.\r\n"
+                     "4_ Selectionnez alors dans la liste déroulante Grandes polices et cliquez OK.\r\n"
+                     "\r\n"
+                     "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
+        QCOMPARE(StartUpMessages::splashResolution({1024, 768, 96}),
+                 QString::fromUtf8("Résolution écran 1024 / 768  pixels"));
+    }
+
+    void dataFolderIsPlacedOnlyWhenMissing()
+    {
+        // The factory copy built into the program seeds writable files.
+        QTemporaryDir built;
+        QVERIFY(DataFolder::locate(built.path(), QString()).ok());
+        QVERIFY(QFileInfo(built.filePath("DataBul/ListeDossier.txt")).isWritable());
+
+        QTemporaryDir factory, program;
+        put(factory.filePath("ListeGares.txt"), "PARIS\r\n");
+        put(factory.filePath("sub/Aide.html"), "<p>");
+        QCOMPARE(DataFolder::locate(program.path(), QString(), factory.path()).programFolder,
+                 Paths::CheckPath(program.path()));
+        QCOMPARE(lines(program.filePath("DataBul/sub/Aide.html")), QStringList{"<p>"});
+        // An existing data folder is never touched, even when files are missing from it.
+        put(program.filePath("DataBul/ListeGares.txt"), "LYON\r\n");
+        QFile::remove(program.filePath("DataBul/sub/Aide.html"));
+        QVERIFY(DataFolder::locate(program.path(), QString(), factory.path()).ok());
+        QCOMPARE(lines(program.filePath("DataBul/ListeGares.txt")), QStringList{"LYON"});
+        QVERIFY(!QFile::exists(program.filePath("DataBul/sub/Aide.html")));
+    }
+
+    void unwritableDataFolderEndsTheStart()
+    {
+        QTemporaryDir factory, root;
+        put(factory.filePath("ListeDossier.txt"), "");
+        // A file where the data folder should be: the application data folder is used instead.
+        put(root.filePath("program/DataBul"), "not a folder");
+        const QString user = root.filePath("user/Kerbo");
+        DataFolder::Location l = DataFolder::locate(root.filePath("program"), user, factory.path());
+        QCOMPARE(l.programFolder, Paths::CheckPath(user));
+        QVERIFY(QFile::exists(user + "/DataBul/ListeDossier.txt"));
+        QCOMPARE(lines(root.filePath("program/DataBul")), QStringList{"not a folder"});
+
+        // Nowhere to write: the message names every folder tried.
+        put(root.filePath("file"), "x");
+        l = DataFolder::locate(root.filePath("program"), root.filePath("file/c"), factory.path());
+        QCOMPARE(splash({1024, 768, 96}, l), EditorLayout::None);
+        QCOMPARE(m_prompts.titles(), QStringList{u"Dossier de données inaccessible !!"_s});
+        QCOMPARE(m_prompts.last().text,
+                 QString::fromUtf8("Kerbo ne peut pas écrire dans son dossier de données :\r\n%1/\r\n%2/\r\n"
+                                   "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
+                                   "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.")
+                     .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul")));
+    }
+};
+
+KERBO_TEST(SplashStageTest)
+#include "SplashStageTest.moc"

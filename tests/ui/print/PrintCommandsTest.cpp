@@ -1,0 +1,176 @@
+#include "TestMain.h"
+
+#include "core/AppState.h"
+#include "core/base/IniFile.h"
+#include "core/base/TextFile.h"
+#include "core/print/PrinterFonts.h"
+#include "core/print/PrintLayoutFile.h"
+#include "FakePrompts.h"
+#include "RecordingPage.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/print/PrintCommands.h"
+#include "ui/print/PrinterChoice.h"
+#include "ui/Session.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const QByteArray StoredFont =
+    "[PoliceImprimante]\r\nPoliceFontName=DejaVu Sans\r\n"
+    "PoliceFontSize=9\r\nPoliceFontBold=False\r\nPoliceFontItalic=False\r\n";
+
+// A program folder with its data folder and, when given, a Config.ini.
+struct Folder {
+    QTemporaryDir dir;
+    AppState state;
+    FakePrompts prompts;
+    PrinterChoice printer;
+    Session session{state, prompts, printer};
+
+    explicit Folder(const QByteArray &configIni = {})
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("DataBul"));
+        state.config.ouestKerbo = dir.path() + QLatin1Char('/');
+        if (!configIni.isEmpty())
+            TextFile::writeAtomic(state.config.iniPath(), configIni);
+        state.config.load();
+        state.record.setSlot(1, QStringLiteral("DUPONT"));
+    }
+    QString pdf() const { return dir.filePath(QStringLiteral("recto.pdf")); }
+    // The four font keys of a side in Config.ini: name, size, bold, italic.
+    QStringList fontKeys(bool verso = false) const
+    {
+        const IniFile ini(state.config.iniPath());
+        const QString section =
+            QString::fromLatin1(verso ? Config::PoliceImprimanteVerso : Config::PoliceImprimante);
+        QStringList values;
+        for (const char *key : {"Name", "Size", "Bold", "Italic"})
+            values << ini.value(
+                section,
+                QStringLiteral("PoliceFont%1%2").arg(QLatin1String(key), verso ? "Verso" : ""));
+        return values;
+    }
+};
+
+} // namespace
+
+class PrintCommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void editorPrintAsksThenCancelsOrPrints()
+    {
+        Folder f;
+        PrintLayout factory;
+        factory.DefautParaImp();
+        factory.ParaImpX[1] = QStringLiteral("61");
+        QVERIFY(SauveParametresImp(factory, f.state.config.dataFolder()));
+        f.printer.choosePdfFile(f.pdf());
+        EditorWindow editor(f.state, EditorLayout::Editor1024);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        PrintCommands::wire(editor, f.session);
+        for (EditorCommand c :
+             {EditorCommand::Print, EditorCommand::PrinterSetup, EditorCommand::ChoosePrinterFont})
+            QVERIFY(editor.action(c)->isEnabled());
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.state.printLayout.ParaImpX[1], QStringLiteral("61")); // loaded before asking
+        QCOMPARE(f.prompts.calls.size(), 1);
+        const FakePrompts::Call &q = f.prompts.last();
+        QCOMPARE(q.kind, QStringLiteral("question"));
+        QCOMPARE(q.title, QStringLiteral("Kerbo"));
+        QCOMPARE(q.text, QStringLiteral(" IMPRIMER ?"));
+        QCOMPARE(q.buttons, Prompts::Buttons::OkCancel);
+        QCOMPARE(q.defaultAnswer, Prompts::Answer::Ok);
+        QVERIFY(!QFile::exists(f.pdf()));
+
+        f.state.printLayout.ParaImpX[1] = QStringLiteral("70");
+        f.prompts.answers.push_back(Prompts::Answer::Ok);
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.state.printLayout.ParaImpX[1], QStringLiteral("70")); // not read again
+        QCOMPARE(f.prompts.calls.size(), 2);
+        QFile pdf(f.pdf());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
+    }
+
+    void withoutPrinterOnlyTheMessage()
+    {
+        if (PrinterChoice::anyPrinterInstalled())
+            QSKIP("a printer is installed on this machine");
+        Folder f;
+        f.state.printLayout.DefautParaImp();
+        f.prompts.answers.push_back(Prompts::Answer::Ok);
+        QVERIFY(!PrintCommands::printRecto(f.session));
+        QCOMPARE(f.prompts.calls.size(), 2);
+        const FakePrompts::Call &m = f.prompts.last();
+        QCOMPARE(m.kind, QStringLiteral("message"));
+        QCOMPARE(m.title, QStringLiteral("Attention n'y a acune imprimante installée!!"));
+        QCOMPARE(m.text, QStringLiteral("Pour que le programme fonctionne normalement \r\n"
+                                        "il faut qu'une imprimante soit installée par défaut.\r\n"
+                                        "\r\n"
+                                        "Kerbo ne peut donc pas imprimer vos bulletins."));
+        QCOMPARE(m.icon, Prompts::Icon::Exclamation);
+        QVERIFY(QDir(f.dir.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void unsetFontSettingsAreCompletedFromThePrinter()
+    {
+        Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
+        const QFont printed = PrinterFonts::rectoFontForPrinting(
+            f.state.config, QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+        QCOMPARE(printed.family(), QStringLiteral("Courier New"));
+        QCOMPARE(printed.pointSize(), 11);
+        QVERIFY(printed.bold() && !printed.italic());
+        QCOMPARE(f.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
+        QCOMPARE(f.fontKeys(true), QStringList({"", "", "", ""})); // a side of its own
+
+        // At start-up, both sides are completed from the printer's own font.
+        Folder fresh;
+        PrinterFonts::checkAtStartUp(fresh.state);
+        const PrinterFont d = PrinterFonts::fromQFont(PrinterFonts::deviceDefaultFont());
+        const QStringList device{d.name, QString::number(d.size), d.bold, d.italic};
+        QCOMPARE(fresh.fontKeys(), device);
+        QCOMPARE(fresh.fontKeys(true), device);
+    }
+
+    void rectoFontMustFitTheBoxes()
+    {
+        Folder f(StoredFont);
+        RecordingPage measure; // a line is 1.2 em: 12 pt is 5.1 mm, 10 pt 4.2 mm
+        QList<int> offered;
+        std::deque<std::optional<QFont>> answers{
+            QFont(QStringLiteral("DejaVu Serif"), 12, QFont::Bold), std::nullopt,
+            QFont(QStringLiteral("DejaVu Serif"), 12, QFont::Bold),
+            QFont(QStringLiteral("DejaVu Serif"), 10, QFont::Bold)};
+        const auto dialog = [&](const QFont &initial) {
+            offered << initial.pointSize();
+            const std::optional<QFont> a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+        // Refused, then cancelled: the stored font stays.
+        QVERIFY(!PrinterFonts::Police_Recto(f.state.config, measure, f.prompts, dialog));
+        QCOMPARE(f.state.config.rectoFont.size, 9);
+        QCOMPARE(f.fontKeys()[1], QStringLiteral("9"));
+        // Refused, then one that fits: saved.
+        QVERIFY(PrinterFonts::Police_Recto(f.state.config, measure, f.prompts, dialog));
+        QCOMPARE(offered, QList<int>({9, 12, 9, 12})); // reopened on the refused font
+        QCOMPARE(f.prompts.calls.size(), 2);
+        QCOMPARE(f.prompts.last().title,
+                 QStringLiteral("ERREUR : TAILLE DES POLICES SUPERIEURES AU MAXIMUM DES BOITES "
+                                "DE TEXTE "));
+        QCOMPARE(f.prompts.last().text,
+                 QStringLiteral("ATTENTION LA TAILLE DE CETTE POLICE EST SUPERIEURE A LA TAILLE "
+                                "DES BOITES DE TEXTE VEUILLEZ CHOISIR UN POLICE AVEC UNE TAILLE "
+                                "INFERIEURE S.V.P."));
+        QCOMPARE(f.prompts.last().icon, Prompts::Icon::Exclamation);
+        QCOMPARE(f.fontKeys(), QStringList({"DejaVu Serif", "10", "True", "False"}));
+        QCOMPARE(f.state.config.rectoFont.size, 10);
+    }
+};
+
+KERBO_TEST(PrintCommandsTest)
+#include "PrintCommandsTest.moc"

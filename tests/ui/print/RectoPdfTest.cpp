@@ -1,0 +1,98 @@
+#include "TestMain.h"
+
+#include "core/AppState.h"
+#include "core/model/SlotTable.h"
+#include "core/print/RectoPrinter.h"
+#include "FakePrompts.h"
+#include "PdfWords.h"
+#include "RecordingPage.h"
+#include "ui/print/PrintCommands.h"
+#include "ui/print/PrinterChoice.h"
+#include "ui/Session.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace {
+
+bool near(double a, double b, double tolerance) { return std::abs(a - b) < tolerance; }
+
+struct Printed {
+    RecordingPage page;
+    AppState state;
+
+    Printed()
+    {
+        state.printLayout.DefautParaImp();
+        state.printLayout.DefautParaImpVerso();
+        state.record.setServiceDate(QDate(2007, 3, 5));
+    }
+    void set(int slot, const char *text) { state.record.setSlot(slot, QString::fromUtf8(text)); }
+    void draw()
+    {
+        page.texts.clear();
+        RectoPrinter::draw(state.record, state.printLayout, state.config.options, page);
+    }
+};
+
+} // namespace
+
+class RectoPdfTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The whole path of a real print: QPrinter, the font at its point size, the shift, every
+    // field of a filled bulletin. pdftotext reads back where each text really landed.
+    void filledRectoPdfMatchesTheLayout()
+    {
+        if (!pdftotextInstalled())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        Printed p;
+        p.state.config.ouestKerbo = dir.path() + QLatin1Char('/');
+        QDir(dir.path()).mkdir(QStringLiteral("DataBul"));
+        p.state.printLayout.ParaImpX[95] = QStringLiteral("1.5");
+        p.state.printLayout.ParaImpY[0] = QStringLiteral("-.5");
+        p.state.config.rectoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
+                                    QStringLiteral("False")};
+        for (int slot = 1; slot <= 271; ++slot) {
+            const auto kind = SlotTable::info(slot).kind;
+            const bool shunting = slot == 39 || slot == 42 || slot == 45 || slot == 48;
+            p.set(slot, kind == SlotTable::Kind::Mark     ? "x"
+                        : shunting                        ? "B674"
+                        : kind == SlotTable::Kind::Engine ? "BB 674 SOT"
+                        : slot <= 2                       ? "DUPONT"
+                                                          : "K7");
+        }
+        const QString pdf = dir.filePath(QStringLiteral("recto.pdf"));
+        PrinterChoice printer;
+        printer.choosePdfFile(pdf);
+        FakePrompts prompts;
+        Session session{p.state, prompts, printer};
+        QVERIFY(SortieImpimante(session));
+        QVERIFY(prompts.calls.isEmpty());
+        // Put back to portrait for whatever prints next.
+        QCOMPARE(printer.printer()->pageLayout().orientation(),
+                 QPageLayout::Portrait);
+
+        QList<PdfWord> words;
+        const QSizeF page = readPdf(pdf, words);
+        QVERIFY(near(page.width(), 297, 0.5) && near(page.height(), 210, 0.5));
+        p.draw(); // where the renderer meant each text to go, top-left of its cell
+        QCOMPARE(words.size(), p.page.texts.size());
+        QVERIFY(words.size() > 600);
+        // The font at its true size: a 10 pt DejaVu line is 1.164 em, 4.1 mm.
+        QVERIFY(near(words.first().yMax - words.first().yMin, 4.1, 0.1));
+        for (const RecordingPage::Text &t : p.page.texts) {
+            const auto match = std::find_if(words.begin(), words.end(), [&t](const PdfWord &w) {
+                return w.text == t.text && near(w.xMin, t.x, 0.3) && near(w.yMin, t.y, 0.3);
+            });
+            QVERIFY2(match != words.end(),
+                     qPrintable(QStringLiteral("%1 at %2, %3").arg(t.text).arg(t.x).arg(t.y)));
+            words.erase(match);
+        }
+    }
+};
+
+KERBO_TEST(RectoPdfTest)
+#include "RectoPdfTest.moc"

@@ -1,0 +1,280 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+
+#include "core/AppState.h"
+#include "core/base/Paths.h"
+#include "core/base/TextFile.h"
+#include "core/config/CartoucheStore.h"
+#include "core/editor/BulletinView.h"
+#include "core/startup/EditorStage.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/print/PrinterChoice.h"
+#include "ui/Session.h"
+#include "ui/startup/frmCartouche.h"
+#include "ui/startup/StartUp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+// The cartouche dialog, the editor's loading on a first and a later start, and quitting. Each
+// test starts from a fresh state over an empty data folder.
+class StartUpTest : public QObject
+{
+    Q_OBJECT
+
+    // Records what the editor's loading asks of the editor window, in order.
+    struct FakeView : BulletinView {
+        QStringList calls;
+        QDate date;
+        void refreshBulletin() override { calls << "refresh"; }
+        void clearEditControls() override { calls << "clear"; }
+        void showMention(const QString &m) override { calls << "mention:" + m; }
+        void showServiceDate(const QDate &d) override { date = d; }
+        void showRosterFolder(const QString &f) override { calls << "roster:" + f; }
+        void reloadRosterList() override { calls << "reload"; }
+    };
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    AppState m_state;
+    FakePrompts m_prompts;
+    PrinterChoice m_printer;
+    Session m_session{m_state, m_prompts, m_printer};
+    FakeView m_view;
+    QList<bool> m_cartouche;                       // firstStart of every cartouche dialog shown
+    std::optional<CartoucheStore::Texts> m_answer; // confirmed in it, or left without OK
+
+    QString folder() const { return Paths::CheckPath(m_dir->path()); }
+    QString data(const char *name) const { return Config::dataFile(folder(), QLatin1String(name)); }
+    // The editor's loading with a fake window, a printer or none, and a scripted cartouche.
+    void loadEditor(bool printer = true)
+    {
+        m_state = AppState();
+        m_state.config.ouestKerbo = folder();
+        m_prompts.calls.clear();
+        m_view = FakeView();
+        EditorStageHooks hooks;
+        hooks.hasPrinter = [printer] { return printer; };
+        hooks.runCartouche = [this](bool firstStart) {
+            m_cartouche << firstStart;
+            if (m_answer)
+                CartoucheStore::confirm(m_state, *m_answer);
+        };
+        EditorStage::run(m_state, m_prompts, m_view, hooks);
+    }
+    static void trigger(const QList<QAction *> &entries, const char *text)
+    {
+        for (QAction *a : entries)
+            if (a->text() == QLatin1String(text))
+                return a->trigger();
+        QFAIL(text);
+    }
+    static void focusBox(frmCartouche &dialog, int box)
+    {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.box(box)->setFocus();
+        QTRY_VERIFY(dialog.box(box)->hasFocus());
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir(m_dir->path()).mkpath(QStringLiteral("DataBul"));
+        m_state = AppState();
+        m_state.config.ouestKerbo = folder();
+        m_prompts.calls.clear();
+        m_cartouche.clear();
+        m_answer.reset();
+    }
+
+    void cartoucheFilledWithTheKeyboard()
+    {
+        frmCartouche dialog(m_state, m_prompts, true);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL"));
+        QCOMPARE(dialog.instruction()->text(),
+                 QStringLiteral("BONJOUR,C'EST VOTRE PREMIER DEMARRAGE DU LOGICIEL VEUILLEZ "
+                                "REMPLIR LE CARTOUCHE A "));
+        QStringList labels;
+        for (const QLabel *l : dialog.findChildren<QLabel *>())
+            labels << l->text();
+        for (const char *label : {"NOM", "PRENOM", "ETABLISSEMENT", "RESIDENCE", "IMMATRICULATION"})
+            QVERIFY2(labels.contains(QLatin1String(label)), label);
+
+        focusBox(dialog, 0);
+        const char *typed[] = {"dupont", "jean", "paris nord", "lyon", "75a"};
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(dialog.box(i)->hasFocus());
+            QCOMPARE(dialog.box(i)->palette().color(QPalette::Base), QColor(255, 255, 192));
+            QTest::keyClicks(dialog.box(i), QLatin1String(typed[i]));
+            // Enter, keypad Enter too, goes on to the next box and never closes the dialog.
+            QTest::keyClick(dialog.box(i), i % 2 ? Qt::Key_Enter : Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.box(i)->palette().color(QPalette::Base),
+                     dialog.palette().color(QPalette::Base));
+        }
+        QVERIFY(dialog.okButton()->hasFocus());
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(m_prompts.calls.isEmpty());
+        // Only the last three boxes are turned to capitals.
+        QCOMPARE(CartoucheStore::read(m_state.config),
+                 (CartoucheStore::Texts{"dupont", "jean", "PARIS NORD", "LYON", "75A"}));
+        QCOMPARE(m_state.config.read("Cartouche", "condition").text, QStringLiteral("1"));
+        QCOMPARE(m_state.config.read("CheminDossiers", "OuestKerbo").text, folder());
+        QCOMPARE(m_state.record.slot(5), QStringLiteral("75A"));
+    }
+
+    void cartoucheModificationAndAFailedWrite()
+    {
+        QVERIFY(TextFile::writeLines(
+            data("Config.ini"), {"[Cartouche]", "condition=2", "Nom=Durand", "Residence=NANTES"}));
+        frmCartouche dialog(m_state, m_prompts, false);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("MODIFICATION DU CARTOUCHE A"));
+        QCOMPARE(dialog.instruction()->text(),
+                 QStringLiteral("APRES AVOIR EFFECTUE LES MODIFICATIONS APPUYEZ SUR LE BOUTON OK"));
+        QCOMPARE(dialog.box(0)->text(), QStringLiteral("Durand"));
+        focusBox(dialog, 3);
+        QCOMPARE(dialog.box(3)->selectedText(), QStringLiteral("NANTES")); // typing replaces it
+        QTest::keyClicks(dialog.box(3), QStringLiteral("brest"));
+        dialog.okButton()->click();
+        QCOMPARE(m_state.config.read("Cartouche", "Residence").text, QStringLiteral("BREST"));
+        // condition is written only while it is 0.
+        QCOMPARE(m_state.config.read("Cartouche", "condition").text, QStringLiteral("2"));
+
+        // A failed write is reported, naming the file; the texts still serve this run.
+        m_state.config.ouestKerbo = QStringLiteral("/nonexistent/kerbo/");
+        frmCartouche again(m_state, m_prompts, false);
+        again.box(0)->setText(QStringLiteral("Martin"));
+        again.okButton()->click();
+        QCOMPARE(m_prompts.titles(), QStringList{QStringLiteral("MODIFICATION DU CARTOUCHE A")});
+        QVERIFY2(m_prompts.last().text.contains("Config.ini"), qPrintable(m_prompts.last().text));
+        QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
+    }
+
+    void firstStartThenSecondStart()
+    {
+        // A Config.ini without Cartouche section is a first start; leaving the dialog without OK
+        // brings it back at the next start.
+        QVERIFY(TextFile::writeLines(data("Config.ini"),
+                                     {"[CheminDossiers]", "OuestKerbo=/elsewhere/", "[Options]",
+                                      "Enaut=1", "[Echelle Editeur]", "Echelle=1"}));
+        loadEditor();
+        QCOMPARE(m_cartouche, QList<bool>{true});
+        m_answer = CartoucheStore::Texts{"Dupont", "Jean", "PARIS", "LYON", "7512345A"};
+        loadEditor(false);
+        QCOMPARE(m_prompts.titles(),
+                 QStringList{QString::fromUtf8("Attention n'y a acune imprimante installée !!")});
+        QCOMPARE(m_prompts.last().text,
+                 QString::fromUtf8("\r\nPour que le programme fonctionne normalement \r\n"
+                                   "il faut qu'une imprimante soit installée par défaut.\r\n"
+                                   "Sinon vous ne pourrez pas imprimer vos bulletins."));
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
+        QCOMPARE(m_cartouche, (QList<bool>{true, true}));
+        QCOMPARE(m_state.record.slot(5), QStringLiteral("7512345A"));
+        QCOMPARE(m_state.record.currentSlot(), 58);
+        QCOMPARE(m_state.record.serviceDate(), QDate::currentDate());
+        QCOMPARE(m_view.date, QDate::currentDate());
+        QCOMPARE(m_view.calls, (QStringList{"roster:" + Paths::driveC(), "refresh"}));
+        QCOMPARE(m_state.config.hdArchive, Paths::driveC());
+        QCOMPARE(m_state.engineListFile, QStringLiteral("ListeEnginsAut.txt"));
+        QCOMPARE(EditorStage::engineListFile(0), QStringLiteral("ListeEngins.txt"));
+        // What the splash settled wins over the file.
+        QCOMPARE(m_state.config.ouestKerbo, folder());
+        QCOMPARE(m_state.config.echelle, false);
+        // The "C:\" defaults stay in memory: the file holds what was confirmed.
+        const QStringList lines = TextFile::readLines(data("Config.ini")).lines;
+        QCOMPARE(lines.mid(lines.indexOf("[Cartouche]")),
+                 (QStringList{"[Cartouche]", "condition=1", "Nom=Dupont", "Prenom=Jean",
+                              "Etablissement=PARIS", "Residence=LYON",
+                              "Immatriculation=7512345A"}));
+        QVERIFY(lines.contains("OuestKerbo=" + folder()));
+        QVERIFY(lines.filter(QRegularExpression("^Hd")).isEmpty());
+
+        loadEditor();
+        QVERIFY(m_prompts.calls.isEmpty());
+        QCOMPARE(m_cartouche.size(), 2); // not shown again
+        QCOMPARE(m_state.record.slot(4), QStringLiteral("LYON"));
+    }
+
+    void rosterFoldersAreVerified()
+    {
+        // The current folder, written without its final separator, is still recognised as gone.
+        const QString gone = Paths::CheckPath(m_dir->filePath(QStringLiteral("GONE")));
+        QVERIFY(TextFile::writeLines(data("ListeDossier.txt"), {gone}));
+        QVERIFY(TextFile::writeLines(data("Config.ini"), {"[CheminDossiers]",
+                                                          "Hdgenerique=" + gone.chopped(1),
+                                                          "[Cartouche]", "condition=1"}));
+        loadEditor();
+        QCOMPARE(m_state.config.read("CheminDossiers", "Hdgenerique").text, QString());
+        QCOMPARE(m_view.calls,
+                 (QStringList{"roster:", "reload", "roster:" + Paths::driveC(), "refresh"}));
+    }
+
+    void openEditorShowsTheRealDialogs()
+    {
+        // The modal cartouche dialog is answered from the event loop it runs.
+        QString caption;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<frmCartouche *>(QApplication::activeModalWidget())) {
+                answer.stop();
+                caption = dialog->windowTitle();
+                dialog->box(0)->setText(QStringLiteral("Dupont"));
+                dialog->okButton()->click();
+            }
+        });
+        answer.start(10);
+        QPointer<EditorWindow> editor =
+            StartUp::openEditor(m_session, EditorLayout::Editor1024);
+        QCOMPARE(caption, QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL"));
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->windowTitle(), QStringLiteral("EDITEUR DE BULLETIN DE SERVICE RO 2004"));
+        // The printer check is the real one.
+        QCOMPARE(m_prompts.titles().contains(
+                     QString::fromUtf8("Attention n'y a acune imprimante installée !!")),
+                 QPrinterInfo::availablePrinters().isEmpty());
+
+        // The menu entry opens the same dialog, captioned for a change.
+        answer.start(10);
+        trigger(editor->menuBar()->actions(), "Modifier le cartouche A");
+        QCOMPARE(caption, QStringLiteral("MODIFICATION DU CARTOUCHE A"));
+        editor->closeForLayoutSwitch();
+        QTRY_VERIFY(editor.isNull());
+    }
+
+    void quittingAsksNothing()
+    {
+        // Every way of quitting ends the event loop at once; the window goes with it.
+        const std::function<void(EditorWindow *)> ways[] = {
+            [](EditorWindow *e) { trigger(e->menuBar()->actions(), "Quitter"); },
+            [](EditorWindow *e) { e->button(EditorCommand::Quit)->click(); },
+            [](EditorWindow *e) { trigger(e->contextMenu()->actions(), "Quitter le progamme"); },
+            [](EditorWindow *e) { e->close(); },
+        };
+        for (const auto &quit : ways) {
+            QPointer<EditorWindow> editor = new EditorWindow(m_state, EditorLayout::Editor1024);
+            editor->show();
+            // Ends a loop that nothing quit; leaves with the window.
+            QTimer::singleShot(10000, editor.data(), [] { QCoreApplication::exit(-1); });
+            QTimer::singleShot(0, [&] { quit(editor); });
+            QCOMPARE(QApplication::exec(), 0);
+            QTRY_VERIFY(editor.isNull());
+        }
+    }
+};
+
+KERBO_TEST(StartUpTest)
+#include "StartUpTest.moc"
