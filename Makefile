@@ -9,8 +9,12 @@ all: build
 setup:
 	@bash scripts/setup.sh
 
+# ccache, when the machine has it, shares compiled objects between checkouts.
+LAUNCHER := $(shell command -v ccache 2>/dev/null)
+
 configure: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $(if $(LAUNCHER),-DCMAKE_CXX_COMPILER_LAUNCHER=$(LAUNCHER)) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

@@ -3,13 +3,15 @@
 #include "core/AppState.h"
 #include "core/base/IniFile.h"
 #include "core/base/NumberText.h"
+#include "core/model/SlotTable.h"
 
 namespace CartoucheStore {
 
 const std::array<const char *, 5> &keys()
 {
-    static const std::array<const char *, 5> names = {"Nom", "Prenom", "Etablissement",
-                                                      "Residence", "Immatriculation"};
+    namespace K = ConfigKeys;
+    static const std::array<const char *, 5> names = {K::Nom, K::Prenom, K::Etablissement,
+                                                      K::Residence, K::Immatriculation};
     return names;
 }
 
@@ -18,18 +20,21 @@ Texts read(const Config &config)
     const IniFile ini(config.iniPath());
     Texts texts;
     for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = ini.value(QString::fromLatin1(Config::Cartouche), QString::fromLatin1(keys()[i]));
+        texts[i] =
+            ini.value(QString::fromLatin1(ConfigKeys::Cartouche), QString::fromLatin1(keys()[i]));
     return texts;
 }
 
 bool confirm(AppState &state, const Texts &texts, QString *error)
 {
     Config &config = state.config;
-    const QString section = QString::fromLatin1(Config::Cartouche);
+    const QString section = QString::fromLatin1(ConfigKeys::Cartouche);
+    const QString condition = QString::fromLatin1(ConfigKeys::Condition);
     IniFile ini(config.iniPath());
-    ini.setValue(QString::fromLatin1(Config::CheminDossiers), u"OuestKerbo", config.ouestKerbo);
-    if (NumberText::leadingNumber(ini.value(section, u"condition")) == 0)
-        ini.setValue(section, u"condition", u"1");
+    ini.setValue(QString::fromLatin1(ConfigKeys::CheminDossiers),
+                 QString::fromLatin1(ConfigKeys::OuestKerbo), config.ouestKerbo);
+    if (NumberText::leadingNumber(ini.value(section, condition)) == 0)
+        ini.setValue(section, condition, u"1");
     for (size_t i = 0; i < texts.size(); ++i)
         ini.setValue(section, QString::fromLatin1(keys()[i]), texts[i]);
     const bool saved = ini.save(error);
@@ -42,7 +47,7 @@ bool confirm(AppState &state, const Texts &texts, QString *error)
     config.immatriculation = texts[4];
     if (saved)
         config.condition = 1;
-    for (int slot = 1; slot <= 5; ++slot)
+    for (int slot = SlotTable::CartoucheFirstSlot; slot <= SlotTable::CartoucheLastSlot; ++slot)
         state.record.setSlot(slot, texts[size_t(slot - 1)]);
     return saved;
 }

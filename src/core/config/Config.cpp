@@ -25,6 +25,7 @@ QString Config::normaliseFolder(const QString &value)
 
 void Config::load()
 {
+    namespace K = ConfigKeys;
     const IniFile ini(iniPath());
     auto text = [&ini](const char *section, const char *key) {
         return ini.value(QString::fromLatin1(section), QString::fromLatin1(key));
@@ -33,55 +34,61 @@ void Config::load()
         return int(NumberText::leadingNumber(text(section, key)));
     };
 
-    const QString folder = text(CheminDossiers, "OuestKerbo");
+    const QString folder = text(K::CheminDossiers, K::OuestKerbo);
     if (!folder.isEmpty())
         ouestKerbo = Paths::CheckPath(folder);
-    hdGenerique = text(CheminDossiers, "Hdgenerique");
-    hdArchive = text(CheminDossiers, "HdArchive");
-    dossierRlt = text(CheminDossiers, "DossierRlt");
+    hdGenerique = text(K::CheminDossiers, K::Hdgenerique);
+    hdArchive = text(K::CheminDossiers, K::HdArchive);
+    dossierRlt = text(K::CheminDossiers, K::DossierRlt);
 
-    nom = text(Cartouche, "Nom");
-    prenom = text(Cartouche, "Prenom");
-    etablissement = text(Cartouche, "Etablissement");
-    residence = text(Cartouche, "Residence");
-    immatriculation = text(Cartouche, "Immatriculation");
-    condition = number(Cartouche, "condition");
+    nom = text(K::Cartouche, K::Nom);
+    prenom = text(K::Cartouche, K::Prenom);
+    etablissement = text(K::Cartouche, K::Etablissement);
+    residence = text(K::Cartouche, K::Residence);
+    immatriculation = text(K::Cartouche, K::Immatriculation);
+    condition = number(K::Cartouche, K::Condition);
 
-    options.enaug = number(OptionsSection, "Enaug");
-    options.eneng = number(OptionsSection, "Eneng");
-    options.enaut = number(OptionsSection, "Enaut");
-    options.pasImpB1 = number(OptionsSection, "PasImpB1");
-    options.pasImpB2 = number(OptionsSection, "PasImpB2");
-    options.nbvhe = number(OptionsSection, "Nbvhe");
-    options.nbUm = number(OptionsSection, "NbUm");
-    options.emtaut = text(OptionsSection, "Emtaut");
-    options.indCompo = text(OptionsSection, "IndCompo");
-    options.lettreAutom = text(OptionsSection, "LettreAutom");
-    options.calendrier = text(OptionsSection, "Calendrier");
-    options.prefixEngin = text(OptionsSection, "PrefixEngin");
-    options.prefixTrain = text(OptionsSection, "PrefixTrain");
+    options.enaug = number(K::Options, K::Enaug);
+    options.eneng = number(K::Options, K::Eneng);
+    options.enaut = number(K::Options, K::Enaut);
+    options.pasImpB1 = number(K::Options, K::PasImpB1);
+    options.pasImpB2 = number(K::Options, K::PasImpB2);
+    options.nbvhe = number(K::Options, K::Nbvhe);
+    options.nbUm = number(K::Options, K::NbUm);
+    options.emtaut = text(K::Options, K::Emtaut);
+    options.indCompo = text(K::Options, K::IndCompo);
+    options.lettreAutom = text(K::Options, K::LettreAutom);
+    options.calendrier = text(K::Options, K::Calendrier);
+    options.prefixEngin = text(K::Options, K::PrefixEngin);
+    options.prefixTrain = text(K::Options, K::PrefixTrain);
 
-    loc = text(EvEnLoc, "LOC");
-    echelle = NumberText::leadingNumber(text(EchelleEditeur, "Echelle")) != 0;
+    loc = text(K::EvEnLoc, K::Loc);
+    echelle = NumberText::leadingNumber(text(K::EchelleEditeur, K::Echelle)) != 0;
 
-    rectoFont = PrinterFont{text(PoliceImprimante, "PoliceFontName"),
-                            number(PoliceImprimante, "PoliceFontSize"),
-                            text(PoliceImprimante, "PoliceFontBold"),
-                            text(PoliceImprimante, "PoliceFontItalic")};
-    versoFont = PrinterFont{text(PoliceImprimanteVerso, "PoliceFontNameVerso"),
-                            number(PoliceImprimanteVerso, "PoliceFontSizeVerso"),
-                            text(PoliceImprimanteVerso, "PoliceFontBoldVerso"),
-                            text(PoliceImprimanteVerso, "PoliceFontItalicVerso")};
+    auto font = [&](const K::FontKeys &keys) {
+        return PrinterFont{text(keys.section, keys.name), number(keys.section, keys.size),
+                           text(keys.section, keys.bold), text(keys.section, keys.italic)};
+    };
+    rectoFont = font(K::RectoFont);
+    versoFont = font(K::VersoFont);
 }
 
-IniValue Config::read(const char *section, const QString &key) const
+IniValue Config::read(const char *section, const char *key) const
 {
-    return LectureINI(iniPath(), QLatin1String(section), key);
+    return LectureINI(iniPath(), QLatin1String(section), QLatin1String(key));
 }
 
-bool Config::write(const char *section, const QString &key, const QString &value) const
+bool Config::write(const char *section, const char *key, const QString &value) const
 {
-    return EcritureINI(iniPath(), QLatin1String(section), key, value);
+    return write({{section, key, value}});
+}
+
+bool Config::write(const QList<Entry> &entries, QString *error) const
+{
+    IniFile ini(iniPath());
+    for (const Entry &e : entries)
+        ini.setValue(QString::fromLatin1(e.section), QString::fromLatin1(e.key), e.value);
+    return ini.save(error);
 }
 
 QString Config::cartoucheValue(int slot) const

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/base/IniAccess.h"
+#include "core/config/ConfigKeys.h"
 
+#include <QList>
 #include <QString>
 
 // Printer font of one side, as stored: bold and italic are the texts "True" / "False".
@@ -23,15 +25,6 @@ struct Options {
 class Config
 {
 public:
-    // Section and key names exactly as in the file.
-    static constexpr auto CheminDossiers = "CheminDossiers";
-    static constexpr auto Cartouche = "Cartouche";
-    static constexpr auto OptionsSection = "Options";
-    static constexpr auto EvEnLoc = "EV en LOC";
-    static constexpr auto EchelleEditeur = "Echelle Editeur";
-    static constexpr auto PoliceImprimante = "PoliceImprimante";
-    static constexpr auto PoliceImprimanteVerso = "PoliceImprimanteVerso";
-
     // The program folder: the root of DataBul, ending with a separator.
     QString ouestKerbo;
 
@@ -62,9 +55,17 @@ public:
 
     // Reads every key of the table from Config.ini in one pass; absent keys give the defaults.
     void load();
-    // One key, read from or written to the file at once.
-    IniValue read(const char *section, const QString &key) const;
-    bool write(const char *section, const QString &key, const QString &value) const;
+    // One key, read from or written to the file at once (names from ConfigKeys).
+    IniValue read(const char *section, const char *key) const;
+    bool write(const char *section, const char *key, const QString &value) const;
+
+    // Several keys of one user action: the file is read once and saved once.
+    struct Entry {
+        const char *section;
+        const char *key;
+        QString value;
+    };
+    bool write(const QList<Entry> &entries, QString *error = nullptr) const;
 
     QString cartoucheValue(int slot) const; // slots 1..5
 };

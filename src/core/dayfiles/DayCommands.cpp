@@ -21,8 +21,8 @@ using Icon = Prompts::Icon;
 using Answer = Prompts::Answer;
 using Buttons = Prompts::Buttons;
 
-const QString GenericKey = QStringLiteral("Hdgenerique");
-const QString ArchiveKey = QStringLiteral("HdArchive");
+const char *const GenericKey = ConfigKeys::Hdgenerique;
+const char *const ArchiveKey = ConfigKeys::HdArchive;
 
 QString lines(std::initializer_list<const char16_t *> parts)
 {
@@ -78,7 +78,7 @@ bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QS
 
 struct OpenKind {
     const char16_t *title;
-    const QString &key;
+    const char *key;
     bool generic;
 };
 
@@ -116,7 +116,7 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
         // The folder setting stays what it was before the attempt.
         if (setting != remembered) {
             setting = remembered;
-            state.config.write(Config::CheminDossiers, kind.key, remembered);
+            state.config.write(ConfigKeys::CheminDossiers, kind.key, remembered);
             if (kind.generic)
                 view.showRosterFolder(remembered);
         }
@@ -127,7 +127,7 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
 
     const QString folder = Paths::folderOf(file);
     setting = folder;
-    state.config.write(Config::CheminDossiers, kind.key, folder);
+    state.config.write(ConfigKeys::CheminDossiers, kind.key, folder);
     if (kind.generic) {
         RosterFolderList::add(state.config.dataFolder(), folder);
         view.reloadRosterList();
@@ -256,9 +256,9 @@ void saveArchive(AppState &state, Prompts &prompts, BulletinView &view)
     setting = DayNames::folderValue(setting);
     if (!setting.isEmpty() && !Paths::folderExists(setting)) {
         setting.clear();
-        state.config.write(Config::CheminDossiers, ArchiveKey, QString());
+        state.config.write(ConfigKeys::CheminDossiers, ArchiveKey, QString());
     }
-    setting = DayNames::folderValue(state.config.read(Config::CheminDossiers, ArchiveKey).text);
+    setting = DayNames::folderValue(state.config.read(ConfigKeys::CheminDossiers, ArchiveKey).text);
     const QString folder = setting;
     if (folder.isEmpty()) {
         prompts.message(QStringLiteral("CHEMIN DU DOSSIER ARCHIVE INCONNU !!"),

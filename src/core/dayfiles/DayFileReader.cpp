@@ -242,8 +242,7 @@ bool parse(const QStringList &lines, bool evEnLoc, BulletinRecord &record, Verso
 bool load(const QString &path, AppState &state, Prompts &prompts)
 {
     const bool evEnLoc =
-        LectureINI(state.config.iniPath(), QLatin1String(Config::EvEnLoc), QStringLiteral("LOC"))
-            .text == u"1";
+state.config.read(ConfigKeys::EvEnLoc, ConfigKeys::Loc).text == u"1";
     if (path.isEmpty())
         return false;
 

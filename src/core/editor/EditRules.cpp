@@ -51,7 +51,7 @@ QString listFileFor(int slot, const QString &engineListFile)
 
 QString typedText(int slot, const QString &typed)
 {
-    if (slot == 13 || (slot >= 50 && slot <= 53))
+    if (isTypedMark(slot))
         return QStringLiteral("x");
     if (slot == 1 || slot == 2)
         return typed;
@@ -65,11 +65,10 @@ bool prefixFirst(int slot, const QString &controlText, const QString &prefix)
 
 bool listKeyRefused(int slot, const QString &controlText, bool hasSelection, bool isBackspace)
 {
-    const bool shuntingEngine = slot == 39 || slot == 42 || slot == 45 || slot == 48;
-    return shuntingEngine && controlText.size() >= 6 && !hasSelection && !isBackspace;
+    return isShuntingEngine(slot) && controlText.size() >= 6 && !hasSelection && !isBackspace;
 }
 
-bool togglesOnClick(int slot) { return slot != 13 && isMark(slot); }
+bool togglesOnClick(int slot) { return slot != NonConformeSlot && isMark(slot); }
 
 QString toggled(const QString &mark)
 {

@@ -46,7 +46,7 @@ void erase(AppState &state, Frame frame)
     QStringList &saved = area(state.saveAreas, frame);
     saved.clear();
     if (frame == Frame::A) {
-        saved << r.slot(7) << r.slot(8);
+        saved << r.slot(SlotTable::RoulementSlot) << r.slot(SlotTable::JourneeSlot);
     } else {
         for (int s = eraseFirst(frame); s <= eraseLast(frame); ++s)
             saved << r.slot(s);
@@ -63,10 +63,10 @@ void restore(AppState &state, Frame frame)
     BulletinRecord &r = state.record;
     const QStringList &saved = area(state.saveAreas, frame);
     if (frame == Frame::A) {
-        for (int s = 1; s <= 5; ++s)
+        for (int s = SlotTable::CartoucheFirstSlot; s <= SlotTable::CartoucheLastSlot; ++s)
             r.setSlot(s, state.config.cartoucheValue(s));
         for (int i = 0; i < saved.size() && i < 2; ++i)
-            r.setSlot(7 + i, saved[i]);
+            r.setSlot(SlotTable::RoulementSlot + i, saved[i]);
         return;
     }
     const int first = eraseFirst(frame);

@@ -41,7 +41,7 @@ bool verify(AppState &state)
         }
         if (!state.config.hdGenerique.isEmpty() && entry == state.config.hdGenerique) {
             state.config.hdGenerique.clear();
-            state.config.write(Config::CheminDossiers, QStringLiteral("Hdgenerique"), QString());
+            state.config.write(ConfigKeys::CheminDossiers, ConfigKeys::Hdgenerique, QString());
             clearedGeneric = true;
         }
     }

@@ -1,11 +1,11 @@
 #include "core/model/EngineText.h"
 
+#include "core/model/SlotTable.h"
+
 namespace {
 
 // Anything after "9" in the character table: letters, and most punctuation.
 bool aboveNine(QChar c) { return c.unicode() > u'9'; }
-
-bool isShuntingEngine(int slot) { return slot == 39 || slot == 42 || slot == 45 || slot == 48; }
 
 } // namespace
 
@@ -45,7 +45,7 @@ EngineParts ExtractEngin(QStringView text, int slot, int enaut, const QString &l
         parts.code = codeText.left(3);
 
     if (parts.letter.isEmpty() && enaut == 1 && !parts.number.isEmpty() && parts.number.size() < 7
-        && !isShuntingEngine(slot))
+        && !SlotTable::isShuntingEngine(slot))
         parts.letter = lettreAutom;
     return parts;
 }

@@ -1,5 +1,6 @@
 #include "core/model/SlotTable.h"
 
+#include <algorithm>
 #include <array>
 
 namespace SlotTable {
@@ -106,6 +107,17 @@ bool isMark(int slot) { return info(slot).kind == Kind::Mark; }
 bool isEngine(int slot) { return info(slot).kind == Kind::Engine; }
 
 bool isTrainNumber(int slot) { return offsetOf(slot) == NumeroTrain; }
+
+bool isShuntingEngine(int slot)
+{
+    return std::find(ShuntingEngineSlots.begin(), ShuntingEngineSlots.end(), slot)
+        != ShuntingEngineSlots.end();
+}
+
+bool isTypedMark(int slot)
+{
+    return slot == NonConformeSlot || (slot >= Mark30SCSlot && slot <= MarkPanierSlot);
+}
 
 int lineOf(int slot)
 {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 // What each of the 327 slots of the bulletin is. Slot numbers are the identity of the fields:
 // the day file, the print layout and the editor's movement are all defined in slot numbers.
 namespace SlotTable {
@@ -14,6 +16,20 @@ constexpr int LastLineSlot = 272; // line 6's KmTrain
 constexpr int TotalKmSlot = 326;
 constexpr int DateSlot = 6;
 constexpr int FirstTrainNumberSlot = 58;
+
+// Named slots of frames A, B2 and B3.
+constexpr int CartoucheFirstSlot = 1; // Nom, Prenom, Etablissement, Residence, Immatriculation
+constexpr int CartoucheLastSlot = 5;
+constexpr int RoulementSlot = 7;
+constexpr int JourneeSlot = 8;
+constexpr int NonConformeSlot = 13;
+constexpr int Mark30SCSlot = 50;
+constexpr int MarkPanierSlot = 53; // last of the marks 50..53 that typing ticks
+constexpr int TicketMetroSlot = 54;
+constexpr int UnitesTelSlot = 55;
+constexpr int Mark2BSSlot = 56;
+// The engine of each of the four shunting rows of frame B2 (EnginMa).
+constexpr std::array<int, 4> ShuntingEngineSlots = {39, 42, 45, 48};
 
 enum class Kind { Unused, Date, Text, Mark, Engine, Computed };
 enum class Frame { None, A, B1, B2, B3, C };
@@ -42,6 +58,9 @@ const SlotInfo &info(int slot);
 bool isMark(int slot);
 bool isEngine(int slot);
 bool isTrainNumber(int slot); // 58, 94, 130, 166, 202, 238
+bool isShuntingEngine(int slot); // 39, 42, 45, 48
+// The marks that typing ticks (13 and 50..53) rather than a click.
+bool isTypedMark(int slot);
 
 // Line addressing: line 0..5, offset 0..35.
 constexpr int lineSlot(int line, int offset) { return FirstLineSlot + LineLength * line + offset; }

@@ -11,49 +11,41 @@
 namespace PrinterFonts {
 namespace {
 
-struct Keys {
-    const char *section;
-    const char *name;
-    const char *size;
-    const char *bold;
-    const char *italic;
-};
+using Keys = ConfigKeys::FontKeys;
+constexpr const Keys &RectoKeys = ConfigKeys::RectoFont;
+constexpr const Keys &VersoKeys = ConfigKeys::VersoFont;
 
-constexpr Keys RectoKeys{Config::PoliceImprimante, "PoliceFontName", "PoliceFontSize",
-                         "PoliceFontBold", "PoliceFontItalic"};
-constexpr Keys VersoKeys{Config::PoliceImprimanteVerso, "PoliceFontNameVerso",
-                         "PoliceFontSizeVerso", "PoliceFontBoldVerso", "PoliceFontItalicVerso"};
-
+// Fills the settings that are missing from the device's font, and stores those (one save).
 void complete(PrinterFont &font, const Config &config, const Keys &keys, const QFont &device)
 {
     const PrinterFont from = fromQFont(device);
-    auto store = [&](const char *key, const QString &value) {
-        config.write(keys.section, QString::fromLatin1(key), value);
-    };
+    QList<Config::Entry> completed;
     if (font.name.isEmpty()) {
         font.name = from.name;
-        store(keys.name, font.name);
+        completed.append({keys.section, keys.name, font.name});
     }
     if (font.size == 0) {
         font.size = from.size;
-        store(keys.size, QString::number(font.size));
+        completed.append({keys.section, keys.size, QString::number(font.size)});
     }
     if (font.bold.isEmpty()) {
         font.bold = from.bold;
-        store(keys.bold, font.bold);
+        completed.append({keys.section, keys.bold, font.bold});
     }
     if (font.italic.isEmpty()) {
         font.italic = from.italic;
-        store(keys.italic, font.italic);
+        completed.append({keys.section, keys.italic, font.italic});
     }
+    if (!completed.isEmpty())
+        config.write(completed);
 }
 
 void save(const PrinterFont &font, const Config &config, const Keys &keys)
 {
-    config.write(keys.section, QString::fromLatin1(keys.name), font.name);
-    config.write(keys.section, QString::fromLatin1(keys.size), QString::number(font.size));
-    config.write(keys.section, QString::fromLatin1(keys.bold), font.bold);
-    config.write(keys.section, QString::fromLatin1(keys.italic), font.italic);
+    config.write({{keys.section, keys.name, font.name},
+                  {keys.section, keys.size, QString::number(font.size)},
+                  {keys.section, keys.bold, font.bold},
+                  {keys.section, keys.italic, font.italic}});
 }
 
 } // namespace

@@ -36,7 +36,7 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
     if (config.ouestKerbo.isEmpty())
         config.ouestKerbo =
             Paths::CheckPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
-    config.write(Config::CheminDossiers, QStringLiteral("OuestKerbo"), config.ouestKerbo);
+    config.write(ConfigKeys::CheminDossiers, ConfigKeys::OuestKerbo, config.ouestKerbo);
 
     // The program folder and the scale flag were settled by the splash; the file holds the rest.
     const QString programFolder = config.ouestKerbo;
@@ -50,7 +50,7 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
     if (config.condition == 0 && hooks.runCartouche)
         hooks.runCartouche(true);
 
-    for (int slot = 1; slot <= 5; ++slot)
+    for (int slot = SlotTable::CartoucheFirstSlot; slot <= SlotTable::CartoucheLastSlot; ++slot)
         state.record.setSlot(slot, config.cartoucheValue(slot));
 
     config.hdGenerique = Paths::CheckPath(config.hdGenerique);

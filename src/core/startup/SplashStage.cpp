@@ -17,7 +17,7 @@ EditorLayout run(AppState &state, Prompts &prompts, const ScreenMetrics &screen,
     }
     state.config.ouestKerbo = data.programFolder;
     const bool scaleFlag =
-        state.config.read(Config::EchelleEditeur, QStringLiteral("Echelle")).number != 0;
+        state.config.read(ConfigKeys::EchelleEditeur, ConfigKeys::Echelle).number != 0;
 
     const LayoutChoice choice = chooseLayout(screen, scaleFlag);
     switch (choice.outcome) {

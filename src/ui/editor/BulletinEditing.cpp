@@ -264,7 +264,7 @@ bool BulletinEditing::textKeyPress(QKeyEvent *event)
     if (!isCharacter(event))
         return false;
     const int slot = m_state.record.currentSlot();
-    if (slot == 8 && !m_mention->text().isEmpty()) {
+    if (slot == SlotTable::JourneeSlot && !m_mention->text().isEmpty()) {
         m_mention->clear();
         m_mention->hide();
         m_state.mention.clear();

@@ -43,14 +43,14 @@ void switchScale(EditorWindow &editor, AppState &state, const OpenEditor &openEd
     EditorLayout next;
     if (editor.editorLayout() == EditorLayout::Editor800) {
         state.config.echelle = false;
-        state.config.write(Config::EchelleEditeur, QStringLiteral("Echelle"), QStringLiteral("0"));
+        state.config.write(ConfigKeys::EchelleEditeur, ConfigKeys::Echelle, QStringLiteral("0"));
         state.keptScreen = realScreen(state);
         next = layoutForMetrics(state.keptScreen);
         if (next == EditorLayout::None || next == EditorLayout::Editor800)
             next = EditorLayout::Editor1024;
     } else {
         state.config.echelle = true;
-        state.config.write(Config::EchelleEditeur, QStringLiteral("Echelle"), QStringLiteral("1"));
+        state.config.write(ConfigKeys::EchelleEditeur, ConfigKeys::Echelle, QStringLiteral("1"));
         state.keptScreen.width = 800;
         state.keptScreen.dpi = 96;
         next = EditorLayout::Editor800;

@@ -84,7 +84,7 @@ void RosterListBox::choose(int index)
 void RosterListBox::setCurrentGenericFolder(const QString &folder)
 {
     m_state.config.hdGenerique = folder;
-    m_state.config.write(Config::CheminDossiers, QStringLiteral("Hdgenerique"), folder);
+    m_state.config.write(ConfigKeys::CheminDossiers, ConfigKeys::Hdgenerique, folder);
 }
 
 void RosterListBox::setBackground(const QColor &colour)

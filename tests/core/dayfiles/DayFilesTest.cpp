@@ -3,6 +3,7 @@
 #include "FakePrompts.h"
 
 #include "core/AppState.h"
+#include "core/base/IniAccess.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/dayfiles/DayCommands.h"
@@ -110,14 +111,14 @@ class DayFilesTest : public QObject
 
     QString iniValue(const QString &key)
     {
-        return m_state->config.read(Config::CheminDossiers, key).text;
+        return LectureINI(m_state->config.iniPath(), u"CheminDossiers"_s, key).text;
     }
     void setFolders(const QString &generic, const QString &archive)
     {
         m_state->config.hdGenerique = generic;
         m_state->config.hdArchive = archive;
-        m_state->config.write(Config::CheminDossiers, u"Hdgenerique"_s, generic);
-        m_state->config.write(Config::CheminDossiers, u"HdArchive"_s, archive);
+        m_state->config.write("CheminDossiers", "Hdgenerique", generic);
+        m_state->config.write("CheminDossiers", "HdArchive", archive);
     }
     QStringList files(const QString &dir) const { return QDir(dir).entryList(QDir::Files); }
     void expectLast(const QString &title, const QString &text,
@@ -208,7 +209,7 @@ private slots:
         record.setSlot(17, u" EV"_s); // only the exact text
         const QByteArray bytes = DayFileWriter::bytes(record, VersoContent());
         for (const char *option : {"1", "0", "oui"}) {
-            QVERIFY(m_state->config.write(Config::EvEnLoc, u"LOC"_s, QLatin1String(option)));
+            QVERIFY(m_state->config.write("EV en LOC", "LOC", QLatin1String(option)));
             QVERIFY(!load(bytes));
             const QString task = QLatin1String(option) == u"1" ? u"LOC"_s : u"EV"_s;
             QCOMPARE(QStringList({slot(14), slot(20), slot(23)}), QStringList(3, task));

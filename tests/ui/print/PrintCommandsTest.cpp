@@ -45,7 +45,7 @@ struct Folder {
     {
         const IniFile ini(state.config.iniPath());
         const QString section =
-            QString::fromLatin1(verso ? Config::PoliceImprimanteVerso : Config::PoliceImprimante);
+            QString::fromLatin1(verso ? "PoliceImprimanteVerso" : "PoliceImprimante");
         QStringList values;
         for (const char *key : {"Name", "Size", "Bold", "Italic"})
             values << ini.value(
