@@ -11,6 +11,8 @@
 struct PrintLayout {
     std::array<QString, PrintItems::Count> ParaImpX;
     std::array<QString, PrintItems::Count> ParaImpY;
+    // Whether ParametresImp.txt has been read into the tables during this run.
+    bool loaded = false;
 
     // Values as numbers (leading-number parse; empty or not a number reads 0).
     double x(int item) const;
@@ -21,5 +23,9 @@ struct PrintLayout {
     // Verso factory values: X of 74..91, 93, 94, 96..102; Y of 74..91, 93..102.
     void DefautParaImpVerso();
 
-    bool operator==(const PrintLayout &) const = default;
+    // Same values in both tables, loaded or not.
+    bool operator==(const PrintLayout &other) const
+    {
+        return ParaImpX == other.ParaImpX && ParaImpY == other.ParaImpY;
+    }
 };

@@ -60,6 +60,13 @@ void ChargeParaImp(PrintLayout &layout, const QString &dataFolder)
     const TextFile::ReadResult file = TextFile::readLines(PrintLayoutFile::path(dataFolder));
     if (file.ok)
         PrintLayoutFile::applyLines(layout, file.lines);
+    layout.loaded = true;
+}
+
+void ensureLoaded(PrintLayout &layout, const QString &dataFolder)
+{
+    if (!layout.loaded)
+        ChargeParaImp(layout, dataFolder);
 }
 
 bool SauveParametresImp(const PrintLayout &layout, const QString &dataFolder, QString *error)

@@ -24,6 +24,9 @@ void applyLines(PrintLayout &layout, const QStringList &lines);
 // every entry it does not reach keeps the value it had.
 void ChargeParaImp(PrintLayout &layout, const QString &dataFolder);
 
+// ChargeParaImp, unless the layout was loaded already during this run.
+void ensureLoaded(PrintLayout &layout, const QString &dataFolder);
+
 // Replaces the file atomically. On failure `error` receives a French explanation and the
 // previous file is left whole. Callers load the layout again after a save, so that memory holds
 // exactly what the file holds.

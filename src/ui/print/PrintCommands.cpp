@@ -22,8 +22,7 @@ bool printRecto(Session &session)
 {
     AppState &state = session.state;
     Prompts &prompts = session.prompts;
-    if (state.printLayout.ParaImpX[1].isEmpty())
-        ChargeParaImp(state.printLayout, state.config.dataFolder());
+    ensureLoaded(state.printLayout, state.config.dataFolder());
     if (prompts.question(QStringLiteral("Kerbo"), QStringLiteral(" IMPRIMER ?"),
                          Prompts::Icon::None, Prompts::Buttons::OkCancel, Prompts::Answer::Ok)
         != Prompts::Answer::Ok)
