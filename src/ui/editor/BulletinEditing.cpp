@@ -113,8 +113,16 @@ void BulletinEditing::placeEditControl()
 
 void BulletinEditing::setCurrentSlot(int slot)
 {
-    m_state.record.setCurrentSlot(slot);
+    moveTo(slot);
     placeEditControl();
+}
+
+void BulletinEditing::moveTo(int slot)
+{
+    const int left = m_state.record.currentSlot();
+    m_state.record.setCurrentSlot(slot);
+    if (left != slot)
+        emit slotLeft(left);
 }
 
 void BulletinEditing::clearEditControls()
@@ -192,7 +200,7 @@ bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
             && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason
             && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason) {
             // The date picker is the date place: the edit controls step aside.
-            m_state.record.setCurrentSlot(SlotTable::DateSlot);
+            moveTo(SlotTable::DateSlot);
             hideEditControls();
         }
         if (watched == m_text || watched == m_list)

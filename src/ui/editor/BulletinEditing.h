@@ -45,6 +45,9 @@ signals:
     // A function key in the text control (listControl false) or the list control.
     void functionKeyPressed(int key, Qt::KeyboardModifiers modifiers, bool listControl);
     void tabModeChanged(bool engines);
+    // The current slot moved away from `slot` (the driver left its box); the record already
+    // names the new current slot.
+    void slotLeft(int slot);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,6 +57,7 @@ private:
     bool textKeyPress(QKeyEvent *event);
     bool listKeyPress(QKeyEvent *event);
     bool navigationKey(int key);
+    void moveTo(int slot);
     void forwardKey(QObject *target, QKeyEvent *event, const QString &text);
     void userEdited(const QString &text);
     void boxPressed(int slot);

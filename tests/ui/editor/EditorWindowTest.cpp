@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -256,8 +257,12 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, to);
         editing().setCurrentSlot(from);
+        QSignalSpy left(&editing(), &BulletinEditing::slotLeft);
         QTest::keyClick(control(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(record().currentSlot(), to);
+        QCOMPARE(left.size(), from == to ? 0 : 1); // the slot the driver left, once
+        if (from != to)
+            QCOMPARE(left.first().first().toInt(), from);
         if (to == DateSlot)
             QVERIFY(text()->isHidden() && list()->isHidden() && m_window->datePicker()->hasFocus());
     }
