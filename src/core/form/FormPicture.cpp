@@ -8,9 +8,9 @@
 namespace FormPicture {
 namespace {
 
-const QColor Paper(255, 253, 244);
-const QColor Ink(120, 40, 40); // the form's printed lines and captions
-const QColor BoxFill(255, 255, 255);
+const QColor &Paper = PaperColour;
+const QColor &Ink = InkColour;
+const QColor &BoxFill = BoxColour;
 
 QRectF scaled(const QRectF &mm, double k)
 {
@@ -34,6 +34,9 @@ void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
 
 } // namespace
 
+double thinLine(double k) { return qMax(1.0, k / 3.0); }
+double thickLine(double k) { return 2 * thinLine(k); }
+
 QFont fontFor(double heightMm, double k, bool bold)
 {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -42,25 +45,29 @@ QFont fontFor(double heightMm, double k, bool bold)
     return f;
 }
 
-void paint(QPainter &p, double k)
+void paint(QPainter &p, double k, Surface surface)
 {
     using namespace FormGeometry;
     using SlotTable::Frame;
-    p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), Paper);
+    const bool paper = surface == Surface::Paper;
+    p.save();
+    if (paper) // the sheet: what lies below it (the total) is not printed
+        p.setClipRect(QRectF(0, 0, WidthMm * k, SheetHeightMm * k), Qt::IntersectClip);
+    p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), paper ? QColor(Qt::white) : Paper);
 
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(Ink, thinLine(k)));
     p.setBrush(BoxFill);
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s)
         p.drawRect(scaled(slotBox(s), k));
 
     // Frames and the separations of the train lines.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Ink, 2));
+    p.setPen(QPen(Ink, thickLine(k)));
     for (Frame f : {Frame::A, Frame::B1, Frame::B2, Frame::B3, Frame::C})
         p.drawRect(scaled(frameRect(f), k));
     const QRectF c = frameRect(Frame::C);
     const double pitch = 25.6, rightColumn = 269.8;
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(Ink, thinLine(k)));
     p.drawLine(QPointF(c.left(), 61.6) * k, QPointF(rightColumn, 61.6) * k);
     for (int line = 1; line < SlotTable::LineCount; ++line) {
         const double y = 58.6 + line * pitch;
@@ -73,9 +80,12 @@ void paint(QPainter &p, double k)
         drawCaption(p, caption, k);
 
     // The kilometre total has a bold box of its own under frame C.
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(BoxFill);
-    p.drawRect(scaled(slotBox(SlotTable::TotalKmSlot), k));
+    if (!paper) {
+        p.setPen(QPen(Qt::black, thickLine(k)));
+        p.setBrush(BoxFill);
+        p.drawRect(scaled(slotBox(SlotTable::TotalKmSlot), k));
+    }
+    p.restore();
 }
 
 } // namespace FormPicture

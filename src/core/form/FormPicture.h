@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 class QPainter;
 class QRectF;
 class QFont;
@@ -8,7 +10,20 @@ class QFont;
 // number of pixels per millimetre.
 namespace FormPicture {
 
-void paint(QPainter &painter, double pixelsPerMm);
+inline const QColor PaperColour(255, 253, 244);
+inline const QColor InkColour(120, 40, 40); // the form's printed lines and captions
+inline const QColor BoxColour(255, 255, 255);
+
+// Line widths in pixels: a third of a millimetre, and twice that for the frames; never thinner
+// than a pixel.
+double thinLine(double pixelsPerMm);
+double thickLine(double pixelsPerMm);
+
+// The editor shows the form on tinted paper with the kilometre total in a box of its own below
+// it; the sheet (previews, plain-paper print) is white and has no total.
+enum class Surface { Editor, Paper };
+
+void paint(QPainter &painter, double pixelsPerMm, Surface surface = Surface::Editor);
 
 // A font whose characters are `heightMm` high at that scale.
 QFont fontFor(double heightMm, double pixelsPerMm, bool bold = false);

@@ -174,11 +174,22 @@ QString dateText(const QDate &date)
         .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
 }
 
-void draw(const BulletinRecord &record, const PrintLayout &layout, const Options &options,
-          Page &page)
+QPointF printShift(const PrintLayout &layout)
 {
-    page.setShift(layout.x(PrintItems::RectoShift) + layout.x(PrintItems::RectoCentring),
-                  layout.y(PrintItems::RectoShift) + layout.y(PrintItems::RectoCentring));
+    return {layout.x(PrintItems::RectoShift) + layout.x(PrintItems::RectoCentring),
+            layout.y(PrintItems::RectoShift) + layout.y(PrintItems::RectoCentring)};
+}
+
+QPointF previewShift(const PrintLayout &layout)
+{
+    return {layout.x(PrintItems::RectoShift) + layout.x(PrintItems::ScreenCalibration),
+            layout.y(PrintItems::RectoShift) + layout.y(PrintItems::ScreenCalibration)};
+}
+
+void draw(const BulletinRecord &record, const PrintLayout &layout, const Options &options,
+          const QPointF &shift, Page &page)
+{
+    page.setShift(shift.x(), shift.y());
     Placer p(layout, page);
     drawFrameA(record, p);
     if (options.pasImpB1 == 0)
@@ -195,7 +206,8 @@ void draw(const BulletinRecord &record, const PrintLayout &layout, const Options
 void print(AppState &state, Page &page)
 {
     page.setFont(PrinterFonts::rectoFontForPrinting(state.config, page.font()));
-    draw(state.record, state.printLayout, state.config.options, page);
+    draw(state.record, state.printLayout, state.config.options, printShift(state.printLayout),
+         page);
     page.endPage();
 }
 

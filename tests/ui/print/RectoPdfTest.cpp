@@ -31,7 +31,8 @@ struct Printed {
     void draw()
     {
         page.texts.clear();
-        RectoPrinter::draw(state.record, state.printLayout, state.config.options, page);
+        RectoPrinter::draw(state.record, state.printLayout, state.config.options,
+                          RectoPrinter::printShift(state.printLayout), page);
     }
 };
 

@@ -1,0 +1,54 @@
+#include "core/form/VersoPicture.h"
+
+#include "core/form/FormPicture.h"
+#include "core/form/VersoGeometry.h"
+#include "core/verso/VersoNavigation.h"
+
+#include <QPainter>
+
+namespace VersoPicture
+{
+namespace
+{
+
+QRectF scaled(const QRectF &mm, double k)
+{
+    return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
+}
+
+} // namespace
+
+void paint(QPainter &p, double k, FormPicture::Surface surface)
+{
+    using namespace VersoGeometry;
+    p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), surface == FormPicture::Surface::Paper
+                                                            ? QColor(Qt::white)
+                                                            : FormPicture::PaperColour);
+
+    p.setPen(QPen(FormPicture::InkColour, FormPicture::thinLine(k)));
+    p.setBrush(FormPicture::BoxColour);
+    for (const VersoField &field : VersoNavigation::tabOrder())
+        if (!field.isMultiLine()) p.drawRect(scaled(box(field), k));
+
+    // Frame H: two columns of ruled lines.
+    const QRectF trains = box({VersoText::NumTrainH, 0});
+    const QRectF observations = box({VersoText::ObsMec, 0});
+    p.drawRect(scaled(trains, k));
+    p.drawRect(scaled(observations, k));
+    p.setPen(QPen(FormPicture::InkColour.lighter(170), FormPicture::thinLine(k)));
+    for (double y : lineRules())
+        p.drawLine(QPointF(trains.left(), y) * k, QPointF(observations.right(), y) * k);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(FormPicture::InkColour, FormPicture::thickLine(k)));
+    for (const QRectF &frame : frames())
+        p.drawRect(scaled(frame, k));
+
+    p.setPen(FormPicture::InkColour);
+    for (const FormGeometry::Caption &c : captions()) {
+        p.setFont(FormPicture::fontFor(c.bold ? 2.6 : 2.0, k, c.bold));
+        p.drawText(scaled(c.rect, k), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, c.text);
+    }
+}
+
+} // namespace VersoPicture
