@@ -69,12 +69,17 @@ bool chooseRectoFont(QWidget *parent, Session &session)
         printer = &fallback;
     }
     PrinterPage measure(*printer);
-    return PrinterFonts::Police_Recto(
-        session.state.config, measure, session.prompts, [parent](const QFont &initial) -> std::optional<QFont> {
-            bool ok = false;
-            const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
-            return ok ? std::optional<QFont>(font) : std::nullopt;
-        });
+    return PrinterFonts::Police_Recto(session.state.config, measure, session.prompts,
+                                      fontDialog(parent));
+}
+
+PrinterFonts::FontDialog fontDialog(QWidget *parent)
+{
+    return [parent](const QFont &initial) -> std::optional<QFont> {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
+        return ok ? std::optional<QFont>(font) : std::nullopt;
+    };
 }
 
 void wire(EditorWindow &editor, Session &session)

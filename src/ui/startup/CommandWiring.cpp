@@ -6,6 +6,7 @@
 #include "ui/print/PrintCommands.h"
 #include "ui/Session.h"
 #include "ui/startup/StartUp.h"
+#include "ui/verso/VersoWiring.h"
 
 void wireCommands(EditorWindow &editor, Session &session)
 {
@@ -15,4 +16,5 @@ void wireCommands(EditorWindow &editor, Session &session)
     });
     wireDayFiles(editor, session.state, session.prompts);
     PrintCommands::wire(editor, session);
+    wireVersoAndPreviews(editor, session);
 }
