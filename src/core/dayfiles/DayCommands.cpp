@@ -7,7 +7,7 @@
 #include "core/dayfiles/DayFileReader.h"
 #include "core/dayfiles/DayFileWriter.h"
 #include "core/dayfiles/DayNames.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/model/SlotTable.h"
 
