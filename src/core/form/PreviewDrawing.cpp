@@ -5,8 +5,7 @@
 #include "core/print/RectoPrinter.h"
 #include "core/print/VersoPrinter.h"
 
-namespace PreviewDrawing
-{
+namespace PreviewDrawing {
 
 void AfficheRecto(const AppState &state, const QFont &font, Page &page)
 {

@@ -7,8 +7,7 @@ struct AppState;
 // The texts of the previews: the printer's own renderers on another page, shifted by the side's
 // general shift and screen calibration, never by its centring, so that the picture shows the
 // texts where the ink falls on the form. The picture of the form is drawn beneath by the caller.
-namespace PreviewDrawing
-{
+namespace PreviewDrawing {
 
 // The recto in its printer font: general shift (0) plus screen calibration (92).
 void AfficheRecto(const AppState &state, const QFont &font, Page &page);

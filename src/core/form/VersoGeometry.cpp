@@ -1,15 +1,13 @@
 #include "core/form/VersoGeometry.h"
 
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/VersoPrinter.h"
 
 #include <array>
 
-namespace VersoGeometry
-{
-namespace
-{
+namespace VersoGeometry {
+namespace {
 
 // The print position is the top of the text's cell; the box starts a little above it, so that
 // a text that fits the box's height stands inside it down to its descenders. Frame E's rows
@@ -195,12 +193,12 @@ QRectF observationsBox(double lineLengthMm)
 const QList<QRectF> &frames()
 {
     static const QList<QRectF> list = {
-        QRectF(2, 8, LeftFramesRight - 2, 96),           // D
-        QRectF(2, 106, LeftFramesRight - 2, 44),         // E
-        QRectF(149, 1.5, RightFramesRight - 149, 130),   // H
-        QRectF(149, 133, RightFramesRight - 149, 42),    // L
-        QRectF(149, 176, RightFramesRight - 149, 22.5),  // I
-        QRectF(149, 199.5, RightFramesRight - 149, 9.5), // J
+        QRectF(2, 8, LeftFramesRight - 2, 96),          // D
+        QRectF(2, 106, LeftFramesRight - 2, 44),        // E
+        QRectF(149, 1.5, RightFramesRight - 149, 130),  // H
+        QRectF(149, 133, RightFramesRight - 149, 42),   // L
+        QRectF(149, 176, RightFramesRight - 149, 22.5), // I
+        QRectF(149, 199.5, RightFramesRight - 149, 10), // J
     };
     return list;
 }

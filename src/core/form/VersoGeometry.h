@@ -9,8 +9,7 @@
 // Where things sit on the picture of the verso, in millimetres of the A4 landscape form. The
 // boxes are placed where the factory layout prints their texts, so that the verso editor shows
 // each text where it prints and the preview shows the texts in their boxes.
-namespace VersoGeometry
-{
+namespace VersoGeometry {
 
 constexpr double WidthMm = 297.0;
 constexpr double HeightMm = 210.0;

@@ -6,10 +6,8 @@
 
 #include <QPainter>
 
-namespace VersoPicture
-{
-namespace
-{
+namespace VersoPicture {
+namespace {
 
 QRectF scaled(const QRectF &mm, double k)
 {

@@ -2,16 +2,14 @@
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
+#include "core/model/PrintItems.h"
 #include "core/print/Page.h"
-#include "core/print/PrintItems.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/PrinterFonts.h"
 #include "core/print/VersoLines.h"
 
-namespace VersoPrinter
-{
-namespace
-{
+namespace VersoPrinter {
+namespace {
 
 // Frame D: thirteen rows of six or seven boxes. Before a row the running offset L grows by
 // growthP × p + growthMm; the row prints c mm below its items' Y, plus L.

@@ -13,8 +13,7 @@ struct VersoLines;
 
 // The back of the form: frames D, E, H, I, J and L placed at the verso items 74..102 of the
 // layout, in the verso font.
-namespace VersoPrinter
-{
+namespace VersoPrinter {
 
 // Where one text prints, before the shift. For the two multi-line texts of frame H, `field.index`
 // is the printed line, 0..30.

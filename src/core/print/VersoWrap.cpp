@@ -1,12 +1,11 @@
 #include "core/print/VersoWrap.h"
 
+#include "core/model/PrintItems.h"
 #include "core/model/VersoContent.h"
 #include "core/print/Page.h"
-#include "core/print/PrintItems.h"
 #include "core/print/PrintLayout.h"
 
-namespace VersoWrap
-{
+namespace VersoWrap {
 
 VersoLines::Table wrap(QStringView text, double limitMm, const Page &page)
 {

@@ -10,8 +10,7 @@ struct VersoContent;
 
 // Breaking frame H's two texts into the lines of the paper, measured in the verso font on the
 // page that will print them.
-namespace VersoWrap
-{
+namespace VersoWrap {
 
 // Fills a table from a text whose lines are separated by "\n". Before each character is added,
 // the line so far is measured: wider than `limitMm`, it is broken at its last blank (the part

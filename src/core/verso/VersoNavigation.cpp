@@ -1,9 +1,7 @@
 #include "core/verso/VersoNavigation.h"
 
-namespace VersoNavigation
-{
-namespace
-{
+namespace VersoNavigation {
+namespace {
 
 void appendBoxes(QList<VersoField> &list, VersoText text)
 {

@@ -8,8 +8,7 @@
 #include <optional>
 
 // How the keyboard moves between the texts of the verso editor.
-namespace VersoNavigation
-{
+namespace VersoNavigation {
 
 // The Enter order: txtD 0..79, txtE 0..15, txtI 0..7, txtJ, txtObsMecUP, txtNumTrainH.
 const QList<VersoField> &enterOrder();

@@ -4,7 +4,7 @@
 #include "core/base/Prompts.h"
 #include "core/form/FormPicture.h"
 #include "core/form/VersoPicture.h"
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "core/print/PrinterFonts.h"
 #include "core/print/RectoPrinter.h"
 #include "core/print/VersoPrinter.h"
@@ -15,10 +15,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-namespace PlainPaper
-{
-namespace
-{
+namespace PlainPaper {
+namespace {
 
 // Where the picture of the form goes: the print shift without the general shift, which places
 // the texts on the form rather than the form on the sheet.

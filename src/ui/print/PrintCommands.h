@@ -2,7 +2,6 @@
 
 #include "core/print/PrinterFonts.h"
 
-class EditorWindow;
 class QWidget;
 struct Session;
 
@@ -18,9 +17,6 @@ bool chooseRectoFont(QWidget *parent, Session &session);
 
 // Qt's font dialog over `parent`, opening on the font given.
 PrinterFonts::FontDialog fontDialog(QWidget *parent);
-
-// Connects "Imprimer", "Configuration de l'impression" and "&Choix Police" of the editor.
-void wire(EditorWindow &editor, Session &session);
 
 } // namespace PrintCommands
 

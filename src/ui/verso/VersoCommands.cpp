@@ -17,10 +17,8 @@
 
 #include <optional>
 
-namespace VersoCommands
-{
-namespace
-{
+namespace VersoCommands {
+namespace {
 
 // The chosen printer, or a PDF device standing in for it when there is none.
 QPrinter &measuringPrinter(Session &session, std::optional<QPrinter> &standIn)

@@ -4,8 +4,7 @@ class QWidget;
 struct Session;
 
 // The verso's commands shared by the verso editor and the verso preview.
-namespace VersoCommands
-{
+namespace VersoCommands {
 
 // Breaks frame H's texts into `state.versoLines`, measured in the verso font on the printer that
 // will print them. With no printer: the message, and the tables stay as they were.

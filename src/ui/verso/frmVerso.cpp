@@ -4,7 +4,7 @@
 #include "core/form/FormGeometry.h"
 #include "core/form/VersoGeometry.h"
 #include "core/form/VersoPicture.h"
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/PrinterFonts.h"
 #include "core/verso/VersoNavigation.h"
@@ -25,8 +25,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 QRect pixels(const QRectF &mm, double k)
 {
