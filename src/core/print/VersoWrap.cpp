@@ -5,36 +5,90 @@
 #include "core/print/Page.h"
 #include "core/print/PrintLayout.h"
 
+#include <algorithm>
+
 namespace VersoWrap {
 
 VersoLines::Table wrap(QStringView text, double limitMm, const Page &page)
 {
+    // The texts break lines with "\n" alone; a stray CR is not printed. The last line of the
+    // text ends like the others.
+    QString all = text.toString();
+    all.remove(u'\r');
+    all += u'\n';
+
     VersoLines::Table lines;
     int n = 0;
     QString current;
-    // The last line of the text ends like the others.
-    const QString all = text.toString() + u'\n';
-    for (const QChar c : all) {
-        if (c == u'\r') // the texts break lines with "\n" alone; a stray CR is not printed
-            continue;
-        if (c == u'\n') {
+    qsizetype i = 0; // the next character to add
+    qsizetype previousLength = 1;
+    // Whether the line is wider than the limit once the characters up to `j` are added to it:
+    // the test made before adding the character at `j`.
+    auto tooWide = [&](qsizetype j) {
+        return page.textWidth(current + all.mid(i, j - i)) > limitMm;
+    };
+    while (i < all.size()) {
+        if (all[i] == u'\n') {
             if (++n > VersoLines::Count) break;
             lines[size_t(n - 1)] = current;
             current.clear();
+            ++i;
             continue;
         }
-        if (page.textWidth(current) > limitMm) {
-            if (++n > VersoLines::Count) break;
-            const qsizetype blank = current.lastIndexOf(u' ');
-            if (blank >= 0) {
-                lines[size_t(n - 1)] = current.left(blank).trimmed();
-                current = current.mid(blank + 1);
+        // The first character before which the line is too wide, or the end of the line.
+        // Adding characters only makes a line wider, so it is searched for rather than
+        // measured at every character: from the length of the line before (lines are alike),
+        // by doubling steps to bracket it, then by halving. The same break for a fraction of
+        // the measures.
+        const qsizetype end = all.indexOf(u'\n', i);
+        auto breaksAt = [&](qsizetype j) { return j >= end || tooWide(j); };
+        qsizetype fits = i - 1; // the line still fits before this character
+        qsizetype breakAt = end;
+        if (breaksAt(i)) {
+            breakAt = i;
+        } else {
+            fits = i;
+            const qsizetype guess =
+                std::clamp<qsizetype>(i + previousLength - current.size(), i + 1, end);
+            if (breaksAt(guess)) {
+                breakAt = guess;
+                for (qsizetype step = 1; breakAt - step > fits; step *= 2) {
+                    if (!breaksAt(breakAt - step)) {
+                        fits = breakAt - step;
+                        break;
+                    }
+                    breakAt -= step;
+                }
             } else {
-                lines[size_t(n - 1)] = current.trimmed();
-                current.clear();
+                fits = guess;
+                for (qsizetype step = 1; fits + step < breakAt; step *= 2) {
+                    if (breaksAt(fits + step)) {
+                        breakAt = fits + step;
+                        break;
+                    }
+                    fits += step;
+                }
             }
         }
-        current += c;
+        while (breakAt - fits > 1) {
+            const qsizetype middle = fits + (breakAt - fits) / 2;
+            (breaksAt(middle) ? breakAt : fits) = middle;
+        }
+        current += all.mid(i, breakAt - i);
+        i = breakAt;
+        if (breakAt == end) continue;
+        // Too wide: the line ends at its last blank, or where it stands.
+        if (++n > VersoLines::Count) break;
+        previousLength = current.size();
+        const qsizetype blank = current.lastIndexOf(u' ');
+        if (blank >= 0) {
+            lines[size_t(n - 1)] = current.left(blank).trimmed();
+            current = current.mid(blank + 1);
+        } else {
+            lines[size_t(n - 1)] = current.trimmed();
+            current.clear();
+        }
+        current += all[i++];
     }
     return lines;
 }

@@ -53,13 +53,7 @@ QFont withStyleName(QFont font)
 bool chooseRectoFont(QWidget *parent, Session &session)
 {
     // Measured on the printer that will print; a PDF device stands in when there is none.
-    QPrinter fallback(QPrinter::HighResolution);
-    QPrinter *printer = session.printer.printer();
-    if (!printer) {
-        fallback.setOutputFormat(QPrinter::PdfFormat);
-        printer = &fallback;
-    }
-    PrinterPage measure(*printer);
+    PrinterPage measure(session.printer.forMeasuring());
     return PrinterFonts::Police_Recto(session.state.config, measure, session.prompts,
                                       fontDialog(parent));
 }

@@ -20,15 +20,6 @@
 namespace VersoCommands {
 namespace {
 
-// The chosen printer, or a PDF device standing in for it when there is none.
-QPrinter &measuringPrinter(Session &session, std::optional<QPrinter> &standIn)
-{
-    if (QPrinter *printer = session.printer.printer()) return *printer;
-    standIn.emplace(QPrinter::HighResolution);
-    standIn->setOutputFormat(QPrinter::PdfFormat);
-    return *standIn;
-}
-
 void wrapOn(QPrinter &printer, AppState &state)
 {
     PrinterPage measure(printer);
@@ -51,8 +42,7 @@ bool wrapForPrinting(Session &session)
 
 void wrapForPreview(Session &session)
 {
-    std::optional<QPrinter> standIn;
-    wrapOn(measuringPrinter(session, standIn), session.state);
+    wrapOn(session.printer.forMeasuring(), session.state);
 }
 
 bool printVerso(Session &session)
@@ -69,8 +59,7 @@ bool printVerso(Session &session)
 
 bool chooseVersoFont(QWidget *parent, Session &session)
 {
-    std::optional<QPrinter> standIn;
-    PrinterPage measure(measuringPrinter(session, standIn));
+    PrinterPage measure(session.printer.forMeasuring());
     return PrinterFonts::Police_Verso(session.state.config, VersoGeometry::BoxHeightMm, measure,
                                       session.prompts, PrintCommands::fontDialog(parent));
 }

@@ -5,6 +5,8 @@
 #include "core/print/PrintLayout.h"
 #include "core/print/VersoWrap.h"
 
+#include <QRandomGenerator>
+
 namespace {
 
 // A page on which every character is 1 mm wide, so that widths count characters.
@@ -19,6 +21,43 @@ public:
     double textHeight(const QString &) const override { return 4; }
     void endPage() override {}
 };
+
+// Characters of unequal widths, as in a real font.
+class ProportionalPage : public MillimetrePage
+{
+public:
+    double textWidth(const QString &text) const override
+    {
+        double w = 0;
+        for (QChar c : text)
+            w += c == u'i' ? 0.5 : c == u'm' ? 1.7 : c == u' ' ? 0.6 : 1.0;
+        return w;
+    }
+};
+
+// The break as the driver's program makes it: the line measured before every character.
+VersoLines::Table measuredAtEveryCharacter(const QString &text, double limit, const Page &page)
+{
+    VersoLines::Table lines;
+    int n = 0;
+    QString current;
+    for (const QChar c : text + u'\n') {
+        if (c == u'\n') {
+            if (++n > VersoLines::Count) break;
+            lines[size_t(n - 1)] = current;
+            current.clear();
+            continue;
+        }
+        if (page.textWidth(current) > limit) {
+            if (++n > VersoLines::Count) break;
+            const qsizetype blank = current.lastIndexOf(u' ');
+            lines[size_t(n - 1)] = (blank >= 0 ? current.left(blank) : current).trimmed();
+            current = blank >= 0 ? current.mid(blank + 1) : QString();
+        }
+        current += c;
+    }
+    return lines;
+}
 
 QStringList filled(const VersoLines::Table &table)
 {
@@ -62,6 +101,25 @@ private slots:
         QFETCH(QStringList, lines);
         MillimetrePage page;
         QCOMPARE(filled(VersoWrap::wrap(text, limit, page)), lines);
+    }
+
+    // The break is searched for rather than measured at every character: it must fall at the
+    // same place on any text.
+    void sameBreaksAsMeasuringEveryCharacter()
+    {
+        ProportionalPage page;
+        QRandomGenerator random(11);
+        const QString letters = QStringLiteral("aimmz  ");
+        for (int round = 0; round < 300; ++round) {
+            QString text;
+            const int size = random.bounded(400);
+            for (int k = 0; k < size; ++k)
+                text += random.bounded(40) == 0 ? QChar(u'\n')
+                                                : letters[random.bounded(letters.size())];
+            const double limit = random.bounded(1, 30) + random.bounded(1.0);
+            QCOMPARE(VersoWrap::wrap(text, limit, page),
+                     measuredAtEveryCharacter(text, limit, page));
+        }
     }
 
     void stopsSilentlyAfter42Lines()
