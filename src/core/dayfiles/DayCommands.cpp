@@ -104,7 +104,7 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
     }
 
     if (kind.generic) {
-        if (RosterFolderList::verify(state)) view.showRosterFolder(QString());
+        if (RosterFolderList::verify(state.config)) view.showRosterFolder(QString());
         view.reloadRosterList();
     }
 
