@@ -6,7 +6,6 @@
 #include "core/base/TextFile.h"
 #include "core/config/Config.h"
 
-#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;

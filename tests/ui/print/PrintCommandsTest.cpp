@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 

@@ -16,7 +16,6 @@
 #include "ui/startup/StartUp.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
