@@ -1,8 +1,7 @@
 #include "core/form/VersoGeometry.h"
 
 #include "core/model/PrintItems.h"
-#include "core/print/PrintLayout.h"
-#include "core/print/VersoPrinter.h"
+#include "core/model/VersoPlacement.h"
 
 #include <array>
 
@@ -20,15 +19,12 @@ constexpr double TextInset = 0.6; // and a little to its left
 constexpr double LeftFramesRight = 147.0;
 constexpr double RightFramesRight = 295.5;
 
-const PrintLayout &factory()
+// Where a place prints with the factory layout.
+QPointF factoryPosition(const VersoPlacement::Place &place)
 {
-    static const PrintLayout layout = [] {
-        PrintLayout l;
-        l.DefautParaImp();
-        l.DefautParaImpVerso();
-        return l;
-    }();
-    return layout;
+    const double p = PrintItems::factoryY(PrintItems::VersoObsWidth);
+    return {PrintItems::factoryX(place.item) + place.dx,
+            PrintItems::factoryY(place.item) + place.dy + place.spacings * p};
 }
 
 bool inLeftHalf(VersoText text)
@@ -47,21 +43,26 @@ struct Boxes {
 
 Boxes computeBoxes()
 {
-    using VersoPrinter::Place;
-    const QList<Place> places = VersoPrinter::places(factory());
-    const double p = factory().y(PrintItems::VersoObsWidth);
+    struct At {
+        VersoField field;
+        QPointF mm;
+    };
+    QList<At> places;
+    for (const VersoPlacement::Place &place : VersoPlacement::places())
+        places.append({place.field, factoryPosition(place)});
+    const double p = PrintItems::factoryY(PrintItems::VersoObsWidth);
     Boxes b;
     // A box reaches the next box of its row, or the edge of its half of the sheet.
-    auto rightEdge = [&places](const Place &at) {
+    auto rightEdge = [&places](const At &at) {
         double right = inLeftHalf(at.field.text) ? LeftFramesRight : RightFramesRight;
-        for (const Place &other : places)
+        for (const At &other : places)
             if (other.field.text == at.field.text && other.mm.x() > at.mm.x() &&
                 qAbs(other.mm.y() - at.mm.y()) < 1.0)
                 right = qMin(right, other.mm.x() - TextInset);
         return right;
     };
     QRectF firstTrain, lastTrain, firstObs, lastObs;
-    for (const Place &at : places) {
+    for (const At &at : places) {
         const double left = at.mm.x() - TextInset;
         const bool e = at.field.text == VersoText::E;
         const double height = e ? p - 0.2 : BoxHeightMm;

@@ -2,7 +2,6 @@
 
 #include "core/form/FormPicture.h"
 #include "core/form/VersoGeometry.h"
-#include "core/verso/VersoNavigation.h"
 
 #include <QPainter>
 
@@ -25,8 +24,10 @@ void paint(QPainter &p, double k, FormPicture::Surface surface)
 
     p.setPen(QPen(FormPicture::InkColour, FormPicture::thinLine(k)));
     p.setBrush(FormPicture::BoxColour);
-    for (const VersoField &field : VersoNavigation::tabOrder())
-        if (!field.isMultiLine()) p.drawRect(scaled(box(field), k));
+    for (VersoText text : {VersoText::D, VersoText::E, VersoText::ObsMecUP, VersoText::I,
+                           VersoText::J, VersoText::L})
+        for (int i = 0; i < boxCount(text); ++i)
+            p.drawRect(scaled(box({text, i}), k));
 
     // Frame H: two columns of ruled lines.
     const QRectF trains = box({VersoText::NumTrainH, 0});

@@ -1,6 +1,6 @@
 #include "core/print/PrinterFonts.h"
 
-#include "core/AppState.h"
+#include "core/config/Config.h"
 #include "core/base/Prompts.h"
 #include "core/print/Page.h"
 
@@ -163,11 +163,11 @@ bool Police_Verso(Config &config, double limitMm, Page &measure, Prompts &prompt
     return true;
 }
 
-void checkAtStartUp(AppState &state)
+void checkAtStartUp(Config &config)
 {
     const QFont device = deviceDefaultFont();
-    ErreurPolice_Recto(state.config, device);
-    ErreurPolice_Verso(state.config, device);
+    ErreurPolice_Recto(config, device);
+    ErreurPolice_Verso(config, device);
 }
 
 } // namespace PrinterFonts

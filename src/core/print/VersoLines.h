@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/VersoPlacement.h"
+
 #include <QString>
 
 #include <array>
@@ -8,7 +10,7 @@
 // They are filled just before printing or previewing; only lines 1..31 are printed.
 struct VersoLines {
     static constexpr int Count = 42;
-    static constexpr int Printed = 31;
+    static constexpr int Printed = VersoPlacement::PrintedLines;
     using Table = std::array<QString, Count>;
 
     Table trainNumbers; // txtNumTrainH

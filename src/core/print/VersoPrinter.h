@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/model/VersoField.h"
+#include "core/model/VersoPlacement.h"
 
-#include <QList>
 #include <QPointF>
 
 class Page;
@@ -15,19 +14,11 @@ struct VersoLines;
 // layout, in the verso font.
 namespace VersoPrinter {
 
-// Where one text prints, before the shift. For the two multi-line texts of frame H, `field.index`
-// is the printed line, 0..30.
-struct Place {
-    VersoField field;
-    QPointF mm;
-};
-
-// Every place of the verso in printing order, for a layout: frame D's rows, frame E's two
-// columns, frame H's lines and "UP.Résidence", frame I's columns, frame J, frame L's columns.
-QList<Place> places(const PrintLayout &layout);
+// Where a place of the verso lies with a layout, before the shift.
+QPointF position(const VersoPlacement::Place &place, const PrintLayout &layout);
 
 // The text printed at a place: a box of the verso, or a line of the wrapped tables.
-QString textAt(const VersoContent &verso, const VersoLines &lines, const Place &place);
+QString textAt(const VersoContent &verso, const VersoLines &lines, VersoField field);
 
 // The shift of the printed verso: general shift (94) plus centring (96), with the recto
 // centring's share on X (see versoShiftX).

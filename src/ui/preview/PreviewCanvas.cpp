@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/form/FormPicture.h"
-#include "core/form/PreviewDrawing.h"
+#include "core/print/PreviewDrawing.h"
 #include "core/form/VersoGeometry.h"
 #include "core/form/VersoPicture.h"
 #include "core/print/PainterPage.h"

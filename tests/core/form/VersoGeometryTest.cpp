@@ -18,17 +18,18 @@ private slots:
         PrintLayout layout;
         layout.DefautParaImp();
         layout.DefautParaImpVerso();
-        for (const VersoPrinter::Place &place : VersoPrinter::places(layout)) {
+        for (const VersoPlacement::Place &place : VersoPlacement::places()) {
+            const QPointF at = VersoPrinter::position(place, layout);
             const QRectF box = VersoGeometry::box(place.field);
             const QString where = QStringLiteral("%1/%2 at %3, %4")
                                       .arg(int(place.field.text))
                                       .arg(place.field.index)
-                                      .arg(place.mm.x())
-                                      .arg(place.mm.y());
-            QVERIFY2(box.contains(place.mm + QPointF(0, 0.5)), qPrintable(where));
+                                      .arg(at.x())
+                                      .arg(at.y());
+            QVERIFY2(box.contains(at + QPointF(0, 0.5)), qPrintable(where));
             // Frame E's rows are 3.8 mm apart: there the capitals and the base line fit.
             const double line = place.field.text == VersoText::E ? 3.3 : 4.1;
-            QVERIFY2(place.mm.y() + line <= box.bottom() + 1e-9, qPrintable(where));
+            QVERIFY2(at.y() + line <= box.bottom() + 1e-9, qPrintable(where));
         }
     }
 

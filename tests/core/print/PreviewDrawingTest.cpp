@@ -2,7 +2,7 @@
 
 #include "RecordingPage.h"
 #include "core/AppState.h"
-#include "core/form/PreviewDrawing.h"
+#include "core/print/PreviewDrawing.h"
 #include "core/print/PrintSide.h"
 #include "core/print/RectoPrinter.h"
 #include "core/print/VersoPrinter.h"

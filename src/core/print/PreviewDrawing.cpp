@@ -1,4 +1,4 @@
-#include "core/form/PreviewDrawing.h"
+#include "core/print/PreviewDrawing.h"
 
 #include "core/AppState.h"
 #include "core/print/Page.h"
