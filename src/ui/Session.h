@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/print/CalibrationHooks.h"
+#include "ui/CalibrationHooks.h"
 
 class PrinterChoice;
 class Prompts;

@@ -8,10 +8,6 @@
 namespace FormPicture {
 namespace {
 
-const QColor &Paper = PaperColour;
-const QColor &Ink = InkColour;
-const QColor &BoxFill = BoxColour;
-
 QRectF scaled(const QRectF &mm, double k)
 {
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
@@ -53,21 +49,21 @@ void paint(QPainter &p, double k, Surface surface)
     p.save();
     if (paper) // the sheet: what lies below it (the total) is not printed
         p.setClipRect(QRectF(0, 0, WidthMm * k, SheetHeightMm * k), Qt::IntersectClip);
-    p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), paper ? QColor(Qt::white) : Paper);
+    p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), paper ? QColor(Qt::white) : PaperColour);
 
-    p.setPen(QPen(Ink, thinLine(k)));
-    p.setBrush(BoxFill);
+    p.setPen(QPen(InkColour, thinLine(k)));
+    p.setBrush(BoxColour);
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s)
         p.drawRect(scaled(slotBox(s), k));
 
     // Frames and the separations of the train lines.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Ink, thickLine(k)));
+    p.setPen(QPen(InkColour, thickLine(k)));
     for (Frame f : {Frame::A, Frame::B1, Frame::B2, Frame::B3, Frame::C})
         p.drawRect(scaled(frameRect(f), k));
     const QRectF c = frameRect(Frame::C);
     const double pitch = 25.6, rightColumn = 269.8;
-    p.setPen(QPen(Ink, thinLine(k)));
+    p.setPen(QPen(InkColour, thinLine(k)));
     p.drawLine(QPointF(c.left(), 61.6) * k, QPointF(rightColumn, 61.6) * k);
     for (int line = 1; line < SlotTable::LineCount; ++line) {
         const double y = 58.6 + line * pitch;
@@ -75,14 +71,14 @@ void paint(QPainter &p, double k, Surface surface)
     }
     p.drawLine(QPointF(rightColumn, c.top()) * k, QPointF(rightColumn, c.bottom()) * k);
 
-    p.setPen(Ink);
+    p.setPen(InkColour);
     for (const Caption &caption : captions())
         drawCaption(p, caption, k);
 
     // The kilometre total has a bold box of its own under frame C.
     if (!paper) {
         p.setPen(QPen(Qt::black, thickLine(k)));
-        p.setBrush(BoxFill);
+        p.setBrush(BoxColour);
         p.drawRect(scaled(slotBox(SlotTable::TotalKmSlot), k));
     }
     p.restore();

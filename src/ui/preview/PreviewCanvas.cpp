@@ -2,10 +2,10 @@
 
 #include "core/AppState.h"
 #include "core/form/FormPicture.h"
-#include "core/print/PreviewDrawing.h"
 #include "core/form/VersoGeometry.h"
 #include "core/form/VersoPicture.h"
 #include "core/print/PainterPage.h"
+#include "core/print/PreviewDrawing.h"
 
 #include <QPaintEvent>
 #include <QPainter>

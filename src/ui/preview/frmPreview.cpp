@@ -8,7 +8,7 @@
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
-#include "ui/verso/VersoCommands.h"
+#include "ui/print/VersoCommands.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -10,7 +10,7 @@
 #include "core/verso/VersoNavigation.h"
 #include "ui/Session.h"
 #include "ui/preview/frmPreview.h"
-#include "ui/verso/VersoCommands.h"
+#include "ui/print/VersoCommands.h"
 
 #include <QApplication>
 #include <QGridLayout>

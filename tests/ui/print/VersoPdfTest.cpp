@@ -9,7 +9,7 @@
 #include "ui/Session.h"
 #include "ui/preview/PlainPaper.h"
 #include "ui/print/PrinterChoice.h"
-#include "ui/verso/VersoCommands.h"
+#include "ui/print/VersoCommands.h"
 
 #include <QPrinter>
 

@@ -1,4 +1,4 @@
-#include "ui/verso/VersoCommands.h"
+#include "ui/print/VersoCommands.h"
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
