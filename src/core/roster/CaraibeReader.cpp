@@ -136,6 +136,84 @@ void readHeaderLine(QByteArrayView line, EnteteRoulement &header)
     }
 }
 
+// The keys of days and steps. A line carries a key wherever its four letters stand in it.
+enum Key : unsigned {
+    NUJS = 1u << 0,
+    HDJS = 1u << 1,
+    HFJS = 1u << 2,
+    LDJS = 1u << 3,
+    LFJS = 1u << 4,
+    NAEP = 1u << 5,
+    NUMA = 1u << 6,
+    LDEP = 1u << 7,
+    LARR = 1u << 8,
+    HDEP = 1u << 9,
+    HFEP = 1u << 10,
+    NBKM = 1u << 11,
+    COAC = 1u << 12,
+};
+
+constexpr quint32 word(const char (&k)[5])
+{
+    return quint32(uchar(k[0])) | quint32(uchar(k[1])) << 8 | quint32(uchar(k[2])) << 16 |
+           quint32(uchar(k[3])) << 24;
+}
+
+// Every key of the line in one pass: the roster's lines are many and short.
+unsigned keysIn(QByteArrayView line)
+{
+    unsigned keys = 0;
+    const auto *p = reinterpret_cast<const uchar *>(line.data());
+    for (qsizetype i = 0; i + 4 <= line.size(); ++i) {
+        const quint32 w = quint32(p[i]) | quint32(p[i + 1]) << 8 | quint32(p[i + 2]) << 16 |
+                          quint32(p[i + 3]) << 24;
+        switch (w) {
+        case word("NUJS"):
+            keys |= NUJS;
+            break;
+        case word("HDJS"):
+            keys |= HDJS;
+            break;
+        case word("HFJS"):
+            keys |= HFJS;
+            break;
+        case word("LDJS"):
+            keys |= LDJS;
+            break;
+        case word("LFJS"):
+            keys |= LFJS;
+            break;
+        case word("NAEP"):
+            keys |= NAEP;
+            break;
+        case word("NUMA"):
+            keys |= NUMA;
+            break;
+        case word("LDEP"):
+            keys |= LDEP;
+            break;
+        case word("LARR"):
+            keys |= LARR;
+            break;
+        case word("HDEP"):
+            keys |= HDEP;
+            break;
+        case word("HFEP"):
+            keys |= HFEP;
+            break;
+        case word("NBKM"):
+            keys |= NBKM;
+            break;
+        case word("COAC"):
+            keys |= COAC;
+            break;
+        default:
+            break;
+        }
+    }
+    return keys;
+}
+
 // A step as the file gives it; the bytes are kept so that the sort is bytewise.
 struct Step {
     QByteArray nature, number, start, end, from, to, km, sortKey;
@@ -262,16 +340,17 @@ ReadEnd OuvreFichier_CARAIBE(const QString &path, const DayConsumer &consumer)
         case LineSource::Status::Line:
             break;
         }
-        auto has = [line](const char *key) { return line.contains(QByteArrayView(key, 4)); };
+        const unsigned keys = keysIn(line);
+        auto has = [keys](Key key) { return (keys & key) != 0; };
         auto value = [line] {
             return trimBlanks(line.size() > 5 ? line.sliced(5) : QByteArrayView());
         };
 
-        if (has("NUJS")) nujs = value();
-        if (has("HDJS")) hdjs = value();
-        if (has("HFJS")) hfjs = value();
-        if (has("LDJS")) ldjs = value();
-        if (has("LFJS")) lfjs = value();
+        if (has(NUJS)) nujs = value();
+        if (has(HDJS)) hdjs = value();
+        if (has(HFJS)) hfjs = value();
+        if (has(LDJS)) ldjs = value();
+        if (has(LFJS)) lfjs = value();
 
         if (line == "[ETP]" && !totals) {
             if (steps.size() == JourneeCaraibe::MaxSteps) return ReadEnd::TooManySteps;
@@ -284,20 +363,20 @@ ReadEnd OuvreFichier_CARAIBE(const QString &path, const DayConsumer &consumer)
             carried.*field = v;
             if (current) (*current).*field = v;
         };
-        if (has("NAEP")) set(&Step::nature, value());
+        if (has(NAEP)) set(&Step::nature, value());
         if (!totals) {
-            if (has("NUMA")) set(&Step::number, value());
-            if (has("LDEP")) set(&Step::from, value());
-            if (has("LARR")) set(&Step::to, value());
+            if (has(NUMA)) set(&Step::number, value());
+            if (has(LDEP)) set(&Step::from, value());
+            if (has(LARR)) set(&Step::to, value());
         }
-        if (has("HDEP")) {
+        if (has(HDEP)) {
             const QByteArray start = value();
             set(&Step::start, start);
             set(&Step::sortKey, CleTri(start, hdjs));
         }
-        if (has("HFEP")) set(&Step::end, value());
-        if (has("NBKM")) set(&Step::km, value());
-        if (has("COAC")) dayCode = value();
+        if (has(HFEP)) set(&Step::end, value());
+        if (has(NBKM)) set(&Step::km, value());
+        if (has(COAC)) dayCode = value();
 
         if (line == "[TTL]") totals = true;
 
