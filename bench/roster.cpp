@@ -14,8 +14,7 @@
 #include <ctime>
 #include <vector>
 
-namespace
-{
+namespace {
 
 class SilentPrompts : public Prompts
 {
@@ -41,15 +40,15 @@ QByteArray bigRoster(int days)
                      "DFA1=20260301\r\nDDA2=20260302\r\nDFA2=20260628\r\n";
     out.reserve(days * 1700);
     for (int d = 1; d <= days; ++d) {
-        out += "[JOS]\r\nNUJS=" + QByteArray::number(d) +
-               "A\r\nHDJS=0500\r\nHFJS=1500\r\n"
-               "LDJS=PLY\r\nLFJS=PLY\r\nEQP1=1\r\n";
+        out += "[JOS]\r\nNUJS=" + QByteArray::number(d)
+               + "A\r\nHDJS=0500\r\nHFJS=1500\r\n"
+                 "LDJS=PLY\r\nLFJS=PLY\r\nEQP1=1\r\n";
         for (int s = 0; s < 12; ++s) {
             const QByteArray hour = QByteArray::number(5 + s).rightJustified(2, '0');
-            out += "[ETP]\r\nNAEP=" + QByteArray(s % 2 ? "A" : "T") + "\r\nNUMA=14" +
-                   QByteArray::number(d * 100 + s) + "\r\nHDEP=" + hour + "10\r\nHFEP=" + hour +
-                   "50\r\nLDEP=PLY\r\nLARR=MPU\r\nNBKM=" + QByteArray::number(10 + s) +
-                   "\r\nPREP=0\r\n";
+            out += "[ETP]\r\nNAEP=" + QByteArray(s % 2 ? "A" : "T") + "\r\nNUMA=14"
+                   + QByteArray::number(d * 100 + s) + "\r\nHDEP=" + hour + "10\r\nHFEP=" + hour
+                   + "50\r\nLDEP=PLY\r\nLARR=MPU\r\nNBKM=" + QByteArray::number(10 + s)
+                   + "\r\nPREP=0\r\n";
         }
         out += "[TTL]\r\nNBKM=150\r\nCOAC=DIS\r\n";
     }
@@ -82,7 +81,8 @@ int main(int argc, char *argv[])
     {
         QFile f(path);
         const QByteArray bytes = bigRoster(1000);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return 1;
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return 1;
         std::printf("roster: 1,000 days, 12,000 steps, %.1f MB\n", bytes.size() / 1048576.0);
     }
 
@@ -90,7 +90,8 @@ int main(int argc, char *argv[])
     std::vector<double> header, reading, readingCpu;
     for (int run = 0; run < 50; ++run) {
         t.start();
-        if (!CaraibeReader::readHeader(path)) return 1;
+        if (!CaraibeReader::readHeader(path))
+            return 1;
         header.push_back(t.nsecsElapsed() / 1e6);
     }
     int days = 0;
@@ -119,7 +120,8 @@ int main(int argc, char *argv[])
         std::vector<double> plain;
     };
     std::vector<Place> places = {{"on disk", dir.filePath(QStringLiteral("lecteur")), {}, {}, {}}};
-    if (memory.isValid()) places.push_back({"in memory", memory.path(), {}, {}, {}});
+    if (memory.isValid())
+        places.push_back({"in memory", memory.path(), {}, {}, {}});
     int files = 0;
     for (Place &place : places)
         for (int run = 0; run < 5; ++run) {
@@ -140,7 +142,8 @@ int main(int argc, char *argv[])
             t.start();
             for (int f = 0; f < files; ++f) {
                 QFile file(plain + QString::number(f) + QStringLiteral(".txt"));
-                if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return 1;
+                if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                    return 1;
             }
             place.plain.push_back(t.nsecsElapsed() / 1e6);
         }

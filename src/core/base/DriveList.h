@@ -5,8 +5,7 @@
 
 // The "drives" that the program's drive lists offer. On Windows the volumes; elsewhere the
 // user's home folder first (the program's "C:\"), then the mounted volumes.
-namespace DriveList
-{
+namespace DriveList {
 
 struct Drive {
     QString root;  // the drive's own top folder, ending with the separator

@@ -9,15 +9,11 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-namespace
-{
+namespace {
 
 const QString ErrorTitle = QStringLiteral("Erreur !!");
 
-QString lines(const QStringList &list)
-{
-    return list.join(QStringLiteral("\r\n"));
-}
+QString lines(const QStringList &list) { return list.join(QStringLiteral("\r\n")); }
 
 // A new empty folder beside `destination`, named after it and hidden; "" when none can be made.
 QString makeWorkFolder(const QString &destination)
@@ -25,8 +21,8 @@ QString makeWorkFolder(const QString &destination)
     const QFileInfo info(destination);
     const QString parent = Paths::CheckPath(info.path());
     for (int attempt = 0; attempt < 20; ++attempt) {
-        const QString candidate = parent + u'.' + info.fileName() + QStringLiteral(".conversion-") +
-                                  QString::number(QRandomGenerator::global()->generate(), 36);
+        const QString candidate = parent + u'.' + info.fileName() + QStringLiteral(".conversion-")
+                                  + QString::number(QRandomGenerator::global()->generate(), 36);
         if (!QFileInfo::exists(candidate) && QDir().mkdir(candidate))
             return Paths::CheckPath(candidate);
     }
@@ -59,19 +55,21 @@ QString CaraibeConversion::folderName(const QString &typed)
 
 std::optional<int> CaraibeConversion::choosePeriod(const EnteteRoulement &header, Prompts &prompts)
 {
-    if (header.periodCount <= 1) return 1;
+    if (header.periodCount <= 1)
+        return 1;
     QStringList periods;
     for (int k = 1; k <= header.periodCount; ++k)
-        periods << QString::fromUtf16(u"N°%1  du ").arg(k) + header.startDates[size_t(k - 1)] +
-                       QStringLiteral(" au ") + header.endDates[size_t(k - 1)];
+        periods << QString::fromUtf16(u"N°%1  du ").arg(k) + header.startDates[size_t(k - 1)]
+                       + QStringLiteral(" au ") + header.endDates[size_t(k - 1)];
     const QString prompt =
-        QString::fromUtf16(u"Il y a plusieurs périodes sur ce roulement :") +
-        QStringLiteral("\r\n\r\n") + lines(periods) + QStringLiteral("\r\n\r\n") +
-        QString::fromUtf16(u"Inscrire le numero de période (un seul chiffre s.v.p.) ");
+        QString::fromUtf16(u"Il y a plusieurs périodes sur ce roulement :")
+        + QStringLiteral("\r\n\r\n") + lines(periods) + QStringLiteral("\r\n\r\n")
+        + QString::fromUtf16(u"Inscrire le numero de période (un seul chiffre s.v.p.) ");
     for (;;) {
         const std::optional<QString> answer =
             prompts.input(QString::fromUtf16(u"Choix de la période"), prompt, QString());
-        if (!answer || answer->isEmpty()) return std::nullopt;
+        if (!answer || answer->isEmpty())
+            return std::nullopt;
         const QChar c = answer->front();
         if (answer->size() == 1 && c >= u'1' && c <= u'6' && c.digitValue() <= header.periodCount)
             return c.digitValue();
@@ -91,7 +89,8 @@ CaraibeConversion::Pick CaraibeConversion::pickFile(const QString &path, Prompts
         return Pick::Refused;
     }
     const std::optional<int> period = choosePeriod(*header, prompts);
-    if (!period) return Pick::Abandoned;
+    if (!period)
+        return Pick::Abandoned;
     m_path = path;
     m_header = *header;
     m_period = *period;
@@ -107,26 +106,29 @@ void CaraibeConversion::forgetFile()
 
 QString CaraibeConversion::description() const
 {
-    if (!hasFile()) return QStringLiteral("  EST :");
+    if (!hasFile())
+        return QStringLiteral("  EST :");
     const size_t k = size_t(m_period - 1);
-    return QStringLiteral("  EST : le ") + m_header.roster + QStringLiteral(" de ") +
-           m_header.place + QString::fromUtf16(u" période du  ") + m_header.startDates[k] +
-           QStringLiteral("  au  ") + m_header.endDates[k];
+    return QStringLiteral("  EST : le ") + m_header.roster + QStringLiteral(" de ") + m_header.place
+           + QString::fromUtf16(u" période du  ") + m_header.startDates[k]
+           + QStringLiteral("  au  ") + m_header.endDates[k];
 }
 
 QString CaraibeConversion::rosterLine() const
 {
-    if (!hasFile()) return QString();
-    return QString::fromUtf16(u" Roulement à convertir : le ") + m_header.roster +
-           QStringLiteral(" de ") + m_header.place;
+    if (!hasFile())
+        return QString();
+    return QString::fromUtf16(u" Roulement à convertir : le ") + m_header.roster
+           + QStringLiteral(" de ") + m_header.place;
 }
 
 QString CaraibeConversion::validityLine() const
 {
-    if (!hasFile()) return QString();
+    if (!hasFile())
+        return QString();
     const size_t k = size_t(m_period - 1);
-    return QStringLiteral(" valable du  ") + m_header.startDates[k] + QStringLiteral("  au  ") +
-           m_header.endDates[k];
+    return QStringLiteral(" valable du  ") + m_header.startDates[k] + QStringLiteral("  au  ")
+           + m_header.endDates[k];
 }
 
 CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, const QString &name,
@@ -152,7 +154,8 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
         return Outcome::FolderExists;
     }
 
-    if (busy) busy(true);
+    if (busy)
+        busy(true);
     const QString work = makeWorkFolder(destination);
     QString error;
     CaraibeReader::ReadEnd end = CaraibeReader::ReadEnd::CannotOpen;
@@ -171,9 +174,11 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
                         .arg(QDir::toNativeSeparators(m_path));
         else if (error.isEmpty() && !QDir().rename(work, destination))
             error = QString::fromUtf16(u"Le dossier %1 ne peut pas être créé.").arg(shown);
-        if (!error.isEmpty()) QDir(work).removeRecursively();
+        if (!error.isEmpty())
+            QDir(work).removeRecursively();
     }
-    if (busy) busy(false);
+    if (busy)
+        busy(false);
 
     if (!error.isEmpty()) {
         m_converted = 0;
@@ -184,9 +189,9 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
         return Outcome::Failed;
     }
     prompts.message(QStringLiteral("C'EST FAIT"),
-                    QStringLiteral("C'est fait ") + u' ' + QString::number(m_converted) +
-                        QString::fromUtf16(u" journees converties avec succés") +
-                        QStringLiteral("\r\n") + QStringLiteral(" dans ") + shown,
+                    QStringLiteral("C'est fait ") + u' ' + QString::number(m_converted)
+                        + QString::fromUtf16(u" journees converties avec succés")
+                        + QStringLiteral("\r\n") + QStringLiteral(" dans ") + shown,
                     Prompts::Icon::None);
     return Outcome::Done;
 }

@@ -9,10 +9,8 @@
 #include <QDir>
 #include <QFile>
 
-namespace CaraibeDayFile
-{
-namespace
-{
+namespace CaraibeDayFile {
+namespace {
 
 // Task rows 1..4 then shunting rows 1..3 take the activities; the fourth shunting row stays
 // empty.
@@ -25,8 +23,8 @@ constexpr std::array<int, 7> EmptyVersoGroups = {80, 16, 42, 1, 42, 8, 1};
 // A day number that would leave the folder or name no file is not written.
 bool namesAFile(const QString &number)
 {
-    return !number.isEmpty() && number != u"." && number != u".." && !number.contains(u'/') &&
-           !number.contains(u'\\');
+    return !number.isEmpty() && number != u"." && number != u".." && !number.contains(u'/')
+           && !number.contains(u'\\');
 }
 
 DayFile dayFile(const QString &name, const JourneeCaraibe &day, const Target &target,
@@ -77,7 +75,8 @@ DayFile dayFile(const QString &name, const JourneeCaraibe &day, const Target &ta
     // Only the kilometres that are there: the editor puts them on its lines from the first.
     lines << DayFileLayout::DebutKmTrain;
     for (const TrainCaraibe &t : trains)
-        if (!t.km.isEmpty()) lines << t.km;
+        if (!t.km.isEmpty())
+            lines << t.km;
     lines << DayFileLayout::FinKmTrain;
     return {name, lines};
 }
@@ -86,12 +85,15 @@ DayFile dayFile(const QString &name, const JourneeCaraibe &day, const Target &ta
 
 QList<DayFile> files(const JourneeCaraibe &day, const Target &target)
 {
-    if (day.nujs.isEmpty() || day.nujs.back() != target.lettre) return {};
+    if (day.nujs.isEmpty() || day.nujs.back() != target.lettre)
+        return {};
     const QString number = day.nujs.chopped(1);
-    if (!namesAFile(number)) return {};
+    if (!namesAFile(number))
+        return {};
     qsizetype n = 0;
     for (const TrainCaraibe &t : day.trains)
-        if (!t.number.isEmpty()) ++n;
+        if (!t.number.isEmpty())
+            ++n;
     const QList<TrainCaraibe> trains = day.trains.first(n);
     if (n <= SlotTable::LineCount)
         return {dayFile(number + QStringLiteral(".txt"), day, target, trains, true, false)};
@@ -113,14 +115,15 @@ bool SauveFichier_Caraibe(const JourneeCaraibe &day, const CaraibeDayFile::Targe
         const QString path = target.folder + f.name;
         QFile file(path);
         const QByteArray bytes = TextFile::joinLines(f.lines);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size() || !file.flush()) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(bytes) != bytes.size() || !file.flush()) {
             if (error)
                 *error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
                              .arg(QDir::toNativeSeparators(path), file.errorString());
             return false;
         }
     }
-    if (!files.isEmpty()) ++count;
+    if (!files.isEmpty())
+        ++count;
     return true;
 }

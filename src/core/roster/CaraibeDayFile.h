@@ -9,8 +9,7 @@
 #include <QStringList>
 
 // Turns one roster day into generic day files that the editor opens.
-namespace CaraibeDayFile
-{
+namespace CaraibeDayFile {
 
 // What every day of one conversion shares.
 struct Target {

@@ -10,10 +10,8 @@
 #include <algorithm>
 #include <numeric>
 
-namespace CaraibeReader
-{
-namespace
-{
+namespace CaraibeReader {
+namespace {
 
 // The lines of a roster file, read in chunks so that the header costs only its first bytes.
 // CR LF or a bare LF ends a line; a line holding a NUL byte or longer than MaxLineBytes, a read
@@ -30,25 +28,34 @@ public:
     {
         qsizetype newline = -1;
         for (;;) {
-            if (m_broken) return Status::Unreadable;
+            if (m_broken)
+                return Status::Unreadable;
             newline = m_buffer.indexOf('\n', m_pos);
-            if (newline >= 0 || m_atEnd) break;
-            if (m_buffer.size() - m_pos > MaxLineBytes + 1) return Status::Unreadable;
+            if (newline >= 0 || m_atEnd)
+                break;
+            if (m_buffer.size() - m_pos > MaxLineBytes + 1)
+                return Status::Unreadable;
             fill(m_pos);
         }
-        if (newline < 0 && m_pos >= m_buffer.size()) return Status::End;
+        if (newline < 0 && m_pos >= m_buffer.size())
+            return Status::End;
 
         qsizetype start = m_pos;
         const qsizetype end = newline >= 0 ? newline : m_buffer.size();
         qsizetype length = end - start;
-        if (length > 0 && m_buffer[end - 1] == '\r') --length;
-        if (length > MaxLineBytes) return Status::Unreadable;
+        if (length > 0 && m_buffer[end - 1] == '\r')
+            --length;
+        if (length > MaxLineBytes)
+            return Status::Unreadable;
         m_pos = newline >= 0 ? newline + 1 : end;
         // Is there anything after this line? Reading on keeps the line's bytes in the buffer.
-        if (m_pos >= m_buffer.size() && !m_atEnd) start -= fill(start);
-        if (m_broken) return Status::Unreadable;
+        if (m_pos >= m_buffer.size() && !m_atEnd)
+            start -= fill(start);
+        if (m_broken)
+            return Status::Unreadable;
         line = QByteArrayView(m_buffer.constData() + start, length);
-        if (line.contains('\0')) return Status::Unreadable;
+        if (line.contains('\0'))
+            return Status::Unreadable;
         last = m_pos >= m_buffer.size() && m_atEnd;
         return Status::Line;
     }
@@ -70,7 +77,8 @@ private:
         else if (got == 0)
             m_atEnd = true;
         m_read += std::max<qint64>(got, 0);
-        if (m_read > MaxFileBytes) m_broken = true;
+        if (m_read > MaxFileBytes)
+            m_broken = true;
         return keepFrom;
     }
 
@@ -85,15 +93,13 @@ private:
 // Only a readable regular file can be a roster: a folder, a device or a pipe is not.
 bool openRoster(const QString &path, QFile &file)
 {
-    if (!QFileInfo(path).isFile()) return false;
+    if (!QFileInfo(path).isFile())
+        return false;
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly);
 }
 
-QString text(QByteArrayView bytes)
-{
-    return Cp1252::decode(bytes.data(), bytes.size());
-}
+QString text(QByteArrayView bytes) { return Cp1252::decode(bytes.data(), bytes.size()); }
 
 // Values are trimmed of blanks only.
 QByteArray trimBlanks(QByteArrayView bytes)
@@ -110,7 +116,8 @@ QByteArray trimBlanks(QByteArrayView bytes)
 QString headerDate(QByteArrayView line)
 {
     auto columns = [line](qsizetype from, qsizetype count) {
-        if (from >= line.size()) return QString();
+        if (from >= line.size())
+            return QString();
         return text(line.sliced(from, std::min(count, line.size() - from)));
     };
     return columns(11, 2) + u'/' + columns(9, 2) + u'/' + columns(5, 4);
@@ -118,7 +125,8 @@ QString headerDate(QByteArrayView line)
 
 void readHeaderLine(QByteArrayView line, EnteteRoulement &header)
 {
-    if (line.size() < 4) return;
+    if (line.size() < 4)
+        return;
     const QByteArrayView key = line.first(4);
     const QByteArrayView value = line.size() > 5 ? line.sliced(5) : QByteArrayView();
     if (key == "ROUL") {
@@ -155,8 +163,8 @@ enum Key : unsigned {
 
 constexpr quint32 word(const char (&k)[5])
 {
-    return quint32(uchar(k[0])) | quint32(uchar(k[1])) << 8 | quint32(uchar(k[2])) << 16 |
-           quint32(uchar(k[3])) << 24;
+    return quint32(uchar(k[0])) | quint32(uchar(k[1])) << 8 | quint32(uchar(k[2])) << 16
+           | quint32(uchar(k[3])) << 24;
 }
 
 // Every key of the line in one pass: the roster's lines are many and short.
@@ -165,8 +173,8 @@ unsigned keysIn(QByteArrayView line)
     unsigned keys = 0;
     const auto *p = reinterpret_cast<const uchar *>(line.data());
     for (qsizetype i = 0; i + 4 <= line.size(); ++i) {
-        const quint32 w = quint32(p[i]) | quint32(p[i + 1]) << 8 | quint32(p[i + 2]) << 16 |
-                          quint32(p[i + 3]) << 24;
+        const quint32 w = quint32(p[i]) | quint32(p[i + 1]) << 8 | quint32(p[i + 2]) << 16
+                          | quint32(p[i + 3]) << 24;
         switch (w) {
         case word("NUJS"):
             keys |= NUJS;
@@ -256,7 +264,8 @@ QByteArray CleTri(const QByteArray &start, const QByteArray &dayStart)
 {
     const double hdep = NumberText::leadingNumber(QString::fromLatin1(start));
     const double hdjs = NumberText::leadingNumber(QString::fromLatin1(dayStart));
-    if (hdep >= hdjs) return start;
+    if (hdep >= hdjs)
+        return start;
     return NumberText::shortest(hdep + 2400).toLatin1();
 }
 
@@ -267,7 +276,8 @@ void classify(QList<Step> steps, const QByteArray &dayCode, JourneeCaraibe &day)
     QList<QByteArray> lines;
     lines.reserve(steps.size());
     for (Step &s : steps) {
-        if (s.number.contains("EVO")) s.nature = "V";
+        if (s.number.contains("EVO"))
+            s.nature = "V";
         lines << LigneEtape(s);
     }
     std::vector<qsizetype> order(size_t(steps.size()));
@@ -293,13 +303,16 @@ void classify(QList<Step> steps, const QByteArray &dayCode, JourneeCaraibe &day)
 
 std::optional<EnteteRoulement> readHeader(const QString &path)
 {
-    if (path.endsWith(QLatin1String(".SWP"))) return std::nullopt;
+    if (path.endsWith(QLatin1String(".SWP")))
+        return std::nullopt;
     QFile file;
-    if (!openRoster(path, file) || file.size() == 0) return std::nullopt;
+    if (!openRoster(path, file) || file.size() == 0)
+        return std::nullopt;
     LineSource source(file);
     QByteArrayView line;
     bool last = false;
-    if (source.next(line, last) != LineSource::Status::Line || line != "[RLT]") return std::nullopt;
+    if (source.next(line, last) != LineSource::Status::Line || line != "[RLT]")
+        return std::nullopt;
     EnteteRoulement header;
     while (!last && source.next(line, last) == LineSource::Status::Line && line != "[JOS]")
         readHeaderLine(line, header);
@@ -317,9 +330,11 @@ void showRefusal(Prompts &prompts)
 
 ReadEnd OuvreFichier_CARAIBE(const QString &path, const DayConsumer &consumer)
 {
-    if (path.isEmpty()) return ReadEnd::Finished;
+    if (path.isEmpty())
+        return ReadEnd::Finished;
     QFile file;
-    if (!openRoster(path, file)) return ReadEnd::CannotOpen;
+    if (!openRoster(path, file))
+        return ReadEnd::CannotOpen;
     LineSource source(file);
 
     // Day values stay from one day to the next until the next day's keys replace them; so do
@@ -346,14 +361,20 @@ ReadEnd OuvreFichier_CARAIBE(const QString &path, const DayConsumer &consumer)
             return trimBlanks(line.size() > 5 ? line.sliced(5) : QByteArrayView());
         };
 
-        if (has(NUJS)) nujs = value();
-        if (has(HDJS)) hdjs = value();
-        if (has(HFJS)) hfjs = value();
-        if (has(LDJS)) ldjs = value();
-        if (has(LFJS)) lfjs = value();
+        if (has(NUJS))
+            nujs = value();
+        if (has(HDJS))
+            hdjs = value();
+        if (has(HFJS))
+            hfjs = value();
+        if (has(LDJS))
+            ldjs = value();
+        if (has(LFJS))
+            lfjs = value();
 
         if (line == "[ETP]" && !totals) {
-            if (steps.size() == JourneeCaraibe::MaxSteps) return ReadEnd::TooManySteps;
+            if (steps.size() == JourneeCaraibe::MaxSteps)
+                return ReadEnd::TooManySteps;
             steps << carried;
         }
 
@@ -361,24 +382,33 @@ ReadEnd OuvreFichier_CARAIBE(const QString &path, const DayConsumer &consumer)
         Step *current = !totals && !steps.isEmpty() ? &steps.last() : nullptr;
         auto set = [&carried, current](QByteArray Step::*field, const QByteArray &v) {
             carried.*field = v;
-            if (current) (*current).*field = v;
+            if (current)
+                (*current).*field = v;
         };
-        if (has(NAEP)) set(&Step::nature, value());
+        if (has(NAEP))
+            set(&Step::nature, value());
         if (!totals) {
-            if (has(NUMA)) set(&Step::number, value());
-            if (has(LDEP)) set(&Step::from, value());
-            if (has(LARR)) set(&Step::to, value());
+            if (has(NUMA))
+                set(&Step::number, value());
+            if (has(LDEP))
+                set(&Step::from, value());
+            if (has(LARR))
+                set(&Step::to, value());
         }
         if (has(HDEP)) {
             const QByteArray start = value();
             set(&Step::start, start);
             set(&Step::sortKey, CleTri(start, hdjs));
         }
-        if (has(HFEP)) set(&Step::end, value());
-        if (has(NBKM)) set(&Step::km, value());
-        if (has(COAC)) dayCode = value();
+        if (has(HFEP))
+            set(&Step::end, value());
+        if (has(NBKM))
+            set(&Step::km, value());
+        if (has(COAC))
+            dayCode = value();
 
-        if (line == "[TTL]") totals = true;
+        if (line == "[TTL]")
+            totals = true;
 
         if ((line == "[JOS]" && totals) || last) {
             JourneeCaraibe day;
@@ -389,12 +419,14 @@ ReadEnd OuvreFichier_CARAIBE(const QString &path, const DayConsumer &consumer)
             day.lfjs = text(lfjs);
             day.coac = text(dayCode);
             classify(steps, dayCode, day);
-            if (!consumer(day)) return ReadEnd::Stopped;
+            if (!consumer(day))
+                return ReadEnd::Stopped;
             steps.clear();
             dayCode.clear();
             totals = false;
         }
-        if (last) return ReadEnd::Finished;
+        if (last)
+            return ReadEnd::Finished;
     }
 }
 

@@ -11,8 +11,7 @@ class Prompts;
 
 // Reads the roster files exported by the railway's roster system Caraibe: the header when the
 // driver picks a file, then the whole file day by day when the conversion runs.
-namespace CaraibeReader
-{
+namespace CaraibeReader {
 
 // No real roster comes near these sizes; beyond them the reading stops as on a damaged line.
 constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;

@@ -6,25 +6,17 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace ConvertCriteria
-{
-namespace
-{
+namespace ConvertCriteria {
+namespace {
 
 constexpr std::array<int, Fields> Widths = {7, 3, 5, 2};
 constexpr int CriterionLength = 17;
 
 } // namespace
 
-QString fileName()
-{
-    return QStringLiteral("ParaConvert.ini");
-}
+QString fileName() { return QStringLiteral("ParaConvert.ini"); }
 
-QString sectionName(int index)
-{
-    return QStringLiteral("Train %1").arg(index);
-}
+QString sectionName(int index) { return QStringLiteral("Train %1").arg(index); }
 
 const std::array<const char *, Fields> &keys()
 {
@@ -82,9 +74,11 @@ TrainCodes match(const Criteria &criteria, const QString &trainNumber)
 {
     TrainCodes codes;
     for (const QString &c : criteria) {
-        if (c.size() != CriterionLength) continue;
+        if (c.size() != CriterionLength)
+            continue;
         const QString prefix = trimBlanks(c.left(7));
-        if (prefix.isEmpty() || !trainNumber.startsWith(prefix, Qt::CaseInsensitive)) continue;
+        if (prefix.isEmpty() || !trainNumber.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
         codes = {trimBlanks(c.mid(7, 3)), trimBlanks(c.mid(10, 5)), trimBlanks(c.mid(15, 2))};
     }
     return codes;

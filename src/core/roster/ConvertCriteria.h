@@ -7,8 +7,7 @@
 // The converter criteria of DataBul/ParaConvert.ini: the roster file gives no category,
 // composition index or single-agent code, so the driver ties them to the prefix of the train
 // number. Sections "Train 0" .. "Train 14", keys NumeroTrain, Categ, IndCompo, AgentSeul.
-namespace ConvertCriteria
-{
+namespace ConvertCriteria {
 
 constexpr int Count = 15;
 constexpr int Fields = 4;

@@ -89,10 +89,7 @@ void frmCheminDossier::showHeader(const QString &rosterLine, const QString &vali
     m_validityLine->setText(validityLine);
 }
 
-void frmCheminDossier::clearName()
-{
-    m_name->clear();
-}
+void frmCheminDossier::clearName() { m_name->clear(); }
 
 void frmCheminDossier::convert()
 {

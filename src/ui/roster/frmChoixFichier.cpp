@@ -182,6 +182,7 @@ void frmChoixFichier::startAgain()
         m_drives->setCurrentIndex(0);
     }
     m_drive = m_drives->currentData().toString();
-    if (m_drive.isEmpty()) m_drive = Paths::driveC();
+    if (m_drive.isEmpty())
+        m_drive = Paths::driveC();
     openFolder(m_drive);
 }

@@ -35,7 +35,8 @@ frmReglagePara::frmReglagePara(CaraibeConversion &conversion, Prompts &prompts, 
             // Letters are written in capitals, typed or pasted.
             connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
                 const QString upper = Cp1252::toUpper(text);
-                if (upper == text) return;
+                if (upper == text)
+                    return;
                 const int cursor = edit->cursorPosition();
                 edit->setText(upper);
                 edit->setCursorPosition(cursor);

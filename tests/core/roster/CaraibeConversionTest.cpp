@@ -18,8 +18,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 
 QString dataFile(const QString &name)
 {
@@ -164,9 +163,9 @@ private slots:
                                 u"Inscrire le numero de période (un seul chiffre s.v.p.) "_s);
         for (const FakePrompts::Call &c : m_prompts.calls)
             if (c.kind == u"message")
-                QVERIFY(c.title == u"Erreur !!" && c.icon == Prompts::Icon::Exclamation &&
-                        c.text ==
-                            u"Vous avez fait une erreur \r\nInscrire le bon numéro s.v.p.."_s);
+                QVERIFY(
+                    c.title == u"Erreur !!" && c.icon == Prompts::Icon::Exclamation
+                    && c.text == u"Vous avez fait une erreur \r\nInscrire le bon numéro s.v.p.."_s);
     }
 
     void onePeriodIsTakenWithoutAsking()
@@ -211,9 +210,8 @@ private slots:
         QCOMPARE(m_prompts.calls.size(), 1);
         QCOMPARE(m_prompts.last().title, u"C'EST FAIT"_s);
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::None);
-        QCOMPARE(m_prompts.last().text,
-                 u"C'est fait  3 journees converties avec succés\r\n dans "_s +
-                     QDir::toNativeSeparators(folder));
+        QCOMPARE(m_prompts.last().text, u"C'est fait  3 journees converties avec succés\r\n dans "_s
+                                            + QDir::toNativeSeparators(folder));
         QCOMPARE(driveEntries(), QStringList{u"R142"_s});
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{u"12.txt"_s, u"20 1bis.txt"_s, u"20 2bis.txt"_s, u"30.txt"_s}));
@@ -290,8 +288,8 @@ private slots:
     {
         // A day number too long for a file name.
         const QString roster = m_dir->filePath(u"long.txt"_s);
-        QVERIFY(writeBytes(roster, "[RLT]\r\n[JOS]\r\nNUJS=1A\r\n[TTL]\r\n[JOS]\r\nNUJS=" +
-                                       QByteArray(300, '7') + "A\r\n[TTL]\r\n"));
+        QVERIFY(writeBytes(roster, "[RLT]\r\n[JOS]\r\nNUJS=1A\r\n[TTL]\r\n[JOS]\r\nNUJS="
+                                       + QByteArray(300, '7') + "A\r\n[TTL]\r\n"));
         auto conversion = std::make_unique<CaraibeConversion>(dataFolder());
         QCOMPARE(conversion->pickFile(roster, m_prompts), CaraibeConversion::Pick::Chosen);
         QCOMPARE(conversion->convert(drive(), u"R1"_s, m_prompts, ConversionDay),
@@ -314,8 +312,8 @@ private slots:
             QFile::setPermissions(drive(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
             QCOMPARE(fine->convert(drive(), u"R1"_s, m_prompts, ConversionDay),
                      CaraibeConversion::Outcome::Failed);
-            QFile::setPermissions(drive(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner);
+            QFile::setPermissions(drive(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                               | QFileDevice::ExeOwner);
             QCOMPARE(driveEntries(), QStringList());
         }
     }

@@ -12,8 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 
 QString dataFile(const QString &name)
 {
@@ -30,10 +29,10 @@ QByteArray crlf(const QList<QByteArray> &lines)
 
 QString headerText(const EnteteRoulement &h)
 {
-    return h.roster + u'|' + h.place + u'|' +
-           QStringList(h.startDates.begin(), h.startDates.end()).join(u',') + u'|' +
-           QStringList(h.endDates.begin(), h.endDates.end()).join(u',') + u'|' +
-           QString::number(h.periodCount);
+    return h.roster + u'|' + h.place + u'|'
+           + QStringList(h.startDates.begin(), h.startDates.end()).join(u',') + u'|'
+           + QStringList(h.endDates.begin(), h.endDates.end()).join(u',') + u'|'
+           + QString::number(h.periodCount);
 }
 
 // One line per day: number | trains | activities.
@@ -48,10 +47,7 @@ QString dayText(const JourneeCaraibe &d)
     return d.nujs + u" | "_s + trains.join(u", ") + u" | "_s + activities.join(u", ");
 }
 
-QString hhmm(int h, int m)
-{
-    return QString::asprintf("%02d%02d", h, m);
-}
+QString hhmm(int h, int m) { return QString::asprintf("%02d%02d", h, m); }
 
 struct Reading {
     QStringList days;
@@ -140,7 +136,8 @@ private slots:
 
     void unreadableFileIsRefused()
     {
-        if (geteuid() == 0) QSKIP("root reads every file");
+        if (geteuid() == 0)
+            QSKIP("root reads every file");
         const QString path = write(u"locked.txt"_s, crlf({"[RLT]", "ROUL=R1"}));
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         QVERIFY(!CaraibeReader::readHeader(path));
@@ -193,8 +190,9 @@ private slots:
                      "NUJS=2A", "[ETP]", "NUMA=2", "HDEP=0700", "[TTL]"})
             << QStringList{u"2A | 1 0600- >, 2 0700- > | "_s} << finished;
         QTest::newRow("after the totals, no step is added or changed")
-            << day1 + crlf({"[ETP]", "NUMA=9", "NAEP=A", "HDEP=0700", "[JOS]", "NUJS=2A", "[ETP]",
-                            "[TTL]"})
+            << day1
+                   + crlf({"[ETP]", "NUMA=9", "NAEP=A", "HDEP=0700", "[JOS]", "NUJS=2A", "[ETP]",
+                           "[TTL]"})
             << QStringList{u"1A | 1 0600- > | "_s, u"2A |  | EV 0700-"_s} << finished;
         QTest::newRow("the sort key takes the start time known when the step is read")
             << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "HDEP=0200",

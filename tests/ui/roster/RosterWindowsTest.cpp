@@ -23,8 +23,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 
 // Typing, accented letters included (QTest::keyClicks takes ASCII only).
 void type(QWidget *widget, const QString &text)
@@ -68,8 +67,8 @@ private slots:
         qputenv("HOME", QFile::encodeName(m_home->path()));
         QDir(m_home->path()).mkpath(u"DataBul"_s);
         QDir(m_home->path()).mkpath(u"Roulements"_s);
-        const QString roster = QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-                               u"/../../core/roster/data/roulement-deux-periodes.txt"_s;
+        const QString roster = QFileInfo(QStringLiteral(__FILE__)).absolutePath()
+                               + u"/../../core/roster/data/roulement-deux-periodes.txt"_s;
         QVERIFY(QFile::copy(roster, rosters() + u"roulement.txt"_s));
         QVERIFY(writeBytes(rosters() + u"notes.txt"_s, "Rien\r\n"));
         m_prompts = FakePrompts();
@@ -155,9 +154,8 @@ private slots:
         window.next();
 
         QCOMPARE(m_prompts.titles(), QStringList{u"C'EST FAIT"_s});
-        QCOMPARE(m_prompts.last().text,
-                 u"C'est fait  3 journees converties avec succés\r\n dans "_s +
-                     QDir::toNativeSeparators(home() + u"R142"_s));
+        QCOMPARE(m_prompts.last().text, u"C'est fait  3 journees converties avec succés\r\n dans "_s
+                                            + QDir::toNativeSeparators(home() + u"R142"_s));
         QCOMPARE(QDir(home() + u"R142"_s).entryList(QDir::Files).size(), 4);
         // Ready for the next roster.
         QCOMPARE(window.folder(), home());
