@@ -7,9 +7,11 @@
 #include "ui/editor/EditorWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
-#include "ui/roster/RosterWiring.h"
+#include "ui/roster/frmChoixFichier.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
+
+#include <QApplication>
 
 namespace {
 
@@ -28,6 +30,17 @@ void wireCartouche(EditorWindow &editor, Session &session)
     editor.wireCommand(C::EditCartouche, [&editor, &session] {
         frmCartouche::run(session.state, session.prompts, false, &editor);
         editor.refreshBulletin();
+    });
+}
+
+void wireRoster(EditorWindow &editor, Session &session)
+{
+    editor.wireCommand(C::CaraibeConverter, [&editor, &session] {
+        // Listing the drives and the home folder may take a moment.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        frmChoixFichier window(session.state.config.dataFolder(), session.prompts, &editor);
+        QApplication::restoreOverrideCursor();
+        window.exec();
     });
 }
 
