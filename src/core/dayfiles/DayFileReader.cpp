@@ -1,9 +1,9 @@
 #include "core/dayfiles/DayFileReader.h"
 
 #include "core/AppState.h"
-#include "core/base/Cp1252.h"
 #include "core/base/IniAccess.h"
 #include "core/base/Prompts.h"
+#include "core/base/TextFile.h"
 #include "core/dayfiles/Blanks.h"
 #include "core/dayfiles/DayFileLayout.h"
 #include "core/model/SlotTable.h"
@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace DayFileReader {
 namespace {
@@ -194,8 +196,8 @@ bool readBlocks(LineCursor &c, BulletinRecord &record, VersoContent &verso)
 void showRefusal(Prompts &prompts)
 {
     prompts.message(QStringLiteral("Erreur !!"),
-                    QString::fromUtf16(u"Ce fichier n'est pas un fichier de journée  ! \n"
-                                       u"Le chargement est impossible.\n\n"
+                    QString::fromUtf16(u"Ce fichier n'est pas un fichier de journée  ! \r\n"
+                                       u"Le chargement est impossible.\r\n\r\n"
                                        u"Choisir un autre fichier s.v.p.."),
                     Prompts::Icon::Exclamation);
 }
@@ -206,22 +208,10 @@ bool splitDayFile(const QByteArray &bytes, QStringList &lines)
 {
     if (bytes.size() > MaxFileBytes || bytes.contains('\0'))
         return false;
-    const char *data = bytes.constData();
-    qsizetype start = 0;
-    lines.clear();
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        qsizetype len = end - start;
-        if (len > MaxLineBytes)
-            return false;
-        if (len > 0 && data[start + len - 1] == '\r')
-            --len;
-        lines << Cp1252::decode(data + start, len);
-        start = end + 1;
-    }
-    return true;
+    lines = TextFile::splitLines(bytes);
+    // One byte is one character in Windows-1252.
+    return std::none_of(lines.cbegin(), lines.cend(),
+                        [](const QString &line) { return line.size() > MaxLineBytes; });
 }
 
 bool parse(const QStringList &lines, bool evEnLoc, BulletinRecord &record, VersoContent &verso)
@@ -249,7 +239,7 @@ state.config.read(ConfigKeys::EvEnLoc, ConfigKeys::Loc).text == u"1";
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         prompts.message(QStringLiteral("Erreur !!"),
-                        QStringLiteral("Impossible d'ouvrir le fichier %1 :\n%2")
+                        QStringLiteral("Impossible d'ouvrir le fichier %1 :\r\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()),
                         Prompts::Icon::Exclamation);
         return true;

@@ -11,7 +11,6 @@
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
 
-#include <QAction>
 #include <QGuiApplication>
 
 namespace
@@ -75,10 +74,8 @@ void wireAutomatismes(EditorWindow &editor, Session &session)
                          lines->keys().press(key, modifiers, listControl);
                      });
 
-    QAction *open = editor.action(EditorCommand::Automatisme);
-    QObject::connect(open, &QAction::triggered, &editor, [&editor, &session] {
+    editor.wireCommand(EditorCommand::Automatisme, [&editor, &session] {
         frmAutomatisme window(session, &editor);
         window.exec();
     });
-    open->setEnabled(true);
 }
