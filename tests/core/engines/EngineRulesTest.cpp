@@ -3,7 +3,6 @@
 #include "core/config/Config.h"
 #include "core/engines/EngineRules.h"
 #include "core/model/BulletinRecord.h"
-#include "core/model/EngineText.h"
 
 using namespace SlotTable;
 
@@ -21,6 +20,20 @@ Options engineOptions(int enaut)
     return o;
 }
 
+// Texts of a table row written "a|b|c".
+QStringList parts(const char *joined)
+{
+    return QString::fromUtf8(joined).split(u'|');
+}
+
+QStringList lineValues(const BulletinRecord &r, int line, std::initializer_list<int> offsets)
+{
+    QStringList values;
+    for (int o : offsets)
+        values << r.slot(lineSlot(line, o));
+    return values;
+}
+
 } // namespace
 
 class EngineRulesTest : public QObject
@@ -32,22 +45,11 @@ private slots:
     {
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("twin");
-        QTest::newRow("odd goes up") << "20501"
-                                     << " 20502";
-        QTest::newRow("three to four") << "73"
-                                       << " 74";
-        QTest::newRow("zero to the nine below") << "20500"
-                                                << " 20499";
-        QTest::newRow("leading zeros lost") << "0201"
-                                            << " 202";
-        QTest::newRow("below zero, no blank") << "0"
-                                              << "-1";
-        QTest::newRow("letter inside: leading number") << "12A3"
-                                                       << " 13";
-        QTest::newRow("ending in a letter") << "2050A"
-                                            << "2050A";
-        QTest::newRow("empty") << ""
-                               << "";
+        // Odd up, even down (20500 to the nine below), leading zeros lost, a letter inside ends
+        // the number read, no blank below zero, no last digit no change.
+        for (const char *row :
+             {"20501| 20502", "20500| 20499", "0201| 202", "12A3| 13", "0|-1", "205-|205-", "|"})
+            QTest::newRow(row) << parts(row)[0] << parts(row)[1];
     }
     void twinNumber()
     {
@@ -55,50 +57,22 @@ private slots:
         QTEST(EngineRules::parite_Autom(number), "twin");
     }
 
-    // Cases of the parser beyond the printed ones: anything after "9" counts as a letter.
-    void parserPunctuation_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("parts");
-        QTest::newRow("colon leads") << ":123" << QStringList{":", "123", ""};
-        QTest::newRow("colon ends the number") << "12:34" << QStringList{"", "12", ":34"};
-        QTest::newRow("dash stays in the number") << "B 12-4 X" << QStringList{"B", "12-4", "X"};
-    }
-    void parserPunctuation()
-    {
-        QFETCH(QString, text);
-        const EngineParts p = ExtractEngin(text, 82, 0, QString());
-        QTEST((QStringList{p.letter, p.number, p.code}), "parts");
-    }
-
     void normalise_data()
     {
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("enaut");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("slotText");
-        QTest::addColumn<QString>("codeSlot"); // the slot after a shunting engine
-        QTest::newRow("line, mode 0") << 82 << 0 << "bb 67401 sot"
-                                      << "b b67401 sot"
-                                      << "";
-        QTest::newRow("line, bare number, mode 1") << 84 << 1 << "20501"
-                                                   << "Z 20501 NOR"
-                                                   << "";
-        QTest::newRow("line, code kept, mode 1") << 88 << 1 << "B1 LYON"
-                                                 << "B 1 LYO"
-                                                 << "";
-        QTest::newRow("no engine mark") << 82 << 1 << "/"
-                                        << "/  "
-                                        << "";
-        QTest::newRow("blanks stay") << 82 << 1 << "  "
-                                     << "  "
-                                     << "";
-        QTest::newRow("shunting") << 39 << 0 << "B 67401 SOT"
-                                  << "B67401"
-                                  << "SOT";
-        QTest::newRow("shunting, mode 1: code, no letter") << 42 << 1 << "67401"
-                                                           << "67401"
-                                                           << "NOR";
+        QTest::addColumn<QStringList>("result"); // the slot and the slot after it
+        const auto row = [](const char *name, int slot, int enaut, const char *typed,
+                            const char *result) {
+            QTest::newRow(name) << slot << enaut << QString(typed) << parts(result);
+        };
+        row("line, mode 0", 82, 0, "BB 67401 SOT", "B B67401 SOT|n");
+        row("line, bare number, mode 1", 84, 1, "20501", "Z 20501 NOR|n");
+        row("colon is a letter", 88, 1, ":1LYON", ": 1 LYO|n");
+        row("blanks stay", 82, 1, "  ", "  |n");
+        row("shunting", 39, 0, "B 67401 SOT", "B67401|SOT");
+        row("shunting, mode 1", 42, 1, "67401", "67401|NOR");
     }
     void normalise()
     {
@@ -107,131 +81,82 @@ private slots:
         QFETCH(QString, typed);
         BulletinRecord r;
         r.setSlot(slot, typed);
-        r.setSlot(slot + 1, QStringLiteral("old")); // only a shunting engine's code slot changes
+        r.setSlot(slot + 1, QStringLiteral("n"));
         EngineRules::Traitement_Engins(r, slot, engineOptions(enaut));
-        QTEST(r.slot(slot), "slotText");
-        if (isShuntingEngine(slot))
-            QTEST(r.slot(slot + 1), "codeSlot");
-        else
-            QCOMPARE(r.slot(slot + 1), QStringLiteral("old"));
+        QTEST((QStringList{r.slot(slot), r.slot(slot + 1)}), "result");
     }
 
-    // What entering an engine fills on its line (line 2 here).
+    // Entering an engine on line 2, whose NbVeh is 9 and IndCompo I.
     void entry_data()
     {
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("enaut");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("nat1Before");
+        QTest::addColumn<QString>("nat1");
         QTest::addColumn<QStringList>("expected"); // Nat1, Nat2, Nat3, NbVeh, IndCompo
-        QTest::newRow("leading, mode 0") << int(EnginTitu) << 0 << "B 1 X"
-                                         << "" << QStringList{"T", "", "", "9", "I"};
-        QTest::newRow("leading, mode 0, nature kept")
-            << int(EnginTitu) << 0 << "B 1 X"
-            << "CC" << QStringList{"CC", "", "", "9", "I"};
-        QTest::newRow("leading emptied, mode 0") << int(EnginTitu) << 0 << ""
-                                                 << "T" << QStringList{"", "", "", "9", "I"};
-        QTest::newRow("leading, mode 1, alone") << int(EnginTitu) << 1 << "20501"
-                                                << "CC" << QStringList{"T", "", "", "2", "AB"};
-        QTest::newRow("multiple unit, mode 0") << int(EnginUm2) << 0 << "B 2 X"
-                                               << "" << QStringList{"", "", "UM", "9", "I"};
-        QTest::newRow("multiple unit, mode 1: two units")
-            << int(EnginUm1) << 1 << "20502"
-            << "" << QStringList{"", "UM", "", "4", "I"};
+        const auto row = [](const char *name, int offset, int enaut, const char *typed,
+                            const char *nat1, const char *expected) {
+            QTest::newRow(name) << offset << enaut << QString(typed) << QString(nat1)
+                                << parts(expected);
+        };
+        row("leading, mode 0", EnginTitu, 0, "B 1 X", "", "T|||9|I");
+        row("leading, mode 0, nature kept", EnginTitu, 0, "B 1", "CC", "CC|||9|I");
+        row("leading emptied, mode 0", EnginTitu, 0, "", "T", "|||9|I");
+        row("leading, mode 1", EnginTitu, 1, "20501", "CC", "T|||2|AB");
+        row("second unit, mode 1", EnginUm1, 1, "20502", "", "|UM||4|I");
+        row("third unit, mode 0", EnginUm2, 0, "B 2", "", "||UM|9|I");
     }
     void entry()
     {
         QFETCH(int, offset);
         QFETCH(int, enaut);
         QFETCH(QString, typed);
+        QFETCH(QString, nat1);
         BulletinRecord r;
-        QFETCH(QString, nat1Before);
-        r.setSlot(lineSlot(1, Nat1), nat1Before);
+        r.setSlot(lineSlot(1, Nat1), nat1);
         r.setSlot(lineSlot(1, NbVeh), QStringLiteral("9"));
         r.setSlot(lineSlot(1, IndCompo), QStringLiteral("I"));
         r.setSlot(lineSlot(1, offset), typed);
         EngineRules::engineEntered(r, lineSlot(1, offset), engineOptions(enaut));
-        QStringList got;
-        for (int o : {Nat1, Nat2, Nat3, NbVeh, IndCompo})
-            got << r.slot(lineSlot(1, o));
-        QTEST(got, "expected");
+        QTEST(lineValues(r, 1, {Nat1, Nat2, Nat3, NbVeh, IndCompo}), "expected");
     }
 
-    // The carry-over to line 3 from line 2, whose route is PNORD - CREIL.
+    // Line 2 (route PNORD - CREIL, engines k, natures n1..n3, unit routes r) from line 1.
     void carryOver_data()
     {
         QTest::addColumn<int>("enaut");
-        QTest::addColumn<QStringList>("previous"); // EnginTitu, EnginUm1, EnginUm2 of line 2
-        QTest::addColumn<QStringList>("engines");  // EnginTitu, EnginUm1, EnginUm2 of line 3
-        QTest::addColumn<QStringList>("natures");  // Nat1, Nat2, Nat3
-        QTest::addColumn<QStringList>("routes");   // De2Um1, A2Um1, De2Um2, A2Um2
-        const QStringList none{"", "", "", ""};
-        QTest::newRow("leading alone")
-            << 0 << QStringList{"B 1 X", "", ""} << QStringList{"B 1 X", "", ""}
-            << QStringList{"T", "n2", "n3"} << none;
-        QTest::newRow("with one multiple unit")
-            << 0 << QStringList{"B 1 X", "B 2 Y", ""} << QStringList{"B 2 Y", "B 1 X", ""}
-            << QStringList{"T", "UM", "n3"} << QStringList{"PNORD", "CREIL", "", ""};
-        QTest::newRow("three, mode 0: reversed")
-            << 0 << QStringList{"BB 1", "BB 2", "BB 3"} << QStringList{"BB 3", "BB 2", "BB 1"}
-            << QStringList{"T", "UM", "UM"} << QStringList{"PNORD", "CREIL", "PNORD", "CREIL"};
-        QTest::newRow("three, mode 1: twins")
-            << 1 << QStringList{"Z 20501 NOR", "Z 20500 NOR", "Z 205- NOR"}
-            << QStringList{"Z205- NOR", "Z 20499 NOR", "Z 20502 NOR"}
-            << QStringList{"T", "UM", "UM"} << QStringList{"PNORD", "CREIL", "PNORD", "CREIL"};
-        QTest::newRow("mode 1: default letter, no default code")
-            << 1 << QStringList{"73", "", ""} << QStringList{"Z 74 ", "", ""}
-            << QStringList{"T", "n2", "n3"} << none;
-        QTest::newRow("no match: multiple unit without the first")
-            << 0 << QStringList{"B 1 X", "", "B 3 Z"} << QStringList{"k1", "k2", "k3"}
-            << QStringList{"n1", "n2", "n3"} << none;
-        QTest::newRow("no match: blanks are no engine")
-            << 0 << QStringList{"  ", "", ""} << QStringList{"k1", "k2", "k3"}
-            << QStringList{"n1", "n2", "n3"} << none;
+        QTest::addColumn<QStringList>("previous"); // EnginTitu, EnginUm1, EnginUm2
+        QTest::addColumn<QStringList>("result");   // engines, natures, De2/A2 of both units
+        const auto row = [](const char *name, int enaut, const char *previous, const char *result) {
+            QTest::newRow(name) << enaut << parts(previous) << parts(result);
+        };
+        row("leading alone", 0, "B 1 X||", "B 1 X|||T|n2|n3|r|r|r|r");
+        row("with one unit", 0, "B 1 X|B 2 Y|", "B 2 Y|B 1 X||T|UM|n3|PNORD|CREIL|r|r");
+        row("three, mode 1: reversed twins", 1, "Z 20501 NOR|20500|Z 205- NOR",
+            "Z205- NOR|Z 20499 |Z 20502 NOR|T|UM|UM|PNORD|CREIL|PNORD|CREIL");
+        row("no match: third without second", 0, "B 1 X||B 3 Z", "k|k|k|n1|n2|n3|r|r|r|r");
+        row("no match: blanks are no engine", 0, "  ||", "k|k|k|n1|n2|n3|r|r|r|r");
     }
     void carryOver()
     {
         QFETCH(int, enaut);
         QFETCH(QStringList, previous);
         BulletinRecord r;
-        const int offsets[] = {EnginTitu, EnginUm1, EnginUm2};
-        const int natureOffsets[] = {Nat1, Nat2, Nat3};
+        const int engines[] = {EnginTitu, EnginUm1, EnginUm2};
         for (int i = 0; i < 3; ++i) {
-            r.setSlot(lineSlot(1, offsets[i]), previous[i]);
-            r.setSlot(lineSlot(2, offsets[i]), QStringLiteral("k%1").arg(i + 1));
-            r.setSlot(lineSlot(2, natureOffsets[i]), QStringLiteral("n%1").arg(i + 1));
+            r.setSlot(lineSlot(0, engines[i]), previous[i]);
+            r.setSlot(lineSlot(1, engines[i]), QStringLiteral("k"));
         }
-        r.setSlot(lineSlot(2, De), QStringLiteral("PNORD"));
-        r.setSlot(lineSlot(2, A), QStringLiteral("CREIL"));
-        // From the line's multiple-unit slot, the line's leading engine is the reference.
-        EngineRules::Change_ParitEngin(r, lineSlot(2, EnginUm1), engineOptions(enaut));
-        QStringList engines, natures, routes;
-        for (int o : offsets)
-            engines << r.slot(lineSlot(2, o));
-        for (int o : natureOffsets)
-            natures << r.slot(lineSlot(2, o));
-        for (int o : {De2Um1, A2Um1, De2Um2, A2Um2})
-            routes << r.slot(lineSlot(2, o));
-        QTEST(engines, "engines");
-        QTEST(natures, "natures");
-        QTEST(routes, "routes");
-    }
-
-    void carryOverLeavesLineOneAndTakeKeepsNumbers()
-    {
-        BulletinRecord r;
-        r.setSlot(lineSlot(0, EnginTitu), QStringLiteral("B 1 X"));
-        EngineRules::Change_ParitEngin(r, lineSlot(0, EnginTitu), engineOptions(1));
-        QCOMPARE(r.slot(lineSlot(0, EnginTitu)), QStringLiteral("B 1 X"));
-
-        // F6's taking: same cases, numbers as they are, no route.
-        r.setSlot(lineSlot(0, EnginUm1), QStringLiteral("B 2 X"));
-        r.setSlot(lineSlot(0, De), QStringLiteral("PNORD"));
-        EngineRules::takePreviousEngines(r, lineSlot(1, EnginTitu), engineOptions(1));
-        QCOMPARE(r.slot(lineSlot(1, EnginTitu)), QStringLiteral("B 2 X"));
-        QCOMPARE(r.slot(lineSlot(1, EnginUm1)), QStringLiteral("B 1 X"));
-        QCOMPARE(r.slot(lineSlot(1, Nat2)), QStringLiteral("UM"));
-        QCOMPARE(r.slot(lineSlot(1, De2Um1)), QString());
+        const int offsets[] = {Nat1, Nat2, Nat3, De, A, De2Um1, A2Um1, De2Um2, A2Um2};
+        const QStringList values = parts("n1|n2|n3|PNORD|CREIL|r|r|r|r");
+        for (int i = 0; i < 9; ++i)
+            r.setSlot(lineSlot(1, offsets[i]), values[i]);
+        // From a multiple-unit slot the line's leading engine is the reference.
+        EngineRules::Change_ParitEngin(r, lineSlot(1, EnginUm1), engineOptions(enaut));
+        QTEST(lineValues(
+                  r, 1,
+                  {EnginTitu, EnginUm1, EnginUm2, Nat1, Nat2, Nat3, De2Um1, A2Um1, De2Um2, A2Um2}),
+              "result");
     }
 };
 
