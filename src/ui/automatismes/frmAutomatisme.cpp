@@ -22,7 +22,8 @@ namespace
 struct Row {
     int first, last;
 };
-constexpr Row Rows[] = {{0, 8}, {9, 19}, {20, 23}, {24, 29}, {30, 35}, {36, 36}};
+// At most eight a row, so that the window fits a screen of 800 pixels.
+constexpr Row Rows[] = {{0, 7}, {8, 14}, {15, 19}, {20, 23}, {24, 29}, {30, 35}, {36, 36}};
 const char *const Captions[AutomatismeKeys::FieldCount] = {
     "De",        "A",      "Via",        "Evo dép", "Mv dép",          "Heure dép",
     "Heure arr", "Mv arr", "Evo arr",    "Gare",    "Heure arr",       "Mv",
@@ -65,7 +66,7 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
             auto *caption = new QLabel(QString::fromUtf8(Captions[f]), this);
             grid->addWidget(caption, gridRow, column, Qt::AlignLeft | Qt::AlignBottom);
             QLineEdit *edit = makeBox(QString::fromLatin1(AutomatismeKeys::Fields[size_t(f)].box));
-            edit->setMinimumWidth(digit * 5);
+            edit->setMinimumWidth(digit * 4);
             grid->addWidget(edit, gridRow + 1, column);
             caption->setBuddy(edit);
             m_boxes[size_t(f)] = edit;
@@ -80,10 +81,13 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
     left->addStretch();
 
     auto *right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Liste des automatismes enregistrés"), this));
+    auto *listCaption = new QLabel(QStringLiteral("Liste des automatismes enregistrés"), this);
+    listCaption->setWordWrap(true);
+    right->addWidget(listCaption);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstItems"));
-    m_list->setMinimumWidth(digit * 9);
+    // Wide enough for the counter under it.
+    m_list->setMinimumWidth(fontMetrics().horizontalAdvance(Automatismes::counterLabel(9999)));
     m_list->setUniformItemSizes(true); // thousands of items are laid out at once
     right->addWidget(m_list, 1);
     m_counter = new QLabel(this);
