@@ -7,7 +7,7 @@
 #include "core/base/IniAccess.h"
 #include "core/base/Prompts.h"
 #include "core/editor/FunctionKeys.h"
-#include "core/editor/LineView.h"
+#include "core/model/LineView.h"
 #include "ui/Session.h"
 #include "ui/automatismes/AutomatismeWiring.h"
 #include "ui/automatismes/frmAutomatisme.h"

@@ -6,9 +6,9 @@
 #include "core/base/NumberText.h"
 #include "core/base/Prompts.h"
 #include "core/config/Config.h"
-#include "core/editor/LineView.h"
 #include "core/model/BulletinRecord.h"
 #include "core/model/EngineText.h"
+#include "core/model/LineView.h"
 #include "core/model/SlotTable.h"
 
 #include <cmath>

@@ -2,10 +2,10 @@
 
 #include "core/automatismes/Automatismes.h"
 #include "core/base/Prompts.h"
-#include "core/editor/LineView.h"
 #include "core/editor/SlotNavigation.h"
 #include "core/engines/EngineRules.h"
 #include "core/model/BulletinRecord.h"
+#include "core/model/LineView.h"
 #include "core/model/SlotTable.h"
 
 using namespace SlotTable;

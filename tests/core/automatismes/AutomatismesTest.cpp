@@ -5,7 +5,7 @@
 #include "TempDataFolder.h"
 #include "core/automatismes/AutomatismeForm.h"
 #include "core/automatismes/Automatismes.h"
-#include "core/editor/LineView.h"
+#include "core/model/LineView.h"
 
 using namespace SlotTable;
 using AutomatismeFile::counter;

@@ -5,7 +5,7 @@
 #include "TempDataFolder.h"
 #include "core/dayfiles/DayCommands.h"
 #include "core/editor/FunctionKeys.h"
-#include "core/editor/LineView.h"
+#include "core/model/LineView.h"
 
 using namespace SlotTable;
 
