@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "ui/Session.h"
+#include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
@@ -56,4 +57,5 @@ void wireCommands(EditorWindow &editor, Session &session)
     wirePrinting(editor, session);
     wireCartouche(editor, session);
     wireRoster(editor, session);
+    wireAutomatismes(editor, session);
 }
