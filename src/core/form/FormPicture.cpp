@@ -2,21 +2,32 @@
 
 #include "core/form/FormGeometry.h"
 
-#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
-namespace FormPicture {
-namespace {
+namespace FormPicture
+{
+namespace
+{
 
 QRectF scaled(const QRectF &mm, double k)
 {
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
 }
 
+// Smallest caption text: below this no screen shows letters.
+constexpr int SmallestCaptionPx = 5;
+
+} // namespace
+
+double thinLine(double k) { return qMax(1.0, k / 3.0); }
+double thickLine(double k) { return 2 * thinLine(k); }
+
 void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
 {
-    p.setFont(fontFor(c.bold ? 2.6 : c.vertical ? 1.7 : 2.0, k, c.bold));
-    const QRectF r = scaled(c.rect, k);
+    const CaptionLayout layout = captionLayout(c, k);
+    p.setFont(layout.font);
+    const QRectF r = layout.rect;
     if (c.vertical) {
         p.save();
         p.translate(r.left(), r.bottom());
@@ -25,13 +36,30 @@ void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
         p.restore();
         return;
     }
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, c.text);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | (layout.wrapped ? Qt::TextWordWrap : 0);
+    p.drawText(r, flags, c.text);
 }
 
-} // namespace
-
-double thinLine(double k) { return qMax(1.0, k / 3.0); }
-double thickLine(double k) { return 2 * thinLine(k); }
+CaptionLayout captionLayout(const FormGeometry::Caption &c, double k)
+{
+    CaptionLayout layout;
+    layout.rect = scaled(c.rect, k);
+    layout.font = fontFor(c.bold ? 2.6 : c.vertical ? 1.7 : 2.0, k, c.bold);
+    // Along the text: the width, or the height of a caption read from bottom to top.
+    const double length = c.vertical ? layout.rect.height() : layout.rect.width();
+    const double across = c.vertical ? layout.rect.width() : layout.rect.height();
+    auto fits = [&](const QFont &font) {
+        const QFontMetricsF m(font);
+        return m.horizontalAdvance(c.text) <= length && m.height() <= across + 1;
+    };
+    while (!fits(layout.font) && layout.font.pixelSize() > SmallestCaptionPx)
+        layout.font.setPixelSize(layout.font.pixelSize() - 1);
+    // At the smallest size the letters may still close up a little.
+    for (int spacing = 95; !fits(layout.font) && spacing >= 85; spacing -= 5)
+        layout.font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    layout.wrapped = !fits(layout.font) && !c.vertical;
+    return layout;
+}
 
 QFont fontFor(double heightMm, double k, bool bold)
 {

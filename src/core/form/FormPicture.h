@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QRectF>
 
 class QPainter;
-class QRectF;
-class QFont;
+
+namespace FormGeometry {
+struct Caption;
+}
 
 // The blank recto drawn in vectors: frames, boxes and captions, from millimetres at the given
 // number of pixels per millimetre.
@@ -27,5 +31,16 @@ void paint(QPainter &painter, double pixelsPerMm, Surface surface = Surface::Edi
 
 // A font whose characters are `heightMm` high at that scale.
 QFont fontFor(double heightMm, double pixelsPerMm, bool bold = false);
+
+// How a caption is drawn at a scale: its font, made smaller until the text fits its rectangle,
+// and whether the text takes two lines (when even the smallest font is too wide for one).
+struct CaptionLayout {
+    QFont font;
+    bool wrapped = false;
+    QRectF rect; // in pixels
+};
+CaptionLayout captionLayout(const FormGeometry::Caption &caption, double pixelsPerMm);
+// Draws a caption with its layout, in the painter's pen.
+void drawCaption(QPainter &painter, const FormGeometry::Caption &caption, double pixelsPerMm);
 
 } // namespace FormPicture

@@ -44,10 +44,8 @@ void paint(QPainter &p, double k, FormPicture::Surface surface)
         p.drawRect(scaled(frame, k));
 
     p.setPen(FormPicture::InkColour);
-    for (const FormGeometry::Caption &c : captions()) {
-        p.setFont(FormPicture::fontFor(c.bold ? 2.6 : 2.0, k, c.bold));
-        p.drawText(scaled(c.rect, k), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, c.text);
-    }
+    for (const FormGeometry::Caption &c : captions())
+        FormPicture::drawCaption(p, c, k);
 }
 
 } // namespace VersoPicture
