@@ -3,6 +3,7 @@
 #include "core/form/FormPicture.h"
 #include "core/form/VersoGeometry.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace VersoPicture {
@@ -11,6 +12,22 @@ namespace {
 QRectF scaled(const QRectF &mm, double k)
 {
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
+}
+
+// Column heads stand over narrow columns: at their normal size on as many lines as the head's
+// height allows, else made to fit as the recto's captions are.
+void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
+{
+    const QFont font = FormPicture::fontFor(c.bold ? 2.6 : 2.0, k, c.bold);
+    const QRectF r = scaled(c.rect, k);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    const QRectF needed = QFontMetricsF(font).boundingRect(r, flags, c.text);
+    if (needed.width() > r.width() + 1 || needed.height() > r.height() + 1) {
+        FormPicture::drawCaption(p, c, k);
+        return;
+    }
+    p.setFont(font);
+    p.drawText(r, flags, c.text);
 }
 
 } // namespace
@@ -45,7 +62,7 @@ void paint(QPainter &p, double k, FormPicture::Surface surface)
 
     p.setPen(FormPicture::InkColour);
     for (const FormGeometry::Caption &c : captions())
-        FormPicture::drawCaption(p, c, k);
+        drawCaption(p, c, k);
 }
 
 } // namespace VersoPicture
