@@ -3,6 +3,7 @@
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
+#include "ui/folders/FolderWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/Session.h"
 #include "ui/startup/StartUp.h"
@@ -15,4 +16,5 @@ void wireCommands(EditorWindow &editor, Session &session)
     });
     wireDayFiles(editor, session.state, session.prompts);
     PrintCommands::wire(editor, session);
+    wireFolderWindows(editor, session);
 }

@@ -1,0 +1,71 @@
+#include "ui/folders/FolderWiring.h"
+
+#include "core/AppState.h"
+#include "core/lists/ReferenceLists.h"
+#include "ui/Session.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/SlotComboBox.h"
+#include "ui/folders/frmGestionDossier.h"
+#include "ui/folders/frmGestionFichier.h"
+#include "ui/lists/frmGestListe.h"
+#include "ui/options/frmOption.h"
+
+#include <QAction>
+
+namespace
+{
+
+using C = EditorCommand;
+
+template <typename Run> void wire(EditorWindow &editor, EditorCommand command, Run run)
+{
+    QAction *a = editor.action(command);
+    QObject::connect(a, &QAction::triggered, &editor, run);
+    a->setEnabled(true);
+}
+
+// Stations and engines the driver typed and that no list holds yet join their list, and the
+// drop-down that shows it, as soon as the driver leaves the box.
+void learnOnLeaving(EditorWindow &editor, AppState &state)
+{
+    QObject::connect(
+        editor.editing(), &BulletinEditing::slotLeft, &editor, [&editor, &state](int slot) {
+            const QString value = state.record.slot(slot);
+            SlotComboBox *dropDown = editor.listControl();
+            if (value.isEmpty()) return;
+            const std::optional<QString> learnt = ReferenceLists::learnLeftSlot(
+                state.config.dataFolder(), state.config.options, state.engineListFile, slot, value);
+            if (learnt && dropDown->count() > 0) dropDown->addItem(*learnt);
+        });
+}
+
+} // namespace
+
+void wireFolderWindows(EditorWindow &editor, Session &session)
+{
+    using Kind = ReferenceLists::Kind;
+    const std::pair<C, Kind> lists[] = {
+        {C::ListEngins, Kind::Engins},           {C::ListGares, Kind::Gares},
+        {C::ListTaches, Kind::Taches},           {C::ListCateg, Kind::Categ},
+        {C::ListIndiceCompo, Kind::IndiceCompo}, {C::ListAgentSeul, Kind::AgentSeul},
+    };
+    for (const auto &[command, kind] : lists)
+        wire(editor, command, [&editor, &session, kind] {
+            frmGestListe window(session, kind, &editor);
+            window.exec();
+        });
+    wire(editor, C::FolderManagement, [&editor, &session] {
+        frmGestionDossier window(session, editor, &editor);
+        window.exec();
+    });
+    wire(editor, C::FileManagement, [&editor, &session] {
+        frmGestionFichier window(session, &editor);
+        window.exec();
+    });
+    wire(editor, C::Options, [&editor, &session] {
+        frmOption window(session, &editor);
+        window.exec();
+    });
+    learnOnLeaving(editor, session.state);
+}
