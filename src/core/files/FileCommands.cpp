@@ -78,7 +78,9 @@ DeleteResult remove(Prompts &prompts, const QString &folder, const QStringList &
     for (const QString &name : selected) {
         const QString path = Paths::CheckPath(folder) + name;
         const QFileInfo info(path);
-        if (!info.isWritable() || !QFile::remove(path)) {
+        // A read-only file is kept even where the system would let it go (as for root).
+        const bool readOnly = !(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable();
+        if (readOnly || !QFile::remove(path)) {
             prompts.message(
                 QStringLiteral("Erreur"),
                 QStringLiteral("Les fichiers n'ont pas pu être ") +

@@ -31,6 +31,8 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
 {
     setWindowTitle(QStringLiteral("OPTIONS DE L'EDITEUR"));
     auto *grid = new QGridLayout(this);
+    // The window grows and shrinks with the railcar boxes.
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     int row = 0;
     auto *hint = new QLabel(QStringLiteral(" CLIQUER OU MODIFIER L'OPTION DE VOTRE CHOIX"), this);
     grid->addWidget(hint, row++, 0, 1, 2);
@@ -75,6 +77,9 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
     locCaption->setObjectName(QStringLiteral("locCaption"));
     locCaption->setTextFormat(Qt::PlainText);
     locCaption->setWordWrap(true);
+    // Wide enough for the first sentence and its blanks: the note in brackets goes below.
+    const QString firstLine = LocCaption.left(LocCaption.indexOf(u'('));
+    locCaption->setFixedWidth(locCaption->fontMetrics().horizontalAdvance(firstLine) + 8);
     locCaption->setBuddy(loc);
     locCaption->installEventFilter(this);
     auto *locRow = new QHBoxLayout;
@@ -90,7 +95,6 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
     connect(m_confirm, &QPushButton::clicked, this, &frmOption::confirm);
 
     display(OptionValues::read(session.state.config.iniPath()));
-    setMinimumWidth(560);
 }
 
 void frmOption::display(const OptionValues &v)
