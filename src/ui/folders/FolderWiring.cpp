@@ -32,11 +32,12 @@ void learnOnLeaving(EditorWindow &editor, AppState &state)
     QObject::connect(
         editor.editing(), &BulletinEditing::slotLeft, &editor, [&editor, &state](int slot) {
             const QString value = state.record.slot(slot);
-            SlotComboBox *dropDown = editor.listControl();
             if (value.isEmpty()) return;
             const std::optional<QString> learnt = ReferenceLists::learnLeftSlot(
                 state.config.dataFolder(), state.config.options, state.engineListFile, slot, value);
-            if (learnt && dropDown->count() > 0) dropDown->addItem(*learnt);
+            // The drop-down reads its list again whenever it opens: the item added here only
+            // spares the driver that wait.
+            if (learnt) editor.listControl()->addItem(*learnt);
         });
 }
 

@@ -102,7 +102,8 @@ private slots:
 
         m_prompts.answers = {Prompts::Answer::Yes};
         QCOMPARE(FileCommands::remove(m_prompts, m_source, {"1.txt", "3.txt"}), Result::Deleted);
-        QCOMPARE(m_prompts.last().text, "Désirez-vous vraiment supprimer les fichiers séléctionnés ?");
+        QCOMPARE(m_prompts.last().text,
+                 "Désirez-vous vraiment supprimer les fichiers séléctionnés ?");
         QCOMPARE(files(m_source), QStringList{"2.txt"});
     }
 

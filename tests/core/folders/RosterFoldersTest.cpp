@@ -16,7 +16,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 struct FakePanes : FolderPanes {
     QStringList calls;
@@ -45,8 +46,7 @@ class RosterFoldersTest : public QObject
     QString home() const { return m_home->path(); }
     QString folder(const QString &relative, bool create = true) const
     {
-        if (create)
-            QDir(home()).mkpath(relative);
+        if (create) QDir(home()).mkpath(relative);
         return QDir(home()).filePath(relative);
     }
     QStringList list() const
@@ -73,9 +73,9 @@ private slots:
     void drives()
     {
         const QList<Drives::Volume> volumes = {
-            {"/", true, false, true},           {"/media/usb", true, false, true},
-            {"/media/cd", true, true, false},   {"/media/gone", false, false, true},
-            {"/proc/sys", true, false, true},   {"/mnt/nobody", true, false, false},
+            {"/", true, false, true},         {"/media/usb", true, false, true},
+            {"/media/cd", true, true, false}, {"/media/gone", false, false, true},
+            {"/proc/sys", true, false, true}, {"/mnt/nobody", true, false, false},
             {"/home/me", true, false, true},
         };
         QCOMPARE(Drives::fromVolumes("/home/me/", volumes),
@@ -86,7 +86,8 @@ private slots:
         QVERIFY(!Drives::isRoot(folder("R")));
         QCOMPARE(Drives::rootOf(folder("R/S")), home() + "/");
         // Compared as written: "/a/bc" is not below "/a/b".
-        QVERIFY(Drives::isSameOrBelow("/a/b/c", "/a/b/") && !Drives::isSameOrBelow("/a/bc", "/a/b"));
+        QVERIFY(Drives::isSameOrBelow("/a/b/c", "/a/b/") &&
+                !Drives::isSameOrBelow("/a/bc", "/a/b"));
     }
 
     void folderListing()
@@ -100,7 +101,7 @@ private slots:
         QStringList shown;
         for (const FolderListing::Entry &e : FolderListing::entries(home(), folder("R")))
             shown << QStringLiteral("%1%2%3").arg(QString(e.depth, u' '), e.open ? "+" : "-",
-                                                 e.name);
+                                                  e.name);
         QCOMPARE(shown, (QStringList{"+" + home(), " +R", "  -A", "  -b", "  -dossier.txt"}));
         QCOMPARE(FolderListing::dayFiles(folder("R")), (QStringList{"10.TXT", "2.txt"}));
         // A folder that went away gives way to its nearest existing parent.
@@ -120,17 +121,18 @@ private slots:
         QVERIFY(QFileInfo(folder("JOUR", false)).isDir());
         QCOMPARE(m_prompts.calls[0].text,
                  "Veuillez donner le nom du nouveau dossier qui sera crée dans : " + home());
-        QCOMPARE(m_prompts.titles(),
-                 (QStringList{"Création d'un dossier roulement", "CREATION DU DOSSIER",
-                              "Ajouter ce dossier dans la liste roulement ",
-                              "AJOUT D'UN DOSSIER SUR LA LISTE DOSSIER",
-                              "CHOIX DU DOSSIER GENERIQUE"}));
+        QCOMPARE(
+            m_prompts.titles(),
+            (QStringList{"Création d'un dossier roulement", "CREATION DU DOSSIER",
+                         "Ajouter ce dossier dans la liste roulement ",
+                         "AJOUT D'UN DOSSIER SUR LA LISTE DOSSIER", "CHOIX DU DOSSIER GENERIQUE"}));
         QCOMPARE(m_prompts.calls[1].text,
                  "La création du dossier JOUR dans " + home() + " a réussie .");
-        QCOMPARE(m_prompts.calls[3].text, "Le dossier JOUR a été ajouter dans la liste roulement .");
-        QCOMPARE(lastText(), "Le dossier situé dans " + entry
-                                 + " sera le dossier courant choisit ou seront sauvegardées vos "
-                                   "fichiers génériques .");
+        QCOMPARE(m_prompts.calls[3].text,
+                 "Le dossier JOUR a été ajouter dans la liste roulement .");
+        QCOMPARE(lastText(), "Le dossier situé dans " + entry +
+                                 " sera le dossier courant choisit ou seront sauvegardées vos "
+                                 "fichiers génériques .");
         QCOMPARE(list(), QStringList{entry});
         QCOMPARE(state().config.hdGenerique, entry);
         QCOMPARE(ini("Hdgenerique"), entry);
@@ -143,14 +145,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("existing") << "JOUR" << "Erreur"
+        QTest::newRow("existing") << "JOUR"
+                                  << "Erreur"
                                   << "Un dossier avec ce nom existe déja sur ce disque !  La "
                                      "création est impossible.";
-        const QString failed = "Pour une raison inconnue la création du dossier %1 a échoué. Désolé !";
-        QTest::newRow("two folders") << "A/B" << "ERREUR DANS LA CREATION DU DOSSIER" << failed;
-        QTest::newRow("outside the code page") << "日本" << "ERREUR DANS LA CREATION DU DOSSIER"
-                                               << failed;
-        QTest::newRow("dots") << ".." << "ERREUR DANS LA CREATION DU DOSSIER" << failed;
+        const QString failed =
+            "Pour une raison inconnue la création du dossier %1 a échoué. Désolé !";
+        QTest::newRow("two folders") << "A/B"
+                                     << "ERREUR DANS LA CREATION DU DOSSIER" << failed;
+        QTest::newRow("outside the code page") << "日本"
+                                               << "ERREUR DANS LA CREATION DU DOSSIER" << failed;
+        QTest::newRow("dots") << ".."
+                              << "ERREUR DANS LA CREATION DU DOSSIER" << failed;
     }
     void createRefusals()
     {
@@ -158,7 +164,8 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
         folder("R/JOUR");
-        const QStringList before = QDir(folder("R")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before =
+            QDir(folder("R")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         m_prompts.inputs = {name};
         RosterFolders::create(state(), m_prompts, m_view, m_panes, folder("R"));
         QCOMPARE(m_prompts.titles().mid(1), QStringList{title});
@@ -217,11 +224,13 @@ private slots:
         QTest::newRow("rename") << 0 << root + " Ce répertoire ne peut pas être renommé. ";
         QTest::newRow("copy") << 1 << root + " Ce répertoire ne peut pas être sauvegardé. ";
         QTest::newRow("generic")
-            << 2 << root + "\r\nCe répertoire ne peut pas être choisit comme dossier générique "
-                           "\r\ncar vous auriez des difficultées à retrouver vos fichiers. ";
+            << 2
+            << root + "\r\nCe répertoire ne peut pas être choisit comme dossier générique "
+                      "\r\ncar vous auriez des difficultées à retrouver vos fichiers. ";
         QTest::newRow("archive")
-            << 3 << root + "\r\nCe répertoire ne peut pas être choisit comme dossier archive "
-                           "\r\ncar vous auriez des difficultées à retrouver vos archives. ";
+            << 3
+            << root + "\r\nCe répertoire ne peut pas être choisit comme dossier archive "
+                      "\r\ncar vous auriez des difficultées à retrouver vos archives. ";
     }
     void rootRefusals()
     {
@@ -229,10 +238,18 @@ private slots:
         QFETCH(QString, text);
         state().config.hdGenerique = "/kept/";
         switch (command) {
-        case 0: RosterFolders::rename(state(), m_prompts, m_view, m_panes, home() + "/"); break;
-        case 1: RosterFolders::saveCopy(m_prompts, m_panes, home(), folder("T")); break;
-        case 2: RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, home()); break;
-        case 3: RosterFolders::chooseArchive(state(), m_prompts, m_panes, home()); break;
+        case 0:
+            RosterFolders::rename(state(), m_prompts, m_view, m_panes, home() + "/");
+            break;
+        case 1:
+            RosterFolders::saveCopy(m_prompts, m_panes, home(), folder("T"));
+            break;
+        case 2:
+            RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, home());
+            break;
+        case 3:
+            RosterFolders::chooseArchive(state(), m_prompts, m_panes, home());
+            break;
         }
         QCOMPARE(m_prompts.calls.size(), 1);
         QCOMPARE(m_prompts.last().title, "Attention !");
@@ -240,7 +257,8 @@ private slots:
         QCOMPARE(lastText(), text);
         QCOMPARE(state().config.hdGenerique, "/kept/");
         QVERIFY(!m_data->exists("Config.ini") && m_panes.calls.isEmpty());
-        QCOMPARE(QDir(folder("T")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QCOMPARE(QDir(folder("T")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
     }
 
     void saveCopyOfATree()
@@ -264,7 +282,8 @@ private slots:
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
         QCOMPARE(m_prompts.last().title, "Le dossier sauvegardé existes deja sur ce disque");
         QCOMPARE(lastText(), "Le dossier avec ce nom est deja sauvegardé comme CopieROULEMENT sur "
-                             "le disque " + home() + "/ . La sauvegarde ne peut avoir lieu !");
+                             "le disque " +
+                                 home() + "/ . La sauvegarde ne peut avoir lieu !");
     }
 
     void saveCopyIntoItselfRefused_data()
@@ -309,7 +328,8 @@ private slots:
         ::close(fd);
         QCOMPARE(m_prompts.last().title, "Erreur");
         QCOMPARE(m_prompts.last().icon, Icon::Critical);
-        QCOMPARE(lastText(), "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !");
+        QCOMPARE(lastText(),
+                 "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !");
         QCOMPARE(QDir(d).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
     }
@@ -323,8 +343,9 @@ private slots:
         QCOMPARE(state().config.hdGenerique, r + "/");
         QCOMPARE(ini("Hdgenerique"), r + "/");
         QCOMPARE(m_prompts.last().title, "CHOIX DU DOSSIER GENERIQUE COURANT");
-        QCOMPARE(lastText(), "Le dossier situé dans " + r + "/ sera le dossier courant ou seront "
-                                                            "sauvegardées vos fichiers génériques .");
+        QCOMPARE(lastText(), "Le dossier situé dans " + r +
+                                 "/ sera le dossier courant ou seront "
+                                 "sauvegardées vos fichiers génériques .");
         QCOMPARE(m_view.calls, (QStringList{"roster:" + r + "/", "refresh", "reload",
                                             "roster:" + r + "/", "refresh"}));
         QCOMPARE(m_panes.calls, (QStringList{"home", "home"}));
@@ -334,8 +355,8 @@ private slots:
         QCOMPARE(state().config.hdArchive, a + "/");
         QCOMPARE(ini("HdArchive"), a + "/");
         QCOMPARE(m_prompts.last().title, "CHOIX DU DOSSIER ARCHIVE");
-        QCOMPARE(lastText(), "Le dossier situé dans " + a
-                                 + " sera le dossier ou seront sauvegardées vos fichiers archives .");
+        QCOMPARE(lastText(), "Le dossier situé dans " + a +
+                                 " sera le dossier ou seront sauvegardées vos fichiers archives .");
         QCOMPARE(list(), QStringList{r + "/"});
     }
 
@@ -343,7 +364,8 @@ private slots:
     {
         QVERIFY(!RosterFolders::mayOpenRemoval(state(), m_prompts));
         QCOMPARE(m_prompts.last().title, "ATTENTION LA LISTE DES DOSSIERS DE L'EDITEUR EST VIDE");
-        QCOMPARE(lastText(), "La liste des dossiers de l'éditeur est vide . Vous devez ajouter un dossier");
+        QCOMPARE(lastText(),
+                 "La liste des dossiers de l'éditeur est vide . Vous devez ajouter un dossier");
 
         const QString a = folder("A,1") + "/", b = folder("B") + "/";
         TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {a, b, a});

@@ -24,9 +24,9 @@ private slots:
         QTest::newRow("stored trimmed, upper case")
             << QByteArray("PNORD\r\n") << "  abc " << int(AddResult::Added)
             << QByteArray("PNORD\r\nABC\r\n");
-        QTest::newRow("exact line refused") << QByteArray("PNORD\r\nABC\r\n") << "ABC"
-                                            << int(AddResult::Duplicate)
-                                            << QByteArray("PNORD\r\nABC\r\n");
+        QTest::newRow("exact line refused")
+            << QByteArray("PNORD\r\nABC\r\n") << "ABC" << int(AddResult::Duplicate)
+            << QByteArray("PNORD\r\nABC\r\n");
         // The duplicate test sees the text as typed, blanks included.
         QTest::newRow("same item with blanks added again")
             << QByteArray("ABC\r\n") << " ABC " << int(AddResult::Added)
@@ -35,7 +35,8 @@ private slots:
             << QByteArray("PNORD") << "creil" << int(AddResult::Added)
             << QByteArray("PNORD\r\nCREIL\r\n");
         QTest::newRow("file created") << QByteArray() << "Orléans" << int(AddResult::Added)
-                                      << QByteArray("ORL\xc9" "ANS\r\n");
+                                      << QByteArray("ORL\xc9"
+                                                    "ANS\r\n");
         QTest::newRow("blank text adds nothing, even with an empty line")
             << QByteArray("A\r\n\r\n") << "   " << int(AddResult::Nothing)
             << QByteArray("A\r\n\r\n");
@@ -47,8 +48,7 @@ private slots:
         QFETCH(int, result);
         QFETCH(QByteArray, after);
         TempDataFolder data;
-        if (!before.isEmpty())
-            data.write("ListeGares.txt", before);
+        if (!before.isEmpty()) data.write("ListeGares.txt", before);
         QCOMPARE(int(ReferenceLists::add(gares(data), typed)), result);
         QCOMPARE(data.read("ListeGares.txt"), after);
     }
@@ -103,18 +103,32 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("learnt");
         QTest::newRow("station loses its blanks") << 1 << 0 << 9 << "gare du nord"
-                                                   << "ListeGares.txt" << "GAREDUNORD";
+                                                  << "ListeGares.txt"
+                                                  << "GAREDUNORD";
         QTest::newRow("station of a train line") << 1 << 0 << 59 << "creil"
-                                                  << "ListeGares.txt" << "CREIL";
-        QTest::newRow("station already listed") << 1 << 0 << 11 << " pnord " << "" << "";
-        QTest::newRow("stations not learnt") << 0 << 1 << 9 << "CREIL" << "" << "";
-        QTest::newRow("engine keeps its blanks")
-            << 0 << 1 << 82 << " bb 15001 ptn " << "ListeEnginsAut.txt" << "BB 15001 PTN";
-        QTest::newRow("shunting engine") << 0 << 1 << 39 << "y 8001" << "ListeEnginsAut.txt"
+                                                 << "ListeGares.txt"
+                                                 << "CREIL";
+        QTest::newRow("station already listed") << 1 << 0 << 11 << " pnord "
+                                                << ""
+                                                << "";
+        QTest::newRow("stations not learnt") << 0 << 1 << 9 << "CREIL"
+                                             << ""
+                                             << "";
+        QTest::newRow("engine keeps its blanks") << 0 << 1 << 82 << " bb 15001 ptn "
+                                                 << "ListeEnginsAut.txt"
+                                                 << "BB 15001 PTN";
+        QTest::newRow("shunting engine") << 0 << 1 << 39 << "y 8001"
+                                         << "ListeEnginsAut.txt"
                                          << "Y 8001";
-        QTest::newRow("engines not learnt") << 1 << 0 << 82 << "BB 1" << "" << "";
-        QTest::newRow("task slot") << 1 << 1 << 14 << "ACC" << "" << "";
-        QTest::newRow("blank value") << 1 << 1 << 9 << "   " << "" << "";
+        QTest::newRow("engines not learnt") << 1 << 0 << 82 << "BB 1"
+                                            << ""
+                                            << "";
+        QTest::newRow("task slot") << 1 << 1 << 14 << "ACC"
+                                   << ""
+                                   << "";
+        QTest::newRow("blank value") << 1 << 1 << 9 << "   "
+                                     << ""
+                                     << "";
     }
     void learning()
     {
@@ -133,12 +147,12 @@ private slots:
         const std::optional<QString> result = ReferenceLists::learnLeftSlot(
             data.dataFolder(), options, "ListeEnginsAut.txt", slot, value);
         QCOMPARE(result.value_or(QString()), learnt);
-        QCOMPARE(data.read("ListeGares.txt"),
-                 file == "ListeGares.txt" ? "PNORD\r\n" + learnt.toLatin1() + "\r\n"
-                                          : QByteArray("PNORD\r\n"));
-        QCOMPARE(data.read("ListeEnginsAut.txt"),
-                 file == "ListeEnginsAut.txt" ? "BB 1\r\n" + learnt.toLatin1() + "\r\n"
-                                              : QByteArray("BB 1\r\n"));
+        QCOMPARE(data.read("ListeGares.txt"), file == "ListeGares.txt"
+                                                  ? "PNORD\r\n" + learnt.toLatin1() + "\r\n"
+                                                  : QByteArray("PNORD\r\n"));
+        QCOMPARE(data.read("ListeEnginsAut.txt"), file == "ListeEnginsAut.txt"
+                                                      ? "BB 1\r\n" + learnt.toLatin1() + "\r\n"
+                                                      : QByteArray("BB 1\r\n"));
         QVERIFY(!data.exists("ListeEngins.txt"));
     }
 };
