@@ -4,7 +4,7 @@
 #include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/folders/Drives.h"
 #include "core/folders/FolderCopy.h"
 #include "core/folders/FolderPanes.h"
@@ -335,7 +335,7 @@ void removeAll(AppState &state, Prompts &prompts, BulletinView &view)
 
 void verify(AppState &state, BulletinView &view)
 {
-    if (RosterFolderList::verify(state)) view.showRosterFolder(QString());
+    if (RosterFolderList::verify(state.config)) view.showRosterFolder(QString());
     view.reloadRosterList();
 }
 

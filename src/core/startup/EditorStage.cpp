@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/model/SlotTable.h"
 #include "core/print/PrinterFonts.h"
@@ -45,7 +45,7 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
     config.ouestKerbo = programFolder;
     config.echelle = scaleFlag;
 
-    PrinterFonts::checkAtStartUp(state);
+    PrinterFonts::checkAtStartUp(state.config);
 
     if (config.condition == 0 && hooks.runCartouche)
         hooks.runCartouche(true);
@@ -54,7 +54,7 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
         state.record.setSlot(slot, config.cartoucheValue(slot));
 
     config.hdGenerique = Paths::CheckPath(config.hdGenerique);
-    if (RosterFolderList::verify(state)) {
+    if (RosterFolderList::verify(state.config)) {
         view.showRosterFolder(QString());
         view.reloadRosterList();
     }

@@ -11,19 +11,10 @@
 #include "ui/lists/frmGestListe.h"
 #include "ui/options/frmOption.h"
 
-#include <QAction>
-
 namespace
 {
 
 using C = EditorCommand;
-
-template <typename Run> void wire(EditorWindow &editor, EditorCommand command, Run run)
-{
-    QAction *a = editor.action(command);
-    QObject::connect(a, &QAction::triggered, &editor, run);
-    a->setEnabled(true);
-}
 
 // Stations and engines the driver typed and that no list holds yet join their list, and the
 // drop-down that shows it, as soon as the driver leaves the box.
@@ -52,19 +43,19 @@ void wireFolderWindows(EditorWindow &editor, Session &session)
         {C::ListIndiceCompo, Kind::IndiceCompo}, {C::ListAgentSeul, Kind::AgentSeul},
     };
     for (const auto &[command, kind] : lists)
-        wire(editor, command, [&editor, &session, kind] {
+        editor.wireCommand(command, [&editor, &session, kind] {
             frmGestListe window(session, kind, &editor);
             window.exec();
         });
-    wire(editor, C::FolderManagement, [&editor, &session] {
+    editor.wireCommand(C::FolderManagement, [&editor, &session] {
         frmGestionDossier window(session, editor, &editor);
         window.exec();
     });
-    wire(editor, C::FileManagement, [&editor, &session] {
+    editor.wireCommand(C::FileManagement, [&editor, &session] {
         frmGestionFichier window(session, &editor);
         window.exec();
     });
-    wire(editor, C::Options, [&editor, &session] {
+    editor.wireCommand(C::Options, [&editor, &session] {
         frmOption window(session, &editor);
         window.exec();
     });

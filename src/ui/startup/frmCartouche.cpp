@@ -54,6 +54,12 @@ frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, Q
     column->addWidget(m_ok, 0, Qt::AlignHCenter);
 }
 
+void frmCartouche::run(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)
+{
+    frmCartouche dialog(state, prompts, firstStart, parent);
+    dialog.exec();
+}
+
 QColor frmCartouche::focusColour() { return QColor(255, 255, 192); }
 
 bool frmCartouche::eventFilter(QObject *watched, QEvent *event)
@@ -93,7 +99,7 @@ void frmCartouche::accept()
     for (size_t i = 0; i < m_boxes.size(); ++i)
         texts[i] = m_boxes[i]->text();
     QString error;
-    if (!CartoucheStore::confirm(m_state, texts, &error))
+    if (!CartoucheStore::confirm(m_state.config, m_state.record, texts, &error))
         m_prompts.message(windowTitle(), error, Prompts::Icon::Exclamation);
     QDialog::accept();
 }

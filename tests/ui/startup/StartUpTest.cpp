@@ -6,7 +6,7 @@
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/config/CartoucheStore.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/startup/EditorStage.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
@@ -68,7 +68,7 @@ class StartUpTest : public QObject
         hooks.runCartouche = [this](bool firstStart) {
             m_cartouche << firstStart;
             if (m_answer)
-                CartoucheStore::confirm(m_state, *m_answer);
+                CartoucheStore::confirm(m_state.config, m_state.record, *m_answer);
         };
         EditorStage::run(m_state, m_prompts, m_view, hooks);
     }
