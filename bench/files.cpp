@@ -17,7 +17,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 class SilentPrompts : public Prompts
 {
