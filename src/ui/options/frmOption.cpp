@@ -84,7 +84,8 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
     locCaption->installEventFilter(this);
     auto *locRow = new QHBoxLayout;
     locRow->addWidget(loc, 0, Qt::AlignTop);
-    locRow->addWidget(locCaption, 1);
+    locRow->addWidget(locCaption, 0, Qt::AlignLeft);
+    locRow->addStretch();
     grid->addLayout(locRow, row++, 0, 1, 2);
 
     m_confirm = new QPushButton(QStringLiteral("Valider"), this);
