@@ -58,8 +58,8 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
         view.showRosterFolder(QString());
         view.reloadRosterList();
     }
-    config.hdGenerique = Config::normaliseFolder(config.hdGenerique);
-    config.hdArchive = Config::normaliseFolder(config.hdArchive);
+    config.hdGenerique = Paths::folderOrDriveC(config.hdGenerique);
+    config.hdArchive = Paths::folderOrDriveC(config.hdArchive);
 
     state.engineListFile = engineListFile(config.options.enaut);
 
