@@ -4,12 +4,12 @@
 #include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
-#include "core/model/BulletinView.h"
 #include "core/folders/Drives.h"
 #include "core/folders/FolderCopy.h"
 #include "core/folders/FolderPanes.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/lists/ListFile.h"
+#include "core/model/BulletinView.h"
 
 #include <QDir>
 #include <QFileInfo>
