@@ -36,23 +36,6 @@ private slots:
             write(m_source, name, QLatin1String("source ") + name);
     }
 
-    void copyStopsAtTheFirstExistingFile()
-    {
-        write(m_target, "2.txt", "kept");
-        QList<int> counts;
-        QVERIFY(!FileCommands::copy(m_prompts, m_source, m_target, {"1.txt", "2.txt", "3.txt"},
-                                    [&counts](int n) { counts << n; }));
-        QCOMPARE(counts, QList<int>{1});
-        QCOMPARE(files(m_target), (QStringList{"1.txt", "2.txt"}));
-        QCOMPARE(TextFile::readLines(m_target + "/2.txt").lines, QStringList{"kept"});
-        QCOMPARE(TextFile::readLines(m_target + "/1.txt").lines, QStringList{"source 1.txt"});
-        QCOMPARE(m_prompts.calls.size(), 1);
-        QCOMPARE(m_prompts.last().title, "Erreur");
-        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
-        QCOMPARE(m_prompts.last().text, "Les fichiers de destination existent déjà ! Les fichiers  "
-                                        "ne seront pas copiés pour des raisons de sécurité !");
-    }
-
     void copyMessages_data()
     {
         QTest::addColumn<QString>("target");

@@ -117,15 +117,9 @@ private slots:
         QTest::newRow("engine keeps its blanks") << 0 << 1 << 82 << " bb 15001 ptn "
                                                  << "ListeEnginsAut.txt"
                                                  << "BB 15001 PTN";
-        QTest::newRow("shunting engine") << 0 << 1 << 39 << "y 8001"
-                                         << "ListeEnginsAut.txt"
-                                         << "Y 8001";
         QTest::newRow("engines not learnt") << 1 << 0 << 82 << "BB 1"
                                             << ""
                                             << "";
-        QTest::newRow("task slot") << 1 << 1 << 14 << "ACC"
-                                   << ""
-                                   << "";
         QTest::newRow("blank value") << 1 << 1 << 9 << "   "
                                      << ""
                                      << "";

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 // The folder and file windows on a temporary home folder, driven through their widgets.
 class FolderWindowsTest : public QObject
@@ -76,6 +75,8 @@ private slots:
         // 2.txt is already in R2: 1.txt is copied, then the copy stops.
         QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
         QCOMPARE(m_prompts.titles(), QStringList{"Erreur"});
+        QCOMPARE(m_prompts.last().text, "Les fichiers de destination existent déjà ! Les fichiers  "
+                                        "ne seront pas copiés pour des raisons de sécurité !");
         QCOMPARE(window.copiedCount()->text(), " 1");
         QCOMPARE(window.target()->fileList()->count(), 2);
         QCOMPARE(TextFile::readLines(home("R2/2.txt")).lines, QStringList{"R2/2.txt"});
@@ -98,46 +99,27 @@ private slots:
         QCOMPARE(m_prompts.last().text.split("\r\n").size(), 15);
     }
 
-    void folderWindowCreatesAndRemovesFromTheRosterList()
+    void rosterFolderListWindow()
     {
         FakeView view;
-        m_data->state.config.hdGenerique = home("R1/");
-        frmGestionDossier window(*m_session, view);
-        window.show();
-        QCOMPARE(window.source()->pathLabel()->text(), home());
-        open(window.source(), "R2");
-        QCOMPARE(window.source()->pathLabel()->text(), home("R2"));
+        frmGestionDossier folders(*m_session, view);
+        QCOMPARE(folders.source()->pathLabel()->text(), home()); // opens on the home drive
+        QCOMPARE(folders.target()->folder(), home());
 
-        m_prompts.inputs = {"JOUR, 1"};
-        m_prompts.answers = {Prompts::Answer::Yes};
-        QTest::mouseClick(window.button(frmGestionDossier::Button::Create), Qt::LeftButton);
-        QVERIFY(QFileInfo(home("R2/JOUR, 1")).isDir());
-        QVERIFY(!window.source()->folderList()->findItems("JOUR, 1", Qt::MatchExactly).isEmpty());
-        QCOMPARE(window.result(), int(QDialog::Accepted)); // closed once the folder is listed
-        QCOMPARE(view.calls, QStringList{"reload"});
-
-        // The list window on the roster-folder list: no "Ajouter", paths kept whole.
-        window.show();
-        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"),
-                             {home("R1/"), home("R2/JOUR, 1/")});
-        bool seen = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *list = qobject_cast<frmGestListe *>(QApplication::activeModalWidget());
-            if (!list) return;
-            seen = list->windowTitle() == "ENLEVER UN DOSSIER SUR LA LISTE DOSSIER " &&
-                   list->button(frmGestListe::Button::Add)->isHidden() &&
-                   list->list()->count() == 2;
-            QTest::mouseClick(list->list()->viewport(), Qt::LeftButton, {},
-                              list->list()->visualItemRect(list->list()->item(0)).center());
-            QTest::mouseClick(list->button(frmGestListe::Button::Remove), Qt::LeftButton);
-            seen =
-                seen && list->list()->count() == 1 && list->list()->item(0)->text().contains(',');
-            list->reject();
-        });
-        QTest::mouseClick(window.button(frmGestionDossier::Button::RemoveFromList), Qt::LeftButton);
-        QVERIFY(seen);
-        QCOMPARE(m_data->state.config.hdGenerique, QString()); // the current one was removed
-        QCOMPARE(view.calls, (QStringList{"reload", "roster:", "reload"}));
+        const QString current = home("R2/JOUR, 1/");
+        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {home("R1/"), current});
+        m_data->state.config.hdGenerique = current;
+        frmGestListe list(*m_session, view);
+        QVERIFY(list.button(frmGestListe::Button::Add)->isHidden());
+        QCOMPARE(list.list()->item(1)->text(), current); // never split at its comma
+        QTest::keyClicks(list.itemBox(), "x");
+        QCOMPARE(list.itemBox()->text(), "x"); // paths keep their case
+        QTest::mouseClick(list.list()->viewport(), Qt::LeftButton, {},
+                          list.list()->visualItemRect(list.list()->item(1)).center());
+        QTest::mouseClick(list.button(frmGestListe::Button::Remove), Qt::LeftButton);
+        QCOMPARE(list.list()->count(), 1);
+        QCOMPARE(m_data->state.config.hdGenerique, QString());
+        QCOMPARE(view.calls, (QStringList{"roster:", "reload"}));
     }
 };
 
