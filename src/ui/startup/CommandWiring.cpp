@@ -8,6 +8,7 @@
 #include "ui/folders/FolderWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/roster/RosterWiring.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
 
@@ -43,4 +44,5 @@ void wireCommands(EditorWindow &editor, Session &session)
     wirePrinting(editor, session);
     wireCartouche(editor, session);
     wireFolderWindows(editor, session);
+    wireRoster(editor, session);
 }
