@@ -6,6 +6,7 @@
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
+#include "ui/editor/FolderWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/roster/frmChoixFichier.h"
@@ -57,6 +58,7 @@ void wireCommands(EditorWindow &editor, Session &session)
     wireDayFiles(editor, session.state, session.prompts);
     wirePrinting(editor, session);
     wireCartouche(editor, session);
+    wireFolderWindows(editor, session);
     wireRoster(editor, session);
     wireAutomatismes(editor, session);
     wireVersoAndPreviews(editor, session);
