@@ -1,5 +1,6 @@
 #include "ui/startup/CommandWiring.h"
 
+#include "ui/calibration/CalibrationWiring.h"
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
@@ -15,4 +16,5 @@ void wireCommands(EditorWindow &editor, Session &session)
     });
     wireDayFiles(editor, session.state, session.prompts);
     PrintCommands::wire(editor, session);
+    CalibrationWiring::wire(editor, session);
 }
