@@ -22,10 +22,10 @@ QString crlf(std::initializer_list<QString> parts)
     return QStringList(parts).join(QStringLiteral("\r\n"));
 }
 
-// A folder as the messages show it.
+// A folder as the messages show it: without its final separator, unless it is a root.
 QString shown(const QString &folder)
 {
-    return QDir::toNativeSeparators(folder);
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
 }
 
 bool isSystemMount(const Volume &v)

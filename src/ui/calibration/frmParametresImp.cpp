@@ -153,7 +153,7 @@ void frmParametresImp::fill(QTreeWidgetItem *item)
 void frmParametresImp::choose(QTreeWidgetItem *item)
 {
     m_chosen = pathOf(item);
-    m_choice->setText(QDir::toNativeSeparators(m_chosen));
+    m_choice->setText(QDir::toNativeSeparators(QDir::cleanPath(m_chosen)));
     m_files->clear();
     if (!m_chosen.isEmpty())
         m_files->addItems(QDir(m_chosen).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
@@ -185,13 +185,17 @@ void frmParametresImp::createFolder()
 {
     QTreeWidgetItem *current = m_tree->currentItem();
     if (!current) return;
-    if (PrintParamsTransfer::createFolder(m_chosen, m_session.prompts).isEmpty()) return;
+    const QString created = PrintParamsTransfer::createFolder(m_chosen, m_session.prompts);
+    if (created.isEmpty()) return;
     // The tree shows the new folder; the driver then chooses it.
     qDeleteAll(current->takeChildren());
     current->setData(0, FilledRole, false);
     current->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     fill(current);
     current->setExpanded(true);
+    for (int i = 0; i < current->childCount(); ++i)
+        if (pathOf(current->child(i)) == Paths::CheckPath(created))
+            m_tree->scrollToItem(current->child(i));
 }
 
 void frmParametresImp::run()

@@ -106,53 +106,52 @@ frmReglageCadres::frmReglageCadres(Session &session, Side side, ChooserHooks hoo
         column->addLayout(row);
     }
 
-    auto *commands = new QGridLayout;
-    commands->setSpacing(4);
-    int index = 0;
     if (side == Side::Recto) {
-        addCommand(commands, index++, QString::fromUtf16(u"Espace entre les caractères"),
+        addCommand(QString::fromUtf16(u"Espace entre les caractères"),
                    [this] { openSpacing(itemTitle(PrintItems::CharPitch)); });
-        addCommand(commands, index++,
-                   QString::fromUtf16(u"Espace  en hauteur des cadres B2 (Entre 2 Tâche)"),
+        addCommand(QString::fromUtf16(u"Espace  en hauteur des cadres B2 (Entre 2 Tâche)"),
                    [this] { openSpacing(itemTitle(PrintItems::RowPitchB2)); });
-        addCommand(commands, index++,
-                   QString::fromUtf16(u"Espace en hauteur des cadres C (Entre 2 trains)"),
+        addCommand(QString::fromUtf16(u"Espace en hauteur des cadres C (Entre 2 trains)"),
                    [this] { openSpacing(itemTitle(PrintItems::LinePitchC)); });
     } else {
-        addCommand(commands, index++, QStringLiteral("Espace entre les lignes"), [this] {
+        addCommand(QStringLiteral("Espace entre les lignes"), [this] {
             openSpacing(QString::fromUtf16(PrintItems::item(PrintItems::VersoObsWidth).titleY));
         });
-        addCommand(commands, index++,
-                   QStringLiteral("LONGUEUR DU TEXTE  OBSERVATIONS  DU MECANICIEN"), [this] {
-                       openSpacing(Calibration::observationLengthTitle());
-                       if (m_hooks.layoutChanged) m_hooks.layoutChanged();
-                   });
+        addCommand(QStringLiteral("LONGUEUR DU TEXTE  OBSERVATIONS  DU MECANICIEN"), [this] {
+            openSpacing(Calibration::observationLengthTitle());
+            if (m_hooks.layoutChanged) m_hooks.layoutChanged();
+        });
     }
-    addCommand(commands, index++,
-               QString::fromUtf16(u"Déplacement général de tous les cadres en hauteur et largeur"),
+    addCommand(QString::fromUtf16(u"Déplacement général de tous les cadres en hauteur et largeur"),
                [this] { openShift(Calibration::shiftTitle(m_side)); });
-    addCommand(commands, index++, QStringLiteral("Calibrage Ecran-Imprimante"),
+    addCommand(QStringLiteral("Calibrage Ecran-Imprimante"),
                [this] { openShift(Calibration::screenCalibrationTitle(m_side)); });
     commandButton(QStringLiteral("Calibrage Ecran-Imprimante"))->setVisible(m_hooks.fromPreview);
-    addCommand(commands, index++, QString::fromUtf16(u"Paramétres par défaut"), [this] {
+    addCommand(QString::fromUtf16(u"Paramétres par défaut"), [this] {
         Calibration::restoreDefaults(m_session.state.printLayout, m_side, m_session.prompts);
         if (m_hooks.layoutChanged) m_hooks.layoutChanged();
     });
     if (side == Side::Recto)
-        addCommand(commands, index++, QStringLiteral("Aide"),
-                   [this] { CalibrationHelp::open(m_session); });
-    addCommand(commands, index++, QStringLiteral("Quitter"), [this] { quit(); });
+        addCommand(QStringLiteral("Aide"), [this] { CalibrationHelp::open(m_session); });
+    addCommand(QStringLiteral("Quitter"), [this] { quit(); });
+
+    // Two columns, so that the long captions stay whole; a hidden button leaves no hole.
+    auto *commands = new QGridLayout;
+    commands->setSpacing(4);
+    int index = 0;
+    for (QPushButton *b : std::as_const(m_commands))
+        if (!(b->isHidden() && b->testAttribute(Qt::WA_WState_ExplicitShowHide))) {
+            commands->addWidget(b, index / 2, index % 2);
+            ++index;
+        }
     column->addLayout(commands);
 }
 
-void frmReglageCadres::addCommand(QGridLayout *grid, int index, const QString &caption,
-                                  const std::function<void()> &run)
+void frmReglageCadres::addCommand(const QString &caption, const std::function<void()> &run)
 {
     auto *button = new QPushButton(caption, this);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, run);
-    // Two columns: the long captions stay whole.
-    grid->addWidget(button, index / 2, index % 2);
     m_commands << button;
 }
 

@@ -40,8 +40,7 @@ public:
     void reject() override { quit(); }
 
 private:
-    void addCommand(class QGridLayout *grid, int index, const QString &caption,
-                    const std::function<void()> &run);
+    void addCommand(const QString &caption, const std::function<void()> &run);
     void openSpacing(const QString &title);
     void openShift(const QString &title);
 
