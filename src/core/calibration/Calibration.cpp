@@ -3,7 +3,7 @@
 #include "core/base/NumberText.h"
 #include "core/base/Prompts.h"
 #include "core/base/TextFile.h"
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/PrintLayoutFile.h"
 
@@ -14,11 +14,9 @@
 
 #include <cmath>
 
-namespace Calibration
-{
+namespace Calibration {
 
-namespace
-{
+namespace {
 
 QString lines(std::initializer_list<const char16_t *> parts)
 {

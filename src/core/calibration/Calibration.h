@@ -9,8 +9,7 @@ class Prompts;
 // The rules of the calibration windows. The windows show layout values in tenths of a
 // millimetre (window value = item value x 10) and store item value = window value / 10 as text.
 // A window's title selects the print item it acts on.
-namespace Calibration
-{
+namespace Calibration {
 
 enum class Side { Recto, Verso };
 

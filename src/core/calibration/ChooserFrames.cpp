@@ -2,11 +2,9 @@
 
 #include <array>
 
-namespace ChooserFrames
-{
+namespace ChooserFrames {
 
-namespace
-{
+namespace {
 
 constexpr const char16_t *A = u"Cadre A", *B1 = u"Cadre B1", *B2 = u"Cadre B2", *B3 = u"Cadre B3",
                          *C = u"Cadre C", *D = u"Cadre D", *E = u"Cadre E", *H = u"Cadre H",

@@ -8,8 +8,7 @@
 
 // The frame buttons of the recto and verso choosers: which print item each adjusts, its caption,
 // and where it stands (the frame of the form and a row inside it, in the order of the form).
-namespace ChooserFrames
-{
+namespace ChooserFrames {
 
 struct Button {
     int item;

@@ -11,11 +11,9 @@
 #include <QRegularExpression>
 #include <QStorageInfo>
 
-namespace PrintParamsTransfer
-{
+namespace PrintParamsTransfer {
 
-namespace
-{
+namespace {
 
 QString crlf(std::initializer_list<QString> parts)
 {

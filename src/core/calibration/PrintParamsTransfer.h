@@ -10,8 +10,7 @@ class Prompts;
 
 // Export and import of the print layout: ParametresImp.txt copied byte for byte from the data
 // folder to a folder of the driver's choice (typically a removable disk) and back.
-namespace PrintParamsTransfer
-{
+namespace PrintParamsTransfer {
 
 QString fileName();
 

@@ -9,8 +9,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace CalibrationHelp
-{
+namespace CalibrationHelp {
 
 void open(Session &session)
 {

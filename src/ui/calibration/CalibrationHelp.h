@@ -2,8 +2,7 @@
 
 struct Session;
 
-namespace CalibrationHelp
-{
+namespace CalibrationHelp {
 
 // "Aide" of the recto chooser: the help file Aide2 of the data folder in the system's viewer.
 void open(Session &session);

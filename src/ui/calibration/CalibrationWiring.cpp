@@ -6,11 +6,9 @@
 
 #include <QAction>
 
-namespace CalibrationWiring
-{
+namespace CalibrationWiring {
 
-namespace
-{
+namespace {
 
 void connect(EditorWindow &editor, EditorCommand command, std::function<void()> run)
 {
@@ -38,18 +36,19 @@ void wire(EditorWindow &editor, Session &session)
 {
     using C = EditorCommand;
     EditorWindow *window = &editor;
-    connect(editor, C::CalibrationRecto, [window, &session] {
+    editor.wireCommand(C::CalibrationRecto, [window, &session] {
         ChooserHooks hooks;
         hooks.refresh = [window] { window->refreshBulletin(); };
         openChooser(window, session, Calibration::Side::Recto, hooks);
     });
-    connect(editor, C::CentringRecto,
-            [window, &session] { openCentring(window, session, Calibration::Side::Recto); });
-    connect(editor, C::SavePrintParams, [window, &session] {
+    editor.wireCommand(C::CentringRecto, [window, &session] {
+        openCentring(window, session, Calibration::Side::Recto);
+    });
+    editor.wireCommand(C::SavePrintParams, [window, &session] {
         frmParametresImp transfer(session, frmParametresImp::Mode::Export, window);
         transfer.exec();
     });
-    connect(editor, C::ImportPrintParams, [window, &session] {
+    editor.wireCommand(C::ImportPrintParams, [window, &session] {
         frmParametresImp transfer(session, frmParametresImp::Mode::Import, window);
         transfer.exec();
     });

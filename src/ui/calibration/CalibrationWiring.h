@@ -7,8 +7,7 @@ class EditorWindow;
 class QWidget;
 struct Session;
 
-namespace CalibrationWiring
-{
+namespace CalibrationWiring {
 
 // The chooser of a side, modal. The editor's recto chooser refreshes the editor on "Quitter";
 // the previews and the verso editor give their own hooks.

@@ -10,8 +10,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 QLabel *wrapped(const QString &text, QWidget *parent)
 {

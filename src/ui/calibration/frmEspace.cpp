@@ -1,7 +1,7 @@
 #include "ui/calibration/frmEspace.h"
 
 #include "core/AppState.h"
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "ui/Session.h"
 
 #include <QGridLayout>

@@ -15,8 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 constexpr int PathRole = Qt::UserRole;
 constexpr int FilledRole = Qt::UserRole + 1;

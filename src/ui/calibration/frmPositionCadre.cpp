@@ -1,14 +1,13 @@
 #include "ui/calibration/frmPositionCadre.h"
 
 #include "core/AppState.h"
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "ui/Session.h"
 #include "ui/calibration/TenthsControl.h"
 
 #include <QPushButton>
 
-namespace
-{
+namespace {
 
 XYDialog::Captions captions()
 {

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/calibration/ChooserFrames.h"
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "core/print/PrintLayoutFile.h"
 #include "ui/Session.h"
 #include "ui/calibration/CalibrationHelp.h"
@@ -19,8 +19,7 @@
 
 using Calibration::Side;
 
-namespace
-{
+namespace {
 
 QString itemTitle(int item)
 {

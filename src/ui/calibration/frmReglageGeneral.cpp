@@ -1,15 +1,14 @@
 #include "ui/calibration/frmReglageGeneral.h"
 
 #include "core/AppState.h"
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 #include "core/print/PrintLayoutFile.h"
 #include "ui/Session.h"
 #include "ui/calibration/TenthsControl.h"
 
 #include <QPushButton>
 
-namespace
-{
+namespace {
 
 XYDialog::Captions captions()
 {

@@ -11,8 +11,7 @@
 
 #include <set>
 
-namespace
-{
+namespace {
 
 PrintLayout factoryLayout()
 {

@@ -8,8 +8,7 @@
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/RectoPrinter.h"
 
-namespace
-{
+namespace {
 
 using Outcome = PrintParamsTransfer::Outcome;
 const QString FileName = QStringLiteral("ParametresImp.txt");
@@ -113,7 +112,7 @@ private slots:
         QCOMPARE(data.read(FileName), saved); // byte for byte
         QCOMPARE(prompts.last().text,
                  QString::fromUtf16(u"Fichier ParametresImp.txt importé dans le dossier ") +
-                     QDir::toNativeSeparators(data.dataFolder()));
+                     QDir::toNativeSeparators(data.programFolder() + QStringLiteral("DataBul")));
         QCOMPARE(prompts.last().icon, Prompts::Icon::Information);
 
         data.state.record.setSlot(1, QStringLiteral("DUPONT"));

@@ -27,8 +27,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-namespace
-{
+namespace {
 
 const QString FileName = QStringLiteral("ParametresImp.txt");
 
