@@ -108,10 +108,11 @@ private slots:
         const QString sep = Paths::separator();
         QCOMPARE(Config::dataFile(QStringLiteral("/opt/kerbo/"), QStringLiteral("Config.ini")),
                  "/opt/kerbo/DataBul" + sep + "Config.ini");
-        QCOMPARE(Config::normaliseFolder(u"/x/ROUL"_s), u"/x/ROUL"_s + sep);
-        QCOMPARE(Config::normaliseFolder(QStringLiteral("/x/ROUL/")), QStringLiteral("/x/ROUL/"));
-        for (const QString &none : {QString(), sep, QStringLiteral("\\")})
-            QCOMPARE(Config::normaliseFolder(none), Paths::driveC());
+        QCOMPARE(Paths::folderOrDriveC(u"/x/ROUL"_s), u"/x/ROUL"_s + sep);
+        QCOMPARE(Paths::folderOrDriveC(QStringLiteral("/x/ROUL/")), QStringLiteral("/x/ROUL/"));
+        for (const QString &none : {QString(), sep, QStringLiteral("\\"), QStringLiteral("C:\\")})
+            QCOMPARE(Paths::folderOrDriveC(none), Paths::driveC());
+        QCOMPARE(Paths::folderValue(QString()), QString());
 
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(QStringLiteral("DataBul"));

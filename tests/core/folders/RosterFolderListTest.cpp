@@ -40,7 +40,7 @@ private slots:
         QVERIFY(TextFile::writeLines(list(), {b, gone, QString(), a, b}));
         QCOMPARE(RosterFolderList::read(data()), (QStringList{b, gone, a, b}));
         m_state.config.hdGenerique = a;
-        QVERIFY(!RosterFolderList::verify(m_state));
+        QVERIFY(!RosterFolderList::verify(m_state.config));
         QCOMPARE(TextFile::readLines(list()).lines, (QStringList{b, a, b}));
         QVERIFY(!QFile::exists(Paths::join(data(), "ListeDossierTempo.txt")));
         QVERIFY(!QFile::exists(m_state.config.iniPath())); // nothing to write
@@ -48,7 +48,7 @@ private slots:
         // Dropping the current folder clears it, in memory and in Config.ini.
         QVERIFY(QDir(b).removeRecursively());
         m_state.config.hdGenerique = b;
-        QVERIFY(RosterFolderList::verify(m_state));
+        QVERIFY(RosterFolderList::verify(m_state.config));
         QCOMPARE(m_state.config.hdGenerique, QString());
         QCOMPARE(TextFile::readLines(m_state.config.iniPath()).lines,
                  (QStringList{"[CheminDossiers]", "Hdgenerique="}));
@@ -57,12 +57,12 @@ private slots:
 
     void absentAndUnreadableLists()
     {
-        QVERIFY(!RosterFolderList::verify(m_state)); // an absent list is an empty one
+        QVERIFY(!RosterFolderList::verify(m_state.config)); // an absent list is an empty one
         QCOMPARE(TextFile::readLines(list()).lines, QStringList());
         // A list that cannot be read (here a folder of that name) is left alone.
         QFile::remove(list());
         QVERIFY(QDir().mkpath(list()));
-        QVERIFY(!RosterFolderList::verify(m_state));
+        QVERIFY(!RosterFolderList::verify(m_state.config));
         QVERIFY(Paths::folderExists(list()));
         QString error;
         QVERIFY(!RosterFolderList::add(data(), folder("A"), &error));

@@ -130,7 +130,7 @@ private slots:
 
         // At start-up, both sides are completed from the printer's own font.
         Folder fresh;
-        PrinterFonts::checkAtStartUp(fresh.state);
+        PrinterFonts::checkAtStartUp(fresh.state.config);
         const PrinterFont d = PrinterFonts::fromQFont(PrinterFonts::deviceDefaultFont());
         const QStringList device{d.name, QString::number(d.size), d.bold, d.italic};
         QCOMPARE(fresh.fontKeys(), device);

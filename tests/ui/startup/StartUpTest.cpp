@@ -68,7 +68,7 @@ class StartUpTest : public QObject
         hooks.runCartouche = [this](bool firstStart) {
             m_cartouche << firstStart;
             if (m_answer)
-                CartoucheStore::confirm(m_state, *m_answer);
+                CartoucheStore::confirm(m_state.config, m_state.record, *m_answer);
         };
         EditorStage::run(m_state, m_prompts, m_view, hooks);
     }
