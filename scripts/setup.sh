@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-          poppler-utils xvfb xauth fonts-dejavu-core)
+          poppler-utils xvfb xauth fonts-dejavu-core qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

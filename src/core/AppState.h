@@ -27,4 +27,5 @@ struct AppState {
     ScreenMetrics keptScreen;  // as the layout rules see it (800 when the 800 editor is forced)
     EditorLayout layout = EditorLayout::None;
     QString engineListFile;    // ListeEngins.txt or ListeEnginsAut.txt
+    bool engineTabMode = false; // "Tab E": Tab moves over the line engines, for the whole run
 };

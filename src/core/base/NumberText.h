@@ -10,7 +10,8 @@ namespace NumberText {
 // digits, optional "." and digits); 0 when there is none. "12,5" reads 12, ".5" reads 0.5.
 double leadingNumber(QStringView text);
 
-// Shortest decimal text of a value to fifteen significant digits, without blanks: 125.5, 0, -3.
+// Shortest decimal text of a value to fifteen significant digits, in plain decimals (never an
+// exponent), without blanks: 125.5, 0, -3, 100000000000000000000, 0.00001.
 QString shortest(double value);
 
 // The layout form of a value: no leading zero between -1 and 1 (".5", "-.5"), integral values

@@ -98,8 +98,8 @@ void BulletinEditing::placeEditControl()
         m_list->hide();
         return;
     case Control::List: {
-        const QRect box = m_canvas->boxRect(slot);
-        m_list->setGeometry(QRect(box.topLeft(), QSize(box.width() + 18, box.height() + 2)));
+        // The control covers its box and nothing more; its drop-down may be wider.
+        m_list->setGeometry(m_canvas->boxRect(slot));
         m_list->setEditText(value);
         m_list->show();
         m_list->raise();
@@ -147,11 +147,13 @@ void BulletinEditing::showServiceDate(const QDate &date)
     m_placingDate = false;
 }
 
+bool BulletinEditing::engineTabMode() const { return m_state.engineTabMode; }
+
 void BulletinEditing::toggleTabMode()
 {
-    m_engineTab = !m_engineTab;
-    emit tabModeChanged(m_engineTab);
-    if (m_engineTab)
+    m_state.engineTabMode = !m_state.engineTabMode;
+    emit tabModeChanged(m_state.engineTabMode);
+    if (m_state.engineTabMode)
         setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
 }
 
@@ -228,7 +230,7 @@ bool BulletinEditing::navigationKey(int key)
     case Qt::Key_PageDown:
     case Qt::Key_Right:
     case Qt::Key_Down:
-        setCurrentSlot(m_engineTab && SlotNavigation::isLineEngineSlot(slot)
+        setCurrentSlot(m_state.engineTabMode && SlotNavigation::isLineEngineSlot(slot)
                            ? SlotNavigation::nextEngineSlot(slot)
                            : SlotNavigation::nextSlot(slot));
         return true;

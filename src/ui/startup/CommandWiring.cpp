@@ -8,6 +8,7 @@
 #include "ui/editor/EditorWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/roster/RosterWiring.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
 
@@ -42,5 +43,6 @@ void wireCommands(EditorWindow &editor, Session &session)
     wireDayFiles(editor, session.state, session.prompts);
     wirePrinting(editor, session);
     wireCartouche(editor, session);
+    wireRoster(editor, session);
     CalibrationWiring::wire(editor, session);
 }
