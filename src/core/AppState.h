@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/automatismes/AutomatismeStore.h"
 #include "core/config/Config.h"
 #include "core/config/ScreenLayout.h"
 #include "core/editor/FrameErase.h"
@@ -28,4 +29,5 @@ struct AppState {
     EditorLayout layout = EditorLayout::None;
     QString engineListFile;    // ListeEngins.txt or ListeEnginsAut.txt
     bool engineTabMode = false; // "Tab E": Tab moves over the line engines, for the whole run
+    AutomatismeStore automatismes; // Automatisme.ini, read once and kept
 };

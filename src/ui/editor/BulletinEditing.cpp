@@ -67,8 +67,12 @@ void BulletinEditing::refresh()
 
 void BulletinEditing::syncControl()
 {
-    // A value cut by the refresh is shown cut in the control too.
+    // A value cut by the refresh is shown cut in the control too. An engine being typed keeps
+    // the driver's text: its rules rewrite the record, and the next key must land where the
+    // driver sees the caret.
     const int slot = m_state.record.currentSlot();
+    if (slot == m_typedSlot && SlotTable::isEngine(slot))
+        return;
     const QString &value = m_state.record.slot(slot);
     if (!m_text->isHidden() && m_text->text() != value && EditRules::controlFor(slot) == Control::Text)
         m_text->setText(value);
@@ -312,7 +316,9 @@ void BulletinEditing::userEdited(const QString &text)
         emit trainNumberTyped(slot);
     if (SlotTable::isEngine(slot))
         emit engineChanged(slot);
+    m_typedSlot = slot;
     refresh();
+    m_typedSlot = -1;
     if (!m_text->isHidden())
         m_text->end(false);
 }

@@ -76,4 +76,5 @@ private:
     QLabel *m_mention;
     bool m_forwarding = false;  // a key event re-sent with its transformed text
     bool m_placingDate = false; // the date picker set from code
+    int m_typedSlot = -1;       // the slot whose control the driver is typing in
 };

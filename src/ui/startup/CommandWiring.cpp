@@ -2,15 +2,18 @@
 
 #include "core/AppState.h"
 #include "ui/Session.h"
-#include "ui/calibration/CalibrationWiring.h"
+#include "ui/calibration/CalibrationWindows.h"
+#include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
-#include "ui/roster/RosterWiring.h"
+#include "ui/roster/frmChoixFichier.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
+
+#include <QApplication>
 
 namespace {
 
@@ -32,6 +35,36 @@ void wireCartouche(EditorWindow &editor, Session &session)
     });
 }
 
+void wireRoster(EditorWindow &editor, Session &session)
+{
+    editor.wireCommand(C::CaraibeConverter, [&editor, &session] {
+        // Listing the drives and the home folder may take a moment.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        frmChoixFichier window(session.state.config.dataFolder(), session.prompts, &editor);
+        QApplication::restoreOverrideCursor();
+        window.exec();
+    });
+}
+
+void wireCalibration(EditorWindow &editor, Session &session)
+{
+    using Calibration::Side;
+    editor.wireCommand(C::CalibrationRecto, [&editor, &session] {
+        ChooserHooks hooks;
+        hooks.refresh = [&editor] { editor.refreshBulletin(); };
+        CalibrationWindows::openChooser(&editor, session, Side::Recto, hooks);
+    });
+    editor.wireCommand(C::CentringRecto, [&editor, &session] {
+        CalibrationWindows::openCentring(&editor, session, Side::Recto);
+    });
+    editor.wireCommand(C::SavePrintParams, [&editor, &session] {
+        CalibrationWindows::openTransfer(&editor, session, frmParametresImp::Mode::Export);
+    });
+    editor.wireCommand(C::ImportPrintParams, [&editor, &session] {
+        CalibrationWindows::openTransfer(&editor, session, frmParametresImp::Mode::Import);
+    });
+}
+
 } // namespace
 
 void wireCommands(EditorWindow &editor, Session &session)
@@ -44,5 +77,6 @@ void wireCommands(EditorWindow &editor, Session &session)
     wirePrinting(editor, session);
     wireCartouche(editor, session);
     wireRoster(editor, session);
-    CalibrationWiring::wire(editor, session);
+    wireAutomatismes(editor, session);
+    wireCalibration(editor, session);
 }

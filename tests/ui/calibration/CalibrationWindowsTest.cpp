@@ -4,7 +4,6 @@
 #include "TempDataFolder.h"
 #include "core/print/PrintLayoutFile.h"
 #include "ui/Session.h"
-#include "ui/calibration/CalibrationWiring.h"
 #include "ui/calibration/TenthsControl.h"
 #include "ui/calibration/frmCentrage.h"
 #include "ui/calibration/frmEspace.h"
@@ -14,6 +13,7 @@
 #include "ui/calibration/frmReglageGeneral.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/startup/CommandWiring.h"
 
 #include <QAction>
 #include <QApplication>
@@ -201,7 +201,7 @@ private slots:
         Run r;
         EditorWindow editor(r.data.state, EditorLayout::Editor1024);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
-        CalibrationWiring::wire(editor, r.session);
+        wireCommands(editor, r.session);
         for (EditorCommand c : {EditorCommand::CalibrationRecto, EditorCommand::CentringRecto,
                                 EditorCommand::SavePrintParams, EditorCommand::ImportPrintParams})
             QVERIFY(editor.action(c)->isEnabled());
