@@ -7,6 +7,7 @@
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
+#include "ui/folders/FolderWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/roster/frmChoixFichier.h"
@@ -76,6 +77,7 @@ void wireCommands(EditorWindow &editor, Session &session)
     wireDayFiles(editor, session.state, session.prompts);
     wirePrinting(editor, session);
     wireCartouche(editor, session);
+    wireFolderWindows(editor, session);
     wireRoster(editor, session);
     wireAutomatismes(editor, session);
     wireCalibration(editor, session);
