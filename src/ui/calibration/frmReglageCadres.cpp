@@ -76,18 +76,18 @@ frmReglageCadres::frmReglageCadres(Session &session, Side side, ChooserHooks hoo
             box->layout()->setContentsMargins(4, 2, 4, 4);
             boxes.insert(frame, box);
         }
-        QList<QHBoxLayout *> &frameRows = rows[frame];
-        while (frameRows.size() <= b.row) {
+        QList<QHBoxLayout *> &boxRows = rows[frame];
+        while (boxRows.size() <= b.row) {
             auto *row = new QHBoxLayout;
             row->setSpacing(2);
             static_cast<QVBoxLayout *>(boxes[frame]->layout())->addLayout(row);
-            frameRows << row;
+            boxRows << row;
         }
         auto *button = new QPushButton(QString::fromUtf16(b.caption), boxes[frame]);
         button->setProperty("item", b.item);
         button->setToolTip(itemTitle(b.item));
         button->setAutoDefault(false);
-        frameRows[b.row]->addWidget(button);
+        boxRows[b.row]->addWidget(button);
         m_frameButtons << button;
         const int item = b.item;
         connect(button, &QPushButton::clicked, this, [this, item] {
@@ -95,8 +95,8 @@ frmReglageCadres::frmReglageCadres(Session &session, Side side, ChooserHooks hoo
             position.exec();
         });
     }
-    for (QList<QHBoxLayout *> &frameRows : rows)
-        for (QHBoxLayout *row : frameRows)
+    for (QList<QHBoxLayout *> &boxRows : rows)
+        for (QHBoxLayout *row : boxRows)
             row->addStretch();
     for (const QStringList &line : frameRows(side)) {
         auto *row = new QHBoxLayout;
