@@ -7,7 +7,7 @@
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
-#include "ui/folders/FolderWiring.h"
+#include "ui/editor/FolderWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/roster/frmChoixFichier.h"
