@@ -1,5 +1,6 @@
 #include "core/calibration/PrintParamsTransfer.h"
 
+#include "core/base/Drives.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
 #include "core/base/TextFile.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStorageInfo>
 
 namespace PrintParamsTransfer {
 
@@ -18,38 +18,6 @@ namespace {
 QString crlf(std::initializer_list<QString> parts)
 {
     return QStringList(parts).join(QStringLiteral("\r\n"));
-}
-
-// A folder as the messages show it: without its final separator, unless it is a root.
-QString shown(const QString &folder)
-{
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
-}
-
-bool isSystemMount(const Volume &v)
-{
-    static const QStringList pseudo = {
-        QStringLiteral("proc"),        QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
-        QStringLiteral("devpts"),      QStringLiteral("tmpfs"),      QStringLiteral("cgroup"),
-        QStringLiteral("cgroup2"),     QStringLiteral("mqueue"),     QStringLiteral("debugfs"),
-        QStringLiteral("tracefs"),     QStringLiteral("securityfs"), QStringLiteral("pstore"),
-        QStringLiteral("bpf"),         QStringLiteral("configfs"),   QStringLiteral("fusectl"),
-        QStringLiteral("hugetlbfs"),   QStringLiteral("autofs"),     QStringLiteral("efivarfs"),
-        QStringLiteral("binfmt_misc"), QStringLiteral("nsfs"),       QStringLiteral("ramfs")};
-    if (pseudo.contains(v.fileSystemType)) return true;
-    // Removable media are mounted under /media, /mnt or /run/media; the rest of /run, /proc,
-    // /sys, /dev and /boot belong to the system.
-    const QString root = QDir::fromNativeSeparators(v.root);
-    if (root.startsWith(QLatin1String("/run/media/"))) return false;
-    for (const char *system : {"/proc", "/sys", "/dev", "/run", "/boot"})
-        if (root == QLatin1String(system) || root.startsWith(QLatin1String(system) + u'/'))
-            return true;
-    return false;
-}
-
-QString normalised(const QString &folder)
-{
-    return QDir::cleanPath(QDir::fromNativeSeparators(folder));
 }
 
 struct SourceRead {
@@ -91,33 +59,6 @@ void reportExportFailure(Prompts &prompts, const QString &detail)
 QString fileName()
 {
     return QStringLiteral("ParametresImp.txt");
-}
-
-QStringList drives(const QString &home, const QList<Volume> &volumes)
-{
-    QStringList out{Paths::CheckPath(home)};
-    QStringList seen{normalised(home)};
-    for (const Volume &v : volumes) {
-        if (v.root.isEmpty() || !v.ready || v.readOnly || !v.writable || !v.isFolder ||
-            isSystemMount(v) || seen.contains(normalised(v.root)))
-            continue;
-        seen << normalised(v.root);
-        out << Paths::CheckPath(v.root);
-    }
-    return out;
-}
-
-QStringList drives()
-{
-    QList<Volume> volumes;
-    for (const QStorageInfo &s : QStorageInfo::mountedVolumes()) {
-        if (!s.isValid()) continue;
-        const QFileInfo root(s.rootPath());
-        volumes.append({QDir::toNativeSeparators(s.rootPath()),
-                        QString::fromLatin1(s.fileSystemType()), s.isReady(), s.isReadOnly(),
-                        root.isWritable(), root.isDir()});
-    }
-    return drives(Paths::driveC(), volumes);
 }
 
 bool canOpenDrive(const QString &root, Prompts &prompts)
@@ -173,14 +114,15 @@ QString createFolder(const QString &parent, Prompts &prompts)
     }
     const QString path = Paths::join(parent, name);
     if (QFileInfo::exists(path)) {
-        prompts.message(title, QStringLiteral("Le dossier %1 existe déjà.").arg(shown(path)),
+        prompts.message(title,
+                        QStringLiteral("Le dossier %1 existe déjà.").arg(Drives::clean(path)),
                         Prompts::Icon::Exclamation);
         return QString();
     }
     if (!QDir(parent).mkdir(name)) {
         prompts.message(
             title,
-            crlf({QStringLiteral("Le dossier %1 n'a pas pu être créé.").arg(shown(path)),
+            crlf({QStringLiteral("Le dossier %1 n'a pas pu être créé.").arg(Drives::clean(path)),
                   QStringLiteral("Vérifiez que le disque est présent et qu'il "
                                  "accepte l'écriture.")}),
             Prompts::Icon::Exclamation);
@@ -209,9 +151,8 @@ Outcome exportTo(const QString &dataFolder, const QString &folder, Prompts &prom
     const QString source = PrintLayoutFile::path(dataFolder);
     const SourceRead read = readCapped(source);
     if (!read.ok) {
-        reportExportFailure(
-            prompts,
-            QStringLiteral("Le fichier %1 est introuvable ou illisible.").arg(shown(source)));
+        reportExportFailure(prompts, QStringLiteral("Le fichier %1 est introuvable ou illisible.")
+                                         .arg(Drives::clean(source)));
         return Outcome::Stay;
     }
     QString error;
@@ -221,7 +162,7 @@ Outcome exportTo(const QString &dataFolder, const QString &folder, Prompts &prom
     }
     prompts.message(QStringLiteral("Kerbo"),
                     QStringLiteral("Fichier ") + fileName() +
-                        QString::fromUtf16(u" sauvegardé dans le dossier ") + shown(folder),
+                        QString::fromUtf16(u" sauvegardé dans le dossier ") + Drives::clean(folder),
                     Prompts::Icon::Information);
     return Outcome::Done;
 }
@@ -242,7 +183,8 @@ Outcome importFrom(const QString &folder, const QString &dataFolder, PrintLayout
     ChargeParaImp(layout, dataFolder);
     prompts.message(QStringLiteral("Kerbo"),
                     QStringLiteral("Fichier ") + fileName() +
-                        QString::fromUtf16(u" importé dans le dossier ") + shown(dataFolder),
+                        QString::fromUtf16(u" importé dans le dossier ") +
+                        Drives::clean(dataFolder),
                     Prompts::Icon::Information);
     return Outcome::Done;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,24 +16,8 @@ QString fileName();
 // The largest file taken for a layout: a real one holds 203 short lines, about 2 KB.
 constexpr qint64 MaxFileSize = 64 * 1024;
 
-// A mounted volume as the drive list sees it.
-struct Volume {
-    QString root;
-    QString fileSystemType;
-    bool ready = true;
-    bool readOnly = false;
-    bool writable = true; // the user may create files at its root
-    bool isFolder = true; // some mounts are single files
-};
-
-// The drives offered: `home` first (the "C:" drive of the program's texts), then the volumes the
-// user can write to, without system mounts and without repeating a folder.
-QStringList drives(const QString &home, const QList<Volume> &volumes);
-// The same, from the real home folder and the mounted volumes of the machine.
-QStringList drives();
-
-// Whether a drive's folder can be read; if not, says so ("Il serait préférable de mettre une
-// disquette !") and the caller keeps its tree where it was.
+// Whether a drive can be read now; if not, says so ("Il serait préférable de mettre une
+// disquette !") and the caller keeps its lists where they were.
 bool canOpenDrive(const QString &root, Prompts &prompts);
 
 // Whether bytes are a layout file: readable text of 203 lines (blank lines after them aside),

@@ -170,31 +170,6 @@ private slots:
         QVERIFY(!PrintParamsTransfer::isLayoutFile(bytes + "5\r\n"));
     }
 
-    void drivesStartAtHomeThenWritableVolumes()
-    {
-        using V = PrintParamsTransfer::Volume;
-        const QList<V> volumes = {
-            {QStringLiteral("/"), QStringLiteral("ext4"), true, true, false, true},
-            {QStringLiteral("/home/kerbo"), QStringLiteral("ext4"), true, false, true, true},
-            {QStringLiteral("/media/kerbo/USB"), QStringLiteral("vfat"), true, false, true, true},
-            {QStringLiteral("/media/kerbo/CD"), QStringLiteral("iso9660"), true, true, true, true},
-            {QStringLiteral("/media/kerbo/EMPTY"), QStringLiteral("vfat"), false, false, true,
-             true},
-            {QStringLiteral("/run/user/1000"), QStringLiteral("tmpfs"), true, false, true, true},
-            {QStringLiteral("/run/media/kerbo/KEY"), QStringLiteral("exfat"), true, false, true,
-             true},
-            {QStringLiteral("/srv/data"), QStringLiteral("xfs"), true, false, false, true},
-            {QStringLiteral("/etc/hosts"), QStringLiteral("ext4"), true, false, true, false},
-            {QStringLiteral("/mnt/backup/"), QStringLiteral("ext4"), true, false, true, true},
-        };
-        QCOMPARE(PrintParamsTransfer::drives(QStringLiteral("/home/kerbo"), volumes),
-                 QStringList({"/home/kerbo/", "/media/kerbo/USB/", "/run/media/kerbo/KEY/",
-                              "/mnt/backup/"}));
-        QStringList real = PrintParamsTransfer::drives();
-        QCOMPARE(real.first(), Paths::driveC());
-        QCOMPARE(real.removeDuplicates(), 0);
-    }
-
     void createFolderAsksAName()
     {
         QTemporaryDir disk;

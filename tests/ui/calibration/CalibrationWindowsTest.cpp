@@ -2,6 +2,7 @@
 
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
+#include "core/base/Drives.h"
 #include "core/print/PrintLayoutFile.h"
 #include "ui/Session.h"
 #include "ui/calibration/TenthsControl.h"
@@ -12,18 +13,19 @@
 #include "ui/calibration/frmReglageCadres.h"
 #include "ui/calibration/frmReglageGeneral.h"
 #include "ui/editor/EditorWindow.h"
+#include "ui/folders/FolderPane.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/startup/CommandWiring.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -290,45 +292,48 @@ private slots:
     // Exported from one data folder, imported into another through the windows.
     void exportThenImportIntoAnotherDataFolder()
     {
+        QTemporaryDir home;
+        const QByteArray previousHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
         Run from;
-        QTemporaryDir disk;
-        const QStringList drives{disk.path(), disk.filePath(QStringLiteral("absent"))};
         {
-            frmParametresImp w(from.session, frmParametresImp::Mode::Export, nullptr, drives);
+            frmParametresImp w(from.session, frmParametresImp::Mode::Export);
             w.show();
             QCOMPARE(w.windowTitle(), QStringLiteral("SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE"));
-            QCOMPARE(w.chosenFolder(), Paths::CheckPath(disk.path()));
-            // A drive that cannot be read leaves the tree where it was.
-            w.driveList()->setCurrentIndex(1);
-            emit w.driveList()->activated(1);
+            QCOMPARE(w.choice()->text(), Drives::clean(home.path()));
+            // A drive that cannot be read leaves the lists where they were.
+            w.pane()->driveList()->addItem(home.filePath(QStringLiteral("absent")));
+            emit w.pane()->driveList()->activated(w.pane()->driveList()->count() - 1);
             QCOMPARE(from.prompts.last().text,
                      QString::fromUtf16(u"Il serait préférable de mettre une disquette !"));
-            QCOMPARE(w.driveList()->currentIndex(), 0);
-            QCOMPARE(w.chosenFolder(), Paths::CheckPath(disk.path()));
+            QCOMPARE(w.pane()->folder(), Drives::clean(home.path()));
 
             from.prompts.inputs.push_back(QStringLiteral("SAUVE"));
             w.createButton()->click();
-            QCOMPARE(w.folderTree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("SAUVE"));
-            QVERIFY(w.chooseFolder(disk.filePath(QStringLiteral("SAUVE"))));
-            QCOMPARE(w.fileList()->count(), 0);
+            QListWidget *folders = w.pane()->folderList();
+            const QList<QListWidgetItem *> created = folders->findItems("SAUVE", Qt::MatchExactly);
+            QCOMPARE(created.size(), 1);
+            folders->setCurrentItem(created.first());
+            QTest::keyClick(folders, Qt::Key_Return);
+            QCOMPARE(w.choice()->text(), Drives::clean(home.filePath(QStringLiteral("SAUVE"))));
             w.actionButton()->click();
             QCOMPARE(w.result(), int(QDialog::Accepted));
         }
-        const QString saved = disk.filePath(QStringLiteral("SAUVE/ParametresImp.txt"));
-        QFile copy(saved);
+        QFile copy(home.filePath(QStringLiteral("SAUVE/ParametresImp.txt")));
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), from.file);
 
         Run to;
         to.data.write(FileName, QByteArray());
         ChargeParaImp(to.layout(), to.data.dataFolder());
-        frmParametresImp w(to.session, frmParametresImp::Mode::Import, nullptr, drives);
+        frmParametresImp w(to.session, frmParametresImp::Mode::Import);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("IMPORTATION DES PARAMETRES DE L'IMPRIMANTE"));
         QVERIFY(!w.createButton());
-        QVERIFY(w.chooseFolder(disk.filePath(QStringLiteral("SAUVE"))));
-        QCOMPARE(w.fileList()->item(0)->text(), FileName);
+        w.pane()->setFolder(home.filePath(QStringLiteral("SAUVE")));
+        QCOMPARE(w.pane()->fileList()->item(0)->text(), FileName);
         w.actionButton()->click();
+        qputenv("HOME", previousHome);
         QCOMPARE(w.result(), int(QDialog::Accepted));
         QCOMPARE(to.data.read(FileName), from.file);
         QCOMPARE(to.layout().ParaImpX[1], QStringLiteral("61.5"));
