@@ -179,9 +179,9 @@ void reportSpacing(Prompts &prompts, SpacingResult result)
     }
 }
 
-void restoreDefaults(PrintLayout &layout, Side side, Prompts &prompts)
+void restoreDefaults(PrintLayout &layout, PrintSide side, Prompts &prompts)
 {
-    if (side == Side::Recto) {
+    if (side == PrintSide::Recto) {
         layout.DefautParaImp();
         prompts.message(QStringLiteral("PARAMETRES IMPRIMANTE RECTO RETABLIS"),
                         QString::fromUtf16(u"Les paramétres par défaut de l'imprimante côté "
@@ -213,25 +213,25 @@ void showCentringInfo(Prompts &prompts)
         Prompts::Icon::Information);
 }
 
-QString shiftTitle(Side side)
+QString shiftTitle(PrintSide side)
 {
     return QString::fromUtf16(
-        PrintItems::item(side == Side::Recto ? PrintItems::RectoShift : PrintItems::VersoShift)
+        PrintItems::item(side == PrintSide::Recto ? PrintItems::RectoShift : PrintItems::VersoShift)
             .title);
 }
 
-QString screenCalibrationTitle(Side side)
+QString screenCalibrationTitle(PrintSide side)
 {
-    return QString::fromUtf16(PrintItems::item(side == Side::Recto
+    return QString::fromUtf16(PrintItems::item(side == PrintSide::Recto
                                                    ? PrintItems::ScreenCalibration
                                                    : PrintItems::ScreenCalibrationVerso)
                                   .title);
 }
 
-QString centringTitle(Side side)
+QString centringTitle(PrintSide side)
 {
-    return QString::fromUtf16(PrintItems::item(side == Side::Recto ? PrintItems::RectoCentring
-                                                                   : PrintItems::VersoCentring)
+    return QString::fromUtf16(PrintItems::item(side == PrintSide::Recto ? PrintItems::RectoCentring
+                                                                        : PrintItems::VersoCentring)
                                   .title);
 }
 

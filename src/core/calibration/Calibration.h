@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/print/PrintSide.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -10,8 +12,6 @@ class Prompts;
 // millimetre (window value = item value x 10) and store item value = window value / 10 as text.
 // A window's title selects the print item it acts on.
 namespace Calibration {
-
-enum class Side { Recto, Verso };
 
 // The three kinds of X/Y windows and the bounds of their sliders, in tenths of a millimetre.
 enum class Window { FramePosition, Shift, Centring };
@@ -74,15 +74,15 @@ void reportSpacing(Prompts &prompts, SpacingResult result);
 
 // "Paramétres par défaut" of a chooser: the side's factory values in memory, and the message.
 // Nothing is saved.
-void restoreDefaults(PrintLayout &layout, Side side, Prompts &prompts);
+void restoreDefaults(PrintLayout &layout, PrintSide side, Prompts &prompts);
 
 // "&Info" of the centring windows.
 void showCentringInfo(Prompts &prompts);
 
 // The title of each side's windows.
-QString shiftTitle(Side side);
-QString screenCalibrationTitle(Side side);
-QString centringTitle(Side side);
+QString shiftTitle(PrintSide side);
+QString screenCalibrationTitle(PrintSide side);
+QString centringTitle(PrintSide side);
 
 // Saves the layout to ParametresImp.txt and reads it back, so that memory holds what the file
 // holds. A failure is reported, the previous file stays whole and memory keeps its values.

@@ -111,9 +111,9 @@ constexpr std::array<Button, 23> kVerso = {{
 
 } // namespace
 
-std::span<const Button> buttons(Calibration::Side side)
+std::span<const Button> buttons(PrintSide side)
 {
-    if (side == Calibration::Side::Recto) return kRecto;
+    if (side == PrintSide::Recto) return kRecto;
     return kVerso;
 }
 

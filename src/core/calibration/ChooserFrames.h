@@ -17,6 +17,6 @@ struct Button {
     int row;               // row inside the frame box
 };
 
-std::span<const Button> buttons(Calibration::Side side);
+std::span<const Button> buttons(PrintSide side);
 
 } // namespace ChooserFrames

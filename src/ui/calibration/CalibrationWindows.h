@@ -4,6 +4,8 @@
 #include "ui/calibration/frmParametresImp.h"
 #include "ui/calibration/frmReglageCadres.h"
 
+#include <functional>
+
 class QWidget;
 struct Session;
 
@@ -12,13 +14,17 @@ struct Session;
 namespace CalibrationWindows {
 
 // The frame chooser of a side; `hooks` say where it was opened from and whom to redraw.
-void openChooser(QWidget *parent, Session &session, Calibration::Side side,
-                 const ChooserHooks &hooks = {});
+void openChooser(QWidget *parent, Session &session, PrintSide side, const ChooserHooks &hooks = {});
 
 // "CENTRAGE DU BULLETIN RECTO" / "... VERSO".
-void openCentring(QWidget *parent, Session &session, Calibration::Side side);
+void openCentring(QWidget *parent, Session &session, PrintSide side);
 
 // "SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE" / "IMPORTATION DES PARAMETRES DE L'IMPRIMANTE".
 void openTransfer(QWidget *parent, Session &session, frmParametresImp::Mode mode);
+
+// Gives the verso editor and the print previews their calibration buttons: the chooser of a
+// side and the centring. `refreshEditor` draws the recto editor again when a recto chooser is
+// left; the callers redraw themselves afterwards.
+void installHooks(Session &session, std::function<void()> refreshEditor);
 
 } // namespace CalibrationWindows

@@ -21,14 +21,13 @@ XYDialog::Captions captions()
 
 } // namespace
 
-frmCentrage::frmCentrage(Session &session, Calibration::Side side, QWidget *parent)
+frmCentrage::frmCentrage(Session &session, PrintSide side, QWidget *parent)
     : XYDialog(Calibration::centringTitle(side), Calibration::Window::Centring, captions(), parent),
       m_session(session)
 {
     PrintLayout &layout = session.state.printLayout;
     ensureLoaded(layout, session.state.config.dataFolder());
-    m_opening =
-        Calibration::remember(layout, side == Calibration::Side::Recto ? PrintItems::RectoCentring
+    m_opening = Calibration::remember(layout, side == PrintSide::Recto ? PrintItems::RectoCentring
                                                                        : PrintItems::VersoCentring);
     showItem(m_opening.x, m_opening.y);
     highlightFocusedBox();

@@ -11,7 +11,7 @@ class frmCentrage : public XYDialog
 {
     Q_OBJECT
 public:
-    frmCentrage(Session &session, Calibration::Side side, QWidget *parent = nullptr);
+    frmCentrage(Session &session, PrintSide side, QWidget *parent = nullptr);
 
     QPushButton *infoButton() const { return m_info; }
 

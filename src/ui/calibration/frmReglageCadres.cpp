@@ -17,8 +17,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using Calibration::Side;
-
 namespace {
 
 QString itemTitle(int item)
@@ -27,9 +25,9 @@ QString itemTitle(int item)
 }
 
 // Frame boxes side by side where they are short, as they stand on the form.
-QList<QStringList> frameRows(Side side)
+QList<QStringList> frameRows(PrintSide side)
 {
-    if (side == Side::Recto)
+    if (side == PrintSide::Recto)
         return {{QStringLiteral("Cadre A")},
                 {QStringLiteral("Cadre B1"), QStringLiteral("Cadre B3")},
                 {QStringLiteral("Cadre B2")},
@@ -43,14 +41,15 @@ QList<QStringList> frameRows(Side side)
 
 } // namespace
 
-frmReglageCadres::frmReglageCadres(Session &session, Side side, ChooserHooks hooks, QWidget *parent)
+frmReglageCadres::frmReglageCadres(Session &session, PrintSide side, ChooserHooks hooks,
+                                   QWidget *parent)
     : QDialog(parent), m_session(session), m_side(side), m_hooks(std::move(hooks))
 {
     // Without the layout in memory, "Quitter" would write empty tables over the driver's file.
     ensureLoaded(session.state.printLayout, session.state.config.dataFolder());
     setModal(true);
     setWindowTitle(
-        side == Side::Recto
+        side == PrintSide::Recto
             ? QStringLiteral("REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE")
             : QStringLiteral("REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR L'IMPRIMANTE"));
 
@@ -105,7 +104,7 @@ frmReglageCadres::frmReglageCadres(Session &session, Side side, ChooserHooks hoo
         column->addLayout(row);
     }
 
-    if (side == Side::Recto) {
+    if (side == PrintSide::Recto) {
         addCommand(QString::fromUtf16(u"Espace entre les caractères"),
                    [this] { openSpacing(itemTitle(PrintItems::CharPitch)); });
         addCommand(QString::fromUtf16(u"Espace  en hauteur des cadres B2 (Entre 2 Tâche)"),
@@ -130,7 +129,7 @@ frmReglageCadres::frmReglageCadres(Session &session, Side side, ChooserHooks hoo
         Calibration::restoreDefaults(m_session.state.printLayout, m_side, m_session.prompts);
         if (m_hooks.layoutChanged) m_hooks.layoutChanged();
     });
-    if (side == Side::Recto)
+    if (side == PrintSide::Recto)
         addCommand(QStringLiteral("Aide"), [this] { CalibrationHelp::open(m_session); });
     addCommand(QStringLiteral("Quitter"), [this] { quit(); });
 
@@ -184,10 +183,10 @@ void frmReglageCadres::quit()
 {
     if (m_quitting) return;
     m_quitting = true;
-    if (m_side == Side::Recto && m_hooks.refresh) m_hooks.refresh();
+    if (m_side == PrintSide::Recto && m_hooks.refresh) m_hooks.refresh();
     Calibration::saveAndReload(m_session.state.printLayout, m_session.state.config.dataFolder(),
                                m_session.prompts);
-    if (m_side == Side::Verso && m_hooks.refresh) m_hooks.refresh();
+    if (m_side == PrintSide::Verso && m_hooks.refresh) m_hooks.refresh();
     m_quitting = false;
     QDialog::reject();
 }

@@ -27,7 +27,7 @@ class frmReglageCadres : public QDialog
 {
     Q_OBJECT
 public:
-    frmReglageCadres(Session &session, Calibration::Side side, ChooserHooks hooks = {},
+    frmReglageCadres(Session &session, PrintSide side, ChooserHooks hooks = {},
                      QWidget *parent = nullptr);
 
     // The button of a frame, by print item; nullptr when the side has none.
@@ -45,7 +45,7 @@ private:
     void openShift(const QString &title);
 
     Session &m_session;
-    Calibration::Side m_side;
+    PrintSide m_side;
     ChooserHooks m_hooks;
     QList<QPushButton *> m_frameButtons;
     QList<QPushButton *> m_commands;

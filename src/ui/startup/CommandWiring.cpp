@@ -13,6 +13,7 @@
 #include "ui/roster/frmChoixFichier.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
+#include "ui/verso/VersoWiring.h"
 
 #include <QApplication>
 
@@ -49,14 +50,13 @@ void wireRoster(EditorWindow &editor, Session &session)
 
 void wireCalibration(EditorWindow &editor, Session &session)
 {
-    using Calibration::Side;
     editor.wireCommand(C::CalibrationRecto, [&editor, &session] {
         ChooserHooks hooks;
         hooks.refresh = [&editor] { editor.refreshBulletin(); };
-        CalibrationWindows::openChooser(&editor, session, Side::Recto, hooks);
+        CalibrationWindows::openChooser(&editor, session, PrintSide::Recto, hooks);
     });
     editor.wireCommand(C::CentringRecto, [&editor, &session] {
-        CalibrationWindows::openCentring(&editor, session, Side::Recto);
+        CalibrationWindows::openCentring(&editor, session, PrintSide::Recto);
     });
     editor.wireCommand(C::SavePrintParams, [&editor, &session] {
         CalibrationWindows::openTransfer(&editor, session, frmParametresImp::Mode::Export);
@@ -64,6 +64,7 @@ void wireCalibration(EditorWindow &editor, Session &session)
     editor.wireCommand(C::ImportPrintParams, [&editor, &session] {
         CalibrationWindows::openTransfer(&editor, session, frmParametresImp::Mode::Import);
     });
+    CalibrationWindows::installHooks(session, [&editor] { editor.refreshBulletin(); });
 }
 
 } // namespace
@@ -80,5 +81,6 @@ void wireCommands(EditorWindow &editor, Session &session)
     wireFolderWindows(editor, session);
     wireRoster(editor, session);
     wireAutomatismes(editor, session);
+    wireVersoAndPreviews(editor, session);
     wireCalibration(editor, session);
 }

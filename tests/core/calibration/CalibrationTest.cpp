@@ -145,7 +145,7 @@ private slots:
         for (int i = 0; i < 103; ++i)
             layout.ParaImpX[size_t(i)] = layout.ParaImpY[size_t(i)] = QStringLiteral("7");
         FakePrompts prompts;
-        Calibration::restoreDefaults(layout, Calibration::Side::Recto, prompts);
+        Calibration::restoreDefaults(layout, PrintSide::Recto, prompts);
         QCOMPARE(layout.ParaImpX[1], QStringLiteral("60"));
         QCOMPARE(layout.ParaImpY[95], QStringLiteral("0"));
         QCOMPARE(layout.ParaImpX[74], QStringLiteral("7"));
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(prompts.last().icon, Prompts::Icon::Information);
 
         layout.ParaImpX[95] = layout.ParaImpY[95] = QStringLiteral("2");
-        Calibration::restoreDefaults(layout, Calibration::Side::Verso, prompts);
+        Calibration::restoreDefaults(layout, PrintSide::Verso, prompts);
         QCOMPARE(layout.ParaImpX[74], QStringLiteral("14"));
         QCOMPARE(layout.ParaImpY[95], QStringLiteral("0")); // the recto's vertical centring too
         QCOMPARE(layout.ParaImpX[95], QStringLiteral("2"));
@@ -199,7 +199,7 @@ private slots:
 
     void everyPrintedFrameHasOneChooserButton()
     {
-        const auto itemsOf = [](Calibration::Side side) {
+        const auto itemsOf = [](PrintSide side) {
             std::multiset<int> items;
             for (const ChooserFrames::Button &b : ChooserFrames::buttons(side))
                 items.insert(b.item);
@@ -211,8 +211,8 @@ private slots:
         for (int i : {74, 75, 76, 77, 78, 79, 80, 81, 82,  83,  84, 85,
                       86, 87, 88, 89, 91, 97, 98, 99, 100, 101, 102})
             verso.insert(i);
-        QVERIFY(itemsOf(Calibration::Side::Recto) == recto);
-        QVERIFY(itemsOf(Calibration::Side::Verso) == verso);
+        QVERIFY(itemsOf(PrintSide::Recto) == recto);
+        QVERIFY(itemsOf(PrintSide::Verso) == verso);
     }
 
     // A chooser's "Quitter" saves the whole layout: the editor reads the driver's file first.

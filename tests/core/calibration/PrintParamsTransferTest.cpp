@@ -118,7 +118,7 @@ private slots:
         data.state.record.setSlot(1, QStringLiteral("DUPONT"));
         RecordingPage page;
         RectoPrinter::draw(data.state.record, data.state.printLayout, data.state.config.options,
-                           page);
+                           RectoPrinter::printShift(data.state.printLayout), page);
         QCOMPARE(page.find(QStringLiteral("DUPONT")).size(), 1);
         QCOMPARE(page.find(QStringLiteral("DUPONT")).first().x, 75.5);
     }

@@ -14,8 +14,10 @@
 #include "ui/calibration/frmReglageGeneral.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/folders/FolderPane.h"
+#include "ui/preview/frmPreview.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/startup/CommandWiring.h"
+#include "ui/verso/frmVerso.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,7 +158,7 @@ private slots:
     {
         Run r; // not loaded yet: the window loads the file first
         {
-            frmCentrage w(r.session, Calibration::Side::Recto);
+            frmCentrage w(r.session, PrintSide::Recto);
             w.show();
             QCOMPARE(w.windowTitle(), QStringLiteral("CENTRAGE DU BULLETIN RECTO"));
             QCOMPARE(w.yControl()->box()->text(), QStringLiteral("5"));
@@ -169,7 +171,7 @@ private slots:
         QCOMPARE(r.layout().ParaImpY[95], QStringLiteral(".5"));
         QCOMPARE(r.data.read(FileName), r.file);
         {
-            frmCentrage w(r.session, Calibration::Side::Recto);
+            frmCentrage w(r.session, PrintSide::Recto);
             w.show();
             QTest::mouseClick(w.resetYButton(), Qt::LeftButton);
             QCOMPARE(r.layout().ParaImpY[95], QStringLiteral("0"));
@@ -185,7 +187,7 @@ private slots:
 
         // The general shift: the same live storing; its close box cancels and saves.
         const QString before = r.layout().ParaImpX[0];
-        frmReglageGeneral w(r.session, Calibration::shiftTitle(Calibration::Side::Recto));
+        frmReglageGeneral w(r.session, Calibration::shiftTitle(PrintSide::Recto));
         w.show();
         w.xControl()->slider()->setValue(-1950);
         QCOMPARE(r.layout().ParaImpX[0], QStringLiteral("-190"));
@@ -220,6 +222,38 @@ private slots:
         QVERIFY(r.prompts.calls.isEmpty());
     }
 
+    // The verso editor and the previews open the chooser of their own side.
+    void versoEditorAndPreviewOpenTheirSide()
+    {
+        Run r;
+        EditorWindow editor(r.data.state, EditorLayout::Editor1024);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        wireCommands(editor, r.session);
+        frmVerso verso(r.session, EditorLayout::Editor1024);
+        frmPreview preview(r.session, PrintSide::Recto);
+        QStringList seen;
+        const auto quit = [&seen](frmReglageCadres *chooser) {
+            const QPushButton *screen =
+                chooser->commandButton(QStringLiteral("Calibrage Ecran-Imprimante"));
+            seen << chooser->windowTitle() + (screen->isVisibleTo(chooser) ? " +" : "");
+            chooser->commandButton(QStringLiteral("Quitter"))->click();
+        };
+        onNextModal<frmReglageCadres>(quit);
+        verso.button(frmVerso::Button::Calibration)->click();
+        onNextModal<frmReglageCadres>(quit);
+        preview.button(frmPreview::Button::Calibration)->click();
+        onNextModal<frmCentrage>([&seen](frmCentrage *centring) {
+            seen << centring->windowTitle();
+            centring->okButton()->click();
+        });
+        verso.button(frmVerso::Button::Centring)->click();
+        QCOMPARE(seen, QStringList({"REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR "
+                                    "L'IMPRIMANTE",
+                                    "REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE +",
+                                    "CENTRAGE DU BULLETIN VERSO"}));
+        QCOMPARE(r.data.read(FileName), r.file);
+    }
+
     // A frame moved in the chooser is saved once the chooser is left.
     void frameMovedInTheChooserIsSavedOnQuit()
     {
@@ -227,7 +261,7 @@ private slots:
         int refreshed = 0;
         ChooserHooks hooks;
         hooks.refresh = [&refreshed] { ++refreshed; };
-        frmReglageCadres chooser(r.session, Calibration::Side::Recto, hooks);
+        frmReglageCadres chooser(r.session, PrintSide::Recto, hooks);
         chooser.show();
         QVERIFY(chooser.frameButton(1));
         QVERIFY(!chooser.frameButton(53));
@@ -252,7 +286,7 @@ private slots:
         ChooserHooks hooks;
         hooks.fromPreview = true;
         hooks.layoutChanged = [&changed] { ++changed; };
-        frmReglageCadres verso(r.session, Calibration::Side::Verso, hooks);
+        frmReglageCadres verso(r.session, PrintSide::Verso, hooks);
         verso.show();
         QCOMPARE(verso.windowTitle(),
                  QStringLiteral("REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR "
