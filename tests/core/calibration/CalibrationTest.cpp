@@ -2,6 +2,7 @@
 
 #include "FakePrompts.h"
 #include "FakeView.h"
+#include "FileSizeLimit.h"
 #include "TempDataFolder.h"
 #include "core/calibration/Calibration.h"
 #include "core/calibration/ChooserFrames.h"
@@ -185,6 +186,19 @@ private slots:
         QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
         QVERIFY(prompts.last().text.startsWith(
             QStringLiteral("LES PARAMETRES DE L'IMPRIMANTE N'ONT PAS ETE SAUVEGARDES.\r\n")));
+
+        // The disk fills up during the save: the driver's file stays as it was, byte for byte.
+        const QByteArray before = folder.read(QStringLiteral("ParametresImp.txt"));
+        layout.ParaImpX[1] = QStringLiteral("63");
+        {
+            FileSizeLimit full(64);
+            QVERIFY(!Calibration::saveAndReload(layout, folder.dataFolder(), prompts));
+        }
+        QCOMPARE(folder.read(QStringLiteral("ParametresImp.txt")), before);
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("63"));
+        QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
+        QVERIFY(prompts.last().text.endsWith(
+            QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il était.")));
     }
 
     void centringInfoLinesAreJoinedWithCrLf()

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "FakePrompts.h"
+#include "FileSizeLimit.h"
 #include "RecordingPage.h"
 #include "TempDataFolder.h"
 #include "core/calibration/PrintParamsTransfer.h"
@@ -155,6 +156,28 @@ private slots:
         QCOMPARE(prompts.last().icon, Prompts::Icon::Exclamation);
         QCOMPARE(data.read(FileName), layoutBytes("60"));
         QVERIFY(data.state.printLayout == before);
+    }
+
+    // The disk fills up while the imported copy is written: nothing changes but the message.
+    void importOnAFullDiskChangesNothing()
+    {
+        TempDataFolder data;
+        QTemporaryDir disk;
+        FakePrompts prompts;
+        data.write(FileName, layoutBytes("60"));
+        ChargeParaImp(data.state.printLayout, data.dataFolder());
+        const PrintLayout before = data.state.printLayout;
+        writeFile(disk.filePath(FileName), layoutBytes("75.5"));
+        {
+            FileSizeLimit full(64);
+            QCOMPARE(PrintParamsTransfer::importFrom(disk.path(), data.dataFolder(),
+                                                     data.state.printLayout, prompts),
+                     Outcome::Stay);
+        }
+        QCOMPARE(data.read(FileName), layoutBytes("60"));
+        QVERIFY(data.state.printLayout == before);
+        QCOMPARE(prompts.calls.size(), 1);
+        QVERIFY(prompts.last().text.startsWith(ImportFailure + QStringLiteral("\r\n\r\n")));
     }
 
     void layoutFileAllowsBlankValuesAndTrailingBlankLines()
