@@ -63,8 +63,8 @@ QString fileName()
 
 bool canOpenDrive(const QString &root, Prompts &prompts)
 {
-    const QFileInfo info(root);
-    if (info.isDir() && info.isReadable() && QDir(root).isReadable()) return true;
+    // The same test as the folder pane's, which stays where it was on such a drive.
+    if (Drives::isReady(root) && QDir(root).isReadable()) return true;
     prompts.message(QStringLiteral("Kerbo"),
                     QString::fromUtf16(u"Il serait préférable de mettre une disquette !"),
                     Prompts::Icon::Exclamation);

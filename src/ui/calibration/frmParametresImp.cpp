@@ -46,7 +46,7 @@ frmParametresImp::frmParametresImp(Session &session, Mode mode, QWidget *parent)
     connect(m_pane, &FolderPane::folderChanged, m_choice, &QLabel::setText);
     // The pane leaves a drive that cannot be read; the driver is told why.
     connect(m_pane->driveList(), &QComboBox::activated, this, [this](int index) {
-        PrintParamsTransfer::canOpenDrive(m_pane->driveList()->itemText(index), m_session.prompts);
+        PrintParamsTransfer::canOpenDrive(m_pane->driveList()->itemData(index).toString(), m_session.prompts);
     });
 
     auto *choice = new QHBoxLayout;

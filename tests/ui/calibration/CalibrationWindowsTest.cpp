@@ -336,7 +336,8 @@ private slots:
             QCOMPARE(w.windowTitle(), QStringLiteral("SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE"));
             QCOMPARE(w.choice()->text(), Drives::clean(home.path()));
             // A drive that cannot be read leaves the lists where they were.
-            w.pane()->driveList()->addItem(home.filePath(QStringLiteral("absent")));
+            w.pane()->driveList()->addItem(QStringLiteral("absent"),
+                                           home.filePath(QStringLiteral("absent")));
             emit w.pane()->driveList()->activated(w.pane()->driveList()->count() - 1);
             QCOMPARE(from.prompts.last().text,
                      QString::fromUtf16(u"Il serait préférable de mettre une disquette !"));
