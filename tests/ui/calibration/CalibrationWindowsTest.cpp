@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "FakePrompts.h"
+#include "PdfWords.h"
 #include "TempDataFolder.h"
 #include "core/base/Drives.h"
 #include "core/print/PrintLayoutFile.h"
@@ -15,6 +16,7 @@
 #include "ui/editor/EditorWindow.h"
 #include "ui/folders/FolderPane.h"
 #include "ui/preview/frmPreview.h"
+#include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/startup/CommandWiring.h"
 #include "ui/verso/frmVerso.h"
@@ -277,6 +279,19 @@ private slots:
         PrintLayout saved;
         ChargeParaImp(saved, r.data.dataFolder());
         QCOMPARE(saved.ParaImpX[1], QStringLiteral("100"));
+
+        // The next print puts the name there (no general shift, no horizontal centring).
+        if (!pdftotextInstalled()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString pdf = r.data.dir.filePath(QStringLiteral("recto.pdf"));
+        r.printer.choosePdfFile(pdf);
+        r.data.state.record.setSlot(1, QStringLiteral("DUPONT"));
+        QVERIFY(SortieImpimante(r.session));
+        QList<PdfWord> words;
+        readPdf(pdf, words);
+        const auto name = std::find_if(words.cbegin(), words.cend(),
+                                       [](const PdfWord &w) { return w.text == "DUPONT"; });
+        QVERIFY(name != words.cend());
+        QVERIFY(std::abs(name->xMin - 100) < 0.5);
     }
 
     void chooserCommandsBySide()
