@@ -304,9 +304,10 @@ void EditorWindow::closeForLayoutSwitch()
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
+    // Closed by the window manager: the same as "Quitter".
     event->accept();
     if (!m_switching)
-        qApp->quit();
+        action(EditorCommand::Quit)->trigger();
 }
 
 void EditorWindow::refreshBulletin()
