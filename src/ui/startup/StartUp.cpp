@@ -97,6 +97,17 @@ void raiseEditor()
     }
 }
 
+// A print server that never answered holds a thread that cannot be joined: leave without running
+// the destructors it might still need.
+int leave(const PrinterProbe &probe, int code)
+{
+    if (probe.busy()) {
+        std::fflush(nullptr);
+        std::quick_exit(code);
+    }
+    return code;
+}
+
 } // namespace
 
 namespace StartUp {
@@ -142,10 +153,6 @@ int run(QApplication &app)
     WidgetPrompts prompts;
     PrinterChoice printer;
     Session session{state, prompts, printer};
-    // The print server is asked while the windows are built; the editor's loading takes the
-    // answer.
-    if (stop != Stop::AfterDataFolder)
-        printer.probe().start();
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const DataFolder::Location data = DataFolder::locate(
@@ -173,6 +180,9 @@ int run(QApplication &app)
         }
         QObject::connect(&instance, &SingleInstance::raiseRequested, &app, &raiseEditor);
     }
+    // The print server is asked while the windows are built; the editor's loading takes the
+    // answer.
+    printer.probe().start();
 
     frmSplash splash;
     state.screen = readPrimaryScreen();
@@ -183,21 +193,14 @@ int run(QApplication &app)
 
     const EditorLayout layout = SplashStage::run(state, prompts, state.screen, data);
     if (layout == EditorLayout::None)
-        return data.ok() ? 0 : 1;
+        return leave(printer.probe(), data.ok() ? 0 : 1);
 
     splash.close();
     prompts.setParent(nullptr);
     EditorWindow *editor = openEditor(session, layout);
     if (stop == Stop::AfterEditorShown)
         quitWhenShown(editor);
-    const int code = app.exec();
-    if (printer.probe().busy()) {
-        // A print server that never answered holds a thread that cannot be joined: leave
-        // without running the destructors it might still need.
-        std::fflush(nullptr);
-        std::quick_exit(code);
-    }
-    return code;
+    return leave(printer.probe(), app.exec());
 }
 
 } // namespace StartUp
