@@ -72,7 +72,9 @@ bool writeAtomic(const QString &path, const QByteArray &bytes, QString *error)
                          .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // flush() first: a write cut short by a full disk surfaces there, and commit() would not
+    // report it (it would put the cut file in place of the old one).
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         if (error)
             *error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
                          .arg(QDir::toNativeSeparators(path), file.errorString());
