@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench package clean
 
 all: build
 
@@ -30,6 +30,10 @@ bench: configure
 	@set -e; for b in $(BUILD)/bench/bench_*; do \
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen "$$b"; done
+
+# The Debian package: build/package/kerbo_<version>_<arch>.deb
+package: build
+	@cd $(BUILD) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(BUILD)/package/kerbo_*.deb
 
 clean:
 	@rm -rf $(BUILD)

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-          poppler-utils xvfb xauth fonts-dejavu-core qt6-translations-l10n)
+          poppler-utils xvfb xauth fonts-dejavu-core qt6-translations-l10n
+          dpkg-dev file desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

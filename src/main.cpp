@@ -1,3 +1,4 @@
+#include "core/config/DataFolder.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/Translations.h"
 
@@ -5,12 +6,15 @@
 
 int main(int argc, char *argv[])
 {
+    StartUp::warmUpFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kerbo"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(KERBO_VERSION_MAJOR)
                                             .arg(KERBO_VERSION_MINOR)
                                             .arg(KERBO_VERSION_PATCH));
+    // Ties the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DataFolder::DesktopId));
     installFrenchTranslations(app);
     return StartUp::run(app);
 }

@@ -312,5 +312,10 @@ QByteArray IniFile::toBytes() const
 
 bool IniFile::save(QString *error) const
 {
-    return TextFile::writeAtomic(m_path, toBytes(), error);
+    const QByteArray bytes = toBytes();
+    // The file already holds these bytes (as each start writes the program folder again):
+    // nothing to write, nor to wait for on the disk.
+    if (!m_raw.isEmpty() && bytes == m_raw)
+        return true;
+    return TextFile::writeAtomic(m_path, bytes, error);
 }

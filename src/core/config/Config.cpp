@@ -55,6 +55,7 @@ void Config::load()
 
     loc = text(K::EvEnLoc, K::Loc);
     echelle = NumberText::leadingNumber(text(K::EchelleEditeur, K::Echelle)) != 0;
+    fitToWindow = number(K::Options, K::AjusterFenetre) != 0;
 
     auto font = [&](const K::FontKeys &keys) {
         return PrinterFont{text(keys.section, keys.name), number(keys.section, keys.size),

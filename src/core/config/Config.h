@@ -38,6 +38,7 @@ public:
     Options options;
     QString loc;
     bool echelle = false;
+    bool fitToWindow = false; // the editor's form grows with its window
 
     PrinterFont rectoFont;
     PrinterFont versoFont;

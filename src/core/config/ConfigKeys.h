@@ -41,6 +41,8 @@ constexpr const char *LettreAutom = "LettreAutom";
 constexpr const char *Calendrier = "Calendrier";
 constexpr const char *PrefixEngin = "PrefixEngin";
 constexpr const char *PrefixTrain = "PrefixTrain";
+// Our own: "1" when the editor's form grows with its window ("Ajuster à la fenêtre").
+constexpr const char *AjusterFenetre = "AjusterFenetre";
 
 // [EV en LOC]
 constexpr const char *Loc = "LOC";

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 namespace DataFolder {
@@ -20,8 +21,17 @@ bool isWritable(const QString &folder)
     return probe.open();
 }
 
-bool seed(const QString &factory, const QString &target, QString *error)
+bool isInstalled(const QString &programFolder)
 {
+    const QDir bin(programFolder);
+    return bin.dirName() == QLatin1String("bin")
+        && QFileInfo::exists(bin.filePath(QStringLiteral("../share/applications/%1.desktop")
+                                              .arg(QLatin1String(DesktopId))));
+}
+
+bool seed(const QString &factory, const QString &targetFolder, QString *error)
+{
+    const QString target = QDir::cleanPath(targetFolder);
     if (QFileInfo::exists(target))
         return Paths::folderExists(target);
     auto fail = [&](const QString &what) {
@@ -30,25 +40,35 @@ bool seed(const QString &factory, const QString &target, QString *error)
                          .arg(QDir::toNativeSeparators(target), what);
         return false;
     };
-    if (!QDir().mkpath(target))
+    const QFileInfo targetInfo(target);
+    if (!QDir().mkpath(targetInfo.absolutePath()))
+        return fail(QStringLiteral("création du dossier"));
+    // Filled under a temporary name, removed whole on failure, renamed once complete.
+    QTemporaryDir partial(QDir(targetInfo.absolutePath())
+                              .filePath(QStringLiteral(".%1-XXXXXX").arg(targetInfo.fileName())));
+    if (!partial.isValid())
         return fail(QStringLiteral("création du dossier"));
     const QDir source(factory);
     QDirIterator it(factory, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString from = it.next();
-        const QString to = QDir(target).filePath(source.relativeFilePath(from));
+        const QString relative = source.relativeFilePath(from);
+        const QString to = partial.filePath(relative);
         if (it.fileInfo().isDir()) {
             if (!QDir().mkpath(to))
-                return fail(QDir::toNativeSeparators(to));
+                return fail(QDir::toNativeSeparators(relative));
             continue;
         }
         if (!QFile::copy(from, to))
-            return fail(QDir::toNativeSeparators(to));
+            return fail(QDir::toNativeSeparators(relative));
         // Resources copy as read-only files; the data files are the user's to change.
         QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                       | QFile::ReadOther);
     }
+    if (!QDir().rename(partial.path(), target))
+        return fail(QStringLiteral("création du dossier"));
+    partial.setAutoRemove(false);
     return true;
 }
 
@@ -56,6 +76,7 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
 {
     Location location;
     QStringList tried;
+    QStringList details;
     for (const QString &candidate : {programFolder, appDataFolder}) {
         if (candidate.isEmpty())
             continue;
@@ -64,14 +85,20 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
         tried << QDir::toNativeSeparators(data);
         if (!QFileInfo::exists(data) && !QDir().mkpath(root))
             continue;
-        if (!seed(factory, QDir::fromNativeSeparators(data)))
+        QString seedError;
+        if (!seed(factory, QDir::fromNativeSeparators(data), &seedError)) {
+            if (!seedError.isEmpty())
+                details << seedError;
             continue;
+        }
         if (isWritable(data)) {
             location.programFolder = root;
             return location;
         }
     }
     location.error = unwritableText(tried.join(QStringLiteral("\r\n")));
+    if (!details.isEmpty())
+        location.error += QStringLiteral("\r\n\r\n") + details.join(QStringLiteral("\r\n"));
     return location;
 }
 

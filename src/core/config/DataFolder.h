@@ -2,12 +2,15 @@
 
 #include <QString>
 
-// Where the data folder DataBul lives. Beside the program when that folder can be written;
-// otherwise (an installed program) in the user's application data folder. A missing data folder
-// is seeded from the factory copy built into the program, and an existing one is never touched.
+// Where the data folder DataBul lives. Beside the program when that folder can be written and
+// the program is not an installed one; otherwise in the user's application data folder. A
+// missing data folder is seeded from the factory copy built into the program, and an existing
+// one is never touched.
 namespace DataFolder {
 
 inline constexpr auto FactoryCopy = ":/factory/DataBul";
+// The program's identity on the desktop: its menu entry, icon and metadata are named after it.
+inline constexpr auto DesktopId = "fr.kerbo.Kerbo";
 
 struct Location {
     QString programFolder; // the root of DataBul, with its final separator ("" when none works)
@@ -19,7 +22,12 @@ struct Location {
 Location locate(const QString &programFolder, const QString &appDataFolder,
                 const QString &factory = QString::fromLatin1(FactoryCopy));
 
-// Copies the factory folder to `target` when `target` does not exist yet.
+// Whether the program in `programFolder` was installed with its menu entry (a bin folder beside
+// share/applications): such a program keeps its data per user, even where it could write.
+bool isInstalled(const QString &programFolder);
+
+// Copies the factory folder to `target` when `target` does not exist yet. The copy is made
+// beside `target` and renamed at the end, so that a failed copy leaves no half-filled folder.
 bool seed(const QString &factory, const QString &target, QString *error = nullptr);
 
 // Whether a file can be created in the folder (tried for real: permissions alone can lie).

@@ -2,7 +2,9 @@
 
 #include "core/model/PrintItems.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace FormGeometry {
 namespace {
@@ -229,6 +231,13 @@ Scale scaleFor(EditorLayout layout)
     case EditorLayout::LargeFont: return {3.0, 3.9, 116, 12};
     default: return {3.0, 3.6, 116, 12};
     }
+}
+
+double fittedScale(double availableWidth, double availableHeight, double layoutScale)
+{
+    const double fitting = std::min(availableWidth / WidthMm, availableHeight / HeightMm);
+    // Hundredths of a pixel per millimetre: a window resized by a pixel or two draws nothing again.
+    return std::max(layoutScale, std::floor(fitting * 100.0) / 100.0);
 }
 
 } // namespace FormGeometry

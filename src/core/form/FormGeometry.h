@@ -46,4 +46,8 @@ struct Scale {
 };
 Scale scaleFor(EditorLayout layout);
 
+// The scale at which the whole picture fits `available` pixels, never below `layoutScale`: a
+// window larger than the layout's own size shows the same form larger, never smaller.
+double fittedScale(double availableWidth, double availableHeight, double layoutScale);
+
 } // namespace FormGeometry

@@ -1,5 +1,6 @@
 #include "core/startup/StartUpMessages.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace StartUpMessages {
@@ -95,6 +96,13 @@ QString largeEditorRefusedText(const ScreenMetrics &screen)
                           "Votre écran mesure %1 x %2 pixels : l'éditeur garde son échelle.")
         .arg(screen.width)
         .arg(screen.height);
+}
+
+QString alreadyRunningText(const QString &dataFolder)
+{
+    return QStringLiteral("Kerbo est déjà ouvert sur le dossier de données :\r\n%1\r\n"
+                          "Utilisez la fenêtre de Kerbo déjà ouverte.")
+        .arg(QDir::toNativeSeparators(dataFolder));
 }
 
 } // namespace StartUpMessages

@@ -23,4 +23,7 @@ QString noPrinterText();
 // The scale switch on a screen too small for the larger editor.
 QString largeEditorRefusedText(const ScreenMetrics &screen);
 
+// A second start on a data folder that a running Kerbo holds, when that one does not answer.
+QString alreadyRunningText(const QString &dataFolder);
+
 } // namespace StartUpMessages

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStaticText>
 #include <QToolTip>
+#include <QtMath>
 
 namespace
 {
@@ -23,30 +24,61 @@ BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout
     : QWidget(parent), m_record(record)
 {
     const FormGeometry::Scale scale = FormGeometry::scaleFor(layout);
-    m_scale = scale.pixelsPerMm;
-    m_textFont = FormPicture::fontFor(scale.textMm, m_scale);
-    m_totalFont = FormPicture::fontFor(scale.textMm * 1.15, m_scale, true);
+    m_layoutScale = scale.pixelsPerMm;
+    m_textMm = scale.textMm;
+    for (QStaticText &text : m_texts) {
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setScale(m_layoutScale);
+}
 
-    // The blank form never changes: draw it once.
-    const QSize size(qCeil(FormGeometry::WidthMm * m_scale),
-                     qCeil(FormGeometry::HeightMm * m_scale));
+void BulletinCanvas::setScale(double pixelsPerMm)
+{
+    if (pixelsPerMm == m_scale)
+        return;
+    m_scale = pixelsPerMm;
+    m_textFont = FormPicture::fontFor(m_textMm, m_scale);
+    m_totalFont = FormPicture::fontFor(m_textMm * 1.15, m_scale, true);
+    m_formSize = QSize(qCeil(FormGeometry::WidthMm * m_scale), qCeil(FormGeometry::HeightMm * m_scale));
+    for (int s = 0; s < SlotTable::SlotCount; ++s) {
+        m_boxes[size_t(s)] = mmRect(FormGeometry::slotBox(s));
+        m_texts[size_t(s)].setText(QString()); // laid out again in the new font
+    }
+    renderPicture();
+    setResizable(m_resizable);
+    resize(m_formSize);
+    updateGeometry();
+    update();
+    emit scaleChanged();
+}
+
+void BulletinCanvas::setResizable(bool resizable)
+{
+    m_resizable = resizable;
+    if (!resizable) {
+        setFixedSize(m_formSize);
+        return;
+    }
+    const QSize layoutSize(qCeil(FormGeometry::WidthMm * m_layoutScale),
+                           qCeil(FormGeometry::HeightMm * m_layoutScale));
+    setMinimumSize(layoutSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void BulletinCanvas::renderPicture()
+{
+    // The blank form changes only with the scale or the screen: drawn once for each, in vectors
+    // at the screen's own resolution.
     const qreal ratio = devicePixelRatioF();
-    m_picture = QPixmap(size * ratio);
+    m_picture = QPixmap(m_formSize * ratio);
     m_picture.setDevicePixelRatio(ratio);
     m_picture.fill(Qt::white); // the last column of pixels, past the form's edge, included
     QPainter p(&m_picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     FormPicture::paint(p, m_scale);
-    p.end();
-
-    for (int s = 0; s < SlotTable::SlotCount; ++s) {
-        m_boxes[size_t(s)] = mmRect(FormGeometry::slotBox(s));
-        m_texts[size_t(s)].setTextFormat(Qt::PlainText);
-        m_texts[size_t(s)].setPerformanceHint(QStaticText::AggressiveCaching);
-    }
-    setFixedSize(size);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QRect BulletinCanvas::mmRect(const QRectF &mm) const
@@ -122,8 +154,15 @@ bool BulletinCanvas::event(QEvent *event)
 
 void BulletinCanvas::paintEvent(QPaintEvent *event)
 {
+    if (m_picture.devicePixelRatio() != devicePixelRatioF())
+        renderPicture(); // moved to a screen of another resolution
     QPainter p(this);
     p.drawPixmap(0, 0, m_picture);
+    // Past the form, while a larger window waits for the form's new scale.
+    if (width() > m_formSize.width())
+        p.fillRect(m_formSize.width(), 0, width() - m_formSize.width(), height(), Qt::white);
+    if (height() > m_formSize.height())
+        p.fillRect(0, m_formSize.height(), width(), height() - m_formSize.height(), Qt::white);
     p.setPen(Qt::black);
     p.setFont(m_textFont);
     const QRect dirty = event->rect();

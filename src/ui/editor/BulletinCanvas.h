@@ -20,6 +20,15 @@ class BulletinCanvas : public QWidget
 public:
     BulletinCanvas(const BulletinRecord &record, EditorLayout layout, QWidget *parent = nullptr);
 
+    // Pixels per millimetre: the layout's own, or more when the form grows with the window.
+    double scale() const { return m_scale; }
+    double layoutScale() const { return m_layoutScale; }
+    // Draws the form at another scale: picture, boxes and fonts follow, the slots stay. The
+    // widget takes the form's new size; emits scaleChanged.
+    void setScale(double pixelsPerMm);
+    // Fixed at the form's size, or free to take any size from the layout's form upwards.
+    void setResizable(bool resizable);
+
     // The box of a slot in pixels of this widget.
     QRect boxRect(int slot) const;
     QRect mmRect(const QRectF &mm) const;
@@ -35,9 +44,12 @@ public:
     // The bold font of TotalKm, made smaller where the total would not fit its box.
     QFont totalFont(const QString &total) const;
 
-    QSize sizeHint() const override { return m_picture.size() / m_picture.devicePixelRatio(); }
+    // The form's size in pixels of this widget.
+    QSize formSize() const { return m_formSize; }
+    QSize sizeHint() const override { return m_formSize; }
 
 signals:
+    void scaleChanged();
     void boxPressed(int slot);
     void boxDoubleClicked(int slot);
 
@@ -48,11 +60,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void renderPicture();
+
     const BulletinRecord &m_record;
-    double m_scale;
+    double m_layoutScale;
+    double m_textMm;
+    double m_scale = 0;
+    bool m_resizable = false;
+    QSize m_formSize;
     QFont m_textFont;
     QFont m_totalFont;
-    QPixmap m_picture;
+    QPixmap m_picture; // at the screen's device pixel ratio, drawn again when that changes
     std::array<QRect, SlotTable::SlotCount> m_boxes; // in pixels
     std::array<QStaticText, SlotTable::SlotCount> m_texts;
     std::array<QString, SlotTable::SlotCount> m_shown;

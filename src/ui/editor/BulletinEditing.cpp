@@ -93,7 +93,7 @@ void BulletinEditing::placeEditControl()
         hideEditControls();
         return;
     case Control::Text:
-        m_text->setGeometry(m_canvas->boxRect(slot).adjusted(1, 1, 0, 0));
+        m_text->setGeometry(textControlRect(slot));
         m_text->setText(value);
         m_text->show();
         m_text->raise();
@@ -113,6 +113,22 @@ void BulletinEditing::placeEditControl()
         return;
     }
     }
+}
+
+QRect BulletinEditing::textControlRect(int slot) const
+{
+    return m_canvas->boxRect(slot).adjusted(1, 1, 0, 0);
+}
+
+void BulletinEditing::followCanvas()
+{
+    m_text->setFont(m_canvas->textFont());
+    m_list->setFont(m_canvas->textFont());
+    const int slot = m_state.record.currentSlot();
+    if (!m_text->isHidden())
+        m_text->setGeometry(textControlRect(slot));
+    if (!m_list->isHidden())
+        m_list->setGeometry(m_canvas->boxRect(slot));
 }
 
 void BulletinEditing::setCurrentSlot(int slot)

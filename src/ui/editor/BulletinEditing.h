@@ -26,6 +26,8 @@ public:
     void refresh();
     // Puts the control that serves the current slot over its box, with the slot's value.
     void placeEditControl();
+    // Moves and sizes the shown control after the form's scale changed, its text untouched.
+    void followCanvas();
     void setCurrentSlot(int slot);
     void clearEditControls();
     void hideEditControls();
@@ -67,6 +69,7 @@ private:
     void dateChosen();
     void syncControl();
     void setFocusColour(QWidget *widget, bool focused);
+    QRect textControlRect(int slot) const;
 
     AppState &m_state;
     BulletinCanvas *m_canvas;

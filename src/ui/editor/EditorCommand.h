@@ -44,5 +44,6 @@ enum class EditorCommand {
     Help,
     Quit,
     TabMode,
+    FitToWindow,
     Count
 };

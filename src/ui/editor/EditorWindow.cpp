@@ -93,6 +93,9 @@ void EditorWindow::buildMenus()
     settings->addAction(makeAction(C::ScaleSwitch, is800
                                                        ? QStringLiteral("Augmenter l'échelle de l'éditeur")
                                                        : QStringLiteral("Réduire l'échelle de l'éditeur")));
+    QAction *fit = makeAction(C::FitToWindow, QStringLiteral("Ajuster à la fenêtre"));
+    fit->setCheckable(true);
+    settings->addAction(fit);
     settings->addAction(makeAction(C::ChoosePrinterFont, QStringLiteral("&Choix Police")));
     settings->addAction(makeAction(C::CentringRecto, QStringLiteral("Centrage du bulletin")));
     settings->addAction(makeAction(C::CalibrationRecto, QStringLiteral("Du bulletin sur l'imprimante")));
@@ -142,6 +145,7 @@ void EditorWindow::buildButtons(QWidget *area)
     using C = EditorCommand;
     // The buttons stand in a column beside the form, so that the form keeps the whole height.
     auto *row = new QHBoxLayout(area);
+    m_row = row;
     auto *column = new QVBoxLayout;
     const FormGeometry::Scale scale = FormGeometry::scaleFor(m_layout);
     QFont buttonFont = font();
@@ -173,7 +177,9 @@ void EditorWindow::buildButtons(QWidget *area)
     m_canvas = new BulletinCanvas(m_state.record, m_layout, area);
     row->addWidget(m_canvas, 0, Qt::AlignLeft | Qt::AlignTop);
     row->addLayout(column);
+    row->addStretch(); // a window wider than the form keeps its buttons beside the form
     row->setSizeConstraint(QLayout::SetFixedSize);
+    area->installEventFilter(this);
 }
 
 void EditorWindow::buildForm()
@@ -185,30 +191,76 @@ void EditorWindow::buildForm()
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("dd/MM/yy"));
     m_date->setToolTip(QStringLiteral("Cliquez sur la flêche pour afficher le calendrier"));
-    m_date->setFont(m_canvas->textFont());
-    const QRect dateBox = m_canvas->boxRect(SlotTable::DateSlot);
-    m_date->setGeometry(QRect(dateBox.topLeft(), QSize(dateBox.width() + 18, dateBox.height() + 2)));
-
     m_roster = new RosterListBox(m_state, m_canvas);
-    m_roster->setFont(m_canvas->textFont());
-    m_roster->setGeometry(m_canvas->mmRect(FormGeometry::rosterListBox()));
-
     m_mention = new QLabel(m_canvas);
     m_mention->setObjectName(QStringLiteral("Labelbis"));
-    m_mention->setFont(m_canvas->textFont());
     m_mention->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));
-    m_mention->setGeometry(m_canvas->mmRect(FormGeometry::mentionBox()));
     m_mention->hide();
+    placeFormControls();
 
     m_editing = new BulletinEditing(m_state, m_canvas, m_text, m_list, m_date, m_mention, this);
     connect(m_editing, &BulletinEditing::tabModeChanged, this, &EditorWindow::showTabMode);
     connect(m_roster, &RosterListBox::keyPressed, m_editing, [this] { m_editing->setCurrentSlot(1); });
+    connect(m_canvas, &BulletinCanvas::scaleChanged, this, [this] {
+        placeFormControls();
+        m_editing->followCanvas();
+    });
 
     m_editing->showServiceDate(m_state.record.serviceDate());
     m_roster->showFolder(m_state.config.hdGenerique);
     showMention(m_state.mention);
     showTabMode(m_state.engineTabMode); // the mode lives for the run, across scale switches
     refreshBulletin();
+}
+
+void EditorWindow::placeFormControls()
+{
+    // The window's own controls drawn into the form follow its scale.
+    const QFont font = m_canvas->textFont();
+    m_date->setFont(font);
+    const QRect dateBox = m_canvas->boxRect(SlotTable::DateSlot);
+    m_date->setGeometry(QRect(dateBox.topLeft(), QSize(dateBox.width() + 18, dateBox.height() + 2)));
+    m_roster->setFont(font);
+    m_roster->setGeometry(m_canvas->mmRect(FormGeometry::rosterListBox()));
+    m_mention->setFont(font);
+    m_mention->setGeometry(m_canvas->mmRect(FormGeometry::mentionBox()));
+}
+
+void EditorWindow::setFitToWindow(bool fit)
+{
+    m_fit = fit;
+    action(EditorCommand::FitToWindow)->setChecked(fit);
+    m_canvas->setResizable(fit);
+    if (fit) {
+        // The layout's size becomes the window's smallest; the form takes what the window has.
+        m_row->setSizeConstraint(QLayout::SetDefaultConstraint);
+        centralWidget()->setMinimumSize(0, 0);
+        centralWidget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        fitForm();
+    } else {
+        m_canvas->setScale(m_canvas->layoutScale());
+        m_row->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void EditorWindow::fitForm()
+{
+    if (!m_fit)
+        return;
+    const QMargins margins = m_row->contentsMargins();
+    const QSize area = centralWidget()->size();
+    const int buttons = FormGeometry::scaleFor(m_layout).buttonWidth + m_row->spacing();
+    m_canvas->setScale(FormGeometry::fittedScale(
+        area.width() - margins.left() - margins.right() - buttons,
+        area.height() - margins.top() - margins.bottom(), m_canvas->layoutScale()));
+}
+
+bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        fitForm();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void EditorWindow::showTabMode(bool engines)
@@ -252,9 +304,10 @@ void EditorWindow::closeForLayoutSwitch()
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
+    // Closed by the window manager: the same as "Quitter".
     event->accept();
     if (!m_switching)
-        qApp->quit();
+        action(EditorCommand::Quit)->trigger();
 }
 
 void EditorWindow::refreshBulletin()

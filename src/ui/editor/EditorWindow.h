@@ -13,6 +13,7 @@ class BulletinCanvas;
 class BulletinEditing;
 class QAction;
 class QDateEdit;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -40,6 +41,11 @@ public:
     // A window closed to switch layouts does not end the program.
     void closeForLayoutSwitch();
 
+    // "Ajuster à la fenêtre": the form grows with the window (never below the layout's size),
+    // or keeps the layout's size in a window of fixed size.
+    void setFitToWindow(bool fit);
+    bool fitsToWindow() const { return m_fit; }
+
     // The editing of the bulletin and the controls it moves over the form.
     BulletinEditing *editing() const { return m_editing; }
     BulletinCanvas *canvas() const { return m_canvas; }
@@ -57,6 +63,7 @@ public:
     void reloadRosterList() override;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -67,6 +74,8 @@ private:
     void buildContextMenu();
     void buildForm();
     void showTabMode(bool engines);
+    void placeFormControls();
+    void fitForm();
 
     AppState &m_state;
     EditorLayout m_layout;
@@ -80,5 +89,7 @@ private:
     RosterListBox *m_roster = nullptr;
     QLabel *m_mention = nullptr;
     BulletinEditing *m_editing = nullptr;
+    QHBoxLayout *m_row = nullptr;
     bool m_switching = false;
+    bool m_fit = false;
 };

@@ -57,6 +57,20 @@ void switchScale(EditorWindow &editor, AppState &state, Prompts &prompts,
         opened->activateWindow();
 }
 
+// "Ajuster à la fenêtre": kept in Config.ini; the window takes the screen to show the form large.
+void switchFit(EditorWindow &editor, Config &config)
+{
+    const bool fit = editor.action(C::FitToWindow)->isChecked();
+    config.fitToWindow = fit;
+    config.write(ConfigKeys::Options, ConfigKeys::AjusterFenetre,
+                 fit ? QStringLiteral("1") : QStringLiteral("0"));
+    editor.setFitToWindow(fit);
+    if (fit)
+        editor.showMaximized();
+    else
+        editor.showNormal();
+}
+
 void openHelp(AppState &state, Prompts &prompts)
 {
     const QString path = state.config.dataFile(QStringLiteral("AideKerbo1.html"));
@@ -93,6 +107,7 @@ void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
     EditorWindow *window = &editor;
     editor.wireCommand(C::ScaleSwitch,
          [window, &state, &prompts, openEditor] { switchScale(*window, state, prompts, openEditor); });
+    editor.wireCommand(C::FitToWindow, [window, &state] { switchFit(*window, state.config); });
     editor.wireCommand(C::Help, [&state, &prompts] { openHelp(state, prompts); });
     editor.wireCommand(C::About, [window, &state] {
         AboutDialog about(realScreen(state), window);

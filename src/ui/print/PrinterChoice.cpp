@@ -4,17 +4,18 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-bool PrinterChoice::anyPrinterInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
+// Names only: a full printer object asks the print server for each printer's capabilities.
+bool PrinterChoice::anyPrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 QPrinter &PrinterChoice::current()
 {
     if (!m_printer) {
         m_printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
         // Without a default printer the first one serves until the user picks one.
-        if (QPrinterInfo::defaultPrinter().isNull()) {
-            const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+            const QStringList printers = QPrinterInfo::availablePrinterNames();
             if (!printers.isEmpty())
-                m_printer->setPrinterName(printers.first().printerName());
+                m_printer->setPrinterName(printers.first());
         }
     }
     return *m_printer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/print/PrinterProbe.h"
+
 #include <QString>
 
 #include <memory>
@@ -31,10 +33,14 @@ public:
 
     bool isChosen() const { return m_chosen; }
 
+    // The question "is there any printer?" of the editor's loading, asked without blocking.
+    PrinterProbe &probe() { return m_probe; }
+
 private:
     QPrinter &current();
 
     std::shared_ptr<QPrinter> m_printer;
     std::shared_ptr<QPrinter> m_standIn;
     bool m_chosen = false;
+    PrinterProbe m_probe;
 };

@@ -4,19 +4,124 @@
 #include "core/config/DataFolder.h"
 #include "core/startup/EditorStage.h"
 #include "core/startup/SplashStage.h"
+#include "core/startup/StartUpMessages.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/ScreenReader.h"
 #include "ui/Session.h"
 #include "ui/startup/CommandWiring.h"
+#include "ui/startup/SingleInstance.h"
 #include "ui/startup/frmCartouche.h"
 #include "ui/startup/frmSplash.h"
 #include "ui/startup/WidgetPrompts.h"
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#if __has_include(<dlfcn.h>)
+#include <dlfcn.h>
+#endif
+
+namespace {
+
+// The longest the editor's loading waits for the print server's answer.
+constexpr std::chrono::milliseconds PrinterWait{750};
+
+// KERBO_EXIT_AFTER lets scripts stop a run early: "data" once the data folder is ready (it is
+// printed, or the reason it is not), "editor" once the editor is on the screen.
+enum class Stop { Never, AfterDataFolder, AfterEditorShown };
+
+Stop stopFromEnvironment()
+{
+    const QByteArray stop = qgetenv("KERBO_EXIT_AFTER");
+    if (stop == "data")
+        return Stop::AfterDataFolder;
+    if (stop == "editor")
+        return Stop::AfterEditorShown;
+    return Stop::Never;
+}
+
+// Ends the run right after the window's first frame, saying so on the standard output at once,
+// so that a script timing the start-up does not count the program's exit.
+void shownAndQuit()
+{
+    std::fputs("shown\n", stdout);
+    std::fflush(stdout);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+class QuitWhenShown : public QObject
+{
+public:
+    explicit QuitWhenShown(QWindow *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            shownAndQuit();
+        }
+        return false;
+    }
+};
+
+void quitWhenShown(QWidget *window)
+{
+    if (window->windowHandle()->isExposed())
+        shownAndQuit();
+    else
+        new QuitWhenShown(window->windowHandle());
+}
+
+// A later start asked for the window: the editor (and the dialog it shows, if any) comes forward.
+void raiseEditor()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<EditorWindow *>(w) || !w->isVisible())
+            continue;
+        if (w->isMinimized())
+            w->showNormal();
+        w->raise();
+        w->activateWindow();
+    }
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+// A print server that never answered holds a thread that cannot be joined: leave without running
+// the destructors it might still need.
+int leave(const PrinterProbe &probe, int code)
+{
+    if (probe.busy()) {
+        std::fflush(nullptr);
+        std::quick_exit(code);
+    }
+    return code;
+}
+
+} // namespace
 
 namespace StartUp {
+
+void warmUpFonts()
+{
+#if __has_include(<dlfcn.h>)
+    // Qt's own font database calls fontconfig, which reads its configuration once per process;
+    // fontconfig is already loaded with Qt and may be initialised from any thread.
+    using Init = int (*)();
+    if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+        std::thread(init).detach();
+#endif
+}
 
 EditorWindow *openEditor(Session &session, EditorLayout layout)
 {
@@ -27,21 +132,57 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
     wireCommands(*editor, session);
 
     EditorStageHooks hooks;
-    hooks.hasPrinter = [] { return PrinterChoice::anyPrinterInstalled(); };
+    PrinterChoice &printer = session.printer;
+    hooks.hasPrinter = [&printer] { return printer.probe().anyPrinter(PrinterWait); };
     hooks.runCartouche = [&state, &prompts](bool firstStart) {
         frmCartouche::run(state, prompts, firstStart, nullptr);
     };
     EditorStage::run(state, prompts, *editor, hooks);
-    editor->show();
+    editor->setFitToWindow(state.config.fitToWindow);
+    if (state.config.fitToWindow)
+        editor->showMaximized();
+    else
+        editor->show();
     return editor;
 }
 
 int run(QApplication &app)
 {
+    const Stop stop = stopFromEnvironment();
     AppState state;
     WidgetPrompts prompts;
     PrinterChoice printer;
     Session session{state, prompts, printer};
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const DataFolder::Location data = DataFolder::locate(
+        DataFolder::isInstalled(programFolder) ? QString() : programFolder,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (stop == Stop::AfterDataFolder) {
+        if (!data.ok()) {
+            std::fprintf(stderr, "%s\n%s\n", qPrintable(DataFolder::unwritableTitle()),
+                         qPrintable(data.error));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(Config::dataFolder(data.programFolder)));
+        return 0;
+    }
+
+    SingleInstance instance(Config::dataFolder(data.programFolder));
+    if (data.ok()) {
+        if (!instance.claim()) {
+            if (!instance.raiseRunning())
+                prompts.message(QStringLiteral("Kerbo"),
+                                StartUpMessages::alreadyRunningText(
+                                    Config::dataFolder(data.programFolder)),
+                                Prompts::Icon::Exclamation);
+            return 0;
+        }
+        QObject::connect(&instance, &SingleInstance::raiseRequested, &app, &raiseEditor);
+    }
+    // The print server is asked while the windows are built; the editor's loading takes the
+    // answer.
+    printer.probe().start();
 
     frmSplash splash;
     state.screen = readPrimaryScreen();
@@ -50,17 +191,16 @@ int run(QApplication &app)
     app.processEvents();
     prompts.setParent(&splash);
 
-    const DataFolder::Location data = DataFolder::locate(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const EditorLayout layout = SplashStage::run(state, prompts, state.screen, data);
     if (layout == EditorLayout::None)
-        return data.ok() ? 0 : 1;
+        return leave(printer.probe(), data.ok() ? 0 : 1);
 
     splash.close();
     prompts.setParent(nullptr);
-    openEditor(session, layout);
-    return app.exec();
+    EditorWindow *editor = openEditor(session, layout);
+    if (stop == Stop::AfterEditorShown)
+        quitWhenShown(editor);
+    return leave(printer.probe(), app.exec());
 }
 
 } // namespace StartUp

@@ -14,6 +14,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace Qt::StringLiterals;
 
 using Outcome = LayoutChoice::Outcome;
@@ -189,6 +192,47 @@ private slots:
                                    "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
                                    "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.")
                      .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul")));
+    }
+
+    void aFailedSeedLeavesNoHalfFilledFolder()
+    {
+        // A disk that fills up in the middle of the copy: the file size limit stands for it.
+        QTemporaryDir factory, root;
+        put(factory.filePath("AgentSeul.txt"), "A\r\n");
+        put(factory.filePath("ListeGares.txt"), QByteArray(64 * 1024, 'P'));
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString user = root.filePath("home/.local/share/Kerbo");
+        const DataFolder::Location l = DataFolder::locate(QString(), user, factory.path());
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+
+        QVERIFY(!l.ok());
+        QVERIFY(!QFileInfo::exists(user + "/DataBul"));
+        QCOMPARE(QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        QVERIFY2(l.error.endsWith(u"\r\n\r\nImpossible de créer le dossier de données "_s + user
+                                  + u"/DataBul (ListeGares.txt)."_s),
+                 qPrintable(l.error));
+        // The next start, with room again, seeds the folder whole.
+        QVERIFY(DataFolder::locate(QString(), user, factory.path()).ok());
+        QCOMPARE(QFileInfo(user + "/DataBul/ListeGares.txt").size(), 64 * 1024);
+    }
+
+    void installedProgramKeepsItsDataPerUser()
+    {
+        QTemporaryDir prefix;
+        put(prefix.filePath("bin/kerbo"), "");
+        QVERIFY(!DataFolder::isInstalled(prefix.filePath("bin")));
+        put(prefix.filePath("share/applications/fr.kerbo.Kerbo.desktop"), "[Desktop Entry]");
+        QVERIFY(DataFolder::isInstalled(prefix.filePath("bin")));
+        QVERIFY(DataFolder::isInstalled(prefix.filePath("bin") + "/"));
+        // A build folder beside an installed copy is not installed.
+        QVERIFY(!DataFolder::isInstalled(prefix.filePath("share")));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "core/form/FormPicture.h"
 #include "core/model/BulletinRecord.h"
 #include "ui/editor/BulletinCanvas.h"
 
@@ -7,7 +8,9 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QSignalSpy>
+#include <QPainter>
 #include <QToolTip>
+#include <QtMath>
 
 using namespace SlotTable;
 
@@ -113,6 +116,63 @@ private slots:
         QHelpEvent help(QEvent::ToolTip, at, canvas.mapToGlobal(at));
         QApplication::sendEvent(&canvas, &help);
         QTRY_COMPARE(QToolTip::text(), QStringLiteral("PARIS NORD"));
+    }
+
+    void clicksLandOnTheirSlotAtEveryScale_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::newRow("1.0") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2.0") << 2.0;
+    }
+    void clicksLandOnTheirSlotAtEveryScale()
+    {
+        QFETCH(double, factor);
+        BulletinRecord record;
+        BulletinCanvas canvas(record, EditorLayout::Editor1024);
+        const int layoutPixels = canvas.textFont().pixelSize();
+        QSignalSpy rescaled(&canvas, &BulletinCanvas::scaleChanged);
+        canvas.setScale(3.0 * factor);
+        QCOMPARE(rescaled.size(), factor == 1.0 ? 0 : 1);
+        // The 297 x 220 mm form at 3 pixels per millimetre, times the factor.
+        QCOMPARE(canvas.size(), QSize(qCeil(891 * factor), qCeil(660 * factor)));
+        QVERIFY(qAbs(canvas.textFont().pixelSize() - layoutPixels * factor) <= 1.0);
+        QSignalSpy pressed(&canvas, &BulletinCanvas::boxPressed);
+        int boxes = 0;
+        for (int s = 1; s <= LastLineSlot; ++s) {
+            const QRect box = canvas.boxRect(s);
+            QVERIFY(!box.isEmpty());
+            ++boxes;
+            QTest::mouseClick(&canvas, Qt::LeftButton, {}, box.center());
+            QVERIFY2(!pressed.isEmpty(), qPrintable(QString::number(s)));
+            QCOMPARE(pressed.takeLast().at(0).toInt(), s);
+        }
+        QCOMPARE(boxes, 272);
+    }
+
+    void pictureIsDrawnAtTheScreenResolution()
+    {
+        // The blank form on screen is the vector drawing at the screen's own pixel density, at
+        // the layout's scale and at a larger one alike: no bitmap enlarged.
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2"))
+            QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        BulletinRecord record;
+        BulletinCanvas canvas(record, EditorLayout::Editor1024);
+        for (double scale : {3.0, 4.5}) {
+            canvas.setScale(scale);
+            const qreal ratio = canvas.devicePixelRatioF();
+            QPixmap vector(canvas.formSize() * ratio);
+            vector.setDevicePixelRatio(ratio);
+            vector.fill(Qt::white);
+            QPainter p(&vector);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            FormPicture::paint(p, scale);
+            p.end();
+            const QImage shown = canvas.grab().toImage();
+            QCOMPARE(shown.size(), canvas.formSize() * ratio);
+            QVERIFY(shown == vector.toImage().convertToFormat(shown.format()));
+        }
     }
 };
 

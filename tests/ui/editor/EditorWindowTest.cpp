@@ -409,7 +409,67 @@ private slots:
         QCOMPARE(m_prompts.last().title, QStringLiteral("AIDE"));
         QVERIFY(m_prompts.last().text.contains(QStringLiteral("AideKerbo1.html")));
     }
+
+    void fittingTheWindowScalesTheFormButNotItsRules()
+    {
+        BulletinCanvas *canvas = m_window->canvas();
+        const int layoutFont = text()->font().pixelSize();
+        const int start = lineSlot(0, NumeroTrain);
+        auto tabs = [&] {
+            QList<int> visited;
+            editing().setCurrentSlot(start);
+            for (int i = 0; i < 6; ++i) {
+                QTest::keyClick(control(), Qt::Key_Tab);
+                visited << record().currentSlot();
+            }
+            return visited;
+        };
+        const QList<int> layoutTabs = tabs();
+
+        typeAt(lineSlot(1, NumeroTrain), QStringLiteral("84"));
+        m_window->action(EditorCommand::FitToWindow)->trigger();
+        QVERIFY(m_window->fitsToWindow());
+        QCOMPARE(LectureINI(m_state->config.iniPath(), QStringLiteral("Options"),
+                            QStringLiteral("AjusterFenetre")).text,
+                 QStringLiteral("1"));
+        m_window->showNormal();
+        m_window->resize(1920, 1080);
+        QTRY_VERIFY(canvas->scale() > 4.0);
+
+        // The form fills the window's height, with the buttons right beside it.
+        const QSize area = m_window->centralWidget()->size();
+        QVERIFY(canvas->height() <= area.height() && canvas->height() > area.height() - 8);
+        QPushButton *quit = m_window->button(EditorCommand::Quit);
+        QTRY_VERIFY(quit->x() > canvas->geometry().right() && quit->x() < canvas->geometry().right() + 8);
+        // The control being typed in kept its text and follows its box, in a larger font.
+        QCOMPARE(text()->text(), QStringLiteral("84"));
+        QCOMPARE(text()->geometry(), canvas->boxRect(lineSlot(1, NumeroTrain)).adjusted(1, 1, 0, 0));
+        QVERIFY(text()->font().pixelSize() > layoutFont * 1.4);
+
+        // Clicks and keys reach the same slots as at the layout's scale.
+        for (int s : {1, lineSlot(3, Via), lineSlot(5, HeureArr)}) {
+            click(s);
+            QCOMPARE(record().currentSlot(), s);
+            QVERIFY(canvas->boxRect(s).contains(control()->geometry().center()));
+        }
+        QCOMPARE(tabs(), layoutTabs);
+        QCOMPARE(m_window->datePicker()->geometry().topLeft(), canvas->boxRect(DateSlot).topLeft());
+
+        // A smaller window never shrinks the form below the layout's size.
+        m_window->resize(400, 300);
+        QTRY_COMPARE(canvas->scale(), canvas->layoutScale());
+
+        m_window->action(EditorCommand::FitToWindow)->trigger();
+        QVERIFY(!m_window->fitsToWindow());
+        QCOMPARE(canvas->scale(), canvas->layoutScale());
+        QCOMPARE(text()->font().pixelSize(), layoutFont);
+        QCOMPARE(LectureINI(m_state->config.iniPath(), QStringLiteral("Options"),
+                            QStringLiteral("AjusterFenetre")).text,
+                 QStringLiteral("0"));
+        QTRY_COMPARE(m_window->size(), m_window->sizeHint());
+    }
 };
+
 
 KERBO_TEST(EditorWindowTest)
 #include "EditorWindowTest.moc"

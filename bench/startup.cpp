@@ -1,0 +1,191 @@
+// From launch to the editor on the screen, against a bare Qt window on the same machine, in one
+// run: each program is started again and again, alternately, under an Xvfb server of the bench's
+// own, and ends right after its window's first frame. Kerbo runs on a data folder of its own,
+// past its first start, with the system's printers. A second figure times Kerbo when the print
+// server accepts the connection but never answers.
+#include "ui/print/PrinterChoice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+constexpr int Rounds = 31;
+constexpr double Target = 1.3;
+constexpr int StalledRounds = 5;
+constexpr double StalledTargetMs = 1000; // more than the normal start
+
+// Says so and ends right after the window's first frame, as Kerbo does when told to.
+class QuitWhenExposed : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+// The peer: a QMainWindow of the editor's size and nothing else.
+int bareWindow(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.resize(1012, 690);
+    window.winId(); // creates the native window, to watch it before it shows
+    QuitWhenExposed quit;
+    window.windowHandle()->installEventFilter(&quit);
+    window.show();
+    return app.exec();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Milliseconds from the start to the first frame (the program's "shown" line); negative when
+// the program failed.
+double timedRun(const QString &program, const QStringList &arguments,
+                const QProcessEnvironment &env)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    double shown = -1;
+    while (process.waitForReadyRead(30000)) {
+        if (process.readAllStandardOutput().contains("shown")) {
+            shown = double(timer.nsecsElapsed()) / 1e6;
+            break;
+        }
+    }
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return -1;
+    return shown;
+}
+
+// An X server of the bench's own, as a desktop has one; nullptr when Xvfb is not installed.
+std::unique_ptr<QProcess> startXvfb(QString *display)
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) return nullptr;
+    auto server = std::make_unique<QProcess>();
+    server->setStandardErrorFile(QProcess::nullDevice());
+    server->start(xvfb,
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                   QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                   QStringLiteral("tcp")});
+    if (!server->waitForReadyRead(10000)) return nullptr;
+    *display = QStringLiteral(":") + QString::fromLatin1(server->readAllStandardOutput()).trimmed();
+    return server;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && QByteArray(argv[1]) == "--bare-window") return bareWindow(argc, argv);
+
+    QCoreApplication app(argc, argv);
+    if (!PrinterChoice::anyPrinterInstalled()) {
+        // The start would wait on the message "Attention n'y a acune imprimante installée !!".
+        std::printf(
+            "startup: skipped, no printer installed (add a print queue to time the start)\n");
+        return 0;
+    }
+    QTemporaryDir home;
+    const QString program = home.filePath(QStringLiteral("program/kerbo"));
+    QDir().mkpath(home.filePath(QStringLiteral("program/DataBul")));
+    if (!QFile::copy(QStringLiteral(KERBO_PROGRAM), program)) {
+        std::printf("startup: cannot copy %s\n", KERBO_PROGRAM);
+        return 1;
+    }
+    // Past the first start: the cartouche dialog does not open.
+    QFile config(home.filePath(QStringLiteral("program/DataBul/Config.ini")));
+    config.open(QIODevice::WriteOnly);
+    config.write("[Cartouche]\r\nNom=DUPONT\r\nPrenom=JEAN\r\ncondition=1\r\n");
+    config.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    env.insert(QStringLiteral("KERBO_EXIT_AFTER"), QStringLiteral("editor"));
+    QString display;
+    const std::unique_ptr<QProcess> xvfb = startXvfb(&display);
+    const QString platform = xvfb ? QStringLiteral("Xvfb") : QStringLiteral("offscreen");
+    if (xvfb) {
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    } else {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+    // The first run seeds the rest of the data folder; both programs warm the disk cache.
+    const QString self = QCoreApplication::applicationFilePath();
+    const QStringList bare{QStringLiteral("--bare-window")};
+    for (int i = 0; i < 2; ++i) {
+        if (timedRun(program, {}, env) < 0 || timedRun(self, bare, env) < 0) {
+            std::printf("startup: a program did not start and end cleanly\n");
+            return 1;
+        }
+    }
+    std::vector<double> kerbo, peer;
+    for (int i = 0; i < Rounds; ++i) {
+        kerbo.push_back(timedRun(program, {}, env));
+        peer.push_back(timedRun(self, bare, env));
+        if (kerbo.back() < 0 || peer.back() < 0) {
+            std::printf("startup: a program did not start and end cleanly\n");
+            return 1;
+        }
+    }
+    const double k = median(kerbo), b = median(peer);
+    std::printf(
+        "start-up to the editor shown (%s, median of %d): %.1f ms; bare QMainWindow %.1f ms; "
+        "ratio %.2f (target < %.1f)\n",
+        qPrintable(platform), Rounds, k, b, k / b, Target);
+
+    // A print server that takes the connection and never answers: the kernel accepts for it.
+    QTcpServer stalled;
+    stalled.listen(QHostAddress::LocalHost);
+    env.insert(QStringLiteral("CUPS_SERVER"),
+               QStringLiteral("127.0.0.1:%1").arg(stalled.serverPort()));
+    std::vector<double> slow;
+    for (int i = 0; i < StalledRounds; ++i) {
+        slow.push_back(timedRun(program, {}, env));
+        if (slow.back() < 0) {
+            std::printf("startup: Kerbo did not start with a print server that does not answer\n");
+            return 1;
+        }
+    }
+    const double s = median(slow);
+    std::printf("start-up with a print server that does not answer (median of %d): %.1f ms, "
+                "%.0f ms more (target < %.0f ms more)\n",
+                StalledRounds, s, s - k, StalledTargetMs);
+    if (xvfb) {
+        xvfb->terminate();
+        xvfb->waitForFinished(5000);
+    }
+    return 0;
+}

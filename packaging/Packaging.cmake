@@ -1,0 +1,39 @@
+# Installation as a Debian desktop program and the .deb built by CPack (`make package`).
+include(GNUInstallDirs)
+
+set(KERBO_APP_ID fr.kerbo.Kerbo)
+set(KERBO_RELEASE_DATE 2026-12-06)
+
+install(TARGETS kerbo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${KERBO_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${KERBO_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/${KERBO_APP_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/${KERBO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${KERBO_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The data folder, help files included, travels inside the program and is written to the
+# user's data folder on the first start; the README goes with the documentation.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kerbo)
+set(CPACK_PACKAGE_VENDOR Kerbo)
+set(CPACK_PACKAGE_CONTACT "Kerbo <kerbo@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bulletin de service du conducteur de train")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kerbo remplit le bulletin de service quotidien des conducteurs de train sur un dessin du\n"
+    "formulaire papier, garde les journées dans de petits fichiers texte et n'imprime que les\n"
+    "textes sur le formulaire pré-imprimé.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own French texts for the standard dialogs; the shared libraries come from SHLIBDEPS.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, cups-client")
+include(CPack)

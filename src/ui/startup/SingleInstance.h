@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// One Kerbo at a time on a data folder: the first holds a lock file in the folder and listens
+// for later starts, which ask it to bring its window forward instead of editing the same files.
+// A lock left behind by a program that ended without releasing it is taken over.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString &dataFolder, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // Takes the lock and starts listening. False when another running Kerbo holds it.
+    bool claim();
+    // Asks the Kerbo that holds the lock to show its window. False when it does not answer.
+    bool raiseRunning() const;
+
+    QString lockPath() const { return m_lock.fileName(); }
+
+signals:
+    // A later start asked for the window.
+    void raiseRequested();
+
+private:
+    QLockFile m_lock;
+    QString m_serverName;
+    QLocalServer *m_server = nullptr;
+};

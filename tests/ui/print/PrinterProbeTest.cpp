@@ -1,0 +1,59 @@
+#include "TestMain.h"
+
+#include "ui/print/PrinterProbe.h"
+
+#include <QElapsedTimer>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+// The printer question of the start-up never holds it longer than its budget.
+class PrinterProbeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersAreUsedOnce()
+    {
+        std::atomic<int> asked = 0;
+        std::atomic<bool> printers = false;
+        PrinterProbe probe([&] {
+            ++asked;
+            return printers.load();
+        });
+        QCOMPARE(probe.anyPrinter(5s), false);
+        printers = true;
+        QCOMPARE(probe.anyPrinter(5s), true);
+        QCOMPARE(asked.load(), 2);
+        QVERIFY(!probe.busy());
+    }
+
+    void aServerThatDoesNotAnswerCountsAsPrinters()
+    {
+        std::atomic<bool> release = false;
+        std::atomic<int> asked = 0;
+        PrinterProbe probe([&] {
+            ++asked;
+            while (!release)
+                std::this_thread::sleep_for(1ms);
+            return false;
+        });
+        probe.start();
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(probe.anyPrinter(100ms), true);
+        QVERIFY(timer.elapsed() < 1000);
+        QVERIFY(probe.busy());
+        // The question under way is awaited again, not asked twice.
+        QCOMPARE(probe.anyPrinter(50ms), true);
+        release = true;
+        QCOMPARE(probe.anyPrinter(5s), false);
+        QCOMPARE(asked.load(), 1);
+    }
+};
+
+KERBO_TEST(PrinterProbeTest)
+#include "PrinterProbeTest.moc"
