@@ -15,8 +15,8 @@ int eraseLast(SlotTable::Frame frame);
 bool erases(SlotTable::Frame frame, int slot);
 
 void erase(AppState &state, SlotTable::Frame frame);
-// B1, B2, B3 and C put back every saved value that is not empty; A reloads the cartouche from the
-// configuration and puts back Roulement and Journee as saved by the last erase.
+// Every saved value that is not empty comes back (an empty one leaves its slot as it is); A also
+// reloads the cartouche from the configuration, its saved values being Roulement and Journee.
 void restore(AppState &state, SlotTable::Frame frame);
 
 } // namespace FrameErase

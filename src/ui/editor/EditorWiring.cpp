@@ -85,13 +85,18 @@ void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
     const std::pair<C, Frame> erases[] = {{C::EraseA, Frame::A},   {C::EraseB1, Frame::B1},
                                           {C::EraseB2, Frame::B2}, {C::EraseB3, Frame::B3},
                                           {C::EraseC, Frame::C}};
-    for (const auto &[command, frame] : erases)
-        wire(editor, command, [editing, frame] { editing->eraseFrame(frame); });
+    // The frame is copied out of the pair: clang 14 cannot capture a structured binding.
+    for (const auto &erase : erases) {
+        const Frame frame = erase.second;
+        wire(editor, erase.first, [editing, frame] { editing->eraseFrame(frame); });
+    }
     const std::pair<C, Frame> restores[] = {{C::RestoreA, Frame::A},   {C::RestoreB1, Frame::B1},
                                             {C::RestoreB2, Frame::B2}, {C::RestoreB3, Frame::B3},
                                             {C::RestoreC, Frame::C}};
-    for (const auto &[command, frame] : restores)
-        wire(editor, command, [editing, frame] { editing->restoreFrame(frame); });
+    for (const auto &restore : restores) {
+        const Frame frame = restore.second;
+        wire(editor, restore.first, [editing, frame] { editing->restoreFrame(frame); });
+    }
 
     wire(editor, C::TabMode, [editing] { editing->toggleTabMode(); });
     EditorWindow *window = &editor;

@@ -75,6 +75,10 @@ int run(QApplication &app)
     WidgetPrompts prompts;
     PrinterChoice printer;
     Session session{state, prompts, printer};
+    // Settings that cannot be saved are told once; the windows go on with them in memory.
+    state.config.onWriteFailure = [&prompts](const QString &title, const QString &text) {
+        prompts.message(title, text, Prompts::Icon::Exclamation);
+    };
 
     frmSplash splash;
     state.screen = primaryScreen();
