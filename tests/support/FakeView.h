@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 
 #include <QDate>
 #include <QStringList>

@@ -7,15 +7,17 @@
 #include "core/dayfiles/DayFileReader.h"
 #include "core/dayfiles/DayFileWriter.h"
 #include "core/dayfiles/DayNames.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/model/SlotTable.h"
 
 #include <QFileInfo>
 #include <QStringList>
 
-namespace DayCommands {
-namespace {
+namespace DayCommands
+{
+namespace
+{
 
 using Icon = Prompts::Icon;
 using Answer = Prompts::Answer;
@@ -29,10 +31,13 @@ QString lines(std::initializer_list<const char16_t *> parts)
     QStringList l;
     for (const char16_t *p : parts)
         l << QString::fromUtf16(p);
-    return l.join(u'\n');
+    return l.join(u"\r\n");
 }
 
-QString journee(const AppState &state) { return trimBlanks(state.record.slot(8)); }
+QString journee(const AppState &state)
+{
+    return trimBlanks(state.record.slot(8));
+}
 
 void setMention(AppState &state, BulletinView &view, const QString &mention)
 {
@@ -45,7 +50,7 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
 {
     if (journee(state).isEmpty()) {
         prompts.message(QStringLiteral("ATTENTION IL MANQUE LE NUMERO DE JOURNEE!!"),
-                        impossible + u'\n' +
+                        impossible + QStringLiteral("\r\n") +
                             QStringLiteral("VEUILLEZ INSCRIRE UN NUMERO DE JOURNEE DANS LE "
                                            "CADRE JOURNEE SVP."),
                         Icon::Exclamation);
@@ -53,7 +58,7 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
     }
     if (trimBlanks(state.record.slot(7)).isEmpty()) {
         prompts.message(QStringLiteral("ATTENTION IL MANQUE LE NUMERO DE ROULEMENT!!"),
-                        impossible + u'\n' +
+                        impossible + QStringLiteral("\r\n") +
                             QStringLiteral("VEUILLEZ INSCRIRE UN NUMERO DE ROULEMENT DANS LE "
                                            "CADRE ROULEMENT SVP."),
                         Icon::Exclamation);
@@ -66,11 +71,10 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
 bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QString &name)
 {
     QString error;
-    if (DayFileWriter::save(folder + name, state.record, state.verso, &error))
-        return true;
+    if (DayFileWriter::save(folder + name, state.record, state.verso, &error)) return true;
     prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
-                    QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\n") + error +
-                        QString::fromUtf16(u"\n\nUn fichier de ce nom déjà présent dans ce "
+                    QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n") + error +
+                        QString::fromUtf16(u"\r\n\r\nUn fichier de ce nom déjà présent dans ce "
                                            u"dossier reste tel qu'il était."),
                     Icon::Exclamation);
     return false;
@@ -88,23 +92,19 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
     QString &setting = kind.generic ? state.config.hdGenerique : state.config.hdArchive;
     const QString remembered = setting;
     QString start = DayNames::folderValue(remembered);
-    if (start.isEmpty())
-        start = Paths::driveC();
+    if (start.isEmpty()) start = Paths::driveC();
 
     const QString file =
         prompts.openFile(QString::fromUtf16(kind.title), start, QStringLiteral("*.txt"));
-    if (file.isEmpty())
-        return;
+    if (file.isEmpty()) return;
     if (!Paths::FileExists(file)) {
         prompts.message(QStringLiteral("FICHIER INTROUVABLE"),
-                        QStringLiteral("Le fichier %1 n'existe pas.").arg(file),
-                        Icon::Exclamation);
+                        QStringLiteral("Le fichier %1 n'existe pas.").arg(file), Icon::Exclamation);
         return;
     }
 
     if (kind.generic) {
-        if (RosterFolderList::verify(state))
-            view.showRosterFolder(QString());
+        if (RosterFolderList::verify(state)) view.showRosterFolder(QString());
         view.reloadRosterList();
     }
 
@@ -117,8 +117,7 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
         if (setting != remembered) {
             setting = remembered;
             state.config.write(ConfigKeys::CheminDossiers, kind.key, remembered);
-            if (kind.generic)
-                view.showRosterFolder(remembered);
+            if (kind.generic) view.showRosterFolder(remembered);
         }
         view.showServiceDate(state.record.serviceDate());
         view.refreshBulletin();
@@ -154,8 +153,8 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
 
 void newDay(AppState &state, Prompts &prompts, BulletinView &view)
 {
-    if (prompts.question(QStringLiteral("Kerbo"), QStringLiteral(" NOUVELLE JOURNEE ?"),
-                         Icon::None, Buttons::OkCancel, Answer::Ok) != Answer::Ok)
+    if (prompts.question(QStringLiteral("Kerbo"), QStringLiteral(" NOUVELLE JOURNEE ?"), Icon::None,
+                         Buttons::OkCancel, Answer::Ok) != Answer::Ok)
         return;
 
     view.clearEditControls();
@@ -188,15 +187,14 @@ void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
 {
     const QString folder = DayNames::folderValue(state.config.hdGenerique);
     if (folder.isEmpty()) {
-        prompts.message(
-            QStringLiteral("CHEMIN DU DOSSIER GENERIQUE INCONNU !!"),
-            lines({u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.", u"",
-                   u"VEUILLEZ CHOISIR UN DOSSIER GENERIQUE:", u"",
-                   u"SOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER",
-                   u"SUR LE BOUTON \"Choisir ce dossier comme dossier Générique\"", u"",
-                   u"SOIT SUR LE BOUTON LISTE \" DOSSIER ROULEMENT\"",
-                   u"SI LA LISTE DES DOSSIER ROULEMENT N'EST PAS VIDE."}),
-            Icon::Exclamation);
+        prompts.message(QStringLiteral("CHEMIN DU DOSSIER GENERIQUE INCONNU !!"),
+                        lines({u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.", u"",
+                               u"VEUILLEZ CHOISIR UN DOSSIER GENERIQUE:", u"",
+                               u"SOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER",
+                               u"SUR LE BOUTON \"Choisir ce dossier comme dossier Générique\"", u"",
+                               u"SOIT SUR LE BOUTON LISTE \" DOSSIER ROULEMENT\"",
+                               u"SI LA LISTE DES DOSSIER ROULEMENT N'EST PAS VIDE."}),
+                        Icon::Exclamation);
         return;
     }
     if (!checkNumbers(state, prompts,
@@ -208,8 +206,8 @@ void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
     QString name = DayNames::genericName(day, mention);
 
     const QString archive = DayNames::folderValue(state.config.hdArchive);
-    if (!state.currentFileFolder.isEmpty() && !archive.isEmpty()
-        && DayNames::folderValue(state.currentFileFolder) == archive) {
+    if (!state.currentFileFolder.isEmpty() && !archive.isEmpty() &&
+        DayNames::folderValue(state.currentFileFolder) == archive) {
         if (prompts.question(
                 QString::fromUtf16(u"Sauvegarder un fichier archive comme un fichier générique ?"),
                 lines({u"Le fichier actuellement dans l'éditeur est un fichier archive. ",
@@ -222,7 +220,7 @@ void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
         const QString prompt =
             QString::fromUtf16(u"Attention le fichier  ") + name.chopped(4) + QStringLiteral("  ") +
             QString::fromUtf16(u"situé dans  ") + folder + QString::fromUtf16(u"  existe déja !!") +
-            u'\n' +
+            QStringLiteral("\r\n") +
             lines({u"",
                    u"S'il s'agit de sauvegarder cette journée comme un BS 2 veuillez ajouter une "
                    u"mention (Ex : 2Bis)",
@@ -231,14 +229,12 @@ void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
                    u"(Maximum 5 lettres espaces compris sinon la mention sera tronquée)"});
         const std::optional<QString> answer =
             prompts.input(QStringLiteral("ATTENTION !!! "), prompt, day + u' ' + mention);
-        if (!answer || answer->isEmpty())
-            return;
+        if (!answer || answer->isEmpty()) return;
         mention = DayNames::mentionFromAnswer(*answer, day);
         name = DayNames::genericName(day, mention);
     }
 
-    if (!writeDay(state, prompts, folder, name))
-        return;
+    if (!writeDay(state, prompts, folder, name)) return;
     prompts.message(QStringLiteral("SAUVEGARDE REUSSIE"),
                     QStringLiteral(" FICHIER DE LA JOURNEE : ") + day +
                         (mention.isEmpty() ? QString() : u' ' + mention) +
@@ -280,17 +276,17 @@ void saveArchive(AppState &state, Prompts &prompts, BulletinView &view)
 
     if (Paths::FileExists(folder + name)) {
         const QString text = QString::fromUtf16(u"Il existe déja un fichier nommé ") + name +
-                             u'\n' + QString::fromUtf16(u" sauvegardé le ") + date + u'\n' +
-                             QStringLiteral("dans ") + folder + u'\n' + u'\n' +
+                             QStringLiteral("\r\n") + QString::fromUtf16(u" sauvegardé le ") +
+                             date + QStringLiteral("\r\n") + QStringLiteral("dans ") + folder +
+                             QStringLiteral("\r\n\r\n") +
                              QString::fromUtf16(u"Désirez-vous vraiment réecrire ce fichier "
                                                 u"d'archive?");
-        if (prompts.question(QStringLiteral("ATTENTION !!"), text, Icon::Question,
-                             Buttons::YesNo, Answer::No) != Answer::Yes)
+        if (prompts.question(QStringLiteral("ATTENTION !!"), text, Icon::Question, Buttons::YesNo,
+                             Answer::No) != Answer::Yes)
             return;
     }
 
-    if (!writeDay(state, prompts, folder, name))
-        return;
+    if (!writeDay(state, prompts, folder, name)) return;
     prompts.message(QStringLiteral("SAUVEGARDE REUSSIE"),
                     QStringLiteral(" FICHIER DE LA JOURNEE : ") + day +
                         (mention.isEmpty() ? QString() : u' ' + mention) +

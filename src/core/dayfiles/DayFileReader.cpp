@@ -194,8 +194,8 @@ bool readBlocks(LineCursor &c, BulletinRecord &record, VersoContent &verso)
 void showRefusal(Prompts &prompts)
 {
     prompts.message(QStringLiteral("Erreur !!"),
-                    QString::fromUtf16(u"Ce fichier n'est pas un fichier de journée  ! \n"
-                                       u"Le chargement est impossible.\n\n"
+                    QString::fromUtf16(u"Ce fichier n'est pas un fichier de journée  ! \r\n"
+                                       u"Le chargement est impossible.\r\n\r\n"
                                        u"Choisir un autre fichier s.v.p.."),
                     Prompts::Icon::Exclamation);
 }
@@ -249,7 +249,7 @@ state.config.read(ConfigKeys::EvEnLoc, ConfigKeys::Loc).text == u"1";
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         prompts.message(QStringLiteral("Erreur !!"),
-                        QStringLiteral("Impossible d'ouvrir le fichier %1 :\n%2")
+                        QStringLiteral("Impossible d'ouvrir le fichier %1 :\r\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()),
                         Prompts::Icon::Exclamation);
         return true;

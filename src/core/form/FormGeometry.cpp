@@ -1,7 +1,6 @@
 #include "core/form/FormGeometry.h"
 
-#include "core/print/PrintItems.h"
-#include "core/print/PrintLayout.h"
+#include "core/model/PrintItems.h"
 
 #include <array>
 
@@ -17,15 +16,8 @@ constexpr double TextInset = 0.6; // and a little to its left
 // KmTrain is not printed on the recto; its box takes the free place of the first row.
 constexpr double KmTrainX = 236.4;
 
-const PrintLayout &factory()
-{
-    static const PrintLayout layout = [] {
-        PrintLayout l;
-        l.DefautParaImp();
-        return l;
-    }();
-    return layout;
-}
+using PrintItems::factoryX;
+using PrintItems::factoryY;
 
 // Width of the box of each print item, up to the next column of the form.
 double itemWidth(int item)
@@ -77,22 +69,17 @@ QRectF computeBox(int slot)
         return QRectF(KmTrainX - TextInset, 213.0, 33.0, 6.0);
     if (slot < 1 || slot > LastLineSlot)
         return QRectF();
-    const PrintLayout &l = factory();
     const int line = lineOf(slot);
+    const double lineOffset = line >= 0 ? line * factoryY(PrintItems::LinePitchC) : 0;
     if (line >= 0 && offsetOf(slot) == KmTrain) {
-        const double y = l.y(28) + line * l.y(PrintItems::LinePitchC);
+        const double y = factoryY(28) + lineOffset;
         return QRectF(KmTrainX - TextInset, y - TextLead, 21.3, BoxHeight);
     }
-    const int item = info(slot).printItem;
-    double x = l.x(item);
-    double y = l.y(item);
-    if (line >= 0) {
-        y += line * l.y(PrintItems::LinePitchC);
-    } else if (slot >= 14 && slot <= 49) {
-        const int row = ((slot - 14) % 12) / 3;
-        y += row * l.y(PrintItems::RowPitchB2);
-    }
-    return QRectF(x - TextInset, y - TextLead, itemWidth(item), BoxHeight);
+    const SlotInfo &i = info(slot);
+    const double rowOffset = i.b2Row > 0 ? i.b2Row * factoryY(PrintItems::RowPitchB2) : 0;
+    const double x = factoryX(i.printItem);
+    const double y = factoryY(i.printItem) + lineOffset + rowOffset;
+    return QRectF(x - TextInset, y - TextLead, itemWidth(i.printItem), BoxHeight);
 }
 
 const std::array<QRectF, SlotTable::SlotCount> &boxes()
@@ -185,12 +172,11 @@ QList<Caption> buildCaptions()
     add(235.8, r3, 21.3, h, u"De");
     add(257.7, r3, 12, h, u"A");
     // The tick boxes of the right column of every line.
-    const PrintLayout &l = factory();
     for (int line = 0; line < SlotTable::LineCount; ++line) {
-        const double dy = line * l.y(PrintItems::LinePitchC);
-        add(270.5, l.y(52) - TextLead + dy, 18, BoxHeight, u"Observations");
-        add(270.5, l.y(42) - TextLead + dy, 18, BoxHeight, u"Agent en 2nd");
-        add(270.5, l.y(43) - TextLead + dy, 18, BoxHeight, u"Autre agent");
+        const double dy = line * factoryY(PrintItems::LinePitchC);
+        add(270.5, factoryY(52) - TextLead + dy, 18, BoxHeight, u"Observations");
+        add(270.5, factoryY(42) - TextLead + dy, 18, BoxHeight, u"Agent en 2nd");
+        add(270.5, factoryY(43) - TextLead + dy, 18, BoxHeight, u"Autre agent");
     }
     add(205.0, 213.0, 30, 6, u"TOTAL Km", false, true);
     return c;

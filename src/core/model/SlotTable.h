@@ -34,6 +34,14 @@ constexpr std::array<int, 4> ShuntingEngineSlots = {39, 42, 45, 48};
 enum class Kind { Unused, Date, Text, Mark, Engine, Computed };
 enum class Frame { None, A, B1, B2, B3, C };
 
+// How a slot's text lands on the printed recto, at its print item(s).
+enum class Placement {
+    None,   // not printed
+    Whole,  // the text in one piece at the item
+    Chars,  // one character per box of the form, at most `printLimit` when it is not 0
+    Engine, // letter at printItem, number in the boxes of numberItem, code in those of codeItem
+};
+
 // Offsets inside a train line.
 enum LineOffset {
     Fac = 0, NumeroTrain, De, A, Via, EvoDep, MvDep, HeureDep, HeureArr, MvArr, EvoArr, Gare,
@@ -49,6 +57,11 @@ struct SlotInfo {
     int loadLimit = 0;      // characters kept by the day-file reader, 0 = whole
     int displayLimit = 0;   // characters kept by the on-screen refresh, 0 = whole
     int printItem = -1;     // first print layout item of the field, -1 = not printed
+    Placement placement = Placement::None;
+    int printLimit = 0;     // characters printed (Chars), 0 = all
+    int numberItem = -1;    // Engine: the items of the number and of the depot code
+    int codeItem = -1;
+    int b2Row = -1;         // row 0..3 of the tables of frame B2, -1 elsewhere
 };
 
 bool isValid(int slot);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
 
 #include <QString>
 

@@ -7,9 +7,6 @@
 #include "core/print/Page.h"
 #include "core/print/PrinterFonts.h"
 
-
-#include <optional>
-
 namespace RectoPrinter {
 namespace {
 
@@ -60,106 +57,21 @@ EngineParts engineParts(const QString &field, int slot, const Options &options)
     return parts;
 }
 
-void drawFrameA(const BulletinRecord &r, Placer &p)
+bool leftOut(SlotTable::Frame frame, const Options &options)
 {
-    p.whole(r.slot(1), 1);
-    p.whole(r.slot(2), 2);
-    p.chars(r.slot(3), 3);
-    p.chars(r.slot(4), 4);
-    p.chars(r.slot(5), 5);
-    p.chars(dateText(r.serviceDate()), 6);
-    p.chars(r.slot(7), 7);
-    p.chars(r.slot(8), 8);
+    return (frame == SlotTable::Frame::B1 && options.pasImpB1 != 0)
+        || (frame == SlotTable::Frame::B2 && options.pasImpB2 != 0);
 }
 
-void drawFrameB1(const BulletinRecord &r, Placer &p)
+// The offset of a slot's row from its item: train line or row of the B2 tables.
+double rowOffset(int slot, const SlotTable::SlotInfo &info, const PrintLayout &layout)
 {
-    for (int i = 0; i < 4; ++i)
-        p.chars(r.slot(9 + i), 9 + i);
-}
-
-void drawFrameB2(const BulletinRecord &r, const PrintLayout &layout, Placer &p)
-{
-    p.whole(r.slot(13), 13);
-    struct Column {
-        int firstSlot;
-        int item;
-        int limit;
-    };
-    static constexpr Column columns[] = {
-        {14, 14, 0}, {26, 17, 0}, {15, 15, 0}, {27, 18, 0}, {16, 16, 0},
-        {28, 19, 0}, {38, 58, 3}, {39, 59, 6}, {40, 60, 3},
-    };
-    for (const Column &c : columns) {
-        for (int k = 0; k < 4; ++k) {
-            p.setRowOffset(k * layout.y(PrintItems::RowPitchB2));
-            p.chars(r.slot(c.firstSlot + 3 * k), c.item, c.limit);
-        }
-    }
-    p.setRowOffset(0);
-}
-
-void drawFrameB3(const BulletinRecord &r, Placer &p)
-{
-    p.whole(r.slot(50), 22);
-    p.whole(r.slot(51), 20);
-    p.whole(r.slot(52), 21);
-    p.whole(r.slot(53), 23);
-    p.whole(r.slot(54), 24);
-    p.chars(r.slot(55), 25);
-    p.whole(r.slot(56), 26);
-}
-
-void drawEngine(const BulletinRecord &r, int line, int offset, int letterItem, int numberItem,
-                int codeItem, const Options &options, Placer &p)
-{
-    const int slot = SlotTable::lineSlot(line, offset);
-    const EngineParts parts = engineParts(r.slot(slot), slot, options);
-    p.whole(parts.letter, letterItem);
-    p.chars(parts.number, numberItem);
-    p.chars(parts.code, codeItem);
-}
-
-void drawLine(const BulletinRecord &r, int line, const Options &options, Placer &p)
-{
-    using namespace SlotTable;
-    auto field = [&](int offset) -> const QString & { return r.slot(lineSlot(line, offset)); };
-
-    p.whole(field(Fac), 27);
-    p.chars(field(NumeroTrain), 28);
-    p.chars(field(De), 29);
-    p.chars(field(A), 30);
-    p.chars(field(Via), 31);
-    p.chars(field(EvoDep), 32);
-    p.chars(field(MvDep), 33);
-    p.chars(field(HeureDep), 34);
-    p.chars(field(HeureArr), 35);
-    p.chars(field(MvArr), 36);
-    p.chars(field(EvoArr), 37);
-    p.chars(field(Categ), 38);
-    p.chars(field(AgSeul), 40, 2);
-    p.whole(field(AgentEnSecond), 42);
-    p.whole(field(AutreAgent), 43);
-    drawEngine(r, line, EnginTitu, 56, 46, 48, options, p);
-    p.chars(field(Nat1), 44);
-    drawEngine(r, line, EnginUm1, 57, 47, 49, options, p);
-    p.chars(field(Nat2), 45);
-    p.chars(field(De2Um1), 50);
-    p.chars(field(A2Um1), 51);
-    drawEngine(r, line, EnginUm2, 69, 70, 71, options, p);
-    p.chars(field(Nat3), 68);
-    p.chars(field(De2Um2), 72);
-    p.chars(field(A2Um2), 73);
-    p.chars(field(NbVeh), 41);
-    p.chars(field(IndCompo), 39, 5);
-    p.whole(field(Observation), 52);
-    p.chars(field(Gare), 61);
-    p.chars(field(HeureArr2), 62);
-    p.chars(field(Mv), 63);
-    p.chars(field(HeureDep2), 64);
-    p.chars(field(Long), 65);
-    p.chars(field(Masse), 66);
-    p.chars(field(Coef), 67);
+    const int line = SlotTable::lineOf(slot);
+    if (line >= 0)
+        return line * layout.y(PrintItems::LinePitchC);
+    if (info.b2Row > 0)
+        return info.b2Row * layout.y(PrintItems::RowPitchB2);
+    return 0;
 }
 
 } // namespace
@@ -180,15 +92,25 @@ void draw(const BulletinRecord &record, const PrintLayout &layout, const Options
     page.setShift(layout.x(PrintItems::RectoShift) + layout.x(PrintItems::RectoCentring),
                   layout.y(PrintItems::RectoShift) + layout.y(PrintItems::RectoCentring));
     Placer p(layout, page);
-    drawFrameA(record, p);
-    if (options.pasImpB1 == 0)
-        drawFrameB1(record, p);
-    if (options.pasImpB2 == 0)
-        drawFrameB2(record, layout, p);
-    drawFrameB3(record, p);
-    for (int line = 0; line < SlotTable::LineCount; ++line) {
-        p.setRowOffset(line * layout.y(PrintItems::LinePitchC));
-        drawLine(record, line, options, p);
+    for (int slot = 1; slot <= SlotTable::LastLineSlot; ++slot) {
+        const SlotTable::SlotInfo &info = SlotTable::info(slot);
+        if (info.placement == SlotTable::Placement::None || leftOut(info.frame, options))
+            continue;
+        p.setRowOffset(rowOffset(slot, info, layout));
+        const QString &text =
+            info.kind == SlotTable::Kind::Date ? dateText(record.serviceDate()) : record.slot(slot);
+        switch (info.placement) {
+        case SlotTable::Placement::Whole: p.whole(text, info.printItem); break;
+        case SlotTable::Placement::Chars: p.chars(text, info.printItem, info.printLimit); break;
+        case SlotTable::Placement::Engine: {
+            const EngineParts parts = engineParts(text, slot, options);
+            p.whole(parts.letter, info.printItem);
+            p.chars(parts.number, info.numberItem);
+            p.chars(parts.code, info.codeItem);
+            break;
+        }
+        case SlotTable::Placement::None: break;
+        }
     }
 }
 

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/model/SlotTable.h"
 #include "core/print/PrinterFonts.h"

@@ -4,16 +4,13 @@
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/frmChoixDate.h"
 
-#include <QAction>
 
 void wireDayFiles(EditorWindow &editor, AppState &state, Prompts &prompts)
 {
     using C = EditorCommand;
     BulletinView &view = editor;
-    auto wire = [&editor](C command, auto run) {
-        QAction *action = editor.action(command);
-        QObject::connect(action, &QAction::triggered, &editor, run);
-        action->setEnabled(true);
+    auto wire = [&editor](C command, std::function<void()> run) {
+        editor.wireCommand(command, std::move(run));
     };
     wire(C::NewDay, [&state, &prompts, &view] { DayCommands::newDay(state, prompts, view); });
     wire(C::OpenGeneric, [&state, &prompts, &view, &editor] {

@@ -60,6 +60,13 @@ QAction *EditorWindow::makeAction(EditorCommand command, const QString &caption)
     return a;
 }
 
+void EditorWindow::wireCommand(EditorCommand command, std::function<void()> run)
+{
+    QAction *a = action(command);
+    connect(a, &QAction::triggered, this, std::move(run));
+    a->setEnabled(true);
+}
+
 void EditorWindow::buildMenus()
 {
     using C = EditorCommand;

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/config/ScreenLayout.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "ui/editor/EditorCommand.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class BulletinCanvas;
 class BulletinEditing;
@@ -30,6 +31,8 @@ public:
     EditorWindow(AppState &state, EditorLayout layout, QWidget *parent = nullptr);
 
     QAction *action(EditorCommand command) const { return m_actions[size_t(command)]; }
+    // Runs `run` when the command is triggered (button, menu or right-click entry) and enables it.
+    void wireCommand(EditorCommand command, std::function<void()> run);
     QPushButton *button(EditorCommand command) const;
     QMenu *contextMenu() const { return m_contextMenu; }
     EditorLayout editorLayout() const { return m_layout; }

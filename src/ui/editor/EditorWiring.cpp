@@ -1,5 +1,7 @@
 #include "ui/editor/EditorWiring.h"
 
+#include "ui/ScreenReader.h"
+
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
 #include "core/config/Config.h"
@@ -10,8 +12,6 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -19,22 +19,10 @@ namespace {
 using C = EditorCommand;
 using SlotTable::Frame;
 
-void wire(EditorWindow &editor, EditorCommand command, const std::function<void()> &run)
-{
-    QAction *a = editor.action(command);
-    QObject::connect(a, &QAction::triggered, &editor, run);
-    a->setEnabled(true);
-}
-
+// The screen found at start, or the primary screen when there was none.
 ScreenMetrics realScreen(const AppState &state)
 {
-    if (state.screen.width > 0)
-        return state.screen;
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {1024, 768, 96};
-    return {screen->geometry().width(), screen->geometry().height(),
-            qRound(screen->logicalDotsPerInch())};
+    return state.screen.width > 0 ? state.screen : readPrimaryScreen();
 }
 
 // The 1024 (or large-font) editor gives way to the 800 one, and back.
@@ -88,22 +76,22 @@ void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
     // The frame is copied out of the pair: clang 14 cannot capture a structured binding.
     for (const auto &erase : erases) {
         const Frame frame = erase.second;
-        wire(editor, erase.first, [editing, frame] { editing->eraseFrame(frame); });
+        editor.wireCommand(erase.first, [editing, frame] { editing->eraseFrame(frame); });
     }
     const std::pair<C, Frame> restores[] = {{C::RestoreA, Frame::A},   {C::RestoreB1, Frame::B1},
                                             {C::RestoreB2, Frame::B2}, {C::RestoreB3, Frame::B3},
                                             {C::RestoreC, Frame::C}};
     for (const auto &restore : restores) {
         const Frame frame = restore.second;
-        wire(editor, restore.first, [editing, frame] { editing->restoreFrame(frame); });
+        editor.wireCommand(restore.first, [editing, frame] { editing->restoreFrame(frame); });
     }
 
-    wire(editor, C::TabMode, [editing] { editing->toggleTabMode(); });
+    editor.wireCommand(C::TabMode, [editing] { editing->toggleTabMode(); });
     EditorWindow *window = &editor;
-    wire(editor, C::ScaleSwitch,
+    editor.wireCommand(C::ScaleSwitch,
          [window, &state, openEditor] { switchScale(*window, state, openEditor); });
-    wire(editor, C::Help, [&state, &prompts] { openHelp(state, prompts); });
-    wire(editor, C::About, [window, &state] {
+    editor.wireCommand(C::Help, [&state, &prompts] { openHelp(state, prompts); });
+    editor.wireCommand(C::About, [window, &state] {
         AboutDialog about(realScreen(state), window);
         about.exec();
     });

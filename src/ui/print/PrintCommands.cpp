@@ -5,12 +5,10 @@
 #include "core/print/PrinterFonts.h"
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/RectoPrinter.h"
-#include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/PrinterPage.h"
 #include "ui/Session.h"
 
-#include <QAction>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -50,13 +48,6 @@ QFont withStyleName(QFont font)
     return font;
 }
 
-void connect(EditorWindow &editor, EditorCommand command, std::function<void()> run)
-{
-    QAction *action = editor.action(command);
-    QObject::connect(action, &QAction::triggered, &editor, std::move(run));
-    action->setEnabled(true);
-}
-
 } // namespace
 
 bool chooseRectoFont(QWidget *parent, Session &session)
@@ -75,15 +66,6 @@ bool chooseRectoFont(QWidget *parent, Session &session)
             const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
             return ok ? std::optional<QFont>(font) : std::nullopt;
         });
-}
-
-void wire(EditorWindow &editor, Session &session)
-{
-    connect(editor, EditorCommand::Print, [&session] { printRecto(session); });
-    connect(editor, EditorCommand::PrinterSetup,
-            [&editor, &session] { session.printer.setUp(&editor); });
-    connect(editor, EditorCommand::ChoosePrinterFont,
-            [&editor, &session] { chooseRectoFont(&editor, session); });
 }
 
 } // namespace PrintCommands

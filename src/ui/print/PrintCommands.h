@@ -1,6 +1,5 @@
 #pragma once
 
-class EditorWindow;
 class QWidget;
 struct Session;
 
@@ -13,9 +12,6 @@ bool printRecto(Session &session);
 // "&Choix Police": the recto font dialog, the font measured on the printer that will print.
 // Also run by the recto preview's "Choix Police".
 bool chooseRectoFont(QWidget *parent, Session &session);
-
-// Connects "Imprimer", "Configuration de l'impression" and "&Choix Police" of the editor.
-void wire(EditorWindow &editor, Session &session);
 
 } // namespace PrintCommands
 

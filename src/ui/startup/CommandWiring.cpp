@@ -1,18 +1,44 @@
 #include "ui/startup/CommandWiring.h"
 
+#include "core/AppState.h"
+#include "ui/Session.h"
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
 #include "ui/print/PrintCommands.h"
-#include "ui/Session.h"
+#include "ui/print/PrinterChoice.h"
 #include "ui/startup/StartUp.h"
+#include "ui/startup/frmCartouche.h"
+
+namespace {
+
+using C = EditorCommand;
+
+void wirePrinting(EditorWindow &editor, Session &session)
+{
+    editor.wireCommand(C::Print, [&session] { PrintCommands::printRecto(session); });
+    editor.wireCommand(C::PrinterSetup, [&editor, &session] { session.printer.setUp(&editor); });
+    editor.wireCommand(C::ChoosePrinterFont,
+                       [&editor, &session] { PrintCommands::chooseRectoFont(&editor, session); });
+}
+
+void wireCartouche(EditorWindow &editor, Session &session)
+{
+    editor.wireCommand(C::EditCartouche, [&editor, &session] {
+        frmCartouche::run(session.state, session.prompts, false, &editor);
+        editor.refreshBulletin();
+    });
+}
+
+} // namespace
 
 void wireCommands(EditorWindow &editor, Session &session)
 {
-    // One line per folder that implements editor commands.
+    // One line per subsystem that implements editor commands.
     wireEditorCommands(editor, session.state, session.prompts, [&session](EditorLayout layout) {
         return StartUp::openEditor(session, layout);
     });
     wireDayFiles(editor, session.state, session.prompts);
-    PrintCommands::wire(editor, session);
+    wirePrinting(editor, session);
+    wireCartouche(editor, session);
 }

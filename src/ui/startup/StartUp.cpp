@@ -6,43 +6,17 @@
 #include "core/startup/SplashStage.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/ScreenReader.h"
 #include "ui/Session.h"
 #include "ui/startup/CommandWiring.h"
 #include "ui/startup/frmCartouche.h"
 #include "ui/startup/frmSplash.h"
 #include "ui/startup/WidgetPrompts.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QScreen>
 #include <QStandardPaths>
 
-#include <cmath>
-
 namespace StartUp {
-
-namespace {
-
-ScreenMetrics primaryScreen()
-{
-    ScreenMetrics metrics;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        metrics.width = screen->geometry().width();
-        metrics.height = screen->geometry().height();
-        metrics.dpi = int(std::lround(screen->logicalDotsPerInchX()));
-    }
-    if (metrics.dpi <= 0)
-        metrics.dpi = 96;
-    return metrics;
-}
-
-void runCartouche(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)
-{
-    frmCartouche dialog(state, prompts, firstStart, parent);
-    dialog.exec();
-}
-
-} // namespace
 
 EditorWindow *openEditor(Session &session, EditorLayout layout)
 {
@@ -52,17 +26,10 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
     auto *editor = new EditorWindow(state, layout);
     wireCommands(*editor, session);
 
-    QAction *cartouche = editor->action(EditorCommand::EditCartouche);
-    QObject::connect(cartouche, &QAction::triggered, editor, [&state, &prompts, editor] {
-        runCartouche(state, prompts, false, editor);
-        editor->refreshBulletin();
-    });
-    cartouche->setEnabled(true);
-
     EditorStageHooks hooks;
     hooks.hasPrinter = [] { return PrinterChoice::anyPrinterInstalled(); };
     hooks.runCartouche = [&state, &prompts](bool firstStart) {
-        runCartouche(state, prompts, firstStart, nullptr);
+        frmCartouche::run(state, prompts, firstStart, nullptr);
     };
     EditorStage::run(state, prompts, *editor, hooks);
     editor->show();
@@ -81,7 +48,7 @@ int run(QApplication &app)
     };
 
     frmSplash splash;
-    state.screen = primaryScreen();
+    state.screen = readPrimaryScreen();
     splash.showMetrics(state.screen);
     splash.show();
     app.processEvents();

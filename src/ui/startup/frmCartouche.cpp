@@ -54,6 +54,12 @@ frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, Q
     column->addWidget(m_ok, 0, Qt::AlignHCenter);
 }
 
+void frmCartouche::run(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)
+{
+    frmCartouche dialog(state, prompts, firstStart, parent);
+    dialog.exec();
+}
+
 QColor frmCartouche::focusColour() { return QColor(255, 255, 192); }
 
 bool frmCartouche::eventFilter(QObject *watched, QEvent *event)

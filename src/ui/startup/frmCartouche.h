@@ -18,6 +18,9 @@ class frmCartouche : public QDialog
 public:
     frmCartouche(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent = nullptr);
 
+    // Shows the dialog modally until the driver leaves it.
+    static void run(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent);
+
     static QColor focusColour();
 
     QLineEdit *box(int index) const { return m_boxes[size_t(index)]; } // 0..4 in slot order

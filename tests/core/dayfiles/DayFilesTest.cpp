@@ -10,7 +10,7 @@
 #include "core/dayfiles/DayFileReader.h"
 #include "core/dayfiles/DayFileWriter.h"
 #include "core/dayfiles/DayNames.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/model/SlotTable.h"
 
@@ -270,8 +270,8 @@ private slots:
         QVERIFY(load(bytes));
         QCOMPARE(m_prompts.calls.size(), 1);
         expectLast(u"Erreur !!"_s,
-                   u"Ce fichier n'est pas un fichier de journée  ! \nLe chargement est "
-                   u"impossible.\n\nChoisir un autre fichier s.v.p.."_s);
+                   u"Ce fichier n'est pas un fichier de journée  ! \r\nLe chargement est "
+                   u"impossible.\r\n\r\nChoisir un autre fichier s.v.p.."_s);
     }
 
     // ---- Commands: new, save and open a generic or archive day
@@ -307,9 +307,9 @@ private slots:
         QCOMPARE(m_prompts.titles().mid(1), QStringList(2, u"ATTENTION !!! "_s));
         expectLast(u"ATTENTION !!! "_s,
                    u"Attention le fichier  12  situé dans  "_s + m_generic +
-                       u"  existe déja !!\n\nS'il s'agit de sauvegarder cette journée comme "
-                       u"un BS 2 veuillez ajouter une mention (Ex : 2Bis)\n au nom du fichier "
-                       u"à sauvegarder \npour eviter d'écraser le fichier existant.\n\n"
+                       u"  existe déja !!\r\n\r\nS'il s'agit de sauvegarder cette journée comme "
+                       u"un BS 2 veuillez ajouter une mention (Ex : 2Bis)\r\n au nom du fichier "
+                       u"à sauvegarder \r\npour eviter d'écraser le fichier existant.\r\n\r\n"
                        u"(Maximum 5 lettres espaces compris sinon la mention sera tronquée)"_s,
                    Prompts::Icon::None);
         QCOMPARE(m_prompts.last().defaultText, u"12 "_s);
@@ -325,7 +325,7 @@ private slots:
         m_state->mention = u"arc"_s;
         saveGeneric(); // No
         expectLast(u"Sauvegarder un fichier archive comme un fichier générique ?"_s,
-                   u"Le fichier actuellement dans l'éditeur est un fichier archive. \n"
+                   u"Le fichier actuellement dans l'éditeur est un fichier archive. \r\n"
                    u"Désirez-vous réellement le sauvegarder comme fichier générique ? "_s,
                    Prompts::Icon::Question);
         QCOMPARE(files(m_generic).size(), 4);
@@ -339,18 +339,18 @@ private slots:
         setFolders(QString(), m_archive);
         saveGeneric();
         expectLast(u"CHEMIN DU DOSSIER GENERIQUE INCONNU !!"_s,
-                   u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.\n\nVEUILLEZ CHOISIR UN "
-                   u"DOSSIER GENERIQUE:\n\nSOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER\nSUR "
-                   u"LE BOUTON \"Choisir ce dossier comme dossier Générique\"\n\nSOIT SUR LE "
-                   u"BOUTON LISTE \" DOSSIER ROULEMENT\"\nSI LA LISTE DES DOSSIER ROULEMENT "
+                   u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.\r\n\r\nVEUILLEZ CHOISIR UN "
+                   u"DOSSIER GENERIQUE:\r\n\r\nSOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER\r\nSUR "
+                   u"LE BOUTON \"Choisir ce dossier comme dossier Générique\"\r\n\r\nSOIT SUR LE "
+                   u"BOUTON LISTE \" DOSSIER ROULEMENT\"\r\nSI LA LISTE DES DOSSIER ROULEMENT "
                    u"N'EST PAS VIDE."_s);
 
         // A vanished archive folder is forgotten, in memory and in Config.ini.
         setFolders(m_generic, m_dir->filePath(u"PARTI/"_s));
         saveArchive();
         expectLast(u"CHEMIN DU DOSSIER ARCHIVE INCONNU !!"_s,
-                   u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.\n\nVEUILLEZ CHOISIR UN "
-                   u"DOSSIER ARCHIVE DANS LE\nGESTIONNAIRE DE DOSSIER ET CLIQUER SUR LE BOUTON\n"
+                   u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.\r\n\r\nVEUILLEZ CHOISIR UN "
+                   u"DOSSIER ARCHIVE DANS LE\r\nGESTIONNAIRE DE DOSSIER ET CLIQUER SUR LE BOUTON\r\n"
                    u"\"Choisir ce dossier comme dossier Archive\""_s);
         QVERIFY(m_state->config.hdArchive.isEmpty() && iniValue(u"HdArchive"_s).isEmpty());
 
@@ -358,13 +358,13 @@ private slots:
         m_state->record.setSlot(8, u"  "_s);
         saveGeneric();
         expectLast(u"ATTENTION IL MANQUE LE NUMERO DE JOURNEE!!"_s,
-                   u"SAUVEGARDE DE LA JOURNEE GENERIQUE IMPOSSIBLE !! \nVEUILLEZ "
+                   u"SAUVEGARDE DE LA JOURNEE GENERIQUE IMPOSSIBLE !! \r\nVEUILLEZ "
                    u"INSCRIRE UN NUMERO DE JOURNEE DANS LE CADRE JOURNEE SVP."_s);
         m_state->record.setSlot(8, u"12"_s);
         m_state->record.setSlot(7, QString());
         saveArchive();
         expectLast(u"ATTENTION IL MANQUE LE NUMERO DE ROULEMENT!!"_s,
-                   u"SAUVEGARDE DE LA JOURNEE ARCHIVE IMPOSSIBLE !! \nVEUILLEZ "
+                   u"SAUVEGARDE DE LA JOURNEE ARCHIVE IMPOSSIBLE !! \r\nVEUILLEZ "
                    u"INSCRIRE UN NUMERO DE ROULEMENT DANS LE CADRE ROULEMENT SVP."_s);
         QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
     }
@@ -380,9 +380,9 @@ private slots:
         saveArchive();
         QCOMPARE(m_prompts.titles(),
                  (QStringList{u"ATTENTION !!"_s, u"SAUVEGARDE IMPOSSIBLE !!"_s}));
-        QVERIFY(m_prompts.last().text.startsWith(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\n"));
+        QVERIFY(m_prompts.last().text.startsWith(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n"));
         QVERIFY(m_prompts.last().text.endsWith(
-            u"\n\nUn fichier de ce nom déjà présent dans ce dossier reste tel qu'il était."_s));
+            u"\r\n\r\nUn fichier de ce nom déjà présent dans ce dossier reste tel qu'il était."_s));
         QCOMPARE(bytesOf(path), QByteArray("old"));
         QVERIFY(m_state->currentFileFolder.isEmpty());
     }
@@ -400,9 +400,9 @@ private slots:
         m_state->record.setSlot(9, u"AUTRE"_s);
         saveArchive(); // No
         expectLast(u"ATTENTION !!"_s,
-                   u"Il existe déja un fichier nommé 12 04 12 2026 .txt\n sauvegardé le  04 12 "
-                   u"2026 \ndans "_s + m_archive +
-                       u"\n\nDésirez-vous vraiment réecrire ce fichier d'archive?"_s,
+                   u"Il existe déja un fichier nommé 12 04 12 2026 .txt\r\n sauvegardé le  04 12 "
+                   u"2026 \r\ndans "_s + m_archive +
+                       u"\r\n\r\nDésirez-vous vraiment réecrire ce fichier d'archive?"_s,
                    Prompts::Icon::Question);
         QCOMPARE(m_prompts.last().defaultAnswer, Prompts::Answer::No);
         QCOMPARE(bytesOf(m_archive + name), first);

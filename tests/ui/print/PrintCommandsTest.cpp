@@ -9,6 +9,7 @@
 #include "RecordingPage.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrintCommands.h"
+#include "ui/startup/CommandWiring.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/Session.h"
 
@@ -71,7 +72,7 @@ private slots:
         f.printer.choosePdfFile(f.pdf());
         EditorWindow editor(f.state, EditorLayout::Editor1024);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
-        PrintCommands::wire(editor, f.session);
+        wireCommands(editor, f.session);
         for (EditorCommand c :
              {EditorCommand::Print, EditorCommand::PrinterSetup, EditorCommand::ChoosePrinterFont})
             QVERIFY(editor.action(c)->isEnabled());

@@ -6,7 +6,7 @@
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/config/CartoucheStore.h"
-#include "core/editor/BulletinView.h"
+#include "core/model/BulletinView.h"
 #include "core/startup/EditorStage.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"

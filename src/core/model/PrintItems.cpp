@@ -1,4 +1,6 @@
-#include "core/print/PrintItems.h"
+#include "core/model/PrintItems.h"
+
+#include "core/base/NumberText.h"
 
 #include <array>
 
@@ -116,6 +118,16 @@ const Item &item(int number)
 {
     static const Item none{-1, u"", u"", nullptr, nullptr};
     return (number >= 0 && number < Count) ? kItems[size_t(number)] : none;
+}
+
+double factoryX(int number)
+{
+    return NumberText::leadingNumber(QString::fromLatin1(item(number).defaultX));
+}
+
+double factoryY(int number)
+{
+    return NumberText::leadingNumber(QString::fromLatin1(item(number).defaultY));
 }
 
 int itemByTitle(QStringView title)

@@ -32,6 +32,10 @@ struct Item {
 
 const Item &item(int number);
 
+// The factory position of an item in millimetres, 0 where it has none.
+double factoryX(int number);
+double factoryY(int number);
+
 // The item adjusted under a window title, -1 when no item has that title.
 int itemByTitle(QStringView title);
 
