@@ -218,7 +218,10 @@ bool splitDayFile(const QByteArray &bytes, QStringList &lines)
             return false;
         if (len > 0 && data[start + len - 1] == '\r')
             --len;
-        lines << Cp1252::decode(data + start, len);
+        QString line = Cp1252::decode(data + start, len);
+        // A carriage return inside a line is not one the writer could write back: a blank.
+        line.replace(u'\r', u' ');
+        lines << line;
         start = end + 1;
     }
     return true;

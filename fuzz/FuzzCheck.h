@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
+#include <QList>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+// A broken promise of the code under test: told, then a crash that libFuzzer keeps as an input.
+#define FUZZ_CHECK(condition, what)                                                                \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "FUZZ_CHECK failed: %s (%s) at %s:%d\n", #condition,            \
+                         QString(what).toLocal8Bit().constData(), __FILE__, __LINE__);             \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
+
+// Where two files part: the first line that differs, for a failure message.
+inline QString firstDifference(const QByteArray &a, const QByteArray &b)
+{
+    const QList<QByteArray> x = a.split('\n'), y = b.split('\n');
+    for (qsizetype i = 0; i < qMax(x.size(), y.size()); ++i)
+        if (x.value(i) != y.value(i))
+            return QStringLiteral("line %1: '%2' / '%3'")
+                .arg(i + 1)
+                .arg(QString::fromLatin1(x.value(i).toPercentEncoding(" ")),
+                     QString::fromLatin1(y.value(i).toPercentEncoding(" ")));
+    return QString();
+}
+
+// Where harnesses that go through files keep them: memory when the system has it, so that the
+// disk's own speed does not slow the fuzzing down.
+inline QString scratchFolder()
+{
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+}
