@@ -48,7 +48,7 @@ test-asan: setup-clang
 	  -DCMAKE_CXX_COMPILER=$(CLANG_CXX) -DCMAKE_C_COMPILER=$(CLANG_CC) \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" \
 	  $(if $(LAUNCHER),-DCMAKE_CXX_COMPILER_LAUNCHER=$(LAUNCHER)) >/dev/null
-	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) -- --no-print-directory
 	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -62,7 +62,7 @@ fuzz-build: setup-clang
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
 	  $(if $(LAUNCHER),-DCMAKE_CXX_COMPILER_LAUNCHER=$(LAUNCHER)) >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers -- --no-print-directory
 
 fuzz: fuzz-build
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) run $(FUZZ_SECONDS)

@@ -2,6 +2,7 @@
 
 #include "core/config/Config.h"
 #include "core/config/ScreenLayout.h"
+#include "core/editor/FrameErase.h"
 #include "core/model/BulletinRecord.h"
 #include "core/model/VersoContent.h"
 #include "core/print/PrintLayout.h"
@@ -10,15 +11,6 @@
 #include <QStringList>
 
 #include <array>
-
-// Values kept by the erase commands of the editor so that a frame can be restored.
-struct FrameSaveAreas {
-    QStringList a;  // slots 7 and 8
-    QStringList b1; // slots 9..12
-    QStringList b2; // slots 13..49
-    QStringList b3; // slots 50..55
-    QStringList c;  // slots 57..271
-};
 
 // Everything the program works on during a run, created once at start-up and handed by reference
 // to the windows and rules that need it.

@@ -88,7 +88,7 @@ KERBO_SAVE_CASE({"cartouche", [](AppState &) {},
                      const QString name = version ? QStringLiteral("MARTIN") : QStringLiteral("DURAND");
                      QString error;
                      const bool saved = CartoucheStore::confirm(
-                         s, {name, QStringLiteral("Jean"), QStringLiteral("PARIS"),
+                         s.config, s.record, {name, QStringLiteral("Jean"), QStringLiteral("PARIS"),
                              QStringLiteral("LYON"), QStringLiteral("1234567A")},
                          &error);
                      return SaveOutcome{saved, error};
@@ -125,7 +125,7 @@ KERBO_SAVE_CASE({"roster-folder list",
                      }
                      const QByteArray before =
                          TextFile::readBytes(list, TextFile::MaxListBytes).bytes;
-                     RosterFolderList::verify(s);
+                     RosterFolderList::verify(s.config);
                      const QByteArray after =
                          TextFile::readBytes(list, TextFile::MaxListBytes).bytes;
                      return SaveOutcome{after != before, QString(), true};

@@ -144,7 +144,7 @@ private slots:
         loaded.ParaImpX[1] = QStringLiteral("kept");
         {
             InjectedFault failingList(list, "read:EIO", 10);
-            QVERIFY(!RosterFolderList::verify(data.state));
+            QVERIFY(!RosterFolderList::verify(data.state.config));
             QVERIFY(!RosterFolderList::add(data.dataFolder(), roul + QStringLiteral("X/")));
         }
         {

@@ -37,6 +37,21 @@ QString driveC()
 #endif
 }
 
+QString folderValue(const QString &value)
+{
+    if (value.isEmpty())
+        return QString();
+    if (value.compare(QStringLiteral("c:\\"), Qt::CaseInsensitive) == 0 || value == u"\\"
+        || value == separator())
+        return driveC();
+    return CheckPath(value);
+}
+
+QString folderOrDriveC(const QString &value)
+{
+    return value.isEmpty() ? driveC() : folderValue(value);
+}
+
 QString folderOf(const QString &filePath)
 {
     return CheckPath(QDir::toNativeSeparators(QFileInfo(filePath).absolutePath()));

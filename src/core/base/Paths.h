@@ -20,6 +20,13 @@ bool folderExists(const QString &folder);
 // The drive "C:\" of the program's texts: C: on Windows, the user's home folder elsewhere.
 QString driveC();
 
+// A folder value read from a file, ready to take a file name: "" stays "", "c:\", "\" and a
+// lone separator are the drive C of the program's texts, any other value ends with the
+// separator.
+QString folderValue(const QString &value);
+// The same, with "" also meaning the drive C (the generic and archive folders at start-up).
+QString folderOrDriveC(const QString &value);
+
 // The folder of a file's path, with its final separator.
 QString folderOf(const QString &filePath);
 

@@ -1,6 +1,7 @@
 #include "core/config/CartoucheStore.h"
 
-#include "core/AppState.h"
+#include "core/config/Config.h"
+#include "core/model/BulletinRecord.h"
 #include "core/base/IniFile.h"
 #include "core/base/NumberText.h"
 #include "core/model/SlotTable.h"
@@ -25,9 +26,8 @@ Texts read(const Config &config)
     return texts;
 }
 
-bool confirm(AppState &state, const Texts &texts, QString *error)
+bool confirm(Config &config, BulletinRecord &record, const Texts &texts, QString *error)
 {
-    Config &config = state.config;
     const QString section = QString::fromLatin1(ConfigKeys::Cartouche);
     const QString condition = QString::fromLatin1(ConfigKeys::Condition);
     IniFile ini(config.iniPath());
@@ -48,7 +48,7 @@ bool confirm(AppState &state, const Texts &texts, QString *error)
     if (saved)
         config.condition = 1;
     for (int slot = SlotTable::CartoucheFirstSlot; slot <= SlotTable::CartoucheLastSlot; ++slot)
-        state.record.setSlot(slot, texts[size_t(slot - 1)]);
+        record.setSlot(slot, texts[size_t(slot - 1)]);
     return saved;
 }
 

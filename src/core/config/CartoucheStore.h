@@ -4,7 +4,7 @@
 
 #include <array>
 
-struct AppState;
+class BulletinRecord;
 class Config;
 
 // The cartouche (frame A identity): the five Cartouche keys of Config.ini and slots 1..5.
@@ -21,6 +21,7 @@ Texts read(const Config &config);
 // Confirmation of the cartouche dialog: OuestKerbo, condition (set to 1 only while it is 0) and
 // the five texts written in one save of Config.ini, then copied into memory and slots 1..5.
 // False when the file could not be written; `error` then names it.
-bool confirm(AppState &state, const Texts &texts, QString *error = nullptr);
+bool confirm(Config &config, BulletinRecord &record, const Texts &texts,
+             QString *error = nullptr);
 
 } // namespace CartoucheStore

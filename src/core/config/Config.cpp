@@ -14,15 +14,6 @@ QString Config::dataFile(const QString &programFolder, const QString &name)
     return dataFolder(programFolder) + name;
 }
 
-QString Config::normaliseFolder(const QString &value)
-{
-    // A lone "\" also comes from a file written on Windows; it means no folder either way.
-    const QString folder = Paths::CheckPath(value);
-    if (folder.size() == 1 || folder == QLatin1String("\\/"))
-        return Paths::driveC();
-    return folder;
-}
-
 void Config::load()
 {
     namespace K = ConfigKeys;

@@ -51,10 +51,6 @@ public:
     QString dataFile(const QString &name) const { return dataFile(ouestKerbo, name); }
     QString iniPath() const { return dataFile(QStringLiteral("Config.ini")); }
 
-    // A folder value of Hdgenerique or HdArchive: separator appended; "" or a lone separator
-    // becomes the drive "C:\".
-    static QString normaliseFolder(const QString &value);
-
     // Reads every key of the table from Config.ini in one pass; absent keys give the defaults.
     void load();
     // One key, read from or written to the file at once (names from ConfigKeys).

@@ -91,7 +91,7 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
 {
     QString &setting = kind.generic ? state.config.hdGenerique : state.config.hdArchive;
     const QString remembered = setting;
-    QString start = DayNames::folderValue(remembered);
+    QString start = Paths::folderValue(remembered);
     if (start.isEmpty()) start = Paths::driveC();
 
     const QString file =
@@ -104,7 +104,7 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
     }
 
     if (kind.generic) {
-        if (RosterFolderList::verify(state)) view.showRosterFolder(QString());
+        if (RosterFolderList::verify(state.config)) view.showRosterFolder(QString());
         view.reloadRosterList();
     }
 
@@ -185,7 +185,7 @@ void openArchive(AppState &state, Prompts &prompts, BulletinView &view)
 
 void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
 {
-    const QString folder = DayNames::folderValue(state.config.hdGenerique);
+    const QString folder = Paths::folderValue(state.config.hdGenerique);
     if (folder.isEmpty()) {
         prompts.message(QStringLiteral("CHEMIN DU DOSSIER GENERIQUE INCONNU !!"),
                         lines({u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.", u"",
@@ -205,9 +205,9 @@ void saveGeneric(AppState &state, Prompts &prompts, BulletinView &view)
     QString mention = state.mention;
     QString name = DayNames::genericName(day, mention);
 
-    const QString archive = DayNames::folderValue(state.config.hdArchive);
+    const QString archive = Paths::folderValue(state.config.hdArchive);
     if (!state.currentFileFolder.isEmpty() && !archive.isEmpty() &&
-        DayNames::folderValue(state.currentFileFolder) == archive) {
+        Paths::folderValue(state.currentFileFolder) == archive) {
         if (prompts.question(
                 QString::fromUtf16(u"Sauvegarder un fichier archive comme un fichier générique ?"),
                 lines({u"Le fichier actuellement dans l'éditeur est un fichier archive. ",
@@ -249,12 +249,12 @@ void saveArchive(AppState &state, Prompts &prompts, BulletinView &view)
 {
     // A vanished archive folder is forgotten; then the setting is taken again from the file.
     QString &setting = state.config.hdArchive;
-    setting = DayNames::folderValue(setting);
+    setting = Paths::folderValue(setting);
     if (!setting.isEmpty() && !Paths::folderExists(setting)) {
         setting.clear();
         state.config.write(ConfigKeys::CheminDossiers, ArchiveKey, QString());
     }
-    setting = DayNames::folderValue(state.config.read(ConfigKeys::CheminDossiers, ArchiveKey).text);
+    setting = Paths::folderValue(state.config.read(ConfigKeys::CheminDossiers, ArchiveKey).text);
     const QString folder = setting;
     if (folder.isEmpty()) {
         prompts.message(QStringLiteral("CHEMIN DU DOSSIER ARCHIVE INCONNU !!"),

@@ -35,7 +35,7 @@ constexpr int RegularityLines = 30;
 // The service date as line 1: " dd mm yyyy".
 inline QString dateLine(const QDate &date)
 {
-    return QString::asprintf(" %02d %02d %04d", date.day(), date.month(), date.year());
+    return date.toString(u" dd MM yyyy");
 }
 
 } // namespace DayFileLayout

@@ -1,9 +1,9 @@
 #include "core/dayfiles/DayFileReader.h"
 
 #include "core/AppState.h"
-#include "core/base/Cp1252.h"
 #include "core/base/IniAccess.h"
 #include "core/base/Prompts.h"
+#include "core/base/TextFile.h"
 #include "core/dayfiles/Blanks.h"
 #include "core/dayfiles/DayFileLayout.h"
 #include "core/model/SlotTable.h"
@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace DayFileReader {
 namespace {
@@ -206,25 +208,13 @@ bool splitDayFile(const QByteArray &bytes, QStringList &lines)
 {
     if (bytes.size() > MaxFileBytes || bytes.contains('\0'))
         return false;
-    const char *data = bytes.constData();
-    qsizetype start = 0;
-    lines.clear();
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        qsizetype len = end - start;
-        if (len > MaxLineBytes)
-            return false;
-        if (len > 0 && data[start + len - 1] == '\r')
-            --len;
-        QString line = Cp1252::decode(data + start, len);
-        // A carriage return inside a line is not one the writer could write back: a blank.
+    lines = TextFile::splitLines(bytes);
+    // A carriage return inside a line is not one the writer could write back: a blank.
+    for (QString &line : lines)
         line.replace(u'\r', u' ');
-        lines << line;
-        start = end + 1;
-    }
-    return true;
+    // One byte is one character in Windows-1252.
+    return std::none_of(lines.cbegin(), lines.cend(),
+                        [](const QString &line) { return line.size() > MaxLineBytes; });
 }
 
 bool parse(const QStringList &lines, bool evEnLoc, BulletinRecord &record, VersoContent &verso)

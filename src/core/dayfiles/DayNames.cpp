@@ -2,6 +2,7 @@
 
 #include "core/base/Paths.h"
 #include "core/dayfiles/Blanks.h"
+#include "core/dayfiles/DayFileLayout.h"
 
 #include <QRegularExpression>
 
@@ -28,7 +29,7 @@ QString afterDayNumber(const QString &fileName, const QString &journee)
 
 QString archiveDate(const QDate &date)
 {
-    return QString::asprintf(" %02d %02d %04d ", date.day(), date.month(), date.year());
+    return DayFileLayout::dateLine(date) + u' ';
 }
 
 QString genericName(const QString &journee, const QString &mention)
@@ -61,16 +62,6 @@ QString archiveMention(const QString &fileName, const QString &journee)
 QString mentionFromAnswer(const QString &answer, const QString &journee)
 {
     return trimBlanks(answer.mid(journee.size())).left(MentionLength);
-}
-
-QString folderValue(const QString &value)
-{
-    if (value.isEmpty())
-        return QString();
-    if (value.compare(QStringLiteral("c:\\"), Qt::CaseInsensitive) == 0 || value == u"\\"
-        || value == Paths::separator())
-        return Paths::driveC();
-    return Paths::CheckPath(value);
 }
 
 } // namespace DayNames

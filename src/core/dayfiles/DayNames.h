@@ -26,8 +26,4 @@ QString archiveMention(const QString &fileName, const QString &journee);
 // characters, whatever they are, its surrounding blanks, and is cut to five characters.
 QString mentionFromAnswer(const QString &answer, const QString &journee);
 
-// A folder value ready to take a file name: "" stays "", "c:\" and a lone separator are the
-// drive C of the program's texts, any other value ends with the separator.
-QString folderValue(const QString &value);
-
 } // namespace DayNames

@@ -1,6 +1,7 @@
 #include "core/editor/FrameErase.h"
 
-#include "core/AppState.h"
+#include "core/config/Config.h"
+#include "core/model/BulletinRecord.h"
 
 namespace FrameErase {
 
@@ -8,7 +9,8 @@ using SlotTable::Frame;
 
 namespace {
 
-QStringList &area(FrameSaveAreas &areas, Frame frame)
+template <typename Areas>
+auto &area(Areas &areas, Frame frame)
 {
     switch (frame) {
     case Frame::A: return areas.a;
@@ -38,12 +40,11 @@ bool erases(Frame frame, int slot)
     return !(frame == Frame::A && slot == SlotTable::DateSlot);
 }
 
-void erase(AppState &state, Frame frame)
+void erase(BulletinRecord &r, FrameSaveAreas &areas, Frame frame)
 {
     if (frame == Frame::None)
         return;
-    BulletinRecord &r = state.record;
-    QStringList &saved = area(state.saveAreas, frame);
+    QStringList &saved = area(areas, frame);
     saved.clear();
     if (frame == Frame::A) {
         saved << r.slot(SlotTable::RoulementSlot) << r.slot(SlotTable::JourneeSlot);
@@ -56,15 +57,14 @@ void erase(AppState &state, Frame frame)
             r.setSlot(s, QString());
 }
 
-void restore(AppState &state, Frame frame)
+void restore(BulletinRecord &r, const FrameSaveAreas &areas, const Config &config, Frame frame)
 {
     if (frame == Frame::None)
         return;
-    BulletinRecord &r = state.record;
-    const QStringList &saved = area(state.saveAreas, frame);
+    const QStringList &saved = area(areas, frame);
     if (frame == Frame::A) {
         for (int s = SlotTable::CartoucheFirstSlot; s <= SlotTable::CartoucheLastSlot; ++s)
-            r.setSlot(s, state.config.cartoucheValue(s));
+            r.setSlot(s, config.cartoucheValue(s));
         for (int i = 0; i < saved.size() && i < 2; ++i)
             if (!saved[i].isEmpty())
                 r.setSlot(SlotTable::RoulementSlot + i, saved[i]);

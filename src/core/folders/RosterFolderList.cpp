@@ -1,6 +1,6 @@
 #include "core/folders/RosterFolderList.h"
 
-#include "core/AppState.h"
+#include "core/config/Config.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 
@@ -22,9 +22,9 @@ QStringList read(const QString &dataFolder)
     return entries;
 }
 
-bool verify(AppState &state)
+bool verify(Config &config)
 {
-    const QString dataFolder = state.config.dataFolder();
+    const QString dataFolder = config.dataFolder();
     const QString list = listPath(dataFolder);
     const QString tempo = Paths::join(dataFolder, QStringLiteral("ListeDossierTempo.txt"));
     TextFile::ReadResult current = TextFile::readLines(list);
@@ -51,9 +51,9 @@ bool verify(AppState &state)
             kept << entry;
             continue;
         }
-        if (!state.config.hdGenerique.isEmpty() && entry == state.config.hdGenerique) {
-            state.config.hdGenerique.clear();
-            state.config.write(ConfigKeys::CheminDossiers, ConfigKeys::Hdgenerique, QString());
+        if (!config.hdGenerique.isEmpty() && entry == config.hdGenerique) {
+            config.hdGenerique.clear();
+            config.write(ConfigKeys::CheminDossiers, ConfigKeys::Hdgenerique, QString());
             clearedGeneric = true;
         }
     }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-struct AppState;
+class Config;
 
 // The roster-folder list ListeDossier.txt of the data folder: one folder per line.
 namespace RosterFolderList {
@@ -17,7 +17,7 @@ QStringList read(const QString &dataFolder);
 // as ListeDossierTempo.txt by an interrupted run is taken from there. When a dropped entry is the
 // current generic folder, Hdgenerique becomes "" in memory and in Config.ini. Returns true when
 // that happened, so that the roster list is emptied. A list that cannot be read is left alone.
-bool verify(AppState &state);
+bool verify(Config &config);
 
 // Adds the folder at the end of the list when no entry equals it yet. False on a write failure.
 bool add(const QString &dataFolder, const QString &folder, QString *error = nullptr);

@@ -1,6 +1,6 @@
 #include "core/print/PrinterFonts.h"
 
-#include "core/AppState.h"
+#include "core/config/Config.h"
 #include "core/base/Prompts.h"
 #include "core/print/Page.h"
 
@@ -147,11 +147,11 @@ bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDia
     return true;
 }
 
-void checkAtStartUp(AppState &state)
+void checkAtStartUp(Config &config)
 {
     const QFont device = deviceDefaultFont();
-    ErreurPolice_Recto(state.config, device);
-    ErreurPolice_Verso(state.config, device);
+    ErreurPolice_Recto(config, device);
+    ErreurPolice_Verso(config, device);
 }
 
 } // namespace PrinterFonts

@@ -8,9 +8,7 @@
 
 class Config;
 class Page;
-class PrinterChoice;
 class Prompts;
-struct AppState;
 struct PrinterFont;
 
 namespace PrinterFonts {
@@ -54,6 +52,6 @@ bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDia
 
 // Completes the recto and the verso printer fonts from the printer, writing every completed key
 // to Config.ini (run by the editor's loading).
-void checkAtStartUp(AppState &state);
+void checkAtStartUp(Config &config);
 
 } // namespace PrinterFonts

@@ -78,12 +78,7 @@ double rowOffset(int slot, const SlotTable::SlotInfo &info, const PrintLayout &l
 
 QString dateText(const QDate &date)
 {
-    if (!date.isValid())
-        return QString();
-    return QStringLiteral("%1%2%3")
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+    return date.toString(u"ddMMyy");
 }
 
 void draw(const BulletinRecord &record, const PrintLayout &layout, const Options &options,

@@ -45,7 +45,7 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
     config.ouestKerbo = programFolder;
     config.echelle = scaleFlag;
 
-    PrinterFonts::checkAtStartUp(state);
+    PrinterFonts::checkAtStartUp(state.config);
 
     if (config.condition == 0 && hooks.runCartouche)
         hooks.runCartouche(true);
@@ -54,12 +54,12 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
         state.record.setSlot(slot, config.cartoucheValue(slot));
 
     config.hdGenerique = Paths::CheckPath(config.hdGenerique);
-    if (RosterFolderList::verify(state)) {
+    if (RosterFolderList::verify(state.config)) {
         view.showRosterFolder(QString());
         view.reloadRosterList();
     }
-    config.hdGenerique = Config::normaliseFolder(config.hdGenerique);
-    config.hdArchive = Config::normaliseFolder(config.hdArchive);
+    config.hdGenerique = Paths::folderOrDriveC(config.hdGenerique);
+    config.hdArchive = Paths::folderOrDriveC(config.hdArchive);
 
     state.engineListFile = engineListFile(config.options.enaut);
 

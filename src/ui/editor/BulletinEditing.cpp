@@ -157,7 +157,7 @@ void BulletinEditing::toggleTabMode()
 
 void BulletinEditing::eraseFrame(SlotTable::Frame frame)
 {
-    FrameErase::erase(m_state, frame);
+    FrameErase::erase(m_state.record, m_state.saveAreas, frame);
     refresh();
     // The control over an erased slot shows it empty; over a kept one (the last KmTrain, the
     // mark 2 BS) it keeps showing what the slot holds, so that typing there loses nothing.
@@ -167,7 +167,7 @@ void BulletinEditing::eraseFrame(SlotTable::Frame frame)
 
 void BulletinEditing::restoreFrame(SlotTable::Frame frame)
 {
-    FrameErase::restore(m_state, frame);
+    FrameErase::restore(m_state.record, m_state.saveAreas, m_state.config, frame);
     refresh();
     if (SlotTable::frameOf(m_state.record.currentSlot()) == frame)
         placeEditControl();

@@ -99,7 +99,7 @@ void frmCartouche::accept()
     for (size_t i = 0; i < m_boxes.size(); ++i)
         texts[i] = m_boxes[i]->text();
     QString error;
-    if (!CartoucheStore::confirm(m_state, texts, &error))
+    if (!CartoucheStore::confirm(m_state.config, m_state.record, texts, &error))
         m_prompts.message(windowTitle(), error, Prompts::Icon::Exclamation);
     QDialog::accept();
 }

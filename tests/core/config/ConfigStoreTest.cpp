@@ -77,9 +77,9 @@ private slots:
         AppState &state = data.state;
         QVERIFY(QDir().mkdir(state.config.iniPath()));
         QString error;
-        QVERIFY(!CartoucheStore::confirm(state, {u"DUPONT"_s, u"Jean"_s, u"PARIS"_s, u"NORD"_s,
-                                                 u"123A"_s},
-                                         &error));
+        const CartoucheStore::Texts texts = {u"DUPONT"_s, u"Jean"_s, u"PARIS"_s, u"NORD"_s,
+                                             u"123A"_s};
+        QVERIFY(!CartoucheStore::confirm(state.config, state.record, texts, &error));
         QVERIFY2(error.contains(u"Config.ini"_s), qPrintable(error));
         QCOMPARE(state.config.condition, 0); // the dialog comes again at the next start
         // What was typed stays in use for the run.

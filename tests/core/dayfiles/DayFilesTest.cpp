@@ -1,6 +1,8 @@
 #include "TestMain.h"
 
 #include "FakePrompts.h"
+#include "FakeView.h"
+#include "TempDataFolder.h"
 
 #include "core/AppState.h"
 #include "core/base/IniAccess.h"
@@ -10,12 +12,10 @@
 #include "core/dayfiles/DayFileReader.h"
 #include "core/dayfiles/DayFileWriter.h"
 #include "core/dayfiles/DayNames.h"
-#include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/model/SlotTable.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -64,26 +64,14 @@ void fillFullBulletin(BulletinRecord &record, VersoContent &verso)
     verso.txtJ = u"Brouillard givrant"_s;
 }
 
-class FakeView : public BulletinView
-{
-public:
-    QStringList mentions, rosterFolders;
-    void refreshBulletin() override {}
-    void clearEditControls() override {}
-    void showMention(const QString &m) override { mentions << m; }
-    void showServiceDate(const QDate &) override {}
-    void showRosterFolder(const QString &f) override { rosterFolders << f; }
-    void reloadRosterList() override {}
-};
-
 } // namespace
 
 class DayFilesTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TempDataFolder> m_data;
+    AppState *m_state = nullptr;
     QString m_generic, m_archive;
     FakePrompts m_prompts;
     FakeView m_view;
@@ -91,8 +79,8 @@ class DayFilesTest : public QObject
     QString slot(int s) const { return m_state->record.slot(s); }
     QString folder(const QString &name)
     {
-        QDir(m_dir->path()).mkpath(name);
-        return Paths::CheckPath(m_dir->filePath(name));
+        QDir(m_data->dir.path()).mkpath(name);
+        return Paths::CheckPath(m_data->dir.filePath(name));
     }
     QString writeFile(const QString &path, const QByteArray &bytes)
     {
@@ -102,7 +90,7 @@ class DayFilesTest : public QObject
     // Loads the bytes as a day file into an emptied state; true when the reader refuses them.
     bool load(const QByteArray &bytes)
     {
-        const QString path = writeFile(m_dir->filePath(u"day.txt"_s), bytes);
+        const QString path = writeFile(m_data->dir.filePath(u"day.txt"_s), bytes);
         m_state->record.clearForNewDay();
         m_state->verso.clear();
         return DayFileReader::load(path, *m_state, m_prompts);
@@ -134,10 +122,8 @@ class DayFilesTest : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_state = std::make_unique<AppState>();
-        m_state->config.ouestKerbo = Paths::CheckPath(m_dir->path());
-        folder(u"DataBul"_s);
+        m_data = std::make_unique<TempDataFolder>();
+        m_state = &m_data->state;
         m_generic = folder(u"ROULEMENT"_s);
         m_archive = folder(u"ARCHIVE"_s);
         setFolders(m_generic, m_archive);
@@ -346,7 +332,7 @@ private slots:
                    u"N'EST PAS VIDE."_s);
 
         // A vanished archive folder is forgotten, in memory and in Config.ini.
-        setFolders(m_generic, m_dir->filePath(u"PARTI/"_s));
+        setFolders(m_generic, m_data->dir.filePath(u"PARTI/"_s));
         saveArchive();
         expectLast(u"CHEMIN DU DOSSIER ARCHIVE INCONNU !!"_s,
                    u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.\r\n\r\nVEUILLEZ CHOISIR UN "
@@ -481,7 +467,6 @@ private slots:
         QCOMPARE(genericMention(u"12.txt"_s, day), QString());
         QCOMPARE(genericMention(u"12_ bis .TXT"_s, day), u"bis"_s);
         QCOMPARE(archiveMention(u"12 04 12 2026 .txt"_s, day), QString());
-        QCOMPARE(folderValue(u"C:\\"_s), Paths::driveC());
     }
 };
 

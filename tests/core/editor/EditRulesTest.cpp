@@ -39,23 +39,23 @@ private slots:
             state.record.setSlot(s, QString::number(s));
         state.config.nom = QStringLiteral("MARTIN");
 
-        FrameErase::erase(state, Frame::A);
+        FrameErase::erase(state.record, state.saveAreas, Frame::A);
         QCOMPARE(state.record.slot(6), QStringLiteral("6"));
         QVERIFY(state.record.slot(1).isEmpty() && state.record.slot(8).isEmpty());
-        FrameErase::erase(state, Frame::B3);
+        FrameErase::erase(state.record, state.saveAreas, Frame::B3);
         QCOMPARE(state.record.slot(56), QStringLiteral("56"));
         QVERIFY(state.record.slot(55).isEmpty());
-        FrameErase::erase(state, Frame::C);
+        FrameErase::erase(state.record, state.saveAreas, Frame::C);
         QCOMPARE(state.record.slot(272), QStringLiteral("272"));
         QVERIFY(state.record.slot(57).isEmpty() && state.record.slot(271).isEmpty());
         QCOMPARE(state.record.slot(56), QStringLiteral("56"));
 
-        FrameErase::restore(state, Frame::A);
+        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::A);
         QCOMPARE(state.record.slot(1), QStringLiteral("MARTIN"));
         QCOMPARE(state.record.slot(2), QString());
         QCOMPARE(state.record.slot(7), QStringLiteral("7"));
         QCOMPARE(state.record.slot(8), QStringLiteral("8"));
-        FrameErase::restore(state, Frame::C);
+        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::C);
         for (int s = 57; s <= 272; ++s)
             QCOMPARE(state.record.slot(s), QString::number(s));
     }
@@ -64,16 +64,16 @@ private slots:
     {
         AppState state;
         state.record.setSlot(9, QStringLiteral("PNORD"));
-        FrameErase::erase(state, Frame::B1);
+        FrameErase::erase(state.record, state.saveAreas, Frame::B1);
         state.record.setSlot(10, QStringLiteral("05H30")); // typed after the erase
-        FrameErase::restore(state, Frame::B1);
+        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::B1);
         QCOMPARE(state.record.slot(9), QStringLiteral("PNORD"));
         QCOMPARE(state.record.slot(10), QStringLiteral("05H30"));
 
         state.record.setSlot(14, QStringLiteral("DISPO"));
-        FrameErase::erase(state, Frame::B2);
-        FrameErase::erase(state, Frame::B2);
-        FrameErase::restore(state, Frame::B2);
+        FrameErase::erase(state.record, state.saveAreas, Frame::B2);
+        FrameErase::erase(state.record, state.saveAreas, Frame::B2);
+        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::B2);
         QCOMPARE(state.record.slot(14), QString());
     }
 };

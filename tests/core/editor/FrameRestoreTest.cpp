@@ -17,11 +17,11 @@ private slots:
         state.config.nom = u"DUPONT"_s;
         state.record.setSlot(SlotTable::RoulementSlot, QString());
         state.record.setSlot(SlotTable::JourneeSlot, u"J12"_s);
-        FrameErase::erase(state, Frame::A);
+        FrameErase::erase(state.record, state.saveAreas, Frame::A);
         QCOMPARE(state.record.slot(SlotTable::JourneeSlot), QString());
         // Typed after the erase: an empty saved Roulement does not wipe it.
         state.record.setSlot(SlotTable::RoulementSlot, u"R7"_s);
-        FrameErase::restore(state, Frame::A);
+        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::A);
         QCOMPARE(state.record.slot(SlotTable::RoulementSlot), u"R7"_s);
         QCOMPARE(state.record.slot(SlotTable::JourneeSlot), u"J12"_s);
         QCOMPARE(state.record.slot(1), u"DUPONT"_s);

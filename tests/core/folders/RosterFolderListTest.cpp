@@ -1,37 +1,34 @@
 #include "TestMain.h"
 
-#include "core/AppState.h"
+#include "TempDataFolder.h"
+
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/folders/RosterFolderList.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 class RosterFolderListTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    AppState m_state;
+    std::unique_ptr<TempDataFolder> m_data;
 
-    QString data() const { return m_state.config.dataFolder(); }
+    Config &config() { return m_data->state.config; }
+    QString data() const { return m_data->dataFolder(); }
     QString list() const { return RosterFolderList::listPath(data()); }
     QString folder(const char *name, bool create = true) const
     {
         if (create)
-            QDir(m_dir->path()).mkpath(QLatin1String(name));
-        return Paths::CheckPath(m_dir->filePath(QLatin1String(name)));
+            QDir(m_data->dir.path()).mkpath(QLatin1String(name));
+        return Paths::CheckPath(m_data->dir.filePath(QLatin1String(name)));
     }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir(m_dir->path()).mkpath(QStringLiteral("DataBul"));
-        m_state = AppState();
-        m_state.config.ouestKerbo = Paths::CheckPath(m_dir->path());
+        m_data = std::make_unique<TempDataFolder>();
     }
 
     void verifyKeepsExistingFoldersInOrder()
@@ -39,30 +36,30 @@ private slots:
         const QString a = folder("A"), b = folder("B"), gone = folder("GONE", false);
         QVERIFY(TextFile::writeLines(list(), {b, gone, QString(), a, b}));
         QCOMPARE(RosterFolderList::read(data()), (QStringList{b, gone, a, b}));
-        m_state.config.hdGenerique = a;
-        QVERIFY(!RosterFolderList::verify(m_state));
+        config().hdGenerique = a;
+        QVERIFY(!RosterFolderList::verify(config()));
         QCOMPARE(TextFile::readLines(list()).lines, (QStringList{b, a, b}));
         QVERIFY(!QFile::exists(Paths::join(data(), "ListeDossierTempo.txt")));
-        QVERIFY(!QFile::exists(m_state.config.iniPath())); // nothing to write
+        QVERIFY(!QFile::exists(config().iniPath())); // nothing to write
 
         // Dropping the current folder clears it, in memory and in Config.ini.
         QVERIFY(QDir(b).removeRecursively());
-        m_state.config.hdGenerique = b;
-        QVERIFY(RosterFolderList::verify(m_state));
-        QCOMPARE(m_state.config.hdGenerique, QString());
-        QCOMPARE(TextFile::readLines(m_state.config.iniPath()).lines,
+        config().hdGenerique = b;
+        QVERIFY(RosterFolderList::verify(config()));
+        QCOMPARE(config().hdGenerique, QString());
+        QCOMPARE(TextFile::readLines(config().iniPath()).lines,
                  (QStringList{"[CheminDossiers]", "Hdgenerique="}));
         QCOMPARE(TextFile::readLines(list()).lines, QStringList{a});
     }
 
     void absentAndUnreadableLists()
     {
-        QVERIFY(!RosterFolderList::verify(m_state)); // an absent list is an empty one
+        QVERIFY(!RosterFolderList::verify(config())); // an absent list is an empty one
         QCOMPARE(TextFile::readLines(list()).lines, QStringList());
         // A list that cannot be read (here a folder of that name) is left alone.
         QFile::remove(list());
         QVERIFY(QDir().mkpath(list()));
-        QVERIFY(!RosterFolderList::verify(m_state));
+        QVERIFY(!RosterFolderList::verify(config()));
         QVERIFY(Paths::folderExists(list()));
         QString error;
         QVERIFY(!RosterFolderList::add(data(), folder("A"), &error));

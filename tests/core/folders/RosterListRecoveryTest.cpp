@@ -23,7 +23,7 @@ private slots:
         QVERIFY(QDir().mkpath(data.programFolder() + u"A"_s));
         const QString a = data.programFolder() + u"A"_s + Paths::separator();
         data.writeLines(tempo(), {a, u"/gone/"_s});
-        QVERIFY(!RosterFolderList::verify(data.state));
+        QVERIFY(!RosterFolderList::verify(data.state.config));
         QCOMPARE(TextFile::readLines(data.dataFile(list())).lines, QStringList{a});
         QVERIFY(!data.exists(tempo()));
     }
@@ -33,7 +33,7 @@ private slots:
         TempDataFolder data;
         QVERIFY(QDir().mkdir(data.dataFile(tempo()))); // a folder: nothing can be read
         data.state.config.hdGenerique = u"/gone/"_s;
-        QVERIFY(!RosterFolderList::verify(data.state));
+        QVERIFY(!RosterFolderList::verify(data.state.config));
         QVERIFY(!data.exists(list()));
         QCOMPARE(data.state.config.hdGenerique, u"/gone/"_s);
     }
@@ -45,7 +45,7 @@ private slots:
         const QString a = data.programFolder() + u"A"_s + Paths::separator();
         data.writeLines(list(), {a});
         data.writeLines(tempo(), {u"/stale/"_s});
-        QVERIFY(!RosterFolderList::verify(data.state));
+        QVERIFY(!RosterFolderList::verify(data.state.config));
         QCOMPARE(TextFile::readLines(data.dataFile(list())).lines, QStringList{a});
         QVERIFY(!data.exists(tempo()));
     }
@@ -57,7 +57,7 @@ private slots:
         QFile f(data.dataFile(list()));
         QVERIFY(f.resize(TextFile::MaxListBytes + 1));
         data.state.config.hdGenerique = u"/gone/"_s;
-        QVERIFY(!RosterFolderList::verify(data.state));
+        QVERIFY(!RosterFolderList::verify(data.state.config));
         QCOMPARE(QFileInfo(data.dataFile(list())).size(), TextFile::MaxListBytes + 1);
         QCOMPARE(data.state.config.hdGenerique, u"/gone/"_s);
         QVERIFY(RosterFolderList::read(data.dataFolder()).isEmpty());

@@ -4,6 +4,7 @@
 #include "core/base/IniAccess.h"
 #include "core/base/TextFile.h"
 #include "FakePrompts.h"
+#include "TempDataFolder.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
@@ -20,7 +21,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -31,8 +31,8 @@ class EditorWindowTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TempDataFolder> m_data;
+    AppState *m_state = nullptr;
     FakePrompts m_prompts;
     EditorWindow *m_window = nullptr;
 
@@ -65,13 +65,11 @@ class EditorWindowTest : public QObject
 private slots:
     void init()
     {
-        m_state = std::make_unique<AppState>();
-        m_state->config.ouestKerbo = m_dir.path() + QLatin1Char('/');
-        QVERIFY(m_dir.isValid() && QDir(m_dir.path()).mkpath(QStringLiteral("DataBul")));
-        TextFile::writeLines(m_state->config.dataFile(QStringLiteral("ListeGares.txt")),
-                             {QStringLiteral("PNORD"), QStringLiteral("CREIL"), QStringLiteral("AMIEN")});
-        TextFile::writeLines(m_state->config.dataFile(QStringLiteral("ListeDossier.txt")),
-                             {m_dir.path() + QStringLiteral("/R1/")});
+        m_data = std::make_unique<TempDataFolder>();
+        m_state = &m_data->state;
+        m_data->writeLines(QStringLiteral("ListeGares.txt"),
+                           {QStringLiteral("PNORD"), QStringLiteral("CREIL"), QStringLiteral("AMIEN")});
+        m_data->writeLines(QStringLiteral("ListeDossier.txt"), {m_data->dir.path() + QStringLiteral("/R1/")});
         m_window = new EditorWindow(*m_state, EditorLayout::Editor1024);
         wireEditorCommands(*m_window, *m_state, m_prompts,
                            [](EditorLayout) -> EditorWindow * { return nullptr; });
@@ -223,7 +221,7 @@ private slots:
         QCOMPARE(roster->count(), 1);
         roster->hidePopup();
         emit roster->activated(0);
-        QCOMPARE(m_state->config.hdGenerique, m_dir.path() + QStringLiteral("/R1/"));
+        QCOMPARE(m_state->config.hdGenerique, m_data->dir.path() + QStringLiteral("/R1/"));
     }
 
     void movement_data()

@@ -6,6 +6,7 @@
 #include "core/print/PrinterFonts.h"
 #include "core/print/PrintLayoutFile.h"
 #include "FakePrompts.h"
+#include "TempDataFolder.h"
 #include "RecordingPage.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrintCommands.h"
@@ -15,7 +16,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -24,20 +24,13 @@ const QByteArray StoredFont =
     "PoliceFontSize=9\r\nPoliceFontBold=False\r\nPoliceFontItalic=False\r\n";
 
 // A program folder with its data folder and, when given, a Config.ini.
-struct Folder {
-    QTemporaryDir dir;
-    AppState state;
+struct Folder : TempDataFolder {
     FakePrompts prompts;
     PrinterChoice printer;
     Session session{state, prompts, printer};
 
-    explicit Folder(const QByteArray &configIni = {})
+    explicit Folder(const QByteArray &configIni = {}) : TempDataFolder(configIni)
     {
-        QDir(dir.path()).mkdir(QStringLiteral("DataBul"));
-        state.config.ouestKerbo = dir.path() + QLatin1Char('/');
-        if (!configIni.isEmpty())
-            TextFile::writeAtomic(state.config.iniPath(), configIni);
-        state.config.load();
         state.record.setSlot(1, QStringLiteral("DUPONT"));
     }
     QString pdf() const { return dir.filePath(QStringLiteral("recto.pdf")); }
@@ -130,7 +123,7 @@ private slots:
 
         // At start-up, both sides are completed from the printer's own font.
         Folder fresh;
-        PrinterFonts::checkAtStartUp(fresh.state);
+        PrinterFonts::checkAtStartUp(fresh.state.config);
         const PrinterFont d = PrinterFonts::fromQFont(PrinterFonts::deviceDefaultFont());
         const QStringList device{d.name, QString::number(d.size), d.bold, d.italic};
         QCOMPARE(fresh.fontKeys(), device);

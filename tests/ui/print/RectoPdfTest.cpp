@@ -6,20 +6,19 @@
 #include "FakePrompts.h"
 #include "PdfWords.h"
 #include "RecordingPage.h"
+#include "TempDataFolder.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/Session.h"
 
 #include <QPrinter>
-#include <QTemporaryDir>
 
 namespace {
 
 bool near(double a, double b, double tolerance) { return std::abs(a - b) < tolerance; }
 
-struct Printed {
+struct Printed : TempDataFolder {
     RecordingPage page;
-    AppState state;
 
     Printed()
     {
@@ -47,24 +46,21 @@ private slots:
     {
         if (!pdftotextInstalled())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        QTemporaryDir dir;
         Printed p;
-        p.state.config.ouestKerbo = dir.path() + QLatin1Char('/');
-        QDir(dir.path()).mkdir(QStringLiteral("DataBul"));
         p.state.printLayout.ParaImpX[95] = QStringLiteral("1.5");
         p.state.printLayout.ParaImpY[0] = QStringLiteral("-.5");
         p.state.config.rectoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
                                     QStringLiteral("False")};
         for (int slot = 1; slot <= 271; ++slot) {
             const auto kind = SlotTable::info(slot).kind;
-            const bool shunting = slot == 39 || slot == 42 || slot == 45 || slot == 48;
+            const bool shunting = SlotTable::isShuntingEngine(slot);
             p.set(slot, kind == SlotTable::Kind::Mark     ? "x"
                         : shunting                        ? "B674"
                         : kind == SlotTable::Kind::Engine ? "BB 674 SOT"
                         : slot <= 2                       ? "DUPONT"
                                                           : "K7");
         }
-        const QString pdf = dir.filePath(QStringLiteral("recto.pdf"));
+        const QString pdf = p.dir.filePath(QStringLiteral("recto.pdf"));
         PrinterChoice printer;
         printer.choosePdfFile(pdf);
         FakePrompts prompts;

@@ -1,12 +1,13 @@
 #include "TestMain.h"
 
 #include "FakePrompts.h"
+#include "FakeView.h"
+#include "TempDataFolder.h"
 
 #include "core/AppState.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/config/CartoucheStore.h"
-#include "core/model/BulletinView.h"
 #include "core/startup/EditorStage.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
@@ -15,7 +16,6 @@
 #include "ui/startup/StartUp.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -24,7 +24,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 
 // The cartouche dialog, the editor's loading on a first and a later start, and quitting. Each
@@ -33,19 +32,7 @@ class StartUpTest : public QObject
 {
     Q_OBJECT
 
-    // Records what the editor's loading asks of the editor window, in order.
-    struct FakeView : BulletinView {
-        QStringList calls;
-        QDate date;
-        void refreshBulletin() override { calls << "refresh"; }
-        void clearEditControls() override { calls << "clear"; }
-        void showMention(const QString &m) override { calls << "mention:" + m; }
-        void showServiceDate(const QDate &d) override { date = d; }
-        void showRosterFolder(const QString &f) override { calls << "roster:" + f; }
-        void reloadRosterList() override { calls << "reload"; }
-    };
-
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempDataFolder> m_data;
     AppState m_state;
     FakePrompts m_prompts;
     PrinterChoice m_printer;
@@ -54,7 +41,7 @@ class StartUpTest : public QObject
     QList<bool> m_cartouche;                       // firstStart of every cartouche dialog shown
     std::optional<CartoucheStore::Texts> m_answer; // confirmed in it, or left without OK
 
-    QString folder() const { return Paths::CheckPath(m_dir->path()); }
+    QString folder() const { return m_data->programFolder(); }
     QString data(const char *name) const { return Config::dataFile(folder(), QLatin1String(name)); }
     // The editor's loading with a fake window, a printer or none, and a scripted cartouche.
     void loadEditor(bool printer = true)
@@ -68,7 +55,7 @@ class StartUpTest : public QObject
         hooks.runCartouche = [this](bool firstStart) {
             m_cartouche << firstStart;
             if (m_answer)
-                CartoucheStore::confirm(m_state, *m_answer);
+                CartoucheStore::confirm(m_state.config, m_state.record, *m_answer);
         };
         EditorStage::run(m_state, m_prompts, m_view, hooks);
     }
@@ -91,8 +78,7 @@ class StartUpTest : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir(m_dir->path()).mkpath(QStringLiteral("DataBul"));
+        m_data = std::make_unique<TempDataFolder>();
         m_state = AppState();
         m_state.config.ouestKerbo = folder();
         m_prompts.calls.clear();
@@ -212,7 +198,7 @@ private slots:
     void rosterFoldersAreVerified()
     {
         // The current folder, written without its final separator, is still recognised as gone.
-        const QString gone = Paths::CheckPath(m_dir->filePath(QStringLiteral("GONE")));
+        const QString gone = Paths::CheckPath(m_data->dir.filePath(QStringLiteral("GONE")));
         QVERIFY(TextFile::writeLines(data("ListeDossier.txt"), {gone}));
         QVERIFY(TextFile::writeLines(data("Config.ini"), {"[CheminDossiers]",
                                                           "Hdgenerique=" + gone.chopped(1),
