@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QString>
@@ -30,6 +31,13 @@ inline QString firstDifference(const QByteArray &a, const QByteArray &b)
                 .arg(QString::fromLatin1(x.value(i).toPercentEncoding(" ")),
                      QString::fromLatin1(y.value(i).toPercentEncoding(" ")));
     return QString();
+}
+
+// Writes a harness's input to a file, as a reader will find it.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 // Where harnesses that go through files keep them: memory when the system has it, so that the

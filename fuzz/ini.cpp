@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const bool valid = IniFile::validName(section) && IniFile::validName(key);
             FUZZ_CHECK(ini.setValue(section, key, value) == valid, QStringLiteral("setValue"));
             if (!valid) {
-                FUZZ_CHECK(ini.toBytes() == before, QStringLiteral("a refused name changed the file"));
+                FUZZ_CHECK(ini.toBytes() == before, QStringLiteral("a refused name changed it"));
                 continue;
             }
             FUZZ_CHECK(ini.value(section, key) == readBack(value),

@@ -13,11 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QTemporaryDir dir(scratchFolder() + QStringLiteral("/kerbo-fuzz-lists-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("ListeGares.txt"));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    {
-        QFile f(path);
-        FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
-                   QStringLiteral("cannot write the input"));
-    }
+    FUZZ_CHECK(writeFile(path, bytes), QStringLiteral("cannot write the input"));
     // A limit at a quarter of the input, so that refusals are tried too.
     const qint64 limit = qint64(size) - qint64(size / 4);
     const TextFile::ReadResult read = TextFile::readLines(path, limit);

@@ -30,11 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QFile::remove(state.config.iniPath());
     QFile::remove(Paths::join(state.config.dataFolder(), QStringLiteral("ListeDossierTempo.txt")));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    {
-        QFile f(list);
-        FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
-                   QStringLiteral("cannot write the input"));
-    }
+    FUZZ_CHECK(writeFile(list, bytes), QStringLiteral("cannot write the input"));
     const QStringList entries = TextFile::splitLines(bytes);
     QStringList kept, nonEmpty;
     for (const QString &e : entries) {

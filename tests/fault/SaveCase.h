@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Paths.h"
 
+#include <QFile>
 #include <QString>
 
 #include <functional>
@@ -27,6 +28,13 @@ struct SaveCase {
     // Saves content version 0 or 1 (the two alternate, and differ from each other).
     std::function<SaveOutcome(AppState &, int version)> save;
 };
+
+// A file's bytes, or "<missing>".
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
 
 // The program folder of the writer `index` inside the folder of a kill test.
 inline QString saverFolder(const QString &root, size_t index)

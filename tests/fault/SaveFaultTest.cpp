@@ -13,12 +13,6 @@
 
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // Temporary files that a save left beside `file`.
 QStringList leftovers(const QString &file)
 {
@@ -68,7 +62,7 @@ private slots:
         QVERIFY(c.save(state, 0).saved);
         if (version == 0)
             QVERIFY(c.save(state, 1).saved);
-        const QByteArray previous = bytesOf(file);
+        const QByteArray previous = fileBytes(file);
 
         SaveOutcome outcome;
         {
@@ -76,14 +70,14 @@ private slots:
             outcome = c.save(state, version);
         }
         QVERIFY(!outcome.saved);
-        QCOMPARE(bytesOf(file), previous);
+        QCOMPARE(fileBytes(file), previous);
         QCOMPARE(leftovers(file), QStringList());
         if (!outcome.silent)
             QVERIFY2(outcome.told.contains(QFileInfo(file).fileName()), qPrintable(outcome.told));
 
         // The same save without the fault goes through: the case really writes that file.
         QVERIFY(c.save(state, version).saved);
-        QVERIFY(bytesOf(file) != previous);
+        QVERIFY(fileBytes(file) != previous);
     }
 
     void fullDiskIsToldInPlainWords()
@@ -111,7 +105,7 @@ private slots:
         TempDataFolder data;
         data.writeLines(QStringLiteral("Config.ini"), lines);
         const QString ini = data.state.config.iniPath();
-        const QByteArray before = bytesOf(ini);
+        const QByteArray before = fileBytes(ini);
         QStringList told;
         data.state.config.onWriteFailure = [&told](const QString &title, const QString &) {
             told << title;
@@ -122,7 +116,7 @@ private slots:
             QVERIFY(!data.state.config.write(ConfigKeys::Options, ConfigKeys::Eneng, "1"));
             QVERIFY(!EcritureINI(ini, "Options", "NbUm", "2"));
         }
-        QCOMPARE(bytesOf(ini), before);
+        QCOMPARE(fileBytes(ini), before);
         QCOMPARE(told, QStringList{Config::writeFailureTitle()});
     }
 
@@ -135,7 +129,7 @@ private slots:
         const QString list = RosterFolderList::listPath(data.dataFolder());
         data.writeLines(QStringLiteral("ListeDossier.txt"), {roul, QStringLiteral("/gone/")});
         data.state.config.hdGenerique = QStringLiteral("/gone/");
-        const QByteArray listBefore = bytesOf(list);
+        const QByteArray listBefore = fileBytes(list);
 
         PrintLayout layout;
         layout.DefautParaImp();
@@ -151,7 +145,7 @@ private slots:
             InjectedFault failingLayout(PrintLayoutFile::path(data.dataFolder()), "read:EIO", 100);
             ChargeParaImp(loaded, data.dataFolder());
         }
-        QCOMPARE(bytesOf(list), listBefore);
+        QCOMPARE(fileBytes(list), listBefore);
         QCOMPARE(data.state.config.hdGenerique, QStringLiteral("/gone/"));
         QCOMPARE(loaded.ParaImpX[1], QStringLiteral("kept"));
         QCOMPARE(loaded.ParaImpY[1], QString());

@@ -13,16 +13,6 @@
 #include <map>
 #include <set>
 
-namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
-
 // A process saving every writer's file over and over is killed at random moments: every file
 // is then the old content or the new one, never missing, empty or partial.
 class SaveKillTest : public QObject
@@ -44,7 +34,7 @@ private slots:
             files[i] = cases[i].file(state);
             for (int version : {0, 1, 0}) {
                 QVERIFY(cases[i].save(state, version).saved);
-                allowed[i].insert(bytesOf(files[i]));
+                allowed[i].insert(fileBytes(files[i]));
             }
             QCOMPARE(allowed[i].size(), size_t(2));
         }
@@ -65,7 +55,7 @@ private slots:
             QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
 
             for (size_t i = 0; i < cases.size(); ++i) {
-                const QByteArray now = bytesOf(files[i]);
+                const QByteArray now = fileBytes(files[i]);
                 QVERIFY2(allowed[i].count(now),
                          qPrintable(QStringLiteral("%1 after kill %2: %3 bytes")
                                         .arg(QLatin1String(cases[i].name))

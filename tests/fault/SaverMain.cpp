@@ -1,5 +1,6 @@
 // Saves every writer's file over and over, alternating two contents, until it is killed.
-// Usage: kerbo_fault_saver <folder> [first version] [rounds]; each writer works in its own program folder inside it.
+// Usage: kerbo_fault_saver <folder> [first version] [rounds]; each writer works in a program
+// folder of its own inside <folder>.
 #include "SaveCase.h"
 
 #include <QCoreApplication>

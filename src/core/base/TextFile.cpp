@@ -29,7 +29,8 @@ QString cannotRead(const QString &path, const QString &cause)
 
 QString cannotWrite(const QString &path, const QString &cause)
 {
-    return QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2").arg(native(path), cause);
+    return QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2")
+        .arg(native(path), cause);
 }
 
 // What a failed write or sync means for the driver; `detail` is the system's own wording.

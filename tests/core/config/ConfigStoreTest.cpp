@@ -43,7 +43,8 @@ private slots:
     void numbersBeyondIntAreHeldToIt()
     {
         TempDataFolder data("[Cartouche]\r\ncondition=99999999999\r\n[Options]\r\n"
-                            "NbUm=-99999999999\r\n[PoliceImprimante]\r\nPoliceFontSize=123456789012345678901234567890\r\n");
+                            "NbUm=-99999999999\r\n[PoliceImprimante]\r\n"
+                            "PoliceFontSize=123456789012345678901234567890\r\n");
         const Config &c = data.state.config;
         QCOMPARE(c.condition, std::numeric_limits<int>::max()); // not a first start
         QCOMPARE(c.options.nbUm, std::numeric_limits<int>::min());
