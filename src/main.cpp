@@ -1,4 +1,5 @@
 #include "ui/startup/StartUp.h"
+#include "ui/startup/Translations.h"
 
 #include <QApplication>
 
@@ -10,5 +11,6 @@ int main(int argc, char *argv[])
                                             .arg(KERBO_VERSION_MAJOR)
                                             .arg(KERBO_VERSION_MINOR)
                                             .arg(KERBO_VERSION_PATCH));
+    installFrenchTranslations(app);
     return StartUp::run(app);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/automatismes/AutomatismeStore.h"
 #include "core/config/Config.h"
 #include "core/config/ScreenLayout.h"
 #include "core/editor/FrameErase.h"
@@ -27,4 +28,6 @@ struct AppState {
     ScreenMetrics keptScreen;  // as the layout rules see it (800 when the 800 editor is forced)
     EditorLayout layout = EditorLayout::None;
     QString engineListFile;    // ListeEngins.txt or ListeEnginsAut.txt
+    bool engineTabMode = false; // "Tab E": Tab moves over the line engines, for the whole run
+    AutomatismeStore automatismes; // Automatisme.ini, read once and kept
 };

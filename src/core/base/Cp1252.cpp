@@ -56,4 +56,15 @@ QByteArray encode(QStringView text)
     return out;
 }
 
+QString toUpper(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar &c : out) {
+        const char16_t upper = c.toUpper().unicode();
+        if (upper != c.unicode() && encodeOne(upper) != '?')
+            c = QChar(upper);
+    }
+    return out;
+}
+
 } // namespace Cp1252

@@ -293,13 +293,32 @@ QByteArray IniFile::toBytes() const
         total += l.length + l.eol;
     QByteArray out;
     out.reserve(total);
+    // Lines that still follow one another in the loaded bytes, each with its own line end, are
+    // copied in one piece: a big file is a few copies rather than one per line.
+    qsizetype runStart = 0, runEnd = 0;
+    const auto flush = [&] {
+        if (runEnd > runStart)
+            out.append(m_raw.constData() + runStart, runEnd - runStart);
+        runStart = runEnd = 0;
+    };
     for (const Line &l : m_lines) {
+        const qsizetype end = l.offset + l.length + l.eol;
+        if (!l.extra && end <= m_raw.size()) {
+            if (runEnd == runStart || runEnd != l.offset) {
+                flush();
+                runStart = l.offset;
+            }
+            runEnd = end;
+            continue;
+        }
+        flush();
         out += text(l);
         if (l.eol == 2)
             out += "\r\n";
         else if (l.eol == 1)
             out += '\n';
     }
+    flush();
     return out;
 }
 

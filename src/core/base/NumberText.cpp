@@ -47,10 +47,25 @@ int toInt(double value)
 
 QString shortest(double value)
 {
-    if (value == 0.0)
+    if (value == 0.0 || !std::isfinite(value))
         return QStringLiteral("0");
-    // Fifteen significant digits drop the binary noise of sums of tenths (0.1 + 0.2 is 0.3).
-    return QString::number(value, 'g', 15);
+    // Fifteen significant digits drop the binary noise of sums of tenths (0.1 + 0.2 is 0.3);
+    // the digits are then written out in plain decimals, never with an exponent.
+    const QString scientific = QString::number(std::abs(value), 'e', 14); // d.dddddddddddddde±x
+    const qsizetype e = scientific.indexOf(u'e');
+    QString digits = scientific.left(e).remove(u'.');
+    const int exponent = scientific.mid(e + 1).toInt();
+    while (digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+    const int point = exponent + 1; // digits before the decimal point
+    QString text;
+    if (point <= 0)
+        text = QStringLiteral("0.") + QString(-point, u'0') + digits;
+    else if (point >= digits.size())
+        text = digits + QString(point - digits.size(), u'0');
+    else
+        text = digits.left(point) + u'.' + digits.mid(point);
+    return value < 0 ? u'-' + text : text;
 }
 
 QString layoutText(double value)

@@ -14,7 +14,8 @@ double leadingNumber(QStringView text);
 // largest int, not undefined behaviour); NaN gives 0.
 int toInt(double value);
 
-// Shortest decimal text of a value to fifteen significant digits, without blanks: 125.5, 0, -3.
+// Shortest decimal text of a value to fifteen significant digits, in plain decimals (never an
+// exponent), without blanks: 125.5, 0, -3, 100000000000000000000, 0.00001.
 QString shortest(double value);
 
 // The layout form of a value: no leading zero between -1 and 1 (".5", "-.5"), integral values

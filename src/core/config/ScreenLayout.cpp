@@ -59,3 +59,8 @@ EditorLayout layoutForMetrics(const ScreenMetrics &kept)
         return EditorLayout::Editor1024;
     return EditorLayout::Editor800;
 }
+
+bool largeEditorFits(const ScreenMetrics &screen)
+{
+    return screen.width >= 1024 && screen.height >= 768;
+}

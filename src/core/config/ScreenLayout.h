@@ -30,3 +30,7 @@ LayoutChoice chooseLayout(const ScreenMetrics &screen, bool scaleFlag);
 
 // Which layout's drawing routines serve the kept metrics.
 EditorLayout layoutForMetrics(const ScreenMetrics &kept);
+
+// Whether the larger editor (1024 × 768) fits on the screen; the scale switch refuses it
+// where it does not.
+bool largeEditorFits(const ScreenMetrics &screen);

@@ -29,6 +29,11 @@ constexpr std::array<int, 32> LineOrder = {0,  1,  2,  3,  5,  6,  7,  8,  9,  1
                                            12, 13, 14, 19, 20, 21, 28, 29, 32, 33};
 constexpr std::array<int, 3> EngineOffsets = {25, 27, 31};
 
+// Lines 1..261 hold the date and the recto; the train lines are the 32-line blocks starting at
+// line 52 (index 51 in a list of lines).
+constexpr int RectoLineCount = 261;
+constexpr int FirstTrainLineIndex = 51;
+
 constexpr int KmLines = 6;
 constexpr int RegularityLines = 30;
 

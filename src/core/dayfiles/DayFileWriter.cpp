@@ -53,7 +53,7 @@ void addMultiLine(QStringList &out, const QString &text)
 
 } // namespace
 
-QStringList lines(const BulletinRecord &record, const VersoContent &verso)
+QStringList rectoLines(const BulletinRecord &record)
 {
     using namespace DayFileLayout;
     QStringList out;
@@ -77,7 +77,13 @@ QStringList lines(const BulletinRecord &record, const VersoContent &verso)
     for (int line = 0; line < SlotTable::LineCount; ++line)
         for (int r : EngineOffsets)
             addSlot(out, record, SlotTable::lineSlot(line, r));
+    return out;
+}
 
+QStringList lines(const BulletinRecord &record, const VersoContent &verso)
+{
+    using namespace DayFileLayout;
+    QStringList out = rectoLines(record);
     addList(out, verso.txtD, VersoContent::DCount);
     addList(out, verso.txtE, VersoContent::ECount);
     out << DebutNumTrain;

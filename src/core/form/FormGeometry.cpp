@@ -10,6 +10,7 @@ namespace {
 using SlotTable::Frame;
 
 constexpr double BoxHeight = 5.2;
+constexpr double CaptionHeight = 2.8;
 constexpr double TextLead = 1.0;  // the print position is the text's top; the box starts above
 constexpr double TextInset = 0.6; // and a little to its left
 
@@ -100,77 +101,69 @@ QList<Caption> buildCaptions()
                     bool vertical = false, bool bold = false) {
         c.append({QRectF(x, y, w, h), QString::fromUtf16(text), vertical, bold});
     };
+    // A column head as wide as the box below it, its bottom at `y` + CaptionHeight.
+    auto over = [&c](int slot, double y, const char16_t *text) {
+        const QRectF box = slotBox(slot);
+        c.append({QRectF(box.left(), y, box.width(), CaptionHeight), QString::fromUtf16(text)});
+    };
     // Frame A.
     add(2.5, 2.2, 40, 3, u"BULLETIN DE SERVICE", false, true);
     add(48, 5.5, 11, 4.5, u"NOM");
     add(48, 11.5, 11, 4.5, u"PRENOM");
-    add(107.3, 3.8, 19, 3, u"Etablissement");
-    add(126.4, 3.8, 16, 3, u"Résidence");
-    add(142.3, 3.8, 22, 3, u"Immatriculation");
-    add(185.5, 3.8, 24, 3, u"Date PS");
-    add(219.0, 3.8, 18, 3, u"Roulement");
-    add(237.9, 3.8, 16, 3, u"Journée");
+    over(3, 5.2, u"Etablissement");
+    over(4, 5.2, u"Résidence");
+    over(5, 5.2, u"Immatriculation");
+    over(6, 5.2, u"Date PS");
+    over(7, 5.2, u"Roulement");
+    over(8, 5.2, u"Journée");
     // Frame B1.
     add(2.5, 23.6, 36, 3, u"B1", false, true);
     add(2.5, 28.5, 12, 5, u"Lieu PS");
     add(2.5, 34.5, 12, 5, u"Heure PS");
     add(2.5, 40.1, 12, 5, u"Lieu FS");
     add(2.5, 45.9, 12, 5, u"Heure FS");
-    // Frame B2: the column heads of the three tables.
-    add(41.2, 38.4, 4.4, 14.2, u"Non conforme", true);
-    add(45.3, 24.8, 30, 3, u"Tâches");
-    add(76.6, 24.8, 17, 3, u"Début");
-    add(94.6, 24.8, 17, 3, u"Fin");
-    add(114.4, 24.8, 30, 3, u"Tâches / Manoeuvre");
-    add(145.5, 24.8, 17, 3, u"Début");
-    add(163.5, 24.8, 16, 3, u"Fin");
-    add(181.0, 24.8, 13, 3, u"Lieu Mv");
-    add(195.2, 24.8, 25, 3, u"Engin de manoeuvre");
-    add(221.4, 24.8, 12, 3, u"Emt");
+    // Frame B2: the column heads of the three tables, over the boxes of their first row.
+    add(41.0, 38.2, 4.2, 14.6, u"Non conforme", true);
+    const double b2Heads = 25.0;
+    over(14, b2Heads, u"Tâches");
+    over(15, b2Heads, u"Début");
+    over(16, b2Heads, u"Fin");
+    over(26, b2Heads, u"Tâches / Manoeuvre");
+    over(27, b2Heads, u"Début");
+    over(28, b2Heads, u"Fin");
+    over(38, b2Heads, u"Lieu Mv");
+    over(39, b2Heads, u"Engin de manoeuvre");
+    over(40, b2Heads, u"Emt");
     // Frame B3.
-    add(238.5, 28.0, 22, 5, u"Panier non utilisé");
-    add(238.5, 37.1, 21.5, 5, u"Ticket de  métro");
-    add(238.5, 45.1, 12.5, 5, u"Unites tel");
-    add(276.5, 23.4, 14, 3, u"Instructeur:");
+    add(238.5, 28.0, 21.5, 5, u"Panier non utilisé");
+    add(238.5, 37.1, 21, 5, u"Ticket de  métro");
+    add(238.5, 45.1, 12.2, 5, u"Unites tel");
+    add(276.5, 23.4, 14, 2.7, u"Instructeur:");
     add(276.5, 26.2, 14, 5, u"CRLEL");
     add(276.5, 31.9, 14, 5, u"CRMP");
     add(276.5, 39.5, 14, 5, u"30SC");
     add(276.5, 47.2, 14, 5, u"2 BS");
-    // Frame C: one head row per row of a train line.
-    const double r1 = 53.4, r2 = 56.2, r3 = 59.0, h = 2.7;
-    add(3.2, r1, 5, h, u"Fac");
-    add(7.5, r1, 29.5, h, u"N° du train");
-    add(37.8, r1, 21.6, h, u"De");
-    add(60.0, r1, 21.6, h, u"A");
-    add(82.2, r1, 13.5, h, u"Via");
-    add(96.5, r1, 8.5, h, u"Evo dép");
-    add(105.3, r1, 13.3, h, u"Mv dép");
-    add(119.3, r1, 17.7, h, u"Heure dép");
-    add(137.7, r1, 17.2, h, u"Heure arr");
-    add(155.6, r1, 13.2, h, u"Mv arr");
-    add(169.4, r1, 10.6, h, u"Evo arr");
-    add(180.7, r1, 12.6, h, u"Nat");
-    add(194.0, r1, 41.2, h, u"Engin moteur titulaire");
-    add(235.8, r1, 21.3, h, u"Km train");
-    add(180.7, r2, 12.6, h, u"Nat");
-    add(194.0, r2, 41.2, h, u"Engin moteur UM 1");
-    add(235.8, r2, 21.3, h, u"De");
-    add(257.7, r2, 12, h, u"A");
-    add(1.8, r3, 21.6, h, u"Gare");
-    add(24.3, r3, 17.2, h, u"Arr");
-    add(42.2, r3, 13.2, h, u"Mv");
-    add(56.0, r3, 17.2, h, u"Dép");
-    add(73.8, r3, 13.1, h, u"Catég");
-    add(87.6, r3, 21.8, h, u"Ind. compo");
-    add(110.1, r3, 8.8, h, u"Ag seul");
-    add(119.6, r3, 8.8, h, u"Nb véh");
-    add(129.0, r3, 17.4, h, u"Long");
-    add(147.0, r3, 17.4, h, u"Masse");
-    add(165.0, r3, 15, h, u"Coef");
-    add(180.7, r3, 12.6, h, u"Nat");
-    add(194.0, r3, 41.2, h, u"Engin moteur UM 2");
-    add(235.8, r3, 21.3, h, u"De");
-    add(257.7, r3, 12, h, u"A");
+    // Frame C, as the head of the form's first train line: each caption stands over the row it
+    // names. The first row's captions head the frame; the engine columns serve the three rows
+    // (the holder, then the units in multiple working); the third row's captions take the free
+    // left part of the second row, right above their boxes.
+    using namespace SlotTable;
+    const double firstRow = 58.8, thirdRow = 70.8;
+    for (auto [offset, text] : std::initializer_list<std::pair<int, const char16_t *>>{
+             {NumeroTrain, u"N° du train"}, {De, u"De"}, {A, u"A"}, {Via, u"Via"},
+             {EvoDep, u"Evo dép"}, {MvDep, u"Mv dép"}, {HeureDep, u"Heure dép"},
+             {HeureArr, u"Heure arr"}, {MvArr, u"Mv arr"}, {EvoArr, u"Evo arr"}, {Nat1, u"Nat"},
+             {EnginTitu, u"Engin moteur titulaire, UM 1, UM 2"}, {KmTrain, u"Km train / De"},
+             {A2Um1, u"A"}})
+        over(lineSlot(0, offset), firstRow, text);
+    const QRectF fac = slotBox(lineSlot(0, Fac));
+    add(frameRect(Frame::C).left() + 0.3, firstRow, fac.right() - frameRect(Frame::C).left() - 0.3,
+        CaptionHeight, u"Fac");
+    for (auto [offset, text] : std::initializer_list<std::pair<int, const char16_t *>>{
+             {Gare, u"Gare"}, {HeureArr2, u"Arr"}, {Mv, u"Mv"}, {HeureDep2, u"Dép"},
+             {Categ, u"Catég"}, {IndCompo, u"Ind. compo"}, {AgSeul, u"Ag seul"},
+             {NbVeh, u"Nb véh"}, {Long, u"Long"}, {Masse, u"Masse"}, {Coef, u"Coef"}})
+        over(lineSlot(0, offset), thirdRow, text);
     // The tick boxes of the right column of every line.
     for (int line = 0; line < SlotTable::LineCount; ++line) {
         const double dy = line * factoryY(PrintItems::LinePitchC);

@@ -2,11 +2,13 @@
 
 #include "core/form/FormGeometry.h"
 
-#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
-namespace FormPicture {
-namespace {
+namespace FormPicture
+{
+namespace
+{
 
 const QColor Paper(255, 253, 244);
 const QColor Ink(120, 40, 40); // the form's printed lines and captions
@@ -17,10 +19,14 @@ QRectF scaled(const QRectF &mm, double k)
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
 }
 
+// Smallest caption text: below this no screen shows letters.
+constexpr int SmallestCaptionPx = 5;
+
 void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
 {
-    p.setFont(fontFor(c.bold ? 2.6 : c.vertical ? 1.7 : 2.0, k, c.bold));
-    const QRectF r = scaled(c.rect, k);
+    const CaptionLayout layout = captionLayout(c, k);
+    p.setFont(layout.font);
+    const QRectF r = layout.rect;
     if (c.vertical) {
         p.save();
         p.translate(r.left(), r.bottom());
@@ -29,10 +35,32 @@ void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
         p.restore();
         return;
     }
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, c.text);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | (layout.wrapped ? Qt::TextWordWrap : 0);
+    p.drawText(r, flags, c.text);
 }
 
 } // namespace
+
+CaptionLayout captionLayout(const FormGeometry::Caption &c, double k)
+{
+    CaptionLayout layout;
+    layout.rect = scaled(c.rect, k);
+    layout.font = fontFor(c.bold ? 2.6 : c.vertical ? 1.7 : 2.0, k, c.bold);
+    // Along the text: the width, or the height of a caption read from bottom to top.
+    const double length = c.vertical ? layout.rect.height() : layout.rect.width();
+    const double across = c.vertical ? layout.rect.width() : layout.rect.height();
+    auto fits = [&](const QFont &font) {
+        const QFontMetricsF m(font);
+        return m.horizontalAdvance(c.text) <= length && m.height() <= across + 1;
+    };
+    while (!fits(layout.font) && layout.font.pixelSize() > SmallestCaptionPx)
+        layout.font.setPixelSize(layout.font.pixelSize() - 1);
+    // At the smallest size the letters may still close up a little.
+    for (int spacing = 95; !fits(layout.font) && spacing >= 85; spacing -= 5)
+        layout.font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    layout.wrapped = !fits(layout.font) && !c.vertical;
+    return layout;
+}
 
 QFont fontFor(double heightMm, double k, bool bold)
 {

@@ -89,4 +89,12 @@ QString noPrinterText()
                   QStringLiteral("Sinon vous ne pourrez pas imprimer vos bulletins.")});
 }
 
+QString largeEditorRefusedText(const ScreenMetrics &screen)
+{
+    return QStringLiteral("L'éditeur agrandi demande un écran d'au moins 1024 x 768 pixels.\r\n"
+                          "Votre écran mesure %1 x %2 pixels : l'éditeur garde son échelle.")
+        .arg(screen.width)
+        .arg(screen.height);
+}
+
 } // namespace StartUpMessages

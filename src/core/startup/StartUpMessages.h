@@ -20,4 +20,7 @@ QString fontText(const ScreenMetrics &screen);
 QString noPrinterTitle();
 QString noPrinterText();
 
+// The scale switch on a screen too small for the larger editor.
+QString largeEditorRefusedText(const ScreenMetrics &screen);
+
 } // namespace StartUpMessages

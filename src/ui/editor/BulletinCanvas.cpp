@@ -4,9 +4,20 @@
 #include "core/form/FormPicture.h"
 #include "core/model/BulletinRecord.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStaticText>
+#include <QToolTip>
+
+namespace
+{
+
+// A text starts this many pixels inside its box and keeps as many free at the right edge.
+constexpr int TextInset = 3;
+constexpr int RightAir = 2;
+
+} // namespace
 
 BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout, QWidget *parent)
     : QWidget(parent), m_record(record)
@@ -17,10 +28,12 @@ BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout
     m_totalFont = FormPicture::fontFor(scale.textMm * 1.15, m_scale, true);
 
     // The blank form never changes: draw it once.
-    const QSize size(qCeil(FormGeometry::WidthMm * m_scale), qCeil(FormGeometry::HeightMm * m_scale));
+    const QSize size(qCeil(FormGeometry::WidthMm * m_scale),
+                     qCeil(FormGeometry::HeightMm * m_scale));
     const qreal ratio = devicePixelRatioF();
     m_picture = QPixmap(size * ratio);
     m_picture.setDevicePixelRatio(ratio);
+    m_picture.fill(Qt::white); // the last column of pixels, past the form's edge, included
     QPainter p(&m_picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -63,16 +76,48 @@ void BulletinCanvas::updateChangedSlots()
         update();
         return;
     }
-    for (int s : changed) {
-        // An over-long text runs to the right of its box: repaint up to the edge.
-        const QRect &box = m_boxes[size_t(s)];
-        update(QRect(box.left(), box.top(), width() - box.left(), box.height()));
-    }
+    for (int s : changed)
+        update(m_boxes[size_t(s)]);
 }
 
 int BulletinCanvas::slotAt(const QPoint &point) const
 {
     return FormGeometry::slotAt(QPointF(point) / m_scale);
+}
+
+QString BulletinCanvas::shownText(int slot) const
+{
+    const QString &text = m_record.slot(slot);
+    const int room = boxRect(slot).width() - TextInset - RightAir;
+    const QFontMetrics metrics(m_textFont);
+    if (metrics.horizontalAdvance(text) <= room) return text;
+    const QString start = metrics.elidedText(text, Qt::ElideRight, room);
+    // A tick box is too narrow even for the ellipsis alone: the ellipsis still tells.
+    return start.isEmpty() ? QString(QChar(0x2026)) : start;
+}
+
+QFont BulletinCanvas::totalFont(const QString &total) const
+{
+    QFont font = m_totalFont;
+    const int room = boxRect(SlotTable::TotalKmSlot).width() - 4;
+    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(total) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+bool BulletinCanvas::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // The whole text of a box, wherever the box shows only its start.
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const int slot = slotAt(help->pos());
+        if (slot > 0 && shownText(slot) != m_record.slot(slot))
+            QToolTip::showText(help->globalPos(), m_record.slot(slot), this, boxRect(slot));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void BulletinCanvas::paintEvent(QPaintEvent *event)
@@ -82,31 +127,35 @@ void BulletinCanvas::paintEvent(QPaintEvent *event)
     p.setPen(Qt::black);
     p.setFont(m_textFont);
     const QRect dirty = event->rect();
-    // Texts start at the left of their box on a baseline centred in it; like the paper form,
-    // an over-long text runs over its neighbour rather than being hidden.
+    // Texts start at the left of their box on a baseline centred in it. Each stays inside its
+    // own box: a text wider than its box shows its start and an ellipsis.
     const QFontMetrics metrics(m_textFont);
     const int top = (metrics.height() - 1) / 2;
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s) {
-        const QString &text = m_record.slot(s);
-        if (text.isEmpty() || s == SlotTable::DateSlot)
-            continue;
+        if (m_record.slot(s).isEmpty() || s == SlotTable::DateSlot) continue;
         const QRect &box = m_boxes[size_t(s)];
-        if (!box.intersects(dirty))
-            continue;
+        if (!box.intersects(dirty)) continue;
+        const QString text = shownText(s);
+        const bool cut = text != m_record.slot(s);
+        if (cut) p.setClipRect(box.adjusted(1, 1, -1, -1));
         // A text drawn a second time is kept laid out: most repaints change one slot or none,
         // while a new day changes them all at once.
-        const QPoint at(box.left() + 3, box.center().y() + 1 - top);
+        const QPoint at(box.left() + TextInset, box.center().y() + 1 - top);
         QStaticText &laidOut = m_texts[size_t(s)];
         if (laidOut.text() != text) {
             laidOut.setText(text);
             p.drawText(at.x(), at.y() + metrics.ascent(), text);
-            continue;
+        } else {
+            p.drawStaticText(at, laidOut);
         }
-        p.drawStaticText(at, laidOut);
+        if (cut) p.setClipping(false);
     }
-    p.setFont(m_totalFont);
-    p.drawText(boxRect(SlotTable::TotalKmSlot), Qt::AlignCenter,
-               m_record.slot(SlotTable::TotalKmSlot));
+    const QString &total = m_record.slot(SlotTable::TotalKmSlot);
+    const QFont font = totalFont(total);
+    const QRect box = boxRect(SlotTable::TotalKmSlot);
+    p.setFont(font);
+    p.drawText(box, Qt::AlignCenter,
+               QFontMetrics(font).elidedText(total, Qt::ElideRight, box.width() - 4));
 }
 
 void BulletinCanvas::mousePressEvent(QMouseEvent *event)

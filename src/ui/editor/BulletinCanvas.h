@@ -29,6 +29,12 @@ public:
     // The slot under a point of this widget, 0 when none.
     int slotAt(const QPoint &point) const;
 
+    // How a slot's text is shown in its box: the whole text, or its start with an ellipsis at
+    // the box's right edge when it is wider than the box (the record keeps the whole text).
+    QString shownText(int slot) const;
+    // The bold font of TotalKm, made smaller where the total would not fit its box.
+    QFont totalFont(const QString &total) const;
+
     QSize sizeHint() const override { return m_picture.size() / m_picture.devicePixelRatio(); }
 
 signals:
@@ -36,6 +42,7 @@ signals:
     void boxDoubleClicked(int slot);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;

@@ -67,8 +67,12 @@ void BulletinEditing::refresh()
 
 void BulletinEditing::syncControl()
 {
-    // A value cut by the refresh is shown cut in the control too.
+    // A value cut by the refresh is shown cut in the control too. An engine being typed keeps
+    // the driver's text: its rules rewrite the record, and the next key must land where the
+    // driver sees the caret.
     const int slot = m_state.record.currentSlot();
+    if (slot == m_typedSlot && SlotTable::isEngine(slot))
+        return;
     const QString &value = m_state.record.slot(slot);
     if (!m_text->isHidden() && m_text->text() != value && EditRules::controlFor(slot) == Control::Text)
         m_text->setText(value);
@@ -98,8 +102,8 @@ void BulletinEditing::placeEditControl()
         m_list->hide();
         return;
     case Control::List: {
-        const QRect box = m_canvas->boxRect(slot);
-        m_list->setGeometry(QRect(box.topLeft(), QSize(box.width() + 18, box.height() + 2)));
+        // The control covers its box and nothing more; its drop-down may be wider.
+        m_list->setGeometry(m_canvas->boxRect(slot));
         m_list->setEditText(value);
         m_list->show();
         m_list->raise();
@@ -147,11 +151,13 @@ void BulletinEditing::showServiceDate(const QDate &date)
     m_placingDate = false;
 }
 
+bool BulletinEditing::engineTabMode() const { return m_state.engineTabMode; }
+
 void BulletinEditing::toggleTabMode()
 {
-    m_engineTab = !m_engineTab;
-    emit tabModeChanged(m_engineTab);
-    if (m_engineTab)
+    m_state.engineTabMode = !m_state.engineTabMode;
+    emit tabModeChanged(m_state.engineTabMode);
+    if (m_state.engineTabMode)
         setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
 }
 
@@ -228,7 +234,7 @@ bool BulletinEditing::navigationKey(int key)
     case Qt::Key_PageDown:
     case Qt::Key_Right:
     case Qt::Key_Down:
-        setCurrentSlot(m_engineTab && SlotNavigation::isLineEngineSlot(slot)
+        setCurrentSlot(m_state.engineTabMode && SlotNavigation::isLineEngineSlot(slot)
                            ? SlotNavigation::nextEngineSlot(slot)
                            : SlotNavigation::nextSlot(slot));
         return true;
@@ -310,7 +316,9 @@ void BulletinEditing::userEdited(const QString &text)
         emit trainNumberTyped(slot);
     if (SlotTable::isEngine(slot))
         emit engineChanged(slot);
+    m_typedSlot = slot;
     refresh();
+    m_typedSlot = -1;
     if (!m_text->isHidden())
         m_text->end(false);
 }

@@ -31,7 +31,7 @@ public:
     void hideEditControls();
     void showServiceDate(const QDate &date);
 
-    bool engineTabMode() const { return m_engineTab; }
+    bool engineTabMode() const;
     void toggleTabMode();
 
     void eraseFrame(SlotTable::Frame frame);
@@ -74,7 +74,7 @@ private:
     SlotComboBox *m_list;
     QDateEdit *m_date;
     QLabel *m_mention;
-    bool m_engineTab = false;
     bool m_forwarding = false;  // a key event re-sent with its transformed text
     bool m_placingDate = false; // the date picker set from code
+    int m_typedSlot = -1;       // the slot whose control the driver is typing in
 };

@@ -207,6 +207,7 @@ void EditorWindow::buildForm()
     m_editing->showServiceDate(m_state.record.serviceDate());
     m_roster->showFolder(m_state.config.hdGenerique);
     showMention(m_state.mention);
+    showTabMode(m_state.engineTabMode); // the mode lives for the run, across scale switches
     refreshBulletin();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/editor/EditorWiring.h"
 
+#include "core/startup/StartUpMessages.h"
 #include "ui/ScreenReader.h"
 
 #include "core/AppState.h"
@@ -26,13 +27,20 @@ ScreenMetrics realScreen(const AppState &state)
 }
 
 // The 1024 (or large-font) editor gives way to the 800 one, and back.
-void switchScale(EditorWindow &editor, AppState &state, const OpenEditor &openEditor)
+void switchScale(EditorWindow &editor, AppState &state, Prompts &prompts,
+                 const OpenEditor &openEditor)
 {
     EditorLayout next;
     if (editor.editorLayout() == EditorLayout::Editor800) {
+        const ScreenMetrics screen = realScreen(state);
+        if (!largeEditorFits(screen)) {
+            prompts.message(QStringLiteral("Kerbo"), StartUpMessages::largeEditorRefusedText(screen),
+                            Prompts::Icon::Exclamation);
+            return;
+        }
         state.config.echelle = false;
         state.config.write(ConfigKeys::EchelleEditeur, ConfigKeys::Echelle, QStringLiteral("0"));
-        state.keptScreen = realScreen(state);
+        state.keptScreen = screen;
         next = layoutForMetrics(state.keptScreen);
         if (next == EditorLayout::None || next == EditorLayout::Editor800)
             next = EditorLayout::Editor1024;
@@ -89,7 +97,7 @@ void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
     editor.wireCommand(C::TabMode, [editing] { editing->toggleTabMode(); });
     EditorWindow *window = &editor;
     editor.wireCommand(C::ScaleSwitch,
-         [window, &state, openEditor] { switchScale(*window, state, openEditor); });
+         [window, &state, &prompts, openEditor] { switchScale(*window, state, prompts, openEditor); });
     editor.wireCommand(C::Help, [&state, &prompts] { openHelp(state, prompts); });
     editor.wireCommand(C::About, [window, &state] {
         AboutDialog about(realScreen(state), window);

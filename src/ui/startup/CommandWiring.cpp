@@ -2,13 +2,18 @@
 
 #include "core/AppState.h"
 #include "ui/Session.h"
+#include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
+#include "ui/folders/FolderWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/roster/frmChoixFichier.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
+
+#include <QApplication>
 
 namespace {
 
@@ -30,6 +35,17 @@ void wireCartouche(EditorWindow &editor, Session &session)
     });
 }
 
+void wireRoster(EditorWindow &editor, Session &session)
+{
+    editor.wireCommand(C::CaraibeConverter, [&editor, &session] {
+        // Listing the drives and the home folder may take a moment.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        frmChoixFichier window(session.state.config.dataFolder(), session.prompts, &editor);
+        QApplication::restoreOverrideCursor();
+        window.exec();
+    });
+}
+
 } // namespace
 
 void wireCommands(EditorWindow &editor, Session &session)
@@ -41,4 +57,7 @@ void wireCommands(EditorWindow &editor, Session &session)
     wireDayFiles(editor, session.state, session.prompts);
     wirePrinting(editor, session);
     wireCartouche(editor, session);
+    wireFolderWindows(editor, session);
+    wireRoster(editor, session);
+    wireAutomatismes(editor, session);
 }

@@ -16,6 +16,16 @@ private slots:
         for (const auto &[text, number] : cases)
             QCOMPARE(NumberText::leadingNumber(text), number);
     }
+
+    void shortestIsPlainDecimal()
+    {
+        const std::pair<double, const char *> cases[] = {
+            {0, "0"}, {125.5, "125.5"}, {0.1 + 0.2, "0.3"}, {-3, "-3"}, {1e20, "100000000000000000000"},
+            {123456789012.5, "123456789012.5"}, {0.00001, "0.00001"}, {-0.25, "-0.25"},
+        };
+        for (const auto &[value, text] : cases)
+            QCOMPARE(NumberText::shortest(value), QLatin1String(text));
+    }
 };
 
 KERBO_TEST(NumberTextTest)

@@ -3,8 +3,11 @@
 #include "core/model/BulletinRecord.h"
 #include "ui/editor/BulletinCanvas.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QSignalSpy>
+#include <QToolTip>
 
 using namespace SlotTable;
 
@@ -53,6 +56,63 @@ private slots:
         QVERIFY(!sameArea(blank, filled, canvas.boxRect(TotalKmSlot).adjusted(2, 2, -2, -2)));
         QVERIFY(sameArea(blank, filled, canvas.boxRect(DateSlot)));
         QVERIFY(sameArea(blank, filled, canvas.boxRect(train - 36)));
+    }
+
+    void longTextsStayInTheirBoxesWhole()
+    {
+        for (EditorLayout layout : {EditorLayout::Editor1024, EditorLayout::Editor800}) {
+            BulletinRecord record;
+            for (int s = 1; s <= LastLineSlot; ++s)
+                record.setSlot(s, QStringLiteral("PARIS NORD GARE DU NORD 12345"));
+            record.setSlot(TotalKmSlot, QStringLiteral("1234567890123.25"));
+            BulletinCanvas canvas(record, layout);
+            const QFontMetrics metrics(canvas.textFont());
+            for (int s = 1; s <= LastLineSlot; ++s) {
+                const QString shown = canvas.shownText(s);
+                // Inside its box, marked as cut (a tick box shows the mark alone); the record
+                // keeps the whole text.
+                QVERIFY2(shown.size() == 1
+                             || metrics.horizontalAdvance(shown) + 3 < canvas.boxRect(s).width(),
+                         qPrintable(QString::number(s)));
+                QVERIFY(shown.endsWith(QChar(0x2026)));
+                QCOMPARE(record.slot(s), QStringLiteral("PARIS NORD GARE DU NORD 12345"));
+            }
+            record.setSlot(1, QStringLiteral("DUPONT"));
+            QCOMPARE(canvas.shownText(1), QStringLiteral("DUPONT"));
+            // A total of fifteen digits is shown whole, smaller.
+            const QString total = record.slot(TotalKmSlot);
+            QVERIFY(QFontMetrics(canvas.totalFont(total)).horizontalAdvance(total)
+                    < canvas.boxRect(TotalKmSlot).width());
+            record.setSlot(TotalKmSlot, QStringLiteral("100000000000000000000"));
+            // Nothing is painted outside the boxes: the blank form and the filled one differ
+            // only inside them.
+            BulletinRecord empty;
+            BulletinCanvas blankCanvas(empty, layout);
+            const QImage blank = blankCanvas.grab().toImage();
+            const QImage filled = canvas.grab().toImage();
+            QRegion boxes;
+            for (int s = 1; s <= LastLineSlot; ++s)
+                boxes += canvas.boxRect(s);
+            boxes += canvas.boxRect(TotalKmSlot);
+            for (int y = 0; y < blank.height(); y += 2)
+                for (int x = 0; x < blank.width(); ++x)
+                    if (blank.pixel(x, y) != filled.pixel(x, y))
+                        QVERIFY2(boxes.contains(QPoint(x, y)),
+                                 qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+        }
+    }
+
+    void theWholeTextIsTheTooltipOfACutBox()
+    {
+        BulletinRecord record;
+        BulletinCanvas canvas(record, EditorLayout::Editor1024);
+        canvas.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+        record.setSlot(3, QStringLiteral("PARIS NORD"));
+        const QPoint at = canvas.boxRect(3).center();
+        QHelpEvent help(QEvent::ToolTip, at, canvas.mapToGlobal(at));
+        QApplication::sendEvent(&canvas, &help);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("PARIS NORD"));
     }
 };
 

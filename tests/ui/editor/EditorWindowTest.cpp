@@ -330,6 +330,46 @@ private slots:
         QVERIFY(!text()->isHidden());
     }
 
+    void listControlCoversItsBoxOnly()
+    {
+        for (int s : {lineSlot(0, De), lineSlot(0, AgSeul), lineSlot(3, Via), 14, 39}) {
+            editing().setCurrentSlot(s);
+            QVERIFY(!list()->isHidden());
+            QCOMPARE(list()->geometry(), m_window->canvas()->boxRect(s));
+        }
+    }
+
+    void scaleSwitchKeepsTheTabModeAndRefusesASmallScreen()
+    {
+        QList<EditorWindow *> opened;
+        EditorWindow small(*m_state, EditorLayout::Editor800);
+        small.setAttribute(Qt::WA_DeleteOnClose, false);
+        wireEditorCommands(small, *m_state, m_prompts, [&](EditorLayout layout) {
+            opened << new EditorWindow(*m_state, layout);
+            return opened.last();
+        });
+        small.action(EditorCommand::TabMode)->trigger();
+        QCOMPARE(small.action(EditorCommand::TabMode)->text(), QStringLiteral("Tab E"));
+
+        m_state->screen = {800, 600, 96};
+        small.action(EditorCommand::ScaleSwitch)->trigger();
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(m_prompts.last().title, QStringLiteral("Kerbo"));
+        QCOMPARE(m_prompts.last().text,
+                 QStringLiteral("L'éditeur agrandi demande un écran d'au moins 1024 x 768 "
+                                "pixels.\r\nVotre écran mesure 800 x 600 pixels : l'éditeur "
+                                "garde son échelle."));
+
+        m_state->screen = {1280, 1024, 96};
+        small.action(EditorCommand::ScaleSwitch)->trigger();
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened[0]->editorLayout(), EditorLayout::Editor1024);
+        QCOMPARE(opened[0]->action(EditorCommand::TabMode)->text(), QStringLiteral("Tab E"));
+        QVERIFY(opened[0]->editing()->engineTabMode());
+        opened[0]->closeForLayoutSwitch();
+        delete opened[0];
+    }
+
     void eachLayoutFitsItsScreen()
     {
         const QList<std::tuple<EditorLayout, int, int>> screens = {

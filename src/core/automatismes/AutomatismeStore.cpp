@@ -1,0 +1,125 @@
+#include "core/automatismes/AutomatismeStore.h"
+
+#include "core/automatismes/AutomatismeKeys.h"
+#include "core/base/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+
+void AutomatismeStore::setPath(const QString &path)
+{
+    if (path == m_path) return;
+    m_path = path;
+    m_loaded = false;
+}
+
+void AutomatismeStore::ensureLoaded()
+{
+    if (m_loaded) return;
+    m_loaded = true;
+    m_readError.clear();
+    keep(QByteArray());
+    const QFileInfo info(m_path);
+    if (!info.exists()) return;
+    const QString shown = QDir::toNativeSeparators(m_path);
+    if (info.size() > MaxFileSize) {
+        m_readError = QStringLiteral("Le fichier %1 est trop volumineux pour être un fichier "
+                                     "d'automatismes.")
+                          .arg(shown);
+        return;
+    }
+    QFile file(m_path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        m_readError =
+            QStringLiteral("Impossible de lire le fichier %1 : %2").arg(shown, file.errorString());
+        return;
+    }
+    keep(bytes);
+}
+
+void AutomatismeStore::keep(const QByteArray &bytes)
+{
+    m_bytes = bytes;
+    m_ini.parse(m_bytes);
+}
+
+const IniFile &AutomatismeStore::ini()
+{
+    ensureLoaded();
+    return m_ini;
+}
+
+const QByteArray &AutomatismeStore::bytes()
+{
+    ensureLoaded();
+    return m_bytes;
+}
+
+bool AutomatismeStore::writable(QString *error)
+{
+    ensureLoaded();
+    if (error) *error = m_readError;
+    return m_readError.isEmpty();
+}
+
+bool AutomatismeStore::change(const std::function<void(IniFile &)> &edit, QString *error)
+{
+    if (!writable(error)) return false;
+    // Changed in place rather than on a copy: a failure, rare, reads the kept bytes again.
+    edit(m_ini);
+    QByteArray bytes = m_ini.toBytes();
+    if (!TextFile::writeAtomic(m_path, bytes, error)) {
+        m_ini.parse(m_bytes);
+        return false;
+    }
+    m_bytes = std::move(bytes);
+    return true;
+}
+
+bool AutomatismeStore::replace(IniFile next, QString *error)
+{
+    if (!writable(error)) return false;
+    QByteArray bytes = next.toBytes();
+    const QString temporary =
+        QFileInfo(m_path).dir().filePath(QString::fromLatin1(AutomatismeKeys::TemporaryFileName));
+    if (!TextFile::writeAtomic(temporary, bytes, error)) return false;
+    // A rename within one folder replaces the old file in one step.
+    std::error_code failure;
+    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
+                            std::filesystem::path(m_path.toStdU16String()), failure);
+    if (failure) {
+        if (error)
+            *error = QStringLiteral("Impossible de remplacer le fichier %1 : %2")
+                         .arg(QDir::toNativeSeparators(m_path),
+                              QString::fromLocal8Bit(failure.message()));
+        QFile::remove(temporary);
+        return false;
+    }
+    m_ini = std::move(next);
+    m_bytes = std::move(bytes);
+    return true;
+}
+
+bool AutomatismeStore::hasLine(QByteArrayView line)
+{
+    ensureLoaded();
+    return !line.isEmpty() && findLine(m_bytes, line, 0) >= 0;
+}
+
+qsizetype AutomatismeStore::findLine(const QByteArray &bytes, QByteArrayView line, qsizetype from)
+{
+    if (line.isEmpty()) return -1;
+    const qsizetype size = bytes.size();
+    for (qsizetype at = bytes.indexOf(line, from); at >= 0; at = bytes.indexOf(line, at + 1)) {
+        if (at > 0 && bytes[at - 1] != '\n') continue;
+        qsizetype end = at + line.size();
+        if (end < size && bytes[end] == '\r') ++end;
+        if (end == size || bytes[end] == '\n') return at;
+    }
+    return -1;
+}

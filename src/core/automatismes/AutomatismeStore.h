@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/base/IniFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// The automatisme file, read at its first use and kept: the lookups made as the driver types
+// read this copy, never the disk. The program's own writes replace the copy with what they
+// wrote; the file is read again only when its path changes.
+class AutomatismeStore
+{
+public:
+    // No real store comes near this (5,000 automatismes make about 4 MB).
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+    // The file this store stands for; a new path is read at the next use.
+    void setPath(const QString &path);
+    const QString &path() const { return m_path; }
+
+    // The parsed file; a missing file reads as empty.
+    const IniFile &ini();
+    // The file as it is on disk, byte for byte.
+    const QByteArray &bytes();
+    // False when the file exists but could not be read whole: nothing may be written over it.
+    // `error` then receives a French explanation.
+    bool writable(QString *error = nullptr);
+
+    // Applies `edit` to the held file and saves it atomically. On failure the file and the held
+    // copy stay as they were and `error` says why.
+    bool change(const std::function<void(IniFile &)> &edit, QString *error);
+    // Puts `next` in place of the file through the temporary Automatisme2.ini, moved over the
+    // file in one step: at no moment is there no Automatisme.ini.
+    bool replace(IniFile next, QString *error);
+
+    // Whether a line of the file is exactly `line` (no line end).
+    bool hasLine(QByteArrayView line);
+    // The start of the first line of `bytes` from `from` on that is exactly `line` (lines end
+    // with CR LF or LF), or -1.
+    static qsizetype findLine(const QByteArray &bytes, QByteArrayView line, qsizetype from);
+
+private:
+    void ensureLoaded();
+    void keep(const QByteArray &bytes);
+
+    QString m_path;
+    bool m_loaded = false;
+    QString m_readError;
+    QByteArray m_bytes;
+    IniFile m_ini;
+};

@@ -1,0 +1,123 @@
+#include "core/files/FileCommands.h"
+
+#include "core/base/Paths.h"
+#include "core/base/Prompts.h"
+#include "core/files/FileCopy.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace FileCommands
+{
+
+using Icon = Prompts::Icon;
+
+bool copy(Prompts &prompts, const QString &source, const QString &target,
+          const QStringList &selected, const std::function<void(int)> &copied)
+{
+    int count = 0;
+    for (const QString &name : selected) {
+        const QString from = Paths::CheckPath(source) + name;
+        const QString to = Paths::CheckPath(target) + name;
+        if (to == from) {
+            prompts.message(
+                QStringLiteral("Erreur"),
+                QStringLiteral("Le répertoire de destination est identique à celui d'origine!") +
+                    QStringLiteral(" Interruption de l'opération de copie !"),
+                Icon::Question);
+            return false;
+        }
+        if (QFileInfo::exists(to) || QFileInfo(to).isSymLink()) {
+            prompts.message(
+                QStringLiteral("Erreur"),
+                QStringLiteral("Les fichiers de destination existent déjà !") +
+                    QStringLiteral(" Les fichiers ") +
+                    QStringLiteral(" ne seront pas copiés pour des raisons de sécurité !"),
+                Icon::Exclamation);
+            return false;
+        }
+        if (!FileCopy::copy(from, to)) {
+            prompts.message(QStringLiteral("Erreur"),
+                            QStringLiteral("Les fichiers n'ont pas pu être ") +
+                                QStringLiteral("copiés correctement !"),
+                            Icon::Critical);
+            return false;
+        }
+        ++count;
+        if (copied) copied(count);
+    }
+    if (selected.isEmpty()) {
+        prompts.message(QStringLiteral("Erreur"),
+                        QStringLiteral("Veuillez sélectionner les ") +
+                            QStringLiteral(" fichiers à copier !"),
+                        Icon::Exclamation);
+        return false;
+    }
+    prompts.message(QStringLiteral("Message"),
+                    QStringLiteral("Les fichiers ont été correctement copiés !"),
+                    Icon::Information);
+    return true;
+}
+
+DeleteResult remove(Prompts &prompts, const QString &folder, const QStringList &selected)
+{
+    if (selected.isEmpty()) {
+        prompts.message(QStringLiteral("Erreur"),
+                        QStringLiteral("Veuillez sélectionner les ") +
+                            QStringLiteral(" fichiers à supprimer !"),
+                        Icon::Exclamation);
+        return DeleteResult::NothingSelected;
+    }
+    const QString which = selected.size() == 1 ? QStringLiteral("le fichier séléctionné")
+                                               : QStringLiteral("les fichiers séléctionnés");
+    if (prompts.question(
+            QStringLiteral("CONFIRMATION DE LA SUPPRESSION"),
+            QStringLiteral("Désirez-vous vraiment supprimer ") + which + QStringLiteral(" ?"),
+            Icon::Question, Prompts::Buttons::YesNo, Prompts::Answer::No) != Prompts::Answer::Yes)
+        return DeleteResult::Cancelled;
+    for (const QString &name : selected) {
+        const QString path = Paths::CheckPath(folder) + name;
+        const QFileInfo info(path);
+        // A read-only file is kept even where the system would let it go (as for root).
+        const bool readOnly = !(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable();
+        if (readOnly || !QFile::remove(path)) {
+            prompts.message(
+                QStringLiteral("Erreur"),
+                QStringLiteral("Les fichiers n'ont pas pu être ") +
+                    QStringLiteral("Supprimés correctement !") +
+                    QStringLiteral("Assurez-vous qu'ils ne soient pas en lecture seule"),
+                Icon::Critical);
+            return DeleteResult::Failed;
+        }
+    }
+    return DeleteResult::Deleted;
+}
+
+void info(Prompts &prompts)
+{
+    const QStringList lines = {
+        QStringLiteral("Ce programme permet de copier un ou plusieurs fichiers d'un dossier "),
+        QStringLiteral("vers un autre dossier sur le lecteur de votre choix ainsi que la "),
+        QStringLiteral("suppression des fichiers selectionnés ."),
+        QStringLiteral("La selection des fichiers ne peut se faire que sur le lecteur souce."),
+        QStringLiteral("Pour faire une selection cliquez avec le bouton gauche de la souris "),
+        QStringLiteral(
+            "sur le ou les fichiers de votre choix dans la fenêtre \"Fichiers source\" ."),
+        QStringLiteral(
+            "Pour faire plusieurs selections appuyez et maintenez la touche controle (CTRL)  "),
+        QStringLiteral(
+            "et cliquez avec le bouton gauche de la souris sur les fichiers à selectionner."),
+        QStringLiteral(
+            "Pour  selectionner tous les fichiers d'un coup cliquez sur le bouton \"Selection de "),
+        QStringLiteral("tous les fichiers\" . "),
+        QStringLiteral(
+            "Pour faire une copie (aprés la selection) il faut créer le chemin en cliquant"),
+        QStringLiteral("avec le bouton gauche de la souris sur le lecteur cible et ensuite en  "),
+        QStringLiteral("double-cliquant sur le dossier de votre choix dans le répertoire cible."),
+        QStringLiteral("Assurez-vous alors que l'icône du dossier selectionné représente bien un"),
+        QStringLiteral("dossier ouvert."),
+    };
+    prompts.message(QStringLiteral("Information"), lines.join(u"\r\n"), Icon::Information);
+}
+
+} // namespace FileCommands

@@ -1,0 +1,101 @@
+#include "core/folders/Drives.h"
+
+#include "core/base/Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace Drives
+{
+
+namespace
+{
+
+// Kernel and runtime mounts are no place for a driver's folders.
+bool isSystemMount(const QString &root)
+{
+    static const QStringList system = {QStringLiteral("/proc"), QStringLiteral("/sys"),
+                                       QStringLiteral("/dev"),  QStringLiteral("/run"),
+                                       QStringLiteral("/boot"), QStringLiteral("/snap")};
+    for (const QString &s : system)
+        if (isSameOrBelow(root, s)) return true;
+    return false;
+}
+
+} // namespace
+
+QString clean(const QString &folder)
+{
+    if (folder.isEmpty()) return QString();
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
+}
+
+bool isSameOrBelow(const QString &folder, const QString &ancestor)
+{
+    const QString f = clean(folder), a = clean(ancestor);
+    if (f.isEmpty() || a.isEmpty()) return false;
+    if (f == a) return true;
+    return f.startsWith(Paths::CheckPath(a));
+}
+
+QStringList fromVolumes(const QString &home, const QList<Volume> &volumes)
+{
+    QStringList drives;
+    const QString h = clean(home);
+    if (!h.isEmpty()) drives << h;
+    for (const Volume &v : volumes) {
+        const QString root = clean(v.root);
+        if (root.isEmpty() || root == QDir::toNativeSeparators(QDir::rootPath()) || !v.ready ||
+            v.readOnly || !v.writableFolder || isSystemMount(root) || drives.contains(root))
+            continue;
+        drives << root;
+    }
+    return drives;
+}
+
+QStringList list()
+{
+    QList<Volume> volumes;
+    for (const QStorageInfo &s : QStorageInfo::mountedVolumes()) {
+        const QFileInfo root(s.rootPath());
+        volumes.append({s.rootPath(), s.isValid() && s.isReady(), s.isReadOnly(),
+                        root.isDir() && root.isWritable()});
+    }
+    return fromVolumes(home(), volumes);
+}
+
+QString home()
+{
+    return clean(Paths::driveC());
+}
+
+bool isRoot(const QString &folder)
+{
+    const QString f = clean(folder);
+    if (f.isEmpty()) return false;
+    if (f == QDir::toNativeSeparators(QDir::rootPath()) || f == home()) return true;
+    const QStorageInfo storage(f);
+    return storage.isValid() && clean(storage.rootPath()) == f;
+}
+
+QString rootOf(const QString &folder)
+{
+    const QString f = clean(folder);
+    const QStorageInfo storage(f);
+    QString root = storage.isValid() ? clean(storage.rootPath()) : QString();
+    const QString h = home();
+    if (isSameOrBelow(f, h) && h.size() > root.size()) root = h;
+    if (root.isEmpty()) root = QDir::toNativeSeparators(QDir::rootPath());
+    return Paths::CheckPath(root);
+}
+
+bool isReady(const QString &root)
+{
+    const QFileInfo info(root);
+    if (!info.isDir()) return false;
+    const QStorageInfo storage(root);
+    return storage.isValid() && storage.isReady();
+}
+
+} // namespace Drives

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What the folder and file windows call a drive: the user's home folder (the program's "C:\"),
+// then every mounted volume that is ready and that the user can write to. Folder paths here are
+// absolute, with native separators and without a final separator (except "/" itself), as the
+// folder lists show them.
+namespace Drives
+{
+
+struct Volume {
+    QString root;
+    bool ready = false;
+    bool readOnly = true;
+    bool writableFolder = false; // the root is a folder the user may write into
+};
+
+// The drive list from a description of the volumes: `home` first, then the ready, writable
+// volumes in their order, without "/", system mounts or duplicates.
+QStringList fromVolumes(const QString &home, const QList<Volume> &volumes);
+
+// The drives of this machine.
+QStringList list();
+
+// The home folder: where the windows open, and the drive that stands for "C:\".
+QString home();
+
+// Whether the folder is a drive root: "/", the home folder or the mount point of a volume. A root
+// is never renamed, copied or chosen as a working folder.
+bool isRoot(const QString &folder);
+
+// The root of the drive that holds the folder, ending with the separator: the home folder for a
+// folder inside it (unless a volume is mounted deeper), else its volume's mount point.
+QString rootOf(const QString &folder);
+
+// Whether a drive can be shown now (an unready or vanished one is ignored).
+bool isReady(const QString &root);
+
+// A folder in the form of the folder lists: absolute, cleaned, native, no final separator.
+QString clean(const QString &folder);
+
+// Whether `folder` is `ancestor` or lies below it, compared as written (links not followed).
+bool isSameOrBelow(const QString &folder, const QString &ancestor);
+
+} // namespace Drives

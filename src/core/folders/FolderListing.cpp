@@ -1,0 +1,75 @@
+#include "core/folders/FolderListing.h"
+
+#include "core/folders/Drives.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace FolderListing
+{
+
+namespace
+{
+
+QStringList names(const QString &folder, QDir::Filters filters, const QStringList &patterns)
+{
+    QDir dir(folder);
+    dir.setNameFilters(patterns);
+    // Sorted here: QDir's own sort without regard to case costs more than the listing itself.
+    QStringList list = dir.entryList(filters | QDir::NoDotAndDotDot, QDir::Unsorted);
+    std::sort(list.begin(), list.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return list;
+}
+
+} // namespace
+
+QList<Entry> entries(const QString &driveRoot, const QString &folder)
+{
+    const QString root = Drives::clean(driveRoot);
+    QString current = Drives::clean(folder);
+    if (!Drives::isSameOrBelow(current, root)) current = root;
+
+    QList<Entry> list;
+    list.append({root, root, 0, true});
+    // The folders between the root and the current one, each a step deeper.
+    if (current != root) {
+        const QString rest = current.mid(root.size());
+        QString path = root;
+        int depth = 0;
+        for (const QString &part : rest.split(QDir::separator(), Qt::SkipEmptyParts)) {
+            path = QDir::toNativeSeparators(QDir(path).filePath(part));
+            list.append({path, part, ++depth, true});
+        }
+    }
+    const int depth = list.constLast().depth + 1;
+    for (const QString &name : subfolders(current))
+        list.append({QDir::toNativeSeparators(QDir(current).filePath(name)), name, depth, false});
+    return list;
+}
+
+QStringList subfolders(const QString &folder)
+{
+    return names(folder, QDir::Dirs, {});
+}
+
+QStringList dayFiles(const QString &folder)
+{
+    return names(folder, QDir::Files, {QStringLiteral("*.txt")});
+}
+
+QString existingFolder(const QString &driveRoot, const QString &folder)
+{
+    const QString root = Drives::clean(driveRoot);
+    QString f = Drives::clean(folder);
+    if (!Drives::isSameOrBelow(f, root)) return root;
+    while (f != root && !QFileInfo(f).isDir())
+        f = Drives::clean(QFileInfo(f).path());
+    return f;
+}
+
+} // namespace FolderListing

@@ -1,0 +1,104 @@
+#include "core/lists/ReferenceLists.h"
+
+#include "core/base/Paths.h"
+#include "core/base/TextFile.h"
+#include "core/config/Config.h"
+#include "core/editor/EditRules.h"
+#include "core/lists/ListFile.h"
+#include "core/model/SlotTable.h"
+
+namespace ReferenceLists
+{
+
+QString fileName(Kind kind, const QString &engineListFile)
+{
+    switch (kind) {
+    case Kind::Engins:
+        return engineListFile.isEmpty() ? QStringLiteral("ListeEngins.txt") : engineListFile;
+    case Kind::Gares:
+        return QStringLiteral("ListeGares.txt");
+    case Kind::Taches:
+        return QStringLiteral("ListeTaches.txt");
+    case Kind::Categ:
+        return QStringLiteral("ListeCateg.txt");
+    case Kind::IndiceCompo:
+        return QStringLiteral("InCompo.txt");
+    case Kind::AgentSeul:
+        return QStringLiteral("AgentSeul.txt");
+    }
+    return QString();
+}
+
+QString caption(Kind kind)
+{
+    switch (kind) {
+    case Kind::Engins:
+        return QStringLiteral("GESTION DES LISTES ENGINS");
+    case Kind::Gares:
+        return QStringLiteral("GESTION DES LISTES GARES");
+    case Kind::Taches:
+        return QStringLiteral("GESTION DES LISTES TACHES");
+    case Kind::Categ:
+        return QStringLiteral("GESTION DES LISTES CATEGORIES");
+    case Kind::IndiceCompo:
+        return QStringLiteral("GESTION DES LISTES INDICES DE COMPOSITION");
+    case Kind::AgentSeul:
+        return QStringLiteral("GESTION DES LISTES AGENT SEUL");
+    }
+    return QString();
+}
+
+QString storedItem(const QString &typed)
+{
+    return typed.trimmed().toUpper();
+}
+
+QString learntEngine(const QString &text)
+{
+    return text.trimmed().toUpper();
+}
+
+QString learntStation(const QString &text)
+{
+    QString t = learntEngine(text);
+    t.removeIf([](QChar c) { return c.isSpace(); });
+    return t;
+}
+
+AddResult add(const QString &path, const QString &typed, QString *error)
+{
+    if (storedItem(typed).isEmpty()) return AddResult::Nothing;
+    const ListFile::Content content = ListFile::read(path);
+    if (!content.readable) {
+        // Writing now would put the one new item in place of a list that could not be read.
+        if (error) *error = content.error;
+        return AddResult::Failed;
+    }
+    if (content.lines.contains(typed)) return AddResult::Duplicate;
+    if (!TextFile::writeAtomic(path, ListFile::appended(content.bytes, storedItem(typed)), error))
+        return AddResult::Failed;
+    return AddResult::Added;
+}
+
+std::optional<QString> learn(const QString &path, const QString &item)
+{
+    if (item.isEmpty()) return std::nullopt;
+    const ListFile::Content content = ListFile::read(path);
+    if (!content.readable || content.lines.contains(item)) return std::nullopt;
+    if (!TextFile::writeAtomic(path, ListFile::appended(content.bytes, item))) return std::nullopt;
+    return item;
+}
+
+std::optional<QString> learnLeftSlot(const QString &dataFolder, const Options &options,
+                                     const QString &engineListFile, int slot, const QString &value)
+{
+    const QString stations = fileName(Kind::Gares, engineListFile);
+    if (options.enaug == 1 && EditRules::listFileFor(slot, engineListFile) == stations)
+        return learn(Paths::join(dataFolder, stations), learntStation(value));
+    if (options.eneng == 1 && SlotTable::isEngine(slot))
+        return learn(Paths::join(dataFolder, fileName(Kind::Engins, engineListFile)),
+                     learntEngine(value));
+    return std::nullopt;
+}
+
+} // namespace ReferenceLists

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/config/Config.h"
+
+#include <QList>
+#include <QString>
+
+struct AppState;
+
+// What the options window shows and confirms: its check boxes and text boxes.
+struct OptionValues {
+    bool enaug = false, eneng = false, pasImpB1 = false, pasImpB2 = false, enaut = false,
+         calendrier = false, loc = false;
+    QString emtaut, nbvhe, lettreAutom, indCompo, prefixTrain;
+
+    bool operator==(const OptionValues &) const = default;
+
+    // Every key read from Config.ini in one pass; a check box is ticked by the value 1, an
+    // absent key gives an unticked box or an empty text.
+    static OptionValues read(const QString &iniPath);
+
+    // The keys written by a confirmation, in the order of the file: section Options (NbUm empty,
+    // PrefixEngin never), then LOC in "EV en LOC".
+    QList<Config::Entry> entries() const;
+
+    // Writes every key in one save, then sets the values in memory and the engine list file.
+    // On a failed write nothing changes and `error` says why.
+    bool confirm(AppState &state, QString *error = nullptr) const;
+};
+
+namespace OptionRules
+{
+
+enum class VehicleCount { Keep, Zero, Refuse };
+// Leaving the vehicle count: empty becomes "0"; a value whose leading number is 0 ("X2", "0") is
+// refused; anything else ("3", "2X") stays.
+VehicleCount checkVehicleCount(const QString &text);
+
+} // namespace OptionRules

@@ -1,0 +1,182 @@
+#include "ui/folders/FolderPane.h"
+
+#include "core/folders/Drives.h"
+#include "core/folders/FolderListing.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int DepthRole = Qt::UserRole + 1;
+constexpr int OpenRole = Qt::UserRole + 2;
+
+// Draws the icon of each entry (an open or closed folder, or a file) and shifts each folder a
+// step to the right of its parent, as in a tree. Icons drawn here rather than stored in the
+// items keep a list of thousands of files quick to fill.
+class EntryDelegate : public QStyledItemDelegate
+{
+public:
+    enum class Kind { Folders, Files };
+    EntryDelegate(Kind kind, QWidget *view) : QStyledItemDelegate(view), m_kind(kind)
+    {
+        QStyle *style = view->style();
+        m_open = style->standardIcon(QStyle::SP_DirOpenIcon);
+        m_closed = style->standardIcon(QStyle::SP_DirClosedIcon);
+        m_file = style->standardIcon(QStyle::SP_FileIcon);
+    }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem indented(option);
+        indented.rect.setLeft(option.rect.left() + 12 * index.data(DepthRole).toInt());
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features |= QStyleOptionViewItem::HasDecoration;
+        option->icon = m_kind == Kind::Files           ? m_file
+                       : index.data(OpenRole).toBool() ? m_open
+                                                       : m_closed;
+        option->decorationSize = m_file.actualSize(QSize(16, 16));
+    }
+
+private:
+    Kind m_kind;
+    QIcon m_open, m_closed, m_file;
+};
+
+} // namespace
+
+FolderPane::FolderPane(const Captions &captions, QWidget *parent)
+    : QGroupBox(captions.title, parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(captions.drive, this));
+    m_drives = new QComboBox(this);
+    layout->addWidget(m_drives);
+    layout->addWidget(new QLabel(captions.folders, this));
+    m_folderList = new QListWidget(this);
+    m_folderList->setItemDelegate(new EntryDelegate(EntryDelegate::Kind::Folders, m_folderList));
+    m_folderList->setUniformItemSizes(true);
+    layout->addWidget(m_folderList, 2);
+    if (!captions.path.isEmpty()) {
+        layout->addWidget(new QLabel(captions.path, this));
+        m_path = new QLabel(this);
+        m_path->setTextFormat(Qt::PlainText);
+        m_path->setWordWrap(true);
+        m_path->setFrameShape(QFrame::StyledPanel);
+        layout->addWidget(m_path);
+    }
+    if (!captions.files.isEmpty()) {
+        layout->addWidget(new QLabel(captions.files, this));
+        m_files = new QListWidget(this);
+        m_files->setUniformItemSizes(true);
+        m_files->setItemDelegate(new EntryDelegate(EntryDelegate::Kind::Files, m_files));
+        layout->addWidget(m_files, 3);
+        connect(m_files, &QListWidget::itemSelectionChanged, this,
+                &FolderPane::fileSelectionChanged);
+    }
+    connect(m_drives, &QComboBox::activated, this, &FolderPane::driveChosen);
+    connect(m_folderList, &QListWidget::itemActivated, this, &FolderPane::folderActivated);
+    reset();
+}
+
+void FolderPane::fillDrives()
+{
+    const QSignalBlocker block(m_drives);
+    m_drives->clear();
+    const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
+    for (const QString &drive : Drives::list())
+        m_drives->addItem(icon, drive);
+}
+
+void FolderPane::reset()
+{
+    fillDrives();
+    display(Drives::home(), Drives::home());
+}
+
+void FolderPane::setFolder(const QString &folder)
+{
+    const QString f = Drives::clean(folder);
+    QString drive;
+    for (int i = 0; i < m_drives->count(); ++i) {
+        const QString d = m_drives->itemText(i);
+        if (Drives::isSameOrBelow(f, d) && d.size() > drive.size()) drive = d;
+    }
+    if (drive.isEmpty())
+        display(Drives::home(), Drives::home());
+    else
+        display(drive, f);
+}
+
+void FolderPane::refresh()
+{
+    display(m_drive, m_folder);
+}
+
+void FolderPane::display(const QString &drive, const QString &folder)
+{
+    m_drive = drive;
+    m_folder = FolderListing::existingFolder(drive, folder);
+    {
+        const QSignalBlocker block(m_drives);
+        m_drives->setCurrentIndex(m_drives->findText(drive));
+    }
+
+    m_folderList->clear();
+    QListWidgetItem *current = nullptr;
+    for (const FolderListing::Entry &e : FolderListing::entries(m_drive, m_folder)) {
+        auto *item = new QListWidgetItem(e.name, m_folderList);
+        item->setData(PathRole, e.path);
+        item->setData(DepthRole, e.depth);
+        item->setData(OpenRole, e.open);
+        if (e.path == m_folder) current = item;
+    }
+    m_folderList->setCurrentItem(current);
+    if (m_path) m_path->setText(m_folder);
+
+    if (m_files) {
+        m_files->clear();
+        m_files->addItems(FolderListing::dayFiles(m_folder));
+    }
+    emit folderChanged(m_folder);
+}
+
+void FolderPane::driveChosen(int index)
+{
+    const QString drive = m_drives->itemText(index);
+    // An unready drive is ignored: the list stays on the drive it was on.
+    if (!Drives::isReady(drive)) {
+        const QSignalBlocker block(m_drives);
+        m_drives->setCurrentIndex(m_drives->findText(m_drive));
+        return;
+    }
+    display(drive, drive);
+}
+
+void FolderPane::folderActivated(QListWidgetItem *item)
+{
+    display(m_drive, item->data(PathRole).toString());
+}
+
+QStringList FolderPane::selectedFiles() const
+{
+    QStringList names;
+    if (!m_files) return names;
+    for (int i = 0; i < m_files->count(); ++i)
+        if (m_files->item(i)->isSelected()) names << m_files->item(i)->text();
+    return names;
+}

@@ -1,0 +1,63 @@
+#include "ui/folders/FolderWiring.h"
+
+#include "core/AppState.h"
+#include "core/lists/ReferenceLists.h"
+#include "ui/Session.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/SlotComboBox.h"
+#include "ui/folders/frmGestionDossier.h"
+#include "ui/folders/frmGestionFichier.h"
+#include "ui/lists/frmGestListe.h"
+#include "ui/options/frmOption.h"
+
+namespace
+{
+
+using C = EditorCommand;
+
+// Stations and engines the driver typed and that no list holds yet join their list, and the
+// drop-down that shows it, as soon as the driver leaves the box.
+void learnOnLeaving(EditorWindow &editor, AppState &state)
+{
+    QObject::connect(
+        editor.editing(), &BulletinEditing::slotLeft, &editor, [&editor, &state](int slot) {
+            const QString value = state.record.slot(slot);
+            if (value.isEmpty()) return;
+            const std::optional<QString> learnt = ReferenceLists::learnLeftSlot(
+                state.config.dataFolder(), state.config.options, state.engineListFile, slot, value);
+            // The drop-down reads its list again whenever it opens: the item added here only
+            // spares the driver that wait.
+            if (learnt) editor.listControl()->addItem(*learnt);
+        });
+}
+
+} // namespace
+
+void wireFolderWindows(EditorWindow &editor, Session &session)
+{
+    using Kind = ReferenceLists::Kind;
+    const std::pair<C, Kind> lists[] = {
+        {C::ListEngins, Kind::Engins},           {C::ListGares, Kind::Gares},
+        {C::ListTaches, Kind::Taches},           {C::ListCateg, Kind::Categ},
+        {C::ListIndiceCompo, Kind::IndiceCompo}, {C::ListAgentSeul, Kind::AgentSeul},
+    };
+    for (const auto &[command, kind] : lists)
+        editor.wireCommand(command, [&editor, &session, kind] {
+            frmGestListe window(session, kind, &editor);
+            window.exec();
+        });
+    editor.wireCommand(C::FolderManagement, [&editor, &session] {
+        frmGestionDossier window(session, editor, &editor);
+        window.exec();
+    });
+    editor.wireCommand(C::FileManagement, [&editor, &session] {
+        frmGestionFichier window(session, &editor);
+        window.exec();
+    });
+    editor.wireCommand(C::Options, [&editor, &session] {
+        frmOption window(session, &editor);
+        window.exec();
+    });
+    learnOnLeaving(editor, session.state);
+}

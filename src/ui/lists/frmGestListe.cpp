@@ -1,0 +1,136 @@
+#include "ui/lists/frmGestListe.h"
+
+#include "core/AppState.h"
+#include "core/base/Prompts.h"
+#include "core/folders/RosterFolderList.h"
+#include "core/folders/RosterFolders.h"
+#include "core/lists/ListFile.h"
+#include "ui/Session.h"
+#include "ui/lists/UpperCaseValidator.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using Icon = Prompts::Icon;
+
+frmGestListe::frmGestListe(Session &session, ReferenceLists::Kind kind, QWidget *parent)
+    : QDialog(parent), m_session(session),
+      m_path(session.state.config.dataFile(
+          ReferenceLists::fileName(kind, session.state.engineListFile)))
+{
+    build(ReferenceLists::caption(kind));
+    m_item->setValidator(new UpperCaseValidator(m_item));
+    load(false);
+}
+
+frmGestListe::frmGestListe(Session &session, BulletinView &view, QWidget *parent)
+    : QDialog(parent), m_session(session), m_view(&view),
+      m_path(RosterFolderList::listPath(session.state.config.dataFolder()))
+{
+    build(QStringLiteral("ENLEVER UN DOSSIER SUR LA LISTE DOSSIER "));
+    // Adding here would turn paths to upper case: folders are added by the folder window.
+    button(Button::Add)->hide();
+    load(true);
+}
+
+void frmGestListe::build(const QString &title)
+{
+    setWindowTitle(title);
+    auto *grid = new QGridLayout(this);
+    auto *caption = new QLabel(QStringLiteral("à créer ou à suppprimer"), this);
+    grid->addWidget(caption, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Elément :"), this), 1, 0);
+    m_item = new QLineEdit(this);
+    grid->addWidget(m_item, 1, 1);
+    m_list = new QListWidget(this);
+    m_list->setUniformItemSizes(true);
+    grid->addWidget(m_list, 2, 0, 1, 2);
+
+    auto *buttons = new QVBoxLayout;
+    const std::pair<Button, const char *> captions[] = {{Button::Add, "Ajouter"},
+                                                        {Button::Remove, "Supprimer"},
+                                                        {Button::RemoveAll, "  Tout   Supprimer"},
+                                                        {Button::Quit, "Quitter"}};
+    for (const auto &[b, text] : captions) {
+        auto *button = new QPushButton(QString::fromLatin1(text), this);
+        button->setAutoDefault(false);
+        m_buttons[int(b)] = button;
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    grid->addLayout(buttons, 1, 2, 2, 1);
+
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { m_item->setText(item->text()); });
+    connect(button(Button::Add), &QPushButton::clicked, this, &frmGestListe::add);
+    connect(button(Button::Remove), &QPushButton::clicked, this, &frmGestListe::removeItem);
+    connect(button(Button::RemoveAll), &QPushButton::clicked, this, &frmGestListe::removeAll);
+    connect(button(Button::Quit), &QPushButton::clicked, this, &QDialog::reject);
+    resize(480, 420);
+}
+
+void frmGestListe::load(bool skipEmpty)
+{
+    QStringList items = ListFile::lines(m_path);
+    if (skipEmpty) items.removeAll(QString());
+    m_list->clear();
+    m_list->addItems(items);
+}
+
+void frmGestListe::add()
+{
+    QString error;
+    switch (ReferenceLists::add(m_path, m_item->text(), &error)) {
+    case ReferenceLists::AddResult::Duplicate:
+        m_session.prompts.message(QStringLiteral("Kerbo"),
+                                  QStringLiteral("Ce nom existe déjà dans la collection"),
+                                  Icon::None);
+        m_item->clear();
+        return;
+    case ReferenceLists::AddResult::Added:
+        m_list->addItem(ReferenceLists::storedItem(m_item->text()));
+        m_item->clear();
+        return;
+    case ReferenceLists::AddResult::Failed:
+        m_session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
+        return;
+    case ReferenceLists::AddResult::Nothing:
+        return;
+    }
+}
+
+void frmGestListe::removeItem()
+{
+    if (m_view) {
+        RosterFolders::removeEntry(m_session.state, m_session.prompts, *m_view, m_item->text());
+    } else {
+        QString error;
+        if (ListFile::remove(m_path, m_item->text(), true, &error) < 0)
+            m_session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
+    }
+    load(true);
+}
+
+void frmGestListe::removeAll()
+{
+    if (m_session.prompts.question(
+            QStringLiteral("CONFIRMATION DE LA SUPPRESSION"),
+            QStringLiteral("Désirez-vous vraiment supprimer tous les élements ") +
+                QStringLiteral("?"),
+            Icon::Question, Prompts::Buttons::YesNo, Prompts::Answer::No) != Prompts::Answer::Yes)
+        return;
+    if (m_view) {
+        RosterFolders::removeAll(m_session.state, m_session.prompts, *m_view);
+    } else {
+        QString error;
+        if (!ListFile::clear(m_path, &error)) {
+            m_session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
+            return;
+        }
+    }
+    load(true);
+}

@@ -1,0 +1,115 @@
+#include "ui/roster/frmCheminDossier.h"
+
+#include "core/base/DriveList.h"
+#include "core/roster/CaraibeConversion.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &prompts, QWidget *parent)
+    : QDialog(parent), m_conversion(conversion), m_prompts(prompts)
+{
+    setWindowTitle(QStringLiteral("CHOIX DU LECTEUR "));
+    auto *column = new QVBoxLayout(this);
+
+    m_rosterLine = new QLabel(this);
+    m_validityLine = new QLabel(this);
+    m_rosterLine->setTextFormat(Qt::PlainText);
+    m_validityLine->setTextFormat(Qt::PlainText);
+    column->addWidget(m_rosterLine);
+    column->addWidget(m_validityLine);
+
+    auto *instruction = new QLabel(
+        QStringLiteral("VEUILLEZ CHOISIR LE LECTEUR OU SERA CREER LE DOSSIER ROULEMENT KERBO ET  "
+                       "INSCRIRE LE NOM DU DOSSIER DANS LE CADRE NOM DU  DOSSIER"),
+        this);
+    instruction->setWordWrap(true);
+    column->addWidget(instruction);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("CHOISIR LE LECTEUR"), this), 0, 0);
+    m_drives = new QComboBox(this);
+    for (const DriveList::Drive &d : DriveList::drives(true))
+        m_drives->addItem(d.label, d.root);
+    grid->addWidget(m_drives, 1, 0);
+
+    grid->addWidget(new QLabel(QStringLiteral("INSCRIRE LE NOM DU DOSSIER "), this), 2, 0);
+    auto *frame = new QGridLayout;
+    frame->addWidget(new QLabel(QStringLiteral("NOM DU DOSSIER"), this), 0, 0);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("txtNomDossier"));
+    frame->addWidget(m_name, 1, 0);
+    grid->addLayout(frame, 3, 0);
+
+    grid->addWidget(new QLabel(QStringLiteral("LE DOSSIER A CREER AURA POUR NOM"), this), 4, 0);
+    m_shown = new QLabel(this);
+    m_shown->setTextFormat(Qt::PlainText);
+    QFont bold = m_shown->font();
+    bold.setBold(true);
+    m_shown->setFont(bold);
+    grid->addWidget(m_shown, 5, 0);
+    grid->addWidget(new QLabel(QStringLiteral("SI C'EST BON CLIQUEZ SUR CONVERTIR"), this), 6, 0);
+    column->addLayout(grid);
+
+    // The characters that no folder name may hold are swallowed, typed or pasted.
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const QString name = CaraibeConversion::folderName(text);
+        if (name != text) {
+            const int cursor = m_name->cursorPosition() - int(text.size() - name.size());
+            m_name->setText(name);
+            m_name->setCursorPosition(std::max(0, cursor));
+            return;
+        }
+        m_shown->setText(name);
+    });
+
+    auto *buttons = new QHBoxLayout;
+    m_convert = new QPushButton(QStringLiteral("Convertir"), this);
+    auto *cancel = new QPushButton(QStringLiteral("Annuler "), this);
+    m_convert->setDefault(true);
+    connect(m_convert, &QPushButton::clicked, this, &frmCheminDossier::convert);
+    connect(cancel, &QPushButton::clicked, this, &frmCheminDossier::reject);
+    buttons->addStretch();
+    buttons->addWidget(m_convert);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    column->addLayout(buttons);
+}
+
+void frmCheminDossier::showHeader(const QString &rosterLine, const QString &validityLine)
+{
+    m_rosterLine->setText(rosterLine);
+    m_validityLine->setText(validityLine);
+}
+
+void frmCheminDossier::clearName() { m_name->clear(); }
+
+void frmCheminDossier::convert()
+{
+    const auto busy = [](bool on) {
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    switch (m_conversion.convert(m_drives->currentData().toString(), m_name->text(), m_prompts,
+                                 QDate::currentDate(), busy)) {
+    case CaraibeConversion::Outcome::NameMissing:
+    case CaraibeConversion::Outcome::Failed:
+        break;
+    case CaraibeConversion::Outcome::FolderExists:
+        clearName();
+        break;
+    case CaraibeConversion::Outcome::Done:
+        clearName();
+        accept();
+        break;
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/roster/CaraibeConversion.h"
+
+#include <QDialog>
+
+class Prompts;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class frmCheminDossier;
+
+// The roster converter's first window: the driver picks the Caraibe roster file, sees what
+// roster it holds, and goes on to the destination or to the criteria.
+class frmChoixFichier : public QDialog
+{
+    Q_OBJECT
+public:
+    // `dataFolder` holds ParaConvert.ini.
+    frmChoixFichier(const QString &dataFolder, Prompts &prompts, QWidget *parent = nullptr);
+
+    CaraibeConversion &conversion() { return m_conversion; }
+    QComboBox *drives() const { return m_drives; }
+    QListWidget *folders() const { return m_folders; }
+    QListWidget *files() const { return m_files; }
+    QLabel *choice() const { return m_choice; }
+    QLabel *description() const { return m_description; }
+    frmCheminDossier *destination() const { return m_destination; }
+    const QString &folder() const { return m_folder; }
+
+    // Shows `folder` in the folder and file lists, and as the current choice.
+    void openFolder(const QString &folder);
+    // The driver clicked a file of the file list.
+    void pickFile(const QString &name);
+    // "Suivant", "Réglage des paramétres du convertisseur".
+    void next();
+    void editCriteria();
+
+private:
+    void chooseDrive(int index);
+    void folderActivated(QListWidgetItem *item);
+    // Back to the home drive with nothing chosen, after a conversion.
+    void startAgain();
+    void showChoice(const QString &choice);
+
+    CaraibeConversion m_conversion;
+    Prompts &m_prompts;
+    QString m_folder;
+    QString m_drive;
+    QComboBox *m_drives = nullptr;
+    QListWidget *m_folders = nullptr;
+    QListWidget *m_files = nullptr;
+    QLabel *m_choice = nullptr;
+    QLabel *m_description = nullptr;
+    frmCheminDossier *m_destination = nullptr;
+};

@@ -1,0 +1,263 @@
+#include "TestMain.h"
+
+#include "AutomatismeFile.h"
+#include "FakePrompts.h"
+#include "TempDataFolder.h"
+#include "core/automatismes/AutomatismeForm.h"
+#include "core/automatismes/Automatismes.h"
+#include "core/model/LineView.h"
+
+using namespace SlotTable;
+using AutomatismeFile::counter;
+using AutomatismeFile::section;
+
+namespace
+{
+
+struct FakeLineView : LineView {
+    QStringList calls;
+    void showCurrentSlot() override { calls << QStringLiteral("show"); }
+    void setBusy(bool busy) override { calls << (busy ? "busy" : "idle"); }
+};
+
+const AutomatismeFile::Values Train14{{"De", "PNORD"}, {"A", "CREIL"},         {"HeureDép", "0712"},
+                                      {"Let1", "B"},   {"EnginTitu", "67401"}, {"EmtTitu", "SOT"}};
+const AutomatismeFile::Values Train142{
+    {"De", "PNORD"}, {"A", "AMIEN"}, {"Let2", "B"}, {"EnginUm1", "67402"}, {"EmtUm1", "SOT"}};
+const QString MissingTitle = QStringLiteral("ATTENTION IL MANQUE LE NUMERO DE TRAIN !!");
+const QString FailedTitle = QStringLiteral("ATTENTION ENREGISTREMENT IMPOSSIBLE !!");
+
+} // namespace
+
+class AutomatismesTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    FakePrompts m_prompts;
+    FakeLineView m_view;
+
+    BulletinRecord &record() { return m_data->state.record; }
+    AutomatismeStore &store() { return m_data->state.automatismes; }
+    void writeStore(const QStringList &lines) { m_data->writeLines("Automatisme.ini", lines); }
+    QByteArray storeBytes() const { return m_data->read("Automatisme.ini"); }
+    bool type(int line, const QString &number)
+    {
+        record().setSlot(lineSlot(line, NumeroTrain), number);
+        return Automatismes::Automatisme(record(), lineSlot(line, NumeroTrain), store());
+    }
+    QStringList line(int k, std::initializer_list<int> offsets)
+    {
+        QStringList values;
+        for (int r : offsets)
+            values << record().slot(lineSlot(k, r));
+        return values;
+    }
+    void capture(int slot, Prompts::Answer answer = Prompts::Answer::Yes)
+    {
+        m_prompts.answers.push_back(answer);
+        Automatismes::captureLine(record(), slot, m_data->state.config.options, store(), m_prompts,
+                                  m_view);
+    }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TempDataFolder>();
+        store().setPath(m_data->dataFile("Automatisme.ini"));
+        m_prompts = FakePrompts();
+        m_view.calls.clear();
+    }
+
+    void lookupAtEveryKeystroke()
+    {
+        writeStore(counter(2) + section("14", Train14) + section("142", Train142) +
+                   QStringList{"[Train]", "NumeroTrain=", "De=BLANK"} + section("a1", {}));
+        for (int r = 0; r < LineLength; ++r)
+            record().setSlot(lineSlot(2, r), QStringLiteral("OLD"));
+        QVERIFY(!type(2, "1"));
+        QVERIFY(type(2, "14"));
+        QCOMPARE(line(2, {NumeroTrain, De, A, Via, HeureDep, EnginTitu, EnginUm1, Nat2, Fac}),
+                 QStringList({"14", "PNORD", "CREIL", "", "0712", "B 67401 SOT", "  ", "", "OLD"}));
+        QVERIFY(type(2, "142")); // overwrites; a multiple unit brings "UM" and the route
+        QCOMPARE(line(2, {A, HeureDep, EnginTitu, EnginUm1, Nat2, De2Um1, A2Um1, De2Um2}),
+                 QStringList({"AMIEN", "", "  ", "B 67402 SOT", "UM", "PNORD", "AMIEN", ""}));
+        QVERIFY(type(2, " 14 "));
+        // Blanks would name the section "Train"; another case is another number.
+        QVERIFY(!type(2, "   "));
+        QVERIFY(!type(2, "1424"));
+        QVERIFY(!type(2, "A1"));
+        QCOMPARE(record().slot(lineSlot(2, A)), QStringLiteral("CREIL"));
+        writeStore(counter(0));
+
+        // Read once: changed behind the program's back, the kept copy still answers; the
+        // program's own writes are what it reads next.
+        QVERIFY(type(0, "142"));
+        record().setSlot(lineSlot(0, NumeroTrain), QStringLiteral("77"));
+        capture(lineSlot(0, De));
+        QVERIFY(type(1, "77"));
+        QCOMPARE(record().slot(lineSlot(1, A)), QStringLiteral("AMIEN"));
+    }
+
+    void captureWritesTheLine()
+    {
+        m_data->state.config.options.enaut = 1;
+        m_data->state.config.options.lettreAutom = QStringLiteral("Z");
+        const int m = lineSlot(1, 0);
+        using V = std::pair<int, const char *>;
+        for (const auto &[r, v] :
+             {V{NumeroTrain, " 142"}, V{De, "PNORD"}, V{HeureDep2, "0715"}, V{Fac, "x"},
+              V{EnginTitu, "20501"}, V{EnginUm1, "B 67401 SOT"}, V{KmTrain, "12"}})
+            record().setSlot(m + r, QString::fromUtf8(v));
+        capture(m + Masse);
+        QCOMPARE(m_prompts.titles(),
+                 QStringList({"ENREGISTRER CETTE LIGNE DE TRAIN COMME UN AUTOMATISME ?",
+                              "ENREGISTREMENT DE L'AUTOMATISME DE LA LIGNE DE TRAIN 2  REUSSI"}));
+        QCOMPARE(m_prompts.calls[0].text,
+                 QStringLiteral("Voulez- vous enregistrer la ligne du "
+                                "train 2 comme un nouvel automatisme ? \r\n"));
+        QCOMPARE(m_prompts.calls[0].buttons, Prompts::Buttons::YesNo);
+        QCOMPARE(m_prompts.last().text,
+                 QStringLiteral("L'ENREGISTREMENT DE L'AUTOMATISME A REUSSI ."));
+        QCOMPARE(m_view.calls, QStringList({"show", "busy", "idle", "show"}));
+        AutomatismeFile::Values written{
+            {"De", "PNORD"}, {"HeureDép2", "0715"}, {"Let1", "Z"},     {"EnginTitu", "20501"},
+            {"Let2", "B"},   {"EnginUm1", "67401"}, {"EmtUm1", "SOT"}, {"Km", "12"}};
+        QCOMPARE(storeBytes(), TextFile::joinLines(counter(1) + section(" 142", written)));
+        QVERIFY(storeBytes().contains("\r\nEvoD\xe9p=\r\n")); // the "é" is one byte
+
+        // Again on the same number: overwritten in place, the counter stays.
+        record().setSlot(m + De, QStringLiteral("CREIL"));
+        capture(m + 1);
+        written["De"] = "CREIL";
+        QCOMPARE(storeBytes(), TextFile::joinLines(counter(1) + section(" 142", written)));
+    }
+
+    void captureRefusals_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("title"); // of the message after the question
+        QTest::addColumn<QString>("text");
+        const QString impossible = "ENREGISTREMENT DE L'AUTOMATISME IMPOSSIBLE !! \r\n";
+        const QString missing = impossible + "VEUILLEZ INSCRIRE UN NUMERO DE TRAIN DANS LE CADRE  "
+                                             "\"Numéro de train\".";
+        QTest::newRow("no number") << "" << MissingTitle << missing;
+        QTest::newRow("blanks only") << "   " << MissingTitle << missing;
+        QTest::newRow("a bracket") << "14]" << FailedTitle
+                                   << impossible + "LE NUMERO DE TRAIN NE "
+                                                   "PEUT PAS CONTENIR LE CARACTERE  \"]\".";
+    }
+    void captureRefusals()
+    {
+        QFETCH(QString, number);
+        record().setSlot(lineSlot(4, NumeroTrain), number);
+        capture(lineSlot(4, De), Prompts::Answer::No);
+        QCOMPARE(m_prompts.calls.size(), 1);
+        capture(lineSlot(4, De));
+        QTEST(m_prompts.last().title, "title");
+        QTEST(m_prompts.last().text, "text");
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
+        QVERIFY(!m_data->exists("Automatisme.ini"));
+    }
+
+    void deletionKeepsTheOthers()
+    {
+        const QStringList t1 = section("1", {{"De", "X"}});
+        writeStore(counter(3) + t1 + section("14", Train14) + section("142", Train142));
+        QString error;
+        QVERIFY(Automatismes::remove(store(), "14", &error));
+        QCOMPARE(storeBytes(), TextFile::joinLines(counter(2) + t1 + section("142", Train142)));
+        QVERIFY(!m_data->exists("Automatisme2.ini"));
+        QVERIFY(!type(0, "14") && type(0, "142"));
+        // Nothing matches (the header's case counts): the counter goes down all the same.
+        QVERIFY(Automatismes::remove(store(), "TRAIN1", &error));
+        QCOMPARE(storeBytes(), TextFile::joinLines(counter(1) + t1 + section("142", Train142)));
+
+        // A section without its closing line takes the rest with it; LF ends stay LF.
+        const QByteArray head = "[NombreTrain]\nNombreTrain=3\n[Train1]\nFin1=Fin1\n";
+        m_data->write("Automatisme.ini", head + "[Train7]\nNumeroTrain=7\n[Train8]\nFin8=Fin8\n");
+        store().setPath(QString());
+        store().setPath(m_data->dataFile("Automatisme.ini"));
+        QVERIFY(Automatismes::remove(store(), "7", &error));
+        QCOMPARE(storeBytes(), QByteArray(head).replace("=3", "=2"));
+    }
+
+    void failedWritesKeepTheFile()
+    {
+        const QByteArray before = TextFile::joinLines(counter(1) + section("14", Train14));
+        m_data->write("Automatisme.ini", before);
+        QVERIFY(
+            QDir(m_data->dataFolder()).mkdir("Automatisme2.ini")); // the temporary cannot be made
+        QString error;
+        QVERIFY(!Automatismes::remove(store(), "14", &error));
+        QVERIFY(error.contains("Automatisme2.ini"));
+        QVERIFY(type(0, "14"));
+
+        // The data folder gone from under the program: F9 says so, the kept copy stays.
+        const QString moved = m_data->dir.filePath("Moved");
+        QVERIFY(QDir().rename(m_data->dataFolder(), moved));
+        record().setSlot(lineSlot(1, NumeroTrain), QStringLiteral("55"));
+        capture(lineSlot(1, NumeroTrain));
+        QCOMPARE(m_prompts.last().title, FailedTitle);
+        QVERIFY(m_prompts.last().text.contains("\r\nImpossible d'écrire"));
+        QVERIFY(!type(2, "55"));
+        QFile kept(moved + "/Automatisme.ini");
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == before);
+    }
+
+    void badStores()
+    {
+        // Duplicates (the first counts), no counter, a value beyond 254 characters, odd bytes.
+        writeStore(section("14", {{"De", "FIRST"}, {"A", QString(300, u'L')}}) +
+                   section("14", {{"De", "SECOND"}}));
+        m_data->write("Automatisme.ini",
+                      storeBytes() + QByteArrayLiteral("[Train9]\r\nNumeroTrain=9\r\n"
+                                                       "De=\x81\x00\x9c\r\n"));
+        QVERIFY(type(0, "14"));
+        QCOMPARE(line(0, {De, A}), QStringList({"FIRST", QString(254, u'L')}));
+        QVERIFY(type(0, "9"));
+        QCOMPARE(record().slot(lineSlot(0, De)).size(), 3);
+        QCOMPARE(Automatismes::counter(store().ini()), 0);
+
+        // A store that cannot be read is never written over.
+        QVERIFY(QFile::remove(m_data->dataFile("Automatisme.ini")));
+        QVERIFY(QDir(m_data->dataFolder()).mkdir("Automatisme.ini"));
+        store().setPath(QString());
+        store().setPath(m_data->dataFile("Automatisme.ini"));
+        QVERIFY(!type(0, "14"));
+        record().setSlot(lineSlot(0, NumeroTrain), QStringLiteral("14"));
+        capture(lineSlot(0, NumeroTrain));
+        QVERIFY(m_prompts.last().text.contains("Impossible de lire"));
+        QString error;
+        QVERIFY(!Automatismes::remove(store(), "14", &error));
+    }
+
+    void windowRules()
+    {
+        m_data->write("Automatisme.ini", "[NombreTrain]\r\nNombreTrain=2\r\n[train5]\r\n"
+                                         "NumeroTrain=5\r\nnumerotrain=0\r\n" +
+                                             TextFile::joinLines(section(" 6 ", {{"Let1", "B"}})));
+        AutomatismeForm form(store(), m_prompts);
+        QCOMPARE(form.items(), QStringList({"5", " 6 "}));
+        QCOMPARE(form.counterLabel(), QStringLiteral(" 2 automatismes enregistrés"));
+        QCOMPARE(Automatismes::counterLabel(0), QStringLiteral("0 automatismes enregistrés"));
+        QVERIFY(!form.load("5")); // the header is matched exactly
+        QCOMPARE(form.load("6")->at(21), QStringLiteral("B"));
+
+        QCOMPARE(form.save(" ", {}), AutomatismeForm::Saved::Refused);
+        QCOMPARE(m_prompts.last().text,
+                 QStringLiteral("ENREGISTREMENT DE L'AUTOMATISME IMPOSSIBLE !! "
+                                "\r\nVEUILLEZ INSCRIRE UN NUMERO DE TRAIN DANS "
+                                "LE CADRE  \"Si le n°du train débute par :\"."));
+        QVERIFY(!form.remove("6", false));
+        QCOMPARE(m_prompts.last().title, QStringLiteral("ATTENTION AUCUN ITEM SELECTIONNE !!"));
+
+        // An engine box keeps the number part once left, with a blank for the leading engine.
+        QCOMPARE(AutomatismeForm::leftBoxText(22, "BB 67401 SOT"), QStringLiteral("B67401 "));
+        QCOMPARE(AutomatismeForm::leftBoxText(26, "1234567"), QStringLiteral("234567"));
+        QCOMPARE(AutomatismeForm::leftBoxText(21, "B 1"), QStringLiteral("B 1"));
+    }
+};
+
+KERBO_TEST(AutomatismesTest)
+#include "AutomatismesTest.moc"

@@ -1,0 +1,108 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "core/base/TextFile.h"
+#include "core/files/FileCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+class FileCommandsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FakePrompts m_prompts;
+    QString m_source, m_target;
+
+    static QStringList files(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    }
+    void write(const QString &folder, const QString &name, const QString &text)
+    {
+        QVERIFY(TextFile::writeLines(QDir(folder).filePath(name), {text}));
+    }
+
+private slots:
+    void init()
+    {
+        m_prompts = FakePrompts();
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_source = m_dir.filePath("src"));
+        QDir().mkpath(m_target = m_dir.filePath("dst"));
+        for (const char *name : {"1.txt", "2.txt", "3.txt"})
+            write(m_source, name, QLatin1String("source ") + name);
+    }
+
+    void copyMessages_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("all copied") << "dst" << QStringList{"3.txt", "1.txt"} << true << "Message"
+                                    << "Les fichiers ont été correctement copiés !";
+        QTest::newRow("nothing selected") << "dst" << QStringList() << false << "Erreur"
+                                          << "Veuillez sélectionner les  fichiers à copier !";
+        QTest::newRow("into the source folder")
+            << "src" << QStringList{"1.txt"} << false << "Erreur"
+            << "Le répertoire de destination est identique à celui d'origine! Interruption de "
+               "l'opération de copie !";
+        QTest::newRow("target gone") << "gone" << QStringList{"1.txt"} << false << "Erreur"
+                                     << "Les fichiers n'ont pas pu être copiés correctement !";
+    }
+    void copyMessages()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, selected);
+        QFETCH(bool, done);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QCOMPARE(FileCommands::copy(m_prompts, m_source, m_dir.filePath(target), selected), done);
+        QCOMPARE(m_prompts.titles(), QStringList{title});
+        QCOMPARE(m_prompts.last().text, text);
+        selected.sort();
+        QCOMPARE(files(m_target), done ? selected : QStringList());
+        QCOMPARE(files(m_source), (QStringList{"1.txt", "2.txt", "3.txt"}));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 (QStringList{"dst", "src"}));
+    }
+
+    void deleteAsksFirst()
+    {
+        using Result = FileCommands::DeleteResult;
+        QCOMPARE(FileCommands::remove(m_prompts, m_source, {}), Result::NothingSelected);
+        QCOMPARE(m_prompts.last().text, "Veuillez sélectionner les  fichiers à supprimer !");
+
+        QCOMPARE(FileCommands::remove(m_prompts, m_source, {"1.txt"}), Result::Cancelled);
+        QCOMPARE(m_prompts.last().title, "CONFIRMATION DE LA SUPPRESSION");
+        QCOMPARE(m_prompts.last().text, "Désirez-vous vraiment supprimer le fichier séléctionné ?");
+        QCOMPARE(m_prompts.last().defaultAnswer, Prompts::Answer::No);
+        QCOMPARE(files(m_source).size(), 3);
+
+        m_prompts.answers = {Prompts::Answer::Yes};
+        QCOMPARE(FileCommands::remove(m_prompts, m_source, {"1.txt", "3.txt"}), Result::Deleted);
+        QCOMPARE(m_prompts.last().text,
+                 "Désirez-vous vraiment supprimer les fichiers séléctionnés ?");
+        QCOMPARE(files(m_source), QStringList{"2.txt"});
+    }
+
+    void readOnlyFileKept()
+    {
+        write(m_source, "4.txt", "quatre");
+        QVERIFY(QFile::setPermissions(m_source + "/2.txt", QFile::ReadOwner | QFile::ReadUser));
+        m_prompts.answers = {Prompts::Answer::Yes};
+        QCOMPARE(FileCommands::remove(m_prompts, m_source, {"1.txt", "2.txt", "4.txt"}),
+                 FileCommands::DeleteResult::Failed);
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
+        QCOMPARE(m_prompts.last().text, "Les fichiers n'ont pas pu être Supprimés correctement !"
+                                        "Assurez-vous qu'ils ne soient pas en lecture seule");
+        QCOMPARE(files(m_source), (QStringList{"2.txt", "3.txt", "4.txt"}));
+    }
+};
+
+KERBO_TEST(FileCommandsTest)
+#include "FileCommandsTest.moc"

@@ -1,0 +1,382 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "FakeView.h"
+#include "TempDataFolder.h"
+#include "core/base/IniAccess.h"
+#include "core/folders/Drives.h"
+#include "core/folders/FolderListing.h"
+#include "core/folders/FolderPanes.h"
+#include "core/folders/RosterFolders.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace
+{
+
+struct FakePanes : FolderPanes {
+    QStringList calls;
+    void refreshLists() override { calls << "refresh"; }
+    void showSource(const QString &f) override { calls << "source:" + f; }
+    void resetToHome() override { calls << "home"; }
+    void closeWindow() override { calls << "close"; }
+};
+
+using Icon = Prompts::Icon;
+
+} // namespace
+
+// Roster folders on a temporary home folder, which stands for the drive "C:\".
+class RosterFoldersTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    std::unique_ptr<QTemporaryDir> m_home;
+    FakePrompts m_prompts;
+    FakeView m_view;
+    FakePanes m_panes;
+
+    AppState &state() { return m_data->state; }
+    QString home() const { return m_home->path(); }
+    QString folder(const QString &relative, bool create = true) const
+    {
+        if (create) QDir(home()).mkpath(relative);
+        return QDir(home()).filePath(relative);
+    }
+    QStringList list() const
+    {
+        return TextFile::readLines(m_data->dataFile("ListeDossier.txt")).lines;
+    }
+    QString ini(const char *key) const
+    {
+        return LectureINI(m_data->dataFile("Config.ini"), "CheminDossiers", key).text;
+    }
+    QString lastText() const { return m_prompts.last().text; }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TempDataFolder>();
+        m_home = std::make_unique<QTemporaryDir>();
+        qputenv("HOME", m_home->path().toLocal8Bit());
+        m_prompts = FakePrompts();
+        m_view = FakeView();
+        m_panes = FakePanes();
+    }
+
+    void drives()
+    {
+        const QList<Drives::Volume> volumes = {
+            {"/", true, false, true},         {"/media/usb", true, false, true},
+            {"/media/cd", true, true, false}, {"/media/gone", false, false, true},
+            {"/proc/sys", true, false, true}, {"/mnt/nobody", true, false, false},
+            {"/home/me", true, false, true},
+        };
+        QCOMPARE(Drives::fromVolumes("/home/me/", volumes),
+                 (QStringList{"/home/me", "/media/usb"}));
+        QCOMPARE(Drives::list().constFirst(), home());
+
+        QVERIFY(Drives::isRoot(home()) && Drives::isRoot(home() + "/") && Drives::isRoot("/"));
+        QVERIFY(!Drives::isRoot(folder("R")));
+        QCOMPARE(Drives::rootOf(folder("R/S")), home() + "/");
+        // Compared as written: "/a/bc" is not below "/a/b".
+        QVERIFY(Drives::isSameOrBelow("/a/b/c", "/a/b/") &&
+                !Drives::isSameOrBelow("/a/bc", "/a/b"));
+    }
+
+    void folderListing()
+    {
+        folder("R/b");
+        folder("R/A");
+        folder("R/.hidden");
+        folder("R/dossier.txt");
+        for (const char *f : {"R/2.txt", "R/10.TXT", "R/notes.doc", "R/b/1.txt"})
+            QFile(QDir(home()).filePath(f)).open(QIODevice::WriteOnly);
+        QStringList shown;
+        for (const FolderListing::Entry &e : FolderListing::entries(home(), folder("R")))
+            shown << QStringLiteral("%1%2%3").arg(QString(e.depth, u' '), e.open ? "+" : "-",
+                                                  e.name);
+        QCOMPARE(shown, (QStringList{"+" + home(), " +R", "  -A", "  -b", "  -dossier.txt"}));
+        QCOMPARE(FolderListing::dayFiles(folder("R")), (QStringList{"10.TXT", "2.txt"}));
+        // A folder that went away gives way to its nearest existing parent.
+        QCOMPARE(FolderListing::existingFolder(home(), folder("R/gone/deeper", false)),
+                 folder("R"));
+        QCOMPARE(FolderListing::existingFolder(home(), "/elsewhere"), home());
+    }
+
+    void createOffersTheRosterList()
+    {
+        state().config.hdGenerique.clear();
+        m_prompts.inputs = {"  JOUR  "};
+        m_prompts.answers = {Prompts::Answer::Yes};
+        RosterFolders::create(state(), m_prompts, m_view, m_panes, home());
+
+        const QString entry = folder("JOUR", false) + "/";
+        QVERIFY(QFileInfo(folder("JOUR", false)).isDir());
+        QCOMPARE(m_prompts.calls[0].text,
+                 "Veuillez donner le nom du nouveau dossier qui sera crée dans : " + home());
+        QCOMPARE(
+            m_prompts.titles(),
+            (QStringList{"Création d'un dossier roulement", "CREATION DU DOSSIER",
+                         "Ajouter ce dossier dans la liste roulement ",
+                         "AJOUT D'UN DOSSIER SUR LA LISTE DOSSIER", "CHOIX DU DOSSIER GENERIQUE"}));
+        QCOMPARE(m_prompts.calls[1].text,
+                 "La création du dossier JOUR dans " + home() + " a réussie .");
+        QCOMPARE(m_prompts.calls[3].text,
+                 "Le dossier JOUR a été ajouter dans la liste roulement .");
+        QCOMPARE(lastText(), "Le dossier situé dans " + entry +
+                                 " sera le dossier courant choisit ou seront sauvegardées vos "
+                                 "fichiers génériques .");
+        QCOMPARE(list(), QStringList{entry});
+        QCOMPARE(state().config.hdGenerique, entry);
+        QCOMPARE(ini("Hdgenerique"), entry);
+        QCOMPARE(m_view.rosterFolders, QStringList{entry});
+        QCOMPARE(m_panes.calls, (QStringList{"refresh", "close"}));
+    }
+
+    void createRefusals_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("existing") << "JOUR"
+                                  << "Erreur"
+                                  << "Un dossier avec ce nom existe déja sur ce disque !  La "
+                                     "création est impossible.";
+        const QString failed =
+            "Pour une raison inconnue la création du dossier %1 a échoué. Désolé !";
+        QTest::newRow("two folders") << "A/B"
+                                     << "ERREUR DANS LA CREATION DU DOSSIER" << failed;
+        QTest::newRow("outside the code page") << "日本"
+                                               << "ERREUR DANS LA CREATION DU DOSSIER" << failed;
+    }
+    void createRefusals()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        folder("R/JOUR");
+        const QStringList before =
+            QDir(folder("R")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        m_prompts.inputs = {name};
+        RosterFolders::create(state(), m_prompts, m_view, m_panes, folder("R"));
+        QCOMPARE(m_prompts.titles().mid(1), QStringList{title});
+        QCOMPARE(lastText(), text.contains("%1") ? text.arg(folder("R") + "/" + name) : text);
+        QCOMPARE(QDir(folder("R")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QVERIFY(!m_data->exists("ListeDossier.txt") && !m_data->exists("Config.ini"));
+    }
+
+    void createdFolderAlreadyOnTheList()
+    {
+        m_prompts.inputs = {"B"};
+        m_prompts.answers = {Prompts::Answer::Yes};
+        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {folder("B", false) + "/"});
+        RosterFolders::create(state(), m_prompts, m_view, m_panes, home());
+        QCOMPARE(m_prompts.last().title,
+                 "Attention !Ce dossier roulement est deja sur la liste des roulements  ");
+        QCOMPARE(lastText(), "Ce dossier roulement est deja sur la liste des roulements l'ajout "
+                             "sur la liste roulement est donc impossible !! ");
+        QCOMPARE(m_prompts.last().icon, Icon::Exclamation);
+        QCOMPARE(list().size(), 1);
+    }
+
+    void renameCurrentGenericFolder()
+    {
+        const QString r1 = folder("R1"), other = folder("R2");
+        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {other + "/", r1 + "/"});
+        state().config.hdGenerique = r1 + "/";
+        m_prompts.inputs = {"R2", " R9 "};
+        RosterFolders::rename(state(), m_prompts, m_view, m_panes, r1);
+        QCOMPARE(m_prompts.calls[0].defaultText, "R1");
+        QCOMPARE(lastText(), "Un dossier avec ce nom existe déja sur ce disque !  Il est "
+                             "impossible de le renommer avec le même nom.");
+        QVERIFY(QFileInfo(r1).isDir());
+
+        RosterFolders::rename(state(), m_prompts, m_view, m_panes, r1);
+        QVERIFY(!QFileInfo::exists(r1) && QFileInfo(folder("R9", false)).isDir());
+        QCOMPARE(m_prompts.last().title, "CREATION DU DOSSIER");
+        QCOMPARE(lastText(), "Le dossier a été renommé comme R9");
+        QCOMPARE(list(), QStringList{other + "/"});
+        QCOMPARE(state().config.hdGenerique, QString());
+        QCOMPARE(ini("Hdgenerique"), QString());
+        QCOMPARE(m_view.calls, (QStringList{"roster:", "reload"}));
+        QCOMPARE(m_panes.calls, (QStringList{"source:" + folder("R9", false), "refresh"}));
+    }
+
+    void rootRefusals_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("text");
+        const QString root = "Vous vous trouvez dans le répertoire racine !! ";
+        QTest::newRow("rename") << 0 << root + " Ce répertoire ne peut pas être renommé. ";
+        QTest::newRow("copy") << 1 << root + " Ce répertoire ne peut pas être sauvegardé. ";
+        QTest::newRow("generic")
+            << 2
+            << root + "\r\nCe répertoire ne peut pas être choisit comme dossier générique "
+                      "\r\ncar vous auriez des difficultées à retrouver vos fichiers. ";
+        QTest::newRow("archive")
+            << 3
+            << root + "\r\nCe répertoire ne peut pas être choisit comme dossier archive "
+                      "\r\ncar vous auriez des difficultées à retrouver vos archives. ";
+    }
+    void rootRefusals()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, text);
+        state().config.hdGenerique = "/kept/";
+        switch (command) {
+        case 0:
+            RosterFolders::rename(state(), m_prompts, m_view, m_panes, home() + "/");
+            break;
+        case 1:
+            RosterFolders::saveCopy(m_prompts, m_panes, home(), folder("T"));
+            break;
+        case 2:
+            RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, home());
+            break;
+        case 3:
+            RosterFolders::chooseArchive(state(), m_prompts, m_panes, home());
+            break;
+        }
+        QCOMPARE(m_prompts.calls.size(), 1);
+        QCOMPARE(m_prompts.last().title, "Attention !");
+        QCOMPARE(m_prompts.last().icon, Icon::Critical);
+        QCOMPARE(lastText(), text);
+        QCOMPARE(state().config.hdGenerique, "/kept/");
+        QVERIFY(!m_data->exists("Config.ini") && m_panes.calls.isEmpty());
+        QCOMPARE(QDir(folder("T")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
+    void saveCopyOfATree()
+    {
+        const QString r = folder("ROULEMENT");
+        folder("ROULEMENT/sub");
+        TextFile::writeLines(r + "/1.txt", {"un"});
+        TextFile::writeLines(r + "/sub/2.txt", {"deux"});
+        QVERIFY(QFile::link(r, r + "/loop")); // followed, it would never end
+        const QString d = folder("D");
+        RosterFolders::saveCopy(m_prompts, m_panes, r, d);
+        QCOMPARE(m_prompts.last().title, "Kerbo");
+        QCOMPARE(lastText(), "LE DOSSIER " + r + " EST SAUVEGARDER DANS " + d);
+        QCOMPARE(TextFile::readLines(d + "/CopieROULEMENT/sub/2.txt").lines, QStringList{"deux"});
+        QCOMPARE(TextFile::readLines(d + "/CopieROULEMENT/1.txt").lines, QStringList{"un"});
+        QVERIFY(QFileInfo(d + "/CopieROULEMENT/loop").isSymLink());
+        QCOMPARE(QDir(d).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"CopieROULEMENT"});
+        QCOMPARE(m_panes.calls, QStringList{"refresh"});
+
+        RosterFolders::saveCopy(m_prompts, m_panes, r, d);
+        QCOMPARE(m_prompts.last().title, "Le dossier sauvegardé existes deja sur ce disque");
+        QCOMPARE(lastText(), "Le dossier avec ce nom est deja sauvegardé comme CopieROULEMENT sur "
+                             "le disque " +
+                                 home() + "/ . La sauvegarde ne peut avoir lieu !");
+    }
+
+    void saveCopyIntoItselfRefused_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("itself") << "R";
+        QTest::newRow("subfolder") << "R/sub/deeper";
+        QTest::newRow("subfolder through a link") << "L/deeper";
+    }
+    void saveCopyIntoItselfRefused()
+    {
+        QFETCH(QString, target);
+        folder("R/sub/deeper");
+        QVERIFY(QFile::link(folder("R/sub"), folder("L", false)));
+        RosterFolders::saveCopy(m_prompts, m_panes, folder("R"), folder(target, false));
+        QCOMPARE(m_prompts.last().title, "Erreur");
+        QCOMPARE(lastText().split("\r\n"),
+                 (QStringList{
+                     "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !",
+                     "Attention un dossier ne doit pas être sauvegarder sur lui même ou dans un ",
+                     "de ses sous-dossiers !",
+                     "Dans ce cas choisir un autre dossier ou dans le répertoire cible cliquez",
+                     "sur le répertoire racine si la sauvegarde ne doit pas se faire dans un "
+                     "dossier. "}));
+        QVERIFY(!QFileInfo::exists(folder(target, false) + "/CopieR"));
+    }
+
+    void failedCopyLeavesNothing()
+    {
+        // A socket cannot be opened as a file: the copy fails once part of the tree is written.
+        const QString r = folder("R");
+        TextFile::writeLines(r + "/1.txt", {"un"});
+        const QByteArray socketPath = QFile::encodeName(r + "/z.sock");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(socketPath.size()) < sizeof(address.sun_path));
+        memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        const QString d = folder("D");
+        RosterFolders::saveCopy(m_prompts, m_panes, r, d);
+        ::close(fd);
+        QCOMPARE(m_prompts.last().title, "Erreur");
+        QCOMPARE(m_prompts.last().icon, Icon::Critical);
+        QCOMPARE(lastText(),
+                 "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !");
+        QCOMPARE(QDir(d).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    void chooseWorkingFolders()
+    {
+        const QString r = folder("ROULEMENT");
+        for (int i = 0; i < 2; ++i)
+            RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, r);
+        QCOMPARE(list(), QStringList{r + "/"});
+        QCOMPARE(state().config.hdGenerique, r + "/");
+        QCOMPARE(ini("Hdgenerique"), r + "/");
+        QCOMPARE(m_prompts.last().title, "CHOIX DU DOSSIER GENERIQUE COURANT");
+        QCOMPARE(lastText(), "Le dossier situé dans " + r +
+                                 "/ sera le dossier courant ou seront "
+                                 "sauvegardées vos fichiers génériques .");
+        QCOMPARE(m_view.rosterFolders, (QStringList{r + "/", r + "/"})); // shown at once
+        QVERIFY(m_view.calls.contains("refresh") && m_view.calls.contains("reload"));
+        QCOMPARE(m_panes.calls, (QStringList{"home", "home"}));
+
+        const QString a = folder("ARCHIVES");
+        RosterFolders::chooseArchive(state(), m_prompts, m_panes, a);
+        QCOMPARE(state().config.hdArchive, a + "/");
+        QCOMPARE(ini("HdArchive"), a + "/");
+        QCOMPARE(m_prompts.last().title, "CHOIX DU DOSSIER ARCHIVE");
+        QCOMPARE(lastText(), "Le dossier situé dans " + a +
+                                 " sera le dossier ou seront sauvegardées vos fichiers archives .");
+        QCOMPARE(list(), QStringList{r + "/"});
+    }
+
+    void removeFromTheRosterList()
+    {
+        QVERIFY(!RosterFolders::mayOpenRemoval(state(), m_prompts));
+        QCOMPARE(m_prompts.last().title, "ATTENTION LA LISTE DES DOSSIERS DE L'EDITEUR EST VIDE");
+        QCOMPARE(lastText(),
+                 "La liste des dossiers de l'éditeur est vide . Vous devez ajouter un dossier");
+
+        const QString a = folder("A,1") + "/", b = folder("B") + "/";
+        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {a, b, a});
+        QVERIFY(RosterFolders::mayOpenRemoval(state(), m_prompts));
+        state().config.hdGenerique = a;
+        RosterFolders::removeEntry(state(), m_prompts, m_view, a);
+        QCOMPARE(list(), QStringList{b});
+        QCOMPARE(state().config.hdGenerique, QString());
+        QCOMPARE(ini("Hdgenerique"), QString());
+        QCOMPARE(m_view.calls, (QStringList{"roster:", "reload"}));
+
+        RosterFolders::removeAll(state(), m_prompts, m_view);
+        QCOMPARE(m_data->read("ListeDossier.txt"), QByteArray());
+        QCOMPARE(state().config.hdGenerique, home() + "/");
+        QCOMPARE(ini("Hdgenerique"), home() + "/");
+        QCOMPARE(m_view.rosterFolders.constLast(), home() + "/");
+    }
+};
+
+KERBO_TEST(RosterFoldersTest)
+#include "RosterFoldersTest.moc"

@@ -1,0 +1,89 @@
+#include "TestMain.h"
+
+#include "TempDataFolder.h"
+#include "core/options/OptionValues.h"
+
+class OptionValuesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void absentSectionReadsEmptyAndConfirmWritesEveryKey()
+    {
+        TempDataFolder data("[Cartouche]\r\nNom=DUPONT\r\n[Options]\r\nPrefixEngin=Z\r\n");
+        const OptionValues read = OptionValues::read(data.state.config.iniPath());
+        QCOMPARE(read, OptionValues());
+
+        OptionValues v;
+        v.pasImpB2 = true;
+        v.enaut = true;
+        v.nbvhe = "2X";
+        v.emtaut = "PTN";
+        v.prefixTrain = "8";
+        v.loc = true;
+        data.state.config.options.nbUm = 4;
+        QVERIFY(v.confirm(data.state));
+        QCOMPARE(data.read("Config.ini"),
+                 QByteArray("[Cartouche]\r\nNom=DUPONT\r\n[Options]\r\nPrefixEngin=Z\r\n"
+                            "Enaug=0\r\nEneng=0\r\nPasImpB1=0\r\nPasImpB2=1\r\nEnaut=1\r\n"
+                            "Emtaut=PTN\r\nNbvhe=2X\r\nIndCompo=\r\nNbUm=\r\nLettreAutom=\r\n"
+                            "Calendrier=0\r\nPrefixTrain=8\r\n[EV en LOC]\r\nLOC=1\r\n"));
+        // What was written is what the window shows next time, and what the run now uses.
+        QCOMPARE(OptionValues::read(data.state.config.iniPath()), v);
+        const Options &o = data.state.config.options;
+        QVERIFY(o.pasImpB2 == 1 && o.pasImpB1 == 0 && o.enaut == 1 && o.nbvhe == 2 && o.nbUm == 0);
+        QCOMPARE(o.prefixTrain, "8");
+        QCOMPARE(o.prefixEngin, "Z"); // read, never written
+        QCOMPARE(data.state.config.loc, "1");
+        QCOMPARE(data.state.engineListFile, "ListeEnginsAut.txt");
+
+        v.enaut = false;
+        QVERIFY(v.confirm(data.state));
+        QCOMPARE(data.state.engineListFile, "ListeEngins.txt");
+    }
+
+    void checkBoxesTickOnOne()
+    {
+        TempDataFolder data("[Options]\r\nEnaug=1\r\nEneng=2\r\nCalendrier= 1 \r\nPasImpB1=x\r\n"
+                            "Nbvhe=3\r\n[EV en LOC]\r\nLOC=1\r\n");
+        const OptionValues v = OptionValues::read(data.state.config.iniPath());
+        QVERIFY(v.enaug && !v.eneng && v.calendrier && !v.pasImpB1 && v.loc);
+        QCOMPARE(v.nbvhe, "3");
+    }
+
+    void failedWriteChangesNothing()
+    {
+        TempDataFolder data("[Options]\r\nEnaut=0\r\n");
+        QVERIFY(QFile::remove(data.dataFile("Config.ini")));
+        QVERIFY(QDir().mkpath(data.dataFile("Config.ini")));
+        OptionValues v;
+        v.enaut = true;
+        QString error;
+        QVERIFY(!v.confirm(data.state, &error));
+        QVERIFY2(error.contains("Config.ini"), qPrintable(error));
+        QCOMPARE(data.state.config.options.enaut, 0);
+        QCOMPARE(data.state.engineListFile, QString());
+    }
+
+    void vehicleCount_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("check");
+        using V = OptionRules::VehicleCount;
+        QTest::newRow("empty becomes 0") << "" << int(V::Zero);
+        QTest::newRow("zero") << "0" << int(V::Refuse);
+        QTest::newRow("letter first") << "X2" << int(V::Refuse);
+        QTest::newRow("digits") << "3" << int(V::Keep);
+        QTest::newRow("digit first") << "2X" << int(V::Keep);
+        QTest::newRow("leading blank") << " 4" << int(V::Keep);
+    }
+    void vehicleCount()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, check);
+        QCOMPARE(int(OptionRules::checkVehicleCount(text)), check);
+    }
+};
+
+KERBO_TEST(OptionValuesTest)
+#include "OptionValuesTest.moc"

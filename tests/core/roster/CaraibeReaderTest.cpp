@@ -1,0 +1,255 @@
+#include "TestMain.h"
+
+#include "TestFiles.h"
+
+#include "core/roster/CaraibeReader.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString dataFile(const QString &name)
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + u"/data/"_s + name;
+}
+
+QByteArray crlf(const QList<QByteArray> &lines)
+{
+    QByteArray out;
+    for (const QByteArray &l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+QString headerText(const EnteteRoulement &h)
+{
+    return h.roster + u'|' + h.place + u'|'
+           + QStringList(h.startDates.begin(), h.startDates.end()).join(u',') + u'|'
+           + QStringList(h.endDates.begin(), h.endDates.end()).join(u',') + u'|'
+           + QString::number(h.periodCount);
+}
+
+// One line per day: number | trains | activities.
+QString dayText(const JourneeCaraibe &d)
+{
+    QStringList trains, activities;
+    for (const TrainCaraibe &t : d.trains)
+        trains
+            << u"%1 %2-%3 %4>%5 %6"_s.arg(t.number, t.start, t.end, t.from, t.to, t.km).trimmed();
+    for (const AutreActivite &a : d.activities)
+        activities << u"%1 %2-%3"_s.arg(a.kind, a.start, a.end);
+    return d.nujs + u" | "_s + trains.join(u", ") + u" | "_s + activities.join(u", ");
+}
+
+QString hhmm(int h, int m) { return QString::asprintf("%02d%02d", h, m); }
+
+struct Reading {
+    QStringList days;
+    CaraibeReader::ReadEnd end;
+};
+
+Reading readAll(const QString &path)
+{
+    Reading r;
+    r.end = CaraibeReader::OuvreFichier_CARAIBE(path, [&r](const JourneeCaraibe &d) {
+        r.days << dayText(d);
+        return true;
+    });
+    return r;
+}
+
+} // namespace
+
+class CaraibeReaderTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        return writeBytes(path, bytes) ? path : QString();
+    }
+
+private slots:
+    void header_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected"); // "" = refused
+
+        const QByteArray twoPeriods = bytesOf(dataFile(u"roulement-deux-periodes.txt"_s));
+        const QString twoPeriodsText =
+            u"ÉTÉ 142|PARIS € LYON|05/01/2026,02/03/2026,,,,|01/03/2026,28/06/2026,,,,|2"_s;
+        const QByteArray small = crlf({"[RLT]", "ROUL=R1", "DDA1=20260105"});
+
+        QTest::newRow("two periods") << u"r.txt"_s << twoPeriods << twoPeriodsText;
+        QTest::newRow("lower-case .swp is read") << u"r.swp"_s << twoPeriods << twoPeriodsText;
+        QTest::newRow(".SWP is refused") << u"r.SWP"_s << twoPeriods << QString();
+        QTest::newRow("bare LF") << u"lf.txt"_s << QByteArray(twoPeriods).replace("\r\n", "\n")
+                                 << twoPeriodsText;
+        QTest::newRow("a start date alone makes no period")
+            << u"s.txt"_s << small << u"R1||05/01/2026,,,,,|,,,,,|0"_s;
+        QTest::newRow("values as they stand, dates unchecked")
+            << u"v.txt"_s << crlf({"[RLT]", "ROUL= R 1 ", "LIEU", "DDA1=2026", "DFA3=20261301x"})
+            << u" R 1 ||//2026,,,,,|,,01/13/2026,,,|3"_s;
+        QTest::newRow("the last DFA read gives the count")
+            << u"c.txt"_s << crlf({"[RLT]", "DFA3=20260101", "DFA2=20260102"})
+            << u"||,,,,,|,02/01/2026,01/01/2026,,,|2"_s;
+        QTest::newRow("the header ends at the first day")
+            << u"j.txt"_s << crlf({"[RLT]", "DFA1=20260101", "[JOS]", "DFA2=20260102", "ROUL=X"})
+            << u"||,,,,,|01/01/2026,,,,,|1"_s;
+        QTest::newRow("a damaged line ends the header")
+            << u"d.txt"_s << crlf({"[RLT]", "ROUL=R1", "LBUP=" + QByteArray(70000, 'x'), "LIEU=P"})
+            << u"R1||,,,,,|,,,,,|0"_s;
+        QTest::newRow("empty file") << u"e.txt"_s << QByteArray() << QString();
+        QTest::newRow("blank first line") << u"b.txt"_s << crlf({"", "[RLT]"}) << QString();
+        QTest::newRow("first line in lower case") << u"l.txt"_s << crlf({"[rlt]"}) << QString();
+        QTest::newRow("binary") << u"bin.txt"_s
+                                << QByteArray("\x7f"
+                                              "ELF\x00\x01[RLT]\r\n",
+                                              12)
+                                << QString();
+        QTest::newRow("a folder") << u"dossier"_s << QByteArray() << QString();
+    }
+
+    void header()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QString path = m_dir.filePath(name);
+        if (name == u"dossier")
+            QVERIFY(QDir(m_dir.path()).mkpath(name));
+        else
+            path = write(name, bytes);
+        const std::optional<EnteteRoulement> header = CaraibeReader::readHeader(path);
+        QCOMPARE(header ? headerText(*header) : QString(), expected);
+    }
+
+    void unreadableFileIsRefused()
+    {
+        if (geteuid() == 0)
+            QSKIP("root reads every file");
+        const QString path = write(u"locked.txt"_s, crlf({"[RLT]", "ROUL=R1"}));
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        QVERIFY(!CaraibeReader::readHeader(path));
+        QCOMPARE(int(readAll(path).end), int(CaraibeReader::ReadEnd::CannotOpen));
+    }
+
+    // The hand-made roster: carried values from day to day, totals that freeze a day, a night
+    // service given out of order, every kind of step, a 13th step that stops the reading.
+    void readsEveryDayOfARoster()
+    {
+        const Reading r = readAll(dataFile(u"roulement-deux-periodes.txt"_s));
+        QCOMPARE(int(r.end), int(CaraibeReader::ReadEnd::TooManySteps));
+        QStringList day20, day30;
+        for (int i = 1; i <= 8; ++i) // 142001 0510-0600 PLY>MPU 11 ...
+            day20 << u"14200%1 %2-%3 PLY>MPU %4"_s.arg(i)
+                         .arg(hhmm(4 + i, 10), hhmm(5 + i, 0))
+                         .arg(10 + i);
+        for (int i = 1; i <= 9; ++i) // EV 0800-0830 ...
+            day30 << u"EV %1-%2"_s.arg(hhmm(7 + i, 0), hhmm(7 + i, 30));
+        const QStringList expected = {
+            u"10A | 142174 0630-0745 PLY>MPU 62, 14299 0900-1010 MPU>PLY 62 | "_s,
+            u"12B | 147301 2300-0040 MPU>LYD, 14299 0105-0230 LYD>PLY 124, "
+            u"88510 0400-0500 PLY>PLY 3 | RPS 2215-2230, EV 2230-2240, TAX 0300-0330"_s,
+            u"20B | "_s + day20.join(u", ") + u" | EV 1300-1330"_s,
+            u"30B | 885001 1700-1730 PLY>VSG 7 | "_s + day30.join(u", "),
+        };
+        QCOMPARE(r.days, expected);
+    }
+
+    void smallRosters_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("days");
+        QTest::addColumn<int>("end");
+        const int finished = int(CaraibeReader::ReadEnd::Finished);
+        const int unreadable = int(CaraibeReader::ReadEnd::Unreadable);
+        const QByteArray day1 =
+            crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "HDEP=0600", "[TTL]"});
+
+        QTest::newRow("a last [JOS] ends the day once")
+            << day1 + "[JOS]\r\n"
+            << QStringList{u"1A | 1 0600- > | "_s} << finished;
+        QTest::newRow("the end of the file ends a day without totals")
+            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=H", "NUMA=1"})
+            << QStringList{u"1A | 1 - > | "_s} << finished;
+        QTest::newRow("a header alone gives one empty day")
+            << crlf({"[RLT]", "ROUL=R"}) << QStringList{u" |  | "_s} << finished;
+        QTest::newRow("a day without totals runs into the next")
+            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "HDEP=0600", "[JOS]",
+                     "NUJS=2A", "[ETP]", "NUMA=2", "HDEP=0700", "[TTL]"})
+            << QStringList{u"2A | 1 0600- >, 2 0700- > | "_s} << finished;
+        QTest::newRow("after the totals, no step is added or changed")
+            << day1
+                   + crlf({"[ETP]", "NUMA=9", "NAEP=A", "HDEP=0700", "[JOS]", "NUJS=2A", "[ETP]",
+                           "[TTL]"})
+            << QStringList{u"1A | 1 0600- > | "_s, u"2A |  | EV 0700-"_s} << finished;
+        QTest::newRow("the sort key takes the start time known when the step is read")
+            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "HDEP=0200",
+                     "HDJS=0300", "[ETP]", "NUMA=2", "HDEP=0400", "[TTL]"})
+            << QStringList{u"1A | 1 0200- >, 2 0400- > | "_s} << finished;
+        QTest::newRow("every key of a line takes its value")
+            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "LDEP=NBKM LARR",
+                     "[TTL]"})
+            << QStringList{u"1A | 1 - NBKM LARR>NBKM LARR NBKM LARR | "_s} << finished;
+        QTest::newRow("a NUL byte stops the reading")
+            << day1 + crlf({"[JOS]", "NUJS=2A", "[ETP]", QByteArray("NAEP=T\0", 7), "[TTL]"})
+            << QStringList{u"1A | 1 0600- > | "_s} << unreadable;
+        QTest::newRow("a line over 64 KB stops the reading")
+            << day1 + crlf({"[JOS]", "NUJS=2A", "LBUP=" + QByteArray(70000, 'x'), "[TTL]"})
+            << QStringList{u"1A | 1 0600- > | "_s} << unreadable;
+        QTest::newRow("a file cut in the middle of a line")
+            << day1 + "[JOS]\r\nNUJS=2A\r\n[ETP]\r\nNAEP=T\r\nNUMA=22"
+            << QStringList{u"1A | 1 0600- > | "_s, u"2A | 22 0600- > | "_s} << finished;
+    }
+
+    void smallRosters()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, days);
+        QFETCH(int, end);
+        const Reading r = readAll(write(u"small.txt"_s, bytes));
+        QCOMPARE(r.days, days);
+        QCOMPARE(int(r.end), end);
+    }
+
+    void hugeRostersDoNotBreakTheReading()
+    {
+        // 100,000 small days are read to the end.
+        QByteArray many = "[RLT]\r\n";
+        for (int i = 0; i < 100000; ++i)
+            many += "[JOS]\r\nNUJS=" + QByteArray::number(i) + "A\r\n[ETP]\r\nNAEP=T\r\n[TTL]\r\n";
+        int count = 0;
+        auto counter = [&count](const JourneeCaraibe &) { return ++count > 0; };
+        QCOMPARE(int(CaraibeReader::OuvreFichier_CARAIBE(write(u"many.txt"_s, many), counter)),
+                 int(CaraibeReader::ReadEnd::Finished));
+        QCOMPARE(count, 100000);
+
+        // Beyond what a roster can weigh, the reading stops; the days before stay handed.
+        QByteArray heavy = crlf({"[RLT]", "[JOS]", "NUJS=1A", "[TTL]", "[JOS]", "NUJS=2A"});
+        const QByteArray filler = "LBUP=" + QByteArray(1000, 'x') + "\r\n";
+        while (heavy.size() <= CaraibeReader::MaxFileBytes)
+            heavy += filler;
+        heavy += "[TTL]\r\n";
+        count = 0;
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(int(CaraibeReader::OuvreFichier_CARAIBE(write(u"heavy.txt"_s, heavy), counter)),
+                 int(CaraibeReader::ReadEnd::Unreadable));
+        QCOMPARE(count, 1);
+        QVERIFY(timer.elapsed() < 5000);
+    }
+};
+
+KERBO_TEST(CaraibeReaderTest)
+#include "CaraibeReaderTest.moc"

@@ -1,0 +1,151 @@
+#include "TestMain.h"
+
+#include "AutomatismeFile.h"
+#include "FakePrompts.h"
+#include "TempDataFolder.h"
+#include "core/AppState.h"
+#include "ui/Session.h"
+#include "ui/editor/AutomatismeWiring.h"
+#include "ui/automatismes/frmAutomatisme.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/SlotComboBox.h"
+#include "ui/print/PrinterChoice.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace SlotTable;
+
+// The editor and the automatisme window driven through their real widgets, in self-propelled
+// mode, with the automatismes 14 and 142 stored.
+class AutomatismeWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    FakePrompts m_prompts;
+    PrinterChoice m_printer;
+    std::unique_ptr<Session> m_session;
+
+    BulletinRecord &record() { return m_data->state.record; }
+    static void activate(QWidget *w)
+    {
+        w->show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+private slots:
+    void init()
+    {
+        using AutomatismeFile::section;
+        m_data = std::make_unique<TempDataFolder>();
+        m_data->writeLines("Automatisme.ini", AutomatismeFile::counter(2) +
+                                                  section("14", {{"De", "PNORD"}, {"A", "CREIL"}}) +
+                                                  section("142", {{"A", "AMIEN"},
+                                                                  {"HeureDép", "0715"},
+                                                                  {"Let1", "Z"},
+                                                                  {"EnginTitu", "20501"},
+                                                                  {"EnginUm1", "20503"},
+                                                                  {"EmtUm1", "NOR"}}));
+        Options &options = m_data->state.config.options;
+        options.enaut = 1;
+        options.lettreAutom = QStringLiteral("Z");
+        options.emtaut = QStringLiteral("NOR");
+        options.nbvhe = 3;
+        m_prompts = FakePrompts();
+        m_session = std::make_unique<Session>(Session{m_data->state, m_prompts, m_printer});
+    }
+
+    void editorFillsContinuesAndCaptures()
+    {
+        EditorWindow editor(m_data->state, EditorLayout::Editor1024);
+        wireAutomatismes(editor, *m_session);
+        activate(&editor);
+        BulletinEditing &editing = *editor.editing();
+        editing.setCurrentSlot(FirstTrainNumberSlot);
+        QTest::keyClicks(editor.textControl(), QStringLiteral("14"));
+        QCOMPARE(record().slot(lineSlot(0, A)), QStringLiteral("CREIL"));
+        QTest::keyClicks(editor.textControl(), QStringLiteral("2"));
+        QCOMPARE(editor.textControl()->text(), QStringLiteral("142"));
+        QCOMPARE(record().slot(lineSlot(0, A)), QStringLiteral("AMIEN"));
+        QCOMPARE(record().slot(lineSlot(0, EnginUm1)), QStringLiteral(" 20503 NOR"));
+
+        // F2 on the next line: the engines reversed with their twins.
+        editing.setCurrentSlot(lineSlot(1, De));
+        QTest::keyClick(editor.listControl(), Qt::Key_F2);
+        QCOMPARE(record().currentSlot(), lineSlot(1, NumeroTrain));
+        QVERIFY(editor.textControl()->isVisible() && editor.textControl()->text().isEmpty());
+        QCOMPARE(record().slot(lineSlot(1, EnginTitu)), QStringLiteral("Z 20504 NOR"));
+        QCOMPARE(record().slot(lineSlot(1, EnginUm1)), QStringLiteral("Z 20502 "));
+
+        // An engine typed keeps the driver's text in the control; the record is normalised.
+        editing.setCurrentSlot(lineSlot(2, EnginTitu));
+        QTest::keyClicks(editor.listControl(), QStringLiteral("20501"));
+        QCOMPARE(editor.listControl()->currentText(), QStringLiteral("20501"));
+        QCOMPARE(record().slot(lineSlot(2, EnginTitu)), QStringLiteral("Z 20501 NOR"));
+        QCOMPARE(record().slot(lineSlot(2, NbVeh)), QStringLiteral("3"));
+        QTest::keyClick(editor.listControl(), Qt::Key_Tab);
+        editing.setCurrentSlot(lineSlot(2, EnginTitu));
+        QCOMPARE(editor.listControl()->currentText(), QStringLiteral("Z 20501 NOR"));
+
+        // F9 stores line 2 under the number typed there; the window then lists it.
+        editing.setCurrentSlot(lineSlot(1, NumeroTrain));
+        QTest::keyClicks(editor.textControl(), QStringLiteral("143"));
+        m_prompts.answers.push_back(Prompts::Answer::Yes);
+        QTest::keyClick(editor.textControl(), Qt::Key_F9);
+        QCOMPARE(m_prompts.last().text,
+                 QStringLiteral("L'ENREGISTREMENT DE L'AUTOMATISME A REUSSI ."));
+        frmAutomatisme window(*m_session, &editor);
+        QCOMPARE(window.list()->item(2)->text(), QStringLiteral("143"));
+        QCOMPARE(window.counterLabel()->text(), QStringLiteral(" 3 automatismes enregistrés"));
+    }
+
+    void windowKeysBoxesAndList()
+    {
+        const QByteArray before = m_data->read("Automatisme.ini");
+        QWidget parent;
+        frmAutomatisme window(*m_session, &parent);
+        activate(&window);
+        QLineEdit *number = window.numberBox();
+        QCOMPARE(number->palette().color(QPalette::Base), frmAutomatisme::focusColour());
+
+        // Enter, Right and Down go round the 38 boxes; Left and Up go back.
+        const Qt::Key forward[] = {Qt::Key_Return, Qt::Key_Right, Qt::Key_Down};
+        for (int i = 0; i < AutomatismeKeys::FieldCount; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), forward[i % 3]);
+            QCOMPARE(QApplication::focusWidget(), window.box(i));
+        }
+        QCOMPARE(window.box(36)->objectName(), QStringLiteral("txtKm"));
+        QVERIFY(number->palette().color(QPalette::Base) != frmAutomatisme::focusColour());
+        QTest::keyClick(window.box(36), Qt::Key_Return);
+        QVERIFY(number->hasFocus());
+        QTest::keyClick(number, Qt::Key_Left);
+        QTest::keyClick(window.box(36), Qt::Key_Up);
+        QVERIFY(window.box(35)->hasFocus());
+
+        // Capitals as typed; the leading engine's box keeps its number when left.
+        window.box(22)->setFocus();
+        QTest::keyClicks(window.box(22), QStringLiteral("bb 67401 sot"));
+        QCOMPARE(window.box(22)->text(), QStringLiteral("BB 67401 SOT"));
+        QTest::keyClick(window.box(22), Qt::Key_Return);
+        QCOMPARE(window.box(22)->text(), QStringLiteral("B67401 "));
+
+        // A click on an item loads it; deleting it leaves the others as they were.
+        QListWidget *list = window.list();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
+        QTest::mouseClick(window.button(frmAutomatisme::Button::Delete), Qt::LeftButton);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(window.counterLabel()->text(), QStringLiteral(" 1 automatismes enregistrés"));
+        const QByteArray after = m_data->read("Automatisme.ini");
+        QCOMPARE(after.mid(after.indexOf("[Train142]")), before.mid(before.indexOf("[Train142]")));
+    }
+};
+
+KERBO_TEST(AutomatismeWindowTest)
+#include "AutomatismeWindowTest.moc"

@@ -1,0 +1,127 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "FakeView.h"
+#include "TempDataFolder.h"
+#include "ui/Session.h"
+#include "ui/folders/FolderPane.h"
+#include "ui/folders/frmGestionDossier.h"
+#include "ui/folders/frmGestionFichier.h"
+#include "ui/lists/frmGestListe.h"
+#include "ui/print/PrinterChoice.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+// The folder and file windows on a temporary home folder, driven through their widgets.
+class FolderWindowsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    QTemporaryDir m_home;
+    FakePrompts m_prompts;
+    PrinterChoice m_printer;
+    std::unique_ptr<Session> m_session;
+
+    QString home(const QString &relative = {}) const
+    {
+        return relative.isEmpty() ? m_home.path() : m_home.filePath(relative);
+    }
+    // Opens the folder of that name in a pane's folder list, from the keyboard.
+    static void open(FolderPane *pane, const QString &name)
+    {
+        QListWidget *list = pane->folderList();
+        const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        list->setCurrentItem(found.constFirst());
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        QDir(home()).removeRecursively();
+        QDir().mkpath(home());
+        qputenv("HOME", home().toLocal8Bit());
+        for (const char *f : {"R1/1.txt", "R1/2.txt", "R1/3.txt", "R1/notes.doc", "R2/2.txt"}) {
+            QDir().mkpath(QFileInfo(home(f)).path());
+            TextFile::writeLines(home(f), {f});
+        }
+        m_data = std::make_unique<TempDataFolder>();
+        m_prompts = FakePrompts();
+        m_session = std::make_unique<Session>(Session{m_data->state, m_prompts, m_printer});
+    }
+
+    void fileWindowCountersFollowTheSelection()
+    {
+        frmGestionFichier window(*m_session);
+        window.show();
+        QCOMPARE(window.source()->folder(), home());
+        open(window.source(), "R1");
+        open(window.target(), "R2");
+        QListWidget *files = window.source()->fileList();
+        QCOMPARE(files->count(), 3); // 1.txt 2.txt 3.txt, not notes.doc
+
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(files->item(0)).center());
+        QTest::keyClick(files, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(window.selectionCount()->text(), "2");
+        QTest::mouseClick(window.button(frmGestionFichier::Button::SelectAll), Qt::LeftButton);
+        QCOMPARE(window.selectionCount()->text(), "3");
+
+        // 2.txt is already in R2: 1.txt is copied, then the copy stops.
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
+        QCOMPARE(m_prompts.titles(), QStringList{"Erreur"});
+        QCOMPARE(m_prompts.last().text, "Les fichiers de destination existent déjà ! Les fichiers  "
+                                        "ne seront pas copiés pour des raisons de sécurité !");
+        QCOMPARE(window.copiedCount()->text(), " 1");
+        QCOMPARE(window.target()->fileList()->count(), 2);
+        QCOMPARE(TextFile::readLines(home("R2/2.txt")).lines, QStringList{"R2/2.txt"});
+
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Delete), Qt::LeftButton);
+        QCOMPARE(m_prompts.last().text,
+                 "Désirez-vous vraiment supprimer les fichiers séléctionnés ?");
+        QCOMPARE(window.selectionCount()->text(), "0"); // "No" clears the selection
+        QCOMPARE(files->count(), 3);
+
+        files->item(2)->setSelected(true);
+        m_prompts.answers = {Prompts::Answer::Yes};
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Delete), Qt::LeftButton);
+        QCOMPARE(files->count(), 2);
+        QVERIFY(!QFile::exists(home("R1/3.txt")));
+        QCOMPARE(window.copiedCount()->text(), "0");
+
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Info), Qt::LeftButton);
+        QCOMPARE(m_prompts.last().title, "Information");
+        QCOMPARE(m_prompts.last().text.split("\r\n").size(), 15);
+    }
+
+    void rosterFolderListWindow()
+    {
+        FakeView view;
+        frmGestionDossier folders(*m_session, view);
+        QCOMPARE(folders.source()->pathLabel()->text(), home()); // opens on the home drive
+        QCOMPARE(folders.target()->folder(), home());
+
+        const QString current = home("R2/JOUR, 1/");
+        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {home("R1/"), current});
+        m_data->state.config.hdGenerique = current;
+        frmGestListe list(*m_session, view);
+        QVERIFY(list.button(frmGestListe::Button::Add)->isHidden());
+        QCOMPARE(list.list()->item(1)->text(), current); // never split at its comma
+        QTest::keyClicks(list.itemBox(), "x");
+        QCOMPARE(list.itemBox()->text(), "x"); // paths keep their case
+        QTest::mouseClick(list.list()->viewport(), Qt::LeftButton, {},
+                          list.list()->visualItemRect(list.list()->item(1)).center());
+        QTest::mouseClick(list.button(frmGestListe::Button::Remove), Qt::LeftButton);
+        QCOMPARE(list.list()->count(), 1);
+        QCOMPARE(m_data->state.config.hdGenerique, QString());
+        QCOMPARE(view.calls, (QStringList{"roster:", "reload"}));
+    }
+};
+
+KERBO_TEST(FolderWindowsTest)
+#include "FolderWindowsTest.moc"

@@ -1,0 +1,173 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "TempDataFolder.h"
+#include "ui/Session.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/SlotComboBox.h"
+#include "ui/folders/FolderWiring.h"
+#include "ui/lists/frmGestListe.h"
+#include "ui/options/frmOption.h"
+#include "ui/print/PrinterChoice.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+// The list window, the learning of stations and engines in the editor, and the options window
+// that switches them.
+class ListWindowsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    FakePrompts m_prompts;
+    PrinterChoice m_printer;
+    std::unique_ptr<Session> m_session;
+
+    AppState &state() { return m_data->state; }
+    void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    // Runs `check` on the window that a triggered action opens modally, then closes it.
+    template <typename Window> bool whileOpen(QAction *action, std::function<bool(Window *)> check)
+    {
+        bool passed = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+            passed = window && check(window);
+            if (QWidget *modal = QApplication::activeModalWidget()) modal->close();
+        });
+        action->trigger();
+        return passed;
+    }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TempDataFolder>();
+        m_data->write("ListeGares.txt", "PNORD\r\nCREIL\r\nAMIEN\r\nCREIL\r\n");
+        m_prompts = FakePrompts();
+        m_session = std::make_unique<Session>(Session{state(), m_prompts, m_printer});
+    }
+
+    void listWindow()
+    {
+        frmGestListe window(*m_session, ReferenceLists::Kind::Gares);
+        window.show();
+        QCOMPARE(window.windowTitle(), "GESTION DES LISTES GARES");
+        QCOMPARE(window.list()->count(), 4);
+        QTest::keyClicks(window.itemBox(), " amien");
+        QCOMPARE(window.itemBox()->text(), " AMIEN");
+        click(window.button(frmGestListe::Button::Add));
+        QCOMPARE(window.list()->item(4)->text(), "AMIEN");
+        QVERIFY(window.itemBox()->text().isEmpty());
+        QTest::keyClicks(window.itemBox(), "pnord");
+        click(window.button(frmGestListe::Button::Add));
+        QCOMPARE(m_prompts.last().text, "Ce nom existe déjà dans la collection");
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::None);
+        QVERIFY(window.itemBox()->text().isEmpty());
+
+        QListWidget *list = window.list();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(window.itemBox()->text(), "CREIL");
+        click(window.button(frmGestListe::Button::Remove)); // both CREIL lines go
+        QCOMPARE(list->count(), 3);
+
+        click(window.button(frmGestListe::Button::RemoveAll)); // answered No
+        QCOMPARE(m_prompts.last().text, "Désirez-vous vraiment supprimer tous les élements ?");
+        QCOMPARE(list->count(), 3);
+        m_prompts.answers = {Prompts::Answer::Yes};
+        click(window.button(frmGestListe::Button::RemoveAll));
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(m_data->read("ListeGares.txt"), QByteArray());
+    }
+
+    void editorLearnsWhatTheOptionsSwitchOn()
+    {
+        EditorWindow editor(state(), EditorLayout::Editor1024);
+        wireFolderWindows(editor, *m_session);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        BulletinEditing &editing = *editor.editing();
+        auto typeAndLeave = [&](int slot, const QString &text) {
+            editing.setCurrentSlot(slot);
+            QWidget *control = editor.listControl()->isHidden()
+                                   ? static_cast<QWidget *>(editor.textControl())
+                                   : editor.listControl();
+            QTest::keyClicks(control, text);
+            QTest::keyClick(control, Qt::Key_Tab);
+        };
+        typeAndLeave(9, "gare du nord");
+        QVERIFY(!m_data->read("ListeGares.txt").contains("GAREDUNORD")); // Enaug is 0
+
+        // The options window, opened from its menu entry, switches the learning on.
+        QVERIFY(whileOpen<frmOption>(editor.action(EditorCommand::Options), [](frmOption *w) {
+            w->check(ConfigKeys::Enaug)->setChecked(true);
+            w->check(ConfigKeys::Eneng)->setChecked(true);
+            w->check(ConfigKeys::Enaut)->setChecked(true);
+            QTest::mouseClick(w->confirmButton(), Qt::LeftButton);
+            return true;
+        }));
+        QCOMPARE(state().config.options.enaug, 1);
+        typeAndLeave(9, QString());
+        QVERIFY(m_data->read("ListeGares.txt").endsWith("\r\nGAREDUNORD\r\n"));
+
+        // The drop-down of the box left gains the item at once.
+        editing.setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
+        editor.listControl()->showPopup();
+        editor.listControl()->hidePopup();
+        typeAndLeave(SlotTable::lineSlot(0, SlotTable::EnginTitu), " bb 7");
+        QCOMPARE(m_data->read("ListeEnginsAut.txt"), "BB 7\r\n");
+        QVERIFY(editor.listControl()->findText("BB 7") >= 0);
+
+        // The list entry opens the list window on the engine list in use.
+        QVERIFY(
+            whileOpen<frmGestListe>(editor.action(EditorCommand::ListEngins), [](frmGestListe *w) {
+                return w->windowTitle() == "GESTION DES LISTES ENGINS" && w->list()->count() == 1;
+            }));
+    }
+
+    void optionWindow()
+    {
+        m_data->write("Config.ini", "[Options]\r\nEnaut=0\r\nNbvhe=2\r\n");
+        frmOption window(*m_session);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit *vehicles = window.text(ConfigKeys::Nbvhe);
+        QVERIFY(vehicles->isHidden());
+        window.check(ConfigKeys::Enaut)->setChecked(true);
+        QVERIFY(!vehicles->isHidden());
+        QCOMPARE(vehicles->text(), "2");
+
+        vehicles->setFocus();
+        QCOMPARE(vehicles->palette().color(QPalette::Base), QColor(255, 255, 192));
+        vehicles->clear();
+        QTest::keyClicks(vehicles, "x2");
+        QCOMPARE(vehicles->text(), "X2");
+        window.text(ConfigKeys::Emtaut)->setFocus();
+        QTRY_COMPARE(m_prompts.calls.size(), 1);
+        QCOMPARE(m_prompts.last().title, "Erreur dans le nombre de vehicules!!");
+        QCOMPARE(m_prompts.last().text, "Veuillez entrez des chiffres et pas de lettres s.v.p.");
+        QVERIFY(vehicles->text().isEmpty());
+        QTRY_VERIFY(vehicles->hasFocus());
+        window.text(ConfigKeys::Emtaut)->setFocus(); // left empty: becomes 0
+        QTRY_COMPARE(vehicles->text(), "0");
+        QCOMPARE(m_prompts.calls.size(), 1);
+
+        // The train prefix is taken when its box is left, before any confirmation.
+        window.text(ConfigKeys::PrefixTrain)->setFocus();
+        QTest::keyClicks(window.text(ConfigKeys::PrefixTrain), "8");
+        vehicles->setFocus();
+        QCOMPARE(state().config.options.prefixTrain, "8");
+        QVERIFY(!m_data->read("Config.ini").contains("PrefixTrain"));
+    }
+};
+
+KERBO_TEST(ListWindowsTest)
+#include "ListWindowsTest.moc"

@@ -1,0 +1,170 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "TestFiles.h"
+
+#include "core/base/Paths.h"
+#include "core/roster/CaraibeConversion.h"
+#include "ui/roster/frmCheminDossier.h"
+#include "ui/roster/frmChoixFichier.h"
+#include "ui/roster/frmReglagePara.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Typing, accented letters included (QTest::keyClicks takes ASCII only).
+void type(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &press);
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}
+
+QStringList items(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+} // namespace
+
+// The converter's windows, on a home folder of their own (the program's "C:\").
+class RosterWindowsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    QByteArray m_savedHome;
+    FakePrompts m_prompts;
+
+    QString home() const { return Paths::CheckPath(m_home->path()); }
+    QString dataFolder() const { return home() + u"DataBul"_s; }
+    QString rosters() const { return home() + u"Roulements/"_s; }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        m_savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(m_home->path()));
+        QDir(m_home->path()).mkpath(u"DataBul"_s);
+        QDir(m_home->path()).mkpath(u"Roulements"_s);
+        const QString roster = QFileInfo(QStringLiteral(__FILE__)).absolutePath()
+                               + u"/../../core/roster/data/roulement-deux-periodes.txt"_s;
+        QVERIFY(QFile::copy(roster, rosters() + u"roulement.txt"_s));
+        QVERIFY(writeBytes(rosters() + u"notes.txt"_s, "Rien\r\n"));
+        m_prompts = FakePrompts();
+    }
+
+    void cleanup() { qputenv("HOME", m_savedHome); }
+
+    void nameBoxSwallowsForbiddenCharacters()
+    {
+        CaraibeConversion conversion(dataFolder());
+        frmCheminDossier window(conversion, m_prompts);
+        QCOMPARE(window.windowTitle(), u"CHOIX DU LECTEUR "_s);
+        QCOMPARE(window.drives()->itemData(0).toString(), home());
+
+        QTest::keyClicks(window.nameBox(), u"R/1:4|2\\?<>*"_s);
+        QCOMPARE(window.nameBox()->text(), u"R142"_s);
+        QGuiApplication::clipboard()->setText(u" été<2>*"_s);
+        window.nameBox()->paste();
+        QCOMPARE(window.nameBox()->text(), u"R142 été2"_s);
+        QCOMPARE(window.nameShown()->text(), u"R142 été2"_s);
+        window.nameBox()->clear();
+        QCOMPARE(window.nameShown()->text(), QString());
+    }
+
+    void criteriaWindow()
+    {
+        QVERIFY(writeBytes(dataFolder() + u"/ParaConvert.ini"_s,
+                           "[Train 3]\r\nNumeroTrain=14\r\nCateg=bpb\r\n"));
+        CaraibeConversion conversion(dataFolder());
+        frmReglagePara window(conversion, m_prompts);
+        QCOMPARE(window.box(3, 1)->text(), u"bpb"_s);
+
+        // Capitals as Windows-1252 has them: é gives É, µ has none and stays.
+        window.box(3, 1)->clear();
+        type(window.box(3, 1), u"bé"_s);
+        type(window.box(14, 3), u"µs"_s);
+        QCOMPARE(window.box(3, 1)->text(), u"BÉ"_s);
+        QCOMPARE(window.box(14, 3)->text(), u"µS"_s);
+
+        window.accept();
+        const QByteArray ini = bytesOf(dataFolder() + u"/ParaConvert.ini"_s);
+        QCOMPARE(ini.count('='), 60);
+        QVERIFY(ini.endsWith("[Train 14]\r\nNumeroTrain=\r\nCateg=\r\nIndCompo=\r\n"
+                             "AgentSeul=\xb5S\r\n"));
+        QCOMPARE(conversion.criteria()[3], u"14     BÉ        "_s);
+
+        window.showInfo();
+        QCOMPARE(m_prompts.last().title, u"Information"_s);
+        const QStringList lines = m_prompts.last().text.split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 16);
+        QCOMPARE(lines[7], u"les cases \"Gatég =\",\"Ind Compo =\" et \"Ag Seul =\". "_s);
+    }
+
+    void convertingFromTheWindows()
+    {
+        frmChoixFichier window(dataFolder(), m_prompts);
+        QCOMPARE(window.folder(), home());
+        QVERIFY(items(window.folders()).contains(u"Roulements"_s));
+
+        // Not a roster: back to the drive, nothing chosen.
+        window.openFolder(rosters());
+        QCOMPARE(items(window.files()), (QStringList{u"notes.txt"_s, u"roulement.txt"_s}));
+        QCOMPARE(window.choice()->text(), QDir::toNativeSeparators(rosters()));
+        window.pickFile(u"notes.txt"_s);
+        QVERIFY(m_prompts.last().text.startsWith(u"Ce fichier n'est pas un fichier Caraibe ! "_s));
+        QCOMPARE(window.folder(), home());
+        QCOMPARE(window.choice()->text(), QString());
+        QCOMPARE(window.description()->text(), u"  EST :"_s);
+
+        window.openFolder(rosters());
+        m_prompts.inputs.push_back(u"2"_s);
+        window.pickFile(u"roulement.txt"_s);
+        QCOMPARE(window.description()->text(),
+                 u"  EST : le ÉTÉ 142 de PARIS € LYON période du  02/03/2026  au  28/06/2026"_s);
+
+        frmCheminDossier *destination = window.destination();
+        QTimer::singleShot(0, destination, [destination] {
+            destination->nameBox()->setText(u"R142"_s);
+            destination->convertButton()->click();
+        });
+        QTimer::singleShot(10000, destination, &QDialog::reject); // never hang
+        m_prompts.calls.clear();
+        window.next();
+
+        QCOMPARE(m_prompts.titles(), QStringList{u"C'EST FAIT"_s});
+        QCOMPARE(m_prompts.last().text, u"C'est fait  3 journees converties avec succés\r\n dans "_s
+                                            + QDir::toNativeSeparators(home() + u"R142"_s));
+        QCOMPARE(QDir(home() + u"R142"_s).entryList(QDir::Files).size(), 4);
+        // Ready for the next roster.
+        QCOMPARE(window.folder(), home());
+        QCOMPARE(window.description()->text(), u"  EST :"_s);
+        QCOMPARE(destination->nameBox()->text(), QString());
+        window.next();
+        QCOMPARE(m_prompts.last().text, u"Veuillez selectionner un fichier s.v.p."_s);
+    }
+};
+
+KERBO_TEST(RosterWindowsTest)
+#include "RosterWindowsTest.moc"

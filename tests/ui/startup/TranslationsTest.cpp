@@ -1,0 +1,27 @@
+#include "TestMain.h"
+
+#include "ui/startup/Translations.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+// The standard dialogs speak French.
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void standardButtonsReadFrench()
+    {
+        QVERIFY2(installFrenchTranslations(*QCoreApplication::instance()),
+                 "qtbase_fr.qm is missing: install qt6-translations-l10n");
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kerbo"), QStringLiteral("?"),
+                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Annuler"));
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Non"));
+    }
+};
+
+KERBO_TEST(TranslationsTest)
+#include "TranslationsTest.moc"
