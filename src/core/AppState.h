@@ -7,6 +7,7 @@
 #include "core/model/BulletinRecord.h"
 #include "core/model/VersoContent.h"
 #include "core/print/PrintLayout.h"
+#include "core/print/VersoLines.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,7 @@
 struct AppState {
     BulletinRecord record;
     VersoContent verso;
+    VersoLines versoLines; // frame H broken into lines, filled before printing or previewing
     PrintLayout printLayout;
     std::array<QString, 36> lineBuffer; // F5 / F8, entries 1..36 stored at 0..35
     FrameSaveAreas saveAreas;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/CalibrationHooks.h"
+
 class PrinterChoice;
 class Prompts;
 struct AppState;
@@ -10,4 +12,6 @@ struct Session {
     AppState &state;
     Prompts &prompts;
     PrinterChoice &printer;
+    // Filled by the calibration windows' wiring; read by the windows that open them.
+    CalibrationHooks calibration = {};
 };

@@ -1,30 +1,11 @@
 #include "core/editor/EditRules.h"
 
+#include "core/model/ListFiles.h"
 #include "core/model/SlotTable.h"
 
 namespace EditRules {
 
 using namespace SlotTable;
-
-namespace {
-
-bool isStationSlot(int slot)
-{
-    switch (slot) {
-    case 9: case 11: case 38: case 40: case 41: case 43: case 44: case 46: case 47: case 49:
-        return true;
-    default: break;
-    }
-    const int r = offsetOf(slot);
-    return r == De || r == A || r == Via || r == Gare;
-}
-
-bool isTaskSlot(int slot)
-{
-    return (slot >= 14 && slot <= 35 && (slot - 14) % 3 == 0);
-}
-
-} // namespace
 
 Control controlFor(int slot)
 {
@@ -35,18 +16,8 @@ Control controlFor(int slot)
 
 QString listFileFor(int slot, const QString &engineListFile)
 {
-    if (isStationSlot(slot))
-        return QStringLiteral("ListeGares.txt");
-    if (isTaskSlot(slot))
-        return QStringLiteral("ListeTaches.txt");
-    if (isEngine(slot))
-        return engineListFile.isEmpty() ? QStringLiteral("ListeEngins.txt") : engineListFile;
-    switch (offsetOf(slot)) {
-    case Categ: return QStringLiteral("ListeCateg.txt");
-    case IndCompo: return QStringLiteral("InCompo.txt");
-    case AgSeul: return QStringLiteral("AgentSeul.txt");
-    default: return QString();
-    }
+    const std::optional<ListKind> kind = ListFiles::kindOf(slot);
+    return kind ? ListFiles::fileName(*kind, engineListFile) : QString();
 }
 
 QString typedText(int slot, const QString &typed)

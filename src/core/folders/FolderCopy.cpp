@@ -1,7 +1,7 @@
 #include "core/folders/FolderCopy.h"
 
 #include "core/files/FileCopy.h"
-#include "core/folders/Drives.h"
+#include "core/base/Drives.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "core/folders/FolderListing.h"
 
-#include "core/folders/Drives.h"
+#include "core/base/Drives.h"
 
 #include <QDir>
 #include <QFileInfo>

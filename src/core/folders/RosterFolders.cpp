@@ -4,7 +4,7 @@
 #include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
-#include "core/folders/Drives.h"
+#include "core/base/Drives.h"
 #include "core/folders/FolderCopy.h"
 #include "core/folders/FolderPanes.h"
 #include "core/folders/RosterFolderList.h"

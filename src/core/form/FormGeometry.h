@@ -14,6 +14,8 @@ namespace FormGeometry {
 // The picture: the form plus the total box below frame C.
 constexpr double WidthMm = 297.0;
 constexpr double HeightMm = 220.0;
+// The A4 sheet itself, without the total box.
+constexpr double SheetHeightMm = 210.0;
 
 // The box of a slot of 1..272, or of TotalKm (326); an empty rectangle for other slots.
 QRectF slotBox(int slot);

@@ -10,10 +10,6 @@ namespace FormPicture
 namespace
 {
 
-const QColor Paper(255, 253, 244);
-const QColor Ink(120, 40, 40); // the form's printed lines and captions
-const QColor BoxFill(255, 255, 255);
-
 QRectF scaled(const QRectF &mm, double k)
 {
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
@@ -21,6 +17,11 @@ QRectF scaled(const QRectF &mm, double k)
 
 // Smallest caption text: below this no screen shows letters.
 constexpr int SmallestCaptionPx = 5;
+
+} // namespace
+
+double thinLine(double k) { return qMax(1.0, k / 3.0); }
+double thickLine(double k) { return 2 * thinLine(k); }
 
 void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
 {
@@ -38,8 +39,6 @@ void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | (layout.wrapped ? Qt::TextWordWrap : 0);
     p.drawText(r, flags, c.text);
 }
-
-} // namespace
 
 CaptionLayout captionLayout(const FormGeometry::Caption &c, double k)
 {
@@ -70,25 +69,29 @@ QFont fontFor(double heightMm, double k, bool bold)
     return f;
 }
 
-void paint(QPainter &p, double k)
+void paint(QPainter &p, double k, Surface surface)
 {
     using namespace FormGeometry;
     using SlotTable::Frame;
-    p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), Paper);
+    const bool paper = surface == Surface::Paper;
+    p.save();
+    if (paper) // the sheet: what lies below it (the total) is not printed
+        p.setClipRect(QRectF(0, 0, WidthMm * k, SheetHeightMm * k), Qt::IntersectClip);
+    p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), paper ? QColor(Qt::white) : PaperColour);
 
-    p.setPen(QPen(Ink, 1));
-    p.setBrush(BoxFill);
+    p.setPen(QPen(InkColour, thinLine(k)));
+    p.setBrush(BoxColour);
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s)
         p.drawRect(scaled(slotBox(s), k));
 
     // Frames and the separations of the train lines.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Ink, 2));
+    p.setPen(QPen(InkColour, thickLine(k)));
     for (Frame f : {Frame::A, Frame::B1, Frame::B2, Frame::B3, Frame::C})
         p.drawRect(scaled(frameRect(f), k));
     const QRectF c = frameRect(Frame::C);
     const double pitch = 25.6, rightColumn = 269.8;
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(InkColour, thinLine(k)));
     p.drawLine(QPointF(c.left(), 61.6) * k, QPointF(rightColumn, 61.6) * k);
     for (int line = 1; line < SlotTable::LineCount; ++line) {
         const double y = 58.6 + line * pitch;
@@ -96,14 +99,17 @@ void paint(QPainter &p, double k)
     }
     p.drawLine(QPointF(rightColumn, c.top()) * k, QPointF(rightColumn, c.bottom()) * k);
 
-    p.setPen(Ink);
+    p.setPen(InkColour);
     for (const Caption &caption : captions())
         drawCaption(p, caption, k);
 
     // The kilometre total has a bold box of its own under frame C.
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(BoxFill);
-    p.drawRect(scaled(slotBox(SlotTable::TotalKmSlot), k));
+    if (!paper) {
+        p.setPen(QPen(Qt::black, thickLine(k)));
+        p.setBrush(BoxColour);
+        p.drawRect(scaled(slotBox(SlotTable::TotalKmSlot), k));
+    }
+    p.restore();
 }
 
 } // namespace FormPicture

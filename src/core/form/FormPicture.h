@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRectF>
 
@@ -13,7 +14,20 @@ struct Caption;
 // number of pixels per millimetre.
 namespace FormPicture {
 
-void paint(QPainter &painter, double pixelsPerMm);
+inline const QColor PaperColour(255, 253, 244);
+inline const QColor InkColour(120, 40, 40); // the form's printed lines and captions
+inline const QColor BoxColour(255, 255, 255);
+
+// Line widths in pixels: a third of a millimetre, and twice that for the frames; never thinner
+// than a pixel.
+double thinLine(double pixelsPerMm);
+double thickLine(double pixelsPerMm);
+
+// The editor shows the form on tinted paper with the kilometre total in a box of its own below
+// it; the sheet (previews, plain-paper print) is white and has no total.
+enum class Surface { Editor, Paper };
+
+void paint(QPainter &painter, double pixelsPerMm, Surface surface = Surface::Editor);
 
 // A font whose characters are `heightMm` high at that scale.
 QFont fontFor(double heightMm, double pixelsPerMm, bool bold = false);
@@ -26,5 +40,7 @@ struct CaptionLayout {
     QRectF rect; // in pixels
 };
 CaptionLayout captionLayout(const FormGeometry::Caption &caption, double pixelsPerMm);
+// Draws a caption with its layout, in the painter's pen.
+void drawCaption(QPainter &painter, const FormGeometry::Caption &caption, double pixelsPerMm);
 
 } // namespace FormPicture

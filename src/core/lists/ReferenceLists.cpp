@@ -3,31 +3,11 @@
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/config/Config.h"
-#include "core/editor/EditRules.h"
 #include "core/lists/ListFile.h"
 #include "core/model/SlotTable.h"
 
 namespace ReferenceLists
 {
-
-QString fileName(Kind kind, const QString &engineListFile)
-{
-    switch (kind) {
-    case Kind::Engins:
-        return engineListFile.isEmpty() ? QStringLiteral("ListeEngins.txt") : engineListFile;
-    case Kind::Gares:
-        return QStringLiteral("ListeGares.txt");
-    case Kind::Taches:
-        return QStringLiteral("ListeTaches.txt");
-    case Kind::Categ:
-        return QStringLiteral("ListeCateg.txt");
-    case Kind::IndiceCompo:
-        return QStringLiteral("InCompo.txt");
-    case Kind::AgentSeul:
-        return QStringLiteral("AgentSeul.txt");
-    }
-    return QString();
-}
 
 QString caption(Kind kind)
 {
@@ -93,7 +73,7 @@ std::optional<QString> learnLeftSlot(const QString &dataFolder, const Options &o
                                      const QString &engineListFile, int slot, const QString &value)
 {
     const QString stations = fileName(Kind::Gares, engineListFile);
-    if (options.enaug == 1 && EditRules::listFileFor(slot, engineListFile) == stations)
+    if (options.enaug == 1 && ListFiles::kindOf(slot) == Kind::Gares)
         return learn(Paths::join(dataFolder, stations), learntStation(value));
     if (options.eneng == 1 && SlotTable::isEngine(slot))
         return learn(Paths::join(dataFolder, fileName(Kind::Engins, engineListFile)),

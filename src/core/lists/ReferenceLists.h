@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/ListFiles.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,10 +13,13 @@ struct Options;
 namespace ReferenceLists
 {
 
-enum class Kind { Engins, Gares, Taches, Categ, IndiceCompo, AgentSeul };
+using Kind = ListKind;
 
 // The list file of a kind; engines use `engineListFile` (ListeEngins.txt or ListeEnginsAut.txt).
-QString fileName(Kind kind, const QString &engineListFile);
+inline QString fileName(Kind kind, const QString &engineListFile)
+{
+    return ListFiles::fileName(kind, engineListFile);
+}
 // The list window's caption for a kind.
 QString caption(Kind kind);
 

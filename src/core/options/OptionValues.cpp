@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/IniFile.h"
 #include "core/base/NumberText.h"
-#include "core/startup/EditorStage.h"
+#include "core/model/ListFiles.h"
 
 namespace
 {
@@ -79,7 +79,7 @@ bool OptionValues::confirm(AppState &state, QString *error) const
     o.calendrier = flag(calendrier);
     o.prefixTrain = prefixTrain;
     config.loc = flag(loc);
-    state.engineListFile = EditorStage::engineListFile(o.enaut);
+    state.engineListFile = ListFiles::engineListFile(o.enaut);
     return true;
 }
 

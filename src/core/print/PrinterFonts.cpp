@@ -111,6 +111,13 @@ QFont rectoFontForPrinting(Config &config, const QFont &deviceFont)
     return toQFont(config.rectoFont);
 }
 
+QFont versoFontForPrinting(Config &config, const QFont &deviceFont)
+{
+    if (!isComplete(config.versoFont))
+        ErreurPolice_Verso(config, deviceFont);
+    return toQFont(config.versoFont);
+}
+
 bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &prompts,
                 const FontDialog &dialog)
 {
@@ -144,6 +151,15 @@ bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDia
     if (!chooseFont(config.rectoFont, RectoHeightLimitMm, measure, prompts, dialog))
         return false;
     SauvePolicesImprimante(config);
+    return true;
+}
+
+bool Police_Verso(Config &config, double limitMm, Page &measure, Prompts &prompts,
+                  const FontDialog &dialog)
+{
+    if (!chooseFont(config.versoFont, limitMm, measure, prompts, dialog))
+        return false;
+    SauvePolicesImprimanteVerso(config);
     return true;
 }
 

@@ -39,6 +39,9 @@ void SauvePolicesImprimanteVerso(const Config &config);
 // The recto font for printing; completed from the device first when a setting is missing.
 QFont rectoFontForPrinting(Config &config, const QFont &deviceFont);
 
+// The verso font for printing; completed from the device first when a setting is missing.
+QFont versoFontForPrinting(Config &config, const QFont &deviceFont);
+
 // The font dialog: the chosen font, or nullopt when cancelled.
 using FontDialog = std::function<std::optional<QFont>(const QFont &initial)>;
 
@@ -49,6 +52,11 @@ bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &promp
 
 // The recto font dialog: chooses within the 4.3 mm limit, then saves the four recto keys.
 bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDialog &dialog);
+
+// The verso font dialog ("Choix Police" of the verso editor and preview): chooses within the
+// height of the verso editor's boxes, then saves the four verso keys.
+bool Police_Verso(Config &config, double limitMm, Page &measure, Prompts &prompts,
+                  const FontDialog &dialog);
 
 // Completes the recto and the verso printer fonts from the printer, writing every completed key
 // to Config.ini (run by the editor's loading).

@@ -81,11 +81,22 @@ QString dateText(const QDate &date)
     return date.toString(u"ddMMyy");
 }
 
-void draw(const BulletinRecord &record, const PrintLayout &layout, const Options &options,
-          Page &page)
+QPointF printShift(const PrintLayout &layout)
 {
-    page.setShift(layout.x(PrintItems::RectoShift) + layout.x(PrintItems::RectoCentring),
-                  layout.y(PrintItems::RectoShift) + layout.y(PrintItems::RectoCentring));
+    return {layout.x(PrintItems::RectoShift) + layout.x(PrintItems::RectoCentring),
+            layout.y(PrintItems::RectoShift) + layout.y(PrintItems::RectoCentring)};
+}
+
+QPointF previewShift(const PrintLayout &layout)
+{
+    return {layout.x(PrintItems::RectoShift) + layout.x(PrintItems::ScreenCalibration),
+            layout.y(PrintItems::RectoShift) + layout.y(PrintItems::ScreenCalibration)};
+}
+
+void draw(const BulletinRecord &record, const PrintLayout &layout, const Options &options,
+          const QPointF &shift, Page &page)
+{
+    page.setShift(shift.x(), shift.y());
     Placer p(layout, page);
     for (int slot = 1; slot <= SlotTable::LastLineSlot; ++slot) {
         const SlotTable::SlotInfo &info = SlotTable::info(slot);
@@ -112,7 +123,8 @@ void draw(const BulletinRecord &record, const PrintLayout &layout, const Options
 void print(AppState &state, Page &page)
 {
     page.setFont(PrinterFonts::rectoFontForPrinting(state.config, page.font()));
-    draw(state.record, state.printLayout, state.config.options, page);
+    draw(state.record, state.printLayout, state.config.options, printShift(state.printLayout),
+         page);
     page.endPage();
 }
 

@@ -5,6 +5,7 @@
 #include "core/base/Prompts.h"
 #include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
+#include "core/model/ListFiles.h"
 #include "core/model/SlotTable.h"
 #include "core/print/PrinterFonts.h"
 #include "core/startup/StartUpMessages.h"
@@ -14,11 +15,6 @@
 #include <QDir>
 
 namespace EditorStage {
-
-QString engineListFile(int enaut)
-{
-    return enaut == 1 ? QStringLiteral("ListeEnginsAut.txt") : QStringLiteral("ListeEngins.txt");
-}
 
 void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStageHooks &hooks)
 {
@@ -61,7 +57,7 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
     config.hdGenerique = Paths::folderOrDriveC(config.hdGenerique);
     config.hdArchive = Paths::folderOrDriveC(config.hdArchive);
 
-    state.engineListFile = engineListFile(config.options.enaut);
+    state.engineListFile = ListFiles::engineListFile(config.options.enaut);
 
     state.record.setCurrentSlot(SlotTable::FirstTrainNumberSlot);
     view.showRosterFolder(config.hdGenerique);

@@ -21,7 +21,5 @@ namespace EditorStage {
 
 void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStageHooks &hooks);
 
-// ListeEngins.txt, or ListeEnginsAut.txt when the option Enaut is 1.
-QString engineListFile(int enaut);
 
 } // namespace EditorStage

@@ -1,6 +1,6 @@
 #include "ui/folders/FolderPane.h"
 
-#include "core/folders/Drives.h"
+#include "core/base/Drives.h"
 #include "core/folders/FolderListing.h"
 
 #include <QApplication>

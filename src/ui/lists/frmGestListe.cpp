@@ -6,7 +6,7 @@
 #include "core/folders/RosterFolders.h"
 #include "core/lists/ListFile.h"
 #include "ui/Session.h"
-#include "ui/lists/UpperCaseValidator.h"
+#include "ui/UpperCaseValidator.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
 #include "ui/Session.h"
-#include "ui/lists/UpperCaseValidator.h"
+#include "ui/UpperCaseValidator.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -53,19 +53,18 @@ QFont withStyleName(QFont font)
 bool chooseRectoFont(QWidget *parent, Session &session)
 {
     // Measured on the printer that will print; a PDF device stands in when there is none.
-    QPrinter fallback(QPrinter::HighResolution);
-    QPrinter *printer = session.printer.printer();
-    if (!printer) {
-        fallback.setOutputFormat(QPrinter::PdfFormat);
-        printer = &fallback;
-    }
-    PrinterPage measure(*printer);
-    return PrinterFonts::Police_Recto(
-        session.state.config, measure, session.prompts, [parent](const QFont &initial) -> std::optional<QFont> {
-            bool ok = false;
-            const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
-            return ok ? std::optional<QFont>(font) : std::nullopt;
-        });
+    PrinterPage measure(session.printer.forMeasuring());
+    return PrinterFonts::Police_Recto(session.state.config, measure, session.prompts,
+                                      fontDialog(parent));
+}
+
+PrinterFonts::FontDialog fontDialog(QWidget *parent)
+{
+    return [parent](const QFont &initial) -> std::optional<QFont> {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
+        return ok ? std::optional<QFont>(font) : std::nullopt;
+    };
 }
 
 } // namespace PrintCommands

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/print/PrinterFonts.h"
+
 class QWidget;
 struct Session;
 
@@ -12,6 +14,9 @@ bool printRecto(Session &session);
 // "&Choix Police": the recto font dialog, the font measured on the printer that will print.
 // Also run by the recto preview's "Choix Police".
 bool chooseRectoFont(QWidget *parent, Session &session);
+
+// Qt's font dialog over `parent`, opening on the font given.
+PrinterFonts::FontDialog fontDialog(QWidget *parent);
 
 } // namespace PrintCommands
 

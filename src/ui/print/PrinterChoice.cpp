@@ -27,6 +27,17 @@ QPrinter *PrinterChoice::printer()
     return &current();
 }
 
+QPrinter &PrinterChoice::forMeasuring()
+{
+    if (QPrinter *p = printer())
+        return *p;
+    if (!m_standIn) {
+        m_standIn = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        m_standIn->setOutputFormat(QPrinter::PdfFormat);
+    }
+    return *m_standIn;
+}
+
 bool PrinterChoice::setUp(QWidget *parent)
 {
     QPrintDialog dialog(&current(), parent);

@@ -18,6 +18,10 @@ public:
     // The printer to print on; nullptr when nothing was chosen and no printer is installed.
     QPrinter *printer();
 
+    // The device that measures printed texts: the printer, or, when there is none, a PDF device
+    // of the same resolution kept for the run.
+    QPrinter &forMeasuring();
+
     // Opens Qt's print set-up dialog on the current choice; the printer (or PDF file) accepted
     // there serves for the rest of the run. False when the user cancels.
     bool setUp(QWidget *parent);
@@ -31,5 +35,6 @@ private:
     QPrinter &current();
 
     std::shared_ptr<QPrinter> m_printer;
+    std::shared_ptr<QPrinter> m_standIn;
     bool m_chosen = false;
 };

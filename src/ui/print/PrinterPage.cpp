@@ -5,7 +5,7 @@
 #include <QPrinter>
 
 PrinterPage::PrinterPage(QPrinter &printer)
-    : m_printer(printer), m_dotsPerMm(printer.logicalDpiX() / 25.4)
+    : m_printer(printer), m_metrics(QFont(), &printer), m_dotsPerMm(printer.logicalDpiX() / 25.4)
 {}
 
 PrinterPage::~PrinterPage()
@@ -39,7 +39,7 @@ void PrinterPage::setFont(const QFont &font)
     m_font = QFont(font, &m_printer);
     if (m_painter.isActive())
         m_painter.setFont(m_font);
-    m_ascent = QFontMetricsF(m_font, &m_printer).ascent();
+    m_metrics = QFontMetricsF(m_font, &m_printer);
 }
 
 QFont PrinterPage::font() const { return m_font; }
@@ -49,17 +49,17 @@ void PrinterPage::drawText(double x, double y, const QString &text)
     if (!m_painter.isActive() || text.isEmpty())
         return;
     // Qt draws from the baseline: go down by the ascent so that (x, y) is the cell's top.
-    m_painter.drawText(QPointF(dots(x + m_dx), dots(y + m_dy) + m_ascent), text);
+    m_painter.drawText(QPointF(dots(x + m_dx), dots(y + m_dy) + m_metrics.ascent()), text);
 }
 
 double PrinterPage::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_font, &m_printer).horizontalAdvance(text) / m_dotsPerMm;
+    return m_metrics.horizontalAdvance(text) / m_dotsPerMm;
 }
 
 double PrinterPage::textHeight(const QString &) const
 {
-    return QFontMetricsF(m_font, &m_printer).height() / m_dotsPerMm;
+    return m_metrics.height() / m_dotsPerMm;
 }
 
 void PrinterPage::endPage()
@@ -67,4 +67,14 @@ void PrinterPage::endPage()
     if (m_painter.isActive())
         m_painter.end();
     m_printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+void PrinterPage::paintBeneath(const std::function<void(QPainter &, double)> &paint)
+{
+    if (!m_painter.isActive())
+        return;
+    m_painter.save();
+    paint(m_painter, m_dotsPerMm);
+    m_painter.restore();
+    m_painter.setFont(m_font);
 }

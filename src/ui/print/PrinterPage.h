@@ -2,7 +2,10 @@
 
 #include "core/print/Page.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <functional>
 
 class QPrinter;
 
@@ -26,14 +29,18 @@ public:
     // Sends the page, then puts the printer back to portrait for whatever prints next.
     void endPage() override;
 
+    // Paints on the sheet with a QPainter in device dots, from the paper's corner and without
+    // the shift: the picture of the form beneath the texts on plain paper.
+    void paintBeneath(const std::function<void(QPainter &painter, double dotsPerMm)> &paint);
+
 private:
     double dots(double mm) const { return mm * m_dotsPerMm; }
 
     QPrinter &m_printer;
     QPainter m_painter;
     QFont m_font;
+    QFontMetricsF m_metrics; // of the current font on the device, in dots
     double m_dotsPerMm = 1;
-    double m_ascent = 0; // of the current font on the device, in dots
     double m_dx = 0;
     double m_dy = 0;
 };

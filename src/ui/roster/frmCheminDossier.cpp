@@ -1,6 +1,7 @@
 #include "ui/roster/frmCheminDossier.h"
 
-#include "core/base/DriveList.h"
+#include "core/base/Drives.h"
+#include "core/base/Paths.h"
 #include "core/roster/CaraibeConversion.h"
 
 #include <QApplication>
@@ -36,8 +37,8 @@ frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &promp
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("CHOISIR LE LECTEUR"), this), 0, 0);
     m_drives = new QComboBox(this);
-    for (const DriveList::Drive &d : DriveList::drives(true))
-        m_drives->addItem(d.label, d.root);
+    for (const QString &root : Drives::list(Drives::Use::Write))
+        m_drives->addItem(Drives::label(root), Paths::CheckPath(root));
     grid->addWidget(m_drives, 1, 0);
 
     grid->addWidget(new QLabel(QStringLiteral("INSCRIRE LE NOM DU DOSSIER "), this), 2, 0);

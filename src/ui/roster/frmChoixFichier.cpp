@@ -1,6 +1,6 @@
 #include "ui/roster/frmChoixFichier.h"
 
-#include "core/base/DriveList.h"
+#include "core/base/Drives.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
 #include "ui/roster/frmCheminDossier.h"
@@ -27,8 +27,8 @@ frmChoixFichier::frmChoixFichier(const QString &dataFolder, Prompts &prompts, QW
 
     grid->addWidget(new QLabel(QStringLiteral("CHOISIR LE LECTEUR"), this), 0, 0);
     m_drives = new QComboBox(this);
-    for (const DriveList::Drive &d : DriveList::drives(false))
-        m_drives->addItem(d.label, d.root);
+    for (const QString &root : Drives::list(Drives::Use::Read))
+        m_drives->addItem(Drives::label(root), Paths::CheckPath(root));
     grid->addWidget(m_drives, 1, 0);
     grid->addWidget(new QLabel(QStringLiteral("DOUBLE-CLIQUEZ SUR LE DOSSIER"), this), 2, 0);
     m_folders = new QListWidget(this);

@@ -6,12 +6,13 @@
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
-#include "ui/folders/FolderWiring.h"
+#include "ui/editor/FolderWiring.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/roster/frmChoixFichier.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
+#include "ui/verso/VersoWiring.h"
 
 #include <QApplication>
 
@@ -60,4 +61,5 @@ void wireCommands(EditorWindow &editor, Session &session)
     wireFolderWindows(editor, session);
     wireRoster(editor, session);
     wireAutomatismes(editor, session);
+    wireVersoAndPreviews(editor, session);
 }

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/editor/EditRules.h"
 #include "core/editor/FrameErase.h"
+#include "core/model/ListFiles.h"
 
 using SlotTable::Frame;
 
@@ -27,6 +28,8 @@ private slots:
         for (const auto &[slot, file] : files)
             QCOMPARE(EditRules::listFileFor(slot, {}), file);
         QCOMPARE(EditRules::listFileFor(268, "ListeEnginsAut.txt"), QStringLiteral("ListeEnginsAut.txt"));
+        QCOMPARE(ListFiles::engineListFile(0), QStringLiteral("ListeEngins.txt"));
+        QCOMPARE(ListFiles::engineListFile(1), QStringLiteral("ListeEnginsAut.txt"));
         // The six-character limit of the shunting engines: not over a selection, not on a line.
         QVERIFY(!EditRules::listKeyRefused(48, QStringLiteral("BB6700"), true, false));
         QVERIFY(!EditRules::listKeyRefused(82, QStringLiteral("BB6700"), false, false));

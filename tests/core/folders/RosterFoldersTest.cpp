@@ -4,7 +4,7 @@
 #include "FakeView.h"
 #include "TempDataFolder.h"
 #include "core/base/IniAccess.h"
-#include "core/folders/Drives.h"
+#include "core/base/Drives.h"
 #include "core/folders/FolderListing.h"
 #include "core/folders/FolderPanes.h"
 #include "core/folders/RosterFolders.h"
@@ -80,6 +80,10 @@ private slots:
         };
         QCOMPARE(Drives::fromVolumes("/home/me/", volumes),
                  (QStringList{"/home/me", "/media/usb"}));
+        // Where a file is only read, a read-only volume serves too.
+        QCOMPARE(Drives::fromVolumes("/home/me/", volumes, Drives::Use::Read),
+                 (QStringList{"/home/me", "/media/usb", "/media/cd", "/mnt/nobody"}));
+        QCOMPARE(Drives::label(home()), home() + QStringLiteral("  (dossier personnel)"));
         QCOMPARE(Drives::list().constFirst(), home());
 
         QVERIFY(Drives::isRoot(home()) && Drives::isRoot(home() + "/") && Drives::isRoot("/"));

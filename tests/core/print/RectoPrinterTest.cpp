@@ -26,7 +26,8 @@ struct Printed {
     void draw()
     {
         page.texts.clear();
-        RectoPrinter::draw(state.record, state.printLayout, state.config.options, page);
+        RectoPrinter::draw(state.record, state.printLayout, state.config.options,
+                          RectoPrinter::printShift(state.printLayout), page);
     }
     // Whether exactly one text `text` was drawn, at (x, y).
     bool at(const char *text, double x, double y) const

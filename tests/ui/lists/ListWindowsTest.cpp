@@ -6,7 +6,7 @@
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/SlotComboBox.h"
-#include "ui/folders/FolderWiring.h"
+#include "ui/editor/FolderWiring.h"
 #include "ui/lists/frmGestListe.h"
 #include "ui/options/frmOption.h"
 #include "ui/print/PrinterChoice.h"

@@ -30,7 +30,8 @@ struct Printed : TempDataFolder {
     void draw()
     {
         page.texts.clear();
-        RectoPrinter::draw(state.record, state.printLayout, state.config.options, page);
+        RectoPrinter::draw(state.record, state.printLayout, state.config.options,
+                          RectoPrinter::printShift(state.printLayout), page);
     }
 };
 

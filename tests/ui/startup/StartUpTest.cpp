@@ -176,7 +176,6 @@ private slots:
         QCOMPARE(m_view.calls, (QStringList{"roster:" + Paths::driveC(), "refresh"}));
         QCOMPARE(m_state.config.hdArchive, Paths::driveC());
         QCOMPARE(m_state.engineListFile, QStringLiteral("ListeEnginsAut.txt"));
-        QCOMPARE(EditorStage::engineListFile(0), QStringLiteral("ListeEngins.txt"));
         // What the splash settled wins over the file.
         QCOMPARE(m_state.config.ouestKerbo, folder());
         QCOMPARE(m_state.config.echelle, false);

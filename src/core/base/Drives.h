@@ -16,14 +16,22 @@ struct Volume {
     bool ready = false;
     bool readOnly = true;
     bool writableFolder = false; // the root is a folder the user may write into
+    bool readableFolder = true;  // the root is a folder the user may list
 };
 
-// The drive list from a description of the volumes: `home` first, then the ready, writable
-// volumes in their order, without "/", system mounts or duplicates.
-QStringList fromVolumes(const QString &home, const QList<Volume> &volumes);
+// Which drives a list offers: those the user can write to (destinations, the folder windows),
+// or also the read-only ones (where a file is only read, as a roster on a CD).
+enum class Use { Write, Read };
+
+// The drive list from a description of the volumes: `home` first, then the ready volumes (the
+// writable ones only for Use::Write) in their order, without "/", system mounts or duplicates.
+QStringList fromVolumes(const QString &home, const QList<Volume> &volumes, Use use = Use::Write);
 
 // The drives of this machine.
-QStringList list();
+QStringList list(Use use = Use::Write);
+
+// What a drive list shows for a drive: the home folder says it is the personal folder.
+QString label(const QString &root);
 
 // The home folder: where the windows open, and the drive that stands for "C:\".
 QString home();

@@ -1,4 +1,4 @@
-#include "core/folders/Drives.h"
+#include "core/base/Drives.h"
 
 #include "core/base/Paths.h"
 
@@ -39,30 +39,37 @@ bool isSameOrBelow(const QString &folder, const QString &ancestor)
     return f.startsWith(Paths::CheckPath(a));
 }
 
-QStringList fromVolumes(const QString &home, const QList<Volume> &volumes)
+QStringList fromVolumes(const QString &home, const QList<Volume> &volumes, Use use)
 {
     QStringList drives;
     const QString h = clean(home);
     if (!h.isEmpty()) drives << h;
     for (const Volume &v : volumes) {
         const QString root = clean(v.root);
+        const bool usable = use == Use::Write ? !v.readOnly && v.writableFolder : v.readableFolder;
         if (root.isEmpty() || root == QDir::toNativeSeparators(QDir::rootPath()) || !v.ready ||
-            v.readOnly || !v.writableFolder || isSystemMount(root) || drives.contains(root))
+            !usable || isSystemMount(root) || drives.contains(root))
             continue;
         drives << root;
     }
     return drives;
 }
 
-QStringList list()
+QStringList list(Use use)
 {
     QList<Volume> volumes;
     for (const QStorageInfo &s : QStorageInfo::mountedVolumes()) {
         const QFileInfo root(s.rootPath());
         volumes.append({s.rootPath(), s.isValid() && s.isReady(), s.isReadOnly(),
-                        root.isDir() && root.isWritable()});
+                        root.isDir() && root.isWritable(), root.isDir() && root.isReadable()});
     }
-    return fromVolumes(home(), volumes);
+    return fromVolumes(home(), volumes, use);
+}
+
+QString label(const QString &root)
+{
+    const QString r = clean(root);
+    return r == home() ? r + QString::fromUtf16(u"  (dossier personnel)") : r;
 }
 
 QString home()

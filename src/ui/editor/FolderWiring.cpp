@@ -1,4 +1,4 @@
-#include "ui/folders/FolderWiring.h"
+#include "ui/editor/FolderWiring.h"
 
 #include "core/AppState.h"
 #include "core/lists/ReferenceLists.h"

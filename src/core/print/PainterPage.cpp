@@ -1,0 +1,47 @@
+#include "core/print/PainterPage.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+PainterPage::PainterPage(QPainter &painter, double pixelsPerMm)
+    : m_painter(painter), m_k(pixelsPerMm), m_metrics(QFont())
+{
+    setFont(painter.font());
+}
+
+void PainterPage::setShift(double dx, double dy)
+{
+    m_dx = dx;
+    m_dy = dy;
+}
+
+void PainterPage::setFont(const QFont &font)
+{
+    m_font = font;
+    // A point is 25.4 / 72 mm on paper; here that many millimetres take m_k pixels each, and
+    // the device turns points into pixels at its own resolution.
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    const QPaintDevice *device = m_painter.device();
+    const double dpi = device ? device->logicalDpiY() : 96.0;
+    m_drawnFont = font;
+    m_drawnFont.setPointSizeF(points * 25.4 / 72.0 * m_k * 72.0 / dpi);
+    m_painter.setFont(m_drawnFont);
+    m_metrics = device ? QFontMetricsF(m_drawnFont, device) : QFontMetricsF(m_drawnFont);
+}
+
+void PainterPage::drawText(double x, double y, const QString &text)
+{
+    if (text.isEmpty()) return;
+    // (x, y) is the top of the character cell; QPainter draws from the baseline.
+    m_painter.drawText(QPointF((x + m_dx) * m_k, (y + m_dy) * m_k + m_metrics.ascent()), text);
+}
+
+double PainterPage::textWidth(const QString &text) const
+{
+    return m_metrics.horizontalAdvance(text) / m_k;
+}
+
+double PainterPage::textHeight(const QString &) const
+{
+    return m_metrics.height() / m_k;
+}

@@ -1,0 +1,268 @@
+#include "ui/verso/frmVerso.h"
+
+#include "core/AppState.h"
+#include "core/form/FormGeometry.h"
+#include "core/form/VersoGeometry.h"
+#include "core/form/VersoPicture.h"
+#include "core/model/PrintItems.h"
+#include "core/print/PrintLayoutFile.h"
+#include "core/print/PrinterFonts.h"
+#include "core/verso/VersoNavigation.h"
+#include "ui/Session.h"
+#include "ui/preview/frmPreview.h"
+#include "ui/print/VersoCommands.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QRect pixels(const QRectF &mm, double k)
+{
+    return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k).toAlignedRect();
+}
+
+QString textOf(const QWidget *box)
+{
+    if (auto *line = qobject_cast<const QLineEdit *>(box)) return line->text();
+    return static_cast<const QPlainTextEdit *>(box)->toPlainText();
+}
+
+} // namespace
+
+frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session),
+      m_k(FormGeometry::scaleFor(layout).pixelsPerMm)
+{
+    setWindowTitle(QStringLiteral("EDITEUR VERSO"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    AppState &state = session.state;
+    ensureLoaded(state.printLayout, state.config.dataFolder());
+
+    // The picture never changes while the editor is open: drawn once, the boxes over it.
+    const QSize size(qCeil(VersoGeometry::WidthMm * m_k), qCeil(VersoGeometry::HeightMm * m_k));
+    QPixmap picture(size * devicePixelRatioF());
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    VersoPicture::paint(painter, m_k);
+    painter.end();
+    auto *canvas = new QLabel;
+    canvas->setPixmap(picture);
+    canvas->setFixedSize(size);
+    buildBoxes(canvas);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(1, 1, 1, 1);
+    column->setSpacing(2);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidget(canvas);
+    column->addWidget(m_scroll, 1);
+    auto *buttons = new QWidget(this);
+    buildButtons(buttons);
+    column->addWidget(buttons);
+
+    // As large as the picture, within the screen; the view scrolls to the text being typed.
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize wanted(size.width() + 2, size.height() + buttons->sizeHint().height() + 6);
+    resize(wanted.boundedTo(room.size()));
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_fields.contains(now)) m_scroll->ensureWidgetVisible(now, 4, 4);
+    });
+
+    layoutChanged();
+    moveTo({VersoText::D, 0});
+}
+
+void frmVerso::buildBoxes(QWidget *canvas)
+{
+    VersoContent &verso = m_session.state.verso;
+    QWidget *previous = nullptr;
+    for (const VersoField &field : VersoNavigation::tabOrder()) {
+        QWidget *box;
+        if (field.isMultiLine()) {
+            auto *edit = new QPlainTextEdit(canvas);
+            edit->setPlainText(versoText(verso, field));
+            edit->setTabChangesFocus(true);
+            edit->setFrameShape(QFrame::NoFrame);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, field] {
+                versoText(m_session.state.verso, field) = edit->toPlainText();
+            });
+            box = edit;
+        } else {
+            auto *edit = new QLineEdit(versoText(verso, field), canvas);
+            edit->setFrame(false);
+            connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) {
+                versoText(m_session.state.verso, field) = text;
+            });
+            box = edit;
+        }
+        box->setObjectName(QStringLiteral("%1_%2").arg(int(field.text)).arg(field.index));
+        // Inside the box's border, which stays visible.
+        box->setGeometry(pixels(VersoGeometry::box(field), m_k).adjusted(1, 1, -1, -1));
+        box->installEventFilter(this);
+        m_fields.insert(box, field);
+        m_boxes.append(box);
+        // Tab follows the Enter order, then reaches the observations and frame L.
+        if (previous) QWidget::setTabOrder(previous, box);
+        previous = box;
+    }
+    applyTextFont();
+}
+
+void frmVerso::buildButtons(QWidget *area)
+{
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(2);
+    const std::pair<Button, const char16_t *> captions[] = {
+        {Button::Print, u"Imprimer"},
+        {Button::Calibration, u"Réglage Bulletin sur imprimante"},
+        {Button::Font, u"Choix Police"},
+        {Button::Centring, u"Centrage du bulletin"},
+        {Button::Preview, u"Aperçu bulletin verso"},
+        {Button::Back, u"Retour Editeur Recto"},
+    };
+    int n = 0;
+    for (const auto &[which, text] : captions) {
+        auto *b = new QPushButton(QString::fromUtf16(text), area);
+        b->setFocusPolicy(Qt::NoFocus); // the keyboard stays in the texts
+        m_buttons[size_t(which)] = b;
+        grid->addWidget(b, n / 3, n % 3);
+        ++n;
+    }
+    const CalibrationHooks &hooks = m_session.calibration;
+    button(Button::Calibration)->setEnabled(bool(hooks.openFrameChooser));
+    button(Button::Centring)->setEnabled(bool(hooks.openCentring));
+
+    connect(button(Button::Print), &QPushButton::clicked, this, &frmVerso::print);
+    connect(button(Button::Calibration), &QPushButton::clicked, this, &frmVerso::openCalibration);
+    connect(button(Button::Font), &QPushButton::clicked, this, &frmVerso::chooseFont);
+    connect(button(Button::Centring), &QPushButton::clicked, this, &frmVerso::openCentring);
+    connect(button(Button::Preview), &QPushButton::clicked, this, &frmVerso::openPreview);
+    connect(button(Button::Back), &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmVerso::applyTextFont()
+{
+    // The verso font at the picture's scale, held within the boxes.
+    QFont font = PrinterFonts::toQFont(m_session.state.config.versoFont);
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
+    const double heightMm = qMin(points * 25.4 / 72.0, VersoGeometry::BoxHeightMm * 0.75);
+    font.setPixelSize(qMax(7, qRound(heightMm * m_k)));
+    for (QWidget *box : std::as_const(m_boxes))
+        box->setFont(font);
+}
+
+QWidget *frmVerso::textBox(VersoField field) const
+{
+    const qsizetype at = VersoNavigation::tabOrder().indexOf(field);
+    return at >= 0 ? m_boxes[at] : nullptr;
+}
+
+void frmVerso::layoutChanged()
+{
+    const double lineLength = m_session.state.printLayout.x(PrintItems::VersoObsWidth);
+    textBox({VersoText::ObsMec, 0})
+        ->setGeometry(
+            pixels(VersoGeometry::observationsBox(lineLength), m_k).adjusted(1, 1, -1, -1));
+}
+
+void frmVerso::moveTo(VersoField field)
+{
+    QWidget *box = textBox(field);
+    if (!box) return;
+    m_focus = field;
+    box->setFocus(Qt::OtherFocusReason);
+    // The caret goes to the end of the text that receives the focus.
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->end(false);
+    else
+        static_cast<QPlainTextEdit *>(box)->moveCursor(QTextCursor::End);
+}
+
+void frmVerso::restoreFocus()
+{
+    if (QWidget *box = textBox(m_focus)) box->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmVerso::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto found = m_fields.constFind(watched);
+    if (found == m_fields.constEnd()) return QWidget::eventFilter(watched, event);
+    const VersoField field = *found;
+    if (event->type() == QEvent::FocusIn) {
+        m_focus = field;
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        std::optional<VersoField> to;
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !field.isMultiLine()) {
+            to = VersoNavigation::afterEnter(field);
+        } else if (key == Qt::Key_Backspace && textOf(static_cast<QWidget *>(watched)).isEmpty()) {
+            to = VersoNavigation::afterBackspace(field);
+            if (!to) return false;
+        } else {
+            return false;
+        }
+        if (to) moveTo(*to);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmVerso::print()
+{
+    restoreFocus();
+    VersoCommands::printVerso(m_session);
+    restoreFocus();
+}
+
+void frmVerso::chooseFont()
+{
+    if (VersoCommands::chooseVersoFont(this, m_session)) applyTextFont();
+    restoreFocus();
+}
+
+frmPreview *frmVerso::openPreview()
+{
+    // The preview breaks frame H into lines as printing does, each time it draws.
+    auto *preview = new frmPreview(m_session, PrintSide::Verso, this);
+    preview->show();
+    return preview;
+}
+
+void frmVerso::openCalibration()
+{
+    const CalibrationHooks &hooks = m_session.calibration;
+    if (!hooks.openFrameChooser) return;
+    ensureLoaded(m_session.state.printLayout, m_session.state.config.dataFolder());
+    hooks.openFrameChooser(this, PrintSide::Verso, false, [this] { layoutChanged(); });
+    layoutChanged();
+    restoreFocus();
+}
+
+void frmVerso::openCentring()
+{
+    const CalibrationHooks &hooks = m_session.calibration;
+    if (!hooks.openCentring) return;
+    ensureLoaded(m_session.state.printLayout, m_session.state.config.dataFolder());
+    hooks.openCentring(this, PrintSide::Verso);
+    restoreFocus();
+}

@@ -1,0 +1,155 @@
+#include "TestMain.h"
+
+#include "core/model/VersoContent.h"
+#include "core/print/Page.h"
+#include "core/print/PrintLayout.h"
+#include "core/print/VersoWrap.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+// A page on which every character is 1 mm wide, so that widths count characters.
+class MillimetrePage : public Page
+{
+public:
+    void setShift(double, double) override {}
+    void setFont(const QFont &) override {}
+    QFont font() const override { return {}; }
+    void drawText(double, double, const QString &) override {}
+    double textWidth(const QString &text) const override { return double(text.size()); }
+    double textHeight(const QString &) const override { return 4; }
+    void endPage() override {}
+};
+
+// Characters of unequal widths, as in a real font.
+class ProportionalPage : public MillimetrePage
+{
+public:
+    double textWidth(const QString &text) const override
+    {
+        double w = 0;
+        for (QChar c : text)
+            w += c == u'i' ? 0.5 : c == u'm' ? 1.7 : c == u' ' ? 0.6 : 1.0;
+        return w;
+    }
+};
+
+// The break as the driver's program makes it: the line measured before every character.
+VersoLines::Table measuredAtEveryCharacter(const QString &text, double limit, const Page &page)
+{
+    VersoLines::Table lines;
+    int n = 0;
+    QString current;
+    for (const QChar c : text + u'\n') {
+        if (c == u'\n') {
+            if (++n > VersoLines::Count) break;
+            lines[size_t(n - 1)] = current;
+            current.clear();
+            continue;
+        }
+        if (page.textWidth(current) > limit) {
+            if (++n > VersoLines::Count) break;
+            const qsizetype blank = current.lastIndexOf(u' ');
+            lines[size_t(n - 1)] = (blank >= 0 ? current.left(blank) : current).trimmed();
+            current = blank >= 0 ? current.mid(blank + 1) : QString();
+        }
+        current += c;
+    }
+    return lines;
+}
+
+QStringList filled(const VersoLines::Table &table)
+{
+    QStringList lines(table.begin(), table.end());
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class VersoWrapTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The line is measured before each character is added, so a line breaks once it is wider
+    // than the limit: it may hold one character more than the limit allows.
+    void wrap_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("limit");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("at the last blank")
+            << "Freinage long a Macon puis arret" << 10.0
+            << QStringList{"Freinage", "long a", "Macon puis", "arret"};
+        QTest::newRow("a word longer than the line is cut")
+            << "abcdefghijklmnopqrstuvwxyz" << 10.0
+            << QStringList{"abcdefghijk", "lmnopqrstuv", "wxyz"};
+        QTest::newRow("cut word, the rest keeps its blank")
+            << "abcdefghijk lm" << 10.0 << QStringList{"abcdefghijk", " lm"};
+        QTest::newRow("own line breaks and empty lines kept")
+            << "12345\n\n67890" << 6.0 << QStringList{"12345", "", "67890"};
+        QTest::newRow("a stray CR is not a character")
+            << "ab\r\ncd" << 6.0 << QStringList{"ab", "cd"};
+        QTest::newRow("empty") << "" << 6.0 << QStringList{};
+    }
+    void wrap()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, limit);
+        QFETCH(QStringList, lines);
+        MillimetrePage page;
+        QCOMPARE(filled(VersoWrap::wrap(text, limit, page)), lines);
+    }
+
+    // The break is searched for rather than measured at every character: it must fall at the
+    // same place on any text.
+    void sameBreaksAsMeasuringEveryCharacter()
+    {
+        ProportionalPage page;
+        QRandomGenerator random(11);
+        const QString letters = QStringLiteral("aimmz  ");
+        for (int round = 0; round < 300; ++round) {
+            QString text;
+            const int size = random.bounded(400);
+            for (int k = 0; k < size; ++k)
+                text += random.bounded(40) == 0 ? QChar(u'\n')
+                                                : letters[random.bounded(letters.size())];
+            const double limit = random.bounded(1, 30) + random.bounded(1.0);
+            QCOMPARE(VersoWrap::wrap(text, limit, page),
+                     measuredAtEveryCharacter(text, limit, page));
+        }
+    }
+
+    void stopsSilentlyAfter42Lines()
+    {
+        MillimetrePage page;
+        QString text;
+        for (int n = 1; n <= 50; ++n)
+            text += QStringLiteral("%1\n").arg(n);
+        const VersoLines::Table lines = VersoWrap::wrap(text, 10, page);
+        QCOMPARE(lines.front(), QStringLiteral("1"));
+        QCOMPARE(lines.back(), QStringLiteral("42"));
+        // The same past the limit of a line.
+        const VersoLines::Table words = VersoWrap::wrap(QString(400, u'x'), 5, page);
+        QCOMPARE(words.back(), QStringLiteral("xxxxxx"));
+    }
+
+    // Train numbers are as wide as "888888"; observations stop 5 mm short of ParaImpX[90].
+    void limitsOfTheTwoTexts()
+    {
+        MillimetrePage page;
+        PrintLayout layout;
+        layout.ParaImpX[90] = QStringLiteral("20");
+        VersoContent verso;
+        verso.txtNumTrainH = QStringLiteral("1234 5678 90");
+        verso.txtObsMec = QStringLiteral("aaaa aaaa aaaa aaaa aaaa");
+        const VersoLines lines = VersoWrap::wrapBoth(verso, layout, page);
+        QCOMPARE(filled(lines.trainNumbers), (QStringList{"1234", "5678 90"}));
+        QCOMPARE(filled(lines.observations), (QStringList{"aaaa aaaa aaaa", "aaaa aaaa"}));
+    }
+};
+
+KERBO_TEST(VersoWrapTest)
+#include "VersoWrapTest.moc"

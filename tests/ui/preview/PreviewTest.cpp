@@ -1,0 +1,165 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "TempDataFolder.h"
+#include "core/AppState.h"
+#include "core/print/PrintLayoutFile.h"
+#include "ui/Session.h"
+#include "ui/preview/PreviewCanvas.h"
+#include "ui/preview/frmPreview.h"
+#include "ui/print/PrinterChoice.h"
+
+#include <QComboBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+Q_DECLARE_METATYPE(PrintSide)
+
+namespace {
+
+struct Run {
+    TempDataFolder folder;
+    FakePrompts prompts;
+    PrinterChoice printer;
+    Session session{folder.state, prompts, printer};
+
+    Run()
+    {
+        PrintLayout factory;
+        factory.DefautParaImp();
+        factory.DefautParaImpVerso();
+        SauveParametresImp(factory, folder.dataFolder());
+        const PrinterFont font{QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
+                               QStringLiteral("False")};
+        state().config.rectoFont = font;
+        state().config.versoFont = font;
+        state().record.setSlot(1, QStringLiteral("DUPONT"));
+        state().verso.txtJ = QStringLiteral("Brouillard");
+    }
+    AppState &state() { return folder.state; }
+    std::unique_ptr<frmPreview> open(PrintSide side)
+    {
+        auto preview = std::make_unique<frmPreview>(session, side);
+        preview->setAttribute(Qt::WA_DeleteOnClose, false);
+        preview->resize(1024, 768);
+        preview->show();
+        return preview;
+    }
+};
+
+// The box around the texts of the sheet: the pixels of black ink (the form is drawn in red).
+QRect inkBounds(PreviewCanvas *canvas)
+{
+    QImage image(canvas->size(), QImage::Format_RGB32);
+    QPainter p(&image);
+    canvas->paintSheet(p, image.rect());
+    p.end();
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() < 60 && c.green() < 60 && c.blue() < 60) bounds |= QRect(x, y, 1, 1);
+        }
+    return bounds;
+}
+
+// The same place, give or take the pixel that anti-aliasing may add at a glyph's side.
+bool sameInk(const QRect &a, const QRect &b)
+{
+    return a.top() == b.top() && a.bottom() == b.bottom() && std::abs(a.left() - b.left()) <= 1 &&
+           std::abs(a.right() - b.right()) <= 1;
+}
+
+} // namespace
+
+class PreviewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The sheet shows the texts where the ink will fall: the screen calibration moves them,
+    // the centring does not.
+    void textsMoveWithTheScreenCalibrationNotTheCentring_data()
+    {
+        QTest::addColumn<PrintSide>("side");
+        QTest::addColumn<int>("calibration");
+        QTest::addColumn<int>("centring");
+        QTest::newRow("recto") << PrintSide::Recto << 92 << 95;
+        QTest::newRow("verso") << PrintSide::Verso << 93 << 96;
+    }
+    void textsMoveWithTheScreenCalibrationNotTheCentring()
+    {
+        QFETCH(PrintSide, side);
+        QFETCH(int, calibration);
+        QFETCH(int, centring);
+        Run run;
+        auto preview = run.open(side);
+        PreviewCanvas *canvas = preview->canvas();
+        canvas->setPixelsPerMm(4);
+        const QRect before = inkBounds(canvas);
+        QVERIFY(!before.isEmpty());
+        PrintLayout &layout = run.state().printLayout;
+        layout.ParaImpX[size_t(centring)] = QStringLiteral("2");
+        layout.ParaImpY[size_t(centring)] = QStringLiteral("2");
+        preview->redraw();
+        QVERIFY(sameInk(inkBounds(canvas), before));
+        layout.ParaImpY[size_t(calibration)] = QStringLiteral("1"); // 1 mm, 4 pixels down
+        preview->redraw();
+        QVERIFY(sameInk(inkBounds(canvas), before.translated(0, 4)));
+    }
+
+    void zoomFitsThePageOrShowsItAtOneAndTwoTimes()
+    {
+        Run run;
+        auto preview = run.open(PrintSide::Recto);
+        QCOMPARE(preview->windowTitle(),
+                 QStringLiteral("VISUALISATION DU BS RECTO AVANT D'IMPRIMER"));
+        QCOMPARE(preview->zoomChoice()->currentText(), QStringLiteral("Page entière"));
+        const QSize room = preview->scrollArea()->viewport()->size();
+        QSize sheet = preview->canvas()->size();
+        QVERIFY(sheet.width() <= room.width() && sheet.height() <= room.height());
+        QVERIFY(sheet.width() >= room.width() - 8 || sheet.height() >= room.height() - 8);
+
+        preview->setZoom(frmPreview::Zoom::Actual);
+        const double mm = preview->logicalDpiX() / 25.4;
+        QCOMPARE(preview->canvas()->width(), qCeil(297 * mm));
+        preview->setZoom(frmPreview::Zoom::Double);
+        QCOMPARE(preview->canvas()->width(), qCeil(297 * 2 * mm));
+        QVERIFY(preview->scrollArea()->horizontalScrollBar()->maximum() > 0);
+    }
+
+    // Buttons: the calibration windows plug in through the session (the chooser learns it comes
+    // from a preview, and its changes are redrawn with frame H broken again); Cancel at
+    // " IMPRIMER ?" leaves the preview open; "Retour Editeur Verso" closes it.
+    void buttonsOfTheVersoPreview()
+    {
+        Run run;
+        QStringList calls;
+        run.session.calibration
+            .openFrameChooser = [&](QWidget *, PrintSide side, bool fromPreview,
+                                    const CalibrationHooks::LayoutChanged &layoutChanged) {
+            calls << QStringLiteral("chooser %1 %2").arg(side == PrintSide::Verso).arg(fromPreview);
+            run.state().verso.txtObsMec = QStringLiteral("Freinage");
+            layoutChanged();
+            calls << run.state().versoLines.observations[0];
+        };
+        auto preview = run.open(PrintSide::Verso);
+        QCOMPARE(preview->windowTitle(),
+                 QStringLiteral("VISUALISATION DU BS VERSO AVANT D'IMPRIMER"));
+        QCOMPARE(preview->button(frmPreview::Button::Back)->text(),
+                 QStringLiteral("Retour Editeur Verso"));
+        QVERIFY(!preview->button(frmPreview::Button::Centring)->isEnabled());
+        preview->button(frmPreview::Button::Calibration)->click();
+        QCOMPARE(calls, (QStringList{"chooser 1 1", "Freinage"}));
+
+        preview->button(frmPreview::Button::Print)->click();
+        QCOMPARE(run.prompts.titles(), QStringList{"Kerbo"});
+        QVERIFY(preview->isVisible());
+        preview->button(frmPreview::Button::Back)->click();
+        QVERIFY(!preview->isVisible());
+    }
+};
+
+KERBO_TEST(PreviewTest)
+#include "PreviewTest.moc"

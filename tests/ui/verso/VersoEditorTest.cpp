@@ -1,0 +1,200 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "TempDataFolder.h"
+#include "core/AppState.h"
+#include "core/print/PrintLayoutFile.h"
+#include "ui/Session.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/preview/frmPreview.h"
+#include "ui/print/PrinterChoice.h"
+#include "ui/verso/VersoWiring.h"
+#include "ui/verso/frmVerso.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+using T = VersoText;
+
+// A run on a data folder holding the factory layout, with the verso editor open.
+struct Run {
+    TempDataFolder folder;
+    FakePrompts prompts;
+    PrinterChoice printer;
+    Session session{folder.state, prompts, printer};
+    frmVerso *editor = nullptr;
+
+    Run()
+    {
+        PrintLayout factory;
+        factory.DefautParaImp();
+        factory.DefautParaImpVerso();
+        SauveParametresImp(factory, folder.dataFolder());
+        state().config.versoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
+                                    QStringLiteral("False")};
+    }
+    ~Run() { delete editor; }
+    AppState &state() { return folder.state; }
+    void open()
+    {
+        editor = new frmVerso(session, EditorLayout::Editor1024);
+        editor->setAttribute(Qt::WA_DeleteOnClose, false);
+        editor->show();
+        QApplication::setActiveWindow(editor);
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+    }
+    QWidget *box(T text, int index = 0) { return editor->textBox({text, index}); }
+    QLineEdit *line(T text, int index = 0) { return qobject_cast<QLineEdit *>(box(text, index)); }
+    bool focusOn(T text, int index = 0) { return QApplication::focusWidget() == box(text, index); }
+    QString pdf() const { return folder.dir.filePath(QStringLiteral("verso.pdf")); }
+};
+
+} // namespace
+
+class VersoEditorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void opensFromTheEditorWithTheLayoutLoaded()
+    {
+        Run run;
+        EditorWindow window(run.state(), EditorLayout::Editor1024);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        wireVersoAndPreviews(window, run.session);
+        QAction *entry = nullptr;
+        for (QAction *a : window.contextMenu()->actions())
+            if (a->text() == u"EditeurVerso") entry = a;
+        QVERIFY(entry && entry->isEnabled());
+        entry->trigger();
+        auto *verso = window.findChild<frmVerso *>();
+        QVERIFY(verso && verso->isVisible());
+        QCOMPARE(verso->windowTitle(), QStringLiteral("EDITEUR VERSO"));
+        QCOMPARE(run.state().printLayout.ParaImpX[83], QStringLiteral("135.6"));
+        QStringList captions;
+        for (int b = 0; b < int(frmVerso::Button::Count); ++b)
+            captions << verso->button(frmVerso::Button(b))->text();
+        QCOMPARE(captions, (QStringList{"Imprimer", "Réglage Bulletin sur imprimante",
+                                        "Choix Police", "Centrage du bulletin",
+                                        "Aperçu bulletin verso", "Retour Editeur Recto"}));
+        // The calibration windows are not plugged in.
+        QVERIFY(!verso->button(frmVerso::Button::Calibration)->isEnabled());
+        QVERIFY(!verso->button(frmVerso::Button::Centring)->isEnabled());
+        verso->button(frmVerso::Button::Back)->click();
+        QVERIFY(!verso->isVisible());
+
+        window.action(EditorCommand::PreviewRecto)->trigger();
+        auto *preview = window.findChild<frmPreview *>();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(preview->windowTitle(),
+                 QStringLiteral("VISUALISATION DU BS RECTO AVANT D'IMPRIMER"));
+    }
+
+    // Typing goes into the day's verso; Enter and Backspace follow the verso order with the
+    // caret at the end; Tab reaches frame L after the observations.
+    void typingAndMovingByKeys()
+    {
+        Run run;
+        run.state().verso.txtE[15] = QStringLiteral("12345");
+        run.open();
+        QVERIFY(run.focusOn(T::D, 0));
+        QTest::keyClicks(run.box(T::D, 0), QStringLiteral("Carre"));
+        QCOMPARE(run.state().verso.txtD[0], QStringLiteral("Carre"));
+        run.line(T::I, 0)->setFocus();
+        QTest::keyClick(run.box(T::I, 0), Qt::Key_Backspace);
+        QVERIFY(run.focusOn(T::E, 15));
+        QCOMPARE(run.line(T::E, 15)->cursorPosition(), 5);
+        QTest::keyClick(run.box(T::E, 15), Qt::Key_Return);
+        QVERIFY(run.focusOn(T::I, 0));
+
+        // The train numbers take several lines: Enter stays there. Tab goes on to frame L.
+        run.box(T::NumTrainH)->setFocus();
+        QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("123"));
+        QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Return);
+        QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("456"));
+        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456"));
+        QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
+        QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
+        QVERIFY(run.focusOn(T::L, 0));
+        QCOMPARE(run.editor->rememberedFocus(), (VersoField{T::L, 0}));
+    }
+
+    // Cancel at " IMPRIMER ?" prints nothing and leaves the tables; OK breaks frame H in the
+    // verso font and prints; the focus goes back to the text that had it.
+    void printAsksThenCancelsOrPrints()
+    {
+        Run run;
+        run.printer.choosePdfFile(run.pdf());
+        run.state().verso.txtNumTrainH = QStringLiteral("12345\n67890");
+        run.state().versoLines.trainNumbers[0] = QStringLiteral("ancien");
+        run.open();
+        run.line(T::E, 5)->setFocus();
+        run.editor->button(frmVerso::Button::Print)->click();
+        QCOMPARE(run.prompts.calls.size(), 1);
+        QCOMPARE(run.prompts.last().text, QStringLiteral(" IMPRIMER ?"));
+        QVERIFY(!QFile::exists(run.pdf()));
+        QCOMPARE(run.state().versoLines.trainNumbers[0], QStringLiteral("ancien"));
+        QVERIFY(run.focusOn(T::E, 5));
+
+        run.prompts.answers.push_back(Prompts::Answer::Ok);
+        run.editor->button(frmVerso::Button::Print)->click();
+        QCOMPARE(run.prompts.calls.size(), 2);
+        QVERIFY(QFileInfo(run.pdf()).size() > 0);
+        QCOMPARE(run.state().versoLines.trainNumbers[0], QStringLiteral("12345"));
+        QCOMPARE(run.state().versoLines.trainNumbers[1], QStringLiteral("67890"));
+        QVERIFY(run.focusOn(T::E, 5));
+    }
+
+    void withoutPrinterTwoMessages()
+    {
+        if (PrinterChoice::anyPrinterInstalled()) QSKIP("a printer is installed on this machine");
+        Run run;
+        run.open();
+        run.prompts.answers.push_back(Prompts::Answer::Ok);
+        run.editor->button(frmVerso::Button::Print)->click();
+        QCOMPARE(run.prompts.titles(),
+                 (QStringList{"Kerbo", "Attention n'y a acune imprimante installée !!",
+                              "Attention n'y a acune imprimante installée!!"}));
+        QVERIFY(run.prompts.calls[1].text.startsWith(
+            QStringLiteral("Pour que le programme fonctionne normalement \r\n")));
+    }
+
+    // The calibration windows plug in through the session's hooks: the buttons come alive, the
+    // chooser is told which side, and a changed line length resizes the observations' box.
+    void calibrationHooks()
+    {
+        Run run;
+        QStringList calls;
+        run.session.calibration.openFrameChooser =
+            [&](QWidget *parent, PrintSide side, bool fromPreview,
+                const CalibrationHooks::LayoutChanged &layoutChanged) {
+                calls << QStringLiteral("chooser %1 %2 %3")
+                             .arg(parent == run.editor)
+                             .arg(side == PrintSide::Verso)
+                             .arg(fromPreview);
+                run.state().printLayout.ParaImpX[90] = QStringLiteral("50");
+                layoutChanged();
+            };
+        run.session.calibration.openCentring = [&](QWidget *, PrintSide side) {
+            calls << QStringLiteral("centring %1").arg(side == PrintSide::Verso);
+        };
+        run.open();
+        const int before = run.box(T::ObsMec)->width();
+        run.line(T::I, 2)->setFocus();
+        QVERIFY(run.editor->button(frmVerso::Button::Calibration)->isEnabled());
+        run.editor->button(frmVerso::Button::Calibration)->click();
+        run.editor->button(frmVerso::Button::Centring)->click();
+        QCOMPARE(calls, (QStringList{"chooser 1 1 0", "centring 1"}));
+        QVERIFY(run.box(T::ObsMec)->width() < before * 0.5);
+        QVERIFY(run.focusOn(T::I, 2));
+    }
+};
+
+KERBO_TEST(VersoEditorTest)
+#include "VersoEditorTest.moc"
