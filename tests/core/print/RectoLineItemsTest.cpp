@@ -125,7 +125,8 @@ private slots:
             m_state.record.setSlot(lineSlot(line, f.offset), QString::fromUtf8(f.value));
         for (const EngineItems &e : Engines)
             m_state.record.setSlot(lineSlot(line, e.offset), QString::fromUtf8(e.value));
-        RectoPrinter::draw(m_state.record, m_state.printLayout, m_state.config.options, m_page);
+        RectoPrinter::draw(m_state.record, m_state.printLayout, m_state.config.options,
+                           RectoPrinter::printShift(m_state.printLayout), m_page);
     }
 
     void everyFieldOfALineAtItsItem_data()
