@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 
+#include "core/base/Cp1252.h"
+#include "core/base/IniFile.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -46,4 +49,21 @@ inline QString scratchFolder()
 {
     const QFileInfo shm(QStringLiteral("/dev/shm"));
     return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+}
+
+// The value a key reads back once written: on its line, trimmed of blanks, without one pair of
+// surrounding quotes, cut at 254 characters.
+inline QString readBack(const QString &written)
+{
+    QString v = Cp1252::decode(Cp1252::encode(written));
+    v.replace(u'\r', u' ').replace(u'\n', u' ');
+    qsizetype b = 0, e = v.size();
+    while (b < e && (v[b] == u' ' || v[b] == u'\t'))
+        ++b;
+    while (e > b && (v[e - 1] == u' ' || v[e - 1] == u'\t'))
+        --e;
+    v = v.mid(b, e - b);
+    if (v.size() >= 2 && (v[0] == u'"' || v[0] == u'\'') && v.back() == v[0])
+        v = v.mid(1, v.size() - 2);
+    return v.left(IniFile::MaxValueLength);
 }

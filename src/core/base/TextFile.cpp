@@ -1,18 +1,11 @@
 #include "core/base/TextFile.h"
 
+#include "core/base/AtomicFile.h"
 #include "core/base/Cp1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace TextFile {
 namespace {
@@ -24,65 +17,7 @@ QString native(const QString &path)
 
 QString cannotRead(const QString &path, const QString &cause)
 {
-    return QStringLiteral("Le fichier %1 n'a pas pu être lu : %2").arg(native(path), cause);
-}
-
-QString cannotWrite(const QString &path, const QString &cause)
-{
-    return QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2")
-        .arg(native(path), cause);
-}
-
-// What a failed write or sync means for the driver; `detail` is the system's own wording.
-QString writeCause(int code, const QString &detail)
-{
-    switch (code) {
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return QStringLiteral("le disque est plein.");
-    case EIO:
-        return QStringLiteral("erreur d'écriture sur le disque (%1).").arg(detail);
-    case EROFS:
-        return QStringLiteral("le disque est protégé en écriture.");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("l'accès est refusé.");
-    default:
-        return QStringLiteral("erreur d'écriture (%1).").arg(detail);
-    }
-}
-
-// Forces the written data to the disk before the file takes its name, so that a failure to
-// store it (a full disk, an I/O error) is known while the previous file is still in place.
-bool syncToDisk(QSaveFile &file, int &code)
-{
-#ifdef Q_OS_UNIX
-    const int fd = file.handle();
-    if (fd < 0)
-        return true;
-    for (;;) {
-#ifdef Q_OS_LINUX
-        const int rc = ::fdatasync(fd);
-#else
-        const int rc = ::fsync(fd);
-#endif
-        if (rc == 0)
-            return true;
-        if (errno == EINTR)
-            continue;
-        // A file system that cannot sync (some network and special ones) is not a failure.
-        if (errno == EINVAL || errno == ENOTSUP)
-            return true;
-        code = errno;
-        return false;
-    }
-#else
-    Q_UNUSED(file);
-    Q_UNUSED(code);
-    return true; // QSaveFile::commit flushes the file's buffers itself
-#endif
+    return QStringLiteral("Impossible de lire le fichier %1 : %2").arg(native(path), cause);
 }
 
 } // namespace
@@ -178,45 +113,12 @@ QByteArray joinLines(const QStringList &lines)
 
 bool writeAtomic(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    auto fail = [&](const QString &cause) {
-        if (error) *error = cannotWrite(path, cause);
-        file.cancelWriting();
-        return false;
-    };
-    // Unbuffered: every byte is handed to the system by write() and its failure seen there.
-    // Buffered, a small file would only be written inside commit(), whose failed write could
-    // still let the empty temporary file replace the previous one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const QFileInfo folder(QFileInfo(path).absolutePath());
-        if (!folder.isDir())
-            return fail(
-                QStringLiteral("le dossier %1 est introuvable.").arg(native(folder.filePath())));
-        return fail(QStringLiteral("impossible de créer un fichier dans le dossier %1 (%2).")
-                        .arg(native(folder.filePath()), file.errorString()));
-    }
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        errno = 0;
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            return fail(writeCause(errno, file.errorString()));
-        done += n;
-    }
-    errno = 0;
-    if (!file.flush())
-        return fail(writeCause(errno, file.errorString()));
-    int code = 0;
-    if (!syncToDisk(file, code))
-        return fail(writeCause(code, QString::fromLocal8Bit(std::strerror(code))));
-    if (!file.commit()) {
-        // commit() removes the temporary file itself; the previous file was not replaced.
-        if (error)
-            *error = cannotWrite(path, QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
-                                           .arg(file.errorString()));
-        return false;
-    }
-    return true;
+    AtomicFile file(path);
+    if (file.open() && file.write(bytes) && file.commit())
+        return true;
+    if (error)
+        *error = file.error();
+    return false;
 }
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)

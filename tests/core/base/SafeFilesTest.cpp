@@ -65,8 +65,7 @@ private slots:
         const QString file = dir.filePath(u"absent/ParametresImp.txt"_s);
         QString error;
         QVERIFY(!TextFile::writeAtomic(file, "1\r\n", &error));
-        QCOMPARE(error, u"Le fichier %1 n'a pas pu être enregistré : le dossier %2 est "
-                        u"introuvable."_s
+        QCOMPARE(error, u"Impossible d'écrire le fichier %1 : le dossier %2 est introuvable."_s
                             .arg(QDir::toNativeSeparators(file),
                                  QDir::toNativeSeparators(dir.filePath(u"absent"_s))));
 
