@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// Faults of the preloaded library (faultinject.c) on one file, while the object lives: `spec` is
-// a list of "call:ERRNO" ("write:ENOSPC", "sync:EIO", "rename:EIO", "read:EIO"); `after` bytes
-// of writes or reads pass before they fail.
+// Faults of the preloaded library (faultinject.c) on one file, or on every file under a folder
+// given with a final "/", while the object lives: `spec` is a list of "call:ERRNO"
+// ("write:ENOSPC", "sync:EIO", "rename:EIO", "read:EIO"); `after` bytes of writes or reads pass
+// before they fail.
 class InjectedFault
 {
 public:

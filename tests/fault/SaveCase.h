@@ -21,12 +21,16 @@ struct SaveOutcome {
 
 struct SaveCase {
     const char *name;
-    // Creates the folders and in-memory values the save needs; never writes the case's file.
+    // Creates the folders and in-memory values the save needs. It never replaces the case's file
+    // (it may create it when missing): a saver started again must find the file as it was.
     std::function<void(AppState &)> setUp;
     // The file the save replaces.
     std::function<QString(const AppState &)> file;
     // Saves content version 0 or 1 (the two alternate, and differ from each other).
     std::function<SaveOutcome(AppState &, int version)> save;
+    // The faults hit every file of the file's folder, for a save that also writes a file of
+    // another name.
+    bool wholeFolder = false;
 };
 
 // A file's bytes, or "<missing>".

@@ -5,13 +5,20 @@
 #include "FakePrompts.h"
 #include "FakeView.h"
 
+#include "core/automatismes/AutomatismeForm.h"
+#include "core/automatismes/AutomatismeKeys.h"
+#include "core/automatismes/AutomatismeStore.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/config/CartoucheStore.h"
 #include "core/dayfiles/DayCommands.h"
 #include "core/dayfiles/DayNames.h"
 #include "core/folders/RosterFolderList.h"
+#include "core/lists/ListFile.h"
+#include "core/lists/ReferenceLists.h"
+#include "core/options/OptionValues.h"
 #include "core/print/PrintLayoutFile.h"
+#include "core/roster/ConvertCriteria.h"
 
 #include <QDir>
 
@@ -134,6 +141,83 @@ SaveOutcome saveRosterList(AppState &s, int version)
     return {after != before, QString(), true};
 }
 
+// A reference list: an item added by the list window's "Ajouter", then removed by its
+// "Supprimer".
+QString stationList(const AppState &s)
+{
+    return s.config.dataFile(QStringLiteral("ListeGares.txt"));
+}
+
+void stationListSetUp(AppState &s)
+{
+    if (!QFile::exists(stationList(s)))
+        TextFile::writeLines(stationList(s), {QStringLiteral("PARIS")});
+}
+
+SaveOutcome saveStationList(AppState &s, int version)
+{
+    QString error;
+    if (version == 0) {
+        // A killed saver may start again on a list that holds the item: the window refuses it.
+        const auto added = ReferenceLists::add(stationList(s), QStringLiteral("LYON"), &error);
+        return {added != ReferenceLists::AddResult::Failed, error};
+    }
+    return {ListFile::remove(stationList(s), QStringLiteral("LYON"), true, &error) > 0, error};
+}
+
+// An automatisme saved by its window, then deleted: the deletion puts the whole file in place
+// through a temporary copy of another name, so the faults hit the whole folder.
+void automatismeSetUp(AppState &s)
+{
+    s.automatismes.setPath(s.config.dataFile(QLatin1String(AutomatismeKeys::FileName)));
+}
+
+QString automatismeFile(const AppState &s) { return s.automatismes.path(); }
+
+SaveOutcome saveAutomatisme(AppState &s, int version)
+{
+    FakePrompts prompts;
+    AutomatismeForm form(s.automatismes, prompts);
+    bool saved;
+    if (version == 0) {
+        Automatismes::Values values;
+        values[0] = QStringLiteral("PARIS");
+        saved = form.save(QStringLiteral("830123"), values) != AutomatismeForm::Saved::Refused;
+    } else if (form.items().contains(QStringLiteral("830123"))) {
+        saved = form.remove(QStringLiteral("830123"), true);
+    } else {
+        // A killed saver may start again on a file without it: the window lists nothing to
+        // delete.
+        saved = true;
+    }
+    return {saved, prompts.calls.isEmpty() ? QString() : prompts.calls.last().text};
+}
+
+// The options window's "OK": every option of Config.ini in one save.
+SaveOutcome saveOptions(AppState &s, int version)
+{
+    OptionValues values;
+    values.enaug = version == 1;
+    values.prefixTrain = version ? QStringLiteral("83") : QStringLiteral("87");
+    QString error;
+    return {values.confirm(s, &error), error};
+}
+
+// The converter criteria of the roster window.
+QString criteriaFile(const AppState &s)
+{
+    return s.config.dataFile(ConvertCriteria::fileName());
+}
+
+SaveOutcome saveCriteria(AppState &s, int version)
+{
+    ConvertCriteria::Rows rows;
+    rows[0] = {version ? QStringLiteral("8301") : QStringLiteral("8302"), QStringLiteral("EXP"),
+               QStringLiteral("R"), QStringLiteral("AS")};
+    QString error;
+    return {ConvertCriteria::writeRows(criteriaFile(s), rows, &error), error};
+}
+
 } // namespace
 
 KERBO_SAVE_CASE({"day file", dayFileSetUp, dayFile, saveDay});
@@ -141,3 +225,7 @@ KERBO_SAVE_CASE({"Config.ini", nothingToSetUp, configIni, saveSetting});
 KERBO_SAVE_CASE({"cartouche", nothingToSetUp, configIni, saveCartouche});
 KERBO_SAVE_CASE({"print layout", layoutSetUp, layoutFile, saveLayout});
 KERBO_SAVE_CASE({"roster-folder list", rosterSetUp, rosterList, saveRosterList});
+KERBO_SAVE_CASE({"reference list", stationListSetUp, stationList, saveStationList});
+KERBO_SAVE_CASE({"automatismes", automatismeSetUp, automatismeFile, saveAutomatisme, true});
+KERBO_SAVE_CASE({"options", nothingToSetUp, configIni, saveOptions});
+KERBO_SAVE_CASE({"converter criteria", nothingToSetUp, criteriaFile, saveCriteria});

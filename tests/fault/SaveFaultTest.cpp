@@ -2,11 +2,14 @@
 
 #include "FaultInjection.h"
 #include "SaveCase.h"
+#include "FakePrompts.h"
 #include "TempDataFolder.h"
 
 #include "core/base/IniAccess.h"
+#include "core/files/FileCopy.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/print/PrintLayoutFile.h"
+#include "core/roster/CaraibeConversion.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +40,7 @@ private slots:
         QTest::addColumn<qint64>("after");
         QTest::addColumn<int>("version");
         const std::pair<const char *, qint64> faults[] = {
-            {"write:ENOSPC", 0}, {"write:EIO", 7}, {"write:EDQUOT", 0},
+            {"write:ENOSPC", 0}, {"write:EIO", 3}, {"write:EDQUOT", 0},
             {"sync:EIO", 0},     {"rename:EIO", 0}, {"rename:ENOSPC", 0}};
         for (int i = 0; i < int(saveCases().size()); ++i)
             for (const auto &[fault, after] : faults)
@@ -66,18 +69,73 @@ private slots:
 
         SaveOutcome outcome;
         {
-            InjectedFault injected(file, fault.constData(), after);
+            const QString faulty = c.wholeFolder ? QFileInfo(file).absolutePath() + u'/' : file;
+            InjectedFault injected(faulty, fault.constData(), after);
             outcome = c.save(state, version);
         }
         QVERIFY(!outcome.saved);
         QCOMPARE(fileBytes(file), previous);
         QCOMPARE(leftovers(file), QStringList());
         if (!outcome.silent)
-            QVERIFY2(outcome.told.contains(QFileInfo(file).fileName()), qPrintable(outcome.told));
+            QVERIFY2(outcome.told.contains(QFileInfo(file).completeBaseName()),
+                     qPrintable(outcome.told));
 
         // The same save without the fault goes through: the case really writes that file.
         QVERIFY(c.save(state, version).saved);
         QVERIFY(fileBytes(file) != previous);
+    }
+
+    // A copy never overwrites; one that fails leaves no file under the destination's name.
+    void failedCopyLeavesNoFile()
+    {
+        TempDataFolder data;
+        data.write(QStringLiteral("J12.txt"), QByteArray(3000, 'x'));
+        const QString from = data.dataFile(QStringLiteral("J12.txt"));
+        const QString to = data.programFolder() + QStringLiteral("J12.txt");
+        for (const char *fault : {"write:ENOSPC", "sync:EIO", "rename:EIO"}) {
+            InjectedFault injected(to, fault);
+            QString error;
+            QVERIFY(!FileCopy::copy(from, to, &error));
+            QVERIFY2(error.contains(QStringLiteral("J12.txt")), qPrintable(error));
+            QVERIFY(!QFile::exists(to));
+            QCOMPARE(leftovers(to), QStringList());
+        }
+        QVERIFY(FileCopy::copy(from, to));
+        QCOMPARE(fileBytes(to), fileBytes(from));
+    }
+
+    // A roster converted onto a full or failing drive: the driver is told, and the drive holds
+    // no folder, under the chosen name or half-converted beside it.
+    void failedConversionLeavesNoFolder()
+    {
+        TempDataFolder data;
+        const QString drive = data.programFolder() + QStringLiteral("lecteur/");
+        QVERIFY(QDir().mkpath(drive));
+        const QString roster = data.programFolder() + QStringLiteral("ROULEMENT.TXT");
+        QFile file(roster);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[RLT]\r\n[JOS]\r\nNUJS=12A\r\n[TTL]\r\n[JOS]\r\nNUJS=13A\r\n[TTL]\r\n");
+        file.close();
+        CaraibeConversion conversion(data.dataFolder());
+        FakePrompts prompts;
+        QCOMPARE(conversion.pickFile(roster, prompts), CaraibeConversion::Pick::Chosen);
+        const QDate day(2026, 12, 4);
+        for (const char *fault : {"write:ENOSPC", "sync:EIO", "rename:EIO"}) {
+            InjectedFault injected(drive, fault);
+            QCOMPARE(conversion.convert(drive, QStringLiteral("R1"), prompts, day),
+                     CaraibeConversion::Outcome::Failed);
+            QVERIFY2(prompts.last().text.endsWith(
+                         QStringLiteral("La conversion n'a pas eu lieu : aucun dossier n'a été créé.")),
+                     qPrintable(prompts.last().text));
+            QCOMPARE(QDir(drive).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList());
+        }
+        QVERIFY(prompts.calls[prompts.calls.size() - 3].text.contains(
+            QStringLiteral("le disque est plein")));
+        QCOMPARE(conversion.convert(drive, QStringLiteral("R1"), prompts, day),
+                 CaraibeConversion::Outcome::Done);
+        QCOMPARE(QDir(drive + QStringLiteral("R1")).entryList(QDir::Files),
+                 QStringList({QStringLiteral("12.txt"), QStringLiteral("13.txt")}));
     }
 
     void fullDiskIsToldInPlainWords()
@@ -89,8 +147,7 @@ private slots:
             InjectedFault full(file, "write:ENOSPC");
             QVERIFY(!TextFile::writeLines(file, {QStringLiteral("PARIS")}, &error));
         }
-        QCOMPARE(error, QStringLiteral("Le fichier %1 n'a pas pu être enregistré : le disque est "
-                                       "plein.")
+        QCOMPARE(error, QStringLiteral("Impossible d'écrire le fichier %1 : le disque est plein.")
                             .arg(QDir::toNativeSeparators(file)));
         QVERIFY(!QFile::exists(file));
     }

@@ -5,6 +5,7 @@
 #include "core/config/DataFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -42,14 +43,25 @@ private slots:
         const int kills = qEnvironmentVariableIntValue("KERBO_KILLS") > 0
                               ? qEnvironmentVariableIntValue("KERBO_KILLS")
                               : 300;
+        // How long a round of saves takes here, so that the kills fall anywhere in one.
+        qint64 roundMicros = 0;
+        {
+            QProcess saver;
+            saver.start(QStringLiteral(KERBO_SAVER), {root.path(), QStringLiteral("0"),
+                                                      QStringLiteral("4")});
+            QVERIFY2(saver.waitForReadyRead(30000), "the saver did not start");
+            QElapsedTimer timer;
+            timer.start();
+            QVERIFY(saver.waitForFinished(60000));
+            roundMicros = qMax<qint64>(20000, timer.nsecsElapsed() / 4000);
+        }
         std::map<QByteArray, int> seen;
         int leftovers = 0;
         for (int k = 0; k < kills; ++k) {
             QProcess saver;
             saver.start(QStringLiteral(KERBO_SAVER), {root.path(), QString::number(k % 2)});
             QVERIFY2(saver.waitForReadyRead(30000), "the saver did not start");
-            // Anywhere in a round of saves (a round takes some 60 ms on an ordinary disk).
-            QThread::usleep(QRandomGenerator::global()->bounded(80000));
+            QThread::usleep(QRandomGenerator::global()->bounded(roundMicros * 3 / 2));
             saver.kill();
             QVERIFY(saver.waitForFinished(30000));
             QCOMPARE(saver.exitStatus(), QProcess::CrashExit);

@@ -8,7 +8,7 @@
  *                       read    read, readv, pread
  *   KERBO_FAULT_FILE  the file: a call hits when it works on that file, on a temporary file
  *                     beside it ("<file>.XXXXXX"), or on an unnamed temporary file (O_TMPFILE)
- *                     of its folder
+ *                     of its folder; a folder (ending in "/"): every file under it
  *   KERBO_FAULT_AFTER bytes that a write or read lets through before it fails (default 0),
  *                     to fail part-way
  *
@@ -73,6 +73,9 @@ static int isTarget(const char *path)
     if (!target || !*target || !path)
         return 0;
     const size_t n = strlen(target);
+    /* A folder: everything under it, as on a disk of its own. */
+    if (target[n - 1] == '/')
+        return strncmp(path, target, n) == 0;
     if (strncmp(path, target, n) == 0 && (path[n] == 0 || path[n] == '.'))
         return 1;
     const char *slash = strrchr(target, '/');
