@@ -36,6 +36,12 @@ inline QString firstDifference(const QByteArray &a, const QByteArray &b)
     return QString();
 }
 
+// A text as a failure message can show it: control characters and non-ASCII bytes escaped.
+inline QString shown(const QString &text)
+{
+    return QString::fromLatin1(Cp1252::encode(text).toPercentEncoding(" "));
+}
+
 // Writes a harness's input to a file, as a reader will find it.
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             for (size_t i = 0; i < values.size(); ++i)
                 FUZZ_CHECK(back[i] == readBack(values[i]),
                            QStringLiteral("train %1, key %2: '%3' reads '%4'")
-                               .arg(trimmed, Automatismes::keyName(int(i)), values[i], back[i]));
+                               .arg(shown(trimmed), Automatismes::keyName(int(i)),
+                                    shown(values[i]), shown(back[i])));
             sameAsDisk(store, trimmed);
         } else {
             QString error;
