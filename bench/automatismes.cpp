@@ -1,6 +1,8 @@
 // A driver's store of 5,000 automatismes (about 190,000 lines): one keystroke in a train number
 // from the key press to the repaint, lookup and fill included; F9; a deletion; the automatisme
 // window opened with its list. The peer is the lookup made with one file read per key.
+#include "BenchSupport.h"
+
 #include "core/automatismes/Automatismes.h"
 #include "core/AppState.h"
 #include "core/automatismes/AutomatismeKeys.h"
@@ -102,12 +104,6 @@ struct Sample {
         cpu.push_back(cpuMs() - cpuStart);
     }
 };
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 void key(QWidget *target, Qt::Key k, const QString &text)
 {

@@ -1,4 +1,6 @@
 // Save and load of a fully filled day file.
+#include "BenchSupport.h"
+
 #include "core/AppState.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
@@ -13,22 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompts : public Prompts
-{
-public:
-    void message(const QString &, const QString &, Icon) override {}
-    Answer question(const QString &, const QString &, Icon, Buttons, Answer a) override
-    {
-        return a;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-};
 
 void fill(AppState &state)
 {

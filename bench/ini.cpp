@@ -1,5 +1,7 @@
 // Config.ini-style file of 200,000 keys (5,000 sections of 40 keys): load, read the 40 keys of
 // one section, write them back and save, as one dialog of the program would.
+#include "BenchSupport.h"
+
 #include "core/base/IniFile.h"
 
 #include <QCoreApplication>
@@ -30,12 +32,6 @@ QByteArray bigFile()
 }
 
 double ms(qint64 ns) { return double(ns) / 1e6; }
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 } // namespace
 

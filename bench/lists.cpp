@@ -1,4 +1,6 @@
 // The list window opened on a long reference list, and the learning of one station in it.
+#include "BenchSupport.h"
+
 #include "core/AppState.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
@@ -17,27 +19,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-
-namespace
-{
-
-class SilentPrompts : public Prompts
-{
-public:
-    void message(const QString &, const QString &, Icon) override {}
-    Answer question(const QString &, const QString &, Icon, Buttons, Answer a) override
-    {
-        return a;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

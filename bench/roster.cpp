@@ -1,4 +1,6 @@
 // A roster of 1,000 days (12,000 steps): header, reading alone, reading and conversion.
+#include "BenchSupport.h"
+
 #include "core/base/Prompts.h"
 #include "core/roster/CaraibeConversion.h"
 #include "core/roster/CaraibeReader.h"
@@ -15,23 +17,6 @@
 #include <vector>
 
 namespace {
-
-class SilentPrompts : public Prompts
-{
-public:
-    QString lastText;
-    void message(const QString &, const QString &text, Icon) override { lastText = text; }
-    Answer question(const QString &, const QString &, Icon, Buttons, Answer a) override
-    {
-        return a;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return QStringLiteral("1");
-    }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-};
 
 // Each day: 6 trains and 6 other activities, keys in the order the roster system writes them.
 QByteArray bigRoster(int days)
@@ -61,12 +46,6 @@ double cpuMs()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace
@@ -107,6 +86,7 @@ int main(int argc, char *argv[])
         readingCpu.push_back(cpuMs() - cpu);
     }
     SilentPrompts prompts;
+    prompts.typed = QStringLiteral("1"); // the period the conversion asks for
     CaraibeConversion conversion(dir.filePath(QStringLiteral("DataBul")));
     conversion.pickFile(path, prompts);
     // On the disk of the build, then in memory where there is a memory file system: the

@@ -14,32 +14,39 @@ constexpr double CaptionHeight = 2.8;
 constexpr double TextLead = 1.0;  // the print position is the text's top; the box starts above
 constexpr double TextInset = 0.6; // and a little to its left
 
-// KmTrain is not printed on the recto; its box takes the free place of the first row.
+// KmTrain is not printed on the recto; its box takes the free place of the first row, over the
+// boxes of De2Um1.
 constexpr double KmTrainX = 236.4;
 
 using PrintItems::factoryX;
 using PrintItems::factoryY;
 
-// Width of the box of each print item, up to the next column of the form.
+// A field printed one character per box starts its first character one pitch right of its
+// print position (the paper's boxes begin there); its box on the picture begins a little
+// before that character, so the characters printed at the factory pitch fall inside it.
+constexpr double CharLead = 1.0;
+
+// Width of the box of each print item, up to the next column of the form (or the edge of the
+// frame) from where the box begins.
 double itemWidth(int item)
 {
     switch (item) {
     case 1: case 2: return 44;
     case 3: return 18;
     case 4: return 15;
-    case 5: return 22;
-    case 6: return 24;
+    case 5: return 31;
+    case 6: return 27;
     case 7: return 17;
-    case 8: return 15;
-    case 9: case 10: case 11: case 12: return 24;
+    case 8: return 12.5;
+    case 9: case 10: case 11: case 12: return 21.1;
     case 14: case 17: return 30;
     case 15: case 16: case 18: return 17;
-    case 19: return 16;
+    case 19: return 17.2;
     case 58: return 13;
     case 59: return 25;
     case 60: return 12;
     case 24: return 14;
-    case 25: return 23;
+    case 25: return 21.3;
     case 27: return 3.2;
     case 28: return 29.5;
     case 29: case 30: case 61: return 21.6;
@@ -53,10 +60,10 @@ double itemWidth(int item)
     case 38: return 13.1;
     case 39: return 21.8;
     case 40: case 41: return 8.8;
-    case 44: case 45: case 68: return 12.6;
-    case 56: case 57: case 69: return 41.2;
+    case 44: case 45: case 68: return 9.2;
+    case 56: case 57: case 69: return 45;
     case 50: case 72: return 21.3;
-    case 51: case 73: return 12;
+    case 51: case 73: return 8.7;
     case 65: case 66: return 17.4;
     case 67: return 15;
     default: return 3.8; // the tick boxes
@@ -74,13 +81,16 @@ QRectF computeBox(int slot)
     const double lineOffset = line >= 0 ? line * factoryY(PrintItems::LinePitchC) : 0;
     if (line >= 0 && offsetOf(slot) == KmTrain) {
         const double y = factoryY(28) + lineOffset;
-        return QRectF(KmTrainX - TextInset, y - TextLead, 21.3, BoxHeight);
+        return QRectF(KmTrainX + factoryY(PrintItems::CharPitch) - CharLead, y - TextLead, 21.3,
+                      BoxHeight);
     }
     const SlotInfo &i = info(slot);
     const double rowOffset = i.b2Row > 0 ? i.b2Row * factoryY(PrintItems::RowPitchB2) : 0;
-    const double x = factoryX(i.printItem);
     const double y = factoryY(i.printItem) + lineOffset + rowOffset;
-    return QRectF(x - TextInset, y - TextLead, itemWidth(i.printItem), BoxHeight);
+    const double left = i.placement == Placement::Chars
+                            ? factoryX(i.printItem) + factoryY(PrintItems::CharPitch) - CharLead
+                            : factoryX(i.printItem) - TextInset;
+    return QRectF(left, y - TextLead, itemWidth(i.printItem), BoxHeight);
 }
 
 const std::array<QRectF, SlotTable::SlotCount> &boxes()
@@ -135,9 +145,9 @@ QList<Caption> buildCaptions()
     over(39, b2Heads, u"Engin de manoeuvre");
     over(40, b2Heads, u"Emt");
     // Frame B3.
-    add(238.5, 28.0, 21.5, 5, u"Panier non utilisé");
-    add(238.5, 37.1, 21, 5, u"Ticket de  métro");
-    add(238.5, 45.1, 12.2, 5, u"Unites tel");
+    add(239.0, 28.0, 21.0, 5, u"Panier non utilisé");
+    add(239.0, 37.1, 20.5, 5, u"Ticket de  métro");
+    add(239.0, 45.1, 15.2, 5, u"Unites tel");
     add(276.5, 23.4, 14, 2.7, u"Instructeur:");
     add(276.5, 26.2, 14, 5, u"CRLEL");
     add(276.5, 31.9, 14, 5, u"CRMP");
@@ -195,8 +205,8 @@ QRectF frameRect(Frame frame)
     switch (frame) {
     case Frame::A: return QRectF(1.5, 1.5, 294, 16.5);
     case Frame::B1: return QRectF(1.5, 23, 38.5, 30);
-    case Frame::B2: return QRectF(40.5, 23, 195.5, 30);
-    case Frame::B3: return QRectF(237.5, 23, 58, 30);
+    case Frame::B2: return QRectF(40.5, 23, 197.3, 30);
+    case Frame::B3: return QRectF(238.3, 23, 57.2, 30);
     case Frame::C: return QRectF(1.5, 53, 294, 159.6);
     case Frame::None: break;
     }

@@ -8,6 +8,7 @@
 #include "core/model/ListFiles.h"
 #include "core/model/SlotTable.h"
 #include "core/print/PrinterFonts.h"
+#include "core/print/PrintLayoutFile.h"
 #include "core/startup/StartUpMessages.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,8 @@ void run(AppState &state, Prompts &prompts, BulletinView &view, const EditorStag
     config.echelle = scaleFlag;
 
     PrinterFonts::checkAtStartUp(state.config);
+    // The calibration windows save the whole layout: it must hold the driver's file first.
+    ensureLoaded(state.printLayout, config.dataFolder());
 
     if (config.condition == 0 && hooks.runCartouche)
         hooks.runCartouche(true);

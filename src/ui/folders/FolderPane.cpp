@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -12,8 +13,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 constexpr int PathRole = Qt::UserRole;
 constexpr int DepthRole = Qt::UserRole + 1;
@@ -99,7 +99,7 @@ void FolderPane::fillDrives()
     m_drives->clear();
     const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
     for (const QString &drive : Drives::list())
-        m_drives->addItem(icon, drive);
+        m_drives->addItem(icon, Drives::label(drive), drive);
 }
 
 void FolderPane::reset()
@@ -113,7 +113,7 @@ void FolderPane::setFolder(const QString &folder)
     const QString f = Drives::clean(folder);
     QString drive;
     for (int i = 0; i < m_drives->count(); ++i) {
-        const QString d = m_drives->itemText(i);
+        const QString d = m_drives->itemData(i).toString();
         if (Drives::isSameOrBelow(f, d) && d.size() > drive.size()) drive = d;
     }
     if (drive.isEmpty())
@@ -133,7 +133,7 @@ void FolderPane::display(const QString &drive, const QString &folder)
     m_folder = FolderListing::existingFolder(drive, folder);
     {
         const QSignalBlocker block(m_drives);
-        m_drives->setCurrentIndex(m_drives->findText(drive));
+        m_drives->setCurrentIndex(m_drives->findData(drive));
     }
 
     m_folderList->clear();
@@ -157,11 +157,11 @@ void FolderPane::display(const QString &drive, const QString &folder)
 
 void FolderPane::driveChosen(int index)
 {
-    const QString drive = m_drives->itemText(index);
-    // An unready drive is ignored: the list stays on the drive it was on.
-    if (!Drives::isReady(drive)) {
+    const QString drive = m_drives->itemData(index).toString();
+    // A drive that cannot be read is ignored: the list stays on the drive it was on.
+    if (!Drives::isReady(drive) || !QDir(drive).isReadable()) {
         const QSignalBlocker block(m_drives);
-        m_drives->setCurrentIndex(m_drives->findText(m_drive));
+        m_drives->setCurrentIndex(m_drives->findData(m_drive));
         return;
     }
     display(drive, drive);

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "ui/Session.h"
+#include "ui/calibration/CalibrationWindows.h"
 #include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/EditorWindow.h"
@@ -47,6 +48,25 @@ void wireRoster(EditorWindow &editor, Session &session)
     });
 }
 
+void wireCalibration(EditorWindow &editor, Session &session)
+{
+    editor.wireCommand(C::CalibrationRecto, [&editor, &session] {
+        ChooserHooks hooks;
+        hooks.refresh = [&editor] { editor.refreshBulletin(); };
+        CalibrationWindows::openChooser(&editor, session, PrintSide::Recto, hooks);
+    });
+    editor.wireCommand(C::CentringRecto, [&editor, &session] {
+        CalibrationWindows::openCentring(&editor, session, PrintSide::Recto);
+    });
+    editor.wireCommand(C::SavePrintParams, [&editor, &session] {
+        CalibrationWindows::openTransfer(&editor, session, frmParametresImp::Mode::Export);
+    });
+    editor.wireCommand(C::ImportPrintParams, [&editor, &session] {
+        CalibrationWindows::openTransfer(&editor, session, frmParametresImp::Mode::Import);
+    });
+    CalibrationWindows::installHooks(session, [&editor] { editor.refreshBulletin(); });
+}
+
 } // namespace
 
 void wireCommands(EditorWindow &editor, Session &session)
@@ -62,4 +82,5 @@ void wireCommands(EditorWindow &editor, Session &session)
     wireRoster(editor, session);
     wireAutomatismes(editor, session);
     wireVersoAndPreviews(editor, session);
+    wireCalibration(editor, session);
 }

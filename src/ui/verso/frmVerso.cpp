@@ -244,6 +244,8 @@ frmPreview *frmVerso::openPreview()
 {
     // The preview breaks frame H into lines as printing does, each time it draws.
     auto *preview = new frmPreview(m_session, PrintSide::Verso, this);
+    // The preview's chooser may have changed the line length of the observations.
+    connect(preview, &QObject::destroyed, this, &frmVerso::layoutChanged);
     preview->show();
     return preview;
 }

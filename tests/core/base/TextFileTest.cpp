@@ -1,7 +1,12 @@
 #include "TestMain.h"
 
+#include "FileSizeLimit.h"
+
 #include "core/base/Cp1252.h"
 #include "core/base/TextFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +29,24 @@ private slots:
         // Text files: CR LF or LF in, CR LF out; a final line end starts no extra line.
         QCOMPARE(TextFile::splitLines("\x80\r\nb\n\r\n"), (QStringList{u"€"_s, "b", ""}));
         QCOMPARE(TextFile::joinLines({u"é"_s, QString()}), QByteArray("\xE9\r\n\r\n"));
+    }
+
+    // A disk that fills up in the middle of a write leaves the previous file whole.
+    void atomicWriteCutShortKeepsThePreviousFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"f.txt"_s);
+        QVERIFY(TextFile::writeAtomic(path, "old\r\n"));
+        QString error;
+        {
+            FileSizeLimit full(64);
+            QVERIFY(!TextFile::writeAtomic(path, QByteArray(2000, 'n'), &error));
+        }
+        QVERIFY(error.startsWith(u"Impossible d'écrire le fichier "_s));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"f.txt"_s});
     }
 };
 

@@ -18,10 +18,8 @@ private slots:
     void foldersAndDefaults()
     {
         const QString sep = Paths::separator();
-        QCOMPARE(Config::dataFile(QStringLiteral("/opt/kerbo/"), QStringLiteral("Config.ini")),
-                 "/opt/kerbo/DataBul" + sep + "Config.ini");
-        QCOMPARE(Paths::folderOrDriveC(u"/x/ROUL"_s), u"/x/ROUL"_s + sep);
-        QCOMPARE(Paths::folderOrDriveC(QStringLiteral("/x/ROUL/")), QStringLiteral("/x/ROUL/"));
+        for (const QString &folder : {u"/x/ROUL"_s, u"/x/ROUL/"_s})
+            QCOMPARE(Paths::folderOrDriveC(folder), u"/x/ROUL/"_s);
         for (const QString &none : {QString(), sep, QStringLiteral("\\"), QStringLiteral("C:\\")})
             QCOMPARE(Paths::folderOrDriveC(none), Paths::driveC());
         QCOMPARE(Paths::folderValue(QString()), QString());
@@ -29,9 +27,6 @@ private slots:
         TempDataFolder data;
         Config &config = data.state.config;
         config.load();
-        QCOMPARE(config.condition, 0);
-        QCOMPARE(config.echelle, false);
-        QCOMPARE(config.hdGenerique, QString());
         QVERIFY(!QFile::exists(config.iniPath())); // reading writes nothing
 
         QVERIFY(TextFile::writeLines(

@@ -10,10 +10,8 @@ private slots:
     void outOfRangeSlotsAreRefused()
     {
         BulletinRecord r;
-        QVERIFY(!r.setSlot(-1, QStringLiteral("x")));
-        QVERIFY(!r.setSlot(327, QStringLiteral("x")));
-        QCOMPARE(r.slot(327), QString());
-        QCOMPARE(r.slot(-5), QString());
+        QVERIFY(!r.setSlot(-1, QStringLiteral("x")) && !r.setSlot(327, QStringLiteral("x")));
+        QVERIFY(r.slot(327).isEmpty() && r.slot(-5).isEmpty());
         QVERIFY(r.setSlot(326, QStringLiteral("1")));
     }
 
@@ -29,36 +27,18 @@ private slots:
             QVERIFY2(r.slot(n).isEmpty(), qPrintable(QString::number(n)));
     }
 
-    void lineAddressing()
+    // Slots 57..272 are the six train lines; outside them no line, no rank.
+    void lineBounds()
     {
         using namespace SlotTable;
-        QCOMPARE(lineSlot(5, NumeroTrain), 238);
-        QCOMPARE(lineSlot(5, KmTrain), 272);
-        QCOMPARE(lineOf(238), 5);
-        QCOMPARE(offsetOf(238), int(NumeroTrain));
-        QCOMPARE(lineOf(56), -1);
-        QCOMPARE(lineOf(273), -1);
-        QVERIFY(isTrainNumber(94));
-        QVERIFY(!isTrainNumber(95));
-    }
-
-    void slotKinds()
-    {
-        using namespace SlotTable;
-        for (int s : {13, 50, 51, 52, 53, 56, 57, 79, 80, 91, 93, 271})
-            QVERIFY2(isMark(s), qPrintable(QString::number(s)));
-        for (int s : {39, 42, 45, 48, 82, 84, 88, 118, 262, 264, 268})
-            QVERIFY2(isEngine(s), qPrintable(QString::number(s)));
-        QVERIFY(!isMark(54));
-        QVERIFY(!isMark(92)); // KmTrain
-        QCOMPARE(info(1).name, "Nom");
-        QCOMPARE(info(238).name, "NumeroTrain");
-        QCOMPARE(info(110).displayLimit, 2); // AgSeul of line 2
-        QCOMPARE(info(68).loadLimit, 3);     // Gare is cut to 3 on load
-        QCOMPARE(info(68).displayLimit, 5);  // and shown with 5
-        QCOMPARE(frameOf(6), Frame::A);
-        QCOMPARE(frameOf(272), Frame::C);
-        QCOMPARE(frameOf(273), Frame::None);
+        for (auto [slot, line, offset] : {std::array{56, -1, -1},
+                                          {57, 0, 0},
+                                          {238, 5, int(NumeroTrain)},
+                                          {272, 5, int(KmTrain)},
+                                          {273, -1, -1}}) {
+            QCOMPARE(lineOf(slot), line);
+            QCOMPARE(offsetOf(slot), offset);
+        }
     }
 
     void totalKm()

@@ -112,10 +112,7 @@ private slots:
         QTest::newRow("empty file") << u"e.txt"_s << QByteArray() << QString();
         QTest::newRow("blank first line") << u"b.txt"_s << crlf({"", "[RLT]"}) << QString();
         QTest::newRow("first line in lower case") << u"l.txt"_s << crlf({"[rlt]"}) << QString();
-        QTest::newRow("binary") << u"bin.txt"_s
-                                << QByteArray("\x7f"
-                                              "ELF\x00\x01[RLT]\r\n",
-                                              12)
+        QTest::newRow("binary") << u"bin.txt"_s << QByteArray("\x7f\x45LF\0\1[RLT]\r\n", 12)
                                 << QString();
         QTest::newRow("a folder") << u"dossier"_s << QByteArray() << QString();
     }

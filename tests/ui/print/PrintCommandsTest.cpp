@@ -38,13 +38,11 @@ struct Folder : TempDataFolder {
     QStringList fontKeys(bool verso = false) const
     {
         const IniFile ini(state.config.iniPath());
-        const QString section =
-            QString::fromLatin1(verso ? "PoliceImprimanteVerso" : "PoliceImprimante");
+        const QString side = QLatin1String(verso ? "Verso" : "");
         QStringList values;
         for (const char *key : {"Name", "Size", "Bold", "Italic"})
-            values << ini.value(
-                section,
-                QStringLiteral("PoliceFont%1%2").arg(QLatin1String(key), verso ? "Verso" : ""));
+            values << ini.value("PoliceImprimante" + side,
+                                "PoliceFont" + QLatin1String(key) + side);
         return values;
     }
 };

@@ -1,0 +1,249 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "FakeView.h"
+#include "FileSizeLimit.h"
+#include "TempDataFolder.h"
+#include "core/calibration/Calibration.h"
+#include "core/calibration/ChooserFrames.h"
+#include "core/print/PrintLayout.h"
+#include "core/print/PrintLayoutFile.h"
+#include "core/startup/EditorStage.h"
+
+#include <set>
+
+namespace {
+
+PrintLayout factoryLayout()
+{
+    PrintLayout layout;
+    layout.DefautParaImp();
+    layout.DefautParaImpVerso();
+    return layout;
+}
+
+const QString CharPitch = QStringLiteral("REGLAGE PRECIS DE L'ESPACE ENTRE CARACTERES");
+const QString LineSpacing = QStringLiteral("REGLAGE PRECIS DE L'ESPACE ENTRE LES LIGNES");
+const QString LineLength = QStringLiteral("LONGUEUR DU TEXTE OBSERVATION DU MECANICIEN");
+
+} // namespace
+
+class CalibrationTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windowValuesAreTenthsOfTheLayout_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("whole mm") << "63"
+                                  << "630"
+                                  << "630" << 630 << "63";
+        QTest::newRow("tenths") << "107.9"
+                                << "1079"
+                                << "125" << 125 << "12.5";
+        QTest::newRow("below one") << ".5"
+                                   << "5"
+                                   << "5" << 5 << ".5";
+        QTest::newRow("negative") << "-.5"
+                                  << "-5"
+                                  << "-5" << -5 << "-.5";
+        QTest::newRow("hundredths cut") << "12.35"
+                                        << "123.5"
+                                        << "123.9" << 123 << "12.3";
+        QTest::newRow("empty and letters") << ""
+                                           << "0"
+                                           << "abc" << 0 << "0";
+        QTest::newRow("blanks and trailing text") << " 6.5 "
+                                                  << "65"
+                                                  << " 42mm" << 42 << "4.2";
+    }
+    void windowValuesAreTenthsOfTheLayout()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(int, slider);
+        QFETCH(QString, stored);
+        QCOMPARE(Calibration::tenthsText(layout), shown);
+        QCOMPARE(Calibration::sliderValue(typed), slider);
+        PrintLayout l;
+        Calibration::store(l, 1, slider, 0);
+        QCOMPARE(l.ParaImpX[1], stored);
+        QCOMPARE(l.ParaImpY[1], QStringLiteral("0"));
+    }
+
+    // Item -90 stands for the X of item 90, the line length.
+    void spacingIsStoredByTitleThenTheLineLengthChecked_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("message");
+        const QString high = QStringLiteral("VALEUR SUPERIEURE A 110 RECOMMANCEZ SVP");
+        const QString low = QStringLiteral("VALEUR INFERIEURE A 20 RECOMMANCEZ SVP");
+        const QString notANumber = QStringLiteral("LA VALEUR ENTREE N'EST PAS UN NOMBRE.");
+        const auto row = [](const char *name, const QString &title, const char *length,
+                            const char *typed, int item, const char *stored, const QString &m) {
+            QTest::newRow(name) << title << QString::fromLatin1(length)
+                                << QString::fromLatin1(typed) << item << QString::fromLatin1(stored)
+                                << m;
+        };
+        row("comma", CharPitch, "110", "7,5", 53, "7.5", {});
+        row("B2 rows, blanks",
+            QStringLiteral("REGLAGE PRECIS DE L'ESPACE EN HAUTEUR DES CADRES B2"), "110", " 5.8 ",
+            54, "5.8", {});
+        row("train lines, below one",
+            QStringLiteral("REGLAGE PRECIS DE L'ESPACE EN HAUTEUR DES CADRES C"), "110", "0,5", 55,
+            ".5", {});
+        row("verso lines", LineSpacing, "110", "4", 90, "4", {});
+        row("length 15 stays stored", LineLength, "110", "15", -90, "15", low);
+        row("length 111", LineLength, "110", "111", -90, "111", high);
+        row("length 20", LineLength, "110", "20", -90, "20", {});
+        row("length 110,0", LineLength, "50", "110,0", -90, "110", {});
+        // The line length is checked whatever the window.
+        row("pitch with a bad length", CharPitch, "150", "4.3", 53, "4.3", high);
+        row("not a number", CharPitch, "110", "abc", 53, "4.3", notANumber);
+        row("empty", LineSpacing, "110", "", 90, "4", notANumber);
+    }
+    void spacingIsStoredByTitleThenTheLineLengthChecked()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, length);
+        QFETCH(QString, typed);
+        QFETCH(int, item);
+        QFETCH(QString, stored);
+        QFETCH(QString, message);
+        PrintLayout layout = factoryLayout();
+        layout.ParaImpX[90] = length;
+        const PrintLayout before = layout;
+        FakePrompts prompts;
+        const auto result = Calibration::storeSpacing(layout, title, typed);
+        Calibration::reportSpacing(prompts, result);
+        QCOMPARE(result == Calibration::SpacingResult::Stored, message.isEmpty());
+        QCOMPARE(prompts.calls.isEmpty(), message.isEmpty());
+        if (!message.isEmpty()) {
+            QCOMPARE(prompts.last().text.section(u'\r', 0, 0), message);
+            QCOMPARE(prompts.last().title, QStringLiteral("Kerbo"));
+            QCOMPARE(prompts.last().icon, Prompts::Icon::Exclamation);
+        }
+        auto &table = item < 0 ? layout.ParaImpX : layout.ParaImpY;
+        QCOMPARE(table[size_t(std::abs(item))], stored);
+        // Nothing else moves.
+        table[size_t(std::abs(item))] =
+            (item < 0 ? before.ParaImpX : before.ParaImpY)[size_t(std::abs(item))];
+        QVERIFY(layout == before);
+    }
+
+    void defaultsRestoreOneSideAndSaySo()
+    {
+        PrintLayout layout = factoryLayout();
+        for (int i = 0; i < 103; ++i)
+            layout.ParaImpX[size_t(i)] = layout.ParaImpY[size_t(i)] = QStringLiteral("7");
+        FakePrompts prompts;
+        Calibration::restoreDefaults(layout, PrintSide::Recto, prompts);
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("60"));
+        QCOMPARE(layout.ParaImpY[95], QStringLiteral("0"));
+        QCOMPARE(layout.ParaImpX[74], QStringLiteral("7"));
+        QCOMPARE(prompts.last().title, QStringLiteral("PARAMETRES IMPRIMANTE RECTO RETABLIS"));
+        QCOMPARE(prompts.last().text,
+                 QString::fromUtf16(u"Les paramétres par défaut de l'imprimante côté récto sont "
+                                    u"rétablis"));
+        QCOMPARE(prompts.last().icon, Prompts::Icon::Information);
+
+        layout.ParaImpX[95] = layout.ParaImpY[95] = QStringLiteral("2");
+        Calibration::restoreDefaults(layout, PrintSide::Verso, prompts);
+        QCOMPARE(layout.ParaImpX[74], QStringLiteral("14"));
+        QCOMPARE(layout.ParaImpY[95], QStringLiteral("0")); // the recto's vertical centring too
+        QCOMPARE(layout.ParaImpX[95], QStringLiteral("2"));
+        QCOMPARE(prompts.last().title, QStringLiteral("PARAMETRES IMPRIMANTE VERSO RETABLIS"));
+        QCOMPARE(prompts.last().text,
+                 QString::fromUtf16(u"Les paramétres par défaut de l'imprimante côté verso sont "
+                                    u"rétablis"));
+    }
+
+    void saveReadsBackOrKeepsMemoryOnFailure()
+    {
+        TempDataFolder folder;
+        PrintLayout layout = factoryLayout();
+        layout.ParaImpX[1] = QStringLiteral(" 61 ");
+        FakePrompts prompts;
+        QVERIFY(Calibration::saveAndReload(layout, folder.dataFolder(), prompts));
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("61")); // memory holds what the file holds
+        QVERIFY(prompts.calls.isEmpty());
+
+        // No data folder to write in: reported, memory keeps the driver's values.
+        TempDataFolder gone;
+        QDir(gone.dataFolder()).removeRecursively();
+        layout.ParaImpX[1] = QStringLiteral("62");
+        QVERIFY(!Calibration::saveAndReload(layout, gone.dataFolder(), prompts));
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("62"));
+        QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
+        QVERIFY(prompts.last().text.startsWith(
+            QStringLiteral("LES PARAMETRES DE L'IMPRIMANTE N'ONT PAS ETE SAUVEGARDES.\r\n")));
+
+        // The disk fills up during the save: the driver's file stays as it was, byte for byte.
+        const QByteArray before = folder.read(QStringLiteral("ParametresImp.txt"));
+        layout.ParaImpX[1] = QStringLiteral("63");
+        {
+            FileSizeLimit full(64);
+            QVERIFY(!Calibration::saveAndReload(layout, folder.dataFolder(), prompts));
+        }
+        QCOMPARE(folder.read(QStringLiteral("ParametresImp.txt")), before);
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("63"));
+        QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
+        QVERIFY(prompts.last().text.endsWith(
+            QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il était.")));
+    }
+
+    void centringInfoLinesAreJoinedWithCrLf()
+    {
+        FakePrompts prompts;
+        Calibration::showCentringInfo(prompts);
+        QCOMPARE(prompts.last().title, QStringLiteral("Information"));
+        const QStringList lines = prompts.last().text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 11);
+        QVERIFY(!prompts.last().text.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
+    }
+
+    void everyPrintedFrameHasOneChooserButton()
+    {
+        const auto itemsOf = [](PrintSide side) {
+            std::multiset<int> items;
+            for (const ChooserFrames::Button &b : ChooserFrames::buttons(side))
+                items.insert(b.item);
+            return items;
+        };
+        std::multiset<int> recto, verso;
+        for (int i = 1; i <= 73; ++i)
+            if (i < 53 || i > 55) recto.insert(i);
+        for (int i : {74, 75, 76, 77, 78, 79, 80, 81, 82,  83,  84, 85,
+                      86, 87, 88, 89, 91, 97, 98, 99, 100, 101, 102})
+            verso.insert(i);
+        QVERIFY(itemsOf(PrintSide::Recto) == recto);
+        QVERIFY(itemsOf(PrintSide::Verso) == verso);
+    }
+
+    // A chooser's "Quitter" saves the whole layout: the editor reads the driver's file first.
+    void editorOpeningLoadsTheLayout()
+    {
+        TempDataFolder folder;
+        PrintLayout calibrated = factoryLayout();
+        calibrated.ParaImpX[1] = QStringLiteral("61.5");
+        folder.writeLines(QStringLiteral("ParametresImp.txt"), PrintLayoutFile::lines(calibrated));
+        FakePrompts prompts;
+        FakeView view;
+        EditorStage::run(folder.state, prompts, view, {});
+        QVERIFY(folder.state.printLayout.loaded);
+        QCOMPARE(PrintLayoutFile::lines(folder.state.printLayout),
+                 PrintLayoutFile::lines(calibrated));
+    }
+};
+
+KERBO_TEST(CalibrationTest)
+#include "CalibrationTest.moc"
