@@ -10,6 +10,7 @@
 #include "core/automatismes/AutomatismeStore.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
+#include "core/calibration/PrintParamsTransfer.h"
 #include "core/config/CartoucheStore.h"
 #include "core/dayfiles/DayCommands.h"
 #include "core/dayfiles/DayNames.h"
@@ -203,6 +204,23 @@ SaveOutcome saveOptions(AppState &s, int version)
     return {values.confirm(s, &error), error};
 }
 
+// The layout imported from a folder where it was saved.
+SaveOutcome importLayout(AppState &s, int version)
+{
+    const QString saved = folder(s, "Sauvegarde");
+    QDir().mkpath(saved);
+    PrintLayout layout;
+    layout.DefautParaImp();
+    layout.ParaImpX[2] = version ? QStringLiteral("12.5") : QStringLiteral("14");
+    if (!TextFile::writeLines(saved + PrintParamsTransfer::fileName(), PrintLayoutFile::lines(layout)))
+        return {};
+    FakePrompts prompts;
+    const auto outcome =
+        PrintParamsTransfer::importFrom(saved, s.config.dataFolder(), s.printLayout, prompts);
+    return {outcome == PrintParamsTransfer::Outcome::Done,
+            prompts.calls.isEmpty() ? QString() : prompts.calls.last().text};
+}
+
 // The converter criteria of the roster window.
 QString criteriaFile(const AppState &s)
 {
@@ -224,6 +242,7 @@ KERBO_SAVE_CASE({"day file", dayFileSetUp, dayFile, saveDay});
 KERBO_SAVE_CASE({"Config.ini", nothingToSetUp, configIni, saveSetting});
 KERBO_SAVE_CASE({"cartouche", nothingToSetUp, configIni, saveCartouche});
 KERBO_SAVE_CASE({"print layout", layoutSetUp, layoutFile, saveLayout});
+KERBO_SAVE_CASE({"layout import", nothingToSetUp, layoutFile, importLayout});
 KERBO_SAVE_CASE({"roster-folder list", rosterSetUp, rosterList, saveRosterList});
 KERBO_SAVE_CASE({"reference list", stationListSetUp, stationList, saveStationList});
 KERBO_SAVE_CASE({"automatismes", automatismeSetUp, automatismeFile, saveAutomatisme, true});
