@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Kerbo need, when missing.
+# `setup.sh clang` adds the compiler and runtimes of the sanitizer and fuzz builds.
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
           poppler-utils xvfb xauth fonts-dejavu-core qt6-translations-l10n
           dpkg-dev file desktop-file-utils appstream)
+if [ "${1:-}" = clang ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -208,7 +208,9 @@ QString refusedNumber(const QString &trimmedNumber)
             return QStringLiteral("LE NUMERO DE TRAIN NE PEUT PAS CONTENIR DE TABULATION NI DE "
                                   "RETOUR A LA LIGNE.");
     }
-    if (Cp1252::decode(Cp1252::encode(trimmedNumber)) != trimmedNumber)
+    // Whatever else the file could not hold as a section name (a character outside the code
+    // page, a NUL).
+    if (!IniFile::validName(sectionName(trimmedNumber)))
         return QStringLiteral("LE NUMERO DE TRAIN CONTIENT UN CARACTERE QUE LE FICHIER DES "
                               "AUTOMATISMES NE PEUT PAS ENREGISTRER.");
     return QString();

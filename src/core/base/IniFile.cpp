@@ -3,8 +3,6 @@
 #include "core/base/Cp1252.h"
 #include "core/base/TextFile.h"
 
-#include <QFile>
-
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -55,17 +53,17 @@ QByteArray cleanValue(QStringView value)
 bool IniFile::load(const QString &path)
 {
     m_path = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        parse(QByteArray());
-        return false;
-    }
-    parse(file.readAll());
-    return true;
+    const TextFile::ReadBytes file = TextFile::readBytes(path, TextFile::MaxIniBytes);
+    parse(file.bytes);
+    if (file.ok || file.missing)
+        return true;
+    m_loadError = file.error;
+    return false;
 }
 
 void IniFile::parse(const QByteArray &bytes)
 {
+    m_loadError.clear();
     m_raw = bytes;
     m_extra.clear();
     m_lines.clear();
@@ -224,8 +222,21 @@ void IniFile::eraseLines(int from, int count)
     rebuildIndex();
 }
 
-void IniFile::setValue(QStringView section, QStringView key, QStringView value)
+bool IniFile::validName(QStringView name)
 {
+    if (name.trimmed().isEmpty())
+        return false;
+    for (const QChar c : name)
+        if (c == u'[' || c == u']' || c == u'=' || c == u'\r' || c == u'\n' || c == u'\0')
+            return false;
+    // A character outside the code page would be written as "?" and no longer match.
+    return Cp1252::decode(Cp1252::encode(name)) == name;
+}
+
+bool IniFile::setValue(QStringView section, QStringView key, QStringView value)
+{
+    if (!validName(section) || !validName(key))
+        return false;
     int s = findSection(section);
     if (s >= 0) {
         qsizetype valueStart = 0;
@@ -236,20 +247,21 @@ void IniFile::setValue(QStringView section, QStringView key, QStringView value)
             const quint8 eol = m_lines[line].eol;
             m_lines[line] = makeLine(keyText + '=' + cleanValue(value));
             m_lines[line].eol = eol;
-            return;
+            return true;
         }
         // At the end of the section, after its last line that is not blank.
         int at = sectionEnd(s);
         while (at - 1 > m_sections[s].header && trimmed(text(m_lines[at - 1])).isEmpty())
             --at;
         insertLine(at, makeLine(Cp1252::encode(key.trimmed()) + '=' + cleanValue(value)));
-        return;
+        return true;
     }
     const int at = int(m_lines.size());
     insertLine(at, makeLine('[' + Cp1252::encode(section.trimmed()) + ']'));
     m_sections.push_back(Section{section.trimmed().toString().toCaseFolded(), at});
     m_firstSection.insert(m_sections.back().folded, int(m_sections.size()) - 1);
     insertLine(at + 1, makeLine(Cp1252::encode(key.trimmed()) + '=' + cleanValue(value)));
+    return true;
 }
 
 bool IniFile::removeKey(QStringView section, QStringView key)
@@ -312,6 +324,13 @@ QByteArray IniFile::toBytes() const
 
 bool IniFile::save(QString *error) const
 {
+    if (!m_loadError.isEmpty()) {
+        if (error)
+            *error = m_loadError + QStringLiteral("
+Il n'est pas réécrit, pour ne rien perdre "
+                                                  "de ce qu'il contient.");
+        return false;
+    }
     const QByteArray bytes = toBytes();
     // The file already holds these bytes (as each start writes the program folder again):
     // nothing to write, nor to wait for on the disk.

@@ -20,10 +20,14 @@ public:
     IniFile() = default;
     explicit IniFile(const QString &path) { load(path); }
 
-    // Reads the whole file. A missing or unreadable file gives an empty file and false.
+    // Reads the whole file; a missing file reads as an empty one. A file that exists but cannot
+    // be read whole (no permission, an I/O error part-way, larger than any INI file of the
+    // program) also reads as empty, but save() then refuses to write over it: false, and
+    // loadError() says why.
     bool load(const QString &path);
     // Parses bytes as the content of a file (path left unchanged).
     void parse(const QByteArray &bytes);
+    const QString &loadError() const { return m_loadError; }
 
     const QString &path() const { return m_path; }
     bool isEmpty() const { return m_lines.empty(); }
@@ -33,12 +37,18 @@ public:
     QStringList sections() const;
     QStringList keys(QStringView section) const;
 
-    void setValue(QStringView section, QStringView key, QStringView value);
+    // A section or key name that would read back as something else: empty, or holding "[",
+    // "]", "=", a line break, or a character that Windows-1252 cannot hold.
+    static bool validName(QStringView name);
+
+    // Refuses (false, nothing changed) a section or key name that is not validName().
+    bool setValue(QStringView section, QStringView key, QStringView value);
     bool removeKey(QStringView section, QStringView key);
     bool removeSection(QStringView section);
 
     QByteArray toBytes() const;
-    // Writes the file atomically to its path; `error` receives a French explanation.
+    // Writes the file atomically to its path; `error` receives a French explanation. A file
+    // that could not be read is never written over.
     bool save(QString *error = nullptr) const;
 
 private:
@@ -63,6 +73,7 @@ private:
     void rebuildIndex();
 
     QString m_path;
+    QString m_loadError;
     QByteArray m_raw;
     QByteArray m_extra; // bytes of lines written since the load
     std::vector<Line> m_lines;

@@ -1,6 +1,7 @@
 #include "core/base/NumberText.h"
 
 #include <cmath>
+#include <limits>
 
 namespace NumberText {
 
@@ -29,6 +30,19 @@ double leadingNumber(QStringView text)
     bool ok = false;
     const double value = number.toDouble(&ok);
     return ok ? value : 0.0;
+}
+
+int toInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr int low = std::numeric_limits<int>::min();
+    constexpr int high = std::numeric_limits<int>::max();
+    if (value <= double(low))
+        return low;
+    if (value >= double(high))
+        return high;
+    return int(value);
 }
 
 QString shortest(double value)

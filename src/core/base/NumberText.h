@@ -10,6 +10,10 @@ namespace NumberText {
 // digits, optional "." and digits); 0 when there is none. "12,5" reads 12, ".5" reads 0.5.
 double leadingNumber(QStringView text);
 
+// The whole part of a value as an int, held to the int range (a stored "99999999999" is the
+// largest int, not undefined behaviour); NaN gives 0.
+int toInt(double value);
+
 // Shortest decimal text of a value to fifteen significant digits, in plain decimals (never an
 // exponent), without blanks: 125.5, 0, -3, 100000000000000000000, 0.00001.
 QString shortest(double value);

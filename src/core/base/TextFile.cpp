@@ -1,13 +1,26 @@
 #include "core/base/TextFile.h"
 
+#include "core/base/AtomicFile.h"
 #include "core/base/Cp1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace TextFile {
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString cannotRead(const QString &path, const QString &cause)
+{
+    return QStringLiteral("Impossible de lire le fichier %1 : %2").arg(native(path), cause);
+}
+
+} // namespace
 
 QStringList splitLines(const QByteArray &bytes)
 {
@@ -19,31 +32,68 @@ QStringList splitLines(const QByteArray &bytes)
         const void *hit = memchr(data + start, '\n', size_t(size - start));
         qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
         qsizetype len = end - start;
-        if (len > 0 && data[start + len - 1] == '\r')
-            --len;
+        if (len > 0 && data[start + len - 1] == '\r') --len;
         lines.append(Cp1252::decode(data + start, len));
         start = end + 1;
     }
     return lines;
 }
 
-ReadResult readLines(const QString &path)
+ReadBytes readBytes(const QString &path, qint64 maxBytes)
+{
+    ReadBytes result;
+    QFile file(path);
+    if (!file.exists()) {
+        result.missing = true;
+        result.error = cannotRead(path, QStringLiteral("il est introuvable."));
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = cannotRead(path, file.errorString());
+        return result;
+    }
+    auto tooLarge = [&] {
+        result.error = cannotRead(
+            path, QStringLiteral("il est trop volumineux pour être un fichier de Kerbo (plus de "
+                                 "%1 Mo).")
+                      .arg(maxBytes / (1024 * 1024)));
+        return result;
+    };
+    // The size first, so that a huge file is refused without being read.
+    if (file.size() > maxBytes)
+        return tooLarge();
+    QByteArray bytes = file.read(qMin(file.size(), maxBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = cannotRead(path, file.errorString());
+        return result;
+    }
+    // A file that grows while read, or one whose size the system does not tell.
+    while (!file.atEnd() && bytes.size() <= maxBytes) {
+        const QByteArray more = file.read(64 * 1024);
+        if (file.error() != QFileDevice::NoError) {
+            result.error = cannotRead(path, file.errorString());
+            return result;
+        }
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
+    if (bytes.size() > maxBytes)
+        return tooLarge();
+    result.bytes = std::move(bytes);
+    result.ok = true;
+    return result;
+}
+
+ReadResult readLines(const QString &path, qint64 maxBytes)
 {
     ReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Impossible de lire le fichier %1 : %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Impossible de lire le fichier %1 : %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-    result.lines = splitLines(bytes);
-    result.ok = true;
+    ReadBytes file = readBytes(path, maxBytes);
+    result.ok = file.ok;
+    result.missing = file.missing;
+    result.error = std::move(file.error);
+    if (file.ok)
+        result.lines = splitLines(file.bytes);
     return result;
 }
 
@@ -63,25 +113,12 @@ QByteArray joinLines(const QStringList &lines)
 
 bool writeAtomic(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    // The new content goes to a temporary file that replaces the old one only once it is whole:
-    // a crash or a full disk leaves the previous file as it was.
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    // flush() first: a write cut short by a full disk surfaces there, and commit() would not
-    // report it (it would put the cut file in place of the old one).
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    AtomicFile file(path);
+    if (file.open() && file.write(bytes) && file.commit())
+        return true;
+    if (error)
+        *error = file.error();
+    return false;
 }
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)

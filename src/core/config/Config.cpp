@@ -22,7 +22,7 @@ void Config::load()
         return ini.value(QString::fromLatin1(section), QString::fromLatin1(key));
     };
     auto number = [&](const char *section, const char *key) {
-        return int(NumberText::leadingNumber(text(section, key)));
+        return NumberText::toInt(NumberText::leadingNumber(text(section, key)));
     };
 
     const QString folder = text(K::CheminDossiers, K::OuestKerbo);
@@ -80,7 +80,32 @@ bool Config::write(const QList<Entry> &entries, QString *error) const
     IniFile ini(iniPath());
     for (const Entry &e : entries)
         ini.setValue(QString::fromLatin1(e.section), QString::fromLatin1(e.key), e.value);
-    return ini.save(error);
+    QString why;
+    if (ini.save(&why))
+        return true;
+    if (error) {
+        *error = why;
+    } else if (!m_writeFailureTold && onWriteFailure) {
+        m_writeFailureTold = true;
+        onWriteFailure(writeFailureTitle(), writeFailureText(why));
+    }
+    return false;
+}
+
+QString Config::writeFailureTitle()
+{
+    return QStringLiteral("ENREGISTREMENT DES REGLAGES IMPOSSIBLE !!");
+}
+
+QString Config::writeFailureText(const QString &error)
+{
+    return QStringLiteral("Kerbo n'a pas pu enregistrer vos réglages :\r\n%1\r\n\r\n"
+                          "Le fichier Config.ini reste tel qu'il était. Les réglages changés "
+                          "restent en usage jusqu'à la fermeture de Kerbo, puis seront perdus.\r\n"
+                          "Vérifiez la place libre sur le disque et le droit d'écriture sur le "
+                          "dossier DataBul.\r\n"
+                          "(Ce message n'est affiché qu'une fois.)")
+        .arg(error);
 }
 
 QString Config::cartoucheValue(int slot) const

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Printer font of one side, as stored: bold and italic are the texts "True" / "False".
 struct PrinterFont {
     QString name;
@@ -56,7 +58,9 @@ public:
     IniValue read(const char *section, const char *key) const;
     bool write(const char *section, const char *key, const QString &value) const;
 
-    // Several keys of one user action: the file is read once and saved once.
+    // Several keys of one user action: the file is read once and saved once. On failure the
+    // file is left as it was; `error`, when given, receives the explanation and the caller
+    // reports it; without it the failure goes to onWriteFailure.
     struct Entry {
         const char *section;
         const char *key;
@@ -64,5 +68,15 @@ public:
     };
     bool write(const QList<Entry> &entries, QString *error = nullptr) const;
 
+    // Shows a message (title, text) to the driver. Called for the first failed write of the run
+    // that no caller reports itself, so that a full disk or a read-only folder is known once
+    // without a message at every change.
+    std::function<void(const QString &title, const QString &text)> onWriteFailure;
+    static QString writeFailureTitle();
+    static QString writeFailureText(const QString &error);
+
     QString cartoucheValue(int slot) const; // slots 1..5
+
+private:
+    mutable bool m_writeFailureTold = false;
 };

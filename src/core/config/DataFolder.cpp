@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -100,6 +101,28 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
     if (!details.isEmpty())
         location.error += QStringLiteral("\r\n\r\n") + details.join(QStringLiteral("\r\n"));
     return location;
+}
+
+QStringList removeStaleTemporaries(const QString &dataFolder, const QDateTime &now,
+                                   qint64 minimumAgeSecs)
+{
+    // The atomic writer's temporary file is the target's name followed by a dot and six
+    // random letters; the writability probe is named by isWritable above.
+    static const QRegularExpression ours(
+        QStringLiteral("^(.+\\.(txt|ini)\\.[A-Za-z0-9]{6}|kerbo-[A-Za-z0-9]{6}\\.tmp)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList removed;
+    const QFileInfoList files =
+        QDir(dataFolder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &file : files) {
+        if (file.isSymLink() || !ours.match(file.fileName()).hasMatch())
+            continue;
+        if (file.lastModified().secsTo(now) < minimumAgeSecs)
+            continue;
+        if (QFile::remove(file.filePath()))
+            removed << file.fileName();
+    }
+    return removed;
 }
 
 QString unwritableTitle()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 // Where the data folder DataBul lives. Beside the program when that folder can be written and
 // the program is not an installed one; otherwise in the user's application data folder. A
@@ -32,6 +34,14 @@ bool seed(const QString &factory, const QString &target, QString *error = nullpt
 
 // Whether a file can be created in the folder (tried for real: permissions alone can lie).
 bool isWritable(const QString &folder);
+
+// Removes what interrupted saves left in the data folder: the temporary files "<name>.XXXXXX" of
+// its .txt and .ini files and the probes "kerbo-XXXXXX.tmp" of isWritable. Only those last
+// changed `minimumAgeSecs` or more before `now`: a younger one may be a save in progress of
+// another Kerbo. Returns the names removed.
+QStringList removeStaleTemporaries(const QString &dataFolder,
+                                   const QDateTime &now = QDateTime::currentDateTime(),
+                                   qint64 minimumAgeSecs = 15 * 60);
 
 QString unwritableTitle();
 // `dataFolders`: the folders tried, one per line.

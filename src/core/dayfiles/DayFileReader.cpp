@@ -209,6 +209,9 @@ bool splitDayFile(const QByteArray &bytes, QStringList &lines)
     if (bytes.size() > MaxFileBytes || bytes.contains('\0'))
         return false;
     lines = TextFile::splitLines(bytes);
+    // A carriage return inside a line is not one the writer could write back: a blank.
+    for (QString &line : lines)
+        line.replace(u'\r', u' ');
     // One byte is one character in Windows-1252.
     return std::none_of(lines.cbegin(), lines.cend(),
                         [](const QString &line) { return line.size() > MaxLineBytes; });

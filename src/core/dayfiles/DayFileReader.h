@@ -16,8 +16,8 @@ namespace DayFileReader {
 constexpr qsizetype MaxFileBytes = 4 * 1024 * 1024;
 constexpr qsizetype MaxLineBytes = 64 * 1024;
 
-// Splits the file's bytes into lines; false for bytes that cannot be a day file (NUL bytes,
-// oversized file or line).
+// Splits the file's bytes into lines (a carriage return inside a line reads as a blank); false
+// for bytes that cannot be a day file (NUL bytes, oversized file or line).
 bool splitDayFile(const QByteArray &bytes, QStringList &lines);
 
 // Fills the date, the recto slots and the verso from the lines. The caller has emptied them

@@ -66,7 +66,8 @@ void restore(BulletinRecord &r, const FrameSaveAreas &areas, const Config &confi
         for (int s = SlotTable::CartoucheFirstSlot; s <= SlotTable::CartoucheLastSlot; ++s)
             r.setSlot(s, config.cartoucheValue(s));
         for (int i = 0; i < saved.size() && i < 2; ++i)
-            r.setSlot(SlotTable::RoulementSlot + i, saved[i]);
+            if (!saved[i].isEmpty())
+                r.setSlot(SlotTable::RoulementSlot + i, saved[i]);
         return;
     }
     const int first = eraseFirst(frame);

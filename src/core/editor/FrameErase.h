@@ -27,8 +27,8 @@ int eraseLast(SlotTable::Frame frame);
 bool erases(SlotTable::Frame frame, int slot);
 
 void erase(BulletinRecord &record, FrameSaveAreas &areas, SlotTable::Frame frame);
-// B1, B2, B3 and C put back every saved value that is not empty; A reloads the cartouche from the
-// configuration and puts back Roulement and Journee as saved by the last erase.
+// Every saved value that is not empty comes back (an empty one leaves its slot as it is); A also
+// reloads the cartouche from the configuration, its saved values being Roulement and Journee.
 void restore(BulletinRecord &record, const FrameSaveAreas &areas, const Config &config,
              SlotTable::Frame frame);
 

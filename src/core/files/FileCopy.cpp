@@ -1,9 +1,10 @@
 #include "core/files/FileCopy.h"
 
+#include "core/base/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace FileCopy
 {
@@ -20,23 +21,17 @@ bool copy(const QString &source, const QString &destination, QString *error)
         return fail(destination, QStringLiteral("le fichier existe déjà"));
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) return fail(source, in.errorString());
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly)) return fail(destination, out.errorString());
+    AtomicFile out(destination);
+    if (!out.open()) return fail(destination, out.error());
     QByteArray chunk;
     constexpr qint64 ChunkSize = 1 << 20;
     while (!in.atEnd()) {
         chunk = in.read(ChunkSize);
-        if (in.error() != QFileDevice::NoError) {
-            out.cancelWriting();
-            return fail(source, in.errorString());
-        }
+        if (in.error() != QFileDevice::NoError) return fail(source, in.errorString());
         if (chunk.isEmpty()) break;
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return fail(destination, out.errorString());
-        }
+        if (!out.write(chunk)) return fail(destination, out.error());
     }
-    if (!out.commit()) return fail(destination, out.errorString());
+    if (!out.commit()) return fail(destination, out.error());
     return true;
 }
 

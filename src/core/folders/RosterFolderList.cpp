@@ -27,14 +27,26 @@ bool verify(Config &config)
     const QString dataFolder = config.dataFolder();
     const QString list = listPath(dataFolder);
     const QString tempo = Paths::join(dataFolder, QStringLiteral("ListeDossierTempo.txt"));
-    // An absent list is an empty one; a list that cannot be read is left as it is.
-    const TextFile::ReadResult current = TextFile::readLines(list);
-    if (!current.ok && QFile::exists(list))
-        return false;
+    TextFile::ReadResult current = TextFile::readLines(list);
+    bool recovered = false;
+    if (!current.ok) {
+        // A list that cannot be read is left as it is.
+        if (!current.missing)
+            return false;
+        // A run stopped between removing the list and renaming its temporary copy (as earlier
+        // versions replaced it) left the list only in that copy: it is the list.
+        const TextFile::ReadResult copy = TextFile::readLines(tempo);
+        if (!copy.ok && !copy.missing)
+            return false;
+        if (copy.ok) {
+            current = copy;
+            recovered = true;
+        }
+    }
 
     bool clearedGeneric = false;
     QStringList kept;
-    for (const QString &entry : current.lines) {
+    for (const QString &entry : std::as_const(current.lines)) {
         if (!entry.isEmpty() && Paths::folderExists(entry)) {
             kept << entry;
             continue;
@@ -45,12 +57,12 @@ bool verify(Config &config)
             clearedGeneric = true;
         }
     }
-    // The kept entries go through the temporary list, which then replaces the list; when the
-    // temporary list cannot be written the list stays as it was.
-    if (TextFile::writeLines(tempo, kept)) {
-        QFile::remove(list);
-        QFile::rename(tempo, list);
-    }
+    // The list is replaced in one step: stopped at any moment, the folder holds either the old
+    // list or the new one. When it cannot be written it stays as it was, and so does the copy.
+    if ((recovered || kept != current.lines) && !TextFile::writeLines(list, kept))
+        return clearedGeneric;
+    if (QFile::exists(tempo))
+        QFile::remove(tempo);
     return clearedGeneric;
 }
 
@@ -58,7 +70,7 @@ bool add(const QString &dataFolder, const QString &folder, QString *error)
 {
     const QString list = listPath(dataFolder);
     const TextFile::ReadResult current = TextFile::readLines(list);
-    if (!current.ok && QFile::exists(list)) {
+    if (!current.ok && !current.missing) {
         // Writing now would replace the list by this one folder.
         if (error)
             *error = current.error;

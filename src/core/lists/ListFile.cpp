@@ -3,8 +3,6 @@
 #include "core/base/Cp1252.h"
 #include "core/base/TextFile.h"
 
-#include <QDir>
-#include <QFile>
 
 namespace ListFile
 {
@@ -12,24 +10,16 @@ namespace ListFile
 Content read(const QString &path)
 {
     Content content;
-    QFile file(path);
-    if (!file.exists()) {
+    TextFile::ReadBytes file = TextFile::readBytes(path, MaxBytes);
+    if (file.missing) {
         content.readable = true;
         return content;
     }
-    const auto refuse = [&](const QString &why) {
-        content.error = QStringLiteral("Impossible de lire le fichier %1 : %2")
-                            .arg(QDir::toNativeSeparators(path), why);
+    if (!file.ok) {
+        content.error = std::move(file.error);
         return content;
-    };
-    if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
-    if (file.size() > MaxBytes) return refuse(QStringLiteral("le fichier est trop grand"));
-    content.bytes = file.read(MaxBytes + 1);
-    if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
-    if (content.bytes.size() > MaxBytes) {
-        content.bytes.clear();
-        return refuse(QStringLiteral("le fichier est trop grand"));
     }
+    content.bytes = std::move(file.bytes);
     content.lines = TextFile::splitLines(content.bytes);
     content.readable = true;
     return content;
@@ -43,7 +33,11 @@ QStringList lines(const QString &path)
 QByteArray appended(const QByteArray &bytes, const QString &item)
 {
     QByteArray out = bytes;
-    if (!out.isEmpty() && !out.endsWith('\n')) out += "\r\n";
+    // A last line without its line end gets one; a lone CR there is the start of it.
+    if (out.endsWith('\r'))
+        out += '\n';
+    else if (!out.isEmpty() && !out.endsWith('\n'))
+        out += "\r\n";
     out += Cp1252::encode(item);
     out += "\r\n";
     return out;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/TextFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,7 @@ namespace ListFile
 {
 
 // No real list comes near this; a bigger file is not read (and never rewritten).
-constexpr qsizetype MaxBytes = 16 * 1024 * 1024;
+constexpr qint64 MaxBytes = TextFile::MaxListBytes;
 
 struct Content {
     bool readable = false; // false: the file exists but could not be read (or is too big)

@@ -57,7 +57,8 @@ void applyLines(PrintLayout &layout, const QStringList &lines)
 
 void ChargeParaImp(PrintLayout &layout, const QString &dataFolder)
 {
-    const TextFile::ReadResult file = TextFile::readLines(PrintLayoutFile::path(dataFolder));
+    const TextFile::ReadResult file =
+        TextFile::readLines(PrintLayoutFile::path(dataFolder), TextFile::MaxLayoutBytes);
     if (file.ok)
         PrintLayoutFile::applyLines(layout, file.lines);
     layout.loaded = true;

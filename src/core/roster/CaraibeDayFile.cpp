@@ -1,13 +1,12 @@
 #include "core/roster/CaraibeDayFile.h"
 
+#include "core/base/AtomicFile.h"
 #include "core/base/TextFile.h"
 #include "core/dayfiles/DayFileLayout.h"
 #include "core/dayfiles/DayFileWriter.h"
 #include "core/model/BulletinRecord.h"
 #include "core/model/SlotTable.h"
 
-#include <QDir>
-#include <QFile>
 
 namespace CaraibeDayFile {
 namespace {
@@ -111,15 +110,11 @@ bool SauveFichier_Caraibe(const JourneeCaraibe &day, const CaraibeDayFile::Targe
     const QList<CaraibeDayFile::DayFile> files = CaraibeDayFile::files(day, target);
     for (const CaraibeDayFile::DayFile &f : files) {
         // The files go into a folder that takes its final name only once the whole roster is
-        // converted, so a plain write is enough: a failure leaves no folder behind.
-        const QString path = target.folder + f.name;
-        QFile file(path);
-        const QByteArray bytes = TextFile::joinLines(f.lines);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(bytes) != bytes.size() || !file.flush()) {
+        // converted: a failure leaves no folder behind.
+        AtomicFile file(target.folder + f.name);
+        if (!file.open() || !file.write(TextFile::joinLines(f.lines)) || !file.commit()) {
             if (error)
-                *error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString());
+                *error = file.error();
             return false;
         }
     }

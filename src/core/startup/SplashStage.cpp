@@ -16,6 +16,7 @@ EditorLayout run(AppState &state, Prompts &prompts, const ScreenMetrics &screen,
         return EditorLayout::None;
     }
     state.config.ouestKerbo = data.programFolder;
+    DataFolder::removeStaleTemporaries(state.config.dataFolder());
     const bool scaleFlag =
         state.config.read(ConfigKeys::EchelleEditeur, ConfigKeys::Echelle).number != 0;
 

@@ -95,13 +95,18 @@ void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
     const std::pair<C, Frame> erases[] = {{C::EraseA, Frame::A},   {C::EraseB1, Frame::B1},
                                           {C::EraseB2, Frame::B2}, {C::EraseB3, Frame::B3},
                                           {C::EraseC, Frame::C}};
-    for (const auto &[command, frame] : erases)
-        editor.wireCommand(command, [editing, frame] { editing->eraseFrame(frame); });
+    // The frame is copied out of the pair: clang 14 cannot capture a structured binding.
+    for (const auto &erase : erases) {
+        const Frame frame = erase.second;
+        editor.wireCommand(erase.first, [editing, frame] { editing->eraseFrame(frame); });
+    }
     const std::pair<C, Frame> restores[] = {{C::RestoreA, Frame::A},   {C::RestoreB1, Frame::B1},
                                             {C::RestoreB2, Frame::B2}, {C::RestoreB3, Frame::B3},
                                             {C::RestoreC, Frame::C}};
-    for (const auto &[command, frame] : restores)
-        editor.wireCommand(command, [editing, frame] { editing->restoreFrame(frame); });
+    for (const auto &restore : restores) {
+        const Frame frame = restore.second;
+        editor.wireCommand(restore.first, [editing, frame] { editing->restoreFrame(frame); });
+    }
 
     editor.wireCommand(C::TabMode, [editing] { editing->toggleTabMode(); });
     EditorWindow *window = &editor;

@@ -42,11 +42,14 @@ void wireFolderWindows(EditorWindow &editor, Session &session)
         {C::ListTaches, Kind::Taches},           {C::ListCateg, Kind::Categ},
         {C::ListIndiceCompo, Kind::IndiceCompo}, {C::ListAgentSeul, Kind::AgentSeul},
     };
-    for (const auto &[command, kind] : lists)
-        editor.wireCommand(command, [&editor, &session, kind] {
+    // Not a structured binding: clang 14 cannot capture one in a lambda.
+    for (const std::pair<C, Kind> &list : lists) {
+        const Kind kind = list.second;
+        editor.wireCommand(list.first, [&editor, &session, kind] {
             frmGestListe window(session, kind, &editor);
             window.exec();
         });
+    }
     editor.wireCommand(C::FolderManagement, [&editor, &session] {
         frmGestionDossier window(session, editor, &editor);
         window.exec();

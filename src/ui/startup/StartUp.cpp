@@ -153,6 +153,10 @@ int run(QApplication &app)
     WidgetPrompts prompts;
     PrinterChoice printer;
     Session session{state, prompts, printer};
+    // Settings that cannot be saved are told once; the windows go on with them in memory.
+    state.config.onWriteFailure = [&prompts](const QString &title, const QString &text) {
+        prompts.message(title, text, Prompts::Icon::Exclamation);
+    };
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const DataFolder::Location data = DataFolder::locate(

@@ -146,6 +146,11 @@ private slots:
         QTest::newRow("a bracket") << "14]" << FailedTitle
                                    << impossible + "LE NUMERO DE TRAIN NE "
                                                    "PEUT PAS CONTENIR LE CARACTERE  \"]\".";
+        // A section name that the file would not give back.
+        const QString unwritable = impossible + "LE NUMERO DE TRAIN CONTIENT UN CARACTERE QUE LE "
+                                                "FICHIER DES AUTOMATISMES NE PEUT PAS ENREGISTRER.";
+        QTest::newRow("a NUL") << QStringLiteral("14\u0000") << FailedTitle << unwritable;
+        QTest::newRow("outside the code page") << "14\u0141" << FailedTitle << unwritable;
     }
     void captureRefusals()
     {

@@ -34,6 +34,9 @@ private slots:
         QTest::newRow("last line without its end not glued")
             << QByteArray("PNORD") << "creil" << int(AddResult::Added)
             << QByteArray("PNORD\r\nCREIL\r\n");
+        QTest::newRow("last line cut after its CR keeps its text")
+            << QByteArray("PNORD\r") << "creil" << int(AddResult::Added)
+            << QByteArray("PNORD\r\nCREIL\r\n");
         QTest::newRow("file created") << QByteArray() << "Orléans" << int(AddResult::Added)
                                       << QByteArray("ORL\xc9"
                                                     "ANS\r\n");

@@ -1,0 +1,132 @@
+#include "core/base/AtomicFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// What a failed write or sync means for the driver; `detail` is the system's own wording.
+QString writeCause(int code, const QString &detail)
+{
+    switch (code) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("le disque est plein.");
+    case EIO:
+        return QStringLiteral("erreur d'écriture sur le disque (%1).").arg(detail);
+    case EROFS:
+        return QStringLiteral("le disque est protégé en écriture.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("l'accès est refusé.");
+    default:
+        return QStringLiteral("erreur d'écriture (%1).").arg(detail);
+    }
+}
+
+// Forces the written data to the disk before the file takes its name, so that a failure to
+// store it (a full disk, an I/O error) is known while the previous file is still in place.
+// QSaveFile::commit() syncs too, but goes on whatever the sync answers.
+bool syncToDisk(QSaveFile &file, int &code)
+{
+#ifdef Q_OS_UNIX
+    const int fd = file.handle();
+    if (fd < 0)
+        return true;
+    for (;;) {
+#ifdef Q_OS_LINUX
+        const int rc = ::fdatasync(fd);
+#else
+        const int rc = ::fsync(fd);
+#endif
+        if (rc == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        // A file system that cannot sync (some network and special ones) is not a failure.
+        if (errno == EINVAL || errno == ENOTSUP)
+            return true;
+        code = errno;
+        return false;
+    }
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(code);
+    return true; // QSaveFile::commit() flushes the file's buffers itself
+#endif
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(const QString &path) : m_path(path), m_file(path) {}
+
+AtomicFile::~AtomicFile()
+{
+    if (m_file.isOpen())
+        m_file.cancelWriting();
+}
+
+bool AtomicFile::fail(const QString &cause)
+{
+    m_error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+                  .arg(QDir::toNativeSeparators(m_path), cause);
+    if (m_file.isOpen())
+        m_file.cancelWriting();
+    return false;
+}
+
+bool AtomicFile::open()
+{
+    // Unbuffered: every byte is handed to the system by write() and its failure seen there.
+    // Buffered, a small file would only be written inside commit(), whose failed write could
+    // still let the empty temporary file replace the previous one.
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return true;
+    const QFileInfo folder(QFileInfo(m_path).absolutePath());
+    if (!folder.isDir())
+        return fail(QStringLiteral("le dossier %1 est introuvable.")
+                        .arg(QDir::toNativeSeparators(folder.filePath())));
+    return fail(QStringLiteral("impossible de créer un fichier dans le dossier %1 (%2).")
+                    .arg(QDir::toNativeSeparators(folder.filePath()), m_file.errorString()));
+}
+
+bool AtomicFile::write(QByteArrayView bytes)
+{
+    if (!m_file.isOpen())
+        return false;
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        errno = 0;
+        const qint64 n = m_file.write(bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            return fail(writeCause(errno, m_file.errorString()));
+        done += n;
+    }
+    return true;
+}
+
+bool AtomicFile::commit()
+{
+    if (!m_file.isOpen())
+        return false;
+    errno = 0;
+    if (!m_file.flush())
+        return fail(writeCause(errno, m_file.errorString()));
+    int code = 0;
+    if (!syncToDisk(m_file, code))
+        return fail(writeCause(code, QString::fromLocal8Bit(std::strerror(code))));
+    // commit() removes the temporary file itself when it cannot give it the file's name.
+    if (!m_file.commit())
+        return fail(QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
+                        .arg(m_file.errorString()));
+    return true;
+}

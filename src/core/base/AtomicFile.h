@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QSaveFile>
+#include <QString>
+
+// One file written whole or not at all. The content goes to a temporary file of the same
+// folder, unbuffered so that every write's failure is seen where it happens; commit() forces the
+// data to the disk and only then gives the file its name. Until then, and after any failure,
+// the previous file of that name stays byte for byte as it was. Every writer of the program
+// goes through this class (TextFile::writeAtomic for a file written in one piece).
+class AtomicFile
+{
+public:
+    explicit AtomicFile(const QString &path);
+    // An uncommitted file is discarded.
+    ~AtomicFile();
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    bool open();
+    bool write(QByteArrayView bytes);
+    bool commit();
+
+    // Why the last step failed: a French sentence naming the file.
+    const QString &error() const { return m_error; }
+
+private:
+    bool fail(const QString &cause);
+
+    QString m_path;
+    QSaveFile m_file;
+    QString m_error;
+};
