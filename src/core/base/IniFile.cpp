@@ -326,8 +326,7 @@ bool IniFile::save(QString *error) const
 {
     if (!m_loadError.isEmpty()) {
         if (error)
-            *error = m_loadError + QStringLiteral("
-Il n'est pas réécrit, pour ne rien perdre "
+            *error = m_loadError + QStringLiteral("\r\nIl n'est pas réécrit, pour ne rien perdre "
                                                   "de ce qu'il contient.");
         return false;
     }

@@ -39,9 +39,8 @@ bool SingleInstance::claim()
     if (!m_lock.tryLock(0)) return false;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // The lock is ours, so a socket left by a program that died is stale too.
-    QLocalServer::removeServer(m_serverName);
-    // Without the server the lock still protects the files; later starts then only say so.
+    // The lock is ours, so a socket left by a program that died is stale too. Without the
+    // server the lock still protects the files; later starts then only say so.
     QLocalServer::removeServer(m_serverName);
     m_server->listen(m_serverName);
     connect(m_server, &QLocalServer::newConnection, this, [this] {
