@@ -5,30 +5,14 @@
 #include "core/model/SlotTable.h"
 #include "core/print/RectoPrinter.h"
 #include "FakePrompts.h"
-#include "RecordingPage.h"
+#include "PrintedRecto.h"
 
 
 namespace {
 
 bool near(double a, double b, double tolerance = 1e-6) { return std::abs(a - b) < tolerance; }
 
-struct Printed {
-    RecordingPage page;
-    AppState state;
-
-    Printed()
-    {
-        state.printLayout.DefautParaImp();
-        state.printLayout.DefautParaImpVerso();
-        state.record.setServiceDate(QDate(2007, 3, 5));
-    }
-    void set(int slot, const char *text) { state.record.setSlot(slot, QString::fromUtf8(text)); }
-    void draw()
-    {
-        page.texts.clear();
-        RectoPrinter::draw(state.record, state.printLayout, state.config.options,
-                          RectoPrinter::printShift(state.printLayout), page);
-    }
+struct Printed : PrintedRecto<StateOnly> {
     // Whether exactly one text `text` was drawn, at (x, y).
     bool at(const char *text, double x, double y) const
     {

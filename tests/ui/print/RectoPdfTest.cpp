@@ -5,7 +5,7 @@
 #include "core/print/RectoPrinter.h"
 #include "FakePrompts.h"
 #include "PdfWords.h"
-#include "RecordingPage.h"
+#include "PrintedRecto.h"
 #include "TempDataFolder.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
@@ -17,23 +17,7 @@ namespace {
 
 bool near(double a, double b, double tolerance) { return std::abs(a - b) < tolerance; }
 
-struct Printed : TempDataFolder {
-    RecordingPage page;
-
-    Printed()
-    {
-        state.printLayout.DefautParaImp();
-        state.printLayout.DefautParaImpVerso();
-        state.record.setServiceDate(QDate(2007, 3, 5));
-    }
-    void set(int slot, const char *text) { state.record.setSlot(slot, QString::fromUtf8(text)); }
-    void draw()
-    {
-        page.texts.clear();
-        RectoPrinter::draw(state.record, state.printLayout, state.config.options,
-                          RectoPrinter::printShift(state.printLayout), page);
-    }
-};
+using Printed = PrintedRecto<TempDataFolder>;
 
 } // namespace
 
