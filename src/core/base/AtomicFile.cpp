@@ -1,12 +1,14 @@
 #include "core/base/AtomicFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -65,6 +67,12 @@ bool syncToDisk(QSaveFile &file, int &code)
 #endif
 }
 
+QString failureText(const QString &path, const QString &cause)
+{
+    return QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+        .arg(QDir::toNativeSeparators(path), cause);
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(const QString &path) : m_path(path), m_file(path) {}
@@ -77,8 +85,7 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::fail(const QString &cause)
 {
-    m_error = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                  .arg(QDir::toNativeSeparators(m_path), cause);
+    m_error = failureText(m_path, cause);
     if (m_file.isOpen())
         m_file.cancelWriting();
     return false;
@@ -128,5 +135,57 @@ bool AtomicFile::commit()
     if (!m_file.commit())
         return fail(QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
                         .arg(m_file.errorString()));
+    return true;
+}
+
+bool AtomicFile::writeNew(const QString &path, QByteArrayView bytes, QString *error)
+{
+    QFile file(path);
+    auto failed = [&](const QString &cause) {
+        if (error)
+            *error = failureText(path, cause);
+        file.close();
+        file.remove();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return failed(QStringLiteral("impossible de créer le fichier (%1).").arg(file.errorString()));
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        errno = 0;
+        const qint64 n = file.write(bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            return failed(writeCause(errno, file.errorString()));
+        done += n;
+    }
+    return true;
+}
+
+bool AtomicFile::syncFolder(const QString &folder, QString *error)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(folder);
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true; // nothing to sync through; the rename that follows says what is wrong
+    int code = 0;
+#ifdef Q_OS_LINUX
+    // The data of every file of the file system the folder is on, in one pass, then the
+    // folder's own entries.
+    if (::syncfs(fd) != 0 && errno != EINVAL && errno != ENOTSUP)
+        code = errno;
+#endif
+    if (code == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP)
+        code = errno;
+    ::close(fd);
+    if (code != 0) {
+        if (error)
+            *error = failureText(folder, writeCause(code, QString::fromLocal8Bit(std::strerror(code))));
+        return false;
+    }
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(error);
+#endif
     return true;
 }

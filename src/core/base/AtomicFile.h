@@ -25,6 +25,13 @@ public:
     // Why the last step failed: a French sentence naming the file.
     const QString &error() const { return m_error; }
 
+    // Files of a folder that nobody reads yet, which takes its final name only once it is
+    // complete (as a converted roster): each is written straight to its name with every write
+    // checked, and the folder is forced to the disk once, whole, by syncFolder() before it is
+    // renamed. One sync for the folder instead of one per file.
+    static bool writeNew(const QString &path, QByteArrayView bytes, QString *error);
+    static bool syncFolder(const QString &folder, QString *error);
+
 private:
     bool fail(const QString &cause);
 

@@ -1,5 +1,7 @@
 #include "core/roster/CaraibeConversion.h"
 
+#include "core/base/AtomicFile.h"
+
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
 #include "core/roster/CaraibeDayFile.h"
@@ -172,7 +174,9 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
         if (end == CaraibeReader::ReadEnd::CannotOpen)
             error = QStringLiteral("Le fichier %1 ne peut plus être lu.")
                         .arg(QDir::toNativeSeparators(m_path));
-        else if (error.isEmpty() && !QDir().rename(work, destination))
+        // The folder takes its name only once every file is on the disk.
+        else if (error.isEmpty() && AtomicFile::syncFolder(work, &error)
+                 && !QDir().rename(work, destination))
             error = QString::fromUtf16(u"Le dossier %1 ne peut pas être créé.").arg(shown);
         if (!error.isEmpty())
             QDir(work).removeRecursively();

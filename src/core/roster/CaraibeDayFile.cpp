@@ -110,13 +110,9 @@ bool SauveFichier_Caraibe(const JourneeCaraibe &day, const CaraibeDayFile::Targe
     const QList<CaraibeDayFile::DayFile> files = CaraibeDayFile::files(day, target);
     for (const CaraibeDayFile::DayFile &f : files) {
         // The files go into a folder that takes its final name only once the whole roster is
-        // converted: a failure leaves no folder behind.
-        AtomicFile file(target.folder + f.name);
-        if (!file.open() || !file.write(TextFile::joinLines(f.lines)) || !file.commit()) {
-            if (error)
-                *error = file.error();
+        // converted, and is synced once then: a failure leaves no folder behind.
+        if (!AtomicFile::writeNew(target.folder + f.name, TextFile::joinLines(f.lines), error))
             return false;
-        }
     }
     if (!files.isEmpty())
         ++count;
