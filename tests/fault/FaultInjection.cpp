@@ -33,14 +33,14 @@ __attribute__((constructor)) void preloadFaultLibrary(int, char **argv, char **)
 
 } // namespace
 
-InjectedFault::InjectedFault(const QString &file, const char *spec, qint64 after)
+InjectedFault::InjectedFault(const QString &file, const char *faults, qint64 after)
 {
     // The library compares with the paths the system reports: no link, no "..".
     const QFileInfo info(file);
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     qputenv("KERBO_FAULT_FILE", (folder + u'/' + info.fileName()).toLocal8Bit());
     qputenv("KERBO_FAULT_AFTER", QByteArray::number(after));
-    qputenv("KERBO_FAULT", spec);
+    qputenv("KERBO_FAULT", faults);
 }
 
 InjectedFault::~InjectedFault()

@@ -35,14 +35,14 @@ static const struct {
               {"EACCES", EACCES}, {"EPERM", EPERM},   {"EFBIG", EFBIG},   {"EINTR", EINTR},
               {"EXDEV", EXDEV},   {"ENOENT", ENOENT}, {NULL, 0}};
 
-/* The errno the spec gives for `call`, or 0 when the call is not to fail. */
+/* The errno the fault list gives for `call`, or 0 when the call is not to fail. */
 static int faultFor(const char *call)
 {
-    const char *spec = getenv("KERBO_FAULT");
-    if (!spec || !*spec)
+    const char *faults = getenv("KERBO_FAULT");
+    if (!faults || !*faults)
         return 0;
     const size_t len = strlen(call);
-    for (const char *p = spec; p && *p;) {
+    for (const char *p = faults; p && *p;) {
         while (*p == ',' || *p == ' ')
             ++p;
         if (strncmp(p, call, len) == 0 && p[len] == ':') {
