@@ -1,4 +1,5 @@
 #include "core/config/DataFolder.h"
+#include "ui/startup/KerboStyle.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/Translations.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
                                             .arg(KERBO_VERSION_PATCH));
     // Ties the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DataFolder::DesktopId));
+    QApplication::setStyle(new KerboStyle);
     installFrenchTranslations(app);
     return StartUp::run(app);
 }

@@ -4,6 +4,9 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QtMath>
+
+#include <cmath>
 
 namespace FormPicture
 {
@@ -79,19 +82,24 @@ void paint(QPainter &p, double k, Surface surface)
         p.setClipRect(QRectF(0, 0, WidthMm * k, SheetHeightMm * k), Qt::IntersectClip);
     p.fillRect(QRectF(0, 0, WidthMm * k, HeightMm * k), paper ? QColor(Qt::white) : PaperColour);
 
-    p.setPen(QPen(InkColour, thinLine(k)));
+    // Every line runs along the pixel grid: a painter without antialiasing draws them a whole
+    // number of pixels wide, each line of a kind as wide as the others.
+    const bool wholePixels = !p.testRenderHint(QPainter::Antialiasing);
+    const double thin = wholePixels ? std::round(thinLine(k)) : thinLine(k);
+    const double thick = wholePixels ? std::round(thickLine(k)) : thickLine(k);
+    p.setPen(QPen(InkColour, thin));
     p.setBrush(BoxColour);
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s)
         p.drawRect(scaled(slotBox(s), k));
 
     // Frames and the separations of the train lines.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(InkColour, thickLine(k)));
+    p.setPen(QPen(InkColour, thick));
     for (Frame f : {Frame::A, Frame::B1, Frame::B2, Frame::B3, Frame::C})
         p.drawRect(scaled(frameRect(f), k));
     const QRectF c = frameRect(Frame::C);
     const double pitch = 25.6, rightColumn = 269.8;
-    p.setPen(QPen(InkColour, thinLine(k)));
+    p.setPen(QPen(InkColour, thin));
     p.drawLine(QPointF(c.left(), 61.6) * k, QPointF(rightColumn, 61.6) * k);
     for (int line = 1; line < SlotTable::LineCount; ++line) {
         const double y = 58.6 + line * pitch;
@@ -105,11 +113,28 @@ void paint(QPainter &p, double k, Surface surface)
 
     // The kilometre total has a bold box of its own under frame C.
     if (!paper) {
-        p.setPen(QPen(Qt::black, thickLine(k)));
+        p.setPen(QPen(Qt::black, thick));
         p.setBrush(BoxColour);
         p.drawRect(scaled(slotBox(SlotTable::TotalKmSlot), k));
     }
     p.restore();
+}
+
+QSize editorSize(double k)
+{
+    return QSize(qCeil(FormGeometry::WidthMm * k), qCeil(FormGeometry::HeightMm * k));
+}
+
+QImage editorImage(double k, qreal ratio)
+{
+    QImage image(editorSize(k) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white); // the last column of pixels, past the form's edge, included
+    QPainter p(&image);
+    // Lines on whole pixels: sharper on a screen, and quicker than blended edges.
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paint(p, k);
+    return image;
 }
 
 } // namespace FormPicture

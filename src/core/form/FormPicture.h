@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRectF>
 
 class QPainter;
@@ -28,6 +29,11 @@ double thickLine(double pixelsPerMm);
 enum class Surface { Editor, Paper };
 
 void paint(QPainter &painter, double pixelsPerMm, Surface surface = Surface::Editor);
+
+// The editor's blank form: its size in whole pixels at a scale, and its picture at `ratio`
+// device pixels per pixel (a screen's own density), its lines on whole device pixels.
+QSize editorSize(double pixelsPerMm);
+QImage editorImage(double pixelsPerMm, qreal ratio);
 
 // A font whose characters are `heightMm` high at that scale.
 QFont fontFor(double heightMm, double pixelsPerMm, bool bold = false);

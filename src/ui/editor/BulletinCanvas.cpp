@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QStaticText>
 #include <QToolTip>
-#include <QtMath>
 
 namespace
 {
@@ -41,7 +40,7 @@ void BulletinCanvas::setScale(double pixelsPerMm)
     m_scale = pixelsPerMm;
     m_textFont = FormPicture::fontFor(m_textMm, m_scale);
     m_totalFont = FormPicture::fontFor(m_textMm * 1.15, m_scale, true);
-    m_formSize = QSize(qCeil(FormGeometry::WidthMm * m_scale), qCeil(FormGeometry::HeightMm * m_scale));
+    m_formSize = FormPicture::editorSize(m_scale);
     for (int s = 0; s < SlotTable::SlotCount; ++s) {
         m_boxes[size_t(s)] = mmRect(FormGeometry::slotBox(s));
         m_texts[size_t(s)].setText(QString()); // laid out again in the new font
@@ -61,9 +60,7 @@ void BulletinCanvas::setResizable(bool resizable)
         setFixedSize(m_formSize);
         return;
     }
-    const QSize layoutSize(qCeil(FormGeometry::WidthMm * m_layoutScale),
-                           qCeil(FormGeometry::HeightMm * m_layoutScale));
-    setMinimumSize(layoutSize);
+    setMinimumSize(FormPicture::editorSize(m_layoutScale));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
@@ -71,14 +68,7 @@ void BulletinCanvas::renderPicture()
 {
     // The blank form changes only with the scale or the screen: drawn once for each, in vectors
     // at the screen's own resolution.
-    const qreal ratio = devicePixelRatioF();
-    m_picture = QPixmap(m_formSize * ratio);
-    m_picture.setDevicePixelRatio(ratio);
-    m_picture.fill(Qt::white); // the last column of pixels, past the form's edge, included
-    QPainter p(&m_picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    FormPicture::paint(p, m_scale);
+    m_picture = QPixmap::fromImage(FormPicture::editorImage(m_scale, devicePixelRatioF()));
 }
 
 QRect BulletinCanvas::mmRect(const QRectF &mm) const

@@ -8,7 +8,6 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QSignalSpy>
-#include <QPainter>
 #include <QToolTip>
 #include <QtMath>
 
@@ -161,17 +160,10 @@ private slots:
         for (double scale : {3.0, 4.5}) {
             canvas.setScale(scale);
             const qreal ratio = canvas.devicePixelRatioF();
-            QPixmap vector(canvas.formSize() * ratio);
-            vector.setDevicePixelRatio(ratio);
-            vector.fill(Qt::white);
-            QPainter p(&vector);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            FormPicture::paint(p, scale);
-            p.end();
+            const QImage vector = FormPicture::editorImage(scale, ratio);
             const QImage shown = canvas.grab().toImage();
             QCOMPARE(shown.size(), canvas.formSize() * ratio);
-            QVERIFY(shown == vector.toImage().convertToFormat(shown.format()));
+            QVERIFY(shown == vector.convertToFormat(shown.format()));
         }
     }
 };

@@ -1,0 +1,66 @@
+#include "ui/startup/KerboStyle.h"
+
+#include <QIconEngine>
+#include <QPainter>
+
+#include <functional>
+#include <optional>
+
+namespace
+{
+
+// An icon whose pictures are made by `make` when they are first asked for.
+class DeferredIconEngine : public QIconEngine
+{
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    // Sizes reach an engine in device pixels: the icon is asked at a density of one.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("KerboDeferredIcon"); }
+    QIconEngine *clone() const override { return new DeferredIconEngine(m_make); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!m_icon)
+            m_icon = m_make();
+        return *m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    std::optional<QIcon> m_icon;
+};
+
+} // namespace
+
+QIcon KerboStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                               const QWidget *widget) const
+{
+    if (icon != SP_ToolBarHorizontalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    // The base style lives as long as this one, which lives as long as the application.
+    QStyle *base = baseStyle();
+    return QIcon(new DeferredIconEngine([base, icon] { return base->standardIcon(icon); }));
+}

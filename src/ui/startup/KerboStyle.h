@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The desktop's own style, with one difference: the arrow that a menu bar keeps for the menus
+// that do not fit is made the first time it is drawn. Qt makes it with every menu bar, from a
+// picture file, and finding that file's reader loads every image plugin of the system; the
+// editor's menu bar shows all its menus and never needs the arrow.
+class KerboStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+};

@@ -1,0 +1,52 @@
+#include "TestMain.h"
+
+#include "ui/startup/KerboStyle.h"
+
+#include <QMenuBar>
+#include <QToolButton>
+
+// The program's style draws what the desktop's style draws; only the menu bar's arrow for
+// hidden menus is made later, when it is first shown.
+class KerboStyleTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void menuBarArrowIsTheDesktopStylesArrow()
+    {
+        KerboStyle style;
+        const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const QIcon deferred = style.standardIcon(arrow);
+        const QIcon own = style.baseStyle()->standardIcon(arrow);
+        QVERIFY(!deferred.isNull());
+        for (const QSize size : {QSize(8, 8), QSize(16, 16)}) {
+            QCOMPARE(deferred.actualSize(size), own.actualSize(size));
+            QCOMPARE(deferred.pixmap(size).toImage(), own.pixmap(size).toImage());
+            QCOMPARE(deferred.pixmap(size, 2.0).toImage(), own.pixmap(size, 2.0).toImage());
+        }
+        // Any other icon is the desktop style's own.
+        QCOMPARE(style.standardIcon(QStyle::SP_DirIcon).pixmap(16).toImage(),
+                 style.baseStyle()->standardIcon(QStyle::SP_DirIcon).pixmap(16).toImage());
+    }
+
+    void narrowMenuBarShowsItsArrow()
+    {
+        KerboStyle style;
+        QWidget window;
+        window.setStyle(&style);
+        auto *bar = new QMenuBar(&window);
+        bar->setStyle(&style);
+        for (int i = 0; i < 12; ++i)
+            bar->addMenu(QStringLiteral("Menu numéro %1").arg(i));
+        bar->setGeometry(0, 0, 200, 30);
+        window.resize(200, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(more);
+        QTRY_VERIFY(more->isVisible());
+        QVERIFY(!more->icon().pixmap(more->iconSize()).isNull());
+    }
+};
+
+KERBO_TEST(KerboStyleTest)
+#include "KerboStyleTest.moc"
