@@ -3,7 +3,6 @@
 #include "AutomatismeFile.h"
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
-#include "core/AppState.h"
 #include "ui/Session.h"
 #include "ui/editor/AutomatismeWiring.h"
 #include "ui/automatismes/frmAutomatisme.h"
@@ -12,15 +11,11 @@
 #include "ui/editor/SlotComboBox.h"
 #include "ui/print/PrinterChoice.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+#include <QtWidgets>
 
 using namespace SlotTable;
 
-// The editor and the automatisme window driven through their real widgets, in self-propelled
-// mode, with the automatismes 14 and 142 stored.
+// The editor and the automatisme window in self-propelled mode, automatismes 14 and 142 stored.
 class AutomatismeWindowTest : public QObject
 {
     Q_OBJECT

@@ -21,19 +21,14 @@
 #include "ui/startup/CommandWiring.h"
 #include "ui/verso/frmVerso.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSlider>
-#include <QTimer>
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString FileName = QStringLiteral("ParametresImp.txt");
+const QString FileName = u"ParametresImp.txt"_s;
+const QString Screen = u"Calibrage Ecran-Imprimante"_s;
 
 // A data folder holding a calibrated layout file, and the session of a run that has not read it.
 struct Run {
@@ -48,12 +43,18 @@ struct Run {
         PrintLayout calibrated;
         calibrated.DefautParaImp();
         calibrated.DefautParaImpVerso();
-        calibrated.ParaImpX[1] = QStringLiteral("61.5");
-        calibrated.ParaImpY[95] = QStringLiteral(".5");
+        calibrated.ParaImpX[1] = u"61.5"_s;
+        calibrated.ParaImpY[95] = u".5"_s;
         file = TextFile::joinLines(PrintLayoutFile::lines(calibrated));
         data.write(FileName, file);
     }
     PrintLayout &layout() { return data.state.printLayout; }
+    PrintLayout saved() const
+    {
+        PrintLayout layout;
+        ChargeParaImp(layout, data.dataFolder());
+        return layout;
+    }
 };
 
 // Acts on the next modal window once its event loop runs.
@@ -83,45 +84,44 @@ private slots:
     {
         Run r;
         ChargeParaImp(r.layout(), r.data.dataFolder());
-        const QString title = QStringLiteral("REGLAGE PRECIS DU CADRE NOM");
+        const QString title = u"REGLAGE PRECIS DU CADRE NOM"_s;
         {
             frmPositionCadre w(r.session, title);
             w.show();
             QCOMPARE(w.windowTitle(), title);
-            QCOMPARE(w.xControl()->box()->text(), QStringLiteral("615"));
-            QCOMPARE(w.yControl()->box()->text(), QStringLiteral("65"));
-            retype(w.xControl()->box(), QStringLiteral("125"));
+            QCOMPARE(w.xControl()->box()->text(), u"615"_s);
+            QCOMPARE(w.yControl()->box()->text(), u"65"_s);
+            retype(w.xControl()->box(), u"125"_s);
             QCOMPARE(w.xControl()->slider()->value(), 125);
             QTest::mouseClick(w.okButton(), Qt::LeftButton);
-            QCOMPARE(w.result(), int(QDialog::Accepted));
         }
-        QCOMPARE(r.layout().ParaImpX[1], QStringLiteral("12.5"));
-        QCOMPARE(r.layout().ParaImpY[1], QStringLiteral("6.5"));
+        QCOMPARE(r.layout().ParaImpX[1], u"12.5"_s);
+        QCOMPARE(r.layout().ParaImpY[1], u"6.5"_s);
         {
             frmPositionCadre w(r.session, title);
             w.show();
-            retype(w.xControl()->box(), QStringLiteral("3000"));
-            retype(w.yControl()->box(), QStringLiteral("-4"));
+            retype(w.xControl()->box(), u"3000"_s);
+            retype(w.yControl()->box(), u"-4"_s);
             // The typed text stays as typed; the sliders hold their bounds.
-            QCOMPARE(w.xControl()->box()->text(), QStringLiteral("3000"));
+            QCOMPARE(w.xControl()->box()->text(), u"3000"_s);
             QCOMPARE(w.xControl()->slider()->value(), 2970);
             QCOMPARE(w.yControl()->slider()->value(), 0);
             QTest::mouseClick(w.okButton(), Qt::LeftButton);
         }
-        QCOMPARE(r.layout().ParaImpX[1], QStringLiteral("297"));
-        QCOMPARE(r.layout().ParaImpY[1], QStringLiteral("0"));
+        QCOMPARE(r.layout().ParaImpX[1], u"297"_s);
+        QCOMPARE(r.layout().ParaImpY[1], u"0"_s);
         {
             frmPositionCadre w(r.session, title);
             w.show();
             w.yControl()->slider()->setValue(701);
-            QCOMPARE(w.yControl()->box()->text(), QStringLiteral("701"));
+            QCOMPARE(w.yControl()->box()->text(), u"701"_s);
             QTest::mouseClick(w.resetXButton(), Qt::LeftButton);
-            QCOMPARE(w.xControl()->box()->text(), QStringLiteral("0"));
-            QCOMPARE(r.layout().ParaImpX[1], QStringLiteral("297")); // stored only on OK
+            QCOMPARE(w.xControl()->box()->text(), u"0"_s);
             QTest::mouseClick(w.cancelButton(), Qt::LeftButton);
         }
-        QCOMPARE(r.layout().ParaImpX[1], QStringLiteral("297"));
-        QCOMPARE(r.layout().ParaImpY[1], QStringLiteral("0"));
+        // Stored only on OK.
+        QCOMPARE(r.layout().ParaImpX[1], u"297"_s);
+        QCOMPARE(r.layout().ParaImpY[1], u"0"_s);
         QVERIFY(r.prompts.calls.isEmpty());
         QCOMPARE(r.data.read(FileName), r.file); // nothing saved before the chooser's "Quitter"
     }
@@ -131,29 +131,29 @@ private slots:
         Run r;
         ChargeParaImp(r.layout(), r.data.dataFolder());
         {
-            frmEspace w(r.session, QStringLiteral("REGLAGE PRECIS DE L'ESPACE ENTRE CARACTERES"));
+            frmEspace w(r.session, u"REGLAGE PRECIS DE L'ESPACE ENTRE CARACTERES"_s);
             w.show();
-            QCOMPARE(w.valueBox()->text(), QStringLiteral("4.3"));
-            retype(w.valueBox(), QStringLiteral("7,5"));
+            QCOMPARE(w.valueBox()->text(), u"4.3"_s);
+            retype(w.valueBox(), u"7,5"_s);
             QTest::keyClick(w.valueBox(), Qt::Key_Return);
             QVERIFY(!w.isVisible());
         }
-        QCOMPARE(r.layout().ParaImpY[53], QStringLiteral("7.5"));
+        QCOMPARE(r.layout().ParaImpY[53], u"7.5"_s);
 
-        frmEspace w(r.session, QStringLiteral("LONGUEUR DU TEXTE OBSERVATION DU MECANICIEN"));
+        frmEspace w(r.session, u"LONGUEUR DU TEXTE OBSERVATION DU MECANICIEN"_s);
         w.show();
-        QCOMPARE(w.valueBox()->text(), QStringLiteral("110"));
-        retype(w.valueBox(), QStringLiteral("15"));
+        QCOMPARE(w.valueBox()->text(), u"110"_s);
+        retype(w.valueBox(), u"15"_s);
         QTest::mouseClick(w.okButton(), Qt::LeftButton);
         QVERIFY(w.isVisible());
-        QCOMPARE(r.prompts.last().text, QStringLiteral("VALEUR INFERIEURE A 20 RECOMMANCEZ SVP"));
-        QCOMPARE(w.valueBox()->selectedText(), QStringLiteral("15"));
-        QCOMPARE(r.layout().ParaImpX[90], QStringLiteral("15"));
+        QCOMPARE(r.prompts.last().text, u"VALEUR INFERIEURE A 20 RECOMMANCEZ SVP"_s);
+        QCOMPARE(w.valueBox()->selectedText(), u"15"_s);
+        QCOMPARE(r.layout().ParaImpX[90], u"15"_s);
         // The close box lets the driver out with the value found on opening.
         w.close();
         QVERIFY(!w.isVisible());
-        QCOMPARE(r.layout().ParaImpX[90], QStringLiteral("110"));
-        QCOMPARE(r.layout().ParaImpY[53], QStringLiteral("7.5"));
+        QCOMPARE(r.layout().ParaImpX[90], u"110"_s);
+        QCOMPARE(r.layout().ParaImpY[53], u"7.5"_s);
     }
 
     void centringAndShiftStoreLiveAndCancelRestores()
@@ -162,47 +162,43 @@ private slots:
         {
             frmCentrage w(r.session, PrintSide::Recto);
             w.show();
-            QCOMPARE(w.windowTitle(), QStringLiteral("CENTRAGE DU BULLETIN RECTO"));
-            QCOMPARE(w.yControl()->box()->text(), QStringLiteral("5"));
+            QCOMPARE(w.windowTitle(), u"CENTRAGE DU BULLETIN RECTO"_s);
+            QCOMPARE(w.yControl()->box()->text(), u"5"_s);
             w.yControl()->slider()->setValue(-12);
-            QCOMPARE(r.layout().ParaImpY[95], QStringLiteral("-1.2")); // a print now uses it
+            QCOMPARE(r.layout().ParaImpY[95], u"-1.2"_s); // a print now uses it
             w.yControl()->slider()->setValue(-80);
-            QCOMPARE(r.layout().ParaImpY[95], QStringLiteral("-5"));
+            QCOMPARE(r.layout().ParaImpY[95], u"-5"_s);
             QTest::mouseClick(w.cancelButton(), Qt::LeftButton);
         }
-        QCOMPARE(r.layout().ParaImpY[95], QStringLiteral(".5"));
+        QCOMPARE(r.layout().ParaImpY[95], u".5"_s);
         QCOMPARE(r.data.read(FileName), r.file);
         {
             frmCentrage w(r.session, PrintSide::Recto);
             w.show();
             QTest::mouseClick(w.resetYButton(), Qt::LeftButton);
-            QCOMPARE(r.layout().ParaImpY[95], QStringLiteral("0"));
-            retype(w.xControl()->box(), QStringLiteral("15"));
+            QCOMPARE(r.layout().ParaImpY[95], u"0"_s);
+            retype(w.xControl()->box(), u"15"_s);
             QTest::mouseClick(w.okButton(), Qt::LeftButton);
             QTest::mouseClick(w.infoButton(), Qt::LeftButton);
         }
-        QCOMPARE(r.prompts.last().title, QStringLiteral("Information"));
-        PrintLayout saved;
-        ChargeParaImp(saved, r.data.dataFolder());
-        QCOMPARE(saved.ParaImpX[95], QStringLiteral("1.5"));
-        QCOMPARE(saved.ParaImpY[95], QStringLiteral("0"));
+        QCOMPARE(r.prompts.last().title, u"Information"_s);
+        QCOMPARE(r.saved().ParaImpX[95], u"1.5"_s);
+        QCOMPARE(r.saved().ParaImpY[95], u"0"_s);
 
         // The general shift: the same live storing; its close box cancels and saves.
         const QString before = r.layout().ParaImpX[0];
         frmReglageGeneral w(r.session, Calibration::shiftTitle(PrintSide::Recto));
         w.show();
         w.xControl()->slider()->setValue(-1950);
-        QCOMPARE(r.layout().ParaImpX[0], QStringLiteral("-190"));
+        QCOMPARE(r.layout().ParaImpX[0], u"-190"_s);
         w.close();
         QCOMPARE(r.layout().ParaImpX[0], before);
-        ChargeParaImp(saved, r.data.dataFolder());
-        QCOMPARE(saved.ParaImpX[0], before);
-        QVERIFY(r.prompts.calls.size() == 1);
+        QCOMPARE(r.saved().ParaImpX[0], before);
+        QCOMPARE(r.prompts.calls.size(), 1);
     }
 
-    // The chooser's "Quitter" saves the whole layout: opened first thing in a run, it must
-    // write back the driver's file as it was.
-    void chooserOpenedFirstThingKeepsTheFile()
+    // Each window opens the chooser of its side; "Quitter" first thing in a run keeps the file.
+    void eachWindowOpensItsSideAndKeepsTheFile()
     {
         Run r;
         EditorWindow editor(r.data.state, EditorLayout::Editor1024);
@@ -211,35 +207,17 @@ private slots:
         for (EditorCommand c : {EditorCommand::CalibrationRecto, EditorCommand::CentringRecto,
                                 EditorCommand::SavePrintParams, EditorCommand::ImportPrintParams})
             QVERIFY(editor.action(c)->isEnabled());
-        QString title;
-        onNextModal<frmReglageCadres>([&title](frmReglageCadres *chooser) {
-            title = chooser->windowTitle();
-            QVERIFY(!chooser->commandButton(QStringLiteral("Calibrage Ecran-Imprimante"))
-                         ->isVisibleTo(chooser));
-            chooser->commandButton(QStringLiteral("Quitter"))->click();
-        });
-        editor.action(EditorCommand::CalibrationRecto)->trigger();
-        QCOMPARE(title, QStringLiteral("REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE"));
-        QCOMPARE(r.data.read(FileName), r.file);
-        QVERIFY(r.prompts.calls.isEmpty());
-    }
-
-    // The verso editor and the previews open the chooser of their own side.
-    void versoEditorAndPreviewOpenTheirSide()
-    {
-        Run r;
-        EditorWindow editor(r.data.state, EditorLayout::Editor1024);
-        editor.setAttribute(Qt::WA_DeleteOnClose, false);
-        wireCommands(editor, r.session);
         frmVerso verso(r.session, EditorLayout::Editor1024);
         frmPreview preview(r.session, PrintSide::Recto);
         QStringList seen;
         const auto quit = [&seen](frmReglageCadres *chooser) {
-            const QPushButton *screen =
-                chooser->commandButton(QStringLiteral("Calibrage Ecran-Imprimante"));
-            seen << chooser->windowTitle() + (screen->isVisibleTo(chooser) ? " +" : "");
-            chooser->commandButton(QStringLiteral("Quitter"))->click();
+            seen << chooser->windowTitle()
+                        + (chooser->commandButton(Screen)->isVisibleTo(chooser) ? " +" : "");
+            chooser->commandButton(u"Quitter"_s)->click();
         };
+        onNextModal<frmReglageCadres>(quit);
+        editor.action(EditorCommand::CalibrationRecto)->trigger();
+        QCOMPARE(r.data.read(FileName), r.file);
         onNextModal<frmReglageCadres>(quit);
         verso.button(frmVerso::Button::Calibration)->click();
         onNextModal<frmReglageCadres>(quit);
@@ -249,14 +227,16 @@ private slots:
             centring->okButton()->click();
         });
         verso.button(frmVerso::Button::Centring)->click();
-        QCOMPARE(seen, QStringList({"REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR "
+        QCOMPARE(seen, QStringList({"REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE",
+                                    "REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR "
                                     "L'IMPRIMANTE",
                                     "REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE +",
                                     "CENTRAGE DU BULLETIN VERSO"}));
         QCOMPARE(r.data.read(FileName), r.file);
+        QVERIFY(r.prompts.calls.isEmpty());
     }
 
-    // A frame moved in the chooser is saved once the chooser is left.
+    // A frame moved in the chooser is saved once the chooser is left, and used by the next print.
     void frameMovedInTheChooserIsSavedOnQuit()
     {
         Run r;
@@ -265,33 +245,29 @@ private slots:
         hooks.refresh = [&refreshed] { ++refreshed; };
         frmReglageCadres chooser(r.session, PrintSide::Recto, hooks);
         chooser.show();
-        QVERIFY(chooser.frameButton(1));
-        QVERIFY(!chooser.frameButton(53));
+        QVERIFY(chooser.frameButton(1) && !chooser.frameButton(53));
         onNextModal<frmPositionCadre>([](frmPositionCadre *w) {
-            QCOMPARE(w->windowTitle(), QStringLiteral("REGLAGE PRECIS DU CADRE NOM"));
-            retype(w->xControl()->box(), QStringLiteral("1000"));
+            QCOMPARE(w->windowTitle(), u"REGLAGE PRECIS DU CADRE NOM"_s);
+            retype(w->xControl()->box(), u"1000"_s);
             w->okButton()->click();
         });
         chooser.frameButton(1)->click();
         QCOMPARE(r.data.read(FileName), r.file); // in memory until "Quitter"
         chooser.close();                         // the close box acts as "Quitter"
         QCOMPARE(refreshed, 1);
-        PrintLayout saved;
-        ChargeParaImp(saved, r.data.dataFolder());
-        QCOMPARE(saved.ParaImpX[1], QStringLiteral("100"));
+        QCOMPARE(r.saved().ParaImpX[1], u"100"_s);
 
-        // The next print puts the name there (no general shift, no horizontal centring).
+        // The name lands there (no general shift, no horizontal centring).
         if (!pdftotextInstalled()) QSKIP("pdftotext (poppler-utils) is not installed");
-        const QString pdf = r.data.dir.filePath(QStringLiteral("recto.pdf"));
+        const QString pdf = r.data.dir.filePath(u"recto.pdf"_s);
         r.printer.choosePdfFile(pdf);
-        r.data.state.record.setSlot(1, QStringLiteral("DUPONT"));
+        r.data.state.record.setSlot(1, u"DUPONT"_s);
         QVERIFY(SortieImpimante(r.session));
         QList<PdfWord> words;
         readPdf(pdf, words);
         const auto name = std::find_if(words.cbegin(), words.cend(),
                                        [](const PdfWord &w) { return w.text == "DUPONT"; });
-        QVERIFY(name != words.cend());
-        QVERIFY(std::abs(name->xMin - 100) < 0.5);
+        QVERIFY(name != words.cend() && std::abs(name->xMin - 100) < 0.5);
     }
 
     void chooserCommandsBySide()
@@ -303,39 +279,33 @@ private slots:
         hooks.layoutChanged = [&changed] { ++changed; };
         frmReglageCadres verso(r.session, PrintSide::Verso, hooks);
         verso.show();
-        QCOMPARE(verso.windowTitle(),
-                 QStringLiteral("REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR "
-                                "L'IMPRIMANTE"));
-        QVERIFY(verso.commandButton(QStringLiteral("Calibrage Ecran-Imprimante"))->isVisible());
-        QVERIFY(!verso.commandButton(QStringLiteral("Aide")));
+        QVERIFY(verso.commandButton(Screen)->isVisible());
+        QVERIFY(!verso.commandButton(u"Aide"_s));
         QVERIFY(verso.frameButton(91) && !verso.frameButton(1));
-        r.layout().ParaImpY[95] = QStringLiteral("3");
-        verso.commandButton(QString::fromUtf16(u"Paramétres par défaut"))->click();
+        r.layout().ParaImpY[95] = u"3"_s;
+        verso.commandButton(u"Paramétres par défaut"_s)->click();
         QCOMPARE(changed, 1);
-        QCOMPARE(r.layout().ParaImpY[95], QStringLiteral("0"));
-        QCOMPARE(r.prompts.last().title, QStringLiteral("PARAMETRES IMPRIMANTE VERSO RETABLIS"));
+        QCOMPARE(r.layout().ParaImpY[95], u"0"_s);
+        QCOMPARE(r.prompts.last().title, u"PARAMETRES IMPRIMANTE VERSO RETABLIS"_s);
 
         onNextModal<frmEspace>([](frmEspace *w) {
-            QCOMPARE(w->windowTitle(),
-                     QStringLiteral("LONGUEUR DU TEXTE OBSERVATION DU MECANICIEN"));
-            retype(w->valueBox(), QStringLiteral("90"));
+            QCOMPARE(w->windowTitle(), u"LONGUEUR DU TEXTE OBSERVATION DU MECANICIEN"_s);
+            retype(w->valueBox(), u"90"_s);
             w->okButton()->click();
         });
-        verso.commandButton(QStringLiteral("LONGUEUR DU TEXTE  OBSERVATIONS  DU MECANICIEN"))
-            ->click();
+        verso.commandButton(u"LONGUEUR DU TEXTE  OBSERVATIONS  DU MECANICIEN"_s)->click();
         QCOMPARE(changed, 2);
-        QCOMPARE(r.layout().ParaImpX[90], QStringLiteral("90"));
+        QCOMPARE(r.layout().ParaImpX[90], u"90"_s);
 
         onNextModal<frmReglageGeneral>([](frmReglageGeneral *w) {
-            QCOMPARE(w->windowTitle(), QStringLiteral("CALIBRAGE ECRAN-IMPRIMANTE VERSO"));
+            QCOMPARE(w->windowTitle(), u"CALIBRAGE ECRAN-IMPRIMANTE VERSO"_s);
             w->yControl()->slider()->setValue(10);
             w->okButton()->click();
         });
-        verso.commandButton(QStringLiteral("Calibrage Ecran-Imprimante"))->click();
-        PrintLayout saved; // the shift window saves at once
-        ChargeParaImp(saved, r.data.dataFolder());
-        QCOMPARE(saved.ParaImpY[93], QStringLiteral("1"));
-        QCOMPARE(saved.ParaImpX[90], QStringLiteral("90"));
+        verso.commandButton(Screen)->click();
+        const PrintLayout saved = r.saved(); // the shift window saves at once
+        QCOMPARE(saved.ParaImpY[93], u"1"_s);
+        QCOMPARE(saved.ParaImpX[90], u"90"_s);
     }
 
     // Exported from one data folder, imported into another through the windows.
@@ -344,49 +314,49 @@ private slots:
         QTemporaryDir home;
         const QByteArray previousHome = qgetenv("HOME");
         qputenv("HOME", home.path().toLocal8Bit());
+        const QString copy = home.filePath(u"SAUVE"_s);
         Run from;
         {
             frmParametresImp w(from.session, frmParametresImp::Mode::Export);
             w.show();
-            QCOMPARE(w.windowTitle(), QStringLiteral("SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE"));
+            QCOMPARE(w.windowTitle(), u"SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE"_s);
             QCOMPARE(w.choice()->text(), Drives::clean(home.path()));
             // A drive that cannot be read leaves the lists where they were.
-            w.pane()->driveList()->addItem(QStringLiteral("absent"),
-                                           home.filePath(QStringLiteral("absent")));
-            emit w.pane()->driveList()->activated(w.pane()->driveList()->count() - 1);
-            QCOMPARE(from.prompts.last().text,
-                     QString::fromUtf16(u"Il serait préférable de mettre une disquette !"));
+            QComboBox *drives = w.pane()->driveList();
+            drives->addItem(u"absent"_s, home.filePath(u"absent"_s));
+            emit drives->activated(drives->count() - 1);
+            QCOMPARE(from.prompts.last().text, u"Il serait préférable de mettre une disquette !"_s);
             QCOMPARE(w.pane()->folder(), Drives::clean(home.path()));
 
-            from.prompts.inputs.push_back(QStringLiteral("SAUVE"));
+            from.prompts.inputs.push_back(u"SAUVE"_s);
             w.createButton()->click();
             QListWidget *folders = w.pane()->folderList();
             const QList<QListWidgetItem *> created = folders->findItems("SAUVE", Qt::MatchExactly);
             QCOMPARE(created.size(), 1);
             folders->setCurrentItem(created.first());
             QTest::keyClick(folders, Qt::Key_Return);
-            QCOMPARE(w.choice()->text(), Drives::clean(home.filePath(QStringLiteral("SAUVE"))));
+            QCOMPARE(w.choice()->text(), Drives::clean(copy));
             w.actionButton()->click();
             QCOMPARE(w.result(), int(QDialog::Accepted));
         }
-        QFile copy(home.filePath(QStringLiteral("SAUVE/ParametresImp.txt")));
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), from.file);
+        QFile saved(copy + u"/ParametresImp.txt"_s);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), from.file);
 
         Run to;
         to.data.write(FileName, QByteArray());
         ChargeParaImp(to.layout(), to.data.dataFolder());
         frmParametresImp w(to.session, frmParametresImp::Mode::Import);
         w.show();
-        QCOMPARE(w.windowTitle(), QStringLiteral("IMPORTATION DES PARAMETRES DE L'IMPRIMANTE"));
+        QCOMPARE(w.windowTitle(), u"IMPORTATION DES PARAMETRES DE L'IMPRIMANTE"_s);
         QVERIFY(!w.createButton());
-        w.pane()->setFolder(home.filePath(QStringLiteral("SAUVE")));
+        w.pane()->setFolder(copy);
         QCOMPARE(w.pane()->fileList()->item(0)->text(), FileName);
         w.actionButton()->click();
         qputenv("HOME", previousHome);
         QCOMPARE(w.result(), int(QDialog::Accepted));
         QCOMPARE(to.data.read(FileName), from.file);
-        QCOMPARE(to.layout().ParaImpX[1], QStringLiteral("61.5"));
+        QCOMPARE(to.layout().ParaImpX[1], u"61.5"_s);
     }
 };
 

@@ -10,10 +10,7 @@
 #include "ui/lists/frmGestListe.h"
 #include "ui/print/PrinterChoice.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+#include <QtWidgets>
 
 // The folder and file windows on a temporary home folder, driven through their widgets.
 class FolderWindowsTest : public QObject

@@ -11,15 +11,9 @@
 #include "ui/options/frmOption.h"
 #include "ui/print/PrinterChoice.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 
-// The list window, the learning of stations and engines in the editor, and the options window
-// that switches them.
+// The list window, the editor's learning of stations and engines, and the options switching it.
 class ListWindowsTest : public QObject
 {
     Q_OBJECT

@@ -2,18 +2,13 @@
 
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
-#include "core/AppState.h"
 #include "core/print/PrintLayoutFile.h"
 #include "ui/Session.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/frmPreview.h"
 #include "ui/print/PrinterChoice.h"
 
-#include <QComboBox>
-#include <QPainter>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
+#include <QtWidgets>
 
 Q_DECLARE_METATYPE(PrintSide)
 
@@ -78,8 +73,7 @@ class PreviewTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The sheet shows the texts where the ink will fall: the screen calibration moves them,
-    // the centring does not.
+    // The texts are shown where the ink falls: the screen calibration moves them, not the centring.
     void textsMoveWithTheScreenCalibrationNotTheCentring_data()
     {
         QTest::addColumn<PrintSide>("side");
@@ -129,9 +123,7 @@ private slots:
         QVERIFY(preview->scrollArea()->horizontalScrollBar()->maximum() > 0);
     }
 
-    // Buttons: the calibration windows plug in through the session (the chooser learns it comes
-    // from a preview, and its changes are redrawn with frame H broken again); Cancel at
-    // " IMPRIMER ?" leaves the preview open; "Retour Editeur Verso" closes it.
+    // The chooser is told it comes from a preview and its changes redraw frame H broken again.
     void buttonsOfTheVersoPreview()
     {
         Run run;

@@ -1,8 +1,6 @@
 #include "TestMain.h"
 
-#include "core/AppState.h"
 #include "core/base/IniFile.h"
-#include "core/base/TextFile.h"
 #include "core/print/PrinterFonts.h"
 #include "core/print/PrintLayoutFile.h"
 #include "FakePrompts.h"
@@ -14,8 +12,7 @@
 #include "ui/print/PrinterChoice.h"
 #include "ui/Session.h"
 
-#include <QAction>
-#include <QFile>
+#include <QtWidgets>
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "ui/print/PrinterProbe.h"
 
-#include <QElapsedTimer>
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,5 @@
 #include "TestMain.h"
 
-#include "core/AppState.h"
 #include "core/model/SlotTable.h"
 #include "core/print/RectoPrinter.h"
 #include "FakePrompts.h"
@@ -25,8 +24,7 @@ class RectoPdfTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The whole path of a real print: QPrinter, the font at its point size, the shift, every
-    // field of a filled bulletin. pdftotext reads back where each text really landed.
+    // A real print of every field, read back by pdftotext: where each text really landed.
     void filledRectoPdfMatchesTheLayout()
     {
         if (!pdftotextInstalled())

@@ -4,7 +4,6 @@
 #include "PdfWords.h"
 #include "RecordingPage.h"
 #include "TempDataFolder.h"
-#include "core/AppState.h"
 #include "core/print/VersoPrinter.h"
 #include "ui/Session.h"
 #include "ui/preview/PlainPaper.h"
@@ -20,8 +19,7 @@ bool near(double a, double b, double tolerance)
     return std::abs(a - b) < tolerance;
 }
 
-// A filled verso printed with shifts on both axes, in a 10 pt verso font and a recto font of
-// another size that must not be used.
+// A filled verso shifted on both axes, in a 10 pt verso font (the 5 pt recto font must not serve).
 struct Run {
     TempDataFolder folder;
     FakePrompts prompts;
@@ -107,9 +105,8 @@ private slots:
         QVERIFY(VersoCommands::printVerso(run.session));
         QCOMPARE(run.prompts.titles(), QStringList{"Kerbo"});
 
-        // Frame H broken in the 10 pt verso font: about 160 mm of observations take three lines
-        // of 55 mm (in the 5 pt recto font they would take two); the train numbers one line
-        // each, of which 31 are printed.
+        // Frame H broken in the verso font: three lines of observations (two in the recto font);
+        // one line per train number, of which 31 are printed.
         const VersoLines &lines = run.state().versoLines;
         QVERIFY(!lines.observations[2].isEmpty() && lines.observations[4].isEmpty());
         QCOMPARE(lines.trainNumbers[34], QStringLiteral("140035"));

@@ -9,17 +9,7 @@
 #include "ui/roster/frmChoixFichier.h"
 #include "ui/roster/frmReglagePara.h"
 
-#include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 

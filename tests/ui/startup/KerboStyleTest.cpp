@@ -2,11 +2,9 @@
 
 #include "ui/startup/KerboStyle.h"
 
-#include <QMenuBar>
-#include <QToolButton>
+#include <QtWidgets>
 
-// The program's style draws what the desktop's style draws; only the menu bar's arrow for
-// hidden menus is made later, when it is first shown.
+// The program's style is the desktop's; only the menu bar's arrow is made when first shown.
 class KerboStyleTest : public QObject
 {
     Q_OBJECT

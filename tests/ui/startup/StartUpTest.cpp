@@ -4,9 +4,6 @@
 #include "FakeView.h"
 #include "TempDataFolder.h"
 
-#include "core/AppState.h"
-#include "core/base/Paths.h"
-#include "core/base/TextFile.h"
 #include "core/config/CartoucheStore.h"
 #include "core/startup/EditorStage.h"
 #include "ui/editor/EditorWindow.h"
@@ -15,19 +12,10 @@
 #include "ui/startup/frmCartouche.h"
 #include "ui/startup/StartUp.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
+#include <QtWidgets>
 #include <QPrinterInfo>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTimer>
 
-// The cartouche dialog, the editor's loading on a first and a later start, and quitting. Each
-// test starts from a fresh state over an empty data folder.
+// The cartouche dialog, the editor's loading on a first and a later start, and quitting.
 class StartUpTest : public QObject
 {
     Q_OBJECT
@@ -152,8 +140,7 @@ private slots:
 
     void firstStartThenSecondStart()
     {
-        // A Config.ini without Cartouche section is a first start; leaving the dialog without OK
-        // brings it back at the next start.
+        // No Cartouche section: a first start; left without OK, the dialog comes back.
         QVERIFY(TextFile::writeLines(data("Config.ini"),
                                      {"[CheminDossiers]", "OuestKerbo=/elsewhere/", "[Options]",
                                       "Enaut=1", "[Echelle Editeur]", "Echelle=1"}));

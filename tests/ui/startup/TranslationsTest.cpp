@@ -2,9 +2,7 @@
 
 #include "ui/startup/Translations.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QtWidgets>
 
 // The standard dialogs speak French.
 class TranslationsTest : public QObject

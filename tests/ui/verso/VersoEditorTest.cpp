@@ -2,7 +2,6 @@
 
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
-#include "core/AppState.h"
 #include "core/print/PrintLayoutFile.h"
 #include "ui/Session.h"
 #include "ui/editor/EditorWindow.h"
@@ -11,13 +10,8 @@
 #include "ui/verso/VersoWiring.h"
 #include "ui/verso/frmVerso.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QtWidgets>
 
-#include <memory>
 
 namespace {
 
@@ -96,8 +90,7 @@ private slots:
                  QStringLiteral("VISUALISATION DU BS RECTO AVANT D'IMPRIMER"));
     }
 
-    // Typing goes into the day's verso; Enter and Backspace follow the verso order with the
-    // caret at the end; Tab reaches frame L after the observations.
+    // Enter and Backspace follow the verso order, caret at the end; Tab reaches frame L last.
     void typingAndMovingByKeys()
     {
         Run run;
@@ -125,8 +118,7 @@ private slots:
         QCOMPARE(run.editor->rememberedFocus(), (VersoField{T::L, 0}));
     }
 
-    // Cancel at " IMPRIMER ?" prints nothing and leaves the tables; OK breaks frame H in the
-    // verso font and prints; the focus goes back to the text that had it.
+    // Cancel prints nothing and leaves the tables; either way the focus comes back.
     void printAsksThenCancelsOrPrints()
     {
         Run run;
@@ -165,8 +157,7 @@ private slots:
             QStringLiteral("Pour que le programme fonctionne normalement \r\n")));
     }
 
-    // The calibration windows plug in through the session's hooks: the buttons come alive, the
-    // chooser is told which side, and a changed line length resizes the observations' box.
+    // Plugged in, the calibration buttons come alive; a new line length resizes the observations.
     void calibrationHooks()
     {
         Run run;
