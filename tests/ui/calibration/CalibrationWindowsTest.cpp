@@ -117,9 +117,9 @@ private slots:
             QCOMPARE(w.yControl()->box()->text(), u"701"_s);
             QTest::mouseClick(w.resetXButton(), Qt::LeftButton);
             QCOMPARE(w.xControl()->box()->text(), u"0"_s);
+            QCOMPARE(r.layout().ParaImpX[1], u"297"_s); // stored only on OK
             QTest::mouseClick(w.cancelButton(), Qt::LeftButton);
         }
-        // Stored only on OK.
         QCOMPARE(r.layout().ParaImpX[1], u"297"_s);
         QCOMPARE(r.layout().ParaImpY[1], u"0"_s);
         QVERIFY(r.prompts.calls.isEmpty());
