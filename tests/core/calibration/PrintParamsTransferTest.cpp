@@ -4,6 +4,7 @@
 #include "FileSizeLimit.h"
 #include "RecordingPage.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "core/calibration/PrintParamsTransfer.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/PrintLayoutFile.h"
@@ -23,18 +24,28 @@ QByteArray layoutBytes(const char *nomX)
     return TextFile::joinLines(PrintLayoutFile::lines(layout));
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+// A data folder holding a layout file whose item 1 is at 60 mm, loaded; a disk to copy to.
+struct Transfer {
+    TempDataFolder data;
+    QTemporaryDir disk;
+    FakePrompts prompts;
+    PrintLayout &layout = data.state.printLayout;
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+    Transfer()
+    {
+        data.write(FileName, layoutBytes("60"));
+        ChargeParaImp(layout, data.dataFolder());
+    }
+    QString copy() const { return disk.filePath(FileName); }
+    Outcome exportTo()
+    {
+        return PrintParamsTransfer::exportTo(data.dataFolder(), disk.path(), prompts);
+    }
+    Outcome importFrom()
+    {
+        return PrintParamsTransfer::importFrom(disk.path(), data.dataFolder(), layout, prompts);
+    }
+};
 
 const QString ImportFailure = QStringLiteral(
     "IMPOSSIBILITE D'IMPORTER LES PARAMETRES. LE FICHIER DE SAUVEGARDE EST INTROUVABLE OU "
@@ -48,23 +59,18 @@ class PrintParamsTransferTest : public QObject
 private slots:
     void exportAsksBeforeReplacingAnEarlierCopy()
     {
-        TempDataFolder data;
-        QTemporaryDir disk;
-        FakePrompts prompts;
-        data.write(FileName, layoutBytes("61"));
-        QCOMPARE(PrintParamsTransfer::exportTo(data.dataFolder(), disk.path(), prompts),
-                 Outcome::Done);
-        const QString copy = disk.filePath(FileName);
-        QCOMPARE(readFile(copy), layoutBytes("61"));
-        QCOMPARE(prompts.calls.size(), 1);
-        QCOMPARE(prompts.last().text,
+        Transfer t;
+        t.data.write(FileName, layoutBytes("61"));
+        QCOMPARE(t.exportTo(), Outcome::Done);
+        QCOMPARE(bytesOf(t.copy()), layoutBytes("61"));
+        QCOMPARE(t.prompts.calls.size(), 1);
+        QCOMPARE(t.prompts.last().text,
                  QString::fromUtf16(u"Fichier ParametresImp.txt sauvegardé dans le dossier ") +
-                     QDir::toNativeSeparators(disk.path()));
+                     QDir::toNativeSeparators(t.disk.path()));
 
-        data.write(FileName, layoutBytes("62"));
-        QCOMPARE(PrintParamsTransfer::exportTo(data.dataFolder(), disk.path(), prompts),
-                 Outcome::Stay);
-        const FakePrompts::Call &q = prompts.last();
+        t.data.write(FileName, layoutBytes("62"));
+        QCOMPARE(t.exportTo(), Outcome::Stay);
+        const FakePrompts::Call &q = t.prompts.last();
         QCOMPARE(q.kind, QStringLiteral("question"));
         QCOMPARE(q.title, QStringLiteral("ATTENTION !!"));
         QCOMPARE(q.text,
@@ -75,117 +81,85 @@ private slots:
         QCOMPARE(q.icon, Prompts::Icon::Question);
         QCOMPARE(q.buttons, Prompts::Buttons::YesNo);
         QCOMPARE(q.defaultAnswer, Prompts::Answer::No);
-        QCOMPARE(readFile(copy), layoutBytes("61")); // No keeps the older copy
+        QCOMPARE(bytesOf(t.copy()), layoutBytes("61")); // No keeps the older copy
 
-        prompts.answers.push_back(Prompts::Answer::Yes);
-        QCOMPARE(PrintParamsTransfer::exportTo(data.dataFolder(), disk.path(), prompts),
-                 Outcome::Done);
-        QCOMPARE(readFile(copy), layoutBytes("62"));
-    }
+        t.prompts.answers.push_back(Prompts::Answer::Yes);
+        QCOMPARE(t.exportTo(), Outcome::Done);
+        QCOMPARE(bytesOf(t.copy()), layoutBytes("62"));
 
-    void exportWithoutALayoutFileCopiesNothing()
-    {
-        TempDataFolder data;
-        QTemporaryDir disk;
-        FakePrompts prompts;
-        QCOMPARE(PrintParamsTransfer::exportTo(data.dataFolder(), disk.path(), prompts),
-                 Outcome::Stay);
-        QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
-        QVERIFY(!QFile::exists(disk.filePath(FileName)));
+        // No layout file to export: nothing copied.
+        QVERIFY(QFile::remove(t.data.dataFile(FileName)) && QFile::remove(t.copy()));
+        QCOMPARE(t.exportTo(), Outcome::Stay);
+        QCOMPARE(t.prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
+        QVERIFY(!QFile::exists(t.copy()));
     }
 
     void importReplacesTheLayoutAndTheNextPrintUsesIt()
     {
-        TempDataFolder data;
-        QTemporaryDir disk;
-        FakePrompts prompts;
-        data.write(FileName, layoutBytes("60"));
-        ChargeParaImp(data.state.printLayout, data.dataFolder());
+        Transfer t;
         // A copy edited by hand elsewhere: blanks kept, no final line end.
         QByteArray saved = layoutBytes("75.5");
         saved.replace("\r\n75.5\r\n", "\r\n 75.5\r\n");
         saved.chop(2);
-        writeFile(disk.filePath(FileName), saved);
-
-        QCOMPARE(PrintParamsTransfer::importFrom(disk.path(), data.dataFolder(),
-                                                 data.state.printLayout, prompts),
-                 Outcome::Done);
-        QCOMPARE(data.read(FileName), saved); // byte for byte
-        QCOMPARE(prompts.last().text,
+        QVERIFY(writeBytes(t.copy(), saved));
+        QCOMPARE(t.importFrom(), Outcome::Done);
+        QCOMPARE(t.data.read(FileName), saved); // byte for byte
+        QCOMPARE(t.prompts.last().text,
                  QString::fromUtf16(u"Fichier ParametresImp.txt importé dans le dossier ") +
-                     QDir::toNativeSeparators(data.programFolder() + QStringLiteral("DataBul")));
-        QCOMPARE(prompts.last().icon, Prompts::Icon::Information);
+                     QDir::toNativeSeparators(t.data.programFolder() + QStringLiteral("DataBul")));
+        QCOMPARE(t.prompts.last().icon, Prompts::Icon::Information);
 
-        data.state.record.setSlot(1, QStringLiteral("DUPONT"));
+        t.data.state.record.setSlot(1, QStringLiteral("DUPONT"));
         RecordingPage page;
-        RectoPrinter::draw(data.state.record, data.state.printLayout, data.state.config.options,
-                           RectoPrinter::printShift(data.state.printLayout), page);
+        RectoPrinter::draw(t.data.state.record, t.layout, t.data.state.config.options,
+                           RectoPrinter::printShift(t.layout), page);
         QCOMPARE(page.find(QStringLiteral("DUPONT")).size(), 1);
         QCOMPARE(page.find(QStringLiteral("DUPONT")).first().x, 75.5);
     }
 
+    // A foreign or missing copy, or a disk that fills up while the copy is written: nothing
+    // changes but the message.
     void foreignOrMissingFileChangesNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("present");
-        QTest::newRow("no file") << QByteArray() << false;
-        QTest::newRow("empty") << QByteArray() << true;
-        QTest::newRow("two lines") << QByteArray("60\r\n6.5\r\n") << true;
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("no file") << QByteArray() << false << false;
+        QTest::newRow("empty") << QByteArray() << true << false;
+        QTest::newRow("two lines") << QByteArray("60\r\n6.5\r\n") << true << false;
         QByteArray binary = layoutBytes("61");
         binary[10] = '\0';
-        QTest::newRow("binary") << binary << true;
-        QTest::newRow("a day file") << QByteArray("NOM\r\n").repeated(250) << true;
-        QTest::newRow("huge") << layoutBytes("61") + QByteArray(70000, '\n') << true;
+        QTest::newRow("binary") << binary << true << false;
+        QTest::newRow("a day file") << QByteArray("NOM\r\n").repeated(250) << true << false;
+        QTest::newRow("huge") << layoutBytes("61") + QByteArray(70000, '\n') << true << false;
+        QTest::newRow("full disk") << layoutBytes("75.5") << true << true;
     }
     void foreignOrMissingFileChangesNothing()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, present);
-        TempDataFolder data;
-        QTemporaryDir disk;
-        FakePrompts prompts;
-        data.write(FileName, layoutBytes("60"));
-        ChargeParaImp(data.state.printLayout, data.dataFolder());
-        const PrintLayout before = data.state.printLayout;
-        if (present) writeFile(disk.filePath(FileName), bytes);
-        QCOMPARE(PrintParamsTransfer::importFrom(disk.path(), data.dataFolder(),
-                                                 data.state.printLayout, prompts),
-                 Outcome::Stay);
-        QCOMPARE(prompts.calls.size(), 1);
-        QCOMPARE(prompts.last().text, ImportFailure);
-        QCOMPARE(prompts.last().icon, Prompts::Icon::Exclamation);
-        QCOMPARE(data.read(FileName), layoutBytes("60"));
-        QVERIFY(data.state.printLayout == before);
-    }
-
-    // The disk fills up while the imported copy is written: nothing changes but the message.
-    void importOnAFullDiskChangesNothing()
-    {
-        TempDataFolder data;
-        QTemporaryDir disk;
-        FakePrompts prompts;
-        data.write(FileName, layoutBytes("60"));
-        ChargeParaImp(data.state.printLayout, data.dataFolder());
-        const PrintLayout before = data.state.printLayout;
-        writeFile(disk.filePath(FileName), layoutBytes("75.5"));
+        QFETCH(bool, fullDisk);
+        Transfer t;
+        const PrintLayout before = t.layout;
+        if (present) QVERIFY(writeBytes(t.copy(), bytes));
         {
-            FileSizeLimit full(64);
-            QCOMPARE(PrintParamsTransfer::importFrom(disk.path(), data.dataFolder(),
-                                                     data.state.printLayout, prompts),
-                     Outcome::Stay);
+            std::optional<FileSizeLimit> full;
+            if (fullDisk) full.emplace(64);
+            QCOMPARE(t.importFrom(), Outcome::Stay);
         }
-        QCOMPARE(data.read(FileName), layoutBytes("60"));
-        QVERIFY(data.state.printLayout == before);
-        QCOMPARE(prompts.calls.size(), 1);
-        QVERIFY(prompts.last().text.startsWith(ImportFailure + QStringLiteral("\r\n\r\n")));
+        QCOMPARE(t.prompts.calls.size(), 1);
+        if (fullDisk)
+            QVERIFY(t.prompts.last().text.startsWith(ImportFailure + QStringLiteral("\r\n\r\n")));
+        else
+            QCOMPARE(t.prompts.last().text, ImportFailure);
+        QCOMPARE(t.prompts.last().icon, Prompts::Icon::Exclamation);
+        QCOMPARE(t.data.read(FileName), layoutBytes("60"));
+        QVERIFY(t.layout == before);
     }
 
     void layoutFileAllowsBlankValuesAndTrailingBlankLines()
     {
-        PrintLayout layout; // item 92 has no factory value: empty lines are normal
-        layout.DefautParaImp();
-        layout.DefautParaImpVerso();
-        const QByteArray bytes = TextFile::joinLines(PrintLayoutFile::lines(layout));
+        const QByteArray bytes = layoutBytes("60"); // the factory layout: item 92 has no value
         QVERIFY(bytes.contains("\r\n\r\n"));
         QVERIFY(PrintParamsTransfer::isLayoutFile(bytes));
         QVERIFY(PrintParamsTransfer::isLayoutFile(bytes + "\r\n  \r\n"));

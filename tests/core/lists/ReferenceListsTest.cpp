@@ -21,28 +21,24 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("result");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("stored trimmed, upper case")
-            << QByteArray("PNORD\r\n") << "  abc " << int(AddResult::Added)
-            << QByteArray("PNORD\r\nABC\r\n");
-        QTest::newRow("exact line refused")
-            << QByteArray("PNORD\r\nABC\r\n") << "ABC" << int(AddResult::Duplicate)
-            << QByteArray("PNORD\r\nABC\r\n");
+        const auto row = [](const char *name, const QByteArray &before, const char *typed,
+                            AddResult result, const QByteArray &after) {
+            QTest::newRow(name) << before << QString(typed) << int(result) << after;
+        };
+        row("stored trimmed, upper case", "PNORD\r\n", "  abc ", AddResult::Added,
+            "PNORD\r\nABC\r\n");
+        row("exact line refused", "PNORD\r\nABC\r\n", "ABC", AddResult::Duplicate,
+            "PNORD\r\nABC\r\n");
         // The duplicate test sees the text as typed, blanks included.
-        QTest::newRow("same item with blanks added again")
-            << QByteArray("ABC\r\n") << " ABC " << int(AddResult::Added)
-            << QByteArray("ABC\r\nABC\r\n");
-        QTest::newRow("last line without its end not glued")
-            << QByteArray("PNORD") << "creil" << int(AddResult::Added)
-            << QByteArray("PNORD\r\nCREIL\r\n");
-        QTest::newRow("last line cut after its CR keeps its text")
-            << QByteArray("PNORD\r") << "creil" << int(AddResult::Added)
-            << QByteArray("PNORD\r\nCREIL\r\n");
-        QTest::newRow("file created") << QByteArray() << "Orléans" << int(AddResult::Added)
-                                      << QByteArray("ORL\xc9"
-                                                    "ANS\r\n");
-        QTest::newRow("blank text adds nothing, even with an empty line")
-            << QByteArray("A\r\n\r\n") << "   " << int(AddResult::Nothing)
-            << QByteArray("A\r\n\r\n");
+        row("same item with blanks added again", "ABC\r\n", " ABC ", AddResult::Added,
+            "ABC\r\nABC\r\n");
+        row("last line without its end not glued", "PNORD", "creil", AddResult::Added,
+            "PNORD\r\nCREIL\r\n");
+        row("last line cut after its CR keeps its text", "PNORD\r", "creil", AddResult::Added,
+            "PNORD\r\nCREIL\r\n");
+        row("file created", "", "Orléans", AddResult::Added, "ORL\xc9\x41NS\r\n"); // Latin-1
+        row("blank text adds nothing, even with an empty line", "A\r\n\r\n", "   ",
+            AddResult::Nothing, "A\r\n\r\n");
     }
     void add()
     {
@@ -105,27 +101,19 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("learnt");
-        QTest::newRow("station loses its blanks") << 1 << 0 << 9 << "gare du nord"
-                                                  << "ListeGares.txt"
-                                                  << "GAREDUNORD";
-        QTest::newRow("station of a train line") << 1 << 0 << 59 << "creil"
-                                                 << "ListeGares.txt"
-                                                 << "CREIL";
-        QTest::newRow("station already listed") << 1 << 0 << 11 << " pnord "
-                                                << ""
-                                                << "";
-        QTest::newRow("stations not learnt") << 0 << 1 << 9 << "CREIL"
-                                             << ""
-                                             << "";
-        QTest::newRow("engine keeps its blanks") << 0 << 1 << 82 << " bb 15001 ptn "
-                                                 << "ListeEnginsAut.txt"
-                                                 << "BB 15001 PTN";
-        QTest::newRow("engines not learnt") << 1 << 0 << 82 << "BB 1"
-                                            << ""
-                                            << "";
-        QTest::newRow("blank value") << 1 << 1 << 9 << "   "
-                                     << ""
-                                     << "";
+        const auto row = [](const char *name, int enaug, int eneng, int slot, const char *value,
+                            const char *file = "", const char *learnt = "") {
+            QTest::newRow(name) << enaug << eneng << slot << QString(value) << QString(file)
+                                << QString(learnt);
+        };
+        row("station loses its blanks", 1, 0, 9, "gare du nord", "ListeGares.txt", "GAREDUNORD");
+        row("station of a train line", 1, 0, 59, "creil", "ListeGares.txt", "CREIL");
+        row("station already listed", 1, 0, 11, " pnord ");
+        row("stations not learnt", 0, 1, 9, "CREIL");
+        row("engine keeps its blanks", 0, 1, 82, " bb 15001 ptn ", "ListeEnginsAut.txt",
+            "BB 15001 PTN");
+        row("engines not learnt", 1, 0, 82, "BB 1");
+        row("blank value", 1, 1, 9, "   ");
     }
     void learning()
     {

@@ -50,13 +50,10 @@ private slots:
         QFile file(PrintLayoutFile::path(dir.path()));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 204); // 203 lines ending in CR LF
-        // X of every item but the pitches 53..55, then Y of every item.
-        QCOMPARE(lines[7], "17\r");
-        QCOMPARE(lines[52], "152\r");
-        QCOMPARE(lines[53], "156\r");
-        QCOMPARE(lines[100], "20\r");
-        QCOMPARE(lines[202], "2102\r");
+        // 203 lines ending in CR LF: X of every item but the pitches 53..55, then Y of every item.
+        QCOMPARE(lines.size(), 204);
+        QCOMPARE((QList<QByteArray>{lines[7], lines[52], lines[53], lines[100], lines[202]}),
+                 (QList<QByteArray>{"17\r", "152\r", "156\r", "20\r", "2102\r"}));
 
         const PrintLayout loaded = load(dir.path(), saved); // keeps X of 53..55, not in the file
         saved.ParaImpX[7] = QStringLiteral("17");
@@ -87,9 +84,8 @@ private slots:
         lines[4] = QStringLiteral(" 7 ");
         QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines));
         const PrintLayout layout = load(dir.path());
-        QCOMPARE(layout.ParaImpX[1], QStringLiteral(".5"));
-        QCOMPARE(layout.ParaImpX[4], QStringLiteral(" 7 ")); // blanks kept as read
-        // Item 92 is empty.
+        // Text kept as read, blanks included; item 92 is empty.
+        QCOMPARE(layout.ParaImpX[1] + u'|' + layout.ParaImpX[4], QStringLiteral(".5| 7 "));
         QCOMPARE((QList<double>{layout.x(1), layout.x(2), layout.x(3), layout.x(4), layout.x(92)}),
                  (QList<double>{0.5, 12, 0, 7, 0}));
     }

@@ -8,10 +8,8 @@
 
 namespace {
 
-bool near(double a, double b)
-{
-    return std::abs(a - b) < 1e-6;
-}
+bool near(double a, double b) { return std::abs(a - b) < 1e-6; }
+bool near(const QPointF &a, const QPointF &b) { return near(a.x(), b.x()) && near(a.y(), b.y()); }
 
 // The factory layout (p = 4) and a verso whose every box holds its own name: "D7", "E12", ...
 struct Verso {
@@ -37,14 +35,14 @@ struct Verso {
             state.versoLines.observations[size_t(n)] = QStringLiteral("O%1").arg(n + 1);
         }
     }
-    void draw(const QPointF &shift = {})
+    void draw()
     {
         page.texts.clear();
-        VersoPrinter::draw(state.verso, state.versoLines, state.printLayout, shift, page);
+        VersoPrinter::draw(state.verso, state.versoLines, state.printLayout, {}, page);
     }
-    std::optional<QPointF> at(const QString &text) const
+    std::optional<QPointF> at(const char *text) const
     {
-        const auto found = page.find(text);
+        const auto found = page.find(QString::fromUtf8(text));
         if (found.size() != 1) return std::nullopt;
         return QPointF(found[0].x, found[0].y);
     }
@@ -56,88 +54,66 @@ class VersoPrinterTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Expected positions worked out by hand from the factory layout: item X + dx, item Y + the
-    // running offset + the frame's constant.
+    // Positions worked out by hand from the factory layout: item X + dx, item Y + the running
+    // offset + the frame's constant.
     void everyFrameAtItsPlace_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("lineSpacing"); // ParaImpY[90]
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
+        QTest::addColumn<QPointF>("at");
+        const auto row = [](const char *name, const char *text, double x, double y,
+                            const char *spacing = "4") {
+            QTest::newRow(name) << QString(text) << QString(spacing) << QPointF(x, y);
+        };
         // Frame D: rows 0..3 at 5.5, 10, 15 and 27.5 mm below Y 15 with p = 4.
-        QTest::newRow("D row 0, item 75") << "D0"
-                                          << "4" << 65.1 << 20.5;
-        QTest::newRow("D row 0, item 80") << "D5"
-                                          << "4" << 132.4 << 20.5;
-        QTest::newRow("D row 1, item 76") << "D7"
-                                          << "4" << 79.9 << 25.0;
-        QTest::newRow("D row 2, item 77") << "D14"
-                                          << "4" << 96.0 << 30.0;
-        QTest::newRow("D row 3, item 78") << "D21"
-                                          << "4" << 115.2 << 42.5;
-        QTest::newRow("D row 3, p = 5") << "D18"
-                                        << "5" << 65.1 << 47.5;
+        row("D row 0, item 75", "D0", 65.1, 20.5);
+        row("D row 0, item 80", "D5", 132.4, 20.5);
+        row("D row 1, item 76", "D7", 79.9, 25.0);
+        row("D row 2, item 77", "D14", 96.0, 30.0);
+        row("D row 3, item 78", "D21", 115.2, 42.5);
+        row("D row 3, p = 5", "D18", 65.1, 47.5, "5");
         // Rows 10 and 11 start at item 74 with their own dx; row 12 is back to six.
-        QTest::newRow("D row 10, item 74") << "D60"
-                                           << "4" << 22.5 << 90.5;
-        QTest::newRow("D row 10, item 80") << "D66"
-                                           << "4" << 132.4 << 90.5;
-        QTest::newRow("D row 11, item 74") << "D67"
-                                           << "4" << 52.0 << 95.0;
-        QTest::newRow("D row 12, item 79") << "D78"
-                                           << "4" << 125.1 << 99.5;
+        row("D row 10, item 74", "D60", 22.5, 90.5);
+        row("D row 10, item 80", "D66", 132.4, 90.5);
+        row("D row 11, item 74", "D67", 52.0, 95.0);
+        row("D row 12, item 79", "D78", 125.1, 99.5);
         // Frame E: train numbers at the even boxes, observations at the odd ones, p - 0.2 apart.
-        QTest::newRow("E train number") << "E0"
-                                        << "4" << 5.0 << 118.0;
-        QTest::newRow("E observation") << "E15"
-                                       << "4" << 24.5 << 144.6;
+        row("E train number", "E0", 5.0, 118.0);
+        row("E observation", "E15", 24.5, 144.6);
         // Frame H: p - 0.28 up to line 26, a gap of 0.8 (0.7 for the observations), then p.
-        QTest::newRow("H train line 1") << "T1"
-                                        << "4" << 151.6 << 12.2;
-        QTest::newRow("H train line 26") << "T26"
-                                         << "4" << 151.6 << 105.2;
-        QTest::newRow("H train line 27") << "T27"
-                                         << "4" << 151.6 << 109.72;
-        QTest::newRow("H train line 29") << "T29"
-                                         << "4" << 151.6 << 117.72;
-        QTest::newRow("H train line 31") << "T31"
-                                         << "4" << 151.6 << 126.72;
-        QTest::newRow("H observation line 27") << "O27"
-                                               << "4" << 179.0 << 109.62;
-        QTest::newRow("H observation line 31") << "O31"
-                                               << "4" << 179.0 << 126.62;
-        QTest::newRow("H UP.Résidence") << "UP"
-                                        << "4" << 276.0 << 3.0;
+        row("H train line 1", "T1", 151.6, 12.2);
+        row("H train line 26", "T26", 151.6, 105.2);
+        row("H train line 27", "T27", 151.6, 109.72);
+        row("H train line 29", "T29", 151.6, 117.72);
+        row("H train line 31", "T31", 151.6, 126.72);
+        row("H observation line 27", "O27", 179.0, 109.62);
+        row("H observation line 31", "O31", 179.0, 126.62);
+        row("H UP.Résidence", "UP", 276.0, 3.0);
         // Frame I: two rows per column, p + 0.4 apart in the first column, p + 0.5 in the others.
-        QTest::newRow("I column 0, row 2") << "I4"
-                                           << "4" << 156.0 << 193.2;
-        QTest::newRow("I column 1, row 2") << "I5"
-                                           << "4" << 178.0 << 193.3;
-        QTest::newRow("I column 3") << "I3"
-                                    << "4" << 232.0 << 188.8;
-        QTest::newRow("J") << "J"
-                           << "4" << 172.0 << 205.0;
+        row("I column 0, row 2", "I4", 156.0, 193.2);
+        row("I column 1, row 2", "I5", 178.0, 193.3);
+        row("I column 3", "I3", 232.0, 188.8);
+        row("J", "J", 172.0, 205.0);
         // Frame L: five rows of six, p + 0.5 apart.
-        QTest::newRow("L first") << "L0"
-                                 << "4" << 151.5 << 151.7;
-        QTest::newRow("L column 5, row 5") << "L29"
-                                           << "4" << 231.0 << 169.7;
+        row("L first", "L0", 151.5, 151.7);
+        row("L column 5, row 5", "L29", 231.0, 169.7);
     }
     void everyFrameAtItsPlace()
     {
         QFETCH(QString, text);
         QFETCH(QString, lineSpacing);
-        QFETCH(double, x);
-        QFETCH(double, y);
+        QFETCH(QPointF, at);
         Verso v;
         v.state.printLayout.ParaImpY[90] = lineSpacing;
         v.draw();
-        const auto at = v.at(text);
-        QVERIFY2(at, qPrintable(text));
-        QVERIFY2(near(at->x(), x) && near(at->y(), y),
-                 qPrintable(QStringLiteral("%1 at %2, %3").arg(text).arg(at->x()).arg(at->y())));
+        const auto drawn = v.at(qPrintable(text));
+        QVERIFY2(drawn, "not drawn exactly once");
+        QVERIFY2(near(*drawn, at),
+                 qPrintable(QStringLiteral("at %1, %2").arg(drawn->x()).arg(drawn->y())));
     }
 
+    // Every box once, train lines and observations up to 31 only; empty train numbers leave the
+    // rest of frame H printed.
     void everyBoxPrintsOnceAndOnlyLinesUpTo31()
     {
         Verso v;
@@ -145,17 +121,12 @@ private slots:
         QCOMPARE(v.page.texts.size(), 80 + 16 + 31 + 1 + 31 + 8 + 1 + 30);
         QVERIFY(v.page.find(QStringLiteral("T32")).isEmpty());
         QVERIFY(v.page.find(QStringLiteral("O42")).isEmpty());
-    }
 
-    void emptyTrainNumbersStillPrintTheRestOfFrameH()
-    {
-        Verso v;
         v.state.versoLines.trainNumbers = {};
         v.draw();
         for (const RecordingPage::Text &t : v.page.texts)
             QVERIFY(!t.text.startsWith(u'T'));
-        QVERIFY(v.at(QStringLiteral("UP")));
-        QVERIFY(v.at(QStringLiteral("O1")) && v.at(QStringLiteral("O31")));
+        QVERIFY(v.at("UP") && v.at("O1") && v.at("O31"));
     }
 
     // The printed verso moves by 94 + 96, with the recto centring taken back on X when that
@@ -166,36 +137,33 @@ private slots:
         QTest::addColumn<QStringList>("y");
         QTest::addColumn<QPointF>("printed");
         QTest::addColumn<QPointF>("previewed");
-        QTest::newRow("general shift")
-            << QStringList{"0", "-1", "0", "0"} << QStringList{"0", "2", "0", "0"} << QPointF(-1, 2)
-            << QPointF(-1, 2);
-        QTest::newRow("centring, positive X takes the recto centring back")
-            << QStringList{"0", ".5", "1.5", "1"} << QStringList{"0", "0", "3", "-.5"}
-            << QPointF(0, -0.5) << QPointF(0.5, 0);
-        QTest::newRow("negative X leaves the recto centring out")
-            << QStringList{"0", "-2", "1.5", "1"} << QStringList{"0", "0", "0", "0"}
-            << QPointF(-1, 0) << QPointF(-2, 0);
-        QTest::newRow("screen calibration on the preview only")
-            << QStringList{"1", "0", "0", "0"} << QStringList{"-1", "0", "0", "0"} << QPointF(0, 0)
-            << QPointF(1, -1);
+        const auto row = [](const char *name, const char *x, const char *y, QPointF printed,
+                            QPointF previewed) {
+            QTest::newRow(name) << QString(x).split(u'|') << QString(y).split(u'|') << printed
+                                << previewed;
+        };
+        row("general shift", "0|-1|0|0", "0|2|0|0", {-1, 2}, {-1, 2});
+        row("positive X takes the recto centring back", "0|.5|1.5|1", "0|0|3|-.5", {0, -0.5},
+            {0.5, 0});
+        row("negative X leaves the recto centring out", "0|-2|1.5|1", "0|0|0|0", {-1, 0}, {-2, 0});
+        row("screen calibration on the preview only", "1|0|0|0", "-1|0|0|0", {0, 0}, {1, -1});
     }
     void shifts()
     {
         QFETCH(QStringList, x);
         QFETCH(QStringList, y);
-        QFETCH(QPointF, printed);
-        QFETCH(QPointF, previewed);
         PrintLayout l;
         for (int i = 0; i < 4; ++i) {
             l.ParaImpX[93 + i] = x[i];
             l.ParaImpY[93 + i] = y[i];
         }
-        const QPointF p = VersoPrinter::printShift(l);
-        const QPointF s = VersoPrinter::previewShift(l);
-        QVERIFY2(near(p.x(), printed.x()) && near(p.y(), printed.y()),
-                 qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
-        QVERIFY2(near(s.x(), previewed.x()) && near(s.y(), previewed.y()),
-                 qPrintable(QStringLiteral("%1, %2").arg(s.x()).arg(s.y())));
+        QFETCH(QPointF, printed);
+        QFETCH(QPointF, previewed);
+        const QPointF p = VersoPrinter::printShift(l), s = VersoPrinter::previewShift(l);
+        QVERIFY2(
+            near(p, printed) && near(s, previewed),
+            qPrintable(
+                QStringLiteral("%1, %2 / %3, %4").arg(p.x()).arg(p.y()).arg(s.x()).arg(s.y())));
     }
 
     // One page in the verso font, completed from the device where Config.ini lacks a setting;
@@ -220,15 +188,11 @@ private slots:
         QCOMPARE(used.family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(used.pointSize(), 11);
         QVERIFY(used.bold() && used.italic());
-        const auto d0 = v.at(QStringLiteral("D0"));
-        QVERIFY(d0 && near(d0->x(), 67.1));
+        QVERIFY(v.at("D0") && near(v.at("D0")->x(), 67.1));
         const IniFile ini(v.state.config.iniPath());
-        QCOMPARE(ini.value(QStringLiteral("PoliceImprimanteVerso"),
-                           QStringLiteral("PoliceFontSizeVerso")),
-                 QStringLiteral("11"));
-        QCOMPARE(ini.value(QStringLiteral("PoliceImprimanteVerso"),
-                           QStringLiteral("PoliceFontBoldVerso")),
-                 QStringLiteral("True"));
+        const QString section = QStringLiteral("PoliceImprimanteVerso");
+        QCOMPARE(ini.value(section, QStringLiteral("PoliceFontSizeVerso")), QStringLiteral("11"));
+        QCOMPARE(ini.value(section, QStringLiteral("PoliceFontBoldVerso")), QStringLiteral("True"));
     }
 };
 

@@ -9,30 +9,23 @@
 
 namespace {
 
-// A page on which every character is 1 mm wide, so that widths count characters.
-class MillimetrePage : public Page
-{
-public:
+// A page on which every character is 1 mm wide, so that widths count characters; or, when
+// proportional, of unequal widths as in a real font.
+struct MillimetrePage : Page {
+    bool proportional = false;
     void setShift(double, double) override {}
     void setFont(const QFont &) override {}
     QFont font() const override { return {}; }
     void drawText(double, double, const QString &) override {}
-    double textWidth(const QString &text) const override { return double(text.size()); }
-    double textHeight(const QString &) const override { return 4; }
-    void endPage() override {}
-};
-
-// Characters of unequal widths, as in a real font.
-class ProportionalPage : public MillimetrePage
-{
-public:
     double textWidth(const QString &text) const override
     {
         double w = 0;
         for (QChar c : text)
-            w += c == u'i' ? 0.5 : c == u'm' ? 1.7 : c == u' ' ? 0.6 : 1.0;
+            w += !proportional ? 1.0 : c == u'i' ? 0.5 : c == u'm' ? 1.7 : c == u' ' ? 0.6 : 1.0;
         return w;
     }
+    double textHeight(const QString &) const override { return 4; }
+    void endPage() override {}
 };
 
 // The break as the driver's program makes it: the line measured before every character.
@@ -73,26 +66,24 @@ class VersoWrapTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The line is measured before each character is added, so a line breaks once it is wider
-    // than the limit: it may hold one character more than the limit allows.
+    // A line breaks once it is wider than the limit, measured before each character is added:
+    // it may hold one character more than the limit allows.
     void wrap_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("limit");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("at the last blank")
-            << "Freinage long a Macon puis arret" << 10.0
-            << QStringList{"Freinage", "long a", "Macon puis", "arret"};
-        QTest::newRow("a word longer than the line is cut")
-            << "abcdefghijklmnopqrstuvwxyz" << 10.0
-            << QStringList{"abcdefghijk", "lmnopqrstuv", "wxyz"};
-        QTest::newRow("cut word, the rest keeps its blank")
-            << "abcdefghijk lm" << 10.0 << QStringList{"abcdefghijk", " lm"};
-        QTest::newRow("own line breaks and empty lines kept")
-            << "12345\n\n67890" << 6.0 << QStringList{"12345", "", "67890"};
-        QTest::newRow("a stray CR is not a character")
-            << "ab\r\ncd" << 6.0 << QStringList{"ab", "cd"};
-        QTest::newRow("empty") << "" << 6.0 << QStringList{};
+        const auto row = [](const char *name, const char *text, double limit, QStringList lines) {
+            QTest::newRow(name) << QString(text) << limit << lines;
+        };
+        row("at the last blank", "Freinage long a Macon puis arret", 10,
+            {"Freinage", "long a", "Macon puis", "arret"});
+        row("a word longer than the line is cut", "abcdefghijklmnopqrstuvwxyz", 10,
+            {"abcdefghijk", "lmnopqrstuv", "wxyz"});
+        row("cut word, the rest keeps its blank", "abcdefghijk lm", 10, {"abcdefghijk", " lm"});
+        row("own line breaks and empty lines kept", "12345\n\n67890", 6, {"12345", "", "67890"});
+        row("a stray CR is not a character", "ab\r\ncd", 6, {"ab", "cd"});
+        row("empty", "", 6, {});
     }
     void wrap()
     {
@@ -103,11 +94,11 @@ private slots:
         QCOMPARE(filled(VersoWrap::wrap(text, limit, page)), lines);
     }
 
-    // The break is searched for rather than measured at every character: it must fall at the
-    // same place on any text.
+    // The break is searched for rather than measured at every character: same place on any text.
     void sameBreaksAsMeasuringEveryCharacter()
     {
-        ProportionalPage page;
+        MillimetrePage page;
+        page.proportional = true;
         QRandomGenerator random(11);
         const QString letters = QStringLiteral("aimmz  ");
         for (int round = 0; round < 300; ++round) {

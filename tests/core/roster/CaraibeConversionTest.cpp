@@ -129,32 +129,39 @@ private slots:
         QCOMPARE(c.categ + u'|' + c.indCompo + u'|' + c.agSeul, codes);
     }
 
+    // One period or none is taken without asking.
     void periodQuestion_data()
     {
+        QTest::addColumn<int>("periods");
         QTest::addColumn<QStringList>("answers"); // "<cancel>" cancels
         QTest::addColumn<int>("period");          // 0 = abandoned
         QTest::addColumn<int>("refusals");
-        QTest::newRow("2") << QStringList{u"2"_s} << 2 << 0;
+        QTest::newRow("2") << 2 << QStringList{u"2"_s} << 2 << 0;
         QTest::newRow("refused until right")
-            << QStringList{u"0"_s, u"7"_s, u"12"_s, u"a"_s, u"3"_s, u" "_s, u"1"_s} << 1 << 6;
-        QTest::newRow("empty answer") << QStringList{u""_s} << 0 << 0;
-        QTest::newRow("cancel after a refusal") << QStringList{u"9"_s, u"<cancel>"_s} << 0 << 1;
+            << 2 << QStringList{u"0"_s, u"7"_s, u"12"_s, u"a"_s, u"3"_s, u" "_s, u"1"_s} << 1 << 6;
+        QTest::newRow("empty answer") << 2 << QStringList{u""_s} << 0 << 0;
+        QTest::newRow("cancel after a refusal")
+            << 2 << QStringList{u"9"_s, u"<cancel>"_s} << 0 << 1;
+        QTest::newRow("one period") << 1 << QStringList() << 1 << 0;
+        QTest::newRow("no period") << 0 << QStringList() << 1 << 0;
     }
 
     void periodQuestion()
     {
+        QFETCH(int, periods);
         QFETCH(QStringList, answers);
         QFETCH(int, period);
         QFETCH(int, refusals);
         EnteteRoulement header;
         header.startDates = {u"05/01/2026"_s, u"02/03/2026"_s};
         header.endDates = {u"01/03/2026"_s, u"28/06/2026"_s};
-        header.periodCount = 2;
+        header.periodCount = periods;
         for (const QString &a : answers)
             m_prompts.inputs.push_back(a == u"<cancel>" ? std::nullopt : std::optional(a));
         QCOMPARE(CaraibeConversion::choosePeriod(header, m_prompts).value_or(0), period);
 
         QCOMPARE(m_prompts.calls.size(), answers.size() + refusals);
+        if (m_prompts.calls.isEmpty()) return;
         const FakePrompts::Call &question = m_prompts.calls.first();
         QCOMPARE(question.title, u"Choix de la période"_s);
         QCOMPARE(question.text, u"Il y a plusieurs périodes sur ce roulement :\r\n\r\n"
@@ -166,16 +173,6 @@ private slots:
                 QVERIFY(
                     c.title == u"Erreur !!" && c.icon == Prompts::Icon::Exclamation
                     && c.text == u"Vous avez fait une erreur \r\nInscrire le bon numéro s.v.p.."_s);
-    }
-
-    void onePeriodIsTakenWithoutAsking()
-    {
-        EnteteRoulement header;
-        for (int count : {0, 1}) {
-            header.periodCount = count;
-            QCOMPARE(CaraibeConversion::choosePeriod(header, m_prompts), std::optional(1));
-        }
-        QVERIFY(m_prompts.calls.isEmpty());
     }
 
     void refusedRosterFile()

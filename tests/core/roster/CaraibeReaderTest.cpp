@@ -19,10 +19,11 @@ QString dataFile(const QString &name)
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + u"/data/"_s + name;
 }
 
-QByteArray crlf(const QList<QByteArray> &lines)
+// The lines given "a|b|c", each ended by CR LF.
+QByteArray crlf(const QByteArray &lines)
 {
     QByteArray out;
-    for (const QByteArray &l : lines)
+    for (const QByteArray &l : lines.split('|'))
         out += l + "\r\n";
     return out;
 }
@@ -88,7 +89,7 @@ private slots:
         const QByteArray twoPeriods = bytesOf(dataFile(u"roulement-deux-periodes.txt"_s));
         const QString twoPeriodsText =
             u"ÉTÉ 142|PARIS € LYON|05/01/2026,02/03/2026,,,,|01/03/2026,28/06/2026,,,,|2"_s;
-        const QByteArray small = crlf({"[RLT]", "ROUL=R1", "DDA1=20260105"});
+        const QByteArray small = crlf("[RLT]|ROUL=R1|DDA1=20260105");
 
         QTest::newRow("two periods") << u"r.txt"_s << twoPeriods << twoPeriodsText;
         QTest::newRow("lower-case .swp is read") << u"r.swp"_s << twoPeriods << twoPeriodsText;
@@ -98,20 +99,20 @@ private slots:
         QTest::newRow("a start date alone makes no period")
             << u"s.txt"_s << small << u"R1||05/01/2026,,,,,|,,,,,|0"_s;
         QTest::newRow("values as they stand, dates unchecked")
-            << u"v.txt"_s << crlf({"[RLT]", "ROUL= R 1 ", "LIEU", "DDA1=2026", "DFA3=20261301x"})
+            << u"v.txt"_s << crlf("[RLT]|ROUL= R 1 |LIEU|DDA1=2026|DFA3=20261301x")
             << u" R 1 ||//2026,,,,,|,,01/13/2026,,,|3"_s;
         QTest::newRow("the last DFA read gives the count")
-            << u"c.txt"_s << crlf({"[RLT]", "DFA3=20260101", "DFA2=20260102"})
+            << u"c.txt"_s << crlf("[RLT]|DFA3=20260101|DFA2=20260102")
             << u"||,,,,,|,02/01/2026,01/01/2026,,,|2"_s;
         QTest::newRow("the header ends at the first day")
-            << u"j.txt"_s << crlf({"[RLT]", "DFA1=20260101", "[JOS]", "DFA2=20260102", "ROUL=X"})
+            << u"j.txt"_s << crlf("[RLT]|DFA1=20260101|[JOS]|DFA2=20260102|ROUL=X")
             << u"||,,,,,|01/01/2026,,,,,|1"_s;
         QTest::newRow("a damaged line ends the header")
-            << u"d.txt"_s << crlf({"[RLT]", "ROUL=R1", "LBUP=" + QByteArray(70000, 'x'), "LIEU=P"})
+            << u"d.txt"_s << crlf("[RLT]|ROUL=R1|LBUP=" + QByteArray(70000, 'x') + "|LIEU=P")
             << u"R1||,,,,,|,,,,,|0"_s;
         QTest::newRow("empty file") << u"e.txt"_s << QByteArray() << QString();
-        QTest::newRow("blank first line") << u"b.txt"_s << crlf({"", "[RLT]"}) << QString();
-        QTest::newRow("first line in lower case") << u"l.txt"_s << crlf({"[rlt]"}) << QString();
+        QTest::newRow("blank first line") << u"b.txt"_s << crlf("|[RLT]") << QString();
+        QTest::newRow("first line in lower case") << u"l.txt"_s << crlf("[rlt]") << QString();
         QTest::newRow("binary") << u"bin.txt"_s << QByteArray("\x7f\x45LF\0\1[RLT]\r\n", 12)
                                 << QString();
         QTest::newRow("a folder") << u"dossier"_s << QByteArray() << QString();
@@ -135,7 +136,7 @@ private slots:
     {
         if (geteuid() == 0)
             QSKIP("root reads every file");
-        const QString path = write(u"locked.txt"_s, crlf({"[RLT]", "ROUL=R1"}));
+        const QString path = write(u"locked.txt"_s, crlf("[RLT]|ROUL=R1"));
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         QVERIFY(!CaraibeReader::readHeader(path));
         QCOMPARE(int(readAll(path).end), int(CaraibeReader::ReadEnd::CannotOpen));
@@ -171,39 +172,35 @@ private slots:
         QTest::addColumn<int>("end");
         const int finished = int(CaraibeReader::ReadEnd::Finished);
         const int unreadable = int(CaraibeReader::ReadEnd::Unreadable);
-        const QByteArray day1 =
-            crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "HDEP=0600", "[TTL]"});
+        const QByteArray day1 = crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|HDEP=0600|[TTL]");
 
         QTest::newRow("a last [JOS] ends the day once")
             << day1 + "[JOS]\r\n"
             << QStringList{u"1A | 1 0600- > | "_s} << finished;
         QTest::newRow("the end of the file ends a day without totals")
-            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=H", "NUMA=1"})
-            << QStringList{u"1A | 1 - > | "_s} << finished;
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=H|NUMA=1") << QStringList{u"1A | 1 - > | "_s}
+            << finished;
         QTest::newRow("a header alone gives one empty day")
-            << crlf({"[RLT]", "ROUL=R"}) << QStringList{u" |  | "_s} << finished;
+            << crlf("[RLT]|ROUL=R") << QStringList{u" |  | "_s} << finished;
         QTest::newRow("a day without totals runs into the next")
-            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "HDEP=0600", "[JOS]",
-                     "NUJS=2A", "[ETP]", "NUMA=2", "HDEP=0700", "[TTL]"})
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|HDEP=0600|[JOS]|NUJS=2A|[ETP]|NUMA=2|"
+                    "HDEP=0700|[TTL]")
             << QStringList{u"2A | 1 0600- >, 2 0700- > | "_s} << finished;
         QTest::newRow("after the totals, no step is added or changed")
-            << day1
-                   + crlf({"[ETP]", "NUMA=9", "NAEP=A", "HDEP=0700", "[JOS]", "NUJS=2A", "[ETP]",
-                           "[TTL]"})
+            << day1 + crlf("[ETP]|NUMA=9|NAEP=A|HDEP=0700|[JOS]|NUJS=2A|[ETP]|[TTL]")
             << QStringList{u"1A | 1 0600- > | "_s, u"2A |  | EV 0700-"_s} << finished;
         QTest::newRow("the sort key takes the start time known when the step is read")
-            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "HDEP=0200",
-                     "HDJS=0300", "[ETP]", "NUMA=2", "HDEP=0400", "[TTL]"})
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|HDEP=0200|HDJS=0300|[ETP]|NUMA=2|"
+                    "HDEP=0400|[TTL]")
             << QStringList{u"1A | 1 0200- >, 2 0400- > | "_s} << finished;
         QTest::newRow("every key of a line takes its value")
-            << crlf({"[RLT]", "[JOS]", "NUJS=1A", "[ETP]", "NAEP=T", "NUMA=1", "LDEP=NBKM LARR",
-                     "[TTL]"})
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|LDEP=NBKM LARR|[TTL]")
             << QStringList{u"1A | 1 - NBKM LARR>NBKM LARR NBKM LARR | "_s} << finished;
         QTest::newRow("a NUL byte stops the reading")
-            << day1 + crlf({"[JOS]", "NUJS=2A", "[ETP]", QByteArray("NAEP=T\0", 7), "[TTL]"})
+            << day1 + crlf("[JOS]|NUJS=2A|[ETP]|" + QByteArray("NAEP=T\0", 7) + "|[TTL]")
             << QStringList{u"1A | 1 0600- > | "_s} << unreadable;
         QTest::newRow("a line over 64 KB stops the reading")
-            << day1 + crlf({"[JOS]", "NUJS=2A", "LBUP=" + QByteArray(70000, 'x'), "[TTL]"})
+            << day1 + crlf("[JOS]|NUJS=2A|LBUP=" + QByteArray(70000, 'x') + "|[TTL]")
             << QStringList{u"1A | 1 0600- > | "_s} << unreadable;
         QTest::newRow("a file cut in the middle of a line")
             << day1 + "[JOS]\r\nNUJS=2A\r\n[ETP]\r\nNAEP=T\r\nNUMA=22"
@@ -233,7 +230,7 @@ private slots:
         QCOMPARE(count, 100000);
 
         // Beyond what a roster can weigh, the reading stops; the days before stay handed.
-        QByteArray heavy = crlf({"[RLT]", "[JOS]", "NUJS=1A", "[TTL]", "[JOS]", "NUJS=2A"});
+        QByteArray heavy = crlf("[RLT]|[JOS]|NUJS=1A|[TTL]|[JOS]|NUJS=2A");
         const QByteArray filler = "LBUP=" + QByteArray(1000, 'x') + "\r\n";
         while (heavy.size() <= CaraibeReader::MaxFileBytes)
             heavy += filler;

@@ -9,6 +9,7 @@ Q_DECLARE_METATYPE(VersoField)
 namespace {
 
 using T = VersoText;
+using F = VersoField;
 constexpr VersoField None{T::D, -1}; // stands for "the key does not move"
 
 VersoField orNone(const std::optional<VersoField> &f)
@@ -24,31 +25,23 @@ class VersoNavigationTest : public QObject
 private slots:
     void enterAndBackspace_data()
     {
-        QTest::addColumn<VersoField>("from");
-        QTest::addColumn<VersoField>("enter");
-        QTest::addColumn<VersoField>("backspace"); // in an empty text
-        QTest::newRow("first box") << VersoField{T::D, 0} << VersoField{T::D, 1} << None;
-        QTest::newRow("D to E") << VersoField{T::D, 79} << VersoField{T::E, 0}
-                                << VersoField{T::D, 78};
-        QTest::newRow("E to I") << VersoField{T::E, 15} << VersoField{T::I, 0}
-                                << VersoField{T::E, 14};
-        QTest::newRow("back from I to E")
-            << VersoField{T::I, 0} << VersoField{T::I, 1} << VersoField{T::E, 15};
-        QTest::newRow("I to J") << VersoField{T::I, 7} << VersoField{T::J, 0}
-                                << VersoField{T::I, 6};
-        QTest::newRow("J to UP") << VersoField{T::J, 0} << VersoField{T::ObsMecUP, 0}
-                                 << VersoField{T::I, 7};
+        QTest::addColumn<F>("from");
+        QTest::addColumn<F>("enter");
+        QTest::addColumn<F>("backspace"); // in an empty text
+        QTest::newRow("first box") << F{T::D, 0} << F{T::D, 1} << None;
+        QTest::newRow("D to E") << F{T::D, 79} << F{T::E, 0} << F{T::D, 78};
+        QTest::newRow("E to I") << F{T::E, 15} << F{T::I, 0} << F{T::E, 14};
+        QTest::newRow("back from I to E") << F{T::I, 0} << F{T::I, 1} << F{T::E, 15};
+        QTest::newRow("I to J") << F{T::I, 7} << F{T::J, 0} << F{T::I, 6};
+        QTest::newRow("J to UP") << F{T::J, 0} << F{T::ObsMecUP, 0} << F{T::I, 7};
         QTest::newRow("UP to train numbers")
-            << VersoField{T::ObsMecUP, 0} << VersoField{T::NumTrainH, 0} << VersoField{T::J, 0};
+            << F{T::ObsMecUP, 0} << F{T::NumTrainH, 0} << F{T::J, 0};
         QTest::newRow("train numbers keep Enter")
-            << VersoField{T::NumTrainH, 0} << None << VersoField{T::ObsMecUP, 0};
-        QTest::newRow("observations keep Enter") << VersoField{T::ObsMec, 0} << None << None;
-        QTest::newRow("inside L") << VersoField{T::L, 5} << VersoField{T::L, 6}
-                                  << VersoField{T::L, 4};
-        QTest::newRow("first of L goes back to J")
-            << VersoField{T::L, 0} << VersoField{T::L, 1} << VersoField{T::J, 0};
-        QTest::newRow("last of L goes round to D")
-            << VersoField{T::L, 29} << VersoField{T::D, 0} << VersoField{T::L, 28};
+            << F{T::NumTrainH, 0} << None << F{T::ObsMecUP, 0};
+        QTest::newRow("observations keep Enter") << F{T::ObsMec, 0} << None << None;
+        QTest::newRow("inside L") << F{T::L, 5} << F{T::L, 6} << F{T::L, 4};
+        QTest::newRow("first of L goes back to J") << F{T::L, 0} << F{T::L, 1} << F{T::J, 0};
+        QTest::newRow("last of L goes round to D") << F{T::L, 29} << F{T::D, 0} << F{T::L, 28};
     }
     void enterAndBackspace()
     {
@@ -59,7 +52,6 @@ private slots:
         QCOMPARE(orNone(VersoNavigation::afterBackspace(from)), backspace);
     }
 
-    // Tab reaches every text once; frame L comes after the observations.
     void tabReachesEveryTextOnceWithFrameLAfterTheObservations()
     {
         const QList<VersoField> &order = VersoNavigation::tabOrder();

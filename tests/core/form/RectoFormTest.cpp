@@ -4,14 +4,19 @@
 
 #include "core/config/Config.h"
 #include "core/form/FormGeometry.h"
+#include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
 #include "core/model/BulletinRecord.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/RectoPrinter.h"
 
+#include <QFontMetricsF>
+
 using namespace SlotTable;
 
-class ScreenRefreshTest : public QObject
+// The recto form on screen: its boxes where the texts print, its captions clear of them, its
+// scale in a growing window, and the texts cut to what the boxes show.
+class RectoFormTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -43,12 +48,11 @@ private slots:
             const QRectF box = FormGeometry::slotBox(s);
             QVERIFY2(!box.isEmpty() && page.contains(box), qPrintable(QString::number(s)));
             QCOMPARE(FormGeometry::slotAt(box.center()), s);
+            for (int b = s + 1; b <= LastLineSlot; ++b)
+                QVERIFY2(!box.intersects(FormGeometry::slotBox(b)),
+                         qPrintable(QStringLiteral("%1 / %2").arg(s).arg(b)));
         }
         QVERIFY(page.contains(FormGeometry::slotBox(TotalKmSlot)));
-        for (int a = 1; a <= LastLineSlot; ++a)
-            for (int b = a + 1; b <= LastLineSlot; ++b)
-                QVERIFY2(!FormGeometry::slotBox(a).intersects(FormGeometry::slotBox(b)),
-                         qPrintable(QStringLiteral("%1 / %2").arg(a).arg(b)));
         QCOMPARE(FormGeometry::slotAt(QPointF(0.2, 0.2)), 0);
         QVERIFY(FormGeometry::slotBox(300).isEmpty());
     }
@@ -71,6 +75,7 @@ private slots:
         }
         for (int m = 50; m <= 53; ++m)
             values[m] = "x";
+        values[6] = QString(); // the date, drawn from the service date in six boxes
         const QList<std::pair<int, QString>> line = {
             {Fac, "x"}, {NumeroTrain, "123456"}, {De, "PARIS"}, {A, "LILLE"}, {Via, "ORR"},
             {EvoDep, "12"}, {MvDep, "123"}, {HeureDep, "1230"}, {HeureArr, "1415"},
@@ -90,7 +95,7 @@ private slots:
         const Options options;
         for (auto it = values.cbegin(); it != values.cend(); ++it) {
             BulletinRecord record;
-            record.setServiceDate(QDate());
+            record.setServiceDate(it.key() == 6 ? QDate(2026, 12, 6) : QDate());
             record.setSlot(it.key(), it.value());
             RecordingPage page;
             page.setFont(QFont("DejaVu Sans", 9));
@@ -99,25 +104,11 @@ private slots:
             const QRectF box = FormGeometry::slotBox(it.key());
             for (const RecordingPage::Text &t : page.texts) {
                 const QRectF ink(t.x, t.y, 2.3 * t.text.size(), 3.8);
+                const QString where = QStringLiteral("slot %1 \"%2\" at %3, %4");
                 QVERIFY2(box.contains(ink),
-                         qPrintable(QStringLiteral("slot %1 \"%2\" at %3, %4 outside %5..%6")
-                                        .arg(it.key())
-                                        .arg(t.text)
-                                        .arg(t.x)
-                                        .arg(t.y)
-                                        .arg(box.left())
-                                        .arg(box.right())));
+                         qPrintable(where.arg(it.key()).arg(t.text).arg(t.x).arg(t.y)));
             }
         }
-        // The date, drawn from the service date in the six boxes of slot 6.
-        BulletinRecord record;
-        record.setServiceDate(QDate(2026, 12, 6));
-        RecordingPage page;
-        page.setFont(QFont("DejaVu Sans", 9));
-        RectoPrinter::draw(record, layout, options, QPointF(), page);
-        QCOMPARE(page.texts.size(), 6);
-        for (const RecordingPage::Text &t : page.texts)
-            QVERIFY(FormGeometry::slotBox(6).contains(QRectF(t.x, t.y, 2.3, 3.8)));
     }
 
     void boxesSitWhereTheTextsPrint()
@@ -138,7 +129,92 @@ private slots:
         QVERIFY(FormGeometry::slotBox(TotalKmSlot).top()
                 >= FormGeometry::frameRect(Frame::C).bottom());
     }
+
+    void captionsStandClearOfEachOtherAndOfTheBoxes()
+    {
+        const QList<FormGeometry::Caption> &captions = FormGeometry::captions();
+        for (qsizetype a = 0; a < captions.size(); ++a) {
+            const FormGeometry::Caption &c = captions[a];
+            for (qsizetype b = a + 1; b < captions.size(); ++b)
+                QVERIFY2(!c.rect.intersects(captions[b].rect),
+                         qPrintable(c.text + QStringLiteral(" / ") + captions[b].text));
+            for (int s = 1; s <= LastLineSlot; ++s)
+                QVERIFY2(!c.rect.intersects(FormGeometry::slotBox(s)),
+                         qPrintable(c.text + QStringLiteral(" / slot ") + QString::number(s)));
+        }
+    }
+
+    void everyCaptionFitsItsPlaceInEveryLayout()
+    {
+        for (EditorLayout layout :
+             {EditorLayout::Editor1024, EditorLayout::Editor800, EditorLayout::LargeFont}) {
+            const double k = FormGeometry::scaleFor(layout).pixelsPerMm;
+            for (const FormGeometry::Caption &c : FormGeometry::captions()) {
+                const FormPicture::CaptionLayout l = FormPicture::captionLayout(c, k);
+                const QRectF place = c.vertical ? QRectF(0, 0, l.rect.height(), l.rect.width())
+                                                : QRectF(QPointF(0, 0), l.rect.size());
+                const int flags = l.wrapped ? Qt::TextWordWrap : 0;
+                const QRectF needed = QFontMetricsF(l.font).boundingRect(place, flags, c.text);
+                QVERIFY2(needed.width() <= place.width() + 0.5 &&
+                             needed.height() <= place.height() + 1.5,
+                         qPrintable(QStringLiteral("%1 at %2 px/mm").arg(c.text).arg(k)));
+            }
+        }
+    }
+
+    void frameCCaptionsStandByTheRowTheyName()
+    {
+        // The head of the first line: its first row's captions right above that row, the third
+        // row's captions right above the third row.
+        auto captionOver = [](int slot) -> const FormGeometry::Caption * {
+            const QRectF box = FormGeometry::slotBox(slot);
+            for (const FormGeometry::Caption &c : FormGeometry::captions())
+                if (c.rect.left() == box.left() && c.rect.bottom() <= box.top() &&
+                    box.top() - c.rect.bottom() < 1.0)
+                    return &c;
+            return nullptr;
+        };
+        const std::pair<int, const char *> named[] = {{lineSlot(0, NumeroTrain), "N° du train"},
+                                                      {lineSlot(0, HeureDep), "Heure dép"},
+                                                      {lineSlot(0, Gare), "Gare"},
+                                                      {lineSlot(0, Categ), "Catég"},
+                                                      {lineSlot(0, Coef), "Coef"},
+                                                      {14, "Tâches"},
+                                                      {39, "Engin de manoeuvre"}};
+        for (const auto &[slot, text] : named) {
+            const FormGeometry::Caption *c = captionOver(slot);
+            QVERIFY2(c && c->text == QString::fromUtf8(text), text);
+        }
+    }
+
+    void fittedScale_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<double>("layoutScale");
+        QTest::addColumn<double>("expected");
+        // The form is 297 x 220 mm: the narrower side of the window decides.
+        QTest::newRow("the layout's own size") << 891.0 << 660.0 << 3.0 << 3.0;
+        QTest::newRow("wide window, height decides") << 1782.0 << 990.0 << 3.0 << 4.5;
+        QTest::newRow("tall window, width decides") << 1485.0 << 2000.0 << 3.0 << 5.0;
+        QTest::newRow("1920 x 1080 with menus and buttons") << 1800.0 << 1040.0 << 3.0 << 4.72;
+        QTest::newRow("never below the layout") << 500.0 << 300.0 << 3.0 << 3.0;
+        QTest::newRow("800 layout") << 800.0 << 560.0 << 2.33 << 2.54;
+        QTest::newRow("a pixel more draws nothing again") << 1783.0 << 991.0 << 3.0 << 4.5;
+    }
+    void fittedScale()
+    {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(double, layoutScale);
+        QFETCH(double, expected);
+        const double scale = FormGeometry::fittedScale(width, height, layoutScale);
+        QVERIFY2(qAbs(scale - expected) < 1e-9, qPrintable(QString::number(scale)));
+        // The whole form fits what the window offers, or the layout's size is kept.
+        QVERIFY(scale == layoutScale || (FormGeometry::WidthMm * scale <= width &&
+                                         FormGeometry::HeightMm * scale <= height));
+    }
 };
 
-KERBO_TEST(ScreenRefreshTest)
-#include "ScreenRefreshTest.moc"
+KERBO_TEST(RectoFormTest)
+#include "RectoFormTest.moc"
