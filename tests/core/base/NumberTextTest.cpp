@@ -2,6 +2,8 @@
 
 #include "core/base/NumberText.h"
 
+#include <limits>
+
 // Numbers inside texts.
 class NumberTextTest : public QObject
 {
@@ -10,11 +12,13 @@ private slots:
     void leadingNumber()
     {
         const std::pair<const char16_t *, double> cases[] = {
-            {u"  12.5km", 12.5}, {u"12,5", 12}, {u".5", 0.5}, {u"-3", -3}, {u"abc", 0},
+            {u"  12.5km", 12.5}, {u"\t12.5", 12.5}, {u" \t -3 km", -3}, {u"12,5", 12},
+            {u".5", 0.5},        {u"-3", -3},       {u"abc", 0},
             {u"\u0663", 0}, // a digit of another script is not a number
         };
         for (const auto &[text, number] : cases)
             QCOMPARE(NumberText::leadingNumber(text), number);
+        QCOMPARE(NumberText::toInt(std::numeric_limits<double>::quiet_NaN()), 0);
     }
 
     void shortestIsPlainDecimal()

@@ -1,50 +1,133 @@
 #include "TestMain.h"
 
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 
 #include "core/base/Paths.h"
-#include "core/base/TextFile.h"
-#include "core/config/Config.h"
+#include "core/config/CartoucheStore.h"
+#include "core/config/DataFolder.h"
 
-#include <QFile>
+#include <QDir>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
-// The settings of Config.ini and the folders they name.
+// The settings as Config.ini holds them, the folders they name, and what happens when the file
+// cannot be written.
 class ConfigTest : public QObject
 {
     Q_OBJECT
 private slots:
     void foldersAndDefaults()
     {
-        const QString sep = Paths::separator();
         for (const QString &folder : {u"/x/ROUL"_s, u"/x/ROUL/"_s})
             QCOMPARE(Paths::folderOrDriveC(folder), u"/x/ROUL/"_s);
-        for (const QString &none : {QString(), sep, QStringLiteral("\\"), QStringLiteral("C:\\")})
+        for (const QString &none : {QString(), QString(Paths::separator()), u"\\"_s, u"C:\\"_s})
             QCOMPARE(Paths::folderOrDriveC(none), Paths::driveC());
         QCOMPARE(Paths::folderValue(QString()), QString());
+    }
 
+    void everyValueIsReadFromItsOwnKey()
+    {
         TempDataFolder data;
         Config &config = data.state.config;
         config.load();
         QVERIFY(!QFile::exists(config.iniPath())); // reading writes nothing
 
-        QVERIFY(TextFile::writeLines(
-            config.iniPath(),
-            {"[CheminDossiers]", "Hdgenerique=/r/ROUL", "[cartouche]", "NOM=Dupont",
-             "Immatriculation= 123A ", "condition=1", "[Options]", "Enaut=1", "PasImpB2=x",
-             "PrefixTrain=TER", "[Echelle Editeur]", "Echelle=1", "[PoliceImprimanteVerso]",
-             "PoliceFontSizeVerso=8.5"}));
+        data.write(u"Config.ini"_s,
+                   "[CheminDossiers]\r\nHdgenerique=/r/ROUL\r\n[cartouche]\r\nNOM=Dupont\r\n"
+                   "Immatriculation= 123A \r\ncondition=1\r\n[Options]\r\nEnaug=1\r\nEneng=2\r\n"
+                   "Enaut=3\r\nPasImpB1=4\r\nPasImpB2=5\r\nNbvhe=6\r\nNbUm=7\r\nEmtaut=EMT\r\n"
+                   "IndCompo=IC\r\nLettreAutom=L\r\nCalendrier=CAL\r\nPrefixEngin=PE\r\n"
+                   "PrefixTrain=PT\r\n[Echelle Editeur]\r\nEchelle=1\r\n"
+                   "[PoliceImprimanteVerso]\r\nPoliceFontSizeVerso=8.5\r\n");
         config.load();
-        QCOMPARE(config.hdGenerique, QStringLiteral("/r/ROUL"));
-        QCOMPARE(config.cartoucheValue(1), QStringLiteral("Dupont"));
-        QCOMPARE(config.cartoucheValue(5), QStringLiteral("123A"));
+        QCOMPARE(config.hdGenerique, u"/r/ROUL"_s);
+        QCOMPARE(config.cartoucheValue(1), u"Dupont"_s);
+        QCOMPARE(config.cartoucheValue(5), u"123A"_s);
         QCOMPARE(config.condition, 1);
-        QCOMPARE(config.options.enaut, 1);
-        QCOMPARE(config.options.pasImpB2, 0);
-        QCOMPARE(config.options.prefixTrain, QStringLiteral("TER"));
         QCOMPARE(config.echelle, true);
         QCOMPARE(config.versoFont.size, 8);
+        const Options &o = config.options;
+        QCOMPARE((QList<int>{o.enaug, o.eneng, o.enaut, o.pasImpB1, o.pasImpB2, o.nbvhe, o.nbUm}),
+                 (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE((QStringList{o.emtaut, o.indCompo, o.lettreAutom, o.calendrier, o.prefixEngin,
+                              o.prefixTrain}),
+                 (QStringList{"EMT", "IC", "L", "CAL", "PE", "PT"}));
+    }
+
+    void numbersOutOfRange()
+    {
+        TempDataFolder data("[Cartouche]\r\ncondition=99999999999\r\n[Options]\r\n"
+                            "NbUm=-99999999999\r\nPasImpB2=x\r\n[PoliceImprimante]\r\n"
+                            "PoliceFontSize=123456789012345678901234567890\r\n");
+        const Config &c = data.state.config;
+        QCOMPARE(c.condition, std::numeric_limits<int>::max()); // not a first start
+        QCOMPARE(c.options.nbUm, std::numeric_limits<int>::min());
+        QCOMPARE(c.rectoFont.size, std::numeric_limits<int>::max());
+        QCOMPARE(c.options.pasImpB2, 0);
+    }
+
+    // A Config.ini that cannot be written: the file stays, the driver is told once per run.
+    void failedWriteIsToldOnceAndKeepsTheFile()
+    {
+        TempDataFolder data;
+        Config &config = data.state.config;
+        QVERIFY(QDir().mkdir(config.iniPath())); // a folder in its place
+        QStringList told;
+        config.onWriteFailure = [&told](const QString &title, const QString &text) {
+            told << title + u'|' + text;
+        };
+        QString error;
+        QVERIFY(!config.write({{ConfigKeys::Options, ConfigKeys::Enaug, u"1"_s}}, &error));
+        QVERIFY(told.isEmpty()); // a caller given the error tells it itself
+        QVERIFY(!config.write(ConfigKeys::Options, ConfigKeys::Enaug, u"1"_s));
+        QVERIFY(!config.write(ConfigKeys::Options, ConfigKeys::Eneng, u"1"_s));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0].startsWith(Config::writeFailureTitle() + u'|'));
+        QVERIFY2(told[0].contains(error) && error.contains(u"Config.ini"_s), qPrintable(told[0]));
+        QVERIFY(QFileInfo(config.iniPath()).isDir());
+
+        // The identity typed at the first start stays in use for the run, and the dialog comes
+        // again at the next start.
+        QVERIFY(!CartoucheStore::confirm(
+            config, data.state.record, {u"DUPONT"_s, u"Jean"_s, u"PARIS"_s, u"NORD"_s, u"123A"_s},
+            &error));
+        QVERIFY2(error.contains(u"Config.ini"_s), qPrintable(error));
+        QCOMPARE(config.condition, 0);
+        QCOMPARE(config.nom, u"DUPONT"_s);
+        QCOMPARE(data.state.record.slot(5), u"123A"_s);
+    }
+
+    void staleTemporaryFilesOfOursAreRemoved()
+    {
+        TempDataFolder data;
+        const QDateTime now = QDateTime::currentDateTime();
+        const QStringList stale = {u"Config.ini.AbCdEf"_s, u"ListeGares.txt.QwErTy"_s,
+                                   u"ParametresImp.TXT.a1B2c3"_s, u"kerbo-Zx81aB.tmp"_s};
+        const QStringList kept = {
+            u"Config.ini"_s,               // the file itself
+            u"notes.doc.AbCdEf"_s,         // not a file of the program
+            u"Config.ini.backup1"_s,       // not six letters
+            u"ListeDossier.txt.Ab-dEf"_s,  // not letters and digits
+            u"Automatisme.ini.ZZZZZZ.old"_s,
+        };
+        for (const QString &name : stale + kept) {
+            data.write(name, "x");
+            QFile f(data.dataFile(name));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        data.write(u"Config.ini.YoUnGs"_s, "x"); // a save in progress of another Kerbo
+        QVERIFY(QDir().mkdir(data.dataFile(u"ListeTaches.txt.FoLdEr"_s)));
+
+        auto sorted = [](QStringList l) { l.sort(); return l; };
+        QCOMPARE(sorted(DataFolder::removeStaleTemporaries(data.dataFolder(), now)), sorted(stale));
+        QCOMPARE(sorted(QDir(data.dataFolder()).entryList(QDir::Files | QDir::Dirs |
+                                                          QDir::NoDotAndDotDot)),
+                 sorted(kept + QStringList{u"Config.ini.YoUnGs"_s, u"ListeTaches.txt.FoLdEr"_s}));
+        QCOMPARE(bytesOf(data.dataFile(u"Config.ini"_s)), QByteArray("x"));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "core/editor/FrameErase.h"
 #include "core/model/ListFiles.h"
 
+using namespace Qt::StringLiterals;
 using SlotTable::Frame;
 
 // The rules the window tests reach only in part: which control and list serve each slot, and
@@ -12,7 +13,19 @@ using SlotTable::Frame;
 class EditRulesTest : public QObject
 {
     Q_OBJECT
+
+    AppState m_state;
+    QString slot(int s) const { return m_state.record.slot(s); }
+    void set(int s, const QString &text) { m_state.record.setSlot(s, text); }
+    void erase(Frame f) { FrameErase::erase(m_state.record, m_state.saveAreas, f); }
+    void restore(Frame f)
+    {
+        FrameErase::restore(m_state.record, m_state.saveAreas, m_state.config, f);
+    }
+
 private slots:
+    void init() { m_state = AppState(); }
+
     void controlsAndListFiles()
     {
         using EditRules::Control;
@@ -27,57 +40,62 @@ private slots:
         };
         for (const auto &[slot, file] : files)
             QCOMPARE(EditRules::listFileFor(slot, {}), file);
-        QCOMPARE(EditRules::listFileFor(268, "ListeEnginsAut.txt"), QStringLiteral("ListeEnginsAut.txt"));
-        QCOMPARE(ListFiles::engineListFile(0), QStringLiteral("ListeEngins.txt"));
-        QCOMPARE(ListFiles::engineListFile(1), QStringLiteral("ListeEnginsAut.txt"));
+        QCOMPARE(EditRules::listFileFor(268, "ListeEnginsAut.txt"), u"ListeEnginsAut.txt"_s);
+        QCOMPARE(ListFiles::engineListFile(0), u"ListeEngins.txt"_s);
+        QCOMPARE(ListFiles::engineListFile(1), u"ListeEnginsAut.txt"_s);
         // The six-character limit of the shunting engines: not over a selection, not on a line.
-        QVERIFY(!EditRules::listKeyRefused(48, QStringLiteral("BB6700"), true, false));
-        QVERIFY(!EditRules::listKeyRefused(82, QStringLiteral("BB6700"), false, false));
+        QVERIFY(!EditRules::listKeyRefused(48, u"BB6700"_s, true, false));
+        QVERIFY(!EditRules::listKeyRefused(82, u"BB6700"_s, false, false));
     }
 
     void eraseAndRestoreKeepTheirExceptions()
     {
-        AppState state;
         for (int s = 1; s <= 272; ++s)
-            state.record.setSlot(s, QString::number(s));
-        state.config.nom = QStringLiteral("MARTIN");
+            set(s, QString::number(s));
+        m_state.config.nom = u"MARTIN"_s;
 
-        FrameErase::erase(state.record, state.saveAreas, Frame::A);
-        QCOMPARE(state.record.slot(6), QStringLiteral("6"));
-        QVERIFY(state.record.slot(1).isEmpty() && state.record.slot(8).isEmpty());
-        FrameErase::erase(state.record, state.saveAreas, Frame::B3);
-        QCOMPARE(state.record.slot(56), QStringLiteral("56"));
-        QVERIFY(state.record.slot(55).isEmpty());
-        FrameErase::erase(state.record, state.saveAreas, Frame::C);
-        QCOMPARE(state.record.slot(272), QStringLiteral("272"));
-        QVERIFY(state.record.slot(57).isEmpty() && state.record.slot(271).isEmpty());
-        QCOMPARE(state.record.slot(56), QStringLiteral("56"));
+        erase(Frame::A); // not the date
+        QCOMPARE(slot(6), u"6"_s);
+        QVERIFY(slot(1).isEmpty() && slot(8).isEmpty());
+        erase(Frame::B3); // not its last mark
+        QCOMPARE(slot(56), u"56"_s);
+        QVERIFY(slot(55).isEmpty());
+        erase(Frame::C); // not the last line's km
+        QCOMPARE(slot(272), u"272"_s);
+        QVERIFY(slot(57).isEmpty() && slot(271).isEmpty());
+        QCOMPARE(slot(56), u"56"_s);
 
-        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::A);
-        QCOMPARE(state.record.slot(1), QStringLiteral("MARTIN"));
-        QCOMPARE(state.record.slot(2), QString());
-        QCOMPARE(state.record.slot(7), QStringLiteral("7"));
-        QCOMPARE(state.record.slot(8), QStringLiteral("8"));
-        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::C);
+        restore(Frame::A); // the cartouche comes from the settings
+        QCOMPARE(QStringList({slot(1), slot(2), slot(7), slot(8)}),
+                 QStringList({u"MARTIN"_s, QString(), u"7"_s, u"8"_s}));
+        restore(Frame::C);
         for (int s = 57; s <= 272; ++s)
-            QCOMPARE(state.record.slot(s), QString::number(s));
+            QCOMPARE(slot(s), QString::number(s));
     }
 
+    // What was typed after an erase is not wiped by an empty saved value.
     void restoreSkipsEmptyValuesAndASecondEraseLeavesNothing()
     {
-        AppState state;
-        state.record.setSlot(9, QStringLiteral("PNORD"));
-        FrameErase::erase(state.record, state.saveAreas, Frame::B1);
-        state.record.setSlot(10, QStringLiteral("05H30")); // typed after the erase
-        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::B1);
-        QCOMPARE(state.record.slot(9), QStringLiteral("PNORD"));
-        QCOMPARE(state.record.slot(10), QStringLiteral("05H30"));
+        set(SlotTable::JourneeSlot, u"J12"_s);
+        erase(Frame::A);
+        QCOMPARE(slot(SlotTable::JourneeSlot), QString());
+        set(SlotTable::RoulementSlot, u"R7"_s);
+        restore(Frame::A);
+        QCOMPARE(slot(SlotTable::RoulementSlot), u"R7"_s);
+        QCOMPARE(slot(SlotTable::JourneeSlot), u"J12"_s);
 
-        state.record.setSlot(14, QStringLiteral("DISPO"));
-        FrameErase::erase(state.record, state.saveAreas, Frame::B2);
-        FrameErase::erase(state.record, state.saveAreas, Frame::B2);
-        FrameErase::restore(state.record, state.saveAreas, state.config, Frame::B2);
-        QCOMPARE(state.record.slot(14), QString());
+        set(9, u"PNORD"_s);
+        erase(Frame::B1);
+        set(10, u"05H30"_s);
+        restore(Frame::B1);
+        QCOMPARE(slot(9), u"PNORD"_s);
+        QCOMPARE(slot(10), u"05H30"_s);
+
+        set(14, u"DISPO"_s);
+        erase(Frame::B2);
+        erase(Frame::B2);
+        restore(Frame::B2);
+        QCOMPARE(slot(14), QString());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
@@ -9,6 +10,9 @@
 #include <QDir>
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
+// The roster-folder list, its checks at start-up and its recovery after an interrupted run.
 class RosterFolderListTest : public QObject
 {
     Q_OBJECT
@@ -18,6 +22,8 @@ class RosterFolderListTest : public QObject
     Config &config() { return m_data->state.config; }
     QString data() const { return m_data->dataFolder(); }
     QString list() const { return RosterFolderList::listPath(data()); }
+    QString tempo() const { return Paths::join(data(), "ListeDossierTempo.txt"); }
+    QStringList listLines() const { return TextFile::readLines(list()).lines; }
     QString folder(const char *name, bool create = true) const
     {
         if (create)
@@ -26,10 +32,7 @@ class RosterFolderListTest : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_data = std::make_unique<TempDataFolder>();
-    }
+    void init() { m_data = std::make_unique<TempDataFolder>(); }
 
     void verifyKeepsExistingFoldersInOrder()
     {
@@ -38,8 +41,8 @@ private slots:
         QCOMPARE(RosterFolderList::read(data()), (QStringList{b, gone, a, b}));
         config().hdGenerique = a;
         QVERIFY(!RosterFolderList::verify(config()));
-        QCOMPARE(TextFile::readLines(list()).lines, (QStringList{b, a, b}));
-        QVERIFY(!QFile::exists(Paths::join(data(), "ListeDossierTempo.txt")));
+        QCOMPARE(listLines(), (QStringList{b, a, b}));
+        QVERIFY(!QFile::exists(tempo()));
         QVERIFY(!QFile::exists(config().iniPath())); // nothing to write
 
         // Dropping the current folder clears it, in memory and in Config.ini.
@@ -49,13 +52,13 @@ private slots:
         QCOMPARE(config().hdGenerique, QString());
         QCOMPARE(TextFile::readLines(config().iniPath()).lines,
                  (QStringList{"[CheminDossiers]", "Hdgenerique="}));
-        QCOMPARE(TextFile::readLines(list()).lines, QStringList{a});
+        QCOMPARE(listLines(), QStringList{a});
     }
 
     void absentAndUnreadableLists()
     {
         QVERIFY(!RosterFolderList::verify(config())); // an absent list is an empty one
-        QCOMPARE(TextFile::readLines(list()).lines, QStringList());
+        QCOMPARE(listLines(), QStringList());
         // A list that cannot be read (here a folder of that name) is left alone.
         QFile::remove(list());
         QVERIFY(QDir().mkpath(list()));
@@ -66,13 +69,41 @@ private slots:
         QVERIFY2(error.contains("ListeDossier.txt"), qPrintable(error));
     }
 
+    void listLeftByAnInterruptedRun()
+    {
+        // Only the temporary copy is there: it becomes the list.
+        const QString a = folder("A");
+        QVERIFY(TextFile::writeLines(tempo(), {a, u"/gone/"_s}));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(listLines(), QStringList{a});
+        QVERIFY(!QFile::exists(tempo()));
+        // A leftover copy beside the list goes.
+        QVERIFY(TextFile::writeLines(tempo(), {u"/stale/"_s}));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(listLines(), QStringList{a});
+        QVERIFY(!QFile::exists(tempo()));
+
+        // An unreadable copy is not taken for an empty list.
+        config().hdGenerique = u"/gone/"_s;
+        QVERIFY(QFile::remove(list()) && QDir().mkdir(tempo()));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QVERIFY(!QFile::exists(list()));
+        QCOMPARE(config().hdGenerique, u"/gone/"_s);
+
+        // Nor is an oversized list.
+        QVERIFY(QDir().rmdir(tempo()) && TextFile::writeLines(list(), {u"/gone/"_s}));
+        QVERIFY(QFile(list()).resize(TextFile::MaxListBytes + 1));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(QFileInfo(list()).size(), TextFile::MaxListBytes + 1);
+        QCOMPARE(config().hdGenerique, u"/gone/"_s);
+        QVERIFY(RosterFolderList::read(data()).isEmpty());
+    }
+
     void addAppendsOnce()
     {
         for (const char *f : {"C:\\ROULEMENT\\", "C:\\ROULEMENT\\", "C:\\roulement\\"})
             QVERIFY(RosterFolderList::add(data(), QLatin1String(f)));
-        QFile f(list());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("C:\\ROULEMENT\\\r\nC:\\roulement\\\r\n"));
+        QCOMPARE(bytesOf(list()), QByteArray("C:\\ROULEMENT\\\r\nC:\\roulement\\\r\n"));
     }
 };
 

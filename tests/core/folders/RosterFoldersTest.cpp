@@ -58,6 +58,25 @@ class RosterFoldersTest : public QObject
         return LectureINI(m_data->dataFile("Config.ini"), "CheminDossiers", key).text;
     }
     QString lastText() const { return m_prompts.last().text; }
+    void expectLast(const QString &title, const QString &text)
+    {
+        QCOMPARE(m_prompts.last().title, title);
+        QCOMPARE(lastText(), text);
+    }
+    // The current generic folder, in memory and in Config.ini.
+    void expectGeneric(const QString &folder)
+    {
+        QCOMPARE(state().config.hdGenerique, folder);
+        QCOMPARE(ini("Hdgenerique"), folder);
+    }
+    void writeList(const QStringList &folders)
+    {
+        QVERIFY(TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), folders));
+    }
+    static QStringList entries(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
 
 private slots:
     void init()
@@ -138,8 +157,7 @@ private slots:
                                  " sera le dossier courant choisit ou seront sauvegardées vos "
                                  "fichiers génériques .");
         QCOMPARE(list(), QStringList{entry});
-        QCOMPARE(state().config.hdGenerique, entry);
-        QCOMPARE(ini("Hdgenerique"), entry);
+        expectGeneric(entry);
         QCOMPARE(m_view.rosterFolders, QStringList{entry});
         QCOMPARE(m_panes.calls, (QStringList{"refresh", "close"}));
     }
@@ -166,13 +184,12 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
         folder("R/JOUR");
-        const QStringList before =
-            QDir(folder("R")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before = entries(folder("R"));
         m_prompts.inputs = {name};
         RosterFolders::create(state(), m_prompts, m_view, m_panes, folder("R"));
         QCOMPARE(m_prompts.titles().mid(1), QStringList{title});
         QCOMPARE(lastText(), text.contains("%1") ? text.arg(folder("R") + "/" + name) : text);
-        QCOMPARE(QDir(folder("R")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(entries(folder("R")), before);
         QVERIFY(!m_data->exists("ListeDossier.txt") && !m_data->exists("Config.ini"));
     }
 
@@ -180,12 +197,11 @@ private slots:
     {
         m_prompts.inputs = {"B"};
         m_prompts.answers = {Prompts::Answer::Yes};
-        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {folder("B", false) + "/"});
+        writeList({folder("B", false) + "/"});
         RosterFolders::create(state(), m_prompts, m_view, m_panes, home());
-        QCOMPARE(m_prompts.last().title,
-                 "Attention !Ce dossier roulement est deja sur la liste des roulements  ");
-        QCOMPARE(lastText(), "Ce dossier roulement est deja sur la liste des roulements l'ajout "
-                             "sur la liste roulement est donc impossible !! ");
+        expectLast("Attention !Ce dossier roulement est deja sur la liste des roulements  ",
+                   "Ce dossier roulement est deja sur la liste des roulements l'ajout "
+                   "sur la liste roulement est donc impossible !! ");
         QCOMPARE(m_prompts.last().icon, Icon::Exclamation);
         QCOMPARE(list().size(), 1);
     }
@@ -193,7 +209,7 @@ private slots:
     void renameCurrentGenericFolder()
     {
         const QString r1 = folder("R1"), other = folder("R2");
-        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {other + "/", r1 + "/"});
+        writeList({other + "/", r1 + "/"});
         state().config.hdGenerique = r1 + "/";
         m_prompts.inputs = {"R2", " R9 "};
         RosterFolders::rename(state(), m_prompts, m_view, m_panes, r1);
@@ -204,11 +220,9 @@ private slots:
 
         RosterFolders::rename(state(), m_prompts, m_view, m_panes, r1);
         QVERIFY(!QFileInfo::exists(r1) && QFileInfo(folder("R9", false)).isDir());
-        QCOMPARE(m_prompts.last().title, "CREATION DU DOSSIER");
-        QCOMPARE(lastText(), "Le dossier a été renommé comme R9");
+        expectLast("CREATION DU DOSSIER", "Le dossier a été renommé comme R9");
         QCOMPARE(list(), QStringList{other + "/"});
-        QCOMPARE(state().config.hdGenerique, QString());
-        QCOMPARE(ini("Hdgenerique"), QString());
+        expectGeneric(QString());
         QCOMPARE(m_view.calls, (QStringList{"roster:", "reload"}));
         QCOMPARE(m_panes.calls, (QStringList{"source:" + folder("R9", false), "refresh"}));
     }
@@ -249,13 +263,11 @@ private slots:
             break;
         }
         QCOMPARE(m_prompts.calls.size(), 1);
-        QCOMPARE(m_prompts.last().title, "Attention !");
+        expectLast("Attention !", text);
         QCOMPARE(m_prompts.last().icon, Icon::Critical);
-        QCOMPARE(lastText(), text);
         QCOMPARE(state().config.hdGenerique, "/kept/");
         QVERIFY(!m_data->exists("Config.ini") && m_panes.calls.isEmpty());
-        QCOMPARE(QDir(folder("T")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList());
+        QCOMPARE(entries(folder("T")), QStringList());
     }
 
     void saveCopyOfATree()
@@ -267,20 +279,17 @@ private slots:
         QVERIFY(QFile::link(r, r + "/loop")); // followed, it would never end
         const QString d = folder("D");
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
-        QCOMPARE(m_prompts.last().title, "Kerbo");
-        QCOMPARE(lastText(), "LE DOSSIER " + r + " EST SAUVEGARDER DANS " + d);
+        expectLast("Kerbo", "LE DOSSIER " + r + " EST SAUVEGARDER DANS " + d);
         QCOMPARE(TextFile::readLines(d + "/CopieROULEMENT/sub/2.txt").lines, QStringList{"deux"});
         QCOMPARE(TextFile::readLines(d + "/CopieROULEMENT/1.txt").lines, QStringList{"un"});
         QVERIFY(QFileInfo(d + "/CopieROULEMENT/loop").isSymLink());
-        QCOMPARE(QDir(d).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{"CopieROULEMENT"});
+        QCOMPARE(entries(d), QStringList{"CopieROULEMENT"});
         QCOMPARE(m_panes.calls, QStringList{"refresh"});
 
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
-        QCOMPARE(m_prompts.last().title, "Le dossier sauvegardé existes deja sur ce disque");
-        QCOMPARE(lastText(), "Le dossier avec ce nom est deja sauvegardé comme CopieROULEMENT sur "
-                             "le disque " +
-                                 home() + "/ . La sauvegarde ne peut avoir lieu !");
+        expectLast("Le dossier sauvegardé existes deja sur ce disque",
+                   "Le dossier avec ce nom est deja sauvegardé comme CopieROULEMENT sur le disque " +
+                       home() + "/ . La sauvegarde ne peut avoir lieu !");
     }
 
     void saveCopyIntoItselfRefused_data()
@@ -323,12 +332,9 @@ private slots:
         const QString d = folder("D");
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
         ::close(fd);
-        QCOMPARE(m_prompts.last().title, "Erreur");
+        expectLast("Erreur", "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !");
         QCOMPARE(m_prompts.last().icon, Icon::Critical);
-        QCOMPARE(lastText(),
-                 "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !");
-        QCOMPARE(QDir(d).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList());
+        QCOMPARE(entries(d), QStringList());
     }
 
     void chooseWorkingFolders()
@@ -337,12 +343,10 @@ private slots:
         for (int i = 0; i < 2; ++i)
             RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, r);
         QCOMPARE(list(), QStringList{r + "/"});
-        QCOMPARE(state().config.hdGenerique, r + "/");
-        QCOMPARE(ini("Hdgenerique"), r + "/");
-        QCOMPARE(m_prompts.last().title, "CHOIX DU DOSSIER GENERIQUE COURANT");
-        QCOMPARE(lastText(), "Le dossier situé dans " + r +
-                                 "/ sera le dossier courant ou seront "
-                                 "sauvegardées vos fichiers génériques .");
+        expectGeneric(r + "/");
+        expectLast("CHOIX DU DOSSIER GENERIQUE COURANT",
+                   "Le dossier situé dans " + r +
+                       "/ sera le dossier courant ou seront sauvegardées vos fichiers génériques .");
         QCOMPARE(m_view.rosterFolders, (QStringList{r + "/", r + "/"})); // shown at once
         QVERIFY(m_view.calls.contains("refresh") && m_view.calls.contains("reload"));
         QCOMPARE(m_panes.calls, (QStringList{"home", "home"}));
@@ -351,33 +355,30 @@ private slots:
         RosterFolders::chooseArchive(state(), m_prompts, m_panes, a);
         QCOMPARE(state().config.hdArchive, a + "/");
         QCOMPARE(ini("HdArchive"), a + "/");
-        QCOMPARE(m_prompts.last().title, "CHOIX DU DOSSIER ARCHIVE");
-        QCOMPARE(lastText(), "Le dossier situé dans " + a +
-                                 " sera le dossier ou seront sauvegardées vos fichiers archives .");
+        expectLast("CHOIX DU DOSSIER ARCHIVE",
+                   "Le dossier situé dans " + a +
+                       " sera le dossier ou seront sauvegardées vos fichiers archives .");
         QCOMPARE(list(), QStringList{r + "/"});
     }
 
     void removeFromTheRosterList()
     {
         QVERIFY(!RosterFolders::mayOpenRemoval(state(), m_prompts));
-        QCOMPARE(m_prompts.last().title, "ATTENTION LA LISTE DES DOSSIERS DE L'EDITEUR EST VIDE");
-        QCOMPARE(lastText(),
-                 "La liste des dossiers de l'éditeur est vide . Vous devez ajouter un dossier");
+        expectLast("ATTENTION LA LISTE DES DOSSIERS DE L'EDITEUR EST VIDE",
+                   "La liste des dossiers de l'éditeur est vide . Vous devez ajouter un dossier");
 
         const QString a = folder("A,1") + "/", b = folder("B") + "/";
-        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {a, b, a});
+        writeList({a, b, a});
         QVERIFY(RosterFolders::mayOpenRemoval(state(), m_prompts));
         state().config.hdGenerique = a;
         RosterFolders::removeEntry(state(), m_prompts, m_view, a);
         QCOMPARE(list(), QStringList{b});
-        QCOMPARE(state().config.hdGenerique, QString());
-        QCOMPARE(ini("Hdgenerique"), QString());
+        expectGeneric(QString());
         QCOMPARE(m_view.calls, (QStringList{"roster:", "reload"}));
 
         RosterFolders::removeAll(state(), m_prompts, m_view);
         QCOMPARE(m_data->read("ListeDossier.txt"), QByteArray());
-        QCOMPARE(state().config.hdGenerique, home() + "/");
-        QCOMPARE(ini("Hdgenerique"), home() + "/");
+        expectGeneric(home() + "/");
         QCOMPARE(m_view.rosterFolders.constLast(), home() + "/");
     }
 };
