@@ -20,19 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         || !DayFileReader::parse(lines, evEnLoc, read, verso))
         return 0;
 
-    const QByteArray written = DayFileWriter::bytes(read, verso);
-    QStringList again;
+    // What the program writes, it reads back.
+    auto readBack = [evEnLoc](const QByteArray &written, BulletinRecord &record,
+                              VersoContent &content) {
+        QStringList again;
+        FUZZ_CHECK(DayFileReader::splitDayFile(written, again)
+                       && DayFileReader::parse(again, evEnLoc, record, content),
+                   QStringLiteral("a written day file is refused"));
+    };
     BulletinRecord reread;
     VersoContent rereadVerso;
-    FUZZ_CHECK(DayFileReader::splitDayFile(written, again)
-                   && DayFileReader::parse(again, evEnLoc, reread, rereadVerso),
-               QStringLiteral("a written day file is refused"));
+    readBack(DayFileWriter::bytes(read, verso), reread, rereadVerso);
     const QByteArray rewritten = DayFileWriter::bytes(reread, rereadVerso);
     BulletinRecord third;
     VersoContent thirdVerso;
-    FUZZ_CHECK(DayFileReader::splitDayFile(rewritten, again)
-                   && DayFileReader::parse(again, evEnLoc, third, thirdVerso),
-               QStringLiteral("a written day file is refused"));
+    readBack(rewritten, third, thirdVerso);
     const QByteArray last = DayFileWriter::bytes(third, thirdVerso);
     FUZZ_CHECK(last == rewritten && thirdVerso == rereadVerso,
                QStringLiteral("a written day file changes when read and written again, ") +

@@ -67,6 +67,20 @@ bool syncToDisk(QSaveFile &file, int &code)
 #endif
 }
 
+// Writes every byte, going on after a short write; the cause of a failure, or nothing.
+QString writeAll(QFileDevice &file, QByteArrayView bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        errno = 0;
+        const qint64 n = file.write(bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            return writeCause(errno, file.errorString());
+        done += n;
+    }
+    return QString();
+}
+
 QString failureText(const QString &path, const QString &cause)
 {
     return QStringLiteral("Impossible d'écrire le fichier %1 : %2")
@@ -110,15 +124,8 @@ bool AtomicFile::write(QByteArrayView bytes)
 {
     if (!m_file.isOpen())
         return false;
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        errno = 0;
-        const qint64 n = m_file.write(bytes.data() + done, bytes.size() - done);
-        if (n <= 0)
-            return fail(writeCause(errno, m_file.errorString()));
-        done += n;
-    }
-    return true;
+    const QString cause = writeAll(m_file, bytes);
+    return cause.isEmpty() || fail(cause);
 }
 
 bool AtomicFile::commit()
@@ -150,15 +157,8 @@ bool AtomicFile::writeNew(const QString &path, QByteArrayView bytes, QString *er
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return failed(QStringLiteral("impossible de créer le fichier (%1).").arg(file.errorString()));
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        errno = 0;
-        const qint64 n = file.write(bytes.data() + done, bytes.size() - done);
-        if (n <= 0)
-            return failed(writeCause(errno, file.errorString()));
-        done += n;
-    }
-    return true;
+    const QString cause = writeAll(file, bytes);
+    return cause.isEmpty() || failed(cause);
 }
 
 bool AtomicFile::syncFolder(const QString &folder, QString *error)
