@@ -5,17 +5,14 @@
 // server accepts the connection but never answers.
 #include "ui/print/PrinterChoice.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMainWindow>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,35 +26,6 @@ constexpr int Rounds = 31;
 constexpr double Target = 1.3;
 constexpr int StalledRounds = 5;
 constexpr double StalledTargetMs = 1000; // more than the normal start
-
-// Says so and ends right after the window's first frame, as Kerbo does when told to.
-class QuitWhenExposed : public QObject
-{
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            std::fputs("shown\n", stdout);
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-};
-
-// The peer: a QMainWindow of the editor's size and nothing else.
-int bareWindow(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.resize(1012, 690);
-    window.winId(); // creates the native window, to watch it before it shows
-    QuitWhenExposed quit;
-    window.windowHandle()->installEventFilter(&quit);
-    window.show();
-    return app.exec();
-}
 
 double median(std::vector<double> values)
 {
@@ -107,8 +75,6 @@ std::unique_ptr<QProcess> startXvfb(QString *display)
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && QByteArray(argv[1]) == "--bare-window") return bareWindow(argc, argv);
-
     QCoreApplication app(argc, argv);
     if (!PrinterChoice::anyPrinterInstalled()) {
         // The start would wait on the message "Attention n'y a acune imprimante installée !!".
@@ -143,10 +109,9 @@ int main(int argc, char **argv)
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
     // The first run seeds the rest of the data folder; both programs warm the disk cache.
-    const QString self = QCoreApplication::applicationFilePath();
-    const QStringList bare{QStringLiteral("--bare-window")};
+    const QString bare = QStringLiteral(KERBO_BARE_WINDOW);
     for (int i = 0; i < 2; ++i) {
-        if (timedRun(program, {}, env) < 0 || timedRun(self, bare, env) < 0) {
+        if (timedRun(program, {}, env) < 0 || timedRun(bare, {}, env) < 0) {
             std::printf("startup: a program did not start and end cleanly\n");
             return 1;
         }
@@ -154,7 +119,7 @@ int main(int argc, char **argv)
     std::vector<double> kerbo, peer;
     for (int i = 0; i < Rounds; ++i) {
         kerbo.push_back(timedRun(program, {}, env));
-        peer.push_back(timedRun(self, bare, env));
+        peer.push_back(timedRun(bare, {}, env));
         if (kerbo.back() < 0 || peer.back() < 0) {
             std::printf("startup: a program did not start and end cleanly\n");
             return 1;
