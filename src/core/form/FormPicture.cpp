@@ -51,16 +51,22 @@ CaptionLayout captionLayout(const FormGeometry::Caption &c, double k)
     // Along the text: the width, or the height of a caption read from bottom to top.
     const double length = c.vertical ? layout.rect.height() : layout.rect.width();
     const double across = c.vertical ? layout.rect.width() : layout.rect.height();
+    // Measuring shapes the whole text: each font tried is measured once.
     auto fits = [&](const QFont &font) {
         const QFontMetricsF m(font);
         return m.horizontalAdvance(c.text) <= length && m.height() <= across + 1;
     };
-    while (!fits(layout.font) && layout.font.pixelSize() > SmallestCaptionPx)
+    bool fitting = fits(layout.font);
+    while (!fitting && layout.font.pixelSize() > SmallestCaptionPx) {
         layout.font.setPixelSize(layout.font.pixelSize() - 1);
+        fitting = fits(layout.font);
+    }
     // At the smallest size the letters may still close up a little.
-    for (int spacing = 95; !fits(layout.font) && spacing >= 85; spacing -= 5)
+    for (int spacing = 95; !fitting && spacing >= 85; spacing -= 5) {
         layout.font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-    layout.wrapped = !fits(layout.font) && !c.vertical;
+        fitting = fits(layout.font);
+    }
+    layout.wrapped = !fitting && !c.vertical;
     return layout;
 }
 
@@ -129,8 +135,12 @@ QImage editorImage(double k, qreal ratio)
 {
     QImage image(editorSize(k) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white); // the last column of pixels, past the form's edge, included
     QPainter p(&image);
+    // The form covers the picture but for the part of a pixel past its right and bottom edges.
+    const QRectF form(0, 0, FormGeometry::WidthMm * k, FormGeometry::HeightMm * k);
+    const QSizeF whole = QSizeF(image.size()) / ratio;
+    p.fillRect(QRectF(form.right(), 0, whole.width() - form.right(), whole.height()), Qt::white);
+    p.fillRect(QRectF(0, form.bottom(), whole.width(), whole.height() - form.bottom()), Qt::white);
     // Lines on whole pixels: sharper on a screen, and quicker than blended edges.
     p.setRenderHint(QPainter::TextAntialiasing);
     paint(p, k);
