@@ -3,10 +3,12 @@
 #include "FakePrompts.h"
 #include "FakeView.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "core/base/IniAccess.h"
 #include "core/base/Drives.h"
 #include "core/folders/FolderListing.h"
 #include "core/folders/FolderPanes.h"
+#include "core/folders/RosterFolderList.h"
 #include "core/folders/RosterFolders.h"
 
 #include <QDir>
@@ -43,25 +45,28 @@ class RosterFoldersTest : public QObject
     FakePanes m_panes;
 
     AppState &state() { return m_data->state; }
+    Config &config() { return m_data->state.config; }
+    QString data() const { return m_data->dataFolder(); }
+    QString listPath() const { return m_data->dataFile("ListeDossier.txt"); }
+    QString tempo() const { return m_data->dataFile("ListeDossierTempo.txt"); }
     QString home() const { return m_home->path(); }
     QString folder(const QString &relative, bool create = true) const
     {
         if (create) QDir(home()).mkpath(relative);
         return QDir(home()).filePath(relative);
     }
-    QStringList list() const
-    {
-        return TextFile::readLines(m_data->dataFile("ListeDossier.txt")).lines;
-    }
+    QStringList list() const { return TextFile::readLines(listPath()).lines; }
     QString ini(const char *key) const
     {
         return LectureINI(m_data->dataFile("Config.ini"), "CheminDossiers", key).text;
     }
     QString lastText() const { return m_prompts.last().text; }
-    void expectLast(const QString &title, const QString &text)
+    void expectLast(const QString &title, const QString &text, std::optional<Icon> icon = {})
     {
         QCOMPARE(m_prompts.last().title, title);
         QCOMPARE(lastText(), text);
+        if (icon)
+            QCOMPARE(m_prompts.last().icon, *icon);
     }
     // The current generic folder, in memory and in Config.ini.
     void expectGeneric(const QString &folder)
@@ -71,7 +76,7 @@ class RosterFoldersTest : public QObject
     }
     void writeList(const QStringList &folders)
     {
-        QVERIFY(TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), folders));
+        QVERIFY(TextFile::writeLines(listPath(), folders));
     }
     static QStringList entries(const QString &folder)
     {
@@ -88,6 +93,70 @@ private slots:
         m_view = FakeView();
         m_panes = FakePanes();
     }
+
+    // ---- The roster-folder list, its check at start-up and its recovery after an interrupted run
+
+    void verifyKeepsExistingFoldersInOrder()
+    {
+        const QString a = folder("A"), b = folder("B"), gone = folder("GONE", false);
+        writeList({b, gone, QString(), a, b});
+        QCOMPARE(RosterFolderList::read(data()), (QStringList{b, gone, a, b}));
+        config().hdGenerique = a;
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(list(), (QStringList{b, a, b}));
+        QVERIFY(!QFile::exists(tempo()) && !m_data->exists("Config.ini")); // nothing to write
+
+        // Dropping the current folder clears it, in memory and in Config.ini.
+        QVERIFY(QDir(b).removeRecursively());
+        config().hdGenerique = b;
+        QVERIFY(RosterFolderList::verify(config()));
+        QCOMPARE(config().hdGenerique, QString());
+        QCOMPARE(TextFile::readLines(config().iniPath()).lines,
+                 (QStringList{"[CheminDossiers]", "Hdgenerique="}));
+        QCOMPARE(list(), QStringList{a});
+    }
+
+    void listLeftByAnInterruptedRun()
+    {
+        // Only the temporary copy is there: it becomes the list; a leftover one beside it goes.
+        const QString a = folder("A");
+        QVERIFY(TextFile::writeLines(tempo(), {a, "/gone/"}));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(list(), QStringList{a});
+        QVERIFY(TextFile::writeLines(tempo(), {"/stale/"}));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(list(), QStringList{a});
+        QVERIFY(!QFile::exists(tempo()));
+
+        // An unreadable copy, or an oversized list, is not taken for an empty list.
+        config().hdGenerique = "/gone/";
+        QVERIFY(QFile::remove(listPath()) && QDir().mkdir(tempo()));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QVERIFY(!QFile::exists(listPath()));
+        QVERIFY(QDir().rmdir(tempo()) && TextFile::writeLines(listPath(), {"/gone/"}));
+        QVERIFY(QFile(listPath()).resize(TextFile::MaxListBytes + 1));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(QFileInfo(listPath()).size(), TextFile::MaxListBytes + 1);
+        QCOMPARE(config().hdGenerique, "/gone/");
+        QVERIFY(RosterFolderList::read(data()).isEmpty());
+
+        // A folder in the list's place is left alone, and adding to it names the file.
+        QVERIFY(QFile::remove(listPath()) && QDir().mkpath(listPath()));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QVERIFY(Paths::folderExists(listPath()));
+        QString error;
+        QVERIFY(!RosterFolderList::add(data(), a, &error));
+        QVERIFY2(error.contains("ListeDossier.txt"), qPrintable(error));
+    }
+
+    void addAppendsOnce()
+    {
+        for (const char *f : {"C:\\ROULEMENT\\", "C:\\ROULEMENT\\", "C:\\roulement\\"})
+            QVERIFY(RosterFolderList::add(data(), QLatin1String(f)));
+        QCOMPARE(bytesOf(listPath()), QByteArray("C:\\ROULEMENT\\\r\nC:\\roulement\\\r\n"));
+    }
+
+    // ---- Folder commands
 
     void drives()
     {
@@ -201,8 +270,8 @@ private slots:
         RosterFolders::create(state(), m_prompts, m_view, m_panes, home());
         expectLast("Attention !Ce dossier roulement est deja sur la liste des roulements  ",
                    "Ce dossier roulement est deja sur la liste des roulements l'ajout "
-                   "sur la liste roulement est donc impossible !! ");
-        QCOMPARE(m_prompts.last().icon, Icon::Exclamation);
+                   "sur la liste roulement est donc impossible !! ",
+                   Icon::Exclamation);
         QCOMPARE(list().size(), 1);
     }
 
@@ -263,8 +332,7 @@ private slots:
             break;
         }
         QCOMPARE(m_prompts.calls.size(), 1);
-        expectLast("Attention !", text);
-        QCOMPARE(m_prompts.last().icon, Icon::Critical);
+        expectLast("Attention !", text, Icon::Critical);
         QCOMPARE(state().config.hdGenerique, "/kept/");
         QVERIFY(!m_data->exists("Config.ini") && m_panes.calls.isEmpty());
         QCOMPARE(entries(folder("T")), QStringList());
@@ -332,8 +400,8 @@ private slots:
         const QString d = folder("D");
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
         ::close(fd);
-        expectLast("Erreur", "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !");
-        QCOMPARE(m_prompts.last().icon, Icon::Critical);
+        expectLast("Erreur", "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !",
+                   Icon::Critical);
         QCOMPARE(entries(d), QStringList());
     }
 

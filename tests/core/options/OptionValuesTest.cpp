@@ -11,8 +11,7 @@ private slots:
     void absentSectionReadsEmptyAndConfirmWritesEveryKey()
     {
         TempDataFolder data("[Cartouche]\r\nNom=DUPONT\r\n[Options]\r\nPrefixEngin=Z\r\n");
-        const OptionValues read = OptionValues::read(data.state.config.iniPath());
-        QCOMPARE(read, OptionValues());
+        QCOMPARE(OptionValues::read(data.state.config.iniPath()), OptionValues());
 
         OptionValues v;
         v.pasImpB2 = true;
@@ -58,11 +57,8 @@ private slots:
         QVERIFY(QDir().mkpath(data.dataFile("Config.ini")));
         OptionValues v;
         v.enaut = true;
-        QString error;
-        QVERIFY(!v.confirm(data.state, &error));
-        QVERIFY2(error.contains("Config.ini"), qPrintable(error));
-        QCOMPARE(data.state.config.options.enaut, 0);
-        QCOMPARE(data.state.engineListFile, QString());
+        QVERIFY(!v.confirm(data.state));
+        QVERIFY(data.state.config.options.enaut == 0 && data.state.engineListFile.isEmpty());
     }
 
     void vehicleCount_data()
@@ -73,7 +69,6 @@ private slots:
         QTest::newRow("empty becomes 0") << "" << int(V::Zero);
         QTest::newRow("zero") << "0" << int(V::Refuse);
         QTest::newRow("letter first") << "X2" << int(V::Refuse);
-        QTest::newRow("digits") << "3" << int(V::Keep);
         QTest::newRow("digit first") << "2X" << int(V::Keep);
         QTest::newRow("leading blank") << " 4" << int(V::Keep);
     }

@@ -9,9 +9,11 @@
 #include "core/model/SlotTable.h"
 #include "core/model/VersoContent.h"
 #include "core/roster/CaraibeConversion.h"
+#include "core/roster/CaraibeReader.h"
 #include "core/roster/ConvertCriteria.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -33,8 +35,7 @@ ConvertCriteria::Rows rows(const QList<std::array<QString, 4>> &given)
     return r;
 }
 
-// Criteria of the hand-made roster: 14 and 142 both begin 142xxx, a prefix of 8 characters
-// never serves.
+// Criteria of the hand-made roster: 14 and 142 both begin 142xxx; 8 characters never serve.
 const ConvertCriteria::Rows RosterCriteria = [] {
     ConvertCriteria::Rows r;
     r[0] = {u"14"_s, u"BPB"_s, u"AUTOM"_s, u"ST"_s};
@@ -60,6 +61,12 @@ class CaraibeConversionTest : public QObject
     QStringList driveEntries() const
     {
         return QDir(drive()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    void expectLast(const QString &title, const QString &text, Prompts::Icon icon)
+    {
+        QCOMPARE(m_prompts.last().title, title);
+        QCOMPARE(m_prompts.last().text, text);
+        QCOMPARE(m_prompts.last().icon, icon);
     }
 
     // A conversion of the hand-made roster, period 2 chosen.
@@ -138,7 +145,7 @@ private slots:
         QTest::addColumn<int>("refusals");
         QTest::newRow("2") << 2 << QStringList{u"2"_s} << 2 << 0;
         QTest::newRow("refused until right")
-            << 2 << QStringList{u"0"_s, u"7"_s, u"12"_s, u"a"_s, u"3"_s, u" "_s, u"1"_s} << 1 << 6;
+            << 2 << QStringList{u"0"_s, u"12"_s, u"a"_s, u"3"_s, u" "_s, u"1"_s} << 1 << 5;
         QTest::newRow("empty answer") << 2 << QStringList{u""_s} << 0 << 0;
         QTest::newRow("cancel after a refusal")
             << 2 << QStringList{u"9"_s, u"<cancel>"_s} << 0 << 1;
@@ -182,15 +189,13 @@ private slots:
         CaraibeConversion conversion(dataFolder());
         QCOMPARE(conversion.pickFile(path, m_prompts), CaraibeConversion::Pick::Refused);
         QCOMPARE(m_prompts.calls.size(), 1);
-        QCOMPARE(m_prompts.last().title, u"Erreur !!"_s);
-        QCOMPARE(m_prompts.last().text, u"Ce fichier n'est pas un fichier Caraibe ! \r\n"
-                                        u"La conversion est impossible.\r\n"
-                                        u"Choisir un autre fichier s.v.p.."_s);
-        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
+        expectLast(u"Erreur !!"_s,
+                   u"Ce fichier n'est pas un fichier Caraibe ! \r\nLa conversion est impossible."
+                   u"\r\nChoisir un autre fichier s.v.p.."_s,
+                   Prompts::Icon::Exclamation);
     }
 
-    // Period 2 of the hand-made roster: days 12, 20 (eight trains) and 30 (nine activities);
-    // day 40 and its 13 steps end the reading.
+    // Period 2: days 12, 20 (eight trains), 30 (nine activities); day 40 (13 steps) ends it.
     void convertsTheDaysOfThePeriod()
     {
         const auto conversion = pickRoster(dataFile(u"roulement-deux-periodes.txt"_s));
@@ -205,10 +210,10 @@ private slots:
                  CaraibeConversion::Outcome::Done);
         const QString folder = drive() + u"R142"_s;
         QCOMPARE(m_prompts.calls.size(), 1);
-        QCOMPARE(m_prompts.last().title, u"C'EST FAIT"_s);
-        QCOMPARE(m_prompts.last().icon, Prompts::Icon::None);
-        QCOMPARE(m_prompts.last().text, u"C'est fait  3 journees converties avec succés\r\n dans "_s
-                                            + QDir::toNativeSeparators(folder));
+        expectLast(u"C'EST FAIT"_s,
+                   u"C'est fait  3 journees converties avec succés\r\n dans "_s
+                       + QDir::toNativeSeparators(folder),
+                   Prompts::Icon::None);
         QCOMPARE(driveEntries(), QStringList{u"R142"_s});
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{u"12.txt"_s, u"20 1bis.txt"_s, u"20 2bis.txt"_s, u"30.txt"_s}));
@@ -261,37 +266,32 @@ private slots:
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
 
         // A folder or a file of that name is never touched.
-        QVERIFY(QDir(drive()).mkpath(u"R142"_s));
-        QVERIFY(writeBytes(drive() + u"R142/12.txt"_s, "mine"));
-        QVERIFY(writeBytes(drive() + u"notes"_s, "mine"));
+        QVERIFY(QDir(drive()).mkpath(u"R142"_s) && writeBytes(drive() + u"R142/12.txt"_s, "mine")
+                && writeBytes(drive() + u"notes"_s, "mine"));
         for (const QString &name : {u"R142"_s, u"notes"_s, u".."_s}) {
             QCOMPARE(conversion->convert(drive(), name, m_prompts, ConversionDay),
                      CaraibeConversion::Outcome::FolderExists);
-            QCOMPARE(m_prompts.last().title, u"Erreur !!"_s);
-            QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
-            QCOMPARE(m_prompts.last().text,
-                     u"Un dossier avec ce nom existe déja sur ce lecteur ! \r\n"
-                     u"La création est impossible.\r\n"
-                     u"Veuillez inscrire un autre nom de dossier,\r\n"
-                     u"ou choisir un autre lecteur s.v.p."_s);
+            expectLast(u"Erreur !!"_s,
+                       u"Un dossier avec ce nom existe déja sur ce lecteur ! \r\nLa création est "
+                       u"impossible.\r\nVeuillez inscrire un autre nom de dossier,\r\nou choisir "
+                       u"un autre lecteur s.v.p."_s,
+                       Prompts::Icon::Critical);
         }
         QCOMPARE(bytesOf(drive() + u"R142/12.txt"_s), QByteArray("mine"));
         QCOMPARE(QDir(drive() + u"R142"_s).entryList(QDir::Files), QStringList{u"12.txt"_s});
     }
 
-    // A failure while converting leaves nothing on the drive: no folder under the chosen name,
-    // no half-converted folder beside it.
+    // A failure part-way leaves no folder under the chosen name, nor a half-converted one beside.
     void failedConversionLeavesNothing()
     {
-        // A day number too long for a file name.
+        // The second day's number is too long for a file name.
         const QString roster = m_dir->filePath(u"long.txt"_s);
         QVERIFY(writeBytes(roster, "[RLT]\r\n[JOS]\r\nNUJS=1A\r\n[TTL]\r\n[JOS]\r\nNUJS="
                                        + QByteArray(300, '7') + "A\r\n[TTL]\r\n"));
-        auto conversion = std::make_unique<CaraibeConversion>(dataFolder());
-        QCOMPARE(conversion->pickFile(roster, m_prompts), CaraibeConversion::Pick::Chosen);
-        QCOMPARE(conversion->convert(drive(), u"R1"_s, m_prompts, ConversionDay),
+        CaraibeConversion conversion(dataFolder());
+        QCOMPARE(conversion.pickFile(roster, m_prompts), CaraibeConversion::Pick::Chosen);
+        QCOMPARE(conversion.convert(drive(), u"R1"_s, m_prompts, ConversionDay),
                  CaraibeConversion::Outcome::Failed);
-        QCOMPARE(m_prompts.last().title, u"Erreur !!"_s);
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
         QVERIFY(m_prompts.last().text.endsWith(
             u"\r\nLa conversion n'a pas eu lieu : aucun dossier n'a été créé."_s));
@@ -299,22 +299,241 @@ private slots:
 
         // The roster gone since it was chosen.
         QVERIFY(QFile::remove(roster));
-        QCOMPARE(conversion->convert(drive(), u"R1"_s, m_prompts, ConversionDay),
+        QCOMPARE(conversion.convert(drive(), u"R1"_s, m_prompts, ConversionDay),
                  CaraibeConversion::Outcome::Failed);
         QVERIFY(m_prompts.last().text.contains(u"ne peut plus être lu"_s));
         QCOMPARE(driveEntries(), QStringList());
-
-        if (geteuid() != 0) {
-            const auto fine = pickRoster(dataFile(u"roulement-deux-periodes.txt"_s));
-            QFile::setPermissions(drive(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-            QCOMPARE(fine->convert(drive(), u"R1"_s, m_prompts, ConversionDay),
-                     CaraibeConversion::Outcome::Failed);
-            QFile::setPermissions(drive(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                               | QFileDevice::ExeOwner);
-            QCOMPARE(driveEntries(), QStringList());
-        }
     }
 };
 
 KERBO_TEST(CaraibeConversionTest)
+
+namespace {
+
+// The lines given "a|b|c", each ended by CR LF.
+QByteArray crlf(const QByteArray &lines)
+{
+    QByteArray out;
+    for (const QByteArray &l : lines.split('|'))
+        out += l + "\r\n";
+    return out;
+}
+
+QString headerText(const EnteteRoulement &h)
+{
+    return h.roster + u'|' + h.place + u'|'
+           + QStringList(h.startDates.begin(), h.startDates.end()).join(u',') + u'|'
+           + QStringList(h.endDates.begin(), h.endDates.end()).join(u',') + u'|'
+           + QString::number(h.periodCount);
+}
+
+// One line per day: number | trains | activities.
+QString dayText(const JourneeCaraibe &d)
+{
+    QStringList trains, activities;
+    for (const TrainCaraibe &t : d.trains)
+        trains
+            << u"%1 %2-%3 %4>%5 %6"_s.arg(t.number, t.start, t.end, t.from, t.to, t.km).trimmed();
+    for (const AutreActivite &a : d.activities)
+        activities << u"%1 %2-%3"_s.arg(a.kind, a.start, a.end);
+    return d.nujs + u" | "_s + trains.join(u", ") + u" | "_s + activities.join(u", ");
+}
+
+QString hhmm(int h, int m) { return QString::asprintf("%02d%02d", h, m); }
+
+struct Reading {
+    QStringList days;
+    CaraibeReader::ReadEnd end;
+};
+
+Reading readAll(const QString &path)
+{
+    Reading r;
+    r.end = CaraibeReader::OuvreFichier_CARAIBE(path, [&r](const JourneeCaraibe &d) {
+        r.days << dayText(d);
+        return true;
+    });
+    return r;
+}
+
+} // namespace
+
+class CaraibeReaderTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        return writeBytes(path, bytes) ? path : QString();
+    }
+
+private slots:
+    void header_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected"); // "" = refused
+
+        const QByteArray twoPeriods = bytesOf(dataFile(u"roulement-deux-periodes.txt"_s));
+        const QString twoPeriodsText =
+            u"ÉTÉ 142|PARIS € LYON|05/01/2026,02/03/2026,,,,|01/03/2026,28/06/2026,,,,|2"_s;
+        const QByteArray small = crlf("[RLT]|ROUL=R1|DDA1=20260105");
+
+        QTest::newRow("two periods") << u"r.txt"_s << twoPeriods << twoPeriodsText;
+        QTest::newRow("lower-case .swp is read") << u"r.swp"_s << twoPeriods << twoPeriodsText;
+        QTest::newRow(".SWP is refused") << u"r.SWP"_s << twoPeriods << QString();
+        QTest::newRow("bare LF") << u"lf.txt"_s << QByteArray(twoPeriods).replace("\r\n", "\n")
+                                 << twoPeriodsText;
+        QTest::newRow("a start date alone makes no period")
+            << u"s.txt"_s << small << u"R1||05/01/2026,,,,,|,,,,,|0"_s;
+        QTest::newRow("values as they stand, dates unchecked")
+            << u"v.txt"_s << crlf("[RLT]|ROUL= R 1 |LIEU|DDA1=2026|DFA3=20261301x")
+            << u" R 1 ||//2026,,,,,|,,01/13/2026,,,|3"_s;
+        QTest::newRow("the last DFA read gives the count")
+            << u"c.txt"_s << crlf("[RLT]|DFA3=20260101|DFA2=20260102")
+            << u"||,,,,,|,02/01/2026,01/01/2026,,,|2"_s;
+        QTest::newRow("the header ends at the first day")
+            << u"j.txt"_s << crlf("[RLT]|DFA1=20260101|[JOS]|DFA2=20260102|ROUL=X")
+            << u"||,,,,,|01/01/2026,,,,,|1"_s;
+        QTest::newRow("a damaged line ends the header")
+            << u"d.txt"_s << crlf("[RLT]|ROUL=R1|LBUP=" + QByteArray(70000, 'x') + "|LIEU=P")
+            << u"R1||,,,,,|,,,,,|0"_s;
+        QTest::newRow("empty file") << u"e.txt"_s << QByteArray() << QString();
+        QTest::newRow("blank first line") << u"b.txt"_s << crlf("|[RLT]") << QString();
+        QTest::newRow("first line in lower case") << u"l.txt"_s << crlf("[rlt]") << QString();
+        QTest::newRow("binary") << u"bin.txt"_s << QByteArray("\x7f\x45LF\0\1[RLT]\r\n", 12)
+                                << QString();
+        QTest::newRow("a folder") << u"dossier"_s << QByteArray() << QString();
+    }
+
+    void header()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QString path = m_dir.filePath(name);
+        if (name == u"dossier")
+            QVERIFY(QDir(m_dir.path()).mkpath(name));
+        else
+            path = write(name, bytes);
+        const std::optional<EnteteRoulement> header = CaraibeReader::readHeader(path);
+        QCOMPARE(header ? headerText(*header) : QString(), expected);
+    }
+
+    void unreadableFileIsRefused()
+    {
+        if (geteuid() == 0)
+            QSKIP("root reads every file");
+        const QString path = write(u"locked.txt"_s, crlf("[RLT]|ROUL=R1"));
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        QVERIFY(!CaraibeReader::readHeader(path));
+        QCOMPARE(int(readAll(path).end), int(CaraibeReader::ReadEnd::CannotOpen));
+    }
+
+    // Carried values, totals that freeze a day, a night service out of order, a 13th step.
+    void readsEveryDayOfARoster()
+    {
+        const Reading r = readAll(dataFile(u"roulement-deux-periodes.txt"_s));
+        QCOMPARE(int(r.end), int(CaraibeReader::ReadEnd::TooManySteps));
+        QStringList day20, day30;
+        for (int i = 1; i <= 8; ++i) // 142001 0510-0600 PLY>MPU 11 ...
+            day20 << u"14200%1 %2-%3 PLY>MPU %4"_s.arg(i)
+                         .arg(hhmm(4 + i, 10), hhmm(5 + i, 0))
+                         .arg(10 + i);
+        for (int i = 1; i <= 9; ++i) // EV 0800-0830 ...
+            day30 << u"EV %1-%2"_s.arg(hhmm(7 + i, 0), hhmm(7 + i, 30));
+        const QStringList expected = {
+            u"10A | 142174 0630-0745 PLY>MPU 62, 14299 0900-1010 MPU>PLY 62 | "_s,
+            u"12B | 147301 2300-0040 MPU>LYD, 14299 0105-0230 LYD>PLY 124, "
+            u"88510 0400-0500 PLY>PLY 3 | RPS 2215-2230, EV 2230-2240, TAX 0300-0330"_s,
+            u"20B | "_s + day20.join(u", ") + u" | EV 1300-1330"_s,
+            u"30B | 885001 1700-1730 PLY>VSG 7 | "_s + day30.join(u", "),
+        };
+        QCOMPARE(r.days, expected);
+    }
+
+    void smallRosters_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("days");
+        QTest::addColumn<int>("end");
+        const int finished = int(CaraibeReader::ReadEnd::Finished);
+        const int unreadable = int(CaraibeReader::ReadEnd::Unreadable);
+        const QByteArray day1 = crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|HDEP=0600|[TTL]");
+
+        QTest::newRow("a last [JOS] ends the day once")
+            << day1 + "[JOS]\r\n"
+            << QStringList{u"1A | 1 0600- > | "_s} << finished;
+        QTest::newRow("the end of the file ends a day without totals")
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=H|NUMA=1") << QStringList{u"1A | 1 - > | "_s}
+            << finished;
+        QTest::newRow("a header alone gives one empty day")
+            << crlf("[RLT]|ROUL=R") << QStringList{u" |  | "_s} << finished;
+        QTest::newRow("a day without totals runs into the next")
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|HDEP=0600|[JOS]|NUJS=2A|[ETP]|NUMA=2|"
+                    "HDEP=0700|[TTL]")
+            << QStringList{u"2A | 1 0600- >, 2 0700- > | "_s} << finished;
+        QTest::newRow("after the totals, no step is added or changed")
+            << day1 + crlf("[ETP]|NUMA=9|NAEP=A|HDEP=0700|[JOS]|NUJS=2A|[ETP]|[TTL]")
+            << QStringList{u"1A | 1 0600- > | "_s, u"2A |  | EV 0700-"_s} << finished;
+        QTest::newRow("the sort key takes the start time known when the step is read")
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|HDEP=0200|HDJS=0300|[ETP]|NUMA=2|"
+                    "HDEP=0400|[TTL]")
+            << QStringList{u"1A | 1 0200- >, 2 0400- > | "_s} << finished;
+        QTest::newRow("every key of a line takes its value")
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|LDEP=NBKM LARR|[TTL]")
+            << QStringList{u"1A | 1 - NBKM LARR>NBKM LARR NBKM LARR | "_s} << finished;
+        QTest::newRow("a NUL byte stops the reading")
+            << day1 + crlf("[JOS]|NUJS=2A|[ETP]|" + QByteArray("NAEP=T\0", 7) + "|[TTL]")
+            << QStringList{u"1A | 1 0600- > | "_s} << unreadable;
+        QTest::newRow("a line over 64 KB stops the reading")
+            << day1 + crlf("[JOS]|NUJS=2A|LBUP=" + QByteArray(70000, 'x') + "|[TTL]")
+            << QStringList{u"1A | 1 0600- > | "_s} << unreadable;
+        QTest::newRow("a file cut in the middle of a line")
+            << day1 + "[JOS]\r\nNUJS=2A\r\n[ETP]\r\nNAEP=T\r\nNUMA=22"
+            << QStringList{u"1A | 1 0600- > | "_s, u"2A | 22 0600- > | "_s} << finished;
+    }
+
+    void smallRosters()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, days);
+        QFETCH(int, end);
+        const Reading r = readAll(write(u"small.txt"_s, bytes));
+        QCOMPARE(r.days, days);
+        QCOMPARE(int(r.end), end);
+    }
+
+    void hugeRostersDoNotBreakTheReading()
+    {
+        // 100,000 small days are read to the end.
+        QByteArray many = "[RLT]\r\n";
+        for (int i = 0; i < 100000; ++i)
+            many += "[JOS]\r\nNUJS=" + QByteArray::number(i) + "A\r\n[ETP]\r\nNAEP=T\r\n[TTL]\r\n";
+        int count = 0;
+        auto counter = [&count](const JourneeCaraibe &) { return ++count > 0; };
+        QCOMPARE(int(CaraibeReader::OuvreFichier_CARAIBE(write(u"many.txt"_s, many), counter)),
+                 int(CaraibeReader::ReadEnd::Finished));
+        QCOMPARE(count, 100000);
+
+        // Beyond what a roster can weigh, the reading stops; the days before stay handed.
+        QByteArray heavy = crlf("[RLT]|[JOS]|NUJS=1A|[TTL]|[JOS]|NUJS=2A");
+        const QByteArray filler = "LBUP=" + QByteArray(1000, 'x') + "\r\n";
+        while (heavy.size() <= CaraibeReader::MaxFileBytes)
+            heavy += filler;
+        heavy += "[TTL]\r\n";
+        count = 0;
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(int(CaraibeReader::OuvreFichier_CARAIBE(write(u"heavy.txt"_s, heavy), counter)),
+                 int(CaraibeReader::ReadEnd::Unreadable));
+        QCOMPARE(count, 1);
+        QVERIFY(timer.elapsed() < 5000);
+    }
+};
+
+KERBO_TEST(CaraibeReaderTest)
 #include "CaraibeConversionTest.moc"
