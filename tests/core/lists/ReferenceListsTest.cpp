@@ -130,12 +130,11 @@ private slots:
         const std::optional<QString> result = ReferenceLists::learnLeftSlot(
             data.dataFolder(), options, "ListeEnginsAut.txt", slot, value);
         QCOMPARE(result.value_or(QString()), learnt);
-        QCOMPARE(data.read("ListeGares.txt"), file == "ListeGares.txt"
-                                                  ? "PNORD\r\n" + learnt.toLatin1() + "\r\n"
-                                                  : QByteArray("PNORD\r\n"));
-        QCOMPARE(data.read("ListeEnginsAut.txt"), file == "ListeEnginsAut.txt"
-                                                      ? "BB 1\r\n" + learnt.toLatin1() + "\r\n"
-                                                      : QByteArray("BB 1\r\n"));
+        const auto after = [&](const QString &name, const QByteArray &before) {
+            return file == name ? before + learnt.toLatin1() + "\r\n" : before;
+        };
+        QCOMPARE(data.read("ListeGares.txt"), after("ListeGares.txt", "PNORD\r\n"));
+        QCOMPARE(data.read("ListeEnginsAut.txt"), after("ListeEnginsAut.txt", "BB 1\r\n"));
         QVERIFY(!data.exists("ListeEngins.txt"));
     }
 };
