@@ -6,6 +6,8 @@
 #include "core/base/IniFile.h"
 #include "core/print/VersoPrinter.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The factory layout (p = 4) and a verso whose every box holds its own name: "D7", "E12", ...
@@ -156,14 +158,9 @@ private slots:
         TempDataFolder folder;
         Verso v;
         v.state.config = folder.state.config;
-        v.state.config.rectoFont = {QStringLiteral("Recto Font"), 30, QStringLiteral("False"),
-                                    QStringLiteral("False")};
-        v.state.config.versoFont = {QStringLiteral("DejaVu Serif"), 0, QString(),
-                                    QStringLiteral("True")};
-        QFont device(QStringLiteral("DejaVu Sans"));
-        device.setPointSize(11);
-        device.setBold(true);
-        v.page.setFont(device);
+        v.state.config.rectoFont = {u"Recto Font"_s, 30, u"False"_s, u"False"_s};
+        v.state.config.versoFont = {u"DejaVu Serif"_s, 0, QString(), u"True"_s};
+        v.page.setFont(QFont(u"DejaVu Sans"_s, 11, QFont::Bold));
         v.state.printLayout.ParaImpX[94] = QStringLiteral("2");
         VersoPrinter::print(v.state, v.page);
         QCOMPARE(v.page.endedPages, 1);
@@ -173,9 +170,8 @@ private slots:
         QVERIFY(used.bold() && used.italic());
         QCOMPARE(v.at(QStringLiteral("D0")), QPointF(67.1, 20.5));
         const IniFile ini(v.state.config.iniPath());
-        const QString section = QStringLiteral("PoliceImprimanteVerso");
-        QCOMPARE(ini.value(section, QStringLiteral("PoliceFontSizeVerso")), QStringLiteral("11"));
-        QCOMPARE(ini.value(section, QStringLiteral("PoliceFontBoldVerso")), QStringLiteral("True"));
+        QCOMPARE(ini.value(u"PoliceImprimanteVerso"_s, u"PoliceFontSizeVerso"_s), u"11"_s);
+        QCOMPARE(ini.value(u"PoliceImprimanteVerso"_s, u"PoliceFontBoldVerso"_s), u"True"_s);
     }
 };
 

@@ -110,24 +110,20 @@ private slots:
         }
     }
 
-    void stopsSilentlyAfter42Lines()
+    void stopsSilentlyAfter42LinesAndEachTextHasItsWidth()
     {
         MillimetrePage page;
         QString text;
         for (int n = 1; n <= 50; ++n)
             text += QStringLiteral("%1\n").arg(n);
-        const VersoLines::Table lines = VersoWrap::wrap(text, 10, page);
-        QCOMPARE(lines.front(), QStringLiteral("1"));
-        QCOMPARE(lines.back(), QStringLiteral("42"));
+        const VersoLines::Table numbers = VersoWrap::wrap(text, 10, page);
+        QCOMPARE(numbers.front(), QStringLiteral("1"));
+        QCOMPARE(numbers.back(), QStringLiteral("42"));
         // The same past the limit of a line.
         const VersoLines::Table words = VersoWrap::wrap(QString(400, u'x'), 5, page);
         QCOMPARE(words.back(), QStringLiteral("xxxxxx"));
-    }
 
-    // Train numbers are as wide as "888888"; observations stop 5 mm short of ParaImpX[90].
-    void limitsOfTheTwoTexts()
-    {
-        MillimetrePage page;
+        // Train numbers are as wide as "888888"; observations stop 5 mm short of ParaImpX[90].
         PrintLayout layout;
         layout.ParaImpX[90] = QStringLiteral("20");
         VersoContent verso;

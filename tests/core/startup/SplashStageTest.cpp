@@ -92,7 +92,6 @@ private slots:
         QCOMPARE(splash({1024, 768, 96}, data()), EditorLayout::Editor800);
         QCOMPARE(m_state.keptScreen, (ScreenMetrics{800, 768, 96}));
         QCOMPARE(m_state.screen, (ScreenMetrics{1024, 768, 96}));
-        QCOMPARE(m_state.config.ouestKerbo, data().programFolder);
         // An 800 screen turns the flag off in memory only.
         QCOMPARE(splash({800, 600, 96}, data()), EditorLayout::Editor800);
         QCOMPARE(m_state.config.echelle, false);
