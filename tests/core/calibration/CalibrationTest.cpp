@@ -55,15 +55,13 @@ private slots:
     void windowValuesAreTenthsOfTheLayout()
     {
         QFETCH(QString, layout);
-        QFETCH(QString, shown);
         QFETCH(QString, typed);
         QFETCH(int, slider);
-        QFETCH(QString, stored);
-        QCOMPARE(Calibration::tenthsText(layout), shown);
+        QTEST(Calibration::tenthsText(layout), "shown");
         QCOMPARE(Calibration::sliderValue(typed), slider);
         PrintLayout l;
         Calibration::store(l, 1, slider, 0);
-        QCOMPARE(l.ParaImpX[1], stored);
+        QTEST(l.ParaImpX[1], "stored");
     }
 
     // Item -90 stands for the X of item 90, the line length.
@@ -113,10 +111,8 @@ private slots:
         layout.ParaImpX[90] = length;
         const PrintLayout before = layout;
         FakePrompts prompts;
-        const auto result = Calibration::storeSpacing(layout, title, typed);
-        Calibration::reportSpacing(prompts, result);
-        QCOMPARE(result == Calibration::SpacingResult::Stored, message.isEmpty());
-        QCOMPARE(prompts.calls.isEmpty(), message.isEmpty());
+        Calibration::reportSpacing(prompts, Calibration::storeSpacing(layout, title, typed));
+        QCOMPARE(prompts.calls.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
             QCOMPARE(prompts.last().text.section(u'\r', 0, 0), message);
             QCOMPARE(prompts.last().title, QStringLiteral("Kerbo"));
@@ -129,27 +125,22 @@ private slots:
         QVERIFY(layout == before); // nothing else moves
     }
 
+    // Which items each side restores is checked with the layout file; here the right side.
     void defaultsRestoreOneSideAndSaySo()
     {
-        PrintLayout layout = factoryLayout();
-        for (int i = 0; i < 103; ++i)
-            layout.ParaImpX[size_t(i)] = layout.ParaImpY[size_t(i)] = QStringLiteral("7");
+        PrintLayout layout;
+        layout.ParaImpX.fill(QStringLiteral("7"));
         FakePrompts prompts;
         Calibration::restoreDefaults(layout, PrintSide::Recto, prompts);
-        QCOMPARE(layout.ParaImpX[1], QStringLiteral("60"));
-        QCOMPARE(layout.ParaImpY[95], QStringLiteral("0"));
-        QCOMPARE(layout.ParaImpX[74], QStringLiteral("7"));
+        QCOMPARE(layout.ParaImpX[1] + u'|' + layout.ParaImpX[74], QStringLiteral("60|7"));
         QCOMPARE(prompts.last().title, QStringLiteral("PARAMETRES IMPRIMANTE RECTO RETABLIS"));
         QCOMPARE(prompts.last().text,
                  QString::fromUtf16(u"Les paramétres par défaut de l'imprimante côté récto sont "
                                     u"rétablis"));
         QCOMPARE(prompts.last().icon, Prompts::Icon::Information);
 
-        layout.ParaImpX[95] = layout.ParaImpY[95] = QStringLiteral("2");
         Calibration::restoreDefaults(layout, PrintSide::Verso, prompts);
         QCOMPARE(layout.ParaImpX[74], QStringLiteral("14"));
-        QCOMPARE(layout.ParaImpY[95], QStringLiteral("0")); // the recto's vertical centring too
-        QCOMPARE(layout.ParaImpX[95], QStringLiteral("2"));
         QCOMPARE(prompts.last().title, QStringLiteral("PARAMETRES IMPRIMANTE VERSO RETABLIS"));
         QCOMPARE(prompts.last().text,
                  QString::fromUtf16(u"Les paramétres par défaut de l'imprimante côté verso sont "

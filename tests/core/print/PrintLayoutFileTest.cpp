@@ -60,50 +60,46 @@ private slots:
         QCOMPARE(loaded, saved);
     }
 
+    // A short file fills what it holds, the rest keeps its values; the text is kept as read,
+    // blanks included, and read as a number where one is needed.
     void shortOrMissingFileLoadsWhatItHolds()
     {
         QTemporaryDir dir;
-        const QStringList lines = PrintLayoutFile::lines(numbered());
-        QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines.mid(0, 150)));
+        QStringList lines = PrintLayoutFile::lines(numbered()).mid(0, 150);
+        lines[1] = QStringLiteral(".5");
+        lines[2] = QStringLiteral("12,5");
+        lines[3] = QStringLiteral("abc");
+        lines[4] = QStringLiteral(" 7 ");
+        lines[5] = QString();
+        QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines));
         PrintLayout layout = load(dir.path(), defaults());
-        // All of X, and Y of items 0..49; the rest keep their values.
-        for (int i = 0; i < PrintItems::Count; ++i) {
+        QCOMPARE(layout.ParaImpX[1] + u'|' + layout.ParaImpX[4], QStringLiteral(".5| 7 "));
+        QCOMPARE((QList<double>{layout.x(1), layout.x(2), layout.x(3), layout.x(4), layout.x(5)}),
+                 (QList<double>{0.5, 12, 0, 7, 0}));
+        // All of X, and Y of items 0..49.
+        for (int i = 6; i < PrintItems::Count; ++i) {
             QCOMPARE(layout.ParaImpX[i], (i < 53 || i > 55 ? numbered() : defaults()).ParaImpX[i]);
             QCOMPARE(layout.ParaImpY[i], (i <= 49 ? numbered() : defaults()).ParaImpY[i]);
         }
         QCOMPARE(load(dir.path() + QStringLiteral("/absent"), layout), layout);
     }
 
-    void valuesKeepTheirTextAndReadAsNumbers()
-    {
-        QTemporaryDir dir;
-        QStringList lines = PrintLayoutFile::lines(defaults());
-        lines[1] = QStringLiteral(".5");
-        lines[2] = QStringLiteral("12,5");
-        lines[3] = QStringLiteral("abc");
-        lines[4] = QStringLiteral(" 7 ");
-        QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), lines));
-        const PrintLayout layout = load(dir.path());
-        // Text kept as read, blanks included; item 92 is empty.
-        QCOMPARE(layout.ParaImpX[1] + u'|' + layout.ParaImpX[4], QStringLiteral(".5| 7 "));
-        QCOMPARE((QList<double>{layout.x(1), layout.x(2), layout.x(3), layout.x(4), layout.x(92)}),
-                 (QList<double>{0.5, 12, 0, 7, 0}));
-    }
-
     void numbersAreWrittenInLayoutForm()
     {
-        for (auto [value, text] : {std::pair{0.5, ".5"},
-                                   {-0.5, "-.5"},
-                                   {63.0, "63"},
-                                   {165.6, "165.6"},
-                                   {0.1 + 0.2, ".3"},
-                                   {-1e-12, "0"}})
+        // Calibration values show the usual forms; here the traps of binary fractions.
+        const std::pair<double, const char *> cases[] = {
+            {-0.5, "-.5"}, {165.6, "165.6"}, {0.1 + 0.2, ".3"}, {-1e-12, "0"}};
+        for (auto [value, text] : cases)
             QCOMPARE(NumberText::layoutText(value), QLatin1String(text));
     }
 
-    // Values come from the factory file below; here, which items each routine sets.
-    void defaultsRoutinesTouchOnlyTheirSide()
+    // The factory file holds the defaults; each routine sets only the items of its side.
+    void defaultsOfEachSide()
     {
+        QFile file(QStringLiteral(":/factory/DataBul/ParametresImp.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), TextFile::joinLines(PrintLayoutFile::lines(defaults())));
+
         PrintLayout recto = numbered(), verso = numbered();
         recto.DefautParaImp();
         verso.DefautParaImpVerso();
@@ -122,13 +118,6 @@ private slots:
         QCOMPARE(recto, wantRecto);
         QCOMPARE(verso, wantVerso);
         QCOMPARE(recto.ParaImpX[53], QStringLiteral("0")); // a pitch: not in the file
-    }
-
-    void factoryFileHoldsTheDefaultsOfBothSides()
-    {
-        QFile file(QStringLiteral(":/factory/DataBul/ParametresImp.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), TextFile::joinLines(PrintLayoutFile::lines(defaults())));
     }
 };
 

@@ -20,82 +20,47 @@ struct Printed : PrintedRecto<StateOnly> {
         return found.size() == 1 && near(found[0].x, x) && near(found[0].y, y);
     }
     bool absent(const char *text) const { return page.find(QString::fromUtf8(text)).isEmpty(); }
-    // The texts drawn in one piece at the item, `row` mm below it.
-    QStringList wholeAt(int item, double row) const
-    {
-        QStringList found;
-        for (const RecordingPage::Text &t : page.texts)
-            if (near(t.x, state.printLayout.x(item)) && near(t.y, state.printLayout.y(item) + row))
-                found << t.text;
-        return found;
-    }
-    // The characters in the first count + 1 boxes of the item, `row` mm below it, left to right
-    // (one box more shows a limit overrun); the first box stands one pitch right of the item.
-    QString boxes(int item, double row, qsizetype count) const
+    // What the item shows `row` mm below it: "=" and the text drawn in one piece at the item,
+    // then the characters of its first count + 1 boxes (one more shows a limit overrun), the
+    // first box one pitch right of the item.
+    QString shown(int item, double row, qsizetype count = 0) const
     {
         QString s;
-        for (int n = 1; n <= count + 1; ++n)
+        for (int n = 0; n <= count + 1; ++n)
             for (const RecordingPage::Text &t : page.texts)
                 if (near(t.x, state.printLayout.x(item) + n * 4.3) &&
                     near(t.y, state.printLayout.y(item) + row))
-                    s += t.text;
+                    s += n == 0 ? u'=' + t.text : t.text;
         return s;
     }
 };
 
-// What a field of a train line prints, and where: at the item of the form, in one piece or one
-// character per box, after the limit of the field. Engines print in three pieces.
+// A field of a train line, the item it prints at, and what the item shows ("=" for one piece,
+// else one character per box, cut to the limit of the field). Engines print in three pieces.
 struct Expected {
     LineOffset offset;
     const char *value;
     int item;
-    bool whole;
     const char *printed;
 };
 
 const Expected LineFields[] = {
-    {Fac, "F", 27, true, "F"},
-    {NumeroTrain, "830123", 28, false, "830123"},
-    {De, "PARIS", 29, false, "PARIS"},
-    {A, "LYON", 30, false, "LYON"},
-    {Via, "DIJ", 31, false, "DIJ"},
-    {EvoDep, "12", 32, false, "12"},
-    {MvDep, "MD", 33, false, "MD"},
-    {HeureDep, "0605", 34, false, "0605"},
-    {HeureArr, "0812", 35, false, "0812"},
-    {MvArr, "MA", 36, false, "MA"},
-    {EvoArr, "34", 37, false, "34"},
-    {Categ, "EXP", 38, false, "EXP"},
-    {AgSeul, "ASX", 40, false, "AS"},
-    {AgentEnSecond, "SECOND", 42, true, "SECOND"},
-    {AutreAgent, "AUTRE", 43, true, "AUTRE"},
-    {Nat1, "N1", 44, false, "N1"},
-    {Nat2, "N2", 45, false, "N2"},
-    {De2Um1, "DU1", 50, false, "DU1"},
-    {A2Um1, "AU1", 51, false, "AU1"},
-    {Nat3, "N3", 68, false, "N3"},
-    {De2Um2, "DU2", 72, false, "DU2"},
-    {A2Um2, "AU2", 73, false, "AU2"},
-    {NbVeh, "9", 41, false, "9"},
-    {IndCompo, "ICOMPOS", 39, false, "ICOMP"},
-    {Observation, "RETARD", 52, true, "RETARD"},
-    {Gare, "GARE", 61, false, "GARE"},
-    {HeureArr2, "0730", 62, false, "0730"},
-    {Mv, "MV", 63, false, "MV"},
-    {HeureDep2, "0735", 64, false, "0735"},
-    {Long, "310", 65, false, "310"},
-    {Masse, "640", 66, false, "640"},
-    {Coef, "7", 67, false, "7"},
-    {EnginTitu, "B 67401 SOT", 56, true, "B"},
-    {EnginTitu, "B 67401 SOT", 46, false, "67401"},
-    {EnginTitu, "B 67401 SOT", 48, false, "SOT"},
-    {EnginUm1, "C 27301 LYO", 57, true, "C"},
-    {EnginUm1, "C 27301 LYO", 47, false, "27301"},
-    {EnginUm1, "C 27301 LYO", 49, false, "LYO"},
-    {EnginUm2, "D 36002 NVS", 69, true, "D"},
-    {EnginUm2, "D 36002 NVS", 70, false, "36002"},
-    {EnginUm2, "D 36002 NVS", 71, false, "NVS"},
-};
+    {Fac, "F", 27, "=F"}, {NumeroTrain, "830123", 28, "830123"}, {De, "PARIS", 29, "PARIS"},
+    {A, "LYON", 30, "LYON"}, {Via, "DIJ", 31, "DIJ"}, {EvoDep, "12", 32, "12"},
+    {MvDep, "MD", 33, "MD"}, {HeureDep, "0605", 34, "0605"}, {HeureArr, "0812", 35, "0812"},
+    {MvArr, "MA", 36, "MA"}, {EvoArr, "34", 37, "34"}, {Categ, "EXP", 38, "EXP"},
+    {AgSeul, "ASX", 40, "AS"}, {AgentEnSecond, "SECOND", 42, "=SECOND"},
+    {AutreAgent, "AUTRE", 43, "=AUTRE"}, {Nat1, "N1", 44, "N1"}, {Nat2, "N2", 45, "N2"},
+    {De2Um1, "DU1", 50, "DU1"}, {A2Um1, "AU1", 51, "AU1"}, {Nat3, "N3", 68, "N3"},
+    {De2Um2, "DU2", 72, "DU2"}, {A2Um2, "AU2", 73, "AU2"}, {NbVeh, "9", 41, "9"},
+    {IndCompo, "ICOMPOS", 39, "ICOMP"}, {Observation, "RETARD", 52, "=RETARD"},
+    {Gare, "GARE", 61, "GARE"}, {HeureArr2, "0730", 62, "0730"}, {Mv, "MV", 63, "MV"},
+    {HeureDep2, "0735", 64, "0735"}, {Long, "310", 65, "310"}, {Masse, "640", 66, "640"},
+    {Coef, "7", 67, "7"}, {EnginTitu, "B 67401 SOT", 56, "=B"},
+    {EnginTitu, "B 67401 SOT", 46, "67401"}, {EnginTitu, "B 67401 SOT", 48, "SOT"},
+    {EnginUm1, "C 27301 LYO", 57, "=C"}, {EnginUm1, "C 27301 LYO", 47, "27301"},
+    {EnginUm1, "C 27301 LYO", 49, "LYO"}, {EnginUm2, "D 36002 NVS", 69, "=D"},
+    {EnginUm2, "D 36002 NVS", 70, "36002"}, {EnginUm2, "D 36002 NVS", 71, "NVS"}};
 
 } // namespace
 
@@ -109,7 +74,6 @@ private slots:
         Printed p;
         p.set(1, "DUPONT");
         p.set(3, "ABC");
-        p.set(58 + 2 * 36, "8"); // line 3's train number
         p.set(41, "DEFGH");      // LieuMv of row 2: 3 characters
         p.set(42, "Z6740199");   // EnginMa of row 2: 6 characters
         p.set(43, "SOTX");       // EmtMa of row 2: 3 characters
@@ -117,11 +81,9 @@ private slots:
         QVERIFY(p.at("DUPONT", 60, 6.5));
         // The first character stands one pitch right of the anchor.
         QVERIFY(p.at("A", 112.2, 9.7) && p.at("B", 116.5, 9.7) && p.at("C", 120.8, 9.7));
-        QCOMPARE(p.boxes(6, 0, 6), QStringLiteral("050307"));
-        QVERIFY(p.at("8", 8.1 + 4.3, 114.2));
-        QCOMPARE(p.boxes(58, 5.8, 3), QStringLiteral("DEF"));
-        QCOMPARE(p.boxes(59, 5.8, 6), QStringLiteral("Z67401"));
-        QCOMPARE(p.boxes(60, 5.8, 3), QStringLiteral("SOT"));
+        QCOMPARE(p.shown(6, 0, 6), QStringLiteral("050307"));
+        QCOMPARE(p.shown(58, 5.8, 3) + p.shown(59, 5.8, 6) + p.shown(60, 5.8, 3),
+                 QStringLiteral("DEFZ67401SOT"));
     }
 
     // A whole third line printed: each field lands at its own item, 2 x 25.6 mm down.
@@ -139,11 +101,7 @@ private slots:
             p.set(lineSlot(2, f.offset), f.value);
         p.draw();
         const Expected &f = LineFields[index];
-        const QString printed = QString::fromUtf8(f.printed);
-        if (f.whole)
-            QCOMPARE(p.wholeAt(f.item, 2 * 25.6), QStringList{printed});
-        else
-            QCOMPARE(p.boxes(f.item, 2 * 25.6, printed.size()), printed);
+        QCOMPARE(p.shown(f.item, 2 * 25.6, qstrlen(f.printed)), QString::fromUtf8(f.printed));
     }
 
     void shiftsAndCentringMoveEverything()
@@ -199,37 +157,27 @@ private slots:
         p.state.config.options.emtaut = QStringLiteral("NOR");
         p.draw();
         QVERIFY(p.at("Z", 194.6, 63));
-        QCOMPARE(p.boxes(48, 0, 3), QStringLiteral("NOR"));
+        QCOMPARE(p.shown(48, 0, 3), QStringLiteral("NOR"));
     }
 
+    // Engine texts on a line; the usual cases are seen through the engine rules and the print.
     void engineTextSplits_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("slot");
         QTest::addColumn<int>("enaut");
         QTest::addColumn<QStringList>("parts"); // letter, number, depot code
-        auto row = [](const char *name, const char *text, int slot, int enaut, QStringList parts) {
-            QTest::newRow(name) << QString::fromUtf8(text) << slot << enaut << parts;
-        };
-        row("usual", "B 67401 SOT", 82, 0, {"B", "67401", "SOT"});
-        row("second letter stays in the number", "BB 67401 SOT", 82, 0, {"B", "B67401", "SOT"});
-        row("no letter, long code", "67401LYON", 82, 0, {"", "67401", "LYO"});
-        row("default letter on a line", "67401LYON", 82, 1, {"Z", "67401", "LYO"});
-        row("no default letter when shunting", "67401", 42, 1, {"", "67401", ""});
-        row("seven digits replace the letter", "B2067401", 82, 1, {"2", "067401", ""});
-        row("eight digits lose the last", "20674019", 82, 0, {"2", "067401", ""});
-        row("no engine", " / ", 82, 1, {"/", "", ""});
-        row("blanks inside", " B  674 01  S O T ", 82, 0, {"B", "67401", "SOT"});
-        row("empty", "   ", 82, 1, {"", "", ""});
-        row("letter alone", "Z", 82, 1, {"Z", "", ""});
+        using L = QStringList;
+        QTest::newRow("seven digits replace the letter") << "B2067401" << 1 << L{"2", "067401", ""};
+        QTest::newRow("eight digits lose the last") << "20674019" << 0 << L{"2", "067401", ""};
+        QTest::newRow("blanks inside") << " B  674 01  S O T " << 0 << L{"B", "67401", "SOT"};
+        QTest::newRow("empty") << "   " << 1 << L{"", "", ""};
+        QTest::newRow("letter alone") << "Z" << 1 << L{"Z", "", ""};
     }
-
     void engineTextSplits()
     {
         QFETCH(QString, text);
-        QFETCH(int, slot);
         QFETCH(int, enaut);
-        const EngineParts e = ExtractEngin(text, slot, enaut, QStringLiteral("Z"));
+        const EngineParts e = ExtractEngin(text, lineSlot(0, EnginTitu), enaut, u"Z"_s);
         QTEST((QStringList{e.letter, e.number, e.code}), "parts");
     }
 
@@ -244,7 +192,8 @@ private slots:
         QVERIFY(!font.italic());
     }
 
-    // A font exactly as high as the boxes fits; a hair higher is refused and asked again.
+    // A font exactly as high as the boxes fits; a hair higher is refused and asked again (the
+    // driver then cancels, and the old font stays).
     void fontHeightLimitIsInclusive()
     {
         struct Measure : RecordingPage {
@@ -257,14 +206,12 @@ private slots:
             FakePrompts prompts;
             PrinterFont font{u"Old"_s, 8, u"False"_s, u"False"_s};
             int asked = 0;
-            const bool chosen = PrinterFonts::chooseFont(
-                font, PrinterFonts::RectoHeightLimitMm, measure, prompts,
-                [&asked](const QFont &) -> std::optional<QFont> {
-                    // The second time the driver cancels.
-                    return ++asked == 1 ? std::optional<QFont>(QFont(u"Arial"_s, 9))
-                                        : std::nullopt;
-                });
-            QCOMPARE(chosen, accepted);
+            const auto dialog = [&asked](const QFont &) -> std::optional<QFont> {
+                return ++asked == 1 ? std::optional(QFont(u"Arial"_s, 9)) : std::nullopt;
+            };
+            QCOMPARE(PrinterFonts::chooseFont(font, PrinterFonts::RectoHeightLimitMm, measure,
+                                              prompts, dialog),
+                     accepted);
             QCOMPARE(prompts.calls.size(), accepted ? 0 : 1);
             QCOMPARE(font.name, accepted ? u"Arial"_s : u"Old"_s);
         }

@@ -46,10 +46,8 @@ private slots:
     void enterAndBackspace()
     {
         QFETCH(VersoField, from);
-        QFETCH(VersoField, enter);
-        QFETCH(VersoField, backspace);
-        QCOMPARE(orNone(VersoNavigation::afterEnter(from)), enter);
-        QCOMPARE(orNone(VersoNavigation::afterBackspace(from)), backspace);
+        QTEST(orNone(VersoNavigation::afterEnter(from)), "enter");
+        QTEST(orNone(VersoNavigation::afterBackspace(from)), "backspace");
     }
 
     void tabReachesEveryTextOnceWithFrameLAfterTheObservations()
