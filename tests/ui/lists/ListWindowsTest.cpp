@@ -57,7 +57,6 @@ private slots:
         QCOMPARE(window.itemBox()->text(), " AMIEN");
         click(window.button(frmGestListe::Button::Add));
         QCOMPARE(window.list()->item(4)->text(), "AMIEN");
-        QVERIFY(window.itemBox()->text().isEmpty());
         QTest::keyClicks(window.itemBox(), "pnord");
         click(window.button(frmGestListe::Button::Add));
         QCOMPARE(m_prompts.last().text, "Ce nom existe déjà dans la collection");
@@ -97,8 +96,6 @@ private slots:
             QTest::keyClick(control, Qt::Key_Tab);
         };
         typeAndLeave(9, "gare du nord");
-        QVERIFY(!m_data->read("ListeGares.txt").contains("GAREDUNORD")); // Enaug is 0
-
         // The options window, opened from its menu entry, switches the learning on.
         QVERIFY(whileOpen<frmOption>(editor.action(EditorCommand::Options), [](frmOption *w) {
             w->check(ConfigKeys::Enaug)->setChecked(true);

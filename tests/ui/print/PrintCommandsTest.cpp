@@ -108,11 +108,8 @@ private slots:
     void unsetFontSettingsAreCompletedFromThePrinter()
     {
         Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
-        const QFont printed = PrinterFonts::rectoFontForPrinting(
-            f.state.config, QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
-        QCOMPARE(printed.family(), QStringLiteral("Courier New"));
-        QCOMPARE(printed.pointSize(), 11);
-        QVERIFY(printed.bold() && !printed.italic());
+        PrinterFonts::rectoFontForPrinting(f.state.config,
+                                           QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
         QCOMPARE(f.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
         QCOMPARE(f.fontKeys(true), QStringList({"", "", "", ""})); // a side of its own
 
