@@ -96,7 +96,6 @@ private slots:
         QVERIFY(qAbs(canvas.textFont().pixelSize() - layoutPixels * factor) <= 1.0);
         QSignalSpy pressed(&canvas, &BulletinCanvas::boxPressed);
         for (int s = 1; s <= LastLineSlot; ++s) {
-            QVERIFY(!canvas.boxRect(s).isEmpty());
             QTest::mouseClick(&canvas, Qt::LeftButton, {}, canvas.boxRect(s).center());
             QVERIFY2(!pressed.isEmpty(), qPrintable(QString::number(s)));
             QCOMPARE(pressed.takeLast().at(0).toInt(), s);
