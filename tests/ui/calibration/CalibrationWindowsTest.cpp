@@ -149,6 +149,8 @@ private slots:
             QCOMPARE(w.yControl()->box()->text(), u"5"_s);
             w.yControl()->slider()->setValue(-12);
             QCOMPARE(r.layout().ParaImpY[95], u"-1.2"_s); // a print now uses it
+            w.yControl()->slider()->setValue(-80);
+            QCOMPARE(r.layout().ParaImpY[95], u"-5"_s); // the centring's limit
             QTest::mouseClick(w.cancelButton(), Qt::LeftButton);
         }
         QCOMPARE(r.layout().ParaImpY[95], u".5"_s);
