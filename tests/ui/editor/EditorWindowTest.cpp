@@ -87,7 +87,7 @@ private slots:
         QTest::newRow("station in capitals") << lineSlot(0, De) << u"creil"_s << u"CREIL"_s;
         QTest::newRow("hour in capitals") << lineSlot(0, HeureDep) << u"7h12"_s << u"7H12"_s;
         QTest::newRow("station cut") << lineSlot(1, De) << u"PARISN"_s << u"PARIS"_s;
-        for (int s : {13, 53})
+        for (int s : {13, 50, 53})
             QTest::addRow("mark %d", s) << s << u"a"_s << u"x"_s;
         QTest::newRow("56 is toggled by click, typed as text") << 56 << u"x"_s << u"X"_s;
         QTest::newRow("mass not prefixed") << lineSlot(2, Masse) << u"5"_s << u"5"_s;

@@ -108,8 +108,9 @@ private slots:
     void unsetFontSettingsAreCompletedFromThePrinter()
     {
         Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
-        PrinterFonts::rectoFontForPrinting(f.state.config,
-                                           QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+        const QFont printed = PrinterFonts::rectoFontForPrinting(
+            f.state.config, QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+        QVERIFY(printed.family() == u"Courier New" && printed.pointSize() == 11 && printed.bold());
         QCOMPARE(f.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
         QCOMPARE(f.fontKeys(true), QStringList({"", "", "", ""})); // a side of its own
 

@@ -107,7 +107,11 @@ private slots:
         QVERIFY(near(words.first().yMax - words.first().yMin, 4.1, 0.1)); // 10 pt
         // Frame H broken in the verso font: its three lines printed; 31 train numbers of 35.
         QCOMPARE(run.state().versoLines.observations[2].isEmpty(), false);
-        const QList<PdfWord> rest = matchWords(run.intended(), words);
+        const QList<RecordingPage::Text> texts = run.intended();
+        QVERIFY(texts.size() >= 80 + 16 + 31 + 1 + 3 + 8 + 1 + 30);
+        QVERIFY(texts.first().text == u"A0" && near(texts.first().x, 64.6, 1e-9) &&
+                near(texts.first().y, 19.5, 1e-9));
+        const QList<PdfWord> rest = matchWords(texts, words);
         QVERIFY(!rest.isEmpty());
         for (const PdfWord &w : rest) // only the other words of the texts of several words
             QVERIFY2(w.text != u"140032", qPrintable(w.text));

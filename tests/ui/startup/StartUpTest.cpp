@@ -147,6 +147,7 @@ private slots:
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
         QCOMPARE(m_cartouche, (QList<bool>{true, true}));
         QCOMPARE(m_state.record.currentSlot(), 58);
+        QCOMPARE(m_state.record.serviceDate(), QDate::currentDate());
         QCOMPARE(m_view.date, QDate::currentDate());
         QCOMPARE(m_view.calls, (QStringList{"roster:" + Paths::driveC(), "refresh"}));
         QCOMPARE(m_state.config.hdArchive, Paths::driveC());
