@@ -112,7 +112,7 @@ int leave(const PrinterProbe &probe, int code)
 
 namespace StartUp {
 
-void warmUpFonts()
+void warmUp()
 {
 #if __has_include(<dlfcn.h>)
     // Qt's own font database calls fontconfig, which reads its configuration once per process;
@@ -120,6 +120,10 @@ void warmUpFonts()
     using Init = int (*)();
     if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
         std::thread(init).detach();
+    // The printer question loads the print server's client library, and the dozen libraries it
+    // needs, through Qt's print plugin: loaded now, they are ready when the question is asked.
+    // Where the library is missing nothing is loaded, and the question goes its own way.
+    std::thread([] { dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL); }).detach();
 #endif
 }
 

@@ -12,9 +12,10 @@ namespace StartUp {
 // event loop. Returns the exit code.
 int run(QApplication &app);
 
-// Reads the system's font configuration on a worker thread, while the connection to the display
-// is made: the first window's texts then find it ready. Call before the application object.
-void warmUpFonts();
+// Begins on worker threads, while the connection to the display is made, what the start waits
+// for later: the system's font configuration (for the first window's texts) and the print
+// server's client library (for the printer question). Call before the application object.
+void warmUp();
 
 // Opens the editor of a layout and runs its loading. Used at start and by the scale switch.
 EditorWindow *openEditor(Session &session, EditorLayout layout);
