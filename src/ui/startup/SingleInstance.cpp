@@ -2,67 +2,130 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace
 {
 
-constexpr int AnswerWaitMs = 1000;
 constexpr char RaiseRequest[] = "raise\n";
 
-// One server name per data folder, short enough for a socket path.
-QString serverNameFor(const QString &dataFolder)
+// One socket per data folder, in the user's runtime folder, short enough for a socket address.
+QByteArray socketPathFor(const QString &dataFolder)
 {
     const QString canonical = QFileInfo(dataFolder).canonicalFilePath();
     const QByteArray key = (canonical.isEmpty() ? QDir::cleanPath(dataFolder) : canonical).toUtf8();
-    return QStringLiteral("kerbo-") +
-           QString::fromLatin1(
-               QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    return QFile::encodeName(
+        QDir(folder).filePath(QStringLiteral("kerbo-") +
+                              QString::fromLatin1(QCryptographicHash::hash(
+                                                      key, QCryptographicHash::Sha1)
+                                                      .toHex()
+                                                      .left(16))));
+}
+
+// The socket's address; false when the path does not fit in one.
+bool addressFor(const QByteArray &path, sockaddr_un *address)
+{
+    std::memset(address, 0, sizeof *address);
+    address->sun_family = AF_UNIX;
+    if (path.isEmpty() || size_t(path.size()) >= sizeof address->sun_path) return false;
+    std::memcpy(address->sun_path, path.constData(), size_t(path.size()));
+    return true;
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString &dataFolder, QObject *parent)
     : QObject(parent), m_lock(QDir(dataFolder).filePath(QStringLiteral(".kerbo.lock"))),
-      m_serverName(serverNameFor(dataFolder))
+      m_socketPath(socketPathFor(dataFolder))
 {
     // A Kerbo that runs for hours keeps its lock: only a lock whose program is gone is stale.
     m_lock.setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (m_listener < 0) return;
+    delete m_accepting;
+    ::close(m_listener);
+    ::unlink(m_socketPath.constData());
+}
 
 bool SingleInstance::claim()
 {
     if (!m_lock.tryLock(0)) return false;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // The lock is ours, so a socket left by a program that died is stale too. Without the
-    // server the lock still protects the files; later starts then only say so.
-    QLocalServer::removeServer(m_serverName);
-    m_server->listen(m_serverName);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("raise")) emit raiseRequested();
-                socket->disconnectFromServer();
-            });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        }
-    });
+    // Without the socket the lock still protects the files; later starts then only say so.
+    listen();
     return true;
+}
+
+void SingleInstance::listen()
+{
+    sockaddr_un address;
+    if (!addressFor(m_socketPath, &address)) return;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return;
+    // The lock is ours, so a socket left by a program that died is stale. Only the user may
+    // connect: the socket is made in a folder of the user's own, and kept to the user.
+    ::unlink(m_socketPath.constData());
+    const mode_t mask = ::umask(0077);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_listener = fd;
+    m_accepting = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(m_accepting, &QSocketNotifier::activated, this, &SingleInstance::acceptRequests);
+}
+
+void SingleInstance::acceptRequests()
+{
+    for (;;) {
+        const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) return;
+        // Each later start sends its request once, and closes the connection.
+        auto *reading = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        auto request = std::make_shared<QByteArray>();
+        connect(reading, &QSocketNotifier::activated, this, [this, reading, request, fd] {
+            char buffer[64];
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
+            if (got > 0) request->append(buffer, got);
+            if (got > 0 && !request->contains('\n') && request->size() < 64) return;
+            reading->setEnabled(false);
+            reading->deleteLater();
+            ::close(fd);
+            if (request->startsWith("raise")) emit raiseRequested();
+        });
+    }
 }
 
 bool SingleInstance::raiseRunning() const
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(AnswerWaitMs)) return false;
-    socket.write(RaiseRequest);
-    if (!socket.waitForBytesWritten(AnswerWaitMs)) return false;
-    // The running program closes the connection once it has read the request.
-    socket.waitForDisconnected(AnswerWaitMs);
-    return true;
+    sockaddr_un address;
+    if (!addressFor(m_socketPath, &address)) return false;
+    // Never waits: a program too busy to take the connection counts as not answering.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    // The request waits in the socket until the running program reads it.
+    const bool sent =
+        ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+        ::send(fd, RaiseRequest, sizeof RaiseRequest - 1, MSG_NOSIGNAL) ==
+            ssize_t(sizeof RaiseRequest - 1);
+    ::close(fd);
+    return sent;
 }

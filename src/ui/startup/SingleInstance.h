@@ -4,11 +4,15 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One Kerbo at a time on a data folder: the first holds a lock file in the folder and listens
 // for later starts, which ask it to bring its window forward instead of editing the same files.
 // A lock left behind by a program that ended without releasing it is taken over.
+//
+// The request travels on a local socket of the user's own. Qt's local sockets would bring in
+// Qt Network and the Kerberos and proxy libraries it loads at every start, a few milliseconds
+// before the first window for the one word this program ever sends.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -28,7 +32,11 @@ signals:
     void raiseRequested();
 
 private:
+    void listen();
+    void acceptRequests();
+
     QLockFile m_lock;
-    QString m_serverName;
-    QLocalServer *m_server = nullptr;
+    QByteArray m_socketPath;
+    int m_listener = -1;
+    QSocketNotifier *m_accepting = nullptr;
 };
