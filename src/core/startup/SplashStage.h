@@ -14,4 +14,17 @@ namespace SplashStage {
 EditorLayout run(AppState &state, Prompts &prompts, const ScreenMetrics &screen,
                  const DataFolder::Location &data);
 
+// The same stage in two halves, so that the editor's drawing can begin while the splash window
+// is being shown: the decision settles `state` and tells nothing; the conclusion shows the
+// message of a program that ends, and returns what run() returns.
+struct Decision {
+    bool dataFolderOk = false;
+    LayoutChoice choice;
+    // The layout to open, or None when the program ends.
+    EditorLayout layout() const;
+};
+Decision decide(AppState &state, const ScreenMetrics &screen, const DataFolder::Location &data);
+EditorLayout conclude(const Decision &decision, Prompts &prompts, const ScreenMetrics &screen,
+                      const DataFolder::Location &data);
+
 } // namespace SplashStage

@@ -3,6 +3,7 @@
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "core/model/BulletinRecord.h"
+#include "ui/editor/PreparedFormPicture.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -67,8 +68,12 @@ void BulletinCanvas::setResizable(bool resizable)
 void BulletinCanvas::renderPicture()
 {
     // The blank form changes only with the scale or the screen: drawn once for each, in vectors
-    // at the screen's own resolution.
-    m_picture = QPixmap::fromImage(FormPicture::editorImage(m_scale, devicePixelRatioF()));
+    // at the screen's own resolution. The first may have been drawn while the program started.
+    const qreal ratio = devicePixelRatioF();
+    QImage picture = PreparedFormPicture::take(m_scale, ratio);
+    if (picture.isNull())
+        picture = FormPicture::editorImage(m_scale, ratio);
+    m_picture = QPixmap::fromImage(std::move(picture));
 }
 
 QRect BulletinCanvas::mmRect(const QRectF &mm) const

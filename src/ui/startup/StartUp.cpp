@@ -5,7 +5,9 @@
 #include "core/startup/EditorStage.h"
 #include "core/startup/SplashStage.h"
 #include "core/startup/StartUpMessages.h"
+#include "core/form/FormGeometry.h"
 #include "ui/editor/EditorWindow.h"
+#include "ui/editor/PreparedFormPicture.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/ScreenReader.h"
 #include "ui/Session.h"
@@ -16,6 +18,7 @@
 #include "ui/startup/WidgetPrompts.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
@@ -193,13 +196,20 @@ int run(QApplication &app)
     printer.probe().start();
 
     frmSplash splash;
-    state.screen = readPrimaryScreen();
-    splash.showMetrics(state.screen);
+    const ScreenMetrics screen = readPrimaryScreen();
+    splash.showMetrics(screen);
+    // The editor's form is drawn on a worker while the splash window is shown.
+    const SplashStage::Decision decision = SplashStage::decide(state, screen, data);
+    const PreparedFormPicture::DropAtEnd dropUntaken;
+    if (decision.layout() != EditorLayout::None)
+        if (const QScreen *primary = QGuiApplication::primaryScreen())
+            PreparedFormPicture::start(FormGeometry::scaleFor(decision.layout()).pixelsPerMm,
+                                       primary->devicePixelRatio());
     splash.show();
     app.processEvents();
     prompts.setParent(&splash);
 
-    const EditorLayout layout = SplashStage::run(state, prompts, state.screen, data);
+    const EditorLayout layout = SplashStage::conclude(decision, prompts, screen, data);
     if (layout == EditorLayout::None)
         return leave(printer.probe(), data.ok() ? 0 : 1);
 

@@ -36,7 +36,11 @@ class SplashStageTest : public QObject
     {
         m_state = AppState();
         m_prompts.calls.clear();
-        return SplashStage::run(m_state, m_prompts, screen, location);
+        // The decision is taken before the splash window shows, and tells nothing.
+        const SplashStage::Decision decision = SplashStage::decide(m_state, screen, location);
+        QTest::qVerify(m_prompts.calls.isEmpty(), "no message before the splash shows", "",
+                       __FILE__, __LINE__);
+        return SplashStage::conclude(decision, m_prompts, screen, location);
     }
     static void put(const QString &path, const QByteArray &bytes)
     {

@@ -3,6 +3,7 @@
 #include "core/form/FormPicture.h"
 #include "core/model/BulletinRecord.h"
 #include "ui/editor/BulletinCanvas.h"
+#include "ui/editor/PreparedFormPicture.h"
 
 #include <QtWidgets>
 
@@ -119,6 +120,29 @@ private slots:
             QCOMPARE(shown.size(), canvas.formSize() * ratio);
             QVERIFY(shown == vector.convertToFormat(shown.format()));
         }
+    }
+
+    void pictureDrawnAheadServesItsOwnScaleOnly()
+    {
+        BulletinRecord record;
+        BulletinCanvas canvas(record, EditorLayout::Editor1024);
+        canvas.setScale(4.5);
+        const qreal ratio = canvas.devicePixelRatioF();
+        // Drawn on a worker, the picture has the same pixels as one drawn here.
+        PreparedFormPicture::start(3.0, ratio);
+        canvas.setScale(3.0);
+        QVERIFY(PreparedFormPicture::take(3.0, ratio).isNull()); // the canvas took it
+        const QImage shown = canvas.grab().toImage();
+        QVERIFY(shown == FormPicture::editorImage(3.0, ratio).convertToFormat(shown.format()));
+        // Another scale or density does not take it, and it is gone.
+        PreparedFormPicture::start(3.0, ratio);
+        QVERIFY(PreparedFormPicture::take(4.5, ratio).isNull());
+        QVERIFY(PreparedFormPicture::take(3.0, ratio).isNull());
+        PreparedFormPicture::start(3.0, ratio);
+        QVERIFY(PreparedFormPicture::take(3.0, ratio * 2).isNull());
+        PreparedFormPicture::start(3.0, ratio);
+        PreparedFormPicture::drop();
+        QVERIFY(PreparedFormPicture::take(3.0, ratio).isNull());
     }
 };
 
