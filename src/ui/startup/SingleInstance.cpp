@@ -9,7 +9,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -48,24 +50,36 @@ bool addressFor(const QByteArray &path, sockaddr_un *address)
 } // namespace
 
 SingleInstance::SingleInstance(const QString &dataFolder, QObject *parent)
-    : QObject(parent), m_lock(QDir(dataFolder).filePath(QStringLiteral(".kerbo.lock"))),
+    : QObject(parent), m_lockPath(QDir(dataFolder).filePath(QStringLiteral(".kerbo.lock"))),
       m_socketPath(socketPathFor(dataFolder))
 {
-    // A Kerbo that runs for hours keeps its lock: only a lock whose program is gone is stale.
-    m_lock.setStaleLockTime(0);
 }
 
 SingleInstance::~SingleInstance()
 {
-    if (m_listener < 0) return;
-    delete m_accepting;
-    ::close(m_listener);
-    ::unlink(m_socketPath.constData());
+    if (m_listener >= 0) {
+        delete m_accepting;
+        ::close(m_listener);
+        ::unlink(m_socketPath.constData());
+    }
+    // The file stays: removing it would let a later start lock a new file while another still
+    // waits on this one.
+    if (m_lock >= 0) ::close(m_lock);
 }
 
 bool SingleInstance::claim()
 {
-    if (!m_lock.tryLock(0)) return false;
+    if (m_lock >= 0) return true;
+    // Where the file cannot be made nobody can be told apart: the start is refused, as when
+    // the lock is taken.
+    const int fd = ::open(QFile::encodeName(m_lockPath).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_lock = fd;
     // Without the socket the lock still protects the files; later starts then only say so.
     listen();
     return true;

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
 class QSocketNotifier;
 
-// One Kerbo at a time on a data folder: the first holds a lock file in the folder and listens
-// for later starts, which ask it to bring its window forward instead of editing the same files.
-// A lock left behind by a program that ended without releasing it is taken over.
+// One Kerbo at a time on a data folder: the first holds a lock on a file of the folder and
+// listens for later starts, which ask it to bring its window forward instead of editing the
+// same files. The lock is the system's own: it ends with the program that holds it, however it
+// ends, and taking it writes nothing to the disk (a lock file that must reach the disk costs a
+// start a disk flush, long on a hard disk).
 //
 // The request travels on a local socket of the user's own. Qt's local sockets would bring in
 // Qt Network and the Kerberos and proxy libraries it loads at every start, a few milliseconds
@@ -25,7 +26,7 @@ public:
     // Asks the Kerbo that holds the lock to show its window. False when it does not answer.
     bool raiseRunning() const;
 
-    QString lockPath() const { return m_lock.fileName(); }
+    QString lockPath() const { return m_lockPath; }
 
 signals:
     // A later start asked for the window.
@@ -35,7 +36,8 @@ private:
     void listen();
     void acceptRequests();
 
-    QLockFile m_lock;
+    QString m_lockPath;
+    int m_lock = -1;
     QByteArray m_socketPath;
     int m_listener = -1;
     QSocketNotifier *m_accepting = nullptr;
