@@ -27,6 +27,7 @@ public:
     bool raiseRunning() const;
 
     QString lockPath() const { return m_lockPath; }
+    QByteArray socketPath() const { return m_socketPath; }
 
 signals:
     // A later start asked for the window.

@@ -3,8 +3,29 @@
 #include "ui/startup/SingleInstance.h"
 
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace
+{
+
+// A connection of a program that is not Kerbo: it sends what it likes, or nothing.
+int connectTo(const QByteArray &path, const QByteArray &send)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) return -1;
+    if (!send.isEmpty() && ::write(fd, send.constData(), size_t(send.size())) != send.size())
+        return -1;
+    return fd;
+}
+
+} // namespace
 
 // One Kerbo per data folder: a second start is refused and raises the first.
 class SingleInstanceTest : public QObject
@@ -24,11 +45,23 @@ private slots:
         QVERIFY(second.raiseRunning());
         QTRY_COMPARE(raised.size(), 1);
 
+        // Anything else on the socket is ignored, and a connection that says nothing holds
+        // nobody up.
+        const int silent = connectTo(first.socketPath(), {});
+        const int noise = connectTo(first.socketPath(), QByteArray(200, 'r'));
+        QVERIFY(silent >= 0 && noise >= 0);
+        ::close(noise);
+        QVERIFY(second.raiseRunning());
+        QTRY_COMPARE(raised.size(), 2);
+        QTest::qWait(50);
+        QCOMPARE(raised.size(), 2);
+        ::close(silent);
+
         // Another data folder is another Kerbo.
         QTemporaryDir other;
         SingleInstance elsewhere(other.path());
         QVERIFY(elsewhere.claim());
-        QCOMPARE(raised.size(), 1);
+        QCOMPARE(raised.size(), 2);
     }
 
     // Released by a program that quits; taken over from one that died holding it.
