@@ -94,10 +94,8 @@ void SingleInstance::listen()
     // The lock is ours, so a socket left by a program that died is stale. Only the user may
     // connect: the socket is made in a folder of the user's own, and kept to the user.
     ::unlink(m_socketPath.constData());
-    const mode_t mask = ::umask(0077);
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-    ::umask(mask);
-    if (!bound || ::listen(fd, 8) != 0) {
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+        ::chmod(m_socketPath.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 8) != 0) {
         ::close(fd);
         return;
     }
