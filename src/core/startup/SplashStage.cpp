@@ -56,10 +56,4 @@ EditorLayout conclude(const Decision &decision, Prompts &prompts, const ScreenMe
     return decision.layout();
 }
 
-EditorLayout run(AppState &state, Prompts &prompts, const ScreenMetrics &screen,
-                 const DataFolder::Location &data)
-{
-    return conclude(decide(state, screen, data), prompts, screen, data);
-}
-
 } // namespace SplashStage

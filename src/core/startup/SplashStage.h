@@ -9,14 +9,10 @@ class Prompts;
 // The splash window's decisions: the data folder, the screen checks and the editor layout.
 namespace SplashStage {
 
-// Settles the program folder, the kept screen metrics and the scale flag in `state`. Returns the
-// layout to open, or None when the program must end (its message has been shown).
-EditorLayout run(AppState &state, Prompts &prompts, const ScreenMetrics &screen,
-                 const DataFolder::Location &data);
-
-// The same stage in two halves, so that the editor's drawing can begin while the splash window
-// is being shown: the decision settles `state` and tells nothing; the conclusion shows the
-// message of a program that ends, and returns what run() returns.
+// The stage in two halves, so that the editor's drawing can begin while the splash window is
+// being shown. The decision settles the program folder, the kept screen metrics and the scale
+// flag in `state`, and tells nothing; the conclusion shows the message of a program that ends
+// and returns the layout to open, or None when the program must end.
 struct Decision {
     bool dataFolderOk = false;
     LayoutChoice choice;

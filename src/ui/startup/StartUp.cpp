@@ -2,10 +2,10 @@
 
 #include "core/AppState.h"
 #include "core/config/DataFolder.h"
+#include "core/form/FormGeometry.h"
 #include "core/startup/EditorStage.h"
 #include "core/startup/SplashStage.h"
 #include "core/startup/StartUpMessages.h"
-#include "core/form/FormGeometry.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/PreparedFormPicture.h"
 #include "ui/print/PrinterChoice.h"
