@@ -1,8 +1,9 @@
 // From launch to the editor on the screen, against a bare Qt window on the same machine, in one
 // run: each program is started again and again, alternately, under an Xvfb server of the bench's
 // own, and ends right after its window's first frame. Kerbo runs on a data folder of its own,
-// past its first start, with the system's printers. A second figure times Kerbo when the print
-// server accepts the connection but never answers.
+// past its first start, with the system's printers. The same window with one line of text is
+// timed beside them: what the fonts alone cost any program that shows a word. A second figure
+// times Kerbo when the print server accepts the connection but never answers.
 #include "ui/print/PrinterChoice.h"
 
 #include <QCoreApplication>
@@ -124,17 +125,20 @@ int main(int argc, char **argv)
     }
     // Both programs warm the disk cache.
     const QString bare = QStringLiteral(KERBO_BARE_WINDOW);
+    const QStringList withText{QStringLiteral("text")};
     for (int i = 0; i < 2; ++i) {
-        if (timedRun(program, {}, env) < 0 || timedRun(bare, {}, env) < 0) {
+        if (timedRun(program, {}, env) < 0 || timedRun(bare, {}, env) < 0 ||
+            timedRun(bare, withText, env) < 0) {
             std::printf("startup: a program did not start and end cleanly\n");
             return 1;
         }
     }
-    std::vector<double> kerbo, peer;
+    std::vector<double> kerbo, peer, text;
     for (int i = 0; i < Rounds; ++i) {
         kerbo.push_back(timedRun(program, {}, env));
         peer.push_back(timedRun(bare, {}, env));
-        if (kerbo.back() < 0 || peer.back() < 0) {
+        text.push_back(timedRun(bare, withText, env));
+        if (kerbo.back() < 0 || peer.back() < 0 || text.back() < 0) {
             std::printf("startup: a program did not start and end cleanly\n");
             return 1;
         }
@@ -151,6 +155,10 @@ int main(int argc, char **argv)
         "ratio %.2f (target < %.1f); start by start %.2f, middle half %.2f to %.2f\n",
         qPrintable(platform), Rounds, k, b, k / b, Target, paired[Rounds / 2],
         paired[Rounds / 4], paired[3 * Rounds / 4]);
+    const double t = median(text);
+    std::printf("the bare QMainWindow with one line of text (median of %d): %.1f ms, %.2f times "
+                "the bare window; Kerbo takes %.2f times this one\n",
+                Rounds, t, t / b, k / t);
 
     // A print server that takes the connection and never answers: the kernel accepts for it.
     QTcpServer stalled;
