@@ -10,7 +10,7 @@ CLANG_CC     ?= $(shell command -v clang-14 2>/dev/null || echo clang)
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
 .PHONY: all setup setup-clang configure build run test bench package test-asan fuzz \
-        fuzz-replay fuzz-build clean
+        fuzz-replay fuzz-build clean check-install
 
 all: build
 
@@ -45,6 +45,10 @@ bench: configure
 # The Debian package: build/package/kerbo_<version>_<arch>.deb
 package: build
 	@cd $(BUILD) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(BUILD)/package/kerbo_*.deb
+
+# The package installed on a fresh Debian 12 made by debootstrap (root and network; minutes).
+check-install: package
+	@bash packaging/check-fresh-install.sh $$(ls -1 $(CURDIR)/$(BUILD)/package/kerbo_*.deb | tail -1)
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails.
 test-asan: setup-clang
