@@ -1,19 +1,53 @@
 #include "ui/startup/WidgetPrompts.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 
-namespace {
+namespace
+{
+
+// Room that a window manager takes beside the title for its icon and buttons.
+constexpr int TitleBarExtras = 130;
+
+// The narrowest a dialog may be for the window manager to show its whole title, as far as the
+// screen allows: the titles of the questions are long and say what the question is about.
+int widthForTitle(const QWidget &dialog)
+{
+    QFont font = dialog.font();
+    font.setBold(true);
+    const int wanted = QFontMetrics(font).horizontalAdvance(dialog.windowTitle()) + TitleBarExtras;
+    const QScreen *screen = dialog.screen();
+    return screen ? qMin(wanted, screen->availableGeometry().width() * 9 / 10) : wanted;
+}
+
+// A message box sizes itself from its text and buttons alone: an empty row as wide as the title
+// asks for is what makes it wider.
+void widenForTitle(QMessageBox &box)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(
+            new QSpacerItem(widthForTitle(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 QMessageBox::Icon boxIcon(Prompts::Icon icon)
 {
     switch (icon) {
-    case Prompts::Icon::Information: return QMessageBox::Information;
-    case Prompts::Icon::Exclamation: return QMessageBox::Warning;
-    case Prompts::Icon::Critical: return QMessageBox::Critical;
-    case Prompts::Icon::Question: return QMessageBox::Question;
-    case Prompts::Icon::None: break;
+    case Prompts::Icon::Information:
+        return QMessageBox::Information;
+    case Prompts::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Prompts::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompts::Icon::Question:
+        return QMessageBox::Question;
+    case Prompts::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -21,10 +55,14 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
 QMessageBox::StandardButton button(Prompts::Answer a)
 {
     switch (a) {
-    case Prompts::Answer::Ok: return QMessageBox::Ok;
-    case Prompts::Answer::Cancel: return QMessageBox::Cancel;
-    case Prompts::Answer::Yes: return QMessageBox::Yes;
-    case Prompts::Answer::No: return QMessageBox::No;
+    case Prompts::Answer::Ok:
+        return QMessageBox::Ok;
+    case Prompts::Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Prompts::Answer::Yes:
+        return QMessageBox::Yes;
+    case Prompts::Answer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -36,6 +74,7 @@ void WidgetPrompts::message(const QString &title, const QString &text, Icon icon
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
     // Texts hold paths and typed values: never read them as markup.
     box.setTextFormat(Qt::PlainText);
+    widenForTitle(box);
     box.exec();
 }
 
@@ -50,11 +89,16 @@ Prompts::Answer WidgetPrompts::question(const QString &title, const QString &tex
     QMessageBox box(boxIcon(icon), title, text, set, m_parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(button(defaultAnswer));
+    widenForTitle(box);
     switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: break;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        break;
     }
     // Escape or the window's close button.
     return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
@@ -63,12 +107,17 @@ Prompts::Answer WidgetPrompts::question(const QString &title, const QString &tex
 std::optional<QString> WidgetPrompts::input(const QString &title, const QString &prompt,
                                             const QString &defaultText)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // Its layout sets its size, as a message box's does; the dialog makes it when first measured.
+    dialog.minimumSizeHint();
+    if (QLayout *column = dialog.layout())
+        column->addItem(
+            new QSpacerItem(widthForTitle(dialog), 0, QSizePolicy::Minimum, QSizePolicy::Fixed));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 QString WidgetPrompts::openFile(const QString &title, const QString &folder, const QString &filter)
@@ -76,8 +125,7 @@ QString WidgetPrompts::openFile(const QString &title, const QString &folder, con
     QFileDialog dialog(m_parent, title, folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
 }
 
