@@ -125,8 +125,10 @@ void warmUp()
         std::thread(init).detach();
     // The printer question loads the print server's client library, and the dozen libraries it
     // needs, through Qt's print plugin: loaded now, they are ready when the question is asked.
-    // Where the library is missing nothing is loaded, and the question goes its own way.
-    std::thread([] { dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL); }).detach();
+    // Where the library is missing nothing is loaded, and the question goes its own way. Bound
+    // lazily, as Qt's plugin loader binds it: only the few functions the question calls are
+    // ever looked up.
+    std::thread([] { dlopen("libcups.so.2", RTLD_LAZY | RTLD_LOCAL); }).detach();
 #endif
 }
 
