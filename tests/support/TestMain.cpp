@@ -9,6 +9,9 @@ using TestApplication = QApplication;
 using TestApplication = QGuiApplication;
 #endif
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <memory>
 
 namespace TestRegistry {
@@ -23,6 +26,10 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    // Qt's own settings (the file dialog remembers its folders and columns) go to a folder of the
+    // run: never the tester's own, and the same for every run.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     TestApplication app(argc, argv);
     // A day's date must not change in the middle of a run: tests that need "today" read it here.
     int failures = 0;
