@@ -1,12 +1,16 @@
 #include "ui/startup/WidgetPrompts.h"
 
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QTreeView>
 
 namespace
 {
@@ -67,6 +71,33 @@ QMessageBox::StandardButton button(Prompts::Answer a)
     return QMessageBox::Ok;
 }
 
+// Qt's own file dialog sizes its columns for English words ("Folder", "10/29/81 02:02PM"): the
+// columns are given the room that their texts take here (sizes and dates in the desktop's
+// language, kinds of file in French), in a dialog wide enough for all of them.
+void fitFileColumns(QFileDialog &dialog)
+{
+    auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!details) return; // the desktop's own dialog
+    const QFontMetrics metrics(details->font());
+    const auto room = [&metrics](const QString &widest) {
+        return metrics.horizontalAdvance(widest) + 3 * metrics.averageCharWidth();
+    };
+    const QLocale desktop = QLocale::system();
+    QHeaderView *header = details->header();
+    header->resizeSection(1, room(desktop.formattedDataSize(1023)));
+    header->resizeSection(2, room(QStringLiteral("document texte brut")));
+    header->resizeSection(3,
+                          room(desktop.toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)),
+                                                QLocale::ShortFormat)));
+    header->setStretchLastSection(true);
+    int width = dialog.sizeHint().width();
+    for (int column = 1; column <= 3; ++column)
+        width += header->sectionSize(column);
+    if (const QScreen *screen = dialog.screen())
+        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+    dialog.resize(qMax(dialog.width(), width), dialog.height());
+}
+
 } // namespace
 
 void WidgetPrompts::message(const QString &title, const QString &text, Icon icon)
@@ -125,6 +156,7 @@ QString WidgetPrompts::openFile(const QString &title, const QString &folder, con
     QFileDialog dialog(m_parent, title, folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    fitFileColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
 }

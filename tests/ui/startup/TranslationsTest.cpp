@@ -18,6 +18,13 @@ private slots:
         QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Annuler"));
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
         QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Non"));
+
+        // The file dialogs' "Type" column, which Qt's catalogue leaves in English.
+        const QFileIconProvider kinds;
+        QCOMPARE(kinds.type(QFileInfo(QDir::tempPath())), QStringLiteral("Dossier"));
+        QCOMPARE(kinds.type(QFileInfo(QDir::rootPath())), QStringLiteral("Lecteur"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"),
+                 QStringLiteral("Voir dans :"));
     }
 };
 

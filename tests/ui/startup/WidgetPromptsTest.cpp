@@ -84,6 +84,54 @@ private slots:
         QVERIFY(width > 0);
         QVERIFY2(width <= screen, qPrintable(QStringLiteral("%1 > %2").arg(width).arg(screen)));
     }
+
+    void fileDialogColumnsShowTheirWholeTexts()
+    {
+        QTemporaryDir folder;
+        const QString day = folder.filePath(QStringLiteral("12 06 12 2026 .txt"));
+        QFile file(day);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1021, 'x'));
+        file.close();
+
+        QStringList cut; // the texts that do not fit their column
+        // The dialog is looked for until it shows.
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&poll, &cut, day] {
+            QFileDialog *dialog = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->isVisible() && qobject_cast<QFileDialog *>(w))
+                    dialog = static_cast<QFileDialog *>(w);
+            if (!dialog) return;
+            poll.stop();
+            if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+                if (!QTest::qWaitFor(
+                        [details] { return details->model()->rowCount(details->rootIndex()) > 0; }))
+                    cut << QStringLiteral("the folder never listed");
+                const QModelIndex row = details->model()->index(0, 0, details->rootIndex());
+                const QFontMetrics metrics(details->font());
+                for (int column = 1; column <= 3; ++column) {
+                    const QString text = row.siblingAtColumn(column).data().toString();
+                    if (text.isEmpty() ||
+                        metrics.horizontalAdvance(text) >= details->header()->sectionSize(column))
+                        cut << QStringLiteral("%1 \"%2\"").arg(column).arg(text);
+                }
+            } else {
+                cut << QStringLiteral("no details view");
+            }
+            // As the driver types it: the name box has the focus.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(QFileInfo(day).fileName());
+            static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept
+        });
+        poll.start();
+        WidgetPrompts prompts;
+        QCOMPARE(
+            prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
+            day);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    }
 };
 
 KERBO_TEST(WidgetPromptsTest)
