@@ -24,7 +24,6 @@ public:
         return typed;
     }
     QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
 };
 
 inline double median(std::vector<double> v)

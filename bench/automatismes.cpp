@@ -68,7 +68,6 @@ struct Yes : Prompts {
         return std::nullopt;
     }
     QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
 };
 
 struct NoView : LineView {

@@ -14,9 +14,9 @@ class FakePrompts : public Prompts
 {
 public:
     struct Call {
-        QString kind; // "message", "question", "input", "openFile", "chooseFolder"
+        QString kind; // "message", "question", "input", "openFile"
         QString title;
-        QString text; // message or prompt text; folder for file and folder choices
+        QString text; // message or prompt text; folder for a file choice
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         Answer defaultAnswer = Answer::Ok;
@@ -27,7 +27,6 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> files;
-    std::deque<QString> folders;
 
     void message(const QString &title, const QString &text, Icon icon) override
     {
@@ -65,17 +64,6 @@ public:
         files.pop_front();
         return f;
     }
-    QString chooseFolder(const QString &title, const QString &folder) override
-    {
-        calls.append({QStringLiteral("chooseFolder"), title, folder, Icon::None,
-                      Buttons::OkCancel, Answer::Ok, {}});
-        if (folders.empty())
-            return QString();
-        const QString f = folders.front();
-        folders.pop_front();
-        return f;
-    }
-
     const Call &last() const { return calls.constLast(); }
     QStringList titles() const
     {

@@ -25,6 +25,4 @@ public:
     // The chosen existing file, or "" when the user cancels.
     virtual QString openFile(const QString &title, const QString &folder,
                              const QString &filter) = 0;
-    // The chosen folder, or "" when the user cancels.
-    virtual QString chooseFolder(const QString &title, const QString &folder) = 0;
 };

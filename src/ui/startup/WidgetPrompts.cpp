@@ -160,8 +160,3 @@ QString WidgetPrompts::openFile(const QString &title, const QString &folder, con
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
 }
-
-QString WidgetPrompts::chooseFolder(const QString &title, const QString &folder)
-{
-    return QFileDialog::getExistingDirectory(m_parent, title, folder);
-}

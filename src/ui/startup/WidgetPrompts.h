@@ -18,7 +18,6 @@ public:
     std::optional<QString> input(const QString &title, const QString &prompt,
                                  const QString &defaultText) override;
     QString openFile(const QString &title, const QString &folder, const QString &filter) override;
-    QString chooseFolder(const QString &title, const QString &folder) override;
 
 private:
     QPointer<QWidget> m_parent;
