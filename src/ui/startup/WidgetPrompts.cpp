@@ -18,15 +18,21 @@ namespace
 // Room that a window manager takes beside the title for its icon and buttons.
 constexpr int TitleBarExtras = 130;
 
+// A width that a dialog asks for, as far as its screen allows.
+int withinScreen(const QWidget &dialog, int wanted)
+{
+    const QScreen *screen = dialog.screen();
+    return screen ? qMin(wanted, screen->availableGeometry().width() * 9 / 10) : wanted;
+}
+
 // The narrowest a dialog may be for the window manager to show its whole title, as far as the
 // screen allows: the titles of the questions are long and say what the question is about.
 int widthForTitle(const QWidget &dialog)
 {
     QFont font = dialog.font();
     font.setBold(true);
-    const int wanted = QFontMetrics(font).horizontalAdvance(dialog.windowTitle()) + TitleBarExtras;
-    const QScreen *screen = dialog.screen();
-    return screen ? qMin(wanted, screen->availableGeometry().width() * 9 / 10) : wanted;
+    return withinScreen(dialog, QFontMetrics(font).horizontalAdvance(dialog.windowTitle()) +
+                                    TitleBarExtras);
 }
 
 // A message box sizes itself from its text and buttons alone: an empty row as wide as the title
@@ -93,9 +99,7 @@ void fitFileColumns(QFileDialog &dialog)
     int width = dialog.sizeHint().width();
     for (int column = 1; column <= 3; ++column)
         width += header->sectionSize(column);
-    if (const QScreen *screen = dialog.screen())
-        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
-    dialog.resize(qMax(dialog.width(), width), dialog.height());
+    dialog.resize(qMax(dialog.width(), withinScreen(dialog, width)), dialog.height());
 }
 
 } // namespace
