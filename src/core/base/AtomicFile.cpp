@@ -155,7 +155,8 @@ bool AtomicFile::writeNew(const QString &path, QByteArrayView bytes, QString *er
         file.remove();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    // A file of that name written earlier into the same new folder is replaced.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return failed(QStringLiteral("impossible de créer le fichier (%1).").arg(file.errorString()));
     const QString cause = writeAll(file, bytes);
     return cause.isEmpty() || failed(cause);

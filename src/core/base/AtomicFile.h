@@ -27,8 +27,9 @@ public:
 
     // Files of a folder that nobody reads yet, which takes its final name only once it is
     // complete (as a converted roster): each is written straight to its name with every write
-    // checked, and the folder is forced to the disk once, whole, by syncFolder() before it is
-    // renamed. One sync for the folder instead of one per file.
+    // checked (a file of that name already written there is replaced), and the folder is forced
+    // to the disk once, whole, by syncFolder() before it is renamed. One sync for the folder
+    // instead of one per file.
     static bool writeNew(const QString &path, QByteArrayView bytes, QString *error);
     static bool syncFolder(const QString &folder, QString *error);
 

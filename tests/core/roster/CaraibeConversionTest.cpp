@@ -301,6 +301,44 @@ private slots:
         QVERIFY(m_prompts.last().text.contains(u"ne peut plus être lu"_s));
         QCOMPARE(driveEntries(), QStringList());
     }
+
+    // A day number met twice (a roster repeating a day, or a last day closed by a stray line
+    // after its end) gives one file, the later day's, and both are counted.
+    void dayMetTwiceKeepsTheLaterOne_data()
+    {
+        QTest::addColumn<QByteArray>("roster");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("repeated")
+            << QByteArray("[RLT]\r\n[JOS]\r\nNUJS=12A\r\nHDJS=0600\r\n[TTL]\r\n"
+                          "[JOS]\r\nNUJS=12A\r\nHDJS=0715\r\n[TTL]\r\n")
+            << 2 << u"0715"_s;
+        QTest::newRow("stray line after the end")
+            << QByteArray("[RLT]\r\n[JOS]\r\nNUJS=12A\r\nHDJS=0600\r\n[TTL]\r\n[JOS]\r\nX\r\n")
+            << 2 << u"0600"_s;
+    }
+    void dayMetTwiceKeepsTheLaterOne()
+    {
+        QFETCH(QByteArray, roster);
+        QFETCH(int, days);
+        QFETCH(QString, start);
+        const QString path = m_dir->filePath(u"repeat.txt"_s);
+        QVERIFY(writeBytes(path, roster));
+        CaraibeConversion conversion(dataFolder());
+        QCOMPARE(conversion.pickFile(path, m_prompts), CaraibeConversion::Pick::Chosen);
+        QCOMPARE(conversion.convert(drive(), u"R12"_s, m_prompts, ConversionDay),
+                 CaraibeConversion::Outcome::Done);
+        QVERIFY(m_prompts.last().text.startsWith(
+            u"C'est fait  %1 journees converties avec succés"_s.arg(days)));
+        const QString folder = drive() + u"R12/"_s;
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"12.txt"_s});
+        QStringList lines;
+        QVERIFY(DayFileReader::splitDayFile(bytesOf(folder + u"12.txt"_s), lines));
+        BulletinRecord record;
+        VersoContent verso;
+        QVERIFY(DayFileReader::parse(lines, false, record, verso));
+        QCOMPARE(record.slot(10), start);
+    }
 };
 
 KERBO_TEST(CaraibeConversionTest)
