@@ -62,5 +62,5 @@ EditorLayout layoutForMetrics(const ScreenMetrics &kept)
 
 bool largeEditorFits(const ScreenMetrics &screen)
 {
-    return screen.width >= 1024 && screen.height >= 768;
+    return screen.width >= 1024;
 }

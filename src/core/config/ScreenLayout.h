@@ -31,6 +31,6 @@ LayoutChoice chooseLayout(const ScreenMetrics &screen, bool scaleFlag);
 // Which layout's drawing routines serve the kept metrics.
 EditorLayout layoutForMetrics(const ScreenMetrics &kept);
 
-// Whether the larger editor (1024 × 768) fits on the screen; the scale switch refuses it
-// where it does not.
+// Whether the screen is wide enough for the larger editor, by the same rule as at start-up
+// (1024 pixels, whatever the height); the scale switch refuses it where it is not.
 bool largeEditorFits(const ScreenMetrics &screen);

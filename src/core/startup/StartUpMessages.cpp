@@ -92,7 +92,7 @@ QString noPrinterText()
 
 QString largeEditorRefusedText(const ScreenMetrics &screen)
 {
-    return QStringLiteral("L'éditeur agrandi demande un écran d'au moins 1024 x 768 pixels.\r\n"
+    return QStringLiteral("L'éditeur agrandi demande un écran d'au moins 1024 pixels de large.\r\n"
                           "Votre écran mesure %1 x %2 pixels : l'éditeur garde son échelle.")
         .arg(screen.width)
         .arg(screen.height);

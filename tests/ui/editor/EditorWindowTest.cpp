@@ -318,10 +318,11 @@ private slots:
         QVERIFY(opened.isEmpty());
         QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         QCOMPARE(m_prompts.last().text,
-                 u"L'éditeur agrandi demande un écran d'au moins 1024 x 768 pixels.\r\nVotre "
+                 u"L'éditeur agrandi demande un écran d'au moins 1024 pixels de large.\r\nVotre "
                  "écran mesure 800 x 600 pixels : l'éditeur garde son échelle."_s);
 
-        m_state->screen = {1280, 1024, 96};
+        // A wide screen of little height opens the larger editor, as at start-up.
+        m_state->screen = {1280, 720, 96};
         small.action(EditorCommand::ScaleSwitch)->trigger();
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened[0]->editorLayout(), EditorLayout::Editor1024);
