@@ -16,10 +16,12 @@ PrinterPage::~PrinterPage()
 
 bool PrinterPage::begin()
 {
-    // The form is positioned from the paper's own corner, not from the printable area.
+    // The form is positioned from the paper's own corner, not from the printable area. Size and
+    // orientation are set one by one: a printer that cannot print to the paper's edge refuses a
+    // whole layout with no margins, orientation included, and the sheet would stay upright.
     m_printer.setFullPage(true);
-    m_printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    m_printer.setPageSize(QPageSize(QPageSize::A4));
+    m_printer.setPageOrientation(QPageLayout::Landscape);
     if (!m_painter.begin(&m_printer))
         return false;
     m_dotsPerMm = m_printer.logicalDpiX() / 25.4;

@@ -1,0 +1,140 @@
+#include "TestMain.h"
+
+#include "ui/print/PrinterPage.h"
+
+#include <QtWidgets>
+
+#include <QPrinter>
+
+// A print server of the test's own, with one printer that cannot print to the paper's edge, as
+// most office printers: the form must still be laid across an A4 sheet in landscape.
+namespace {
+
+const QByteArray MarginsPpd = R"ppd(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "MARGINS.PPD"
+*Manufacturer: "Kerbo"
+*Product: "(Margins)"
+*ModelName: "Kerbo Margins"
+*ShortNickName: "Kerbo Margins"
+*NickName: "Kerbo Margins"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*OpenUI *PageSize: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "12 12 583 830"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+)ppd";
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class PrinterMarginsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QString m_skip;
+
+private slots:
+    // Before any printer is asked for: the print server's client reads its address once.
+    void initTestCase()
+    {
+        const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"),
+                                                             {QStringLiteral("/usr/sbin")});
+        if (cupsd.isEmpty()) {
+            m_skip = QStringLiteral("the print server (cupsd) is not installed");
+            return;
+        }
+        const QString root = m_dir.path();
+        for (const char *sub : {"ppd", "cache", "state", "spool", "temp", "log"})
+            QVERIFY(QDir(root).mkpath(QLatin1String(sub)));
+        const QString socket = root + QStringLiteral("/cups.sock");
+        QVERIFY(writeFile(root + QStringLiteral("/cupsd.conf"),
+                          "LogLevel warn\nListen " + socket.toUtf8() +
+                              "\nBrowsing Off\nWebInterface No\nDefaultAuthType None\n"
+                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                              "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                              "  </Limit>\n</Policy>\n"));
+        const QByteArray r = root.toUtf8();
+        QVERIFY(writeFile(root + QStringLiteral("/cups-files.conf"),
+                          "ServerRoot " + r + "\nCacheDir " + r + "/cache\nStateDir " + r +
+                              "/state\nRequestRoot " + r + "/spool\nTempDir " + r +
+                              "/temp\nAccessLog " + r + "/log/access\nErrorLog " + r +
+                              "/log/error\nPageLog " + r + "/log/page\nFileDevice Yes\n"));
+        QVERIFY(writeFile(root + QStringLiteral("/ppd/Marges.ppd"), MarginsPpd));
+        QVERIFY(writeFile(root + QStringLiteral("/printers.conf"),
+                          "<DefaultPrinter Marges>\nInfo Marges\nDeviceURI file:///dev/null\n"
+                          "State Idle\nAccepting Yes\n</DefaultPrinter>\n"));
+        m_server.setProcessChannelMode(QProcess::MergedChannels);
+        m_server.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"),
+                               root + QStringLiteral("/cupsd.conf"), QStringLiteral("-s"),
+                               root + QStringLiteral("/cups-files.conf")});
+        QDeadlineTimer ready(5000);
+        while (!QFileInfo::exists(socket) && m_server.state() != QProcess::NotRunning &&
+               !ready.hasExpired())
+            QThread::msleep(20);
+        if (!QFileInfo::exists(socket)) {
+            m_skip = QStringLiteral("the print server did not start here: ") +
+                     QString::fromLocal8Bit(m_server.readAll()).simplified();
+            return;
+        }
+        qputenv("CUPS_SERVER", socket.toUtf8());
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.terminate();
+            m_server.waitForFinished(5000);
+        }
+    }
+
+    void aPrinterWithMarginsPrintsTheSheetInLandscape()
+    {
+        if (!m_skip.isEmpty())
+            QSKIP(qPrintable(m_skip));
+        QPrinter printer(QPrinter::HighResolution);
+        QCOMPARE(printer.printerName(), QStringLiteral("Marges"));
+        QVERIFY(printer.pageLayout().minimumMargins().left() > 0);
+        {
+            PrinterPage page(printer);
+            QVERIFY(page.begin());
+            QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+            const QRectF paper = printer.paperRect(QPrinter::Millimeter);
+            QCOMPARE(qRound(paper.width()), 297);
+            QCOMPARE(qRound(paper.height()), 210);
+            // The drawing starts at the paper's corner, not at the printable area's.
+            QCOMPARE(printer.pageRect(QPrinter::Millimeter).topLeft(), QPointF(0, 0));
+            printer.abort();
+        }
+    }
+};
+
+KERBO_TEST(PrinterMarginsTest)
+#include "PrinterMarginsTest.moc"
