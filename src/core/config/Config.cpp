@@ -4,6 +4,8 @@
 #include "core/base/NumberText.h"
 #include "core/base/Paths.h"
 
+#include <cmath>
+
 QString Config::dataFolder(const QString &programFolder)
 {
     return Paths::CheckPath(Paths::CheckPath(programFolder) + QStringLiteral("DataBul"));
@@ -57,8 +59,12 @@ void Config::load()
     echelle = NumberText::leadingNumber(text(K::EchelleEditeur, K::Echelle)) != 0;
     fitToWindow = number(K::Options, K::AjusterFenetre) != 0;
 
+    // A size saved with a half point ("9.5") is read in whole points as the font dialog took it.
+    auto points = [&](const char *section, const char *key) {
+        return NumberText::toInt(std::round(NumberText::leadingNumber(text(section, key))));
+    };
     auto font = [&](const K::FontKeys &keys) {
-        return PrinterFont{text(keys.section, keys.name), number(keys.section, keys.size),
+        return PrinterFont{text(keys.section, keys.name), points(keys.section, keys.size),
                            text(keys.section, keys.bold), text(keys.section, keys.italic)};
     };
     rectoFont = font(K::RectoFont);

@@ -40,10 +40,12 @@ void complete(PrinterFont &font, const Config &config, const Keys &keys, const Q
         config.write(completed);
 }
 
-void save(const PrinterFont &font, const Config &config, const Keys &keys)
+void save(const PrinterFont &font, const Config &config, const Keys &keys,
+          const QString &sizeText = {})
 {
     config.write({{keys.section, keys.name, font.name},
-                  {keys.section, keys.size, QString::number(font.size)},
+                  {keys.section, keys.size,
+                   sizeText.isEmpty() ? QString::number(font.size) : sizeText},
                   {keys.section, keys.bold, font.bold},
                   {keys.section, keys.italic, font.italic}});
 }
@@ -119,7 +121,7 @@ QFont versoFontForPrinting(Config &config, const QFont &deviceFont)
 }
 
 bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &prompts,
-                const FontDialog &dialog)
+                const FontDialog &dialog, double *chosenPoints)
 {
     QFont initial = toQFont(font);
     for (;;) {
@@ -132,6 +134,8 @@ bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &promp
         measure.setFont(toQFont(candidate));
         if (measure.textHeight(QStringLiteral("W")) <= limitMm) {
             font = candidate;
+            if (chosenPoints)
+                *chosenPoints = chosen->pointSizeF();
             return true;
         }
         prompts.message(
@@ -157,9 +161,11 @@ bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDia
 bool Police_Verso(Config &config, double limitMm, Page &measure, Prompts &prompts,
                   const FontDialog &dialog)
 {
-    if (!chooseFont(config.versoFont, limitMm, measure, prompts, dialog))
+    double points = 0;
+    if (!chooseFont(config.versoFont, limitMm, measure, prompts, dialog, &points))
         return false;
-    SauvePolicesImprimanteVerso(config);
+    // "10.5" or "10": the shortest text of the chosen size.
+    save(config.versoFont, config, VersoKeys, QString::number(points));
     return true;
 }
 
