@@ -4,8 +4,6 @@
 #include "core/base/NumberText.h"
 #include "core/base/Paths.h"
 
-#include <cmath>
-
 QString Config::dataFolder(const QString &programFolder)
 {
     return Paths::CheckPath(Paths::CheckPath(programFolder) + QStringLiteral("DataBul"));
@@ -61,7 +59,7 @@ void Config::load()
 
     // A size saved with a half point ("9.5") is read in whole points as the font dialog took it.
     auto points = [&](const char *section, const char *key) {
-        return NumberText::toInt(std::round(NumberText::leadingNumber(text(section, key))));
+        return NumberText::roundedToInt(NumberText::leadingNumber(text(section, key)));
     };
     auto font = [&](const K::FontKeys &keys) {
         return PrinterFont{text(keys.section, keys.name), points(keys.section, keys.size),

@@ -1,5 +1,6 @@
 #include "core/print/PrinterFonts.h"
 
+#include "core/base/NumberText.h"
 #include "core/config/Config.h"
 #include "core/base/Prompts.h"
 #include "core/print/Page.h"
@@ -83,7 +84,7 @@ PrinterFont fromQFont(const QFont &font)
 {
     // The family and size actually used, not merely asked for.
     const QFontInfo info(font);
-    return PrinterFont{info.family(), int(std::lround(info.pointSizeF())), boolText(info.bold()),
+    return PrinterFont{info.family(), NumberText::roundedToInt(info.pointSizeF()), boolText(info.bold()),
                        boolText(info.italic())};
 }
 
@@ -129,7 +130,7 @@ bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &promp
         if (!chosen)
             return false;
         const PrinterFont candidate =
-            PrinterFont{chosen->family(), int(std::lround(chosen->pointSizeF())),
+            PrinterFont{chosen->family(), NumberText::roundedToInt(chosen->pointSizeF()),
                         boolText(chosen->bold()), boolText(chosen->italic())};
         measure.setFont(toQFont(candidate));
         if (measure.textHeight(QStringLiteral("W")) <= limitMm) {
