@@ -1,5 +1,6 @@
 #include "core/editor/EditRules.h"
 
+#include "core/base/Cp1252.h"
 #include "core/model/ListFiles.h"
 #include "core/model/SlotTable.h"
 
@@ -26,7 +27,7 @@ QString typedText(int slot, const QString &typed)
         return QStringLiteral("x");
     if (slot == 1 || slot == 2)
         return typed;
-    return typed.toUpper();
+    return Cp1252::toUpper(typed);
 }
 
 bool prefixFirst(int slot, const QString &controlText, const QString &prefix)

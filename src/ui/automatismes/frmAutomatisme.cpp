@@ -3,8 +3,8 @@
 #include "core/AppState.h"
 #include "core/automatismes/AutomatismeKeys.h"
 #include "ui/Session.h"
+#include "ui/TypedUpperCase.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -135,14 +135,8 @@ QLineEdit *frmAutomatisme::makeBox(const QString &name)
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->installEventFilter(this);
-    // Typed text is turned to capitals by the key filter; a paste is turned here.
-    connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-        const QString upper = text.toUpper();
-        if (upper == text) return;
-        const int cursor = edit->cursorPosition();
-        edit->setText(upper);
-        edit->setCursorPosition(cursor);
-    });
+    // What is typed or pasted goes to capitals.
+    new TypedUpperCase(edit);
     return edit;
 }
 
@@ -234,7 +228,7 @@ void frmAutomatisme::moveFocus(QLineEdit *from, int step)
 bool frmAutomatisme::eventFilter(QObject *watched, QEvent *event)
 {
     auto *edit = qobject_cast<QLineEdit *>(watched);
-    if (!edit || m_forwarding) return QDialog::eventFilter(watched, event);
+    if (!edit) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn: {
         QPalette p = edit->palette();
@@ -265,15 +259,6 @@ bool frmAutomatisme::eventFilter(QObject *watched, QEvent *event)
             return true;
         default:
             break;
-        }
-        const QString upper = key->text().toUpper();
-        if (upper != key->text()) {
-            QKeyEvent copy(key->type(), key->key(), key->modifiers(), upper, key->isAutoRepeat(),
-                           ushort(key->count()));
-            m_forwarding = true;
-            QCoreApplication::sendEvent(edit, &copy);
-            m_forwarding = false;
-            return true;
         }
         break;
     }

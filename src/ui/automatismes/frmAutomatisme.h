@@ -51,5 +51,4 @@ private:
     QListWidget *m_list = nullptr;
     QLabel *m_counter = nullptr;
     std::array<QPushButton *, 5> m_buttons{};
-    bool m_forwarding = false; // a key event re-sent in capitals
 };

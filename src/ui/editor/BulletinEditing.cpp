@@ -1,6 +1,7 @@
 #include "ui/editor/BulletinEditing.h"
 
 #include "core/AppState.h"
+#include "core/base/Cp1252.h"
 #include "core/base/TextFile.h"
 #include "core/editor/EditRules.h"
 #include "core/editor/FrameErase.h"
@@ -320,7 +321,7 @@ bool BulletinEditing::listKeyPress(QKeyEvent *event)
         return true;
     if (!isCharacter(event))
         return false;
-    forwardKey(m_list, event, event->text().toUpper());
+    forwardKey(m_list, event, Cp1252::toUpper(event->text()));
     return true;
 }
 

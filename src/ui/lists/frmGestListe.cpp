@@ -6,7 +6,7 @@
 #include "core/folders/RosterFolders.h"
 #include "core/lists/ListFile.h"
 #include "ui/Session.h"
-#include "ui/UpperCaseValidator.h"
+#include "ui/TypedUpperCase.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -23,7 +23,7 @@ frmGestListe::frmGestListe(Session &session, ReferenceLists::Kind kind, QWidget 
           ReferenceLists::fileName(kind, session.state.engineListFile)))
 {
     build(ReferenceLists::caption(kind));
-    m_item->setValidator(new UpperCaseValidator(m_item));
+    new TypedUpperCase(m_item);
     load(false);
 }
 

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
 #include "ui/Session.h"
-#include "ui/UpperCaseValidator.h"
+#include "ui/TypedUpperCase.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,7 +47,7 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
         auto *label = new QLabel(caption, this);
         auto *edit = new QLineEdit(this);
         label->setBuddy(edit);
-        edit->setValidator(new UpperCaseValidator(edit));
+        new TypedUpperCase(edit);
         edit->installEventFilter(this);
         m_texts.insert(QLatin1String(key), edit);
         grid->addWidget(label, row, 0);

@@ -43,6 +43,11 @@ private slots:
         QCOMPARE(EditRules::listFileFor(268, "ListeEnginsAut.txt"), u"ListeEnginsAut.txt"_s);
         QCOMPARE(ListFiles::engineListFile(0), u"ListeEngins.txt"_s);
         QCOMPARE(ListFiles::engineListFile(1), u"ListeEnginsAut.txt"_s);
+        // Typed text goes to capitals within the code page (µ and ß have none there); the names
+        // keep their case, the typed marks are crosses.
+        QCOMPARE(EditRules::typedText(60, u"gare œuvre µß"_s), u"GARE ŒUVRE µß"_s);
+        QCOMPARE(EditRules::typedText(1, u"Dupont"_s), u"Dupont"_s);
+        QCOMPARE(EditRules::typedText(13, u"a"_s), u"x"_s);
         // The six-character limit of the shunting engines: not over a selection, not on a line.
         QVERIFY(!EditRules::listKeyRefused(48, u"BB6700"_s, true, false));
         QVERIFY(!EditRules::listKeyRefused(82, u"BB6700"_s, false, false));
