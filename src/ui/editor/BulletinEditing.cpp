@@ -315,7 +315,7 @@ bool BulletinEditing::listKeyPress(QKeyEvent *event)
     const int slot = m_state.record.currentSlot();
     const bool backspace = event->key() == Qt::Key_Backspace;
     if ((isCharacter(event) || backspace)
-        && EditRules::listKeyRefused(slot, m_list->currentText(),
+        && EditRules::listKeyRefused(slot, m_state.record.slot(slot),
                                      m_list->lineEdit()->hasSelectedText(), backspace))
         return true;
     if (!isCharacter(event))
