@@ -14,7 +14,8 @@ Control controlFor(int slot);
 QString listFileFor(int slot, const QString &engineListFile);
 
 // The text a typed character inserts in the text control: "x" on 13 and 50..53, upper case
-// everywhere but Nom and Prenom.
+// everywhere but Nom and Prenom. Backspace counts as a typed character: on the marks it too
+// becomes "x".
 QString typedText(int slot, const QString &typed);
 
 // Whether the train-number prefix goes in first, before the typed character.

@@ -299,6 +299,39 @@ private slots:
         QCOMPARE(record().slot(39), kept.chopped(1) + u'9');
     }
 
+    // Backspace is a key press like a character: the rules of the slot apply to it.
+    void backspace_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Journee") << int(JourneeSlot) << u"12"_s << u"1"_s;
+        QTest::newRow("Nom") << 1 << u"dupont"_s << u"dupon"_s;
+        QTest::newRow("Non conforme ticked") << 13 << u"x"_s << u"xx"_s;
+        QTest::newRow("mark 52 empty") << 52 << QString() << u"x"_s;
+        QTest::newRow("empty train number: prefix first")
+            << lineSlot(1, NumeroTrain) << QString() << u"1"_s;
+        QTest::newRow("train number") << lineSlot(1, NumeroTrain) << u"847"_s << u"84"_s;
+    }
+    void backspace()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        m_state->config.options.prefixTrain = u"14"_s;
+        m_state->mention = u"2bis"_s;
+        m_window->showMention(m_state->mention);
+        record().setSlot(slot, before);
+        editing().setCurrentSlot(slot);
+        QTest::keyClick(text(), Qt::Key_Backspace);
+        QCOMPARE(record().slot(slot), after);
+        QCOMPARE(text()->text(), after);
+        // Only an edited Journee loses the mention, on screen and for the next save.
+        const bool journee = slot == JourneeSlot;
+        QCOMPARE(m_window->mentionLabel()->isHidden(), journee);
+        QCOMPARE(m_state->mention.isEmpty(), journee);
+    }
+
     void mentionAndDate()
     {
         m_window->showMention(u"2bis"_s);
