@@ -45,6 +45,11 @@ int toInt(double value)
     return int(value);
 }
 
+int roundedToInt(double value)
+{
+    return toInt(std::nearbyint(value)); // the default rounding: to nearest, ties to even
+}
+
 QString shortest(double value)
 {
     if (value == 0.0 || !std::isfinite(value))

@@ -14,6 +14,10 @@ double leadingNumber(QStringView text);
 // largest int, not undefined behaviour); NaN gives 0.
 int toInt(double value);
 
+// A value rounded to a whole number as a 16-bit field takes it: to the nearest, a half to the
+// even neighbour (8.5 gives 8, 9.5 gives 10); held to the int range like toInt.
+int roundedToInt(double value);
+
 // Shortest decimal text of a value to fifteen significant digits, in plain decimals (never an
 // exponent), without blanks: 125.5, 0, -3, 100000000000000000000, 0.00001.
 QString shortest(double value);

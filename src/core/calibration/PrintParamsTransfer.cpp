@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace PrintParamsTransfer {
 
@@ -78,16 +77,13 @@ bool isLayoutFile(const QByteArray &bytes)
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 && c != '\r' && c != '\n' && c != '\t') return false;
     }
+    // A layout of an older version stops early; the values are read as the layout reads them
+    // (the leading number, else 0), so any short text will do.
     const QStringList lines = TextFile::splitLines(bytes);
-    if (lines.size() < PrintLayoutFile::LineCount) return false;
-    static const QRegularExpression number(QStringLiteral("^[-+]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (lines.size() < PrintLayoutFile::XLineCount) return false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString value = lines[i].trimmed();
-        if (i >= PrintLayoutFile::LineCount) {
-            if (!value.isEmpty()) return false;
-        } else if (value.size() > 32 || (!value.isEmpty() && !number.match(value).hasMatch())) {
-            return false;
-        }
+        if (i >= PrintLayoutFile::LineCount ? !value.isEmpty() : value.size() > 32) return false;
     }
     return true;
 }

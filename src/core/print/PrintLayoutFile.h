@@ -9,6 +9,8 @@ struct PrintLayout;
 namespace PrintLayoutFile {
 
 constexpr int LineCount = 203;
+// The X values come first: a file of an older version holds them all and fewer Y values.
+constexpr int XLineCount = 100;
 
 QString path(const QString &dataFolder);
 

@@ -1,5 +1,6 @@
 #include "core/print/PrinterFonts.h"
 
+#include "core/base/NumberText.h"
 #include "core/config/Config.h"
 #include "core/base/Prompts.h"
 #include "core/print/Page.h"
@@ -40,10 +41,12 @@ void complete(PrinterFont &font, const Config &config, const Keys &keys, const Q
         config.write(completed);
 }
 
-void save(const PrinterFont &font, const Config &config, const Keys &keys)
+void save(const PrinterFont &font, const Config &config, const Keys &keys,
+          const QString &sizeText = {})
 {
     config.write({{keys.section, keys.name, font.name},
-                  {keys.section, keys.size, QString::number(font.size)},
+                  {keys.section, keys.size,
+                   sizeText.isEmpty() ? QString::number(font.size) : sizeText},
                   {keys.section, keys.bold, font.bold},
                   {keys.section, keys.italic, font.italic}});
 }
@@ -81,7 +84,7 @@ PrinterFont fromQFont(const QFont &font)
 {
     // The family and size actually used, not merely asked for.
     const QFontInfo info(font);
-    return PrinterFont{info.family(), int(std::lround(info.pointSizeF())), boolText(info.bold()),
+    return PrinterFont{info.family(), NumberText::roundedToInt(info.pointSizeF()), boolText(info.bold()),
                        boolText(info.italic())};
 }
 
@@ -119,7 +122,7 @@ QFont versoFontForPrinting(Config &config, const QFont &deviceFont)
 }
 
 bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &prompts,
-                const FontDialog &dialog)
+                const FontDialog &dialog, double *chosenPoints)
 {
     QFont initial = toQFont(font);
     for (;;) {
@@ -127,11 +130,13 @@ bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &promp
         if (!chosen)
             return false;
         const PrinterFont candidate =
-            PrinterFont{chosen->family(), int(std::lround(chosen->pointSizeF())),
+            PrinterFont{chosen->family(), NumberText::roundedToInt(chosen->pointSizeF()),
                         boolText(chosen->bold()), boolText(chosen->italic())};
         measure.setFont(toQFont(candidate));
         if (measure.textHeight(QStringLiteral("W")) <= limitMm) {
             font = candidate;
+            if (chosenPoints)
+                *chosenPoints = chosen->pointSizeF();
             return true;
         }
         prompts.message(
@@ -157,9 +162,11 @@ bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDia
 bool Police_Verso(Config &config, double limitMm, Page &measure, Prompts &prompts,
                   const FontDialog &dialog)
 {
-    if (!chooseFont(config.versoFont, limitMm, measure, prompts, dialog))
+    double points = 0;
+    if (!chooseFont(config.versoFont, limitMm, measure, prompts, dialog, &points))
         return false;
-    SauvePolicesImprimanteVerso(config);
+    // "10.5" or "10": the shortest text of the chosen size.
+    save(config.versoFont, config, VersoKeys, QString::number(points));
     return true;
 }
 

@@ -46,15 +46,17 @@ QFont versoFontForPrinting(Config &config, const QFont &deviceFont);
 using FontDialog = std::function<std::optional<QFont>(const QFont &initial)>;
 
 // Asks for a font until one whose "W" fits in `limitMm` on the measuring page is chosen; the
-// record takes it. Cancelling leaves the record as it was and returns false.
+// record takes it, in whole points, and `chosenPoints` (when given) the size as chosen.
+// Cancelling leaves the record as it was and returns false.
 bool chooseFont(PrinterFont &font, double limitMm, Page &measure, Prompts &prompts,
-                const FontDialog &dialog);
+                const FontDialog &dialog, double *chosenPoints = nullptr);
 
 // The recto font dialog: chooses within the 4.3 mm limit, then saves the four recto keys.
 bool Police_Recto(Config &config, Page &measure, Prompts &prompts, const FontDialog &dialog);
 
 // The verso font dialog ("Choix Police" of the verso editor and preview): chooses within the
-// height of the verso editor's boxes, then saves the four verso keys.
+// height of the verso editor's boxes, then saves the four verso keys, the size as chosen in the
+// dialog (a half point stays, a whole size has no decimals).
 bool Police_Verso(Config &config, double limitMm, Page &measure, Prompts &prompts,
                   const FontDialog &dialog);
 

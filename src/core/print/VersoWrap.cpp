@@ -11,11 +11,15 @@ namespace VersoWrap {
 
 VersoLines::Table wrap(QStringView text, double limitMm, const Page &page)
 {
-    // The texts break lines with "\n" alone; a stray CR is not printed. The last line of the
-    // text ends like the others.
+    // Every line of the text, the last one too, ends with CR LF as the driver typed it (a stray
+    // CR is not a character). The CR is a character like the others: the line is measured once
+    // more before it is added, so a line made too wide by its last character breaks too, and
+    // a train number wider than the limit is followed by an empty line. The CR itself is not
+    // printed.
     QString all = text.toString();
     all.remove(u'\r');
-    all += u'\n';
+    all.replace(u'\n', QStringLiteral("\r\n"));
+    all += QStringLiteral("\r\n");
 
     VersoLines::Table lines;
     int n = 0;
@@ -30,6 +34,8 @@ VersoLines::Table wrap(QStringView text, double limitMm, const Page &page)
     while (i < all.size()) {
         if (all[i] == u'\n') {
             if (++n > VersoLines::Count) break;
+            if (current.endsWith(u'\r'))
+                current.chop(1);
             lines[size_t(n - 1)] = current;
             current.clear();
             ++i;

@@ -84,6 +84,8 @@ void frmGestionDossier::openRemovalList()
     if (!RosterFolders::mayOpenRemoval(m_session.state, m_session.prompts)) return;
     frmGestListe list(m_session, m_view, this);
     list.exec();
+    // Back on this window, both panes start again from the home drive, as when it opened.
+    resetToHome();
 }
 
 void frmGestionDossier::refreshLists()

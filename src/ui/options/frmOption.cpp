@@ -159,15 +159,20 @@ bool frmOption::eventFilter(QObject *watched, QEvent *event)
     // Another window or a drop-down taking the keyboard is not leaving the box.
     if (in || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
     if (edit == text(K::PrefixTrain)) m_session.state.config.options.prefixTrain = edit->text();
-    if (edit == text(K::Nbvhe) && !m_checking)
+    if (edit == text(K::Nbvhe) && !m_checking) {
         // After the focus has settled, so that the message box does not come in the middle of
-        // the change of focus.
-        QTimer::singleShot(0, this, [this] { checkVehicleCount(); });
+        // the change of focus; unless the confirmation comes first and checks it itself.
+        m_vehicleCountLeft = true;
+        QTimer::singleShot(0, this, [this] {
+            if (m_vehicleCountLeft) checkVehicleCount();
+        });
+    }
     return false;
 }
 
 bool frmOption::checkVehicleCount()
 {
+    m_vehicleCountLeft = false;
     QLineEdit *box = text(K::Nbvhe);
     switch (OptionRules::checkVehicleCount(box->text())) {
     case OptionRules::VehicleCount::Keep:
@@ -192,8 +197,9 @@ bool frmOption::checkVehicleCount()
 
 void frmOption::confirm()
 {
-    // Enter can confirm without leaving the vehicle count.
-    if (text(K::Nbvhe)->hasFocus() && !checkVehicleCount()) return;
+    // Enter can confirm without leaving the vehicle count, and a quick click on the button can
+    // come before the check of the box it has just left.
+    if ((m_vehicleCountLeft || text(K::Nbvhe)->hasFocus()) && !checkVehicleCount()) return;
     QString error;
     if (!values().confirm(m_session.state, &error)) {
         m_session.prompts.message(QStringLiteral("Kerbo"), error, Prompts::Icon::Critical);

@@ -42,4 +42,5 @@ private:
     QList<QWidget *> m_railcar; // the four railcar boxes and their captions
     QPushButton *m_confirm = nullptr;
     bool m_checking = false;
+    bool m_vehicleCountLeft = false; // the vehicle count was left and is not checked yet
 };

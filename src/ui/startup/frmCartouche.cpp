@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
 #include "core/config/CartoucheStore.h"
+#include "ui/TypedUpperCase.h"
 
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -34,16 +35,8 @@ frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, Q
         edit->setObjectName(QStringLiteral("txt") + QLatin1String(CartoucheStore::keys()[i]));
         edit->setMinimumWidth(260);
         edit->installEventFilter(this);
-        // The establishment, the residence and the staff number are written in capitals.
-        if (i >= 2)
-            connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-                const QString upper = text.toUpper();
-                if (upper == text)
-                    return;
-                const int cursor = edit->cursorPosition();
-                edit->setText(upper);
-                edit->setCursorPosition(cursor);
-            });
+        // The establishment, the residence and the staff number are typed in capitals.
+        if (i >= 2) new TypedUpperCase(edit);
         form->addRow(QLatin1String(labels[i]), edit);
         m_boxes[i] = edit;
     }

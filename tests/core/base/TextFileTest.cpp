@@ -78,6 +78,9 @@ private slots:
         for (const auto &[text, number] : read)
             QCOMPARE(NumberText::leadingNumber(text), number);
         QCOMPARE(NumberText::toInt(std::numeric_limits<double>::quiet_NaN()), 0);
+        // Halves go to the even neighbour.
+        for (const auto &[value, whole] : {std::pair{8.5, 8}, {9.5, 10}, {2.6, 3}, {-0.5, 0}})
+            QCOMPARE(NumberText::roundedToInt(value), whole);
         const std::pair<double, const char *> written[] = {
             {0, "0"}, {0.1 + 0.2, "0.3"}, {1e20, "100000000000000000000"}, {-0.25, "-0.25"},
             {123456789012.5, "123456789012.5"}, {0.00001, "0.00001"},

@@ -156,6 +156,12 @@ private slots:
         QVERIFY(PrintParamsTransfer::isLayoutFile(bytes + "\r\n  \r\n"));
         QVERIFY(PrintParamsTransfer::isLayoutFile(QByteArray(bytes).replace("\r\n", "\n")));
         QVERIFY(!PrintParamsTransfer::isLayoutFile(bytes + "5\r\n"));
+        // Values the layout reads as their leading number or as 0, and an older, shorter layout.
+        for (const char *value : {"12,5\r\n", "4.5MM\r\n"})
+            QVERIFY(PrintParamsTransfer::isLayoutFile(QByteArray(bytes).replace("60\r\n", value)));
+        const QList<QByteArray> lines = bytes.split('\n');
+        QVERIFY(PrintParamsTransfer::isLayoutFile(lines.first(150).join('\n') + '\n'));
+        QVERIFY(!PrintParamsTransfer::isLayoutFile(lines.first(99).join('\n') + '\n'));
     }
 
     void createFolderAsksAName()

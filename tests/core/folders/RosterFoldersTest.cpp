@@ -222,7 +222,7 @@ private slots:
                  "La création du dossier JOUR dans " + home() + " a réussie .");
         QCOMPARE(m_prompts.calls[3].text,
                  "Le dossier JOUR a été ajouter dans la liste roulement .");
-        QCOMPARE(lastText(), "Le dossier situé dans " + entry +
+        QCOMPARE(lastText(), "Le dossier situé dans " + folder("JOUR", false) +
                                  " sera le dossier courant choisit ou seront sauvegardées vos "
                                  "fichiers génériques .");
         QCOMPARE(list(), QStringList{entry});

@@ -28,16 +28,18 @@ struct MillimetrePage : Page {
     void endPage() override {}
 };
 
-// The break as the driver's program makes it: the line measured before every character.
+// The break as the driver's program makes it: the line measured before every character, the
+// CR of each line's CR LF included.
 VersoLines::Table measuredAtEveryCharacter(const QString &text, double limit, const Page &page)
 {
     VersoLines::Table lines;
     int n = 0;
     QString current;
-    for (const QChar c : text + u'\n') {
+    const QString typed = QString(text).replace(u'\n', QStringLiteral("\r\n")) + u'\r' + u'\n';
+    for (const QChar c : typed) {
         if (c == u'\n') {
             if (++n > VersoLines::Count) break;
-            lines[size_t(n - 1)] = current;
+            lines[size_t(n - 1)] = current.chopped(1);
             current.clear();
             continue;
         }
@@ -79,6 +81,10 @@ private slots:
         row("at the last blank", "Freinage long a Macon puis arret", 10,
             {"Freinage", "long a", "Macon puis", "arret"});
         row("cut word, the rest keeps its blank", "abcdefghijk lm", 10, {"abcdefghijk", " lm"});
+        // The end of a line is measured as a character: the last word too wide goes down, and
+        // a number too wide leaves an empty line after it.
+        row("too wide by its last character", "aaaa bbbbbb", 10, {"aaaa", "bbbbbb"});
+        row("a number too wide", "1234567\n123456", 6, {"1234567", "", "123456"});
         row("a stray CR is not a character", "ab\r\ncd", 6, {"ab", "cd"});
         row("empty", "", 6, {});
     }
@@ -130,7 +136,7 @@ private slots:
         verso.txtNumTrainH = QStringLiteral("1234 5678 90");
         verso.txtObsMec = QStringLiteral("aaaa aaaa aaaa aaaa aaaa");
         const VersoLines lines = VersoWrap::wrapBoth(verso, layout, page);
-        QCOMPARE(filled(lines.trainNumbers), (QStringList{"1234", "5678 90"}));
+        QCOMPARE(filled(lines.trainNumbers), (QStringList{"1234", "5678", "90"}));
         QCOMPARE(filled(lines.observations), (QStringList{"aaaa aaaa aaaa", "aaaa aaaa"}));
     }
 };

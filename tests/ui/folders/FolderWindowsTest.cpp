@@ -115,6 +115,18 @@ private slots:
         QTest::mouseClick(list.button(frmGestListe::Button::Remove), Qt::LeftButton);
         QCOMPARE(list.list()->count(), 1);
         QCOMPARE(view.calls, (QStringList{"roster:", "reload"}));
+
+        // Back from the list window, both panes are on the home folder again.
+        open(folders.source(), "R1");
+        open(folders.target(), "R2");
+        QTimer::singleShot(0, [] {
+            if (auto *opened = qobject_cast<frmGestListe *>(QApplication::activeModalWidget()))
+                opened->reject();
+        });
+        QTest::mouseClick(folders.button(frmGestionDossier::Button::RemoveFromList),
+                          Qt::LeftButton);
+        QCOMPARE(folders.source()->folder(), home());
+        QCOMPARE(folders.target()->folder(), home());
     }
 };
 

@@ -154,6 +154,21 @@ private slots:
         vehicles->setFocus();
         QCOMPARE(state().config.options.prefixTrain, "8");
         QVERIFY(!m_data->read("Config.ini").contains("PrefixTrain"));
+
+        // "Valider" clicked at once on leaving the box, before its delayed check has run: the
+        // check comes first, once.
+        vehicles->clear();
+        QTest::keyClicks(vehicles, "x2");
+        window.confirmButton()->setFocus(Qt::MouseFocusReason); // the press on the button
+        window.confirmButton()->click();                        // its release
+        QTest::qWait(50);
+        QCOMPARE(m_prompts.calls.size(), 2);
+        QVERIFY(window.isVisible() && vehicles->text().isEmpty() && vehicles->hasFocus());
+        QCOMPARE(m_data->read("Config.ini"), "[Options]\r\nEnaut=0\r\nNbvhe=2\r\n");
+        window.confirmButton()->setFocus(Qt::MouseFocusReason); // left empty: it becomes 0
+        window.confirmButton()->click();
+        QVERIFY(m_data->read("Config.ini").contains("\r\nNbvhe=0\r\n"));
+        QCOMPARE(m_prompts.calls.size(), 2);
     }
 };
 

@@ -157,6 +157,25 @@ private slots:
         QCOMPARE(f.fontKeys(), QStringList({"DejaVu Serif", "10", "True", "False"}));
         QCOMPARE(f.state.config.rectoFont.size, 10);
     }
+
+    // The verso keys take the size as chosen: a half point is kept, a whole size has no decimals.
+    void versoFontKeepsTheChosenSize()
+    {
+        Folder f(StoredFont);
+        RecordingPage measure;
+        for (const double points : {9.5, 10.0}) {
+            QFont chosen(QStringLiteral("DejaVu Serif"));
+            chosen.setPointSizeF(points);
+            const auto dialog = [&](const QFont &) { return std::optional<QFont>(chosen); };
+            QVERIFY(PrinterFonts::Police_Verso(f.state.config, 5, measure, f.prompts, dialog));
+            QCOMPARE(f.fontKeys(true)[1], QString::number(points));
+            // The next start reads the size in whole points, as the dialog took it.
+            const int taken = f.state.config.versoFont.size;
+            f.state.config.load();
+            QCOMPARE(f.state.config.versoFont.size, taken);
+        }
+        QCOMPARE(f.fontKeys(true), QStringList({"DejaVu Serif", "10", "False", "False"}));
+    }
 };
 
 KERBO_TEST(PrintCommandsTest)

@@ -128,6 +128,44 @@ private slots:
         QVERIFY2(m_prompts.last().text.contains("Config.ini"), qPrintable(m_prompts.last().text));
     }
 
+    void cartoucheCapitalsOnlyForWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("stored"); // Residence in Config.ini on opening
+        QTest::addColumn<int>("cursor");     // -1: the whole text, selected on entering the box
+        QTest::addColumn<QString>("typed");  // "\x1a" stands for Ctrl+Z
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("added inside") << "Paris" << 2 << "x"
+                                      << "PaXris";
+        QTest::newRow("stored text typed again") << "nantes" << -1 << "n"
+                                                 << "N";
+        QTest::newRow("undo puts the stored text back") << "Paris" << -1 << "B\x1a"
+                                                        << "Paris";
+        QTest::newRow("capitals of the code page only")
+            << "" << -1 << QString::fromUtf8("aµßéœÿ") << QString::fromUtf8("AµßÉŒŸ");
+    }
+    void cartoucheCapitalsOnlyForWhatIsTyped()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QVERIFY(TextFile::writeLines(data("Config.ini"),
+                                     {"[Cartouche]", "condition=1", "Residence=" + stored}));
+        frmCartouche dialog(m_state, m_prompts, false);
+        focusBox(dialog, 3);
+        QLineEdit *edit = dialog.box(3);
+        if (cursor >= 0) edit->setCursorPosition(cursor);
+        for (QChar c : typed) // as a keyboard sends them, beyond Latin-1 too
+            c == u'\x1a' ? QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier)
+                         : QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c),
+                                               Qt::NoModifier);
+        QCOMPARE(edit->text(), shown);
+        dialog.okButton()->click();
+        QCOMPARE(m_state.record.slot(4), shown);
+        // Nothing is written as "?": every character shown is one the file holds.
+        QVERIFY(TextFile::readLines(data("Config.ini")).lines.contains("Residence=" + shown));
+    }
+
     void firstStartThenSecondStart()
     {
         // No Cartouche section: a first start; left without OK, the dialog comes back.
