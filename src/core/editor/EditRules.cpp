@@ -35,9 +35,9 @@ bool prefixFirst(int slot, const QString &controlText, const QString &prefix)
     return !prefix.isEmpty() && controlText.isEmpty() && isTrainNumber(slot);
 }
 
-bool listKeyRefused(int slot, const QString &controlText, bool hasSelection, bool isBackspace)
+bool listKeyRefused(int slot, const QString &slotValue, bool hasSelection, bool isBackspace)
 {
-    return isShuntingEngine(slot) && controlText.size() >= 6 && !hasSelection && !isBackspace;
+    return isShuntingEngine(slot) && slotValue.size() >= 6 && !hasSelection && !isBackspace;
 }
 
 bool togglesOnClick(int slot) { return slot != NonConformeSlot && isMark(slot); }

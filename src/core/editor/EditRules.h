@@ -14,15 +14,17 @@ Control controlFor(int slot);
 QString listFileFor(int slot, const QString &engineListFile);
 
 // The text a typed character inserts in the text control: "x" on 13 and 50..53, upper case
-// everywhere but Nom and Prenom.
+// everywhere but Nom and Prenom. Backspace counts as a typed character: on the marks it too
+// becomes "x".
 QString typedText(int slot, const QString &typed);
 
 // Whether the train-number prefix goes in first, before the typed character.
 bool prefixFirst(int slot, const QString &controlText, const QString &prefix);
 
-// The list control's key rule on the shunting engines (39, 42, 45, 48): once 6 characters are
-// there and nothing is selected, only Backspace goes through.
-bool listKeyRefused(int slot, const QString &controlText, bool hasSelection, bool isBackspace);
+// The list control's key rule on the shunting engines (39, 42, 45, 48): once the slot holds 6
+// characters and nothing is selected, only Backspace goes through. The slot, not the control:
+// the engine rules take the blanks out of what the driver types ("B 67401" is held as "B67401").
+bool listKeyRefused(int slot, const QString &slotValue, bool hasSelection, bool isBackspace);
 
 // Marks that a click toggles (the mark 13 is set by typing only).
 bool togglesOnClick(int slot);

@@ -29,6 +29,11 @@ bool isCharacter(const QKeyEvent *event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
+bool isBackspace(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Backspace;
+}
+
 } // namespace
 
 BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineEdit *text,
@@ -267,7 +272,11 @@ bool BulletinEditing::navigationKey(int key)
 
 void BulletinEditing::forwardKey(QObject *target, QKeyEvent *event, const QString &text)
 {
-    QKeyEvent copy(event->type(), event->key(), event->modifiers(), text, event->isAutoRepeat(),
+    // A Backspace the rules turned into a character reaches the control as that character
+    // alone, so that it inserts instead of deleting.
+    const bool replaced = isBackspace(event) && text != event->text();
+    QKeyEvent copy(event->type(), replaced ? int(Qt::Key_unknown) : event->key(),
+                   replaced ? Qt::NoModifier : event->modifiers(), text, event->isAutoRepeat(),
                    ushort(event->count()));
     m_forwarding = true;
     QCoreApplication::sendEvent(target, &copy);
@@ -292,7 +301,8 @@ bool BulletinEditing::textKeyPress(QKeyEvent *event)
 {
     if (commandKey(event, false))
         return true;
-    if (!isCharacter(event))
+    // Backspace goes through the same rules as a character.
+    if (!isCharacter(event) && !isBackspace(event))
         return false;
     const int slot = m_state.record.currentSlot();
     if (slot == SlotTable::JourneeSlot && !m_mention->text().isEmpty()) {
@@ -314,9 +324,9 @@ bool BulletinEditing::listKeyPress(QKeyEvent *event)
     if (commandKey(event, true))
         return true;
     const int slot = m_state.record.currentSlot();
-    const bool backspace = event->key() == Qt::Key_Backspace;
+    const bool backspace = isBackspace(event);
     if ((isCharacter(event) || backspace)
-        && EditRules::listKeyRefused(slot, m_list->currentText(),
+        && EditRules::listKeyRefused(slot, m_state.record.slot(slot),
                                      m_list->lineEdit()->hasSelectedText(), backspace))
         return true;
     if (!isCharacter(event))

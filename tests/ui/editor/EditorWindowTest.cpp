@@ -3,12 +3,15 @@
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
 #include "core/base/IniAccess.h"
+#include "ui/Session.h"
+#include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
 #include "ui/editor/RosterListBox.h"
 #include "ui/editor/SlotComboBox.h"
+#include "ui/print/PrinterChoice.h"
 
 #include <QtWidgets>
 
@@ -24,6 +27,8 @@ class EditorWindowTest : public QObject
     AppState *m_state = nullptr;
     FakePrompts m_prompts;
     EditorWindow *m_window = nullptr;
+    PrinterChoice m_printer;
+    std::unique_ptr<Session> m_session;
 
     BulletinRecord &record() { return m_state->record; }
     BulletinEditing &editing() { return *m_window->editing(); }
@@ -75,6 +80,7 @@ private slots:
         m_window->closeForLayoutSwitch();
         delete m_window;
         m_window = nullptr;
+        m_session.reset();
     }
 
     // What a slot keeps of the keys typed there, with the train prefix "14" set.
@@ -264,10 +270,66 @@ private slots:
         QCOMPARE(listed(9), 3);
         QCOMPARE(list()->currentText(), QString());
         QCOMPARE(listed(lineSlot(0, Categ)), 0);
-        typeAt(39, u"bb6700x"_s);
-        QCOMPARE(record().slot(39), u"BB6700"_s);
+    }
+
+    // A shunting engine takes keys until the slot holds six characters, the blanks the driver
+    // types between letter and number not counted.
+    void shuntingEngine_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("letter, blank, number") << u"b 67401"_s << u"B67401"_s;
+        QTest::newRow("no room left for the depot") << u"b 67401 sot"_s << u"B67401"_s;
+        QTest::newRow("two letters") << u"bb6700x"_s << u"BB6700"_s;
+        QTest::newRow("digits only") << u"6740123"_s << u"674012"_s;
+    }
+    void shuntingEngine()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, kept);
+        // The engine rules rewrite the slot at every key, as in the program.
+        m_session = std::make_unique<Session>(Session{*m_state, m_prompts, m_printer});
+        wireAutomatismes(*m_window, *m_session);
+        typeAt(39, keys);
+        QCOMPARE(record().slot(39), kept);
+        QCOMPARE(record().slot(40), QString());
+        // Backspace goes through, and the place it frees takes a key again.
         QTest::keyClick(list(), Qt::Key_Backspace);
-        QCOMPARE(record().slot(39), u"BB670"_s);
+        QTest::keyClick(list(), Qt::Key_9);
+        QCOMPARE(record().slot(39), kept.chopped(1) + u'9');
+    }
+
+    // Backspace is a key press like a character: the rules of the slot apply to it.
+    void backspace_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Journee") << int(JourneeSlot) << u"12"_s << u"1"_s;
+        QTest::newRow("Nom") << 1 << u"dupont"_s << u"dupon"_s;
+        QTest::newRow("Non conforme ticked") << 13 << u"x"_s << u"xx"_s;
+        QTest::newRow("mark 52 empty") << 52 << QString() << u"x"_s;
+        QTest::newRow("empty train number: prefix first")
+            << lineSlot(1, NumeroTrain) << QString() << u"1"_s;
+        QTest::newRow("train number") << lineSlot(1, NumeroTrain) << u"847"_s << u"84"_s;
+    }
+    void backspace()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        m_state->config.options.prefixTrain = u"14"_s;
+        m_state->mention = u"2bis"_s;
+        m_window->showMention(m_state->mention);
+        record().setSlot(slot, before);
+        editing().setCurrentSlot(slot);
+        QTest::keyClick(text(), Qt::Key_Backspace);
+        QCOMPARE(record().slot(slot), after);
+        QCOMPARE(text()->text(), after);
+        // Only an edited Journee loses the mention, on screen and for the next save.
+        const bool journee = slot == JourneeSlot;
+        QCOMPARE(m_window->mentionLabel()->isHidden(), journee);
+        QCOMPARE(m_state->mention.isEmpty(), journee);
     }
 
     void mentionAndDate()
