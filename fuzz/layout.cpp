@@ -3,6 +3,7 @@
 #include "FuzzCheck.h"
 
 #include "core/base/TextFile.h"
+#include "core/calibration/PrintParamsTransfer.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/PrintLayoutFile.h"
 
@@ -20,6 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray written = TextFile::joinLines(PrintLayoutFile::lines(read));
     PrintLayout reread = factory;
     PrintLayoutFile::applyLines(reread, TextFile::splitLines(written));
+    // Whatever it says, the import's check reads the bytes safely; a file it takes is one
+    // that the layout reads whole.
+    if (PrintParamsTransfer::isLayoutFile(bytes))
+        FUZZ_CHECK(TextFile::splitLines(bytes).size() >= PrintLayoutFile::XLineCount &&
+                       bytes.size() <= PrintParamsTransfer::MaxFileSize,
+                   QStringLiteral("the import takes a file that is not a layout"));
     FUZZ_CHECK(TextFile::joinLines(PrintLayoutFile::lines(reread)) == written,
                QStringLiteral("a written layout changes when read and written again"));
     for (int item = 0; item < PrintItems::Count; ++item) {
