@@ -44,9 +44,15 @@ frmPreview::frmPreview(Session &session, PrintSide side, QWidget *parent)
     m_scroll->viewport()->installEventFilter(this);
     column->addWidget(m_scroll, 1);
 
-    // Sized to the screen, as the editor it stands in front of.
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    // The whole screen, as the editor it stands in front of, its title bar on the screen too.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        resize(room.size());
+        // On a narrow screen (800 pixels) the buttons take two rows rather than run off it.
+        if (bar->sizeHint().width() > room.width() - 4)
+            splitButtons(bar);
+    }
+    setWindowState(windowState() | Qt::WindowMaximized);
     ensureLoaded(session.state.printLayout, session.state.config.dataFolder());
     redraw();
     applyZoom();
@@ -58,10 +64,32 @@ QString frmPreview::caption(PrintSide side)
                                     : QStringLiteral("VISUALISATION DU BS VERSO AVANT D'IMPRIMER");
 }
 
+void frmPreview::splitButtons(QWidget *bar)
+{
+    auto *rows = static_cast<QVBoxLayout *>(bar->layout());
+    auto *first = static_cast<QHBoxLayout *>(rows->itemAt(0)->layout());
+    auto *second = new QHBoxLayout;
+    rows->addLayout(second);
+    // The buttons after the third, the stretch and the zoom go down.
+    while (first->count() > 3) {
+        QLayoutItem *item = first->takeAt(3);
+        if (QWidget *w = item->widget()) {
+            second->addWidget(w);
+            delete item;
+        } else {
+            second->addItem(item);
+        }
+    }
+    first->addStretch();
+}
+
 void frmPreview::buildButtons(QWidget *bar)
 {
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto *rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto *row = new QHBoxLayout;
+    rows->addLayout(row);
     const bool recto = m_side == PrintSide::Recto;
     const std::pair<Button, QString> captions[] = {
         {Button::Print, QStringLiteral("Imprimer")},

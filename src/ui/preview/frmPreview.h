@@ -41,6 +41,7 @@ protected:
 
 private:
     void buildButtons(QWidget *bar);
+    void splitButtons(QWidget *bar);
     void applyZoom();
     void printOnPrinter();
     void printOnPlainPaper();

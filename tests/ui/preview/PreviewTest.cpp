@@ -106,6 +106,14 @@ private slots:
     void zoomFitsThePageOrShowsItAtOneAndTwoTimes()
     {
         Run run;
+        {
+            // The whole screen, buttons included: two rows of them on a screen 800 pixels wide.
+            frmPreview whole(run.session, PrintSide::Verso);
+            whole.setAttribute(Qt::WA_DeleteOnClose, false);
+            whole.show();
+            QVERIFY(whole.isMaximized());
+            QCOMPARE_LE(whole.minimumSizeHint().width(), whole.screen()->availableGeometry().width());
+        }
         auto preview = run.open(PrintSide::Recto);
         QCOMPARE(preview->windowTitle(),
                  QStringLiteral("VISUALISATION DU BS RECTO AVANT D'IMPRIMER"));
