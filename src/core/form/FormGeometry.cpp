@@ -135,7 +135,7 @@ QList<Caption> buildCaptions()
     add(2.5, 40.1, 12, 5, u"Lieu FS");
     add(2.5, 45.9, 12, 5, u"Heure FS");
     // Frame B2: the column heads of the three tables, over the boxes of their first row.
-    add(41.0, 38.2, 4.2, 14.6, u"Non conforme", true);
+    add(41.0, 38.0, 4.2, 14.0, u"Non conforme", true); // clear of the frame's bottom line
     const double b2Heads = 25.0;
     over(14, b2Heads, u"Tâches");
     over(15, b2Heads, u"Début");
@@ -150,11 +150,12 @@ QList<Caption> buildCaptions()
     add(239.0, 28.0, 21.0, 5, u"Panier non utilisé");
     add(239.0, 37.1, 20.5, 5, u"Ticket de  métro");
     add(239.0, 45.1, 15.2, 5, u"Unites tel");
-    add(276.5, 23.4, 14, 2.7, u"Instructeur:");
-    add(276.5, 26.2, 14, 5, u"CRLEL");
-    add(276.5, 31.9, 14, 5, u"CRMP");
-    add(276.5, 39.5, 14, 5, u"30SC");
-    add(276.5, 47.2, 14, 5, u"2 BS");
+    // The instructor's column, a millimetre clear of the boxes on its left.
+    add(277.3, 23.4, 13.2, 2.7, u"Instructeur:");
+    add(277.3, 26.2, 13.2, 5, u"CRLEL");
+    add(277.3, 31.9, 13.2, 5, u"CRMP");
+    add(277.3, 39.5, 13.2, 5, u"30SC");
+    add(277.3, 47.2, 13.2, 5, u"2 BS");
     // Frame C, as the head of the form's first train line: each caption stands over the row it
     // names. The first row's captions head the frame; the engine columns serve the three rows
     // (the holder, then the units in multiple working); the third row's captions take the free
