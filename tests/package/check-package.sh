@@ -36,6 +36,15 @@ metainfo=$root/usr/share/metainfo/fr.kerbo.Kerbo.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">fr.kerbo.Kerbo.desktop</launchable>" "$metainfo" \
   && pass "metainfo launches the desktop entry" || fail "metainfo launchable"
 grep -q '^Categories=.*Office;' "$desktop" && pass "category Office" || fail "category"
+# Qt is the system's: the program looks for libraries where the system keeps them, never beside
+# itself nor in the folder it is started from.
+if command -v readelf >/dev/null; then
+  rpath=$(readelf -d "$root/usr/bin/kerbo" | grep -E 'R(UN)?PATH')
+  [ -z "$rpath" ] && pass "no library search path in the program" \
+    || fail "library search path: $rpath"
+else
+  echo "skip: readelf not installed"
+fi
 [ -z "$(find "$root" -name DataBul)" ] && pass "no data folder in the package" \
   || fail "a DataBul folder is packaged"
 
