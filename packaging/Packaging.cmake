@@ -16,16 +16,22 @@ install(FILES ${CMAKE_BINARY_DIR}/${KERBO_APP_ID}.metainfo.xml
 # The data folder, help files included, travels inside the program and is written to the
 # user's data folder on the first start; the README goes with the documentation.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The manual page, compressed as Debian keeps them (no name, no date in the gzip header).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/kerbo.1)
+execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/kerbo.1
+                OUTPUT_FILE ${CMAKE_BINARY_DIR}/kerbo.1.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CMAKE_BINARY_DIR}/kerbo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kerbo)
 set(CPACK_PACKAGE_VENDOR Kerbo)
 set(CPACK_PACKAGE_CONTACT "Kerbo <kerbo@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bulletin de service du conducteur de train")
+# Debian shows each line after a blank: at most 79 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kerbo remplit le bulletin de service quotidien des conducteurs de train sur un dessin du\n"
-    "formulaire papier, garde les journées dans de petits fichiers texte et n'imprime que les\n"
-    "textes sur le formulaire pré-imprimé.")
+    "Kerbo remplit le bulletin de service quotidien des conducteurs de train sur\n"
+    "un dessin du formulaire papier, garde les journées dans de petits fichiers\n"
+    "texte et n'imprime que les textes sur le formulaire pré-imprimé.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

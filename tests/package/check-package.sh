@@ -35,6 +35,8 @@ icon=$(sed -n 's/^Icon=//p' "$desktop")
 metainfo=$root/usr/share/metainfo/fr.kerbo.Kerbo.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">fr.kerbo.Kerbo.desktop</launchable>" "$metainfo" \
   && pass "metainfo launches the desktop entry" || fail "metainfo launchable"
+[ -f "$root/usr/share/man/man1/$exec_name.1.gz" ] && pass "manual page $exec_name(1)" \
+  || fail "no manual page for $exec_name"
 grep -q '^Categories=.*Office;' "$desktop" && pass "category Office" || fail "category"
 # Qt is the system's: the program looks for libraries where the system keeps them, never beside
 # itself nor in the folder it is started from.
@@ -59,6 +61,16 @@ if command -v appstreamcli >/dev/null; then
     || fail "appstreamcli validate: $out"
 else
   echo "skip: appstreamcli not installed"
+fi
+
+# Debian's own checks. Three wait on choices that are not the developers' to make: the licence
+# (copyright file), the maintainer's address and the changelog that names that maintainer.
+if command -v lintian >/dev/null; then
+  out=$(lintian --suppress-tags bogus-mail-host,no-copyright-file,no-changelog "$deb" 2>&1 \
+        | grep -E '^[EW]:')
+  [ -z "$out" ] && pass "lintian" || fail "lintian: $out"
+else
+  echo "skip: lintian not installed"
 fi
 
 # The first start of the installed program seeds ~/.local/share/Kerbo/DataBul, not the program's
