@@ -51,7 +51,6 @@ int main(int argc, char **argv)
     AppState state;
     state.printLayout.DefautParaImp();
     state.printLayout.DefautParaImpVerso();
-    state.printLayout.loaded = true;
     const PrinterFont font{QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
                            QStringLiteral("False")};
     state.config.rectoFont = font;

@@ -11,8 +11,10 @@
 struct PrintLayout {
     std::array<QString, PrintItems::Count> ParaImpX;
     std::array<QString, PrintItems::Count> ParaImpY;
-    // Whether ParametresImp.txt has been read into the tables during this run.
-    bool loaded = false;
+    // The tables hold a layout once the name's X is there: until then, every print and every
+    // calibration window reads ParametresImp.txt again (it may have been unreadable, or put in
+    // place by hand, since the last try).
+    bool isLoaded() const { return !ParaImpX[1].isEmpty(); }
 
     // Values as numbers (leading-number parse; empty or not a number reads 0).
     double x(int item) const;

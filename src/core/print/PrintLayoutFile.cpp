@@ -62,12 +62,11 @@ void ChargeParaImp(PrintLayout &layout, const QString &dataFolder)
         TextFile::readLines(PrintLayoutFile::path(dataFolder), TextFile::MaxLayoutBytes);
     if (file.ok)
         PrintLayoutFile::applyLines(layout, file.lines);
-    layout.loaded = true;
 }
 
 void ensureLoaded(PrintLayout &layout, const QString &dataFolder)
 {
-    if (!layout.loaded)
+    if (!layout.isLoaded())
         ChargeParaImp(layout, dataFolder);
 }
 

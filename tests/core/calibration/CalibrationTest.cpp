@@ -218,7 +218,7 @@ private slots:
         FakePrompts prompts;
         FakeView view;
         EditorStage::run(folder.state, prompts, view, {});
-        QVERIFY(folder.state.printLayout.loaded);
+        QVERIFY(folder.state.printLayout.isLoaded());
         QCOMPARE(PrintLayoutFile::lines(folder.state.printLayout),
                  PrintLayoutFile::lines(calibrated));
     }

@@ -84,6 +84,22 @@ private slots:
         QCOMPARE(load(dir.path() + QStringLiteral("/absent"), layout), layout);
     }
 
+    // A file missing (or unreadable) at the first try is read when it is there at the next one;
+    // a layout in memory is not read over.
+    void layoutIsReadUntilItHoldsTheName()
+    {
+        QTemporaryDir dir;
+        PrintLayout layout;
+        ensureLoaded(layout, dir.path());
+        QVERIFY(layout.ParaImpX[1].isEmpty());
+        QVERIFY(SauveParametresImp(numbered(), dir.path()));
+        ensureLoaded(layout, dir.path());
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("11"));
+        layout.ParaImpX[1] = QStringLiteral("60");
+        ensureLoaded(layout, dir.path());
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("60"));
+    }
+
     void numbersAreWrittenInLayoutForm()
     {
         // Calibration values show the usual forms; here the traps of binary fractions.

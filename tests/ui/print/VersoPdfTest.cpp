@@ -28,7 +28,6 @@ struct Run {
         AppState &s = folder.state;
         s.printLayout.DefautParaImp();
         s.printLayout.DefautParaImpVerso();
-        s.printLayout.loaded = true;
         s.printLayout.ParaImpX[94] = QStringLiteral("1");
         s.printLayout.ParaImpX[96] = QStringLiteral(".5");
         s.printLayout.ParaImpX[95] = QStringLiteral("2"); // taken back: the verso moves -0.5

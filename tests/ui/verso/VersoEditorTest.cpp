@@ -70,7 +70,7 @@ private slots:
         auto *verso = window.findChild<frmVerso *>();
         QVERIFY(verso && verso->isVisible());
         QCOMPARE(verso->windowTitle(), QStringLiteral("EDITEUR VERSO"));
-        QVERIFY(run.state().printLayout.loaded);
+        QVERIFY(run.state().printLayout.isLoaded());
         QStringList captions;
         for (int b = 0; b < int(frmVerso::Button::Count); ++b)
             captions << verso->button(frmVerso::Button(b))->text();
