@@ -283,12 +283,11 @@ void BulletinEditing::forwardKey(QObject *target, QKeyEvent *event, const QStrin
     m_forwarding = false;
 }
 
-// Navigation and function keys act the same from both controls.
+// Navigation and function keys act the same from both controls, whatever the modifiers held
+// (Ctrl+Down moves as Down does; Shift+Tab comes as Backtab).
 bool BulletinEditing::commandKey(QKeyEvent *event, bool fromList)
 {
-    const Qt::KeyboardModifiers m = event->modifiers();
-    if ((m == Qt::NoModifier || m == Qt::ShiftModifier || m == Qt::KeypadModifier)
-        && navigationKey(event->key()))
+    if (navigationKey(event->key()))
         return true;
     if (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F12) {
         emit functionKeyPressed(event->key(), event->modifiers(), fromList);

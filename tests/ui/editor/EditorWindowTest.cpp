@@ -207,31 +207,49 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("to");
-        QTest::newRow("Tab over the date place") << 5 << int(Qt::Key_Tab) << 7;
-        QTest::newRow("Tab over Non conforme") << 12 << int(Qt::Key_Tab) << 14;
-        QTest::newRow("Tab over the marks 50..53") << 49 << int(Qt::Key_Tab) << 54;
-        QTest::newRow("Return") << 54 << int(Qt::Key_Return) << 55;
-        QTest::newRow("PageDown over 2 BS and Fac") << 55 << int(Qt::Key_PageDown) << 58;
-        QTest::newRow("Right over the agent marks") << lineSlot(0, Coef) << int(Qt::Key_Right) << lineSlot(0, Nat1);
-        QTest::newRow("Down over Observation") << lineSlot(0, A2Um2) << int(Qt::Key_Down) << lineSlot(0, KmTrain);
-        QTest::newRow("keypad Enter to the next line") << lineSlot(0, KmTrain) << int(Qt::Key_Enter) << lineSlot(1, NumeroTrain);
-        QTest::newRow("Tab after the last slot") << LastLineSlot << int(Qt::Key_Tab) << FirstTrainNumberSlot;
-        QTest::newRow("Left stays in the text") << 58 << int(Qt::Key_Left) << 58;
-        QTest::newRow("PageUp over Non conforme") << 14 << int(Qt::Key_PageUp) << 12;
-        QTest::newRow("Up over the marks 50..53") << 54 << int(Qt::Key_Up) << 49;
-        QTest::newRow("Up to the previous line") << lineSlot(1, NumeroTrain) << int(Qt::Key_Up) << lineSlot(0, KmTrain);
-        QTest::newRow("Up over the last Observation") << LastLineSlot << int(Qt::Key_Up) << LastLineSlot - 2;
-        QTest::newRow("Up at Nom stays") << 1 << int(Qt::Key_Up) << 1;
-        QTest::newRow("Up to the date place") << 7 << int(Qt::Key_Up) << int(DateSlot);
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
+        QTest::newRow("Tab over the date place") << 5 << int(Qt::Key_Tab) << 7 << none;
+        QTest::newRow("Tab over Non conforme") << 12 << int(Qt::Key_Tab) << 14 << none;
+        QTest::newRow("Tab over the marks 50..53") << 49 << int(Qt::Key_Tab) << 54 << none;
+        QTest::newRow("Return") << 54 << int(Qt::Key_Return) << 55 << none;
+        QTest::newRow("PageDown over 2 BS and Fac") << 55 << int(Qt::Key_PageDown) << 58 << none;
+        QTest::newRow("Right over the agent marks") << lineSlot(0, Coef) << int(Qt::Key_Right) << lineSlot(0, Nat1) << none;
+        QTest::newRow("Down over Observation") << lineSlot(0, A2Um2) << int(Qt::Key_Down) << lineSlot(0, KmTrain) << none;
+        QTest::newRow("keypad Enter to the next line") << lineSlot(0, KmTrain) << int(Qt::Key_Enter) << lineSlot(1, NumeroTrain) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+        QTest::newRow("Tab after the last slot") << LastLineSlot << int(Qt::Key_Tab) << FirstTrainNumberSlot << none;
+        QTest::newRow("Left stays in the text") << 58 << int(Qt::Key_Left) << 58 << none;
+        QTest::newRow("PageUp over Non conforme") << 14 << int(Qt::Key_PageUp) << 12 << none;
+        QTest::newRow("Up over the marks 50..53") << 54 << int(Qt::Key_Up) << 49 << none;
+        QTest::newRow("Up to the previous line") << lineSlot(1, NumeroTrain) << int(Qt::Key_Up) << lineSlot(0, KmTrain) << none;
+        QTest::newRow("Up over the last Observation") << LastLineSlot << int(Qt::Key_Up) << LastLineSlot - 2 << none;
+        QTest::newRow("Up at Nom stays") << 1 << int(Qt::Key_Up) << 1 << none;
+        QTest::newRow("Up to the date place") << 7 << int(Qt::Key_Up) << int(DateSlot) << none;
+        // Ctrl and Alt change nothing to the moves; Shift+Tab comes as Backtab.
+        QTest::newRow("Ctrl+Down") << 58 << int(Qt::Key_Down) << 59 << ctrl;
+        QTest::newRow("Ctrl+Return") << 54 << int(Qt::Key_Return) << 55 << ctrl;
+        QTest::newRow("Ctrl+keypad Enter") << 7 << int(Qt::Key_Enter) << 8 << (ctrl | Qt::KeypadModifier);
+        QTest::newRow("Ctrl+PageDown over 2 BS and Fac") << 55 << int(Qt::Key_PageDown) << 58 << ctrl;
+        QTest::newRow("Ctrl+Tab") << 12 << int(Qt::Key_Tab) << 14 << ctrl;
+        QTest::newRow("Ctrl+Right") << 1 << int(Qt::Key_Right) << 2 << ctrl;
+        QTest::newRow("Alt+Down on a list") << lineSlot(0, De) << int(Qt::Key_Down) << lineSlot(0, A) << alt;
+        QTest::newRow("Alt+Up on a list") << lineSlot(0, Via) << int(Qt::Key_Up) << lineSlot(0, A) << alt;
+        QTest::newRow("Ctrl+Up") << 14 << int(Qt::Key_Up) << 12 << ctrl;
+        QTest::newRow("Alt+PageUp") << 54 << int(Qt::Key_PageUp) << 49 << alt;
+        QTest::newRow("Shift+Tab") << 9 << int(Qt::Key_Backtab) << 8 << Qt::KeyboardModifiers(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Shift+Tab") << 9 << int(Qt::Key_Backtab) << 8 << (ctrl | Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Left stays in the text") << 58 << int(Qt::Key_Left) << 58 << ctrl;
+        QTest::newRow("Ctrl+F9 stays") << 58 << int(Qt::Key_F9) << 58 << ctrl;
     }
     void movement()
     {
         QFETCH(int, from);
         QFETCH(int, key);
         QFETCH(int, to);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
         editing().setCurrentSlot(from);
         QSignalSpy left(&editing(), &BulletinEditing::slotLeft);
-        QTest::keyClick(control(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(control(), Qt::Key(key), modifiers);
         QCOMPARE(record().currentSlot(), to);
         QCOMPARE(left.size(), from == to ? 0 : 1); // the slot the driver left, once
         if (from != to) QCOMPARE(left.first().first().toInt(), from);
