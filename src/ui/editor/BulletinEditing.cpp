@@ -34,6 +34,28 @@ bool isBackspace(const QKeyEvent *event)
     return event->key() == Qt::Key_Backspace;
 }
 
+// A key that yields a character code: the typed characters, Backspace, Tab, Enter, Escape and
+// Ctrl with a character key (paste, cut, ...). The keys that only move (arrows, Page Up and
+// Down) and the function keys yield none.
+bool isKeyPress(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers m = event->modifiers();
+    if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier))
+        return event->key() >= Qt::Key_Space && event->key() <= Qt::Key_ydiaeresis;
+    return isCharacter(event);
+}
+
 } // namespace
 
 BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineEdit *text,
@@ -298,17 +320,14 @@ bool BulletinEditing::commandKey(QKeyEvent *event, bool fromList)
 
 bool BulletinEditing::textKeyPress(QKeyEvent *event)
 {
+    const int slot = m_state.record.currentSlot();
+    if (slot == SlotTable::JourneeSlot && isKeyPress(event))
+        clearMention();
     if (commandKey(event, false))
         return true;
     // Backspace goes through the same rules as a character.
     if (!isCharacter(event) && !isBackspace(event))
         return false;
-    const int slot = m_state.record.currentSlot();
-    if (slot == SlotTable::JourneeSlot && !m_mention->text().isEmpty()) {
-        m_mention->clear();
-        m_mention->hide();
-        m_state.mention.clear();
-    }
     const QString prefix = m_state.config.options.prefixTrain;
     if (EditRules::prefixFirst(slot, m_text->text(), prefix)) {
         m_text->setText(prefix);
@@ -334,9 +353,22 @@ bool BulletinEditing::listKeyPress(QKeyEvent *event)
     return true;
 }
 
+void BulletinEditing::clearMention()
+{
+    if (m_mention->text().isEmpty())
+        return;
+    m_mention->clear();
+    m_mention->hide();
+    m_state.mention.clear();
+}
+
 void BulletinEditing::userEdited(const QString &text)
 {
     const int slot = m_state.record.currentSlot();
+    // However the driver changed it (a key, a paste from a menu or the mouse), a new day
+    // number is no longer the one the mention was given for.
+    if (slot == SlotTable::JourneeSlot)
+        clearMention();
     m_state.record.setSlot(slot, text);
     if (SlotTable::isTrainNumber(slot))
         emit trainNumberTyped(slot);

@@ -61,6 +61,7 @@ private:
     bool navigationKey(int key);
     void moveTo(int slot);
     void forwardKey(QObject *target, QKeyEvent *event, const QString &text);
+    void clearMention();
     void userEdited(const QString &text);
     void boxPressed(int slot);
     void boxDoubleClicked(int slot);

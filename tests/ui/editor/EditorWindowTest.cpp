@@ -47,6 +47,13 @@ class EditorWindowTest : public QObject
         QTest::mouseClick(m_window->canvas(), Qt::LeftButton, {}, centre);
         if (twice) QTest::mouseDClick(m_window->canvas(), Qt::LeftButton, {}, centre);
     }
+    void showMentionOnJournee(const QString &journee)
+    {
+        record().setSlot(JourneeSlot, journee);
+        m_state->mention = u"2bis"_s;
+        m_window->showMention(m_state->mention);
+        editing().setCurrentSlot(JourneeSlot);
+    }
     QString iniOption(const QString &section, const QString &key)
     {
         return LectureINI(m_state->config.iniPath(), section, key).text;
@@ -348,6 +355,59 @@ private slots:
         const bool journee = slot == JourneeSlot;
         QCOMPARE(m_window->mentionLabel()->isHidden(), journee);
         QCOMPARE(m_state->mention.isEmpty(), journee);
+    }
+
+    // The mention of Journee goes with every key press there, the keys that only move excepted,
+    // and with every change the driver makes to its text.
+    void mentionGoesWithAKeyPress_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("journee");
+        QTest::addColumn<bool>("cleared");
+        const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier;
+        QTest::newRow("digit") << int(Qt::Key_3) << none << u"123"_s << true;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << u"1"_s << true;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << none << u"12"_s << true;
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ShiftModifier) << u"12"_s << true;
+        QTest::newRow("Return") << int(Qt::Key_Return) << none << u"12"_s << true;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << u"12"_s << true;
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << ctrl << u"12"_s << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << u"12"_s << true;
+        QTest::newRow("Ctrl+V pastes") << int(Qt::Key_V) << ctrl << u"125"_s << true;
+        QTest::newRow("Ctrl+X with nothing selected") << int(Qt::Key_X) << ctrl << u"12"_s << true;
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << u"12"_s << true;
+        QTest::newRow("Left") << int(Qt::Key_Left) << none << u"12"_s << false;
+        QTest::newRow("Down") << int(Qt::Key_Down) << none << u"12"_s << false;
+        QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << ctrl << u"12"_s << false;
+        QTest::newRow("PageDown") << int(Qt::Key_PageDown) << none << u"12"_s << false;
+        QTest::newRow("F2") << int(Qt::Key_F2) << none << u"12"_s << false;
+        QTest::newRow("Shift") << int(Qt::Key_Shift) << none << u"12"_s << false;
+    }
+    void mentionGoesWithAKeyPress()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, journee);
+        QFETCH(bool, cleared);
+        QGuiApplication::clipboard()->setText(u"5"_s);
+        showMentionOnJournee(u"12"_s);
+        QTest::keyClick(text(), Qt::Key(key), modifiers);
+        QCOMPARE(record().slot(JourneeSlot), journee);
+        QCOMPARE(m_window->mentionLabel()->isHidden(), cleared);
+        QCOMPARE(m_window->mentionLabel()->text().isEmpty(), cleared);
+        QCOMPARE(m_state->mention.isEmpty(), cleared);
+    }
+
+    void mentionGoesWithAPasteByNoKey()
+    {
+        // A paste that comes by no key, as from the control's own menu.
+        QGuiApplication::clipboard()->setText(u"7"_s);
+        showMentionOnJournee(u"12"_s);
+        text()->paste();
+        QCOMPARE(record().slot(JourneeSlot), u"127"_s);
+        QVERIFY(m_window->mentionLabel()->isHidden());
+        QCOMPARE(m_state->mention, QString());
     }
 
     void mentionAndDate()
