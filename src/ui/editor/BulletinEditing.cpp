@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,6 +245,12 @@ bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
+    case QEvent::InputMethod:
+        if (watched == m_text)
+            return composedText(m_text, static_cast<QInputMethodEvent *>(event));
+        if (watched == m_list)
+            return composedText(m_list, static_cast<QInputMethodEvent *>(event));
+        return false;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         if (watched == m_date && event->type() == QEvent::FocusIn
@@ -303,6 +310,40 @@ void BulletinEditing::forwardKey(QObject *target, QKeyEvent *event, const QStrin
     m_forwarding = true;
     QCoreApplication::sendEvent(target, &copy);
     m_forwarding = false;
+}
+
+bool BulletinEditing::composedText(QObject *target, QInputMethodEvent *event)
+{
+    // A pending text (a dead key waiting for its letter) only shows in the control; the record
+    // does not change. Over a selected text it is not shown: the control would take the
+    // selection out for it, which is for the letter to do once it comes.
+    const QString committed = event->commitString();
+    if (committed.isEmpty() && event->replacementLength() == 0) {
+        const QLineEdit *edit = target == m_text ? m_text : m_list->lineEdit();
+        return edit->hasSelectedText();
+    }
+    // The control drops the pending text, and what the input method replaces...
+    QInputMethodEvent dropped;
+    dropped.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+    m_forwarding = true;
+    QCoreApplication::sendEvent(target, &dropped);
+    m_forwarding = false;
+    // ...then the letters come one after the other, as typed keys, through the rules of the
+    // slot.
+    for (qsizetype i = 0; i < committed.size(); ++i) {
+        const qsizetype n = committed.at(i).isHighSurrogate() && i + 1 < committed.size() ? 2 : 1;
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, committed.mid(i, n));
+        i += n - 1;
+        QCoreApplication::sendEvent(target, &key);
+    }
+    // A new pending text that comes with the committed one.
+    if (!event->preeditString().isEmpty()) {
+        QInputMethodEvent pending(event->preeditString(), event->attributes());
+        m_forwarding = true;
+        QCoreApplication::sendEvent(target, &pending);
+        m_forwarding = false;
+    }
+    return true;
 }
 
 // Navigation and function keys act the same from both controls, whatever the modifiers held

@@ -6,6 +6,7 @@
 
 class BulletinCanvas;
 class QDateEdit;
+class QInputMethodEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -55,6 +56,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool composedText(QObject *target, QInputMethodEvent *event);
     bool commandKey(QKeyEvent *event, bool fromList);
     bool textKeyPress(QKeyEvent *event);
     bool listKeyPress(QKeyEvent *event);

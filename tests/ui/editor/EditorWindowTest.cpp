@@ -357,6 +357,55 @@ private slots:
         QCOMPARE(m_state->mention.isEmpty(), journee);
     }
 
+    // A letter made with a dead key comes from the input method as a committed text, not as a
+    // key: it goes through the rules of the slot all the same, character by character.
+    void composedText_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("before"); // typed before the dead key
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("after"); // typed after it
+        QTest::addColumn<bool>("selected"); // what was typed before is selected
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("Non conforme") << 13 << QString() << u"ê"_s << QString() << false << u"x"_s;
+        QTest::newRow("mark 51, two characters at once") << 51 << QString() << u"éa"_s << QString() << false << u"xx"_s;
+        QTest::newRow("Etablissement") << 3 << u"ETAB"_s << u"ö"_s << QString() << false << u"ETABÖ"_s;
+        QTest::newRow("Nom keeps its case") << 1 << u"l"_s << u"é"_s << u"a"_s << false << u"léa"_s;
+        QTest::newRow("capital within the code page") << lineSlot(0, Gare) << QString() << u"ÿœ"_s << QString() << false << u"ŸŒ"_s;
+        QTest::newRow("list slot Via") << lineSlot(2, Via) << QString() << u"ê"_s << u"a"_s << false << u"ÊA"_s;
+        QTest::newRow("empty train number: prefix first")
+            << lineSlot(1, NumeroTrain) << QString() << u"ë"_s << QString() << false << u"14Ë"_s;
+        QTest::newRow("full shunting engine refuses it") << 42 << u"674012"_s << u"é"_s << QString() << false << u"674012"_s;
+        QTest::newRow("over a selection") << 1 << u"dupont"_s << u"é"_s << u"e"_s << true << u"ée"_s;
+        QTest::newRow("over a selection in a list") << 9 << u"pnord"_s << u"ê"_s << QString() << true << u"Ê"_s;
+    }
+    void composedText()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, before);
+        QFETCH(QString, committed);
+        QFETCH(QString, after);
+        QFETCH(bool, selected);
+        QFETCH(QString, kept);
+        m_state->config.options.prefixTrain = u"14"_s;
+        typeAt(slot, before);
+        if (selected)
+            (list()->isHidden() ? text() : list()->lineEdit())->selectAll();
+        // Sent as the platform does, to the widget with the focus: the dead key as a pending
+        // text, then the letters it made.
+        const QString held = record().slot(slot);
+        QObject *focus = QApplication::focusObject();
+        QInputMethodEvent pending(u"^"_s, {});
+        QCoreApplication::sendEvent(focus, &pending);
+        QCOMPARE(record().slot(slot), held); // the dead key alone changes nothing
+        QInputMethodEvent commit;
+        commit.setCommitString(committed);
+        QCoreApplication::sendEvent(focus, &commit);
+        QTest::keyClicks(control(), after);
+        QCOMPARE(record().slot(slot), kept);
+        QCOMPARE(list()->isHidden() ? text()->text() : list()->currentText(), kept);
+    }
+
     // The mention of Journee goes with every key press there, the keys that only move excepted,
     // and with every change the driver makes to its text.
     void mentionGoesWithAKeyPress_data()
@@ -399,7 +448,7 @@ private slots:
         QCOMPARE(m_state->mention.isEmpty(), cleared);
     }
 
-    void mentionGoesWithAPasteByNoKey()
+    void mentionGoesWithAPasteOrAComposedLetter()
     {
         // A paste that comes by no key, as from the control's own menu.
         QGuiApplication::clipboard()->setText(u"7"_s);
@@ -407,6 +456,20 @@ private slots:
         text()->paste();
         QCOMPARE(record().slot(JourneeSlot), u"127"_s);
         QVERIFY(m_window->mentionLabel()->isHidden());
+        QCOMPARE(m_state->mention, QString());
+
+        // A dead key alone only shows itself in the control; the letter it makes counts.
+        showMentionOnJournee(u"12"_s);
+        QInputMethodEvent pending(u"^"_s, {});
+        QCoreApplication::sendEvent(QApplication::focusObject(), &pending);
+        QCOMPARE(record().slot(JourneeSlot), u"12"_s);
+        QCOMPARE(m_state->mention, u"2bis"_s);
+        QVERIFY(!m_window->mentionLabel()->isHidden());
+        QInputMethodEvent commit;
+        commit.setCommitString(u"ê"_s);
+        QCoreApplication::sendEvent(QApplication::focusObject(), &commit);
+        QCOMPARE(record().slot(JourneeSlot), u"12Ê"_s);
+        QCOMPARE(text()->text(), u"12Ê"_s);
         QCOMPARE(m_state->mention, QString());
     }
 
