@@ -149,6 +149,55 @@ private slots:
         QTEST(record().slot(40), "code");
         QVERIFY(m_data->read(state().engineListFile).count("\r\n") == 3);
     }
+
+    // The engine list learns the text the driver left in the box, never an item chosen in it.
+    void learning_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("gesture");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("learnt");
+        enum { Typed, Chosen, TypedThenListShown };
+        QTest::newRow("shunting item") << 39 << int(Chosen) << "B 67401 SOT"
+                                       << "";
+        QTest::newRow("line item") << lineSlot(0, EnginTitu) << int(Chosen) << "BB 67401 SOT"
+                                   << "";
+        QTest::newRow("line item without blanks")
+            << lineSlot(2, EnginUm1) << int(Chosen) << "C1LYON"
+            << "";
+        QTest::newRow("item typed") << lineSlot(1, EnginUm2) << int(Typed) << "c1lyon"
+                                    << "";
+        QTest::newRow("line engine typed") << lineSlot(0, EnginTitu) << int(Typed) << "bb 1 x"
+                                           << "BB 1 X";
+        QTest::newRow("shunting engine typed") << 42 << int(Typed) << "c 1 lyo"
+                                               << "C 1 LYO";
+        QTest::newRow("drop-down opened over a typed engine")
+            << 45 << int(TypedThenListShown) << "c 1 lyo"
+            << "C 1 LYO";
+    }
+    void learning()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, gesture);
+        QFETCH(QString, text);
+        QFETCH(QString, learnt);
+        openEditor(0, 1);
+        const QByteArray before = m_data->read(state().engineListFile);
+        if (gesture == 1) {
+            choose(slot, text);
+        } else {
+            type(slot, text);
+            if (gesture == 2) {
+                list()->showPopup();
+                list()->hidePopup();
+                QCOMPARE(list()->currentText(), text.toUpper());
+            }
+        }
+        key(Qt::Key_Tab);
+        QCOMPARE(m_data->read(state().engineListFile),
+                 learnt.isEmpty() ? before : before + learnt.toLatin1() + "\r\n");
+        if (isShuntingEngine(slot) && gesture != 1) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
+    }
 };
 
 KERBO_TEST(EngineSlotsTest)
