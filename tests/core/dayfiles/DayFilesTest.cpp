@@ -465,6 +465,16 @@ private slots:
                               iniValue(u"HdArchive"_s), m_state->currentFileFolder}),
                  (QStringList{other, other, m_archive, other}));
         QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
+
+        // A folder whose path the 8-bit settings cannot hold serves this run only.
+        const QString polish = folder(u"Łódź"_s);
+        QVERIFY(QFile::copy(other + u"12 2bis.txt"_s, polish + u"12.txt"_s));
+        m_prompts.files = {polish + u"12.txt"_s};
+        DayCommands::openGeneric(*m_state, m_prompts, m_view);
+        QCOMPARE((QStringList{m_state->config.hdGenerique, iniValue(u"Hdgenerique"_s),
+                              m_state->currentFileFolder}),
+                 (QStringList{polish, other, polish}));
+        QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
     }
 
     void mentionsInNames()
