@@ -132,7 +132,10 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
     const bool storable = Cp1252::holds(folder);
     if (storable) state.config.write(ConfigKeys::CheminDossiers, kind.key, folder);
     if (kind.generic) {
-        if (storable) RosterFolderList::add(state.config.dataFolder(), folder);
+        // The day is open either way; a list that cannot take the folder is told.
+        QString error;
+        if (storable && !RosterFolderList::add(state.config.dataFolder(), folder, &error))
+            prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
         view.reloadRosterList();
         view.showRosterFolder(folder);
     }

@@ -477,6 +477,24 @@ private slots:
         QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
     }
 
+    // The day opens even where the roster-folder list cannot take its folder; the driver is told.
+    void listThatCannotTakeTheFolderIsTold()
+    {
+        const QString other = folder(u"AUTRE"_s);
+        const QString day = other + u"12.txt"_s;
+        setFolders(other, m_archive);
+        saveGeneric();
+        QVERIFY(QFile::exists(day));
+        QVERIFY(QDir().mkpath(m_state->config.dataFolder() + u"ListeDossier.txt"_s));
+        m_prompts.calls.clear();
+        m_prompts.files = {day};
+        DayCommands::openGeneric(*m_state, m_prompts, m_view);
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
+        QCOMPARE(m_state->currentFileFolder, other);
+        QCOMPARE(m_state->record.slot(7), u"R42"_s);
+    }
+
     void mentionsInNames()
     {
         QCOMPARE(DayNames::genericMention(u"12.txt"_s, u"12"_s), QString());
