@@ -40,6 +40,14 @@ QString decode(const QByteArray &bytes)
     return decode(bytes.constData(), bytes.size());
 }
 
+bool holds(QStringView text)
+{
+    for (QChar c : text)
+        if (encodeOne(c.unicode()) == '?' && c != u'?')
+            return false;
+    return true;
+}
+
 QByteArray encode(QStringView text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);

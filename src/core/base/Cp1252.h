@@ -15,6 +15,9 @@ QString decode(const char *data, qsizetype size);
 // A character that Windows-1252 cannot hold becomes "?".
 QByteArray encode(QStringView text);
 
+// Whether every character of `text` has a byte of its own (encode then decode gives it back).
+bool holds(QStringView text);
+
 // Upper case within the code page: é gives É, œ gives Œ; a letter whose capital the code page
 // lacks (ß, µ) stays as it is, so that the text still encodes without "?".
 QString toUpper(QStringView text);

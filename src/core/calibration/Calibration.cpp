@@ -145,8 +145,14 @@ SpacingResult storeSpacing(PrintLayout &layout, QStringView title, const QString
     QString text = typed;
     text.replace(u',', u'.');
     if (!startsWithNumber(text)) return SpacingResult::NotANumber;
+    // A number is kept as the driver typed it ("4.30" stays); anything else ("4.3 mm", "+4.3",
+    // forty zeros) keeps its number only, so that the file holds short plain numbers alone.
+    static const QRegularExpression plainNumber(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)$"));
+    text = text.trimmed();
     (t.isX ? layout.ParaImpX : layout.ParaImpY)[size_t(t.item)] =
-        NumberText::layoutText(NumberText::leadingNumber(text));
+        text.size() <= 12 && plainNumber.match(text).hasMatch()
+            ? text
+            : NumberText::layoutText(NumberText::leadingNumber(text));
 
     const double length = layout.x(PrintItems::VersoObsWidth);
     if (length > 110) return SpacingResult::TooHigh;

@@ -1,6 +1,7 @@
 #include "core/dayfiles/DayCommands.h"
 
 #include "core/AppState.h"
+#include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
 #include "core/dayfiles/Blanks.h"
@@ -126,9 +127,15 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
 
     const QString folder = Paths::folderOf(file);
     setting = folder;
-    state.config.write(ConfigKeys::CheminDossiers, kind.key, folder);
+    // A path the 8-bit files cannot hold serves this run only: stored, it would come back with
+    // "?" in place of its letters and be dropped as missing at the next start.
+    const bool storable = Cp1252::holds(folder);
+    if (storable) state.config.write(ConfigKeys::CheminDossiers, kind.key, folder);
     if (kind.generic) {
-        RosterFolderList::add(state.config.dataFolder(), folder);
+        // The day is open either way; a list that cannot take the folder is told.
+        QString error;
+        if (storable && !RosterFolderList::add(state.config.dataFolder(), folder, &error))
+            prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
         view.reloadRosterList();
         view.showRosterFolder(folder);
     }

@@ -87,6 +87,24 @@ void carryOver(BulletinRecord &record, int slot, const Options &options, bool tw
     }
 }
 
+bool normalise(BulletinRecord &record, int slot, const Options &options, const QString &heldCode)
+{
+    if (!isEngine(slot) || !filled(record.slot(slot))) return false;
+    EngineParts p = ExtractEngin(record.slot(slot), slot, options.enaut, options.lettreAutom);
+    const bool shunting = isShuntingEngine(slot);
+    if (p.code.isEmpty() && shunting) p.code = heldCode;
+    if (p.code.isEmpty() && !p.number.isEmpty() && options.enaut == 1) p.code = options.emtaut;
+    const QString before = record.slot(slot);
+    if (shunting) {
+        const QString code = record.slot(slot + 1);
+        record.setSlot(slot, p.letter + p.number);
+        record.setSlot(slot + 1, p.code);
+        return before != record.slot(slot) || code != p.code;
+    }
+    record.setSlot(slot, lineText(p));
+    return before != record.slot(slot);
+}
+
 } // namespace
 
 QString parite_Autom(const QString &number)
@@ -101,21 +119,12 @@ QString parite_Autom(const QString &number)
 
 bool Traitement_Engins(BulletinRecord &record, int slot, const Options &options)
 {
-    if (!isEngine(slot) || !filled(record.slot(slot))) return false;
-    EngineParts p = ExtractEngin(record.slot(slot), slot, options.enaut, options.lettreAutom);
-    if (p.code.isEmpty() && !p.number.isEmpty() && options.enaut == 1) p.code = options.emtaut;
-    const QString before = record.slot(slot);
-    if (isShuntingEngine(slot)) {
-        const QString code = record.slot(slot + 1);
-        record.setSlot(slot, p.letter + p.number);
-        record.setSlot(slot + 1, p.code);
-        return before != record.slot(slot) || code != p.code;
-    }
-    record.setSlot(slot, lineText(p));
-    return before != record.slot(slot);
+    return normalise(record, slot, options,
+                     isShuntingEngine(slot) ? record.slot(slot + 1) : QString());
 }
 
-void engineEntered(BulletinRecord &record, int slot, const Options &options)
+void engineEntered(BulletinRecord &record, int slot, const Options &options,
+                   const std::optional<QString> &heldCode)
 {
     const int line = lineOf(slot);
     const int offset = offsetOf(slot);
@@ -134,7 +143,10 @@ void engineEntered(BulletinRecord &record, int slot, const Options &options)
         record.setSlot(lineSlot(line, offset == EnginUm1 ? Nat2 : Nat3), MultipleUnit);
         if (options.enaut == 1) countVehicles(record, line, options);
     }
-    Traitement_Engins(record, slot, options);
+    if (heldCode)
+        normalise(record, slot, options, *heldCode);
+    else
+        Traitement_Engins(record, slot, options);
 }
 
 void Change_ParitEngin(BulletinRecord &record, int slot, const Options &options)

@@ -35,7 +35,21 @@ bool isFolderName(const QString &name)
     if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
         name.contains(QDir::separator()) || name.contains(QChar(0)))
         return false;
-    return Cp1252::decode(Cp1252::encode(name)) == name;
+    return Cp1252::holds(name);
+}
+
+// The settings and the list keep paths in the 8-bit code page: a folder whose path holds a
+// letter outside it would be stored with "?" and lost at the next start.
+bool pathRefused(Prompts &prompts, const QString &folder)
+{
+    if (Cp1252::holds(folder)) return false;
+    prompts.message(QStringLiteral("Kerbo"),
+                    lines({QStringLiteral("Le chemin du dossier ") + folder +
+                               QStringLiteral(" contient des lettres que Kerbo ne sait pas "
+                                              "enregistrer."),
+                           QStringLiteral("Veuillez renommer ce dossier ou en choisir un autre.")}),
+                    Icon::Exclamation);
+    return true;
 }
 
 // Writes folder keys of Config.ini in one save; a failure is told and changes nothing.
@@ -101,6 +115,7 @@ void create(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
         createFailed(prompts, folder);
         return;
     }
+    if (pathRefused(prompts, folder)) return;
     if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) {
         prompts.message(QStringLiteral("Erreur"),
                         QStringLiteral("Un dossier avec ce nom existe déja sur ce disque ! ") +
@@ -261,6 +276,7 @@ void chooseGeneric(AppState &state, Prompts &prompts, BulletinView &view, Folder
         return;
     }
     const QString entry = Paths::CheckPath(folder);
+    if (pathRefused(prompts, entry)) return;
     if (!setGeneric(state, prompts, view, entry)) return;
     view.refreshBulletin();
     prompts.message(QStringLiteral("CHOIX DU DOSSIER GENERIQUE COURANT"),
@@ -287,6 +303,7 @@ void chooseArchive(AppState &state, Prompts &prompts, FolderPanes &panes, const 
         return;
     }
     const QString entry = Paths::CheckPath(folder);
+    if (pathRefused(prompts, entry)) return;
     if (!store(state, prompts, {{ConfigKeys::CheminDossiers, ConfigKeys::HdArchive, entry}}))
         return;
     state.config.hdArchive = entry;

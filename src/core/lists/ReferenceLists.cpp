@@ -1,5 +1,6 @@
 #include "core/lists/ReferenceLists.h"
 
+#include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/config/Config.h"
@@ -28,14 +29,15 @@ QString caption(Kind kind)
     return QString();
 }
 
+// Capitals that the list files can hold: "µ" and "ß" have none in the code page and stay.
 QString storedItem(const QString &typed)
 {
-    return typed.trimmed().toUpper();
+    return Cp1252::toUpper(typed.trimmed());
 }
 
 QString learntEngine(const QString &text)
 {
-    return text.trimmed().toUpper();
+    return Cp1252::toUpper(text.trimmed());
 }
 
 QString learntStation(const QString &text)
@@ -60,13 +62,26 @@ AddResult add(const QString &path, const QString &typed, QString *error)
     return AddResult::Added;
 }
 
-std::optional<QString> learn(const QString &path, const QString &item)
+namespace
+{
+
+// `item` learnt from the text `left` in a slot. The drop-down shows the lines of the file as
+// they stand: a text equal to one of them was chosen there (or typed as it), and is no new item.
+std::optional<QString> learnFrom(const QString &path, const QString &left, const QString &item)
 {
     if (item.isEmpty()) return std::nullopt;
     const ListFile::Content content = ListFile::read(path);
-    if (!content.readable || content.lines.contains(item)) return std::nullopt;
+    if (!content.readable || content.lines.contains(item) || content.lines.contains(left))
+        return std::nullopt;
     if (!TextFile::writeAtomic(path, ListFile::appended(content.bytes, item))) return std::nullopt;
     return item;
+}
+
+} // namespace
+
+std::optional<QString> learn(const QString &path, const QString &item)
+{
+    return learnFrom(path, item, item);
 }
 
 std::optional<QString> learnLeftSlot(const QString &dataFolder, const Options &options,
@@ -74,10 +89,10 @@ std::optional<QString> learnLeftSlot(const QString &dataFolder, const Options &o
 {
     const QString stations = fileName(Kind::Gares, engineListFile);
     if (options.enaug == 1 && ListFiles::kindOf(slot) == Kind::Gares)
-        return learn(Paths::join(dataFolder, stations), learntStation(value));
+        return learnFrom(Paths::join(dataFolder, stations), value, learntStation(value));
     if (options.eneng == 1 && SlotTable::isEngine(slot))
-        return learn(Paths::join(dataFolder, fileName(Kind::Engins, engineListFile)),
-                     learntEngine(value));
+        return learnFrom(Paths::join(dataFolder, fileName(Kind::Engins, engineListFile)), value,
+                         learntEngine(value));
     return std::nullopt;
 }
 

@@ -38,9 +38,10 @@ AddResult add(const QString &path, const QString &typed, QString *error = nullpt
 // appended; nothing when it was already there or the file could not be read or written.
 std::optional<QString> learn(const QString &path, const QString &item);
 
-// What the driver left in a slot, learnt into its list: a station slot teaches ListeGares.txt
-// while Enaug is 1, an engine slot the engine list in use while Eneng is 1. Returns the item
-// appended to the list.
+// The text the driver left in a slot (as its box shows it), learnt into its list: a station slot
+// teaches ListeGares.txt while Enaug is 1, an engine slot the engine list in use while Eneng
+// is 1. A text that is a line of the list as it stands is an item of the drop-down and is not
+// learnt. Returns the item appended to the list.
 std::optional<QString> learnLeftSlot(const QString &dataFolder, const Options &options,
                                      const QString &engineListFile, int slot, const QString &value);
 

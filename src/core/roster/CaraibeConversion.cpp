@@ -17,13 +17,13 @@ const QString ErrorTitle = QStringLiteral("Erreur !!");
 
 QString lines(const QStringList &list) { return list.join(QStringLiteral("\r\n")); }
 
-// A new empty folder beside `destination`, named after it and hidden; "" when none can be made.
+// A new empty hidden folder beside `destination`; "" when none can be made. Its name is short
+// whatever the destination's: a name near the file system's limit is still a good destination.
 QString makeWorkFolder(const QString &destination)
 {
-    const QFileInfo info(destination);
-    const QString parent = Paths::CheckPath(info.path());
+    const QString parent = Paths::CheckPath(QFileInfo(destination).path());
     for (int attempt = 0; attempt < 20; ++attempt) {
-        const QString candidate = parent + u'.' + info.fileName() + QStringLiteral(".conversion-")
+        const QString candidate = parent + QStringLiteral(".kerbo-conversion-")
                                   + QString::number(QRandomGenerator::global()->generate(), 36);
         if (!QFileInfo::exists(candidate) && QDir().mkdir(candidate))
             return Paths::CheckPath(candidate);

@@ -17,6 +17,10 @@ namespace
 // A text starts this many pixels inside its box and keeps as many free at the right edge.
 constexpr int TextInset = 3;
 constexpr int RightAir = 2;
+// A text drawn narrower to stay whole in its box takes the box's width but for a pixel on each
+// side, and is never narrower than it can be read.
+constexpr int TightInset = 1;
+constexpr qreal MinNarrowing = 0.6;
 
 } // namespace
 
@@ -112,15 +116,18 @@ int BulletinCanvas::slotAt(const QPoint &point) const
     return FormGeometry::slotAt(QPointF(point) / m_scale);
 }
 
-QString BulletinCanvas::shownText(int slot) const
+BulletinCanvas::Shown BulletinCanvas::shown(int slot) const
 {
     const QString &text = m_record.slot(slot);
-    const int room = boxRect(slot).width() - TextInset - RightAir;
+    const int boxWidth = boxRect(slot).width();
     const QFontMetrics metrics(m_textFont);
-    if (metrics.horizontalAdvance(text) <= room) return text;
-    const QString start = metrics.elidedText(text, Qt::ElideRight, room);
+    const int width = metrics.horizontalAdvance(text);
+    if (width <= boxWidth - TextInset - RightAir) return {text, 1};
+    const int room = boxWidth - 2 * TightInset;
+    if (width * MinNarrowing <= room) return {text, qreal(room) / width};
+    const QString start = metrics.elidedText(text, Qt::ElideRight, int(room / MinNarrowing));
     // A tick box is too narrow even for the ellipsis alone: the ellipsis still tells.
-    return start.isEmpty() ? QString(QChar(0x2026)) : start;
+    return {start.isEmpty() ? QString(QChar(0x2026)) : start, MinNarrowing};
 }
 
 QFont BulletinCanvas::totalFont(const QString &total) const
@@ -138,7 +145,7 @@ bool BulletinCanvas::event(QEvent *event)
         // The whole text of a box, wherever the box shows only its start.
         const auto *help = static_cast<QHelpEvent *>(event);
         const int slot = slotAt(help->pos());
-        if (slot > 0 && shownText(slot) != m_record.slot(slot))
+        if (slot > 0 && shown(slot).narrowing < 1)
             QToolTip::showText(help->globalPos(), m_record.slot(slot), this, boxRect(slot));
         else
             QToolTip::hideText();
@@ -162,19 +169,27 @@ void BulletinCanvas::paintEvent(QPaintEvent *event)
     p.setFont(m_textFont);
     const QRect dirty = event->rect();
     // Texts start at the left of their box on a baseline centred in it. Each stays inside its
-    // own box: a text wider than its box shows its start and an ellipsis.
+    // own box: a text wider than its box is drawn narrower, or cut with an ellipsis.
     const QFontMetrics metrics(m_textFont);
     const int top = (metrics.height() - 1) / 2;
     for (int s = 1; s <= SlotTable::LastLineSlot; ++s) {
         if (m_record.slot(s).isEmpty() || s == SlotTable::DateSlot) continue;
         const QRect &box = m_boxes[size_t(s)];
         if (!box.intersects(dirty)) continue;
-        const QString text = shownText(s);
-        const bool cut = text != m_record.slot(s);
-        if (cut) p.setClipRect(box.adjusted(1, 1, -1, -1));
+        const Shown shownText = shown(s);
+        const QString &text = shownText.text;
+        const QPoint at(box.left() + TextInset, box.center().y() + 1 - top);
+        if (shownText.narrowing < 1) {
+            p.save();
+            p.setClipRect(box.adjusted(1, 1, -1, -1));
+            p.translate(box.left() + TightInset, 0);
+            p.scale(shownText.narrowing, 1);
+            p.drawText(0, at.y() + metrics.ascent(), text);
+            p.restore();
+            continue;
+        }
         // A text drawn a second time is kept laid out: most repaints change one slot or none,
         // while a new day changes them all at once.
-        const QPoint at(box.left() + TextInset, box.center().y() + 1 - top);
         QStaticText &laidOut = m_texts[size_t(s)];
         if (laidOut.text() != text) {
             laidOut.setText(text);
@@ -182,7 +197,6 @@ void BulletinCanvas::paintEvent(QPaintEvent *event)
         } else {
             p.drawStaticText(at, laidOut);
         }
-        if (cut) p.setClipping(false);
     }
     const QString &total = m_record.slot(SlotTable::TotalKmSlot);
     const QFont font = totalFont(total);

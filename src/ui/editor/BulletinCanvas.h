@@ -38,9 +38,15 @@ public:
     // The slot under a point of this widget, 0 when none.
     int slotAt(const QPoint &point) const;
 
-    // How a slot's text is shown in its box: the whole text, or its start with an ellipsis at
-    // the box's right edge when it is wider than the box (the record keeps the whole text).
-    QString shownText(int slot) const;
+    // How a slot's text is shown in its box: the whole text, narrowed where it is wider than
+    // the box; only a text too wide even narrowed shows its start and an ellipsis (the record
+    // keeps the whole text). `narrowing` is the horizontal scale it is drawn at.
+    struct Shown {
+        QString text;
+        qreal narrowing = 1;
+    };
+    Shown shown(int slot) const;
+    QString shownText(int slot) const { return shown(slot).text; }
     // The bold font of TotalKm, made smaller where the total would not fit its box.
     QFont totalFont(const QString &total) const;
 

@@ -114,6 +114,7 @@ void BulletinEditing::placeEditControl()
 {
     const int slot = m_state.record.currentSlot();
     const QString &value = m_state.record.slot(slot);
+    m_placedSlot = slot;
     switch (EditRules::controlFor(slot)) {
     // The new control takes the focus before the other one hides, so that the focus never
     // wanders along the focus chain.
@@ -158,6 +159,13 @@ void BulletinEditing::followCanvas()
         m_text->setGeometry(textControlRect(slot));
     if (!m_list->isHidden())
         m_list->setGeometry(m_canvas->boxRect(slot));
+}
+
+QString BulletinEditing::textLeftIn(int slot) const
+{
+    if (slot == m_placedSlot && !m_list->isHidden() && EditRules::controlFor(slot) == Control::List)
+        return m_list->currentText();
+    return m_state.record.slot(slot);
 }
 
 void BulletinEditing::setCurrentSlot(int slot)
@@ -449,12 +457,14 @@ void BulletinEditing::fillList()
 {
     // Read again at every opening: the list files may have changed meanwhile.
     const int slot = m_state.record.currentSlot();
+    // The box keeps the driver's text, which for an engine is not the normalised record.
     const QString file = EditRules::listFileFor(slot, m_state.engineListFile);
+    const QString shown = m_list->currentText();
     m_list->clear();
     if (!file.isEmpty())
         m_list->addItems(TextFile::readLines(m_state.config.dataFile(file)).lines);
     m_list->setCurrentIndex(-1);
-    m_list->setEditText(m_state.record.slot(slot));
+    m_list->setEditText(shown);
 }
 
 void BulletinEditing::dateChosen()

@@ -33,6 +33,10 @@ public:
     void clearEditControls();
     void hideEditControls();
     void showServiceDate(const QDate &date);
+    // The text the driver left in the box of `slot`, as the list control over it shows it: an
+    // engine keeps there the text typed or chosen while the record holds it normalised. The
+    // record's value when no list control stands over that box.
+    QString textLeftIn(int slot) const;
 
     bool engineTabMode() const;
     void toggleTabMode();
@@ -83,4 +87,5 @@ private:
     bool m_forwarding = false;  // a key event re-sent with its transformed text
     bool m_placingDate = false; // the date picker set from code
     int m_typedSlot = -1;       // the slot whose control the driver is typing in
+    int m_placedSlot = -1;      // the slot the shown control was placed over
 };

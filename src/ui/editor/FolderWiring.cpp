@@ -22,7 +22,7 @@ void learnOnLeaving(EditorWindow &editor, AppState &state)
 {
     QObject::connect(
         editor.editing(), &BulletinEditing::slotLeft, &editor, [&editor, &state](int slot) {
-            const QString value = state.record.slot(slot);
+            const QString value = editor.editing()->textLeftIn(slot);
             if (value.isEmpty()) return;
             const std::optional<QString> learnt = ReferenceLists::learnLeftSlot(
                 state.config.dataFolder(), state.config.options, state.engineListFile, slot, value);

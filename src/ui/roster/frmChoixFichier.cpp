@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -76,6 +77,8 @@ frmChoixFichier::frmChoixFichier(const QString &dataFolder, Prompts &prompts, QW
 
     connect(m_drives, &QComboBox::currentIndexChanged, this, &frmChoixFichier::chooseDrive);
     connect(m_folders, &QListWidget::itemActivated, this, &frmChoixFichier::folderActivated);
+    m_folders->installEventFilter(this);
+    m_files->installEventFilter(this);
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { pickFile(item->text()); });
     connect(next, &QPushButton::clicked, this, &frmChoixFichier::next);
@@ -84,6 +87,20 @@ frmChoixFichier::frmChoixFichier(const QString &dataFolder, Prompts &prompts, QW
     connect(quit, &QPushButton::clicked, this, &frmChoixFichier::reject);
 
     startAgain();
+}
+
+bool frmChoixFichier::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return QDialog::eventFilter(watched, event);
+    if (watched == m_folders && m_folders->currentItem())
+        folderActivated(m_folders->currentItem());
+    else if (watched == m_files && m_files->currentItem())
+        pickFile(m_files->currentItem()->text());
+    else
+        return QDialog::eventFilter(watched, event);
+    return true;
 }
 
 void frmChoixFichier::showChoice(const QString &choice)

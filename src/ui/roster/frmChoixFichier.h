@@ -37,6 +37,11 @@ public:
     void next();
     void editCriteria();
 
+protected:
+    // Enter on a list opens its folder or picks its file, and goes no further: "Suivant", the
+    // default button, is not pressed with it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void chooseDrive(int index);
     void folderActivated(QListWidgetItem *item);

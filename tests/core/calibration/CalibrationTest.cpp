@@ -88,12 +88,14 @@ private slots:
             54, "5.8", {});
         row("train lines, below one",
             QStringLiteral("REGLAGE PRECIS DE L'ESPACE EN HAUTEUR DES CADRES C"), "110", "0,5", 55,
-            ".5", {});
+            "0.5", {});
+        row("kept as typed", CharPitch, "110", "4,30", 53, "4.30", {});
+        row("a number and more", CharPitch, "110", " 4,35 mm", 53, "4.35", {});
         row("verso lines", LineSpacing, "110", "4", 90, "4", {});
         row("length 15 stays stored", LineLength, "110", "15", -90, "15", low);
         row("length 111", LineLength, "110", "111", -90, "111", high);
         row("length 20", LineLength, "110", "20", -90, "20", {});
-        row("length 110,0", LineLength, "50", "110,0", -90, "110", {});
+        row("length 110,0", LineLength, "50", "110,0", -90, "110.0", {});
         // The line length is checked whatever the window.
         row("pitch with a bad length", CharPitch, "150", "4.3", 53, "4.3", high);
         row("not a number", CharPitch, "110", "abc", 53, "4.3", notANumber);

@@ -465,6 +465,34 @@ private slots:
                               iniValue(u"HdArchive"_s), m_state->currentFileFolder}),
                  (QStringList{other, other, m_archive, other}));
         QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
+
+        // A folder whose path the 8-bit settings cannot hold serves this run only.
+        const QString polish = folder(u"Łódź"_s);
+        QVERIFY(QFile::copy(other + u"12 2bis.txt"_s, polish + u"12.txt"_s));
+        m_prompts.files = {polish + u"12.txt"_s};
+        DayCommands::openGeneric(*m_state, m_prompts, m_view);
+        QCOMPARE((QStringList{m_state->config.hdGenerique, iniValue(u"Hdgenerique"_s),
+                              m_state->currentFileFolder}),
+                 (QStringList{polish, other, polish}));
+        QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
+    }
+
+    // The day opens even where the roster-folder list cannot take its folder; the driver is told.
+    void listThatCannotTakeTheFolderIsTold()
+    {
+        const QString other = folder(u"AUTRE"_s);
+        const QString day = other + u"12.txt"_s;
+        setFolders(other, m_archive);
+        saveGeneric();
+        QVERIFY(QFile::exists(day));
+        QVERIFY(QDir().mkpath(m_state->config.dataFolder() + u"ListeDossier.txt"_s));
+        m_prompts.calls.clear();
+        m_prompts.files = {day};
+        DayCommands::openGeneric(*m_state, m_prompts, m_view);
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
+        QCOMPARE(m_state->currentFileFolder, other);
+        QCOMPARE(m_state->record.slot(7), u"R42"_s);
     }
 
     void mentionsInNames()

@@ -57,33 +57,74 @@ private slots:
         QTEST(EngineRules::parite_Autom(number), "twin");
     }
 
+    // The slot and the slot after it, which holds `after` before; a second normalisation, as
+    // when the driver leaves the slot after typing in it, changes nothing more.
     void normalise_data()
     {
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("enaut");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("result"); // the slot and the slot after it
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("result");
         const auto row = [](const char *name, int slot, int enaut, const char *typed,
-                            const char *result) {
-            QTest::newRow(name) << slot << enaut << QString(typed) << parts(result);
+                            const char *after, const char *result) {
+            QTest::newRow(name) << slot << enaut << QString(typed) << QString(after)
+                                << parts(result);
         };
-        row("line, mode 0", 82, 0, "BB 67401 SOT", "B B67401 SOT|n");
-        row("line, bare number, mode 1", 84, 1, "20501", "Z 20501 NOR|n");
-        row("colon is a letter", 88, 1, ":1LYON", ": 1 LYO|n");
-        row("blanks stay", 82, 1, "  ", "  |n");
-        row("shunting", 39, 0, "B 67401 SOT", "B67401|SOT");
-        row("shunting, mode 1", 42, 1, "67401", "67401|NOR");
+        row("line, mode 0", 82, 0, "BB 67401 SOT", "n", "B B67401 SOT|n");
+        row("line, bare number, mode 1", 84, 1, "20501", "n", "Z 20501 NOR|n");
+        row("line, no code, mode 0", 82, 0, "B67401", "n", "B 67401 |n");
+        row("colon is a letter", 88, 1, ":1LYON", "n", ": 1 LYO|n");
+        row("no-engine mark", 82, 1, "/", "n", "/  |n");
+        row("blanks stay", 82, 1, "  ", "n", "  |n");
+        row("shunting", 39, 0, "B 67401 SOT", "n", "B67401|SOT");
+        row("shunting, typed code replaces", 45, 1, "C1LYON", "SOT", "C1|LYO");
+        row("shunting, mode 1", 42, 1, "67401", "", "67401|NOR");
+        // Its code stands in the slot after it, where the driver may also type it.
+        row("shunting, code kept, mode 0", 39, 0, "B67401", "SOT", "B67401|SOT");
+        row("shunting, code kept, mode 1", 48, 1, "B67401", "SOT", "B67401|SOT");
+        row("shunting, no code, mode 0", 39, 0, "B 67401", "", "B67401|");
     }
     void normalise()
     {
         QFETCH(int, slot);
         QFETCH(int, enaut);
         QFETCH(QString, typed);
+        QFETCH(QString, after);
         BulletinRecord r;
         r.setSlot(slot, typed);
-        r.setSlot(slot + 1, QStringLiteral("n"));
+        r.setSlot(slot + 1, after);
         EngineRules::Traitement_Engins(r, slot, engineOptions(enaut));
         QTEST((QStringList{r.slot(slot), r.slot(slot + 1)}), "result");
+        QVERIFY(!EngineRules::Traitement_Engins(r, slot, engineOptions(enaut)));
+        QTEST((QStringList{r.slot(slot), r.slot(slot + 1)}), "result");
+    }
+
+    // A shunting engine typed key by key in slot 45: the code slot follows the code typed, and
+    // goes back to the code it held before the typing began once the typed code is erased.
+    void shuntingTyping_data()
+    {
+        QTest::addColumn<int>("enaut");
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QStringList>("codes"); // after "C", "C 1", "C 1 L", "C 1 LY", "C 1 "
+        QTest::newRow("mode 0, code held") << 0 << "SOT" << parts("SOT|SOT|L|LY|SOT");
+        QTest::newRow("mode 0, no code") << 0 << "" << parts("||L|LY|");
+        QTest::newRow("mode 1, no code") << 1 << "" << parts("|NOR|L|LY|NOR");
+    }
+    void shuntingTyping()
+    {
+        QFETCH(int, enaut);
+        QFETCH(QString, held);
+        BulletinRecord r;
+        r.setSlot(46, held);
+        QStringList codes;
+        for (const char *text : {"C", "C 1", "C 1 L", "C 1 LY", "C 1 "}) {
+            r.setSlot(45, QString::fromLatin1(text));
+            EngineRules::engineEntered(r, 45, engineOptions(enaut), held);
+            codes << r.slot(46);
+        }
+        QTEST(codes, "codes");
+        QCOMPARE(r.slot(45), "C1");
     }
 
     // Entering an engine on line 2, whose NbVeh is 9 and IndCompo I.

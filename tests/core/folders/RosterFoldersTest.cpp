@@ -30,6 +30,7 @@ struct FakePanes : FolderPanes {
 };
 
 using Icon = Prompts::Icon;
+using namespace Qt::StringLiterals;
 
 } // namespace
 
@@ -325,6 +326,43 @@ private slots:
         QCOMPARE(state().config.hdGenerique, "/kept/");
         QVERIFY(!m_data->exists("Config.ini") && m_panes.calls.isEmpty());
         QCOMPARE(entries(folder("T")), QStringList());
+    }
+
+    // A folder whose path has a letter that the 8-bit settings cannot hold is refused before
+    // anything is stored or created; accented French letters are fine.
+    void pathsOutsideTheCodePageRefused_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("create inside") << 0;
+        QTest::newRow("generic") << 1;
+        QTest::newRow("archive") << 2;
+    }
+    void pathsOutsideTheCodePageRefused()
+    {
+        QFETCH(int, command);
+        const auto run = [&](const QString &where) {
+            m_prompts.calls.clear();
+            if (command == 0) {
+                m_prompts.inputs.push_back(u"R1"_s);
+                RosterFolders::create(state(), m_prompts, m_view, m_panes, where);
+            } else if (command == 1) {
+                RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, where);
+            } else {
+                RosterFolders::chooseArchive(state(), m_prompts, m_panes, where);
+            }
+        };
+        const QString polish = folder(u"Łódź"_s);
+        run(polish);
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s); // after the name, for a creation
+        QVERIFY(lastText().contains(u"Łódź"_s));
+        QCOMPARE(m_prompts.last().icon, Icon::Exclamation);
+        QVERIFY(!m_data->exists("Config.ini") && !QFile::exists(listPath()));
+        QCOMPARE(entries(polish), QStringList());
+        QCOMPARE(state().config.hdGenerique + state().config.hdArchive, QString());
+
+        run(folder(u"Été? €"_s));
+        QVERIFY(!m_prompts.titles().isEmpty());
+        QVERIFY(!m_prompts.titles().contains(u"Kerbo"_s));
     }
 
     void saveCopyOfATree()

@@ -39,6 +39,10 @@ private slots:
         row("file created", "", "Orléans", AddResult::Added, "ORL\xc9\x41NS\r\n"); // Latin-1
         row("blank text adds nothing, even with an empty line", "A\r\n\r\n", "   ",
             AddResult::Nothing, "A\r\n\r\n");
+        // Capitals within the code page: the file has no capital for these two letters.
+        row("letters without capital stay", "", "straße µ", AddResult::Added,
+            "STRA\xdf\x45 \xb5\r\n");
+        row("oe ligature", "", "cœur", AddResult::Added, "C\x8cUR\r\n");
     }
     void add()
     {
@@ -81,7 +85,8 @@ private slots:
         QCOMPARE(ReferenceLists::add(gares(data), "ABC", &error), AddResult::Failed);
         QVERIFY2(error.contains("ListeGares.txt"), qPrintable(error));
         QCOMPARE(ListFile::remove(gares(data), "ABC", true), -1);
-        QVERIFY(!ReferenceLists::learn(gares(data), "ABC") && ListFile::lines(gares(data)).isEmpty());
+        QVERIFY(!ReferenceLists::learn(gares(data), "ABC") &&
+                ListFile::lines(gares(data)).isEmpty());
         QVERIFY(QFileInfo(gares(data)).isDir());
 
         // A file beyond any real list is not read either.
@@ -112,6 +117,11 @@ private slots:
             "BB 15001 PTN");
         row("engines not learnt", 1, 0, 82, "BB 1");
         row("blank value", 1, 1, 9, "   ");
+        // A text chosen from the drop-down is an item already, as the list file writes it.
+        row("engine item chosen", 1, 1, 39, "bb 2 ");
+        row("station item chosen", 1, 1, 9, "Gare µ");
+        row("station, letter without capital", 1, 1, 9, "gare µ", "ListeGares.txt", "GAREµ");
+        row("engine, letter without capital", 1, 1, 82, "µ 1 ß", "ListeEnginsAut.txt", "µ 1 ß");
     }
     void learning()
     {
@@ -122,8 +132,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, learnt);
         TempDataFolder data;
-        data.write("ListeGares.txt", "PNORD\r\n");
-        data.write("ListeEnginsAut.txt", "BB 1\r\n");
+        data.write("ListeGares.txt", "PNORD\r\nGare \xb5\r\n");
+        data.write("ListeEnginsAut.txt", "BB 1\r\nbb 2 \r\n");
         Options options;
         options.enaug = enaug;
         options.eneng = eneng;
@@ -133,8 +143,15 @@ private slots:
         const auto after = [&](const QString &name, const QByteArray &before) {
             return file == name ? before + learnt.toLatin1() + "\r\n" : before;
         };
-        QCOMPARE(data.read("ListeGares.txt"), after("ListeGares.txt", "PNORD\r\n"));
-        QCOMPARE(data.read("ListeEnginsAut.txt"), after("ListeEnginsAut.txt", "BB 1\r\n"));
+        const QByteArray stations = after("ListeGares.txt", "PNORD\r\nGare \xb5\r\n");
+        const QByteArray engines = after("ListeEnginsAut.txt", "BB 1\r\nbb 2 \r\n");
+        QCOMPARE(data.read("ListeGares.txt"), stations);
+        QCOMPARE(data.read("ListeEnginsAut.txt"), engines);
+        // Learnt once: the same text left again finds its line.
+        QVERIFY(!ReferenceLists::learnLeftSlot(data.dataFolder(), options, "ListeEnginsAut.txt",
+                                               slot, value));
+        QCOMPARE(data.read("ListeGares.txt"), stations);
+        QCOMPARE(data.read("ListeEnginsAut.txt"), engines);
         QVERIFY(!data.exists("ListeEngins.txt"));
     }
 };

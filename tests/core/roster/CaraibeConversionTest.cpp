@@ -276,6 +276,12 @@ private slots:
         }
         QCOMPARE(bytesOf(drive() + u"R142/12.txt"_s), QByteArray("mine"));
         QCOMPARE(QDir(drive() + u"R142"_s).entryList(QDir::Files), QStringList{u"12.txt"_s});
+
+        // A name as long as the file system allows is a good destination.
+        const QString longest(240, u'R');
+        QCOMPARE(conversion->convert(drive(), longest, m_prompts, ConversionDay),
+                 CaraibeConversion::Outcome::Done);
+        QCOMPARE(QDir(drive() + longest).entryList(QDir::Files).size(), 4);
     }
 
     // A failure part-way leaves no folder under the chosen name, nor a half-converted one beside.

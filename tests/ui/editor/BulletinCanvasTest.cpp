@@ -14,7 +14,7 @@ class BulletinCanvasTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Long texts are cut inside their boxes, the date is left to its own control.
+    // Long texts are narrowed, or cut, inside their boxes; the date is left to its own control.
     void longTextsStayInTheirBoxesWhole()
     {
         for (EditorLayout layout : {EditorLayout::Editor1024, EditorLayout::Editor800}) {
@@ -25,16 +25,27 @@ private slots:
             BulletinCanvas canvas(record, layout);
             const QFontMetrics metrics(canvas.textFont());
             for (int s = 1; s <= LastLineSlot; ++s) {
-                const QString shown = canvas.shownText(s);
-                // Inside its box and marked as cut (a tick box shows the mark alone).
-                QVERIFY2(shown.size() == 1
-                             || metrics.horizontalAdvance(shown) + 3 < canvas.boxRect(s).width(),
+                const BulletinCanvas::Shown shown = canvas.shown(s);
+                // Inside its box, whole or marked as cut (a tick box shows the mark alone).
+                QVERIFY2(shown.text.size() == 1
+                             || metrics.horizontalAdvance(shown.text) * shown.narrowing
+                                    <= canvas.boxRect(s).width() - 2,
                          qPrintable(QString::number(s)));
-                QVERIFY(shown.endsWith(QChar(0x2026)));
+                QVERIFY(shown.narrowing >= 0.6 && shown.narrowing < 1);
+                QVERIFY(shown.text == record.slot(s) || shown.text.endsWith(QChar(0x2026)));
                 QCOMPARE(record.slot(s), QStringLiteral("PARIS NORD GARE DU NORD 12345"));
             }
             record.setSlot(1, QStringLiteral("DUPONT"));
             QCOMPARE(canvas.shownText(1), QStringLiteral("DUPONT"));
+            QCOMPARE(canvas.shown(1).narrowing, 1.0);
+            // Station codes, speeds and the establishment's name are read whole, narrowed.
+            const std::pair<int, const char *> usual[] = {
+                {lineSlot(0, A2Um1), "PLYON"}, {lineSlot(5, A2Um2), "PARIS"},
+                {lineSlot(0, EvoDep), "12.5"}, {CartoucheFirstSlot + 2, "PARIS SUD EST"}};
+            for (const auto &[slot, text] : usual) {
+                record.setSlot(slot, QString::fromLatin1(text));
+                QCOMPARE(canvas.shownText(slot), QString::fromLatin1(text));
+            }
             // A total of fifteen digits is shown whole, smaller.
             const QString total = record.slot(TotalKmSlot);
             QVERIFY(QFontMetrics(canvas.totalFont(total)).horizontalAdvance(total)

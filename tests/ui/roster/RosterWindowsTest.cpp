@@ -152,6 +152,28 @@ private slots:
         window.next();
         QCOMPARE(m_prompts.last().text, u"Veuillez selectionner un fichier s.v.p."_s);
     }
+
+    // Enter on a folder opens it and on a file picks it, without pressing "Suivant" as well.
+    void choosingWithTheKeyboard()
+    {
+        frmChoixFichier window(dataFolder(), m_prompts);
+        window.show();
+        QListWidget *folders = window.folders();
+        folders->setCurrentItem(folders->findItems(u"Roulements"_s, Qt::MatchExactly).value(0));
+        folders->setFocus();
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(window.folder(), rosters());
+        QVERIFY(m_prompts.calls.empty());
+
+        QListWidget *files = window.files();
+        files->setCurrentRow(1);
+        files->setFocus();
+        m_prompts.inputs.push_back(u"2"_s);
+        QTest::keyClick(files, Qt::Key_Enter);
+        QVERIFY(window.conversion().hasFile());
+        QCOMPARE(m_prompts.titles().size(), 1); // the period question only
+        QVERIFY(!window.destination()->isVisible());
+    }
 };
 
 KERBO_TEST(RosterWindowsTest)

@@ -1,0 +1,204 @@
+#include "TestMain.h"
+
+#include "FakePrompts.h"
+#include "TempDataFolder.h"
+#include "core/model/ListFiles.h"
+#include "ui/Session.h"
+#include "ui/editor/AutomatismeWiring.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/FolderWiring.h"
+#include "ui/editor/SlotComboBox.h"
+#include "ui/print/PrinterChoice.h"
+
+#include <QtWidgets>
+
+using namespace SlotTable;
+using namespace Qt::StringLiterals;
+
+// Engines typed or chosen in the editor, wired as in the program: what the slots keep once the
+// driver leaves them, and what the engine list learns.
+class EngineSlotsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    FakePrompts m_prompts;
+    PrinterChoice m_printer;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<EditorWindow> m_editor;
+
+    AppState &state() { return m_data->state; }
+    BulletinRecord &record() { return state().record; }
+    SlotComboBox *list() { return m_editor->listControl(); }
+    // Whichever control stands on the current slot.
+    QWidget *control()
+    {
+        return list()->isHidden() ? static_cast<QWidget *>(m_editor->textControl()) : list();
+    }
+
+    void openEditor(int enaut, int eneng)
+    {
+        Options &options = state().config.options;
+        options.enaut = enaut;
+        options.eneng = eneng;
+        options.emtaut = u"NOR"_s;
+        options.lettreAutom = u"Z"_s;
+        state().engineListFile = ListFiles::engineListFile(enaut);
+        m_data->writeLines(state().engineListFile,
+                           {u"B 67401 SOT"_s, u"BB 67401 SOT"_s, u"C1LYON"_s});
+        m_editor = std::make_unique<EditorWindow>(state(), EditorLayout::Editor1024);
+        wireFolderWindows(*m_editor, *m_session);
+        wireAutomatismes(*m_editor, *m_session);
+        m_editor->show();
+        QApplication::setActiveWindow(m_editor.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+    }
+    // Opens the drop-down of `slot` and clicks its item `text`.
+    void choose(int slot, const QString &text)
+    {
+        m_editor->editing()->setCurrentSlot(slot);
+        list()->showPopup();
+        QAbstractItemView *view = list()->view();
+        const int row = list()->findText(text, Qt::MatchExactly);
+        QVERIFY2(row >= 0, qPrintable(text));
+        QSignalSpy chosen(list(), &QComboBox::activated);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(row, 0)).center());
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(list()->currentText(), text);
+    }
+    // Types `keys` in `slot` over the text it showed.
+    void type(int slot, const QString &keys)
+    {
+        m_editor->editing()->setCurrentSlot(slot);
+        qobject_cast<QLineEdit *>(control()) ? m_editor->textControl()->selectAll()
+                                             : list()->lineEdit()->selectAll();
+        QTest::keyClicks(control(), keys);
+    }
+    void key(Qt::Key k) { QTest::keyClick(control(), k); }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TempDataFolder>();
+        m_prompts = FakePrompts();
+        m_session = std::make_unique<Session>(Session{state(), m_prompts, m_printer});
+    }
+    void cleanup() { m_editor.reset(); }
+
+    // Slots 39 and 40 once the driver has gone through them; in self-propelled mode a shunting
+    // engine without code anywhere takes NOR.
+    void shuntingCodeKept_data()
+    {
+        QTest::addColumn<int>("enaut");
+        QTest::addColumn<int>("gesture");
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("code");
+        enum { Chosen, CodeTypedAfter, Tabbed, CodeErased };
+        for (int enaut : {0, 1}) {
+            const QByteArray mode = enaut ? ", mode 1" : ", mode 0";
+            QTest::newRow("item chosen" + mode) << enaut << int(Chosen) << "B67401"
+                                                << "SOT";
+            QTest::newRow("code typed in its slot" + mode)
+                << enaut << int(CodeTypedAfter) << "B67401"
+                << "SOT";
+            QTest::newRow("day opened and tabbed through" + mode)
+                << enaut << int(Tabbed) << "B67401"
+                << "SOT";
+        }
+    }
+    void shuntingCodeKept()
+    {
+        QFETCH(int, enaut);
+        QFETCH(int, gesture);
+        openEditor(enaut, 0);
+        switch (gesture) {
+        case 0:
+            choose(39, u"B 67401 SOT"_s);
+            key(Qt::Key_Tab);
+            break;
+        case 1:
+            type(39, u"b67401"_s);
+            key(Qt::Key_Tab);
+            QCOMPARE(record().slot(40), enaut ? u"NOR"_s : QString());
+            type(40, u"sot"_s);
+            key(Qt::Key_Backtab);
+            key(Qt::Key_Tab);
+            break;
+        case 3:
+            record().setSlot(40, u"SOT"_s);
+            type(39, u"b 1 x"_s);
+            QCOMPARE(record().slot(40), u"X"_s);
+            key(Qt::Key_Backspace);
+            key(Qt::Key_Backspace);
+            key(Qt::Key_Tab);
+            break;
+        default:
+            record().setSlot(39, u"B67401"_s);
+            record().setSlot(40, u"SOT"_s);
+            record().setSlot(42, u"C1"_s);
+            record().setSlot(43, u"LYO"_s);
+            m_editor->editing()->setCurrentSlot(39);
+            while (record().currentSlot() <= 43)
+                key(Qt::Key_Tab);
+            QCOMPARE(record().slot(42), u"C1"_s);
+            QCOMPARE(record().slot(43), u"LYO"_s);
+        }
+        QTEST(record().slot(39), "engine");
+        QTEST(record().slot(40), "code");
+        QVERIFY(m_data->read(state().engineListFile).count("\r\n") == 3);
+    }
+
+    // The engine list learns the text the driver left in the box, never an item chosen in it.
+    void learning_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("gesture");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("learnt");
+        enum { Typed, Chosen, TypedThenListShown };
+        QTest::newRow("shunting item") << 39 << int(Chosen) << "B 67401 SOT"
+                                       << "";
+        QTest::newRow("line item") << lineSlot(0, EnginTitu) << int(Chosen) << "BB 67401 SOT"
+                                   << "";
+        QTest::newRow("line item without blanks")
+            << lineSlot(2, EnginUm1) << int(Chosen) << "C1LYON"
+            << "";
+        QTest::newRow("item typed") << lineSlot(1, EnginUm2) << int(Typed) << "c1lyon"
+                                    << "";
+        QTest::newRow("line engine typed") << lineSlot(0, EnginTitu) << int(Typed) << "bb 1 x"
+                                           << "BB 1 X";
+        QTest::newRow("shunting engine typed") << 42 << int(Typed) << "c 1 lyo"
+                                               << "C 1 LYO";
+        QTest::newRow("drop-down opened over a typed engine")
+            << 45 << int(TypedThenListShown) << "c 1 lyo"
+            << "C 1 LYO";
+    }
+    void learning()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, gesture);
+        QFETCH(QString, text);
+        QFETCH(QString, learnt);
+        openEditor(0, 1);
+        const QByteArray before = m_data->read(state().engineListFile);
+        if (gesture == 1) {
+            choose(slot, text);
+        } else {
+            type(slot, text);
+            if (gesture == 2) {
+                list()->showPopup();
+                list()->hidePopup();
+                QCOMPARE(list()->currentText(), text.toUpper());
+            }
+        }
+        key(Qt::Key_Tab);
+        QCOMPARE(m_data->read(state().engineListFile),
+                 learnt.isEmpty() ? before : before + learnt.toLatin1() + "\r\n");
+        if (isShuntingEngine(slot) && gesture != 1) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
+    }
+};
+
+KERBO_TEST(EngineSlotsTest)
+#include "EngineSlotsTest.moc"
