@@ -10,8 +10,10 @@
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/SlotComboBox.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,6 +57,18 @@ bool isKeyPress(const QKeyEvent *event)
     if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier))
         return event->key() >= Qt::Key_Space && event->key() <= Qt::Key_ydiaeresis;
     return isCharacter(event);
+}
+
+// What a paste from the keyboard types: the clipboard's text on one line; "" when the key is
+// not a paste or the clipboard holds no text.
+QString pastedText(const QKeyEvent *event)
+{
+    if (!event->matches(QKeySequence::Paste)) return QString();
+    QString text = QGuiApplication::clipboard()->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
 }
 
 } // namespace
@@ -374,6 +388,12 @@ bool BulletinEditing::textKeyPress(QKeyEvent *event)
         clearMention();
     if (commandKey(event, false))
         return true;
+    // A paste is typed: the marks take their "x", the train number its prefix first, the
+    // other slots capitals but on Nom and Prenom.
+    if (const QString pasted = pastedText(event); !pasted.isEmpty()) {
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, pasted);
+        return textKeyPress(&typed);
+    }
     // Backspace goes through the same rules as a character.
     if (!isCharacter(event) && !isBackspace(event))
         return false;
@@ -390,6 +410,10 @@ bool BulletinEditing::listKeyPress(QKeyEvent *event)
 {
     if (commandKey(event, true))
         return true;
+    if (const QString pasted = pastedText(event); !pasted.isEmpty()) {
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, pasted);
+        return listKeyPress(&typed);
+    }
     const int slot = m_state.record.currentSlot();
     const bool backspace = isBackspace(event);
     if ((isCharacter(event) || backspace)

@@ -402,6 +402,31 @@ private slots:
         QCOMPARE(list()->isHidden() ? text()->text() : list()->currentText(), kept);
     }
 
+    // Ctrl+V types the clipboard's text through the rules of the slot, on one line.
+    void pasteIsTyped_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("mark") << 50 << u"oui"_s << u"x"_s;
+        QTest::newRow("capitals") << 3 << u"paris\r\nnord"_s << u"PARIS NORD"_s;
+        QTest::newRow("Nom keeps its case") << 1 << u"Dupont"_s << u"Dupont"_s;
+        QTest::newRow("empty train number: prefix first")
+            << lineSlot(0, NumeroTrain) << u"2001"_s << u"142001"_s;
+        QTest::newRow("list slot") << lineSlot(0, De) << u"lyd"_s << u"LYD"_s;
+    }
+    void pasteIsTyped()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, kept);
+        m_state->config.options.prefixTrain = u"14"_s;
+        typeAt(slot, QString());
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(record().slot(slot), kept);
+    }
+
     // The mention of Journee goes with every key press there, the keys that only move excepted,
     // and with every change the driver makes to its text.
     void mentionGoesWithAKeyPress_data()
