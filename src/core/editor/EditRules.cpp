@@ -30,6 +30,31 @@ QString typedText(int slot, const QString &typed)
     return Cp1252::toUpper(typed);
 }
 
+QString storable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            continue; // CR LF is one break
+        if (c == u'\t' || c == u'\r' || c == u'\n') {
+            out += u' ';
+        } else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out += u'?'; // one character, outside the code page
+            ++i;
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            continue;
+        } else if (!Cp1252::holds(QStringView(&c, 1))) {
+            // An invisible mark (byte order, zero-width space) goes; a letter shows as "?".
+            if (c.category() != QChar::Other_Format) out += u'?';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 bool prefixFirst(int slot, const QString &controlText, const QString &prefix)
 {
     return !prefix.isEmpty() && controlText.isEmpty() && isTrainNumber(slot);

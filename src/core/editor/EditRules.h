@@ -18,6 +18,12 @@ QString listFileFor(int slot, const QString &engineListFile);
 // becomes "x".
 QString typedText(int slot, const QString &typed);
 
+// What a slot can hold of a text the driver brought in (a paste, a letter from the keyboard): one
+// line in the code page of the files. A tab or a line break becomes a blank, the other control
+// and invisible format characters go, a character the code page lacks becomes "?" as it would
+// in the file.
+QString storable(const QString &text);
+
 // Whether the train-number prefix goes in first, before the typed character.
 bool prefixFirst(int slot, const QString &controlText, const QString &prefix);
 

@@ -59,18 +59,6 @@ bool isKeyPress(const QKeyEvent *event)
     return isCharacter(event);
 }
 
-// What a paste from the keyboard types: the clipboard's text on one line; "" when the key is
-// not a paste or the clipboard holds no text.
-QString pastedText(const QKeyEvent *event)
-{
-    if (!event->matches(QKeySequence::Paste)) return QString();
-    QString text = QGuiApplication::clipboard()->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(u'\r', u' ');
-    text.replace(u'\n', u' ');
-    return text;
-}
-
 } // namespace
 
 BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineEdit *text,
@@ -90,6 +78,12 @@ BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineE
     m_list->setContextMenuPolicy(Qt::NoContextMenu);
     m_list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     m_date->installEventFilter(this);
+    // Text comes in by the keyboard only, where the slot's rules apply: no drops, and the
+    // middle button's paste of the selection is typed as a paste is.
+    for (QWidget *w : {static_cast<QWidget *>(m_text), static_cast<QWidget *>(m_list),
+                       static_cast<QWidget *>(m_list->lineEdit())})
+        w->setAcceptDrops(false);
+    m_list->lineEdit()->installEventFilter(this);
 
     connect(m_text, &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
     connect(m_list->lineEdit(), &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
@@ -250,6 +244,18 @@ bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_forwarding)
         return false;
+    if ((watched == m_text || watched == m_list->lineEdit())
+        && (event->type() == QEvent::MouseButtonPress
+            || event->type() == QEvent::MouseButtonRelease
+            || event->type() == QEvent::MouseButtonDblClick)
+        && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            typeBroughtText(watched == m_text ? static_cast<QObject *>(m_text) : m_list,
+                            QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return true;
+    }
+    if (watched == m_list->lineEdit())
+        return false;
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
@@ -339,7 +345,7 @@ bool BulletinEditing::composedText(QObject *target, QInputMethodEvent *event)
     // A pending text (a dead key waiting for its letter) only shows in the control; the record
     // does not change. Over a selected text it is not shown: the control would take the
     // selection out for it, which is for the letter to do once it comes.
-    const QString committed = event->commitString();
+    const QString committed = EditRules::storable(event->commitString());
     if (committed.isEmpty() && event->replacementLength() == 0) {
         const QLineEdit *edit = target == m_text ? m_text : m_list->lineEdit();
         return edit->hasSelectedText();
@@ -388,11 +394,9 @@ bool BulletinEditing::textKeyPress(QKeyEvent *event)
         clearMention();
     if (commandKey(event, false))
         return true;
-    // A paste is typed: the marks take their "x", the train number its prefix first, the
-    // other slots capitals but on Nom and Prenom.
-    if (const QString pasted = pastedText(event); !pasted.isEmpty()) {
-        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, pasted);
-        return textKeyPress(&typed);
+    if (event->matches(QKeySequence::Paste)) {
+        typeBroughtText(m_text, QGuiApplication::clipboard()->text());
+        return true;
     }
     // Backspace goes through the same rules as a character.
     if (!isCharacter(event) && !isBackspace(event))
@@ -402,17 +406,23 @@ bool BulletinEditing::textKeyPress(QKeyEvent *event)
         m_text->setText(prefix);
         userEdited(prefix);
     }
-    forwardKey(m_text, event, EditRules::typedText(slot, event->text()));
+    const QString typed = EditRules::typedText(slot, event->text());
+    forwardKey(m_text, event, isBackspace(event) ? typed : EditRules::storable(typed));
     return true;
 }
 
 bool BulletinEditing::listKeyPress(QKeyEvent *event)
 {
+    // F4 opens the list, as in the list boxes of old.
+    if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) {
+        m_list->showPopup();
+        return true;
+    }
     if (commandKey(event, true))
         return true;
-    if (const QString pasted = pastedText(event); !pasted.isEmpty()) {
-        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, pasted);
-        return listKeyPress(&typed);
+    if (event->matches(QKeySequence::Paste)) {
+        typeBroughtText(m_list, QGuiApplication::clipboard()->text());
+        return true;
     }
     const int slot = m_state.record.currentSlot();
     const bool backspace = isBackspace(event);
@@ -422,8 +432,22 @@ bool BulletinEditing::listKeyPress(QKeyEvent *event)
         return true;
     if (!isCharacter(event))
         return false;
-    forwardKey(m_list, event, Cp1252::toUpper(event->text()));
+    forwardKey(m_list, event, EditRules::storable(Cp1252::toUpper(event->text())));
     return true;
+}
+
+void BulletinEditing::typeBroughtText(QObject *target, const QString &brought)
+{
+    QString text = EditRules::storable(brought);
+    // A mark takes one "x" for a paste, as for one key.
+    if (SlotTable::isTypedMark(m_state.record.currentSlot())) text.truncate(1);
+    for (QChar c : std::as_const(text)) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        if (target == m_text)
+            textKeyPress(&key);
+        else
+            listKeyPress(&key);
+    }
 }
 
 void BulletinEditing::clearMention()

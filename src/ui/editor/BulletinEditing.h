@@ -61,6 +61,9 @@ protected:
 
 private:
     bool composedText(QObject *target, QInputMethodEvent *event);
+    // Text brought in at once (a paste) goes into the control of `target` as typed, one
+    // character after the other, through the rules of the slot.
+    void typeBroughtText(QObject *target, const QString &brought);
     bool commandKey(QKeyEvent *event, bool fromList);
     bool textKeyPress(QKeyEvent *event);
     bool listKeyPress(QKeyEvent *event);

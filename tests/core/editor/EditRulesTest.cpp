@@ -53,6 +53,25 @@ private slots:
         QVERIFY(!EditRules::listKeyRefused(82, u"BB6700"_s, false, false));
     }
 
+    // What a slot keeps of a text brought in: one line, bytes the files can hold.
+    void storableText_data()
+    {
+        QTest::addColumn<QString>("brought");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("cells and lines") << u"\tab\r\ncd\ne\rf"_s << u" ab cd e f"_s;
+        QTest::newRow("invisible marks go") << u"\uFEFFpa\u200Bris\u0007\u007F"_s << u"paris"_s;
+        QTest::newRow("outside the code page")
+            << u"Ωmega 😀 Łódź"_s << u"?mega ? ?ód?"_s;
+        QTest::newRow("the code page whole")
+            << u"€ œ ’ « » é \u00AD \u0081 ÿ"_s << u"€ œ ’ « » é \u00AD \u0081 ÿ"_s;
+    }
+    void storableText()
+    {
+        QFETCH(QString, brought);
+        QFETCH(QString, kept);
+        QCOMPARE(EditRules::storable(brought), kept);
+    }
+
     void eraseAndRestoreKeepTheirExceptions()
     {
         for (int s = 1; s <= 272; ++s)

@@ -374,6 +374,7 @@ private slots:
         QTest::newRow("full shunting engine refuses it") << 42 << u"674012"_s << u"é"_s << QString() << false << u"674012"_s;
         QTest::newRow("over a selection") << 1 << u"dupont"_s << u"é"_s << u"e"_s << true << u"ée"_s;
         QTest::newRow("over a selection in a list") << 9 << u"pnord"_s << u"ê"_s << QString() << true << u"Ê"_s;
+        QTest::newRow("outside the code page") << 3 << u"ETAB"_s << u"ω"_s << QString() << false << u"ETAB?"_s;
     }
     void composedText()
     {
@@ -414,6 +415,11 @@ private slots:
         QTest::newRow("empty train number: prefix first")
             << lineSlot(0, NumeroTrain) << u"2001"_s << u"142001"_s;
         QTest::newRow("list slot") << lineSlot(0, De) << u"lyd"_s << u"LYD"_s;
+        // Copied cells: a tab or a byte-order mark first, a line break inside.
+        QTest::newRow("cells") << 3 << u"\tab\ncd"_s << u" AB CD"_s;
+        QTest::newRow("byte-order mark") << lineSlot(0, De) << u"\uFEFFlyd"_s << u"LYD"_s;
+        QTest::newRow("shunting engine, six characters") << 45 << u"674012345"_s << u"674012"_s;
+        QTest::newRow("outside the code page") << 3 << u"Ωmega"_s << u"?MEGA"_s;
     }
     void pasteIsTyped()
     {
@@ -425,6 +431,19 @@ private slots:
         QGuiApplication::clipboard()->setText(clipboard);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(record().slot(slot), kept);
+        // Nothing comes in by a drop.
+        QVERIFY(!text()->acceptDrops() && !list()->lineEdit()->acceptDrops());
+    }
+
+    // F4 opens the list control's drop-down, as in the list boxes of old.
+    void f4OpensTheList()
+    {
+        typeAt(lineSlot(0, De), QString());
+        QVERIFY(!list()->view()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+        QTRY_VERIFY(list()->view()->isVisible());
+        QCOMPARE(record().currentSlot(), lineSlot(0, De));
+        list()->hidePopup();
     }
 
     // The mention of Journee goes with every key press there, the keys that only move excepted,
