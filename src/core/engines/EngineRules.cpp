@@ -87,14 +87,19 @@ void carryOver(BulletinRecord &record, int slot, const Options &options, bool tw
     }
 }
 
-bool normalise(BulletinRecord &record, int slot, const Options &options, const QString &heldCode)
+// `typed`: the driver has just changed the slot's text, and its code part (or the lack of one)
+// is the code. Otherwise a shunting engine already in its normalised form keeps the code of the
+// slot after it: the form holds no code, the code slot does.
+bool normalise(BulletinRecord &record, int slot, const Options &options, bool typed)
 {
     if (!isEngine(slot) || !filled(record.slot(slot))) return false;
     EngineParts p = ExtractEngin(record.slot(slot), slot, options.enaut, options.lettreAutom);
     const bool shunting = isShuntingEngine(slot);
-    if (p.code.isEmpty() && shunting) p.code = heldCode;
-    if (p.code.isEmpty() && !p.number.isEmpty() && options.enaut == 1) p.code = options.emtaut;
     const QString before = record.slot(slot);
+    if (shunting && !typed && p.code.isEmpty() && p.letter + p.number == before
+        && !record.slot(slot + 1).isEmpty())
+        return false;
+    if (p.code.isEmpty() && !p.number.isEmpty() && options.enaut == 1) p.code = options.emtaut;
     if (shunting) {
         const QString code = record.slot(slot + 1);
         record.setSlot(slot, p.letter + p.number);
@@ -119,12 +124,19 @@ QString parite_Autom(const QString &number)
 
 bool Traitement_Engins(BulletinRecord &record, int slot, const Options &options)
 {
-    return normalise(record, slot, options,
-                     isShuntingEngine(slot) ? record.slot(slot + 1) : QString());
+    return normalise(record, slot, options, false);
 }
 
-void engineEntered(BulletinRecord &record, int slot, const Options &options,
-                   const std::optional<QString> &heldCode)
+QString normalisedForm(const QString &text, int slot, const Options &options)
+{
+    if (!filled(text)) return text;
+    EngineParts p = ExtractEngin(text, slot, options.enaut, options.lettreAutom);
+    if (isShuntingEngine(slot)) return p.letter + p.number;
+    if (p.code.isEmpty() && !p.number.isEmpty() && options.enaut == 1) p.code = options.emtaut;
+    return lineText(p);
+}
+
+void engineEntered(BulletinRecord &record, int slot, const Options &options)
 {
     const int line = lineOf(slot);
     const int offset = offsetOf(slot);
@@ -143,10 +155,7 @@ void engineEntered(BulletinRecord &record, int slot, const Options &options,
         record.setSlot(lineSlot(line, offset == EnginUm1 ? Nat2 : Nat3), MultipleUnit);
         if (options.enaut == 1) countVehicles(record, line, options);
     }
-    if (heldCode)
-        normalise(record, slot, options, *heldCode);
-    else
-        Traitement_Engins(record, slot, options);
+    normalise(record, slot, options, true);
 }
 
 void Change_ParitEngin(BulletinRecord &record, int slot, const Options &options)

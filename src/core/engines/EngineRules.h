@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 class BulletinRecord;
 struct Options;
 
@@ -20,17 +18,19 @@ QString parite_Autom(const QString &number);
 
 // Normalises the engine slot `slot` when it holds more than blanks: a line engine becomes
 // "letter number code", a shunting engine "letternumber" with its code in the slot after it.
-// That code slot is where a shunting engine keeps its code: a text without code leaves it as it
-// is. In self-propelled mode a number without code takes the configured code. Normalising a
-// normalised slot changes nothing. Returns whether the record changed.
+// In self-propelled mode a number without code takes the configured code. A shunting engine
+// already in its form ("B67401") keeps the code its code slot holds: normalising a normalised
+// slot changes nothing. Returns whether the record changed.
 bool Traitement_Engins(BulletinRecord &record, int slot, const Options &options);
 
+// What the engine slot `slot` holds once `text` is normalised in it.
+QString normalisedForm(const QString &text, int slot, const Options &options);
+
 // The driver changed the engine slot `slot`: the natures, and in self-propelled mode NbVeh and
-// IndCompo, of its line follow, then the slot is normalised. `heldCode`, when given, stands for
-// what a shunting engine's code slot held before the driver began typing the engine, so that
-// erasing a code typed in the engine's text gives that code back.
-void engineEntered(BulletinRecord &record, int slot, const Options &options,
-                   const std::optional<QString> &heldCode = std::nullopt);
+// IndCompo, of its line follow, then the slot is normalised: the code part of what the driver
+// typed (none: "", or the configured code in self-propelled mode) goes to a shunting engine's
+// code slot.
+void engineEntered(BulletinRecord &record, int slot, const Options &options);
 
 // The engines of the previous line carried over to the line of `slot` in reverse order (the
 // train leaves from its other end), with their natures and the from and to of the multiple

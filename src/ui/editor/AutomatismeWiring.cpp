@@ -30,18 +30,6 @@ public:
 
     FunctionKeys &keys() { return m_keys; }
 
-    // The code that a shunting engine's code slot held when the driver began typing the engine:
-    // the keys change it as they go, and a code erased from the engine's text gives it back.
-    QString heldCode(int slot, const BulletinRecord &record)
-    {
-        if (slot != m_typedEngine) {
-            m_typedEngine = slot;
-            m_heldCode = SlotTable::isShuntingEngine(slot) ? record.slot(slot + 1) : QString();
-        }
-        return m_heldCode;
-    }
-    void engineLeft() { m_typedEngine = -1; }
-
     void showCurrentSlot() override { m_editor.refreshBulletin(); }
     void setBusy(bool busy) override
     {
@@ -57,8 +45,6 @@ private:
     EditorWindow &m_editor;
     FunctionKeys m_keys;
     bool m_busy = false;
-    int m_typedEngine = -1; // the engine slot the driver is typing in
-    QString m_heldCode;
 };
 
 } // namespace
@@ -74,18 +60,15 @@ void wireAutomatismes(EditorWindow &editor, Session &session)
     QObject::connect(editing, &BulletinEditing::trainNumberTyped, lines, [&state](int slot) {
         Automatismes::Automatisme(state.record, slot, state.automatismes);
     });
-    QObject::connect(editing, &BulletinEditing::engineChanged, lines, [&state, lines](int slot) {
-        EngineRules::engineEntered(state.record, slot, state.config.options,
-                                   lines->heldCode(slot, state.record));
+    QObject::connect(editing, &BulletinEditing::engineChanged, lines, [&state](int slot) {
+        EngineRules::engineEntered(state.record, slot, state.config.options);
     });
     // The control of the slot being typed in keeps the driver's text; the normalised engine
     // shows once the control has left it.
-    QObject::connect(
-        editing, &BulletinEditing::slotLeft, lines, [&state, editing, lines](int slot) {
-            lines->engineLeft();
-            if (EngineRules::Traitement_Engins(state.record, slot, state.config.options))
-                editing->refresh();
-        });
+    QObject::connect(editing, &BulletinEditing::slotLeft, lines, [&state, editing](int slot) {
+        if (EngineRules::Traitement_Engins(state.record, slot, state.config.options))
+            editing->refresh();
+    });
     QObject::connect(editing, &BulletinEditing::functionKeyPressed, lines,
                      [lines](int key, Qt::KeyboardModifiers modifiers, bool listControl) {
                          lines->keys().press(key, modifiers, listControl);

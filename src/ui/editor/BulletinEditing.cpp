@@ -6,6 +6,7 @@
 #include "core/editor/EditRules.h"
 #include "core/editor/FrameErase.h"
 #include "core/editor/SlotNavigation.h"
+#include "core/engines/EngineRules.h"
 #include "core/form/ScreenRefresh.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/SlotComboBox.h"
@@ -114,14 +115,24 @@ void BulletinEditing::syncControl()
     if (!m_text->isHidden() && m_text->text() != value && EditRules::controlFor(slot) == Control::Text)
         m_text->setText(value);
     else if (!m_list->isHidden() && m_list->currentText() != value
-             && EditRules::controlFor(slot) == Control::List)
+             && EditRules::controlFor(slot) == Control::List && !boxSaysRecord(slot))
         m_list->setEditText(value);
+}
+
+bool BulletinEditing::boxSaysRecord(int slot) const
+{
+    // "B 67401 SOT" as typed or chosen says what the record holds once normalised (B67401, with
+    // SOT in the slot after it): it stays in the box, where the driver left it.
+    return SlotTable::isEngine(slot) && slot == m_placedSlot && !m_list->isHidden()
+           && EngineRules::normalisedForm(m_list->currentText(), slot, m_state.config.options)
+                  == m_state.record.slot(slot);
 }
 
 void BulletinEditing::placeEditControl()
 {
     const int slot = m_state.record.currentSlot();
     const QString &value = m_state.record.slot(slot);
+    const bool keepBox = boxSaysRecord(slot);
     m_placedSlot = slot;
     switch (EditRules::controlFor(slot)) {
     // The new control takes the focus before the other one hides, so that the focus never
@@ -142,7 +153,7 @@ void BulletinEditing::placeEditControl()
     case Control::List: {
         // The control covers its box and nothing more; its drop-down may be wider.
         m_list->setGeometry(m_canvas->boxRect(slot));
-        m_list->setEditText(value);
+        if (!keepBox) m_list->setEditText(value);
         m_list->show();
         m_list->raise();
         m_list->setFocus();

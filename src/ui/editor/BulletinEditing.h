@@ -64,6 +64,9 @@ private:
     // Text brought in at once (a paste) goes into the control of `target` as typed, one
     // character after the other, through the rules of the slot.
     void typeBroughtText(QObject *target, const QString &brought);
+    // Whether the list control, placed over the engine slot `slot`, shows a text whose normal
+    // form is the slot's value.
+    bool boxSaysRecord(int slot) const;
     bool commandKey(QKeyEvent *event, bool fromList);
     bool textKeyPress(QKeyEvent *event);
     bool listKeyPress(QKeyEvent *event);

@@ -95,7 +95,7 @@ private slots:
         QTest::addColumn<int>("gesture");
         QTest::addColumn<QString>("engine");
         QTest::addColumn<QString>("code");
-        enum { Chosen, CodeTypedAfter, Tabbed, CodeErased };
+        enum { Chosen, CodeTypedAfter, Tabbed, EngineReplaced };
         for (int enaut : {0, 1}) {
             const QByteArray mode = enaut ? ", mode 1" : ", mode 0";
             QTest::newRow("item chosen" + mode) << enaut << int(Chosen) << "B67401"
@@ -106,6 +106,9 @@ private slots:
             QTest::newRow("day opened and tabbed through" + mode)
                 << enaut << int(Tabbed) << "B67401"
                 << "SOT";
+            // A new engine typed over the old one does not take the old one's code.
+            QTest::newRow("engine replaced" + mode)
+                << enaut << int(EngineReplaced) << "Y8001" << (enaut ? "NOR" : "");
         }
     }
     void shuntingCodeKept()
@@ -127,11 +130,9 @@ private slots:
             key(Qt::Key_Tab);
             break;
         case 3:
+            record().setSlot(39, u"B67401"_s);
             record().setSlot(40, u"SOT"_s);
-            type(39, u"b 1 x"_s);
-            QCOMPARE(record().slot(40), u"X"_s);
-            key(Qt::Key_Backspace);
-            key(Qt::Key_Backspace);
+            type(39, u"y 8001"_s);
             key(Qt::Key_Tab);
             break;
         default:
@@ -157,7 +158,7 @@ private slots:
         QTest::addColumn<int>("gesture");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("learnt");
-        enum { Typed, Chosen, TypedThenListShown };
+        enum { Typed, Chosen, TypedThenListShown, ChosenThenRedrawn, TypedThenRedrawn };
         QTest::newRow("shunting item") << 39 << int(Chosen) << "B 67401 SOT"
                                        << "";
         QTest::newRow("line item") << lineSlot(0, EnginTitu) << int(Chosen) << "BB 67401 SOT"
@@ -174,6 +175,12 @@ private slots:
         QTest::newRow("drop-down opened over a typed engine")
             << 45 << int(TypedThenListShown) << "c 1 lyo"
             << "C 1 LYO";
+        // A command that redraws the whole bulletin (a save) leaves the driver's text in its box.
+        QTest::newRow("shunting item, bulletin redrawn") << 39 << int(ChosenThenRedrawn)
+                                                         << "B 67401 SOT" << "";
+        QTest::newRow("shunting engine typed, bulletin redrawn")
+            << 42 << int(TypedThenRedrawn) << "c 1 lyo"
+            << "C 1 LYO";
     }
     void learning()
     {
@@ -183,7 +190,7 @@ private slots:
         QFETCH(QString, learnt);
         openEditor(0, 1);
         const QByteArray before = m_data->read(state().engineListFile);
-        if (gesture == 1) {
+        if (gesture == 1 || gesture == 3) {
             choose(slot, text);
         } else {
             type(slot, text);
@@ -193,10 +200,14 @@ private slots:
                 QCOMPARE(list()->currentText(), text.toUpper());
             }
         }
+        if (gesture >= 3) {
+            m_editor->refreshBulletin();
+            QCOMPARE(list()->currentText(), text.toUpper());
+        }
         key(Qt::Key_Tab);
         QCOMPARE(m_data->read(state().engineListFile),
                  learnt.isEmpty() ? before : before + learnt.toLatin1() + "\r\n");
-        if (isShuntingEngine(slot) && gesture != 1) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
+        if (isShuntingEngine(slot) && gesture != 1 && gesture != 3) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
     }
 };
 
