@@ -84,7 +84,8 @@ BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineE
     for (QWidget *w : {static_cast<QWidget *>(m_text), static_cast<QWidget *>(m_list),
                        static_cast<QWidget *>(m_list->lineEdit())})
         w->setAcceptDrops(false);
-    m_list->lineEdit()->installEventFilter(this);
+    m_listEdit = m_list->lineEdit();
+    m_listEdit->installEventFilter(this);
 
     connect(m_text, &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
     connect(m_list->lineEdit(), &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
@@ -255,7 +256,8 @@ bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_forwarding)
         return false;
-    if ((watched == m_text || watched == m_list->lineEdit())
+    // Compared, never called: the line edit also reports while the list control is destroyed.
+    if ((watched == m_text || watched == m_listEdit)
         && (event->type() == QEvent::MouseButtonPress
             || event->type() == QEvent::MouseButtonRelease
             || event->type() == QEvent::MouseButtonDblClick)
@@ -265,7 +267,7 @@ bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
                             QGuiApplication::clipboard()->text(QClipboard::Selection));
         return true;
     }
-    if (watched == m_list->lineEdit())
+    if (watched == m_listEdit)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {

@@ -88,6 +88,7 @@ private:
     BulletinCanvas *m_canvas;
     QLineEdit *m_text;
     SlotComboBox *m_list;
+    QLineEdit *m_listEdit = nullptr; // the list control's own line edit
     QDateEdit *m_date;
     QLabel *m_mention;
     bool m_forwarding = false;  // a key event re-sent with its transformed text
