@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 frmPreview::frmPreview(Session &session, PrintSide side, QWidget *parent)
@@ -123,6 +124,9 @@ void frmPreview::buildButtons(QWidget *bar)
     connect(button(Button::Calibration), &QPushButton::clicked, this, &frmPreview::openCalibration);
     connect(button(Button::Centring), &QPushButton::clicked, this, &frmPreview::openCentring);
     connect(button(Button::Back), &QPushButton::clicked, this, &QWidget::close);
+    // Escape leaves the window as its last button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
+            button(Button::Back), &QPushButton::click);
     connect(m_zoom, &QComboBox::currentIndexChanged, this, &frmPreview::applyZoom);
 }
 

@@ -64,3 +64,11 @@ QIcon KerboStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
     QStyle *base = baseStyle();
     return QIcon(new DeferredIconEngine([base, icon] { return base->standardIcon(icon); }));
 }
+
+int KerboStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                          QStyleHintReturn *returnData) const
+{
+    if (hint == SH_MenuBar_AltKeyNavigation)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

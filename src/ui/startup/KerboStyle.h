@@ -2,13 +2,19 @@
 
 #include <QProxyStyle>
 
-// The desktop's own style, with one difference: the arrow that a menu bar keeps for the menus
-// that do not fit is made the first time it is drawn. Qt makes it with every menu bar, from a
-// picture file, and finding that file's reader loads every image plugin of the system; the
-// editor's menu bar shows all its menus and never needs the arrow.
+// The desktop's own style, with two differences:
+// - the arrow that a menu bar keeps for the menus that do not fit is made the first time it is
+//   drawn. Qt makes it with every menu bar, from a picture file, and finding that file's reader
+//   loads every image plugin of the system; the editor's menu bar shows all its menus and never
+//   needs the arrow;
+// - a lone Alt, pressed and released, takes the keyboard to the menu bar, whatever the desktop
+//   style says: the driver who works without a mouse reaches every menu command.
 class KerboStyle : public QProxyStyle
 {
 public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
+                  const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
 };

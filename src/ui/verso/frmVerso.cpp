@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -158,6 +159,9 @@ void frmVerso::buildButtons(QWidget *area)
     connect(button(Button::Centring), &QPushButton::clicked, this, &frmVerso::openCentring);
     connect(button(Button::Preview), &QPushButton::clicked, this, &frmVerso::openPreview);
     connect(button(Button::Back), &QPushButton::clicked, this, &QWidget::close);
+    // Escape leaves the window as its last button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
+            button(Button::Back), &QPushButton::click);
 }
 
 void frmVerso::applyTextFont()

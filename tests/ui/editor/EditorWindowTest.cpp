@@ -12,6 +12,7 @@
 #include "ui/editor/RosterListBox.h"
 #include "ui/editor/SlotComboBox.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/startup/KerboStyle.h"
 
 #include <QtWidgets>
 
@@ -29,6 +30,7 @@ class EditorWindowTest : public QObject
     EditorWindow *m_window = nullptr;
     PrinterChoice m_printer;
     std::unique_ptr<Session> m_session;
+    KerboStyle m_style; // the program's style, where a test needs it
 
     BulletinRecord &record() { return m_state->record; }
     BulletinEditing &editing() { return *m_window->editing(); }
@@ -444,6 +446,32 @@ private slots:
         QTRY_VERIFY(list()->view()->isVisible());
         QCOMPARE(record().currentSlot(), lineSlot(0, De));
         list()->hidePopup();
+    }
+
+    // Without a mouse: a lone Alt takes the keyboard to the menu bar, Escape brings it back to
+    // the form, and Alt held with an arrow still moves over the form.
+    void keyboardReachesTheMenus()
+    {
+        QMenuBar *bar = m_window->menuBar();
+        bar->setStyle(&m_style);
+        auto *fichier = bar->actions().constFirst()->menu();
+        typeAt(lineSlot(0, De), u"CREIL"_s);
+        QWidget *focus = control();
+        QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(focus, Qt::Key_Alt);
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        QCOMPARE(bar->activeAction(), bar->actions().constFirst());
+        QTest::keyClick(bar, Qt::Key_Down);
+        QTRY_COMPARE(QApplication::activePopupWidget(), fichier);
+        QTest::keyClick(fichier, Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), focus);
+        QCOMPARE(record().slot(lineSlot(0, De)), u"CREIL"_s);
+
+        editing().setCurrentSlot(lineSlot(0, De));
+        QTest::keyClick(control(), Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(record().currentSlot(), lineSlot(0, A));
+        QVERIFY(!bar->activeAction());
     }
 
     // The mention of Journee goes with every key press there, the keys that only move excepted,

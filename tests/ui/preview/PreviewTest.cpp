@@ -157,6 +157,13 @@ private slots:
         QVERIFY(preview->isVisible());
         preview->button(frmPreview::Button::Back)->click();
         QVERIFY(!preview->isVisible());
+
+        // Escape leaves the preview as its last button does.
+        auto recto = run.open(PrintSide::Recto);
+        QApplication::setActiveWindow(recto.get());
+        QVERIFY(QTest::qWaitForWindowActive(recto.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!recto->isVisible());
     }
 };
 

@@ -115,6 +115,11 @@ private slots:
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
+
+        // Escape goes back to the recto editor, from a line or from a box of several lines.
+        QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
+        QVERIFY(!run.editor->isVisible());
+        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456"));
     }
 
     // Cancel prints nothing and leaves the tables; either way the focus comes back.
