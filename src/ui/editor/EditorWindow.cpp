@@ -132,7 +132,10 @@ void EditorWindow::buildMenus()
     bar->addAction(makeAction(C::Help, QStringLiteral("Aide")));
     bar->addAction(makeAction(C::Quit, QStringLiteral("Quitter")));
 
-    makeAction(C::TabMode, QStringLiteral("Tab N"));
+    // The tabulation button has no menu entry: Alt+T stands for it, for the keyboard alone.
+    QAction *tabMode = makeAction(C::TabMode, QStringLiteral("Tab N"));
+    tabMode->setShortcut(QKeySequence(Qt::ALT | Qt::Key_T));
+    addAction(tabMode);
 }
 
 QPushButton *EditorWindow::button(EditorCommand command) const
@@ -167,6 +170,9 @@ void EditorWindow::buildButtons(QWidget *area)
         connect(b, &QPushButton::clicked, a, &QAction::trigger);
         connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
         m_buttons[size_t(command)] = b;
+        if (!a->shortcut().isEmpty())
+            b->setToolTip(QStringLiteral("Raccourci : ") +
+                          a->shortcut().toString(QKeySequence::NativeText));
         b->setFont(buttonFont);
         b->setFixedWidth(buttonWidth);
         column->addWidget(b);

@@ -276,6 +276,14 @@ private slots:
         QCOMPARE(tab->text(), u"Tab N"_s);
         QTest::keyClick(list(), Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), 83);
+
+        // Alt+T, from the keyboard, as the button.
+        QTest::keyClick(control(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(tab->text(), u"Tab E"_s);
+        QCOMPARE(record().currentSlot(), 82);
+        QTest::keyClick(control(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(tab->text(), u"Tab N"_s);
+        QVERIFY(!record().slot(82).contains(u'T'));
     }
 
     // The drop-down covers its box only and reads its list file (none: empty) when opened.
