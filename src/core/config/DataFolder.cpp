@@ -84,6 +84,9 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
         const QString root = Paths::CheckPath(QDir::toNativeSeparators(candidate));
         const QString data = Config::dataFolder(root);
         tried << QDir::toNativeSeparators(data);
+        // A data folder already there holds the driver's settings and days, even when it cannot
+        // be written: another folder would hide them behind a first start.
+        const bool driversFolder = Paths::folderExists(data);
         if (!QFileInfo::exists(data) && !QDir().mkpath(root))
             continue;
         QString seedError;
@@ -96,6 +99,8 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
             location.programFolder = root;
             return location;
         }
+        if (driversFolder)
+            break;
     }
     location.error = unwritableText(tried.join(QStringLiteral("\r\n")));
     if (!details.isEmpty())

@@ -7,7 +7,8 @@
 // Where the data folder DataBul lives. Beside the program when that folder can be written and
 // the program is not an installed one; otherwise in the user's application data folder. A
 // missing data folder is seeded from the factory copy built into the program, and an existing
-// one is never touched.
+// one is never touched. An existing one that cannot be written is not passed over for the next:
+// the start ends with the message that names it.
 namespace DataFolder {
 
 inline constexpr auto FactoryCopy = ":/factory/DataBul";

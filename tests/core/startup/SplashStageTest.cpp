@@ -188,6 +188,27 @@ private slots:
                      .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul")));
     }
 
+    // The driver's data folder, there but read-only, is named; no other one takes its place.
+    void unwritableDriversFolderIsNotPassedOver()
+    {
+        QTemporaryDir factory, root;
+        put(factory.filePath("ListeDossier.txt"), "");
+        put(root.filePath("program/DataBul/Config.ini"), "[Cartouche]\r\ncondition=1\r\n");
+        QFile::setPermissions(root.filePath("program/DataBul"),
+                              QFile::ReadOwner | QFile::ExeOwner);
+        if (QFile probe(root.filePath("program/DataBul/probe")); probe.open(QIODevice::WriteOnly))
+            QSKIP("this user writes into read-only folders (the administrator)");
+        const QString user = root.filePath("user/Kerbo");
+        const DataFolder::Location l =
+            DataFolder::locate(root.filePath("program"), user, factory.path());
+        QFile::setPermissions(root.filePath("program/DataBul"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!l.ok());
+        QVERIFY(!QFile::exists(user));
+        QVERIFY2(l.error.contains(root.filePath("program/DataBul/")) && !l.error.contains(user),
+                 qPrintable(l.error));
+    }
+
     void aFailedSeedLeavesNoHalfFilledFolder()
     {
         // A disk that fills up in the middle of the copy.
