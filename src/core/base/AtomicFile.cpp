@@ -112,10 +112,14 @@ bool AtomicFile::open()
     // still let the empty temporary file replace the previous one.
     if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return true;
-    const QFileInfo folder(QFileInfo(m_path).absolutePath());
+    const QFileInfo target(m_path);
+    const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
         return fail(QStringLiteral("le dossier %1 est introuvable.")
                         .arg(QDir::toNativeSeparators(folder.filePath())));
+    // The folder may be writable and the file itself not: it is that file that must change.
+    if (target.isFile() && !target.isWritable())
+        return fail(QStringLiteral("le fichier est en lecture seule."));
     return fail(QStringLiteral("impossible de créer un fichier dans le dossier %1 (%2).")
                     .arg(QDir::toNativeSeparators(folder.filePath()), m_file.errorString()));
 }
