@@ -60,6 +60,25 @@ bool isKeyPress(const QKeyEvent *event)
     return isCharacter(event);
 }
 
+// Narrows the control's font so that the whole of the text shows in the box while the driver
+// types it, as the form draws a text too wide for its box; never below six tenths of its width.
+void narrowToFit(QLineEdit *edit, const QFont &base)
+{
+    // The line edit keeps two pixels on each side of its text, and one for the caret.
+    const QMargins margins = edit->textMargins();
+    const int room = edit->contentsRect().width() - margins.left() - margins.right() - 5;
+    const int need = QFontMetrics(base).horizontalAdvance(edit->text());
+    QFont font = base;
+    if (need > room && room > 0) {
+        // Glyph advances are whole pixels: the proportional guess may still be a pixel wide.
+        int stretch = std::max(60, 100 * room / need);
+        font.setStretch(stretch);
+        while (stretch > 60 && QFontMetrics(font).horizontalAdvance(edit->text()) > room)
+            font.setStretch(stretch = std::max(60, stretch - 3));
+    }
+    if (edit->font() != font) edit->setFont(font);
+}
+
 } // namespace
 
 BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineEdit *text,
@@ -87,6 +106,10 @@ BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineE
     m_listEdit = m_list->lineEdit();
     m_listEdit->installEventFilter(this);
 
+    connect(m_text, &QLineEdit::textChanged, this,
+            [this] { narrowToFit(m_text, m_canvas->textFont()); });
+    connect(m_listEdit, &QLineEdit::textChanged, this,
+            [this] { narrowToFit(m_listEdit, m_canvas->textFont()); });
     connect(m_text, &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
     connect(m_list->lineEdit(), &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
     connect(m_list, &QComboBox::activated, this,
@@ -179,6 +202,8 @@ void BulletinEditing::followCanvas()
         m_text->setGeometry(textControlRect(slot));
     if (!m_list->isHidden())
         m_list->setGeometry(m_canvas->boxRect(slot));
+    narrowToFit(m_text, m_canvas->textFont());
+    narrowToFit(m_listEdit, m_canvas->textFont());
 }
 
 QString BulletinEditing::textLeftIn(int slot) const
@@ -254,6 +279,9 @@ void BulletinEditing::restoreFrame(SlotTable::Frame frame)
 
 bool BulletinEditing::eventFilter(QObject *watched, QEvent *event)
 {
+    // A control moved to a box of another width fits its text again.
+    if ((watched == m_text || watched == m_listEdit) && event->type() == QEvent::Resize)
+        narrowToFit(static_cast<QLineEdit *>(watched), m_canvas->textFont());
     if (m_forwarding)
         return false;
     // Compared, never called: the line edit also reports while the list control is destroyed.

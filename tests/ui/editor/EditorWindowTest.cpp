@@ -286,6 +286,30 @@ private slots:
         QVERIFY(!record().slot(82).contains(u'T'));
     }
 
+    // What the driver types shows whole in the box: too wide, it is drawn narrower; a box of
+    // room enough, or a control moved on to one, shows it at the form's own width.
+    void typedTextShowsWholeInNarrowBoxes()
+    {
+        auto fits = [](QLineEdit *edit) {
+            return QFontMetrics(edit->font()).horizontalAdvance(edit->text()) <=
+                   edit->contentsRect().width() - 5;
+        };
+        const QFont form = m_window->canvas()->textFont();
+        typeAt(lineSlot(0, Categ), u"MES"_s);
+        QLineEdit *listEdit = list()->lineEdit();
+        QCOMPARE(listEdit->text(), u"MES"_s);
+        QVERIFY(QFontMetrics(form).horizontalAdvance(u"MES"_s) >
+                listEdit->contentsRect().width() - 5);
+        QVERIFY(fits(listEdit));
+        QVERIFY(listEdit->font().stretch() < 100);
+        typeAt(lineSlot(0, EvoDep), u"12.5"_s);
+        QVERIFY(fits(text()));
+        typeAt(lineSlot(0, NumeroTrain), u"1"_s);
+        QCOMPARE(text()->font(), form);
+        typeAt(lineSlot(0, De), u"P"_s);
+        QCOMPARE(listEdit->font(), form);
+    }
+
     // The drop-down covers its box only and reads its list file (none: empty) when opened.
     void listControl()
     {
