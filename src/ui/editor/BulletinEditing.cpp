@@ -7,6 +7,7 @@
 #include "core/editor/FrameErase.h"
 #include "core/editor/SlotNavigation.h"
 #include "core/engines/EngineRules.h"
+#include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/SlotComboBox.h"
@@ -190,7 +191,14 @@ void BulletinEditing::placeEditControl()
 
 QRect BulletinEditing::textControlRect(int slot) const
 {
-    return m_canvas->boxRect(slot).adjusted(1, 1, 0, 0);
+    // Inside the box's lines. At the layout's own scale the boxes stand on whole pixels, their
+    // lines one pixel wide on the left and top edges and just past the right and bottom ones. At
+    // a scale fitted to the window the lines may be wider and fall a pixel either way: the control
+    // keeps a line's width off every edge.
+    const QRect box = m_canvas->boxRect(slot);
+    if (m_canvas->scale() == m_canvas->layoutScale()) return box.adjusted(1, 1, 0, 0);
+    const int line = int(std::lround(FormPicture::thinLine(m_canvas->scale())));
+    return box.adjusted(line, line, -line, -line);
 }
 
 void BulletinEditing::followCanvas()

@@ -3,6 +3,7 @@
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
 #include "core/base/IniAccess.h"
+#include "core/form/FormPicture.h"
 #include "ui/Session.h"
 #include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/BulletinCanvas.h"
@@ -684,7 +685,25 @@ private slots:
         QTRY_VERIFY(quit->x() > canvas->geometry().right() && quit->x() < canvas->geometry().right() + 8);
         // The control being typed in kept its text and follows its box, in a larger font.
         QCOMPARE(text()->text(), u"84"_s);
-        QCOMPARE(text()->geometry(), canvas->boxRect(lineSlot(1, NumeroTrain)).adjusted(1, 1, 0, 0));
+        QVERIFY(canvas->boxRect(lineSlot(1, NumeroTrain)).contains(text()->geometry()));
+        // It covers the inside of the box and none of its lines, thicker at this scale.
+        QImage form(canvas->size(), QImage::Format_RGB32);
+        canvas->render(&form, {}, {}, QWidget::DrawWindowBackground);
+        const QRect control = text()->geometry();
+        const int middleY = control.center().y(), middleX = control.center().x();
+        for (const QPoint inside :
+             {QPoint(control.left(), middleY), QPoint(control.right(), middleY),
+              QPoint(middleX, control.top()), QPoint(middleX, control.bottom())})
+            QCOMPARE(form.pixelColor(inside), FormPicture::BoxColour);
+        // Tight all the same: a line within two pixels of each edge.
+        auto lineNear = [&](QPoint at, QPoint step) {
+            return form.pixelColor(at + step) == FormPicture::InkColour ||
+                   form.pixelColor(at + 2 * step) == FormPicture::InkColour;
+        };
+        QVERIFY(lineNear({control.left(), middleY}, {-1, 0}));
+        QVERIFY(lineNear({control.right(), middleY}, {1, 0}));
+        QVERIFY(lineNear({middleX, control.top()}, {0, -1}));
+        QVERIFY(lineNear({middleX, control.bottom()}, {0, 1}));
         QVERIFY(text()->font().pixelSize() > layoutFont * 1.4);
         click(lineSlot(5, HeureArr)); // a click far from the corner reaches its slot
         QCOMPARE(record().currentSlot(), lineSlot(5, HeureArr));
