@@ -81,7 +81,15 @@ frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
     const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const QSize wanted(size.width() + 2, size.height() + buttons->sizeHint().height() + 6);
-    resize(wanted.boundedTo(room.size()));
+    // Too large for the screen, with room for the title bar: the whole screen, where the view's
+    // scroll bar finds its place beside the picture.
+    constexpr int TitleBar = 40;
+    if (wanted.width() > room.width() || wanted.height() + TitleBar > room.height()) {
+        resize(room.size());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        resize(wanted);
+    }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && m_fields.contains(now)) m_scroll->ensureWidgetVisible(now, 4, 4);
     });

@@ -122,6 +122,22 @@ private slots:
         QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456"));
     }
 
+    // Larger than the screen (the test screen is 800 pixels wide): the editor takes the whole
+    // screen, where the picture scrolls, rather than a window cut to the screen's size.
+    void largerThanTheScreenFillsIt()
+    {
+        Run run;
+        run.editor = new frmVerso(run.session, EditorLayout::Editor1024);
+        run.editor->setAttribute(Qt::WA_DeleteOnClose, false);
+        const QRect room = run.editor->screen()->availableGeometry();
+        auto *view = run.editor->findChild<QScrollArea *>();
+        QVERIFY(view->widget()->width() > room.width());
+        run.editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(run.editor));
+        QVERIFY(run.editor->isMaximized());
+        QVERIFY(room.contains(run.editor->geometry()));
+    }
+
     // Cancel prints nothing and leaves the tables; either way the focus comes back.
     void printAsksThenCancelsOrPrints()
     {
