@@ -85,15 +85,18 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
         const QString data = Config::dataFolder(root);
         tried << QDir::toNativeSeparators(data);
         // A data folder already there holds the driver's settings and days, even when it cannot
-        // be written: another folder would hide them behind a first start.
-        const bool driversFolder = Paths::folderExists(data);
-        if (!QFileInfo::exists(data) && !QDir().mkpath(root))
-            continue;
-        QString seedError;
-        if (!seed(factory, QDir::fromNativeSeparators(data), &seedError)) {
-            if (!seedError.isEmpty())
-                details << seedError;
-            continue;
+        // be written, or reached through its link (a key or a share not plugged in): another
+        // folder would hide them behind a first start.
+        const bool driversFolder =
+            Paths::folderExists(data) ||
+            QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(data))).isSymLink();
+        if (!driversFolder) {
+            if (!QFileInfo::exists(data) && !QDir().mkpath(root)) continue;
+            QString seedError;
+            if (!seed(factory, QDir::fromNativeSeparators(data), &seedError)) {
+                if (!seedError.isEmpty()) details << seedError;
+                continue;
+            }
         }
         if (isWritable(data)) {
             location.programFolder = root;

@@ -209,6 +209,21 @@ private slots:
                  qPrintable(l.error));
     }
 
+    // Through a link that leads nowhere now (a key not plugged in): still the driver's folder.
+    void unreachableLinkedFolderIsNotPassedOver()
+    {
+        QTemporaryDir factory, root;
+        put(factory.filePath("ListeDossier.txt"), "");
+        QVERIFY(QDir().mkpath(root.filePath("program")));
+        QVERIFY(QFile::link(root.filePath("key/DataBul"), root.filePath("program/DataBul")));
+        const QString user = root.filePath("user/Kerbo");
+        const DataFolder::Location l =
+            DataFolder::locate(root.filePath("program"), user, factory.path());
+        QVERIFY(!l.ok());
+        QVERIFY(!QFile::exists(user));
+        QVERIFY(!QFile::exists(root.filePath("key")));
+    }
+
     void aFailedSeedLeavesNoHalfFilledFolder()
     {
         // A disk that fills up in the middle of the copy.
