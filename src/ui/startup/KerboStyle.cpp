@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QStyleOptionMenuItem>
 
 #include <functional>
 #include <optional>
@@ -71,4 +72,19 @@ int KerboStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWid
     if (hint == SH_MenuBar_AltKeyNavigation)
         return 1;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void KerboStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                             const QWidget *widget) const
+{
+    // The menu bar has the keyboard only after a lone Alt (or while its menus are gone through).
+    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+    if (element == CE_MenuBarItem && item && widget && widget->hasFocus() &&
+        (item->state & State_Selected)) {
+        QStyleOptionMenuItem marked(*item);
+        marked.state |= State_Sunken;
+        QProxyStyle::drawControl(element, &marked, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
 }

@@ -8,7 +8,8 @@
 //   loads every image plugin of the system; the editor's menu bar shows all its menus and never
 //   needs the arrow;
 // - a lone Alt, pressed and released, takes the keyboard to the menu bar, whatever the desktop
-//   style says: the driver who works without a mouse reaches every menu command.
+//   style says: the driver who works without a mouse reaches every menu command. The menu title
+//   the keyboard stands on is marked as an open one is, where the style would mark nothing.
 class KerboStyle : public QProxyStyle
 {
 public:
@@ -17,4 +18,6 @@ public:
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
                   const QWidget *widget = nullptr,
                   QStyleHintReturn *returnData = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
 };
