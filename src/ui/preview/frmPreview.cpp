@@ -14,13 +14,13 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 frmPreview::frmPreview(Session &session, PrintSide side, QWidget *parent)
@@ -124,9 +124,6 @@ void frmPreview::buildButtons(QWidget *bar)
     connect(button(Button::Calibration), &QPushButton::clicked, this, &frmPreview::openCalibration);
     connect(button(Button::Centring), &QPushButton::clicked, this, &frmPreview::openCentring);
     connect(button(Button::Back), &QPushButton::clicked, this, &QWidget::close);
-    // Escape leaves the window as its last button does.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
-            button(Button::Back), &QPushButton::click);
     connect(m_zoom, &QComboBox::currentIndexChanged, this, &frmPreview::applyZoom);
 }
 
@@ -228,4 +225,15 @@ void frmPreview::openCentring()
     // The tables hold again exactly what the file holds.
     if (m_side == PrintSide::Recto) ChargeParaImp(state.printLayout, state.config.dataFolder());
     redraw();
+}
+
+// Escape leaves the window as its last button does. It comes here only when the control that has
+// the keyboard leaves it: an open drop-down closes itself and the window stays.
+void frmPreview::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        button(Button::Back)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

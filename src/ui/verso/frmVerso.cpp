@@ -23,7 +23,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -85,7 +84,8 @@ frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
     // scroll bar finds its place beside the picture.
     constexpr int TitleBar = 40;
     if (wanted.width() > room.width() || wanted.height() + TitleBar > room.height()) {
-        resize(room.size());
+        // Restored from there, it stays on the screen, title bar included.
+        resize(wanted.boundedTo(room.size() - QSize(0, TitleBar)));
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
         resize(wanted);
@@ -167,9 +167,6 @@ void frmVerso::buildButtons(QWidget *area)
     connect(button(Button::Centring), &QPushButton::clicked, this, &frmVerso::openCentring);
     connect(button(Button::Preview), &QPushButton::clicked, this, &frmVerso::openPreview);
     connect(button(Button::Back), &QPushButton::clicked, this, &QWidget::close);
-    // Escape leaves the window as its last button does.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
-            button(Button::Back), &QPushButton::click);
 }
 
 void frmVerso::applyTextFont()
@@ -279,4 +276,15 @@ void frmVerso::openCentring()
     ensureLoaded(m_session.state.printLayout, m_session.state.config.dataFolder());
     hooks.openCentring(this, PrintSide::Verso);
     restoreFocus();
+}
+
+// Escape leaves the window as its last button does. It comes here only when the control that has
+// the keyboard leaves it: an open drop-down closes itself and the window stays.
+void frmVerso::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        button(Button::Back)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

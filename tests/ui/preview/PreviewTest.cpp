@@ -162,6 +162,12 @@ private slots:
         auto recto = run.open(PrintSide::Recto);
         QApplication::setActiveWindow(recto.get());
         QVERIFY(QTest::qWaitForWindowActive(recto.get()));
+        // An open drop-down takes its Escape for itself.
+        recto->zoomChoice()->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(recto->isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!recto->isVisible());
     }

@@ -136,6 +136,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(run.editor));
         QVERIFY(run.editor->isMaximized());
         QVERIFY(room.contains(run.editor->geometry()));
+        // Restored, it keeps room for its title bar on the screen.
+        QVERIFY(run.editor->normalGeometry().height() + 40 <= room.height());
     }
 
     // Cancel prints nothing and leaves the tables; either way the focus comes back.
