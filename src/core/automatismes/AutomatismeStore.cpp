@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
-
 void AutomatismeStore::setPath(const QString &path)
 {
     if (path == m_path) return;
@@ -16,10 +14,25 @@ void AutomatismeStore::setPath(const QString &path)
     m_loaded = false;
 }
 
+AutomatismeStore::Stamp AutomatismeStore::stamp() const
+{
+    const std::filesystem::path path(m_path.toStdU16String());
+    std::error_code failure;
+    Stamp stamp;
+    stamp.time = std::filesystem::last_write_time(path, failure);
+    if (failure) return Stamp();
+    stamp.size = std::filesystem::file_size(path, failure);
+    stamp.exists = !failure;
+    return stamp;
+}
+
 void AutomatismeStore::ensureLoaded()
 {
-    if (m_loaded) return;
+    // Taken before the reading: a change made while it reads is seen at the next use.
+    const Stamp now = stamp();
+    if (m_loaded && now == m_stamp) return;
     m_loaded = true;
+    m_stamp = now;
     m_readError.clear();
     keep(QByteArray());
     const QFileInfo info(m_path);
@@ -78,6 +91,7 @@ bool AutomatismeStore::change(const std::function<void(IniFile &)> &edit, QStrin
         return false;
     }
     m_bytes = std::move(bytes);
+    m_stamp = stamp();
     return true;
 }
 
@@ -102,6 +116,7 @@ bool AutomatismeStore::replace(IniFile next, QString *error)
     }
     m_ini = std::move(next);
     m_bytes = std::move(bytes);
+    m_stamp = stamp();
     return true;
 }
 

@@ -5,11 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <filesystem>
 #include <functional>
 
 // The automatisme file, read at its first use and kept: the lookups made as the driver types
-// read this copy, never the disk. The program's own writes replace the copy with what they
-// wrote; the file is read again only when its path changes.
+// read this copy. The program's own writes replace the copy with what they wrote. The file is
+// read again when its path changes, or when its size or time on disk no longer match the
+// copy's (a template added by hand while the program runs): a write never starts from a copy
+// older than the file.
 class AutomatismeStore
 {
 public:
@@ -42,11 +45,20 @@ public:
     static qsizetype findLine(const QByteArray &bytes, QByteArrayView line, qsizetype from);
 
 private:
+    // What tells a file changed on disk without reading it.
+    struct Stamp {
+        bool exists = false;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type time;
+        bool operator==(const Stamp &) const = default;
+    };
+    Stamp stamp() const;
     void ensureLoaded();
     void keep(const QByteArray &bytes);
 
     QString m_path;
     bool m_loaded = false;
+    Stamp m_stamp;
     QString m_readError;
     QByteArray m_bytes;
     IniFile m_ini;

@@ -87,15 +87,20 @@ private slots:
         QVERIFY(!type(2, "   "));
         QVERIFY(!type(2, "A1"));
         QCOMPARE(record().slot(lineSlot(2, A)), QStringLiteral("CREIL"));
-        writeStore(counter(0));
 
-        // Read once: changed behind the program's back, the kept copy still answers; the
-        // program's own writes are what it reads next.
-        QVERIFY(type(0, "142"));
-        record().setSlot(lineSlot(0, NumeroTrain), QStringLiteral("77"));
-        capture(lineSlot(0, De));
-        QVERIFY(type(1, "77"));
-        QCOMPARE(record().slot(lineSlot(1, A)), QStringLiteral("AMIEN"));
+        // A template added by hand while the program runs: the next lookup finds it, and F9
+        // on another line writes over the file as it now is, the hand-made template kept.
+        writeStore(counter(1) + section("77", {{"De", "BREST"}}));
+        QVERIFY(!type(0, "142"));
+        QVERIFY(type(0, "77"));
+        QCOMPARE(record().slot(lineSlot(0, De)), QStringLiteral("BREST"));
+        record().setSlot(lineSlot(1, NumeroTrain), QStringLiteral("88"));
+        record().setSlot(lineSlot(1, De), QStringLiteral("NANTES"));
+        capture(lineSlot(1, De));
+        QVERIFY(storeBytes().contains("[Train77]\r\nNumeroTrain=77\r\nDe=BREST\r\n"));
+        QCOMPARE(Automatismes::counter(store().ini()), 2);
+        QVERIFY(type(2, "88"));
+        QCOMPARE(record().slot(lineSlot(2, De)), QStringLiteral("NANTES"));
     }
 
     void captureWritesTheLine()
