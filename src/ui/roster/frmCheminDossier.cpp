@@ -11,8 +11,32 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace
+{
+
+// The folder name echoed under the box: however long the name, it takes the width the window
+// has and shows its two ends, so that the window never grows past the screen.
+class NameEcho : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.drawText(contentsRect(), int(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width()));
+    }
+};
+
+} // namespace
 
 frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &prompts, QWidget *parent)
     : QDialog(parent), m_conversion(conversion), m_prompts(prompts)
@@ -50,7 +74,7 @@ frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &promp
     grid->addLayout(frame, 3, 0);
 
     grid->addWidget(new QLabel(QStringLiteral("LE DOSSIER A CREER AURA POUR NOM"), this), 4, 0);
-    m_shown = new QLabel(this);
+    m_shown = new NameEcho(this);
     m_shown->setTextFormat(Qt::PlainText);
     QFont bold = m_shown->font();
     bold.setBold(true);

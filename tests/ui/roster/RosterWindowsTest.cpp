@@ -81,6 +81,15 @@ private slots:
         QCOMPARE(window.nameShown()->text(), u"R142 été2"_s);
         window.nameBox()->clear();
         QCOMPARE(window.nameShown()->text(), QString());
+
+        // A long name is echoed whole to the screen reader, and the window stays its width.
+        window.show();
+        const int width = window.width();
+        const QString longName(300, u'N');
+        window.nameBox()->setText(longName);
+        QCOMPARE(window.nameShown()->text(), longName);
+        QCOMPARE(window.sizeHint().width(), width);
+        QCOMPARE(window.width(), width);
     }
 
     void criteriaWindow()
