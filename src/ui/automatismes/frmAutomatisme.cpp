@@ -120,6 +120,13 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
 
     connect(m_number, &QLineEdit::textChanged, this, &frmAutomatisme::numberChanged);
     connect(m_list, &QListWidget::itemClicked, this, &frmAutomatisme::itemClicked);
+    // Moved over with the keys, the highlight loads its automatisme as a click does, the
+    // keyboard staying on the list: the boxes and the deletion follow the line highlighted.
+    // Only while the list has the keyboard: the selection that typing a number makes is not
+    // the driver's choice, and the number he types is never rewritten.
+    connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item && item->isSelected() && m_list->hasFocus()) m_number->setText(item->text());
+    });
     connect(button(Button::Save), &QPushButton::clicked, this, &frmAutomatisme::save);
     connect(button(Button::ClearAll), &QPushButton::clicked, this, &frmAutomatisme::clearAll);
     connect(button(Button::Delete), &QPushButton::clicked, this, &frmAutomatisme::remove);

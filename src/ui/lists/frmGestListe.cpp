@@ -66,6 +66,11 @@ void frmGestListe::build(const QString &title)
 
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { m_item->setText(item->text()); });
+    // Moved over with the keys, the highlight chooses as a click does: "Supprimer" takes the
+    // line the driver sees highlighted.
+    connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item && item->isSelected() && m_list->hasFocus()) m_item->setText(item->text());
+    });
     connect(button(Button::Add), &QPushButton::clicked, this, &frmGestListe::add);
     connect(button(Button::Remove), &QPushButton::clicked, this, &frmGestListe::removeItem);
     connect(button(Button::RemoveAll), &QPushButton::clicked, this, &frmGestListe::removeAll);

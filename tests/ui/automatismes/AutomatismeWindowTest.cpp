@@ -127,6 +127,15 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(0)).center());
         QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
+        // The keys load the item highlighted, the keyboard staying on the list; the item
+        // deleted is the one loaded.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(number->text(), list->item(1)->text());
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(number->text(), list->item(0)->text());
+        QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
         QTest::mouseClick(window.button(frmAutomatisme::Button::Delete), Qt::LeftButton);
         QCOMPARE(list->count(), 1);
         QCOMPARE(window.counterLabel()->text(), QStringLiteral(" 1 automatismes enregistrés"));

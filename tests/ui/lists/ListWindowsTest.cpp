@@ -72,6 +72,14 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(1)).center());
         QCOMPARE(window.itemBox()->text(), "CREIL");
+        // The keys move the choice with the highlight.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(window.itemBox()->text(), "AMIEN");
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(window.itemBox()->text(), "CREIL");
         click(window.button(frmGestListe::Button::Remove)); // both CREIL lines go
         QCOMPARE(list->count(), 3);
 
