@@ -4,6 +4,8 @@
 #include "ui/Session.h"
 #include "ui/folders/FolderPane.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -77,11 +79,21 @@ frmGestionFichier::frmGestionFichier(Session &session, QWidget *parent)
 
 void frmGestionFichier::copy()
 {
+    // Listed again after every file, a target of a few thousand files made a long copy slower
+    // and slower, and nothing was drawn before its end: the counter and the target list are
+    // shown at the first file, then a few times a second, and at the end.
+    constexpr qint64 ShownEveryMs = 150;
+    QElapsedTimer shown;
+    const auto progress = [this, &shown](int copied) {
+        m_copied->setText(u' ' + QString::number(copied));
+        if (shown.isValid() && shown.elapsed() < ShownEveryMs) return;
+        shown.start();
+        m_target->refresh();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     const bool done = FileCommands::copy(m_session.prompts, m_source->folder(), m_target->folder(),
-                                         m_source->selectedFiles(), [this](int copied) {
-                                             m_copied->setText(u' ' + QString::number(copied));
-                                             m_target->refresh();
-                                         });
+                                         m_source->selectedFiles(), progress);
+    m_target->refresh();
     if (done) m_copied->setText(QStringLiteral("0"));
 }
 

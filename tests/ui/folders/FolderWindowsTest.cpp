@@ -95,6 +95,32 @@ private slots:
         QCOMPARE(m_prompts.last().text.split("\r\n").size(), 15);
     }
 
+    void fileCopyShowsItsProgress()
+    {
+        QVERIFY(QDir(home()).mkdir("R3"));
+        frmGestionFichier window(*m_session);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        open(window.source(), "R1");
+        open(window.target(), "R3");
+        QTest::mouseClick(window.button(frmGestionFichier::Button::SelectAll), Qt::LeftButton);
+
+        // What the driver sees of the counter while the files are copied.
+        struct Painted : QObject {
+            QStringList texts;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint) texts << static_cast<QLabel *>(watched)->text();
+                return false;
+            }
+        } painted;
+        window.copiedCount()->installEventFilter(&painted);
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
+        QCOMPARE(m_prompts.last().text, "Les fichiers ont été correctement copiés !");
+        QVERIFY2(painted.texts.contains(" 1"), qPrintable(painted.texts.join('|')));
+        QCOMPARE(window.target()->fileList()->count(), 3);
+    }
+
     void rosterFolderListWindow()
     {
         FakeView view;
