@@ -9,6 +9,7 @@
 #include "core/engines/EngineRules.h"
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
+#include "ui/NarrowToFit.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/SlotComboBox.h"
 
@@ -59,25 +60,6 @@ bool isKeyPress(const QKeyEvent *event)
     if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier))
         return event->key() >= Qt::Key_Space && event->key() <= Qt::Key_ydiaeresis;
     return isCharacter(event);
-}
-
-// Narrows the control's font so that the whole of the text shows in the box while the driver
-// types it, as the form draws a text too wide for its box; never below six tenths of its width.
-void narrowToFit(QLineEdit *edit, const QFont &base)
-{
-    // The line edit keeps two pixels on each side of its text, and one for the caret.
-    const QMargins margins = edit->textMargins();
-    const int room = edit->contentsRect().width() - margins.left() - margins.right() - 5;
-    const int need = QFontMetrics(base).horizontalAdvance(edit->text());
-    QFont font = base;
-    if (need > room && room > 0) {
-        // Glyph advances are whole pixels: the proportional guess may still be a pixel wide.
-        int stretch = std::max(60, 100 * room / need);
-        font.setStretch(stretch);
-        while (stretch > 60 && QFontMetrics(font).horizontalAdvance(edit->text()) > room)
-            font.setStretch(stretch = std::max(60, stretch - 3));
-    }
-    if (edit->font() != font) edit->setFont(font);
 }
 
 } // namespace

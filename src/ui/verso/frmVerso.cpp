@@ -8,6 +8,7 @@
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/PrinterFonts.h"
 #include "core/verso/VersoNavigation.h"
+#include "ui/NarrowToFit.h"
 #include "ui/Session.h"
 #include "ui/preview/frmPreview.h"
 #include "ui/print/VersoCommands.h"
@@ -118,8 +119,9 @@ void frmVerso::buildBoxes(QWidget *canvas)
         } else {
             auto *edit = new QLineEdit(versoText(verso, field), canvas);
             edit->setFrame(false);
-            connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) {
+            connect(edit, &QLineEdit::textChanged, this, [this, edit, field](const QString &text) {
                 versoText(m_session.state.verso, field) = text;
+                narrowToFit(edit, m_textFont);
             });
             box = edit;
         }
@@ -176,8 +178,14 @@ void frmVerso::applyTextFont()
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
     const double heightMm = qMin(points * 25.4 / 72.0, VersoGeometry::BoxHeightMm * 0.75);
     font.setPixelSize(qMax(7, qRound(heightMm * m_k)));
-    for (QWidget *box : std::as_const(m_boxes))
-        box->setFont(font);
+    m_textFont = font;
+    // A text too wide for its narrow column is drawn narrower, its first letters in sight.
+    for (QWidget *box : std::as_const(m_boxes)) {
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            narrowToFit(line, font);
+        else
+            box->setFont(font);
+    }
 }
 
 QWidget *frmVerso::textBox(VersoField field) const

@@ -3,6 +3,7 @@
 #include "core/config/ScreenLayout.h"
 #include "core/model/VersoField.h"
 
+#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QWidget>
@@ -56,6 +57,7 @@ private:
 
     Session &m_session;
     double m_k; // pixels per millimetre of the picture
+    QFont m_textFont; // the texts' font at the picture's scale
     QScrollArea *m_scroll = nullptr;
     QList<QWidget *> m_boxes; // in the Tab order
     QHash<QObject *, VersoField> m_fields;

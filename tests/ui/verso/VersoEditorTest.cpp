@@ -95,6 +95,7 @@ private slots:
     {
         Run run;
         run.state().verso.txtE[15] = QStringLiteral("12345");
+        run.state().verso.textL[7] = QStringLiteral("PK 45.3");
         run.open();
         QVERIFY(run.focusOn(T::D, 0));
         QTest::keyClicks(run.box(T::D, 0), QStringLiteral("Carre"));
@@ -115,6 +116,19 @@ private slots:
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
+
+        // In a narrow column the text is drawn narrower, its first letter in sight, whether
+        // typed or read back with the day; a text that fits keeps the verso font.
+        const auto fits = [](QLineEdit *edit) {
+            return edit->fontMetrics().horizontalAdvance(edit->text()) <=
+                   edit->contentsRect().width() - 5;
+        };
+        QTest::keyClick(run.box(T::L, 0), Qt::Key_Tab);
+        QTest::keyClicks(run.box(T::L, 1), QStringLiteral("PK 45.3"));
+        QVERIFY(fits(run.line(T::L, 1)));
+        QVERIFY(run.line(T::L, 1)->font().stretch() < 100);
+        QVERIFY(fits(run.line(T::L, 7)));
+        QCOMPARE(run.line(T::L, 0)->font(), run.line(T::D, 1)->font());
 
         // Escape goes back to the recto editor, from a line or from a box of several lines.
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
