@@ -151,6 +151,9 @@ void FolderPane::display(const QString &drive, const QString &folder)
     if (m_files) {
         m_files->clear();
         m_files->addItems(FolderListing::dayFiles(m_folder));
+        // Laid out at once rather than at the event loop's next turn: a list shown again during
+        // a long copy is drawn with its names.
+        m_files->doItemsLayout();
     }
     emit folderChanged(m_folder);
 }

@@ -105,19 +105,29 @@ private slots:
         open(window.target(), "R3");
         QTest::mouseClick(window.button(frmGestionFichier::Button::SelectAll), Qt::LeftButton);
 
-        // What the driver sees of the counter while the files are copied.
+        // What the driver sees of the counter and of the target list while the files are
+        // copied: the list's names, drawn dark on its light ground.
         struct Painted : QObject {
+            QWidget *targetList = nullptr;
             QStringList texts;
+            bool namesShown = false;
             bool eventFilter(QObject *watched, QEvent *event) override
             {
-                if (event->type() == QEvent::Paint) texts << static_cast<QLabel *>(watched)->text();
+                if (event->type() != QEvent::Paint) return false;
+                texts << static_cast<QLabel *>(watched)->text();
+                const QImage list = targetList->grab().toImage();
+                for (int y = 0; y < list.height() && !namesShown; ++y)
+                    for (int x = 0; x < list.width() && !namesShown; ++x)
+                        namesShown = qGray(list.pixel(x, y)) < 100;
                 return false;
             }
         } painted;
+        painted.targetList = window.target()->fileList()->viewport();
         window.copiedCount()->installEventFilter(&painted);
         QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
         QCOMPARE(m_prompts.last().text, "Les fichiers ont été correctement copiés !");
         QVERIFY2(painted.texts.contains(" 1"), qPrintable(painted.texts.join('|')));
+        QVERIFY(painted.namesShown);
         QCOMPARE(window.target()->fileList()->count(), 3);
     }
 
