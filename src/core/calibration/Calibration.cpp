@@ -246,7 +246,7 @@ bool saveAndReload(PrintLayout &layout, const QString &dataFolder, Prompts &prom
     const QString path = PrintLayoutFile::path(dataFolder);
     QString error;
     bool saved = false;
-    if (QFileInfo::exists(path) && !TextFile::readLines(path).ok)
+    if (PrintLayoutFile::existsUnreadable(dataFolder))
         error = QStringLiteral("Le fichier %1 existe mais ne peut pas être lu : il n'est pas "
                                "remplacé.")
                     .arg(QDir::toNativeSeparators(path));

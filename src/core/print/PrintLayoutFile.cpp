@@ -4,6 +4,7 @@
 #include "core/base/TextFile.h"
 #include "core/print/PrintLayout.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace PrintLayoutFile {
@@ -56,10 +57,24 @@ void applyLines(PrintLayout &layout, const QStringList &lines)
 
 } // namespace PrintLayoutFile
 
+namespace
+{
+
+TextFile::ReadResult readLayout(const QString &dataFolder)
+{
+    return TextFile::readLines(PrintLayoutFile::path(dataFolder), TextFile::MaxLayoutBytes);
+}
+
+} // namespace
+
+bool PrintLayoutFile::existsUnreadable(const QString &dataFolder)
+{
+    return QFileInfo::exists(path(dataFolder)) && !readLayout(dataFolder).ok;
+}
+
 void ChargeParaImp(PrintLayout &layout, const QString &dataFolder)
 {
-    const TextFile::ReadResult file =
-        TextFile::readLines(PrintLayoutFile::path(dataFolder), TextFile::MaxLayoutBytes);
+    const TextFile::ReadResult file = readLayout(dataFolder);
     if (file.ok)
         PrintLayoutFile::applyLines(layout, file.lines);
 }

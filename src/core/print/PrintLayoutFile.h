@@ -14,6 +14,10 @@ constexpr int XLineCount = 100;
 
 QString path(const QString &dataFolder);
 
+// Whether the file can be loaded, as ChargeParaImp reads it. A file that exists and cannot is
+// never written over: the driver's calibration may be in it.
+bool existsUnreadable(const QString &dataFolder);
+
 // The lines of the file for a layout, each value trimmed.
 QStringList lines(const PrintLayout &layout);
 

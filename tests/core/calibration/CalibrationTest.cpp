@@ -4,6 +4,7 @@
 #include "FakeView.h"
 #include "FileSizeLimit.h"
 #include "TempDataFolder.h"
+#include "core/base/TextFile.h"
 #include "core/calibration/Calibration.h"
 #include "core/calibration/ChooserFrames.h"
 #include "core/print/PrintLayout.h"
@@ -181,6 +182,17 @@ private slots:
         QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
         QVERIFY(prompts.last().text.endsWith(
             QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il était.")));
+
+        // A file too large for the loading, which left the tables as they were: the driver's
+        // calibration may be in it, and the tables are not written over it.
+        QByteArray large = before;
+        large.append(QByteArray(TextFile::MaxLayoutBytes, ' '));
+        folder.write(QStringLiteral("ParametresImp.txt"), large);
+        PrintLayout unloaded;
+        ChargeParaImp(unloaded, folder.dataFolder());
+        QVERIFY(!Calibration::saveAndReload(unloaded, folder.dataFolder(), prompts));
+        QCOMPARE(folder.read(QStringLiteral("ParametresImp.txt")), large);
+        QVERIFY(prompts.last().text.contains(QStringLiteral("ne peut pas être lu")));
     }
 
     void centringInfoLinesAreJoinedWithCrLf()
