@@ -95,8 +95,13 @@ BulletinEditing::BulletinEditing(AppState &state, BulletinCanvas *canvas, QLineE
             [this] { narrowToFit(m_listEdit, m_canvas->textFont()); });
     connect(m_text, &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
     connect(m_list->lineEdit(), &QLineEdit::textEdited, this, &BulletinEditing::userEdited);
-    connect(m_list, &QComboBox::activated, this,
-            [this](int index) { userEdited(m_list->itemText(index)); });
+    // Only while the drop-down stands on the slot being typed: leaving it for a text box, its
+    // line edit loses the focus and Qt chooses the item it now matches (a station just learnt),
+    // which would land in the box the driver goes on to.
+    connect(m_list, &QComboBox::activated, this, [this](int index) {
+        if (EditRules::controlFor(m_state.record.currentSlot()) != Control::List) return;
+        userEdited(m_list->itemText(index));
+    });
     connect(m_list, &SlotComboBox::aboutToShowPopup, this, &BulletinEditing::fillList);
     connect(m_canvas, &BulletinCanvas::boxPressed, this, &BulletinEditing::boxPressed);
     connect(m_canvas, &BulletinCanvas::boxDoubleClicked, this, &BulletinEditing::boxDoubleClicked);

@@ -126,6 +126,22 @@ private slots:
         QCOMPARE(m_data->read("ListeEnginsAut.txt"), "BB 7\r\n");
         QVERIFY(editor.listControl()->findText("BB 7") >= 0);
 
+        // The item learnt stays in its own box: the box the driver goes on to starts empty,
+        // whether its drop-down was ever opened or not.
+        QApplication::setActiveWindow(&editor); // back from the options window
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editing.setCurrentSlot(9); // Lieu PS, then Heure PS
+        editor.listControl()->showPopup();
+        editor.listControl()->hidePopup();
+        typeAndLeave(9, "melun");
+        QTest::keyClicks(editor.textControl(), "6h00");
+        QCOMPARE(state().record.slot(9), "MELUN");
+        QCOMPARE(state().record.slot(10), "6H00");
+        const int via = SlotTable::lineSlot(1, SlotTable::Via);
+        typeAndLeave(via, "qqq");
+        QCOMPARE(state().record.slot(via + 1), QString());
+        QCOMPARE(editor.textControl()->text(), QString());
+
         // The list entry opens the list window on the engine list in use.
         QVERIFY(
             whileOpen<frmGestListe>(editor.action(EditorCommand::ListEngins), [](frmGestListe *w) {
