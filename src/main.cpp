@@ -7,7 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    StartUp::warmUp();
+    const StartUp::WarmUp warmUp;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kerbo"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")

@@ -115,21 +115,28 @@ int leave(const PrinterProbe &probe, int code)
 
 namespace StartUp {
 
-void warmUp()
+WarmUp::WarmUp()
 {
 #if __has_include(<dlfcn.h>)
     // Qt's own font database calls fontconfig, which reads its configuration once per process;
     // fontconfig is already loaded with Qt and may be initialised from any thread.
     using Init = int (*)();
     if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        std::thread(init).detach();
+        m_fonts = std::thread(init);
     // The printer question loads the print server's client library, and the dozen libraries it
     // needs, through Qt's print plugin: loaded now, they are ready when the question is asked.
     // Where the library is missing nothing is loaded, and the question goes its own way. Bound
     // lazily, as Qt's plugin loader binds it: only the few functions the question calls are
     // ever looked up.
-    std::thread([] { dlopen("libcups.so.2", RTLD_LAZY | RTLD_LOCAL); }).detach();
+    m_printing = std::thread([] { dlopen("libcups.so.2", RTLD_LAZY | RTLD_LOCAL); });
 #endif
+}
+
+WarmUp::~WarmUp()
+{
+    // Both are local work of a few milliseconds, long done in a normal run.
+    if (m_fonts.joinable()) m_fonts.join();
+    if (m_printing.joinable()) m_printing.join();
 }
 
 EditorWindow *openEditor(Session &session, EditorLayout layout)

@@ -2,6 +2,8 @@
 
 #include "core/config/ScreenLayout.h"
 
+#include <thread>
+
 class QApplication;
 class EditorWindow;
 struct Session;
@@ -14,8 +16,21 @@ int run(QApplication &app);
 
 // Begins on worker threads, while the connection to the display is made, what the start waits
 // for later: the system's font configuration (for the first window's texts) and the print
-// server's client library (for the printer question). Call before the application object.
-void warmUp();
+// server's client library (for the printer question). Made before the application object and
+// kept to the end of the run: a run that ends at once (a script's, a refused screen) waits for
+// the two threads rather than leave them halfway through their work.
+class WarmUp
+{
+public:
+    WarmUp();
+    ~WarmUp();
+    WarmUp(const WarmUp &) = delete;
+    WarmUp &operator=(const WarmUp &) = delete;
+
+private:
+    std::thread m_fonts;
+    std::thread m_printing;
+};
 
 // Opens the editor of a layout and runs its loading. Used at start and by the scale switch.
 EditorWindow *openEditor(Session &session, EditorLayout layout);
