@@ -12,12 +12,14 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,6 +32,28 @@ QAction *follower(QAction *main, const QString &caption, QObject *parent)
     QObject::connect(a, &QAction::triggered, main, &QAction::trigger);
     QObject::connect(main, &QAction::changed, a, [a, main] { a->setEnabled(main->isEnabled()); });
     return a;
+}
+
+// The width the menu bar takes to show every title in `font`, laid out as the bar lays them.
+int menuBarWidth(const QMenuBar *bar, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const QStyle *style = bar->style();
+    int width = 2 * (style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, bar) +
+                     style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, bar));
+    const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, bar);
+    for (const QAction *a : bar->actions()) {
+        QStyleOptionMenuItem option;
+        option.initFrom(bar);
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.text = a->text();
+        option.font = font;
+        option.fontMetrics = metrics;
+        const QSize text = metrics.size(Qt::TextShowMnemonic, a->text());
+        width +=
+            style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, bar).width() + spacing;
+    }
+    return width;
 }
 
 } // namespace
@@ -46,10 +70,29 @@ EditorWindow::EditorWindow(AppState &state, EditorLayout layout, QWidget *parent
     setCentralWidget(area);
     buildContextMenu();
     buildForm();
+    fitMenuBar(centralWidget()->sizeHint().width());
 
     // Quitting ends the program at once, with no question and no saving.
     action(EditorCommand::Quit)->setEnabled(true);
     connect(action(EditorCommand::Quit), &QAction::triggered, qApp, &QApplication::quit);
+}
+
+void EditorWindow::fitMenuBar(int room)
+{
+    // With large fonts the titles would run past the window, the last ones ("Aide", "Quitter")
+    // behind a button of their own that the keys never reach: the titles are drawn smaller, down
+    // to seven tenths of their size, until they fit the window.
+    QMenuBar *bar = menuBar();
+    const QFont start = bar->font();
+    QFont font = start;
+    const bool pixels = start.pixelSize() > 0;
+    for (int tenth = 9; tenth >= 7 && menuBarWidth(bar, font) > room; --tenth) {
+        if (pixels)
+            font.setPixelSize(std::max(1, start.pixelSize() * tenth / 10));
+        else
+            font.setPointSizeF(start.pointSizeF() * tenth / 10);
+    }
+    if (font != start) bar->setFont(font);
 }
 
 QAction *EditorWindow::makeAction(EditorCommand command, const QString &caption)

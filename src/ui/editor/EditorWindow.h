@@ -70,6 +70,8 @@ protected:
 private:
     QAction *makeAction(EditorCommand command, const QString &caption);
     void buildMenus();
+    // Draws the menu titles smaller when they would not fit `room` pixels.
+    void fitMenuBar(int room);
     void buildButtons(QWidget *area);
     void buildContextMenu();
     void buildForm();

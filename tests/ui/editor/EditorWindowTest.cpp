@@ -642,7 +642,7 @@ private slots:
             {EditorLayout::Editor1024, 1024, 740}, {EditorLayout::Editor800, 800, 580},
             {EditorLayout::LargeFont, 1024, 740}};
         for (const auto &[layout, w, h] : screens) {
-            EditorWindow window(*m_state, layout);
+            EditorWindow window(*m_state, EditorLayout(layout));
             QVERIFY(window.sizeHint().width() <= w && window.sizeHint().height() <= h);
             window.closeForLayoutSwitch();
         }
@@ -723,6 +723,38 @@ private slots:
         QCOMPARE(text()->font().pixelSize(), layoutFont);
         QCOMPARE(iniOption(u"Options"_s, u"AjusterFenetre"_s), u"0"_s);
         QTRY_COMPARE(m_window->size(), m_window->sizeHint());
+    }
+
+    // Every menu title stands on the bar, "Quitter" included, in every layout; with fonts
+    // made larger (a screen at 120 dpi), the titles are drawn smaller to stay there.
+    void everyMenuTitleFitsTheBar_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("1024") << int(EditorLayout::Editor1024) << 1.0;
+        QTest::newRow("800") << int(EditorLayout::Editor800) << 1.0;
+        QTest::newRow("large fonts") << int(EditorLayout::LargeFont) << 1.0;
+        QTest::newRow("large fonts at 120 dpi") << int(EditorLayout::LargeFont) << 1.25;
+    }
+    void everyMenuTitleFitsTheBar()
+    {
+        QFETCH(int, layout);
+        QFETCH(double, fontScale);
+        const QFont appFont = QApplication::font();
+        QFont larger = appFont;
+        larger.setPointSizeF(appFont.pointSizeF() * fontScale);
+        QApplication::setFont(larger);
+        EditorWindow window(*m_state, EditorLayout(layout));
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::setFont(appFont);
+        const QMenuBar *bar = window.menuBar();
+        for (QAction *a : bar->actions()) {
+            const QRect title = bar->actionGeometry(a);
+            QVERIFY2(!title.isEmpty() && title.right() < bar->width(), qPrintable(a->text()));
+        }
+        window.closeForLayoutSwitch();
     }
 };
 
