@@ -87,8 +87,9 @@ private slots:
         const int width = window.width();
         const QString longName(300, u'N');
         window.nameBox()->setText(longName);
+        QCoreApplication::processEvents(); // the layout takes the new text
         QCOMPARE(window.nameShown()->text(), longName);
-        QCOMPARE(window.sizeHint().width(), width);
+        QVERIFY(window.minimumSizeHint().width() <= width);
         QCOMPARE(window.width(), width);
     }
 
