@@ -132,6 +132,12 @@ private slots:
         }
         QVERIFY(prompts.calls[prompts.calls.size() - 3].text.contains(
             QStringLiteral("le disque est plein")));
+        // The file is named in the folder the driver chose, not in the hidden one being filled.
+        QVERIFY2(prompts.calls[prompts.calls.size() - 3].text.contains(drive +
+                                                                       QStringLiteral("R1/12.txt")),
+                 qPrintable(prompts.calls[prompts.calls.size() - 3].text));
+        QVERIFY(!prompts.calls[prompts.calls.size() - 3].text.contains(
+            QStringLiteral(".kerbo-conversion")));
         QCOMPARE(conversion.convert(drive, QStringLiteral("R1"), prompts, day),
                  CaraibeConversion::Outcome::Done);
         QCOMPARE(QDir(drive + QStringLiteral("R1")).entryList(QDir::Files),

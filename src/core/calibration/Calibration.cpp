@@ -257,8 +257,9 @@ bool saveAndReload(PrintLayout &layout, const QString &dataFolder, Prompts &prom
             QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
             QStringLiteral("LES PARAMETRES DE L'IMPRIMANTE N'ONT PAS ETE SAUVEGARDES.") +
                 QStringLiteral("\r\n") + error + QStringLiteral("\r\n\r\n") +
-                QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il "
-                                   u"était."),
+                QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il était. Les "
+                                   u"réglages changés restent en usage jusqu'à la fermeture de "
+                                   u"Kerbo, puis seront perdus."),
             Prompts::Icon::Exclamation);
         return false;
     }

@@ -72,12 +72,13 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
 bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QString &name)
 {
     QString error;
+    const bool earlier = QFileInfo::exists(folder + name);
     if (DayFileWriter::save(folder + name, state.record, state.verso, &error)) return true;
-    prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
-                    QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n") + error +
-                        QString::fromUtf16(u"\r\n\r\nUn fichier de ce nom déjà présent dans ce "
-                                           u"dossier reste tel qu'il était."),
-                    Icon::Exclamation);
+    QString text = QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n") + error;
+    if (earlier)
+        text += QString::fromUtf16(u"\r\n\r\nLe fichier de ce nom déjà présent dans ce dossier "
+                                   u"reste tel qu'il était.");
+    prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"), text, Icon::Exclamation);
     return false;
 }
 

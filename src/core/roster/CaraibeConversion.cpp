@@ -178,8 +178,10 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
         else if (error.isEmpty() && AtomicFile::syncFolder(work, &error)
                  && !QDir().rename(work, destination))
             error = QString::fromUtf16(u"Le dossier %1 ne peut pas être créé.").arg(shown);
-        if (!error.isEmpty())
+        if (!error.isEmpty()) {
             QDir(work).removeRecursively();
+            error.replace(QDir::toNativeSeparators(QDir::cleanPath(work)), shown);
+        }
     }
     if (busy)
         busy(false);

@@ -181,7 +181,9 @@ private slots:
         QCOMPARE(layout.ParaImpX[1], QStringLiteral("63"));
         QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
         QVERIFY(prompts.last().text.endsWith(
-            QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il était.")));
+            QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il était. Les réglages "
+                               u"changés restent en usage jusqu'à la fermeture de Kerbo, puis "
+                               u"seront perdus.")));
 
         // A file too large for the loading, which left the tables as they were: the driver's
         // calibration may be in it, and the tables are not written over it.

@@ -381,9 +381,16 @@ private slots:
                  (QStringList{u"ATTENTION !!"_s, u"SAUVEGARDE IMPOSSIBLE !!"_s}));
         QVERIFY(m_prompts.last().text.startsWith(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n"));
         QVERIFY(m_prompts.last().text.endsWith(
-            u"\r\n\r\nUn fichier de ce nom déjà présent dans ce dossier reste tel qu'il était."_s));
+            u"\r\n\r\nLe fichier de ce nom déjà présent dans ce dossier reste tel qu'il était."_s));
         QCOMPARE(bytesOf(path), QByteArray("old"));
         QVERIFY(m_state->currentFileFolder.isEmpty());
+
+        // With no earlier file (a name too long for any file), the message speaks of none.
+        m_state->record.setSlot(8, QString(250, u'J'));
+        saveArchive();
+        QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
+        QVERIFY(!m_prompts.last().text.contains(u"reste tel qu'il était"_s));
+        QCOMPARE(files(m_archive).size(), 1);
     }
 
     void archiveTwiceThenOpenBack()

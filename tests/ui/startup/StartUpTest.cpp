@@ -126,6 +126,11 @@ private slots:
         again.okButton()->click();
         QCOMPARE(m_prompts.titles(), QStringList{QStringLiteral("MODIFICATION DU CARTOUCHE A")});
         QVERIFY2(m_prompts.last().text.contains("Config.ini"), qPrintable(m_prompts.last().text));
+        QVERIFY(m_prompts.last().text.endsWith(
+            QString::fromUtf8("\r\n\r\nLe fichier Config.ini reste tel qu'il était. Le cartouche "
+                              "changé reste en usage jusqu'à la fermeture de Kerbo, puis sera "
+                              "perdu.")));
+        QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
     }
 
     void cartoucheCapitalsOnlyForWhatIsTyped_data()
