@@ -556,7 +556,10 @@ void BulletinEditing::dateChosen()
     if (m_placingDate)
         return;
     hideEditControls();
-    m_date->setDisplayFormat(QStringLiteral("dd/MM/yy"));
+    // Setting the format again sends the cursor back to the day: done only when it differs, or
+    // a date typed part after part never gets past its first digit.
+    const QString format = QStringLiteral("dd/MM/yy");
+    if (m_date->displayFormat() != format) m_date->setDisplayFormat(format);
     m_state.record.setServiceDate(m_date->date());
 }
 

@@ -599,6 +599,14 @@ private slots:
         date->setCurrentSection(QDateTimeEdit::DaySection);
         QTest::keyClick(date, Qt::Key_Up);
         QCOMPARE(record().serviceDate(), QDate(2026, 12, 5));
+        // A date typed digit after digit, each part in turn, and steps one by one.
+        date->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(date, u"150327"_s);
+        QCOMPARE(record().serviceDate(), QDate(2027, 3, 15));
+        date->setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(date, Qt::Key_Down);
+        QTest::keyClick(date, Qt::Key_Down);
+        QCOMPARE(record().serviceDate(), QDate(2027, 3, 13));
         QTest::keyClick(date, Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), 7);
         QVERIFY(!text()->isHidden());
