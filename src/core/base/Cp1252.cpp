@@ -40,6 +40,11 @@ QString decode(const QByteArray &bytes)
     return decode(bytes.constData(), bytes.size());
 }
 
+QString held(QStringView text)
+{
+    return decode(encode(text));
+}
+
 bool holds(QStringView text)
 {
     for (QChar c : text)

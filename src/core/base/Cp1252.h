@@ -15,6 +15,9 @@ QString decode(const char *data, qsizetype size);
 // A character that Windows-1252 cannot hold becomes "?".
 QByteArray encode(QStringView text);
 
+// `text` as a file gives it back once written: each character the code page cannot hold is "?".
+QString held(QStringView text);
+
 // Whether every character of `text` has a byte of its own (encode then decode gives it back).
 bool holds(QStringView text);
 

@@ -1,9 +1,10 @@
 #include "core/config/CartoucheStore.h"
 
-#include "core/config/Config.h"
-#include "core/model/BulletinRecord.h"
+#include "core/base/Cp1252.h"
 #include "core/base/IniFile.h"
 #include "core/base/NumberText.h"
+#include "core/config/Config.h"
+#include "core/model/BulletinRecord.h"
 #include "core/model/SlotTable.h"
 
 namespace CartoucheStore {
@@ -26,8 +27,12 @@ Texts read(const Config &config)
     return texts;
 }
 
-bool confirm(Config &config, BulletinRecord &record, const Texts &texts, QString *error)
+bool confirm(Config &config, BulletinRecord &record, const Texts &typed, QString *error)
 {
+    // What the file holds is what the bulletin shows and prints, from this run on.
+    Texts texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = Cp1252::held(typed[i]);
     const QString section = QString::fromLatin1(ConfigKeys::Cartouche);
     const QString condition = QString::fromLatin1(ConfigKeys::Condition);
     IniFile ini(config.iniPath());

@@ -29,10 +29,11 @@ QString caption(Kind kind)
     return QString();
 }
 
-// Capitals that the list files can hold: "µ" and "ß" have none in the code page and stay.
+// Capitals that the list files can hold: "µ" and "ß" have none in the code page and stay. The
+// list box shows the item as the file holds it, so that it can be found there again.
 QString storedItem(const QString &typed)
 {
-    return Cp1252::toUpper(typed.trimmed());
+    return Cp1252::held(Cp1252::toUpper(typed.trimmed()));
 }
 
 QString learntEngine(const QString &text)

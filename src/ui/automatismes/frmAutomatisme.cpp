@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/automatismes/AutomatismeKeys.h"
+#include "ui/CodePageInput.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
 
@@ -144,6 +145,7 @@ QLineEdit *frmAutomatisme::makeBox(const QString &name)
     edit->installEventFilter(this);
     // What is typed or pasted goes to capitals.
     new TypedUpperCase(edit);
+    CodePageInput::watch(edit);
     return edit;
 }
 

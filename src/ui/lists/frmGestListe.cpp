@@ -5,6 +5,7 @@
 #include "core/folders/RosterFolderList.h"
 #include "core/folders/RosterFolders.h"
 #include "core/lists/ListFile.h"
+#include "ui/CodePageInput.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
 
@@ -24,6 +25,7 @@ frmGestListe::frmGestListe(Session &session, ReferenceLists::Kind kind, QWidget 
 {
     build(ReferenceLists::caption(kind));
     new TypedUpperCase(m_item);
+    CodePageInput::watch(m_item);
     load(false);
 }
 

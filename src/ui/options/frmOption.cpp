@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
+#include "ui/CodePageInput.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
 
@@ -48,6 +49,7 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
         auto *edit = new QLineEdit(this);
         label->setBuddy(edit);
         new TypedUpperCase(edit);
+        CodePageInput::watch(edit);
         edit->installEventFilter(this);
         m_texts.insert(QLatin1String(key), edit);
         grid->addWidget(label, row, 0);

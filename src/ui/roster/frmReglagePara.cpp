@@ -4,6 +4,7 @@
 #include "core/base/Prompts.h"
 #include "core/roster/CaraibeConversion.h"
 #include "core/roster/ConvertCriteria.h"
+#include "ui/CodePageInput.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,6 +42,7 @@ frmReglagePara::frmReglagePara(CaraibeConversion &conversion, Prompts &prompts, 
                 edit->setText(upper);
                 edit->setCursorPosition(cursor);
             });
+            CodePageInput::watch(edit);
             grid->addWidget(edit, row + 1, columns[size_t(f)]);
             m_boxes[size_t(row)][size_t(f)] = edit;
         }

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
 #include "core/config/CartoucheStore.h"
+#include "ui/CodePageInput.h"
 #include "ui/TypedUpperCase.h"
 
 #include <QFormLayout>
@@ -37,6 +38,7 @@ frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, Q
         edit->installEventFilter(this);
         // The establishment, the residence and the staff number are typed in capitals.
         if (i >= 2) new TypedUpperCase(edit);
+        CodePageInput::watch(edit);
         form->addRow(QLatin1String(labels[i]), edit);
         m_boxes[i] = edit;
     }

@@ -8,6 +8,7 @@
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/PrinterFonts.h"
 #include "core/verso/VersoNavigation.h"
+#include "ui/CodePageInput.h"
 #include "ui/NarrowToFit.h"
 #include "ui/Session.h"
 #include "ui/preview/frmPreview.h"
@@ -112,6 +113,7 @@ void frmVerso::buildBoxes(QWidget *canvas)
             edit->setFrameShape(QFrame::NoFrame);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            CodePageInput::watch(edit);
             connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, field] {
                 versoText(m_session.state.verso, field) = edit->toPlainText();
             });
@@ -119,8 +121,11 @@ void frmVerso::buildBoxes(QWidget *canvas)
         } else {
             auto *edit = new QLineEdit(versoText(verso, field), canvas);
             edit->setFrame(false);
-            connect(edit, &QLineEdit::textChanged, this, [this, edit, field](const QString &text) {
-                versoText(m_session.state.verso, field) = text;
+            CodePageInput::watch(edit);
+            // The box's own text: a change made while the line edit tells of an edit comes
+            // before the edit's own textChanged, which still brings the text as typed.
+            connect(edit, &QLineEdit::textChanged, this, [this, edit, field] {
+                versoText(m_session.state.verso, field) = edit->text();
                 narrowToFit(edit, m_textFont);
             });
             box = edit;

@@ -67,6 +67,16 @@ private slots:
         QCOMPARE(m_prompts.last().text, "Ce nom existe déjà dans la collection");
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::None);
         QVERIFY(window.itemBox()->text().isEmpty());
+        // A letter the file cannot hold shows as the "?" the file will hold, as it is typed.
+        for (QChar c : QStringLiteral("łódź"))
+            QTest::sendKeyEvent(QTest::Click, window.itemBox(), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        QCOMPARE(window.itemBox()->text(), QStringLiteral("?ÓD?"));
+        click(window.button(frmGestListe::Button::Add));
+        QCOMPARE(window.list()->item(5)->text(), QStringLiteral("?ÓD?"));
+        QVERIFY(m_data->read("ListeGares.txt")
+                    .endsWith("\r\n?\xd3"
+                              "D?\r\n"));
 
         QListWidget *list = window.list();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -81,11 +91,11 @@ private slots:
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(window.itemBox()->text(), "CREIL");
         click(window.button(frmGestListe::Button::Remove)); // both CREIL lines go
-        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->count(), 4);
 
         click(window.button(frmGestListe::Button::RemoveAll)); // answered No
         QCOMPARE(m_prompts.last().text, "Désirez-vous vraiment supprimer tous les élements ?");
-        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->count(), 4);
         m_prompts.answers = {Prompts::Answer::Yes};
         click(window.button(frmGestListe::Button::RemoveAll));
         QCOMPARE(list->count(), 0);

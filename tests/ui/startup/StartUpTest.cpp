@@ -147,6 +147,8 @@ private slots:
                                                         << "Paris";
         QTest::newRow("capitals of the code page only")
             << "" << -1 << QString::fromUtf8("aµßéœÿ") << QString::fromUtf8("AµßÉŒŸ");
+        QTest::newRow("outside the code page: the ? the file holds")
+            << "" << -1 << QString::fromUtf8("łódź") << QString::fromUtf8("?ÓD?");
     }
     void cartoucheCapitalsOnlyForWhatIsTyped()
     {

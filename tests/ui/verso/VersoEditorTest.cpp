@@ -113,6 +113,15 @@ private slots:
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Return);
         QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("456"));
         QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456"));
+        // What the day file cannot hold shows as its "?", in both kinds of box.
+        const auto type = [](QWidget *box, const QString &text) {
+            for (QChar c : text)
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+        };
+        type(run.box(T::NumTrainH), QStringLiteral("ł7"));
+        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
+        type(run.box(T::D, 0), QStringLiteral("ő"));
+        QCOMPARE(run.state().verso.txtD[0], QStringLiteral("Carre?"));
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
@@ -133,7 +142,7 @@ private slots:
         // Escape goes back to the recto editor, from a line or from a box of several lines.
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
         QVERIFY(!run.editor->isVisible());
-        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456"));
+        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
     }
 
     // Larger than the screen (the test screen is 800 pixels wide): the editor takes the whole

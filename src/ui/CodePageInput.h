@@ -1,0 +1,15 @@
+#pragma once
+
+class QLineEdit;
+class QPlainTextEdit;
+
+// A box whose text goes into the data files shows what the files will hold: a character that
+// the code page lacks turns to "?" as it is typed or pasted, as in the bulletin's own boxes.
+// Where the box also turns to capitals, watch it after that (the capitals are made first).
+namespace CodePageInput
+{
+
+void watch(QLineEdit *edit);
+void watch(QPlainTextEdit *edit);
+
+} // namespace CodePageInput
