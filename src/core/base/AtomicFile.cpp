@@ -14,6 +14,25 @@
 
 namespace {
 
+// The system's wording in French for the failures a driver meets, whatever the desktop's
+// language; the system's own wording otherwise.
+QString systemText(int code, const QString &detail)
+{
+    switch (code) {
+    case ENAMETOOLONG:
+        return QStringLiteral("nom de fichier trop long");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("accès refusé");
+    case EROFS:
+        return QStringLiteral("disque protégé en écriture");
+    case ENOSPC:
+        return QStringLiteral("disque plein");
+    default:
+        return detail;
+    }
+}
+
 // What a failed write or sync means for the driver; `detail` is the system's own wording.
 QString writeCause(int code, const QString &detail)
 {
@@ -110,8 +129,10 @@ bool AtomicFile::open()
     // Unbuffered: every byte is handed to the system by write() and its failure seen there.
     // Buffered, a small file would only be written inside commit(), whose failed write could
     // still let the empty temporary file replace the previous one.
+    errno = 0;
     if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return true;
+    const int code = errno;
     const QFileInfo target(m_path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
@@ -121,7 +142,8 @@ bool AtomicFile::open()
     if (target.isFile() && !target.isWritable())
         return fail(QStringLiteral("le fichier est en lecture seule."));
     return fail(QStringLiteral("impossible de créer un fichier dans le dossier %1 (%2).")
-                    .arg(QDir::toNativeSeparators(folder.filePath()), m_file.errorString()));
+                    .arg(QDir::toNativeSeparators(folder.filePath()),
+                         systemText(code, m_file.errorString())));
 }
 
 bool AtomicFile::write(QByteArrayView bytes)
@@ -143,9 +165,12 @@ bool AtomicFile::commit()
     if (!syncToDisk(m_file, code))
         return fail(writeCause(code, QString::fromLocal8Bit(std::strerror(code))));
     // commit() removes the temporary file itself when it cannot give it the file's name.
-    if (!m_file.commit())
+    errno = 0;
+    if (!m_file.commit()) {
+        const int failure = errno;
         return fail(QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
-                        .arg(m_file.errorString()));
+                        .arg(systemText(failure, m_file.errorString())));
+    }
     return true;
 }
 
@@ -160,8 +185,12 @@ bool AtomicFile::writeNew(const QString &path, QByteArrayView bytes, QString *er
         return false;
     };
     // A file of that name written earlier into the same new folder is replaced.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return failed(QStringLiteral("impossible de créer le fichier (%1).").arg(file.errorString()));
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        const int code = errno;
+        return failed(QStringLiteral("impossible de créer le fichier (%1).")
+                          .arg(systemText(code, file.errorString())));
+    }
     const QString cause = writeAll(file, bytes);
     return cause.isEmpty() || failed(cause);
 }

@@ -380,6 +380,9 @@ private slots:
         QCOMPARE(m_prompts.titles(),
                  (QStringList{u"ATTENTION !!"_s, u"SAUVEGARDE IMPOSSIBLE !!"_s}));
         QVERIFY(m_prompts.last().text.startsWith(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n"));
+        // In French whatever the desktop's language.
+        QVERIFY2(m_prompts.last().text.contains(u"(nom de fichier trop long)"_s),
+                 qPrintable(m_prompts.last().text));
         QVERIFY(m_prompts.last().text.endsWith(
             u"\r\n\r\nLe fichier de ce nom déjà présent dans ce dossier reste tel qu'il était."_s));
         QCOMPARE(bytesOf(path), QByteArray("old"));
@@ -390,6 +393,7 @@ private slots:
         saveArchive();
         QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
         QVERIFY(!m_prompts.last().text.contains(u"reste tel qu'il était"_s));
+        QVERIFY(m_prompts.last().text.contains(u"(nom de fichier trop long)"_s));
         QCOMPARE(files(m_archive).size(), 1);
     }
 
