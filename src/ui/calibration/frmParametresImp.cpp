@@ -4,6 +4,7 @@
 #include "core/base/Drives.h"
 #include "core/calibration/PrintParamsTransfer.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/folders/FolderPane.h"
 
 #include <QComboBox>
@@ -78,7 +79,7 @@ frmParametresImp::frmParametresImp(Session &session, Mode mode, QWidget *parent)
     column->addWidget(m_pane, 1);
     column->addLayout(choice);
     column->addLayout(buttons);
-    resize(560, 520);
+    resizeWithinScreen(this, QSize(560, 520));
 }
 
 void frmParametresImp::createFolder()

@@ -2,6 +2,7 @@
 
 #include "core/folders/RosterFolders.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/folders/FolderPane.h"
 #include "ui/lists/frmGestListe.h"
 
@@ -76,7 +77,7 @@ frmGestionDossier::frmGestionDossier(Session &session, BulletinView &view, QWidg
     on(Button::RemoveFromList, [this] { openRemovalList(); });
     on(Button::Info, [&prompts] { RosterFolders::info(prompts); });
     on(Button::Quit, [this] { reject(); });
-    resize(720, 520);
+    resizeWithinScreen(this, QSize(720, 520));
 }
 
 void frmGestionDossier::openRemovalList()

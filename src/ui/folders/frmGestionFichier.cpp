@@ -2,6 +2,7 @@
 
 #include "core/files/FileCommands.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/folders/FolderPane.h"
 
 #include <QCoreApplication>
@@ -74,7 +75,7 @@ frmGestionFichier::frmGestionFichier(Session &session, QWidget *parent)
     connect(button(Button::Info), &QPushButton::clicked, this,
             [this] { FileCommands::info(m_session.prompts); });
     connect(button(Button::Quit), &QPushButton::clicked, this, &QDialog::reject);
-    resize(760, 560);
+    resizeWithinScreen(this, QSize(760, 560));
 }
 
 void frmGestionFichier::copy()

@@ -4,6 +4,7 @@
 #include "FakeView.h"
 #include "TempDataFolder.h"
 #include "ui/Session.h"
+#include "ui/calibration/frmParametresImp.h"
 #include "ui/folders/FolderPane.h"
 #include "ui/folders/frmGestionDossier.h"
 #include "ui/folders/frmGestionFichier.h"
@@ -50,6 +51,30 @@ private slots:
         m_data = std::make_unique<TempDataFolder>();
         m_prompts = FakePrompts();
         m_session = std::make_unique<Session>(Session{m_data->state, m_prompts, m_printer});
+    }
+
+    // Run again on a small screen (a 1366x768 laptop at 150 %, the same number of points):
+    // every button in sight, the title bar and the borders allowed for.
+    void windowsFitTheScreen()
+    {
+        FakeView view;
+        frmGestionFichier files(*m_session);
+        frmGestionDossier folders(*m_session, view);
+        frmParametresImp layouts(*m_session, frmParametresImp::Mode::Export);
+        for (QWidget *window : {static_cast<QWidget *>(&files), static_cast<QWidget *>(&folders),
+                                static_cast<QWidget *>(&layouts)}) {
+            window->show();
+            const QRect room = window->screen()->availableGeometry();
+            QVERIFY2(window->width() + 16 <= room.width() && window->height() + 40 <= room.height(),
+                     qPrintable(QStringLiteral("%1: %2x%3 in %4x%5")
+                                    .arg(window->windowTitle())
+                                    .arg(window->width())
+                                    .arg(window->height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+            for (const QPushButton *button : window->findChildren<QPushButton *>())
+                QVERIFY(window->rect().contains(button->geometry()));
+        }
     }
 
     void fileWindowCountersFollowTheSelection()

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+// Gives a top-level window the size it asks for, or less where its screen's free area is
+// smaller (the window manager's frame and title bar allowed for), so that its buttons stay in
+// sight on a small or scaled screen; never less than its layout needs.
+void resizeWithinScreen(QWidget *window, QSize wanted);
