@@ -1,8 +1,10 @@
 #include "ui/print/PrinterChoice.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 // Names only: a full printer object asks the print server for each printer's capabilities.
 bool PrinterChoice::anyPrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
@@ -47,6 +49,10 @@ bool PrinterChoice::setUp(QWidget *parent)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    // Nothing is printed from here: the choice is confirmed, not a print started.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>())
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_chosen = true;

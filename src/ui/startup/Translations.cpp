@@ -9,7 +9,7 @@ namespace
 {
 
 // The few texts that Qt's French catalogue lacks: the kinds of entry in the file dialogs'
-// "Type" column.
+// "Type" column, and the printer's own properties window.
 class CatalogueGaps : public QTranslator
 {
 public:
@@ -19,17 +19,20 @@ public:
 
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        if (qstrcmp(context, "QAbstractFileIconProvider") != 0) return QString();
         static constexpr struct {
+            const char *context;
             const char *english;
             const char *french;
-        } kinds[] = {{"Drive", "Lecteur"},
-                     {"Folder", "Dossier"},
-                     {"File", "Fichier"},
-                     {"Shortcut", "Raccourci"},
-                     {"Unknown", "Inconnu"}};
-        for (const auto &kind : kinds)
-            if (qstrcmp(sourceText, kind.english) == 0) return QString::fromUtf8(kind.french);
+        } gaps[] = {{"QAbstractFileIconProvider", "Drive", "Lecteur"},
+                    {"QAbstractFileIconProvider", "Folder", "Dossier"},
+                    {"QAbstractFileIconProvider", "File", "Fichier"},
+                    {"QAbstractFileIconProvider", "Shortcut", "Raccourci"},
+                    {"QAbstractFileIconProvider", "Unknown", "Inconnu"},
+                    {"QPrintPropertiesDialog", "Printer Properties", "Propriétés de l'imprimante"},
+                    {"QPrintPropertiesWidget", "Advanced", "Avancé"}};
+        for (const auto &gap : gaps)
+            if (qstrcmp(context, gap.context) == 0 && qstrcmp(sourceText, gap.english) == 0)
+                return QString::fromUtf8(gap.french);
         return QString();
     }
 };

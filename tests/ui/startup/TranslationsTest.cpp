@@ -25,6 +25,11 @@ private slots:
         QCOMPARE(kinds.type(QFileInfo(QDir::rootPath())), QStringLiteral("Lecteur"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"),
                  QStringLiteral("Voir dans :"));
+        // The printer's properties window, opened from "Configuration de l'impression".
+        QCOMPARE(QCoreApplication::translate("QPrintPropertiesDialog", "Printer Properties"),
+                 QStringLiteral("Propriétés de l'imprimante"));
+        QCOMPARE(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
+                 QStringLiteral("Avancé"));
     }
 };
 
