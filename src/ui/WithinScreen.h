@@ -8,3 +8,7 @@ class QWidget;
 // smaller (the window manager's frame and title bar allowed for), so that its buttons stay in
 // sight on a small or scaled screen; never less than its layout needs.
 void resizeWithinScreen(QWidget *window, QSize wanted);
+
+// Whether a top-level window of the size it asks for, frame and title bar included, fits its
+// screen's free area.
+bool fitsScreen(const QWidget *window);

@@ -238,7 +238,7 @@ double fittedScale(double availableWidth, double availableHeight, double layoutS
 {
     const double fitting = std::min(availableWidth / WidthMm, availableHeight / HeightMm);
     // Hundredths of a pixel per millimetre: a window resized by a pixel or two draws nothing again.
-    return std::max(layoutScale, std::floor(fitting * 100.0) / 100.0);
+    return std::max(layoutScale * MinimumFitShare, std::floor(fitting * 100.0) / 100.0);
 }
 
 } // namespace FormGeometry

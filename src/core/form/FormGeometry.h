@@ -46,8 +46,13 @@ struct Scale {
 };
 Scale scaleFor(EditorLayout layout);
 
-// The scale at which the whole picture fits `available` pixels, never below `layoutScale`: a
-// window larger than the layout's own size shows the same form larger, never smaller.
+// The least share of its layout's scale that a form fitted to its window is drawn at: a screen
+// smaller than the layout (a small laptop's, scaled) still shows the whole form, down to this.
+constexpr double MinimumFitShare = 0.6;
+
+// The scale at which the whole picture fits `available` pixels: a window larger than the
+// layout's own size shows the same form larger, a smaller one shows it smaller, never below
+// MinimumFitShare of `layoutScale`.
 double fittedScale(double availableWidth, double availableHeight, double layoutScale);
 
 } // namespace FormGeometry

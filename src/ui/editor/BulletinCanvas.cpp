@@ -65,7 +65,7 @@ void BulletinCanvas::setResizable(bool resizable)
         setFixedSize(m_formSize);
         return;
     }
-    setMinimumSize(FormPicture::editorSize(m_layoutScale));
+    setMinimumSize(FormPicture::editorSize(m_layoutScale * FormGeometry::MinimumFitShare));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 

@@ -6,16 +6,17 @@
 #include "core/startup/EditorStage.h"
 #include "core/startup/SplashStage.h"
 #include "core/startup/StartUpMessages.h"
+#include "ui/ScreenReader.h"
+#include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/PreparedFormPicture.h"
 #include "ui/print/PrinterChoice.h"
-#include "ui/ScreenReader.h"
-#include "ui/Session.h"
 #include "ui/startup/CommandWiring.h"
 #include "ui/startup/SingleInstance.h"
+#include "ui/startup/WidgetPrompts.h"
 #include "ui/startup/frmCartouche.h"
 #include "ui/startup/frmSplash.h"
-#include "ui/startup/WidgetPrompts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -154,8 +155,11 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
         frmCartouche::run(state, prompts, firstStart, nullptr);
     };
     EditorStage::run(state, prompts, *editor, hooks);
-    editor->setFitToWindow(state.config.fitToWindow);
-    if (state.config.fitToWindow)
+    // A screen too small for the layout (a small laptop's, scaled) gets the form fitted to it
+    // for this run; the driver's own choice in Config.ini is left as it is.
+    const bool fit = state.config.fitToWindow || !fitsScreen(editor);
+    editor->setFitToWindow(fit);
+    if (fit)
         editor->showMaximized();
     else
         editor->show();

@@ -3,8 +3,10 @@
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
 #include "core/base/IniAccess.h"
+#include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
@@ -612,6 +614,30 @@ private slots:
         QVERIFY(!text()->isHidden());
     }
 
+    // Run again on a small screen (a 1366x768 laptop at 150 %): the layout does not fit, and
+    // fitted to the screen the whole form, down to TOTAL Km, stays in sight and is clicked right.
+    void aScreenTooSmallForTheLayoutShowsTheWholeForm()
+    {
+        EditorWindow small(*m_state, EditorLayout::Editor800);
+        small.setAttribute(Qt::WA_DeleteOnClose, false);
+        if (fitsScreen(&small)) QSKIP("this screen takes the 800 editor whole");
+        small.setFitToWindow(true);
+        small.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&small));
+        BulletinCanvas *canvas = small.canvas();
+        const QRect room = small.screen()->availableGeometry();
+        const auto totalInSight = [&] {
+            const QRect box = canvas->boxRect(TotalKmSlot);
+            return small.rect().contains(QRect(canvas->mapTo(&small, box.topLeft()), box.size()));
+        };
+        QTRY_VERIFY(totalInSight());
+        QVERIFY(small.height() <= room.height() && small.width() <= room.width());
+        if (room.height() < 600) QVERIFY(canvas->scale() < canvas->layoutScale());
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, canvas->boxRect(lineSlot(5, De)).center());
+        QCOMPARE(m_state->record.currentSlot(), lineSlot(5, De));
+        small.closeForLayoutSwitch();
+    }
+
     void scaleSwitchKeepsTheTabModeAndRefusesASmallScreen()
     {
         QList<EditorWindow *> opened; // the windows the switch builds
@@ -722,9 +748,9 @@ private slots:
         QCOMPARE(record().currentSlot(), lineSlot(5, HeureArr));
         QCOMPARE(m_window->datePicker()->geometry().topLeft(), canvas->boxRect(DateSlot).topLeft());
 
-        // A smaller window never shrinks the form below the layout's size.
+        // A smaller window shrinks the form, down to six tenths of the layout's size.
         m_window->resize(400, 300);
-        QTRY_COMPARE(canvas->scale(), canvas->layoutScale());
+        QTRY_COMPARE(canvas->scale(), canvas->layoutScale() * FormGeometry::MinimumFitShare);
 
         m_window->action(EditorCommand::FitToWindow)->trigger();
         QVERIFY(!m_window->fitsToWindow());
