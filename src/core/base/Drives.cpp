@@ -44,14 +44,21 @@ QStringList fromVolumes(const QString &home, const QList<Volume> &volumes, Use u
     QStringList drives;
     const QString h = clean(home);
     if (!h.isEmpty()) drives << h;
+    const QString system = QDir::toNativeSeparators(QDir::rootPath());
+    bool systemUsable = false;
     for (const Volume &v : volumes) {
         const QString root = clean(v.root);
+        // Below "/", which the driver seldom owns, some folders may be his all the same.
+        if (root == system) {
+            systemUsable = v.ready && v.readableFolder;
+            continue;
+        }
         const bool usable = use == Use::Write ? !v.readOnly && v.writableFolder : v.readableFolder;
-        if (root.isEmpty() || root == QDir::toNativeSeparators(QDir::rootPath()) || !v.ready ||
-            !usable || isSystemMount(root) || drives.contains(root))
+        if (root.isEmpty() || !v.ready || !usable || isSystemMount(root) || drives.contains(root))
             continue;
         drives << root;
     }
+    if (systemUsable) drives << system;
     return drives;
 }
 
@@ -69,7 +76,10 @@ QStringList list(Use use)
 QString label(const QString &root)
 {
     const QString r = clean(root);
-    return r == home() ? r + QString::fromUtf16(u"  (dossier personnel)") : r;
+    if (r == home()) return r + QString::fromUtf16(u"  (dossier personnel)");
+    if (r == QDir::toNativeSeparators(QDir::rootPath()))
+        return r + QString::fromUtf16(u"  (tout l'ordinateur)");
+    return r;
 }
 
 QString home()

@@ -24,7 +24,9 @@ struct Volume {
 enum class Use { Write, Read };
 
 // The drive list from a description of the volumes: `home` first, then the ready volumes (the
-// writable ones only for Use::Write) in their order, without "/", system mounts or duplicates.
+// writable ones only for Use::Write) in their order, without system mounts or duplicates, and
+// the system's own "/" last, when it can be read: the way to folders kept outside the home
+// folder, some of which the driver may write to.
 QStringList fromVolumes(const QString &home, const QList<Volume> &volumes, Use use = Use::Write);
 
 // The drives of this machine.

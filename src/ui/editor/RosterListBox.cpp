@@ -3,9 +3,12 @@
 #include "core/AppState.h"
 #include "core/folders/RosterFolderList.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
 
 RosterListBox::RosterListBox(AppState &state, QWidget *parent) : QComboBox(parent), m_state(state)
 {
@@ -26,6 +29,12 @@ void RosterListBox::showPopup()
         setEditText(shown);
         QApplication::restoreOverrideCursor();
     }
+    // The drop-down is as wide as its longest folder, as far as the screen allows: folders kept
+    // side by side differ at the end of their path, which a list as narrow as the box would cut.
+    const int widest = view()->sizeHintForColumn(0) + 2 * view()->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QScreen *where = screen();
+    view()->setMinimumWidth(where ? qMin(widest, where->availableGeometry().width()) : widest);
     QComboBox::showPopup();
 }
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 using Icon = Prompts::Icon;
@@ -90,6 +91,8 @@ void frmGestListe::load(bool skipEmpty)
 
 void frmGestListe::add()
 {
+    // Whatever the outcome, the keys go back to the item box, for the next item.
+    const QScopeGuard next([this] { readyForNextItem(); });
     QString error;
     switch (ReferenceLists::add(m_path, m_item->text(), &error)) {
     case ReferenceLists::AddResult::Duplicate:
@@ -120,6 +123,14 @@ void frmGestListe::removeItem()
             m_session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
     }
     load(true);
+    readyForNextItem();
+}
+
+void frmGestListe::readyForNextItem()
+{
+    // The text stays, selected: typing replaces it instead of running on after it.
+    m_item->setFocus();
+    m_item->selectAll();
 }
 
 void frmGestListe::removeAll()

@@ -33,6 +33,7 @@ private:
     void load(bool skipEmpty);
     void add();
     void removeItem();
+    void readyForNextItem();
     void removeAll();
 
     Session &m_session;

@@ -167,12 +167,18 @@ private slots:
             {"/proc/sys", true, false, true}, {"/mnt/nobody", true, false, false},
             {"/home/me", true, false, true},
         };
+        // The system's "/" last, as the way to folders outside the home folder.
         QCOMPARE(Drives::fromVolumes("/home/me/", volumes),
-                 (QStringList{"/home/me", "/media/usb"}));
+                 (QStringList{"/home/me", "/media/usb", "/"}));
         // Where a file is only read, a read-only volume serves too.
         QCOMPARE(Drives::fromVolumes("/home/me/", volumes, Drives::Use::Read),
-                 (QStringList{"/home/me", "/media/usb", "/media/cd", "/mnt/nobody"}));
+                 (QStringList{"/home/me", "/media/usb", "/media/cd", "/mnt/nobody", "/"}));
+        QCOMPARE(Drives::fromVolumes("/home/me/", {{"/", true, false, false, true}}),
+                 (QStringList{"/home/me", "/"})); // some folders below may be the driver's
+        QCOMPARE(Drives::fromVolumes("/home/me/", {{"/", true, false, false, false}}),
+                 QStringList{"/home/me"});
         QCOMPARE(Drives::label(home()), home() + QStringLiteral("  (dossier personnel)"));
+        QCOMPARE(Drives::label("/"), QStringLiteral("/  (tout l'ordinateur)"));
         QCOMPARE(Drives::list().constFirst(), home());
 
         QVERIFY(Drives::isRoot(home()) && Drives::isRoot(home() + "/") && Drives::isRoot("/"));

@@ -92,10 +92,17 @@ private slots:
         QCOMPARE(window.itemBox()->text(), "CREIL");
         click(window.button(frmGestListe::Button::Remove)); // both CREIL lines go
         QCOMPARE(list->count(), 4);
+        // The keys are back in the item box, its text selected: the next item replaces it.
+        QTRY_VERIFY(window.itemBox()->hasFocus());
+        QTest::keyClicks(window.itemBox(), "laon");
+        QCOMPARE(window.itemBox()->text(), "LAON");
+        click(window.button(frmGestListe::Button::Add));
+        QVERIFY(window.itemBox()->hasFocus());
+        QCOMPARE(list->count(), 5);
 
         click(window.button(frmGestListe::Button::RemoveAll)); // answered No
         QCOMPARE(m_prompts.last().text, "Désirez-vous vraiment supprimer tous les élements ?");
-        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->count(), 5);
         m_prompts.answers = {Prompts::Answer::Yes};
         click(window.button(frmGestListe::Button::RemoveAll));
         QCOMPARE(list->count(), 0);
