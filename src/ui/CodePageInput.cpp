@@ -2,19 +2,89 @@
 
 #include "core/base/Cp1252.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace CodePageInput
 {
 
-// Each character gives one, so the cursor keeps its place.
+namespace
+{
+
+// Where a place in `text` stands once the text is turned: a character outside the code page
+// written as two (a surrogate pair) becomes one "?".
+int heldPosition(const QString &text, int position)
+{
+    return int(Cp1252::held(QStringView(text).left(position)).size());
+}
+
+// Keys, composed text and the paste key bring their text already turned. What comes another way
+// (the context menu's paste, a drop) is turned once it is in.
+class Watcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::Paste)) return paste(watched);
+            if (Cp1252::holds(key->text())) return false;
+            QKeyEvent turned(QEvent::KeyPress, key->key(), key->modifiers(),
+                             Cp1252::held(key->text()), key->isAutoRepeat(), key->count());
+            QCoreApplication::sendEvent(watched, &turned);
+            return true;
+        }
+        case QEvent::InputMethod: {
+            auto *input = static_cast<QInputMethodEvent *>(event);
+            if (Cp1252::holds(input->commitString())) return false;
+            QInputMethodEvent turned(input->preeditString(), input->attributes());
+            turned.setCommitString(Cp1252::held(input->commitString()), input->replacementStart(),
+                                   input->replacementLength());
+            QCoreApplication::sendEvent(watched, &turned);
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    static bool paste(QObject *watched)
+    {
+        const QString text = Cp1252::held(QGuiApplication::clipboard()->text());
+        if (auto *line = qobject_cast<QLineEdit *>(watched)) {
+            if (line->isReadOnly()) return false;
+            line->insert(text);
+            return true;
+        }
+        if (auto *plain = qobject_cast<QPlainTextEdit *>(watched)) {
+            if (plain->isReadOnly()) return false;
+            plain->insertPlainText(text);
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void watch(QLineEdit *edit)
 {
+    edit->installEventFilter(new Watcher(edit));
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] {
         const QString text = edit->text();
         if (Cp1252::holds(text)) return;
-        const int cursor = edit->cursorPosition();
+        const int cursor = heldPosition(text, edit->cursorPosition());
         edit->setText(Cp1252::held(text));
         edit->setCursorPosition(cursor);
     });
@@ -22,14 +92,29 @@ void watch(QLineEdit *edit)
 
 void watch(QPlainTextEdit *edit)
 {
+    edit->installEventFilter(new Watcher(edit));
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit] {
-        const QString text = edit->toPlainText();
-        if (Cp1252::holds(text)) return;
-        const int cursor = edit->textCursor().position();
-        edit->setPlainText(Cp1252::held(text));
-        QTextCursor moved = edit->textCursor();
-        moved.setPosition(cursor);
-        edit->setTextCursor(moved);
+        QTextDocument *document = edit->document();
+        if (Cp1252::holds(document->toPlainText())) return;
+        // Each character the code page lacks is replaced where it stands, in the same step of
+        // the undo history as the edit that brought it: the rest of the text, the cursor and the
+        // view stay as they are, and Undo takes the whole edit back.
+        QTextCursor replace(document);
+        replace.joinPreviousEditBlock();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const QString text = block.text();
+            for (int i = int(text.size()) - 1; i >= 0; --i) {
+                const bool pair =
+                    text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate();
+                const int from = pair ? i - 1 : i;
+                if (Cp1252::holds(QStringView(text).mid(from, i - from + 1))) continue;
+                replace.setPosition(block.position() + from);
+                replace.setPosition(block.position() + i + 1, QTextCursor::KeepAnchor);
+                replace.insertText(QStringLiteral("?"));
+                i = from;
+            }
+        }
+        replace.endEditBlock();
     });
 }
 

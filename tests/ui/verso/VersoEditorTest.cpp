@@ -114,14 +114,34 @@ private slots:
         QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("456"));
         QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456"));
         // What the day file cannot hold shows as its "?", in both kinds of box.
-        const auto type = [](QWidget *box, const QString &text) {
-            for (QChar c : text)
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+        const auto type = [](QWidget *box, const QString &text) { // a key per character
+            for (char32_t c : text.toUcs4())
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                    {});
         };
         type(run.box(T::NumTrainH), QStringLiteral("ł7"));
         QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
         type(run.box(T::D, 0), QStringLiteral("ő"));
         QCOMPARE(run.state().verso.txtD[0], QStringLiteral("Carre?"));
+        // A character written as two (an emoji) is one "?", the next key goes right after it,
+        // and Undo takes the typing back.
+        QLineEdit *d = run.line(T::D, 0);
+        d->setCursorPosition(1);
+        type(d, QStringLiteral("😀Z"));
+        QCOMPARE(d->text(), QStringLiteral("C?Zarre?"));
+        QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(run.state().verso.txtD[0], QStringLiteral("Carre?"));
+        // Pasted into a box of several lines: turned as it goes in, Undo takes the paste back.
+        auto *trains = static_cast<QPlainTextEdit *>(run.box(T::NumTrainH));
+        QTextCursor at = trains->textCursor();
+        at.setPosition(1);
+        trains->setTextCursor(at);
+        QGuiApplication::clipboard()->setText(QStringLiteral("ż😀"));
+        QTest::keyClick(trains, Qt::Key_V, Qt::ControlModifier);
+        type(trains, QStringLiteral("8"));
+        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("1??823\n456?7"));
+        QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
