@@ -138,6 +138,7 @@ bool AtomicFile::open()
     if (!folder.isDir())
         return fail(QStringLiteral("le dossier %1 est introuvable.")
                         .arg(QDir::toNativeSeparators(folder.filePath())));
+    if (code == EROFS) return fail(writeCause(code, QString()));
     // The folder may be writable and the file itself not: it is that file that must change.
     if (target.isFile() && !target.isWritable())
         return fail(QStringLiteral("le fichier est en lecture seule."));
@@ -168,7 +169,9 @@ bool AtomicFile::commit()
     errno = 0;
     if (!m_file.commit()) {
         const int failure = errno;
-        return fail(QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
+        return fail((QFileInfo::exists(m_path)
+                         ? QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
+                         : QStringLiteral("le fichier n'a pas pu être écrit (%1)."))
                         .arg(systemText(failure, m_file.errorString())));
     }
     return true;

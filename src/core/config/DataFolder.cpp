@@ -1,6 +1,7 @@
 #include "core/config/DataFolder.h"
 
 #include "core/base/Paths.h"
+#include "core/base/StaleWork.h"
 #include "core/config/Config.h"
 
 #include <QDir>
@@ -44,6 +45,10 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
     const QFileInfo targetInfo(target);
     if (!QDir().mkpath(targetInfo.absolutePath()))
         return fail(QStringLiteral("création du dossier"));
+    // What a start stopped while filling it (a crash, a power cut) left beside it.
+    removeStaleWorkFolders(targetInfo.absolutePath(),
+                           QStringLiteral("^\\.%1-[A-Za-z0-9]{6}$")
+                               .arg(QRegularExpression::escape(targetInfo.fileName())));
     // Filled under a temporary name, removed whole on failure, renamed once complete.
     QTemporaryDir partial(QDir(targetInfo.absolutePath())
                               .filePath(QStringLiteral(".%1-XXXXXX").arg(targetInfo.fileName())));
@@ -67,8 +72,11 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
         QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                       | QFile::ReadOther);
     }
-    if (!QDir().rename(partial.path(), target))
+    if (!QDir().rename(partial.path(), target)) {
+        // Another Kerbo started at the same moment filled it first: that folder serves both.
+        if (Paths::folderExists(target)) return true;
         return fail(QStringLiteral("création du dossier"));
+    }
     partial.setAutoRemove(false);
     return true;
 }

@@ -4,12 +4,14 @@
 
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
+#include "core/base/StaleWork.h"
 #include "core/roster/CaraibeDayFile.h"
 #include "core/roster/CaraibeReader.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 namespace {
 
@@ -19,12 +21,18 @@ QString lines(const QStringList &list) { return list.join(QStringLiteral("\r\n")
 
 // A new empty hidden folder beside `destination`; "" when none can be made. Its name is short
 // whatever the destination's: a name near the file system's limit is still a good destination.
+// The name of the folder being filled, beside the destination, until every day is written.
+const QString WorkPrefix = QStringLiteral(".kerbo-conversion-");
+
 QString makeWorkFolder(const QString &destination)
 {
     const QString parent = Paths::CheckPath(QFileInfo(destination).path());
+    // What a conversion stopped half-way (a crash, a power cut) left there.
+    removeStaleWorkFolders(
+        parent, QStringLiteral("^%1[0-9a-z]+$").arg(QRegularExpression::escape(WorkPrefix)));
     for (int attempt = 0; attempt < 20; ++attempt) {
-        const QString candidate = parent + QStringLiteral(".kerbo-conversion-")
-                                  + QString::number(QRandomGenerator::global()->generate(), 36);
+        const QString candidate =
+            parent + WorkPrefix + QString::number(QRandomGenerator::global()->generate(), 36);
         if (!QFileInfo::exists(candidate) && QDir().mkdir(candidate))
             return Paths::CheckPath(candidate);
     }

@@ -16,6 +16,9 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -306,6 +309,20 @@ private slots:
                  CaraibeConversion::Outcome::Failed);
         QVERIFY(m_prompts.last().text.contains(u"ne peut plus être lu"_s));
         QCOMPARE(driveEntries(), QStringList());
+
+        // A conversion stopped half-way (a power cut) left its folder: the next one removes it
+        // once it is old enough to be no other Kerbo's conversion in progress.
+        for (const QString &left : {u".kerbo-conversion-k3x9a1"_s, u".kerbo-conversion-yz8"_s}) {
+            QVERIFY(QDir().mkpath(drive() + left));
+            QVERIFY(writeBytes(drive() + left + u"/1.txt"_s, "x"));
+        }
+        const QByteArray stopped = QFile::encodeName(drive() + u".kerbo-conversion-k3x9a1"_s);
+        const timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+        QVERIFY(::utimensat(AT_FDCWD, stopped.constData(), hourAgo, 0) == 0);
+        QVERIFY(writeBytes(roster, "[RLT]\r\n[JOS]\r\nNUJS=1A\r\n[TTL]\r\n"));
+        QCOMPARE(conversion.convert(drive(), u"R1"_s, m_prompts, ConversionDay),
+                 CaraibeConversion::Outcome::Done);
+        QCOMPARE(driveEntries(), (QStringList{u".kerbo-conversion-yz8"_s, u"R1"_s}));
     }
 
     // A day number met twice (a roster repeating a day, or a last day closed by a stray line

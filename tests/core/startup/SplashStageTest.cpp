@@ -15,6 +15,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+
 using namespace Qt::StringLiterals;
 
 using Outcome = LayoutChoice::Outcome;
@@ -48,6 +52,11 @@ class SplashStageTest : public QObject
         QVERIFY(TextFile::writeAtomic(path, bytes));
     }
     static QStringList lines(const QString &path) { return TextFile::readLines(path).lines; }
+    static bool setModified(const QString &path, const QDateTime &when)
+    {
+        const timespec times[2] = {{when.toSecsSinceEpoch(), 0}, {when.toSecsSinceEpoch(), 0}};
+        return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+    }
 
 private slots:
     void initTestCase() { QDir(m_dir.path()).mkpath(QStringLiteral("DataBul")); }
@@ -162,6 +171,42 @@ private slots:
         QVERIFY(DataFolder::locate(program.path(), QString(), factory.path()).ok());
         QCOMPARE(lines(program.filePath("DataBul/ListeGares.txt")), QStringList{"LYON"});
         QVERIFY(!QFile::exists(program.filePath("DataBul/sub/Aide.html")));
+    }
+
+    // Two first starts at the same moment fill one data folder: the second start takes the
+    // folder the first has just made, never a second one elsewhere. What a start stopped
+    // while filling it left beside it goes at the next one, once old enough.
+    void twoFirstStartsShareOneDataFolder()
+    {
+        QTemporaryDir factory, root;
+        for (int i = 0; i < 12; ++i)
+            put(factory.filePath(QStringLiteral("f%1.txt").arg(i)), QByteArray(4096, 'x'));
+        for (int round = 0; round < 20; ++round) {
+            const QString program = root.filePath(QStringLiteral("p%1").arg(round));
+            const QString user = root.filePath(QStringLiteral("u%1").arg(round));
+            QVERIFY(QDir().mkpath(program));
+            DataFolder::Location first, second;
+            std::thread other([&] { second = DataFolder::locate(program, user, factory.path()); });
+            first = DataFolder::locate(program, user, factory.path());
+            other.join();
+            QCOMPARE(first.programFolder, Paths::CheckPath(program));
+            QCOMPARE(second.programFolder, Paths::CheckPath(program));
+            QVERIFY(!QFile::exists(user));
+            QCOMPARE(
+                QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList{"DataBul"});
+        }
+
+        const QString program = root.filePath("stopped");
+        for (const char *left :
+             {".DataBul-Ab12Cd/f1.txt", ".DataBul-YoUng1/f1.txt", ".DataBul-notes/keep.txt"})
+            put(program + "/" + left, "x");
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+        for (const char *folder : {".DataBul-Ab12Cd", ".DataBul-notes"})
+            QVERIFY(setModified(program + "/" + folder, old));
+        QVERIFY(DataFolder::locate(program, QString(), factory.path()).ok());
+        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{".DataBul-notes", ".DataBul-YoUng1", "DataBul"}));
     }
 
     void unwritableDataFolderEndsTheStart()
