@@ -267,8 +267,12 @@ void EditorWindow::placeFormControls()
     // The window's own controls drawn into the form follow its scale.
     const QFont font = m_canvas->textFont();
     m_date->setFont(font);
+    // The arrow stands past the box, in the gap before Roulement, never over it: a form drawn
+    // smaller than its layout has a narrower gap.
     const QRect dateBox = m_canvas->boxRect(SlotTable::DateSlot);
-    m_date->setGeometry(QRect(dateBox.topLeft(), QSize(dateBox.width() + 18, dateBox.height() + 2)));
+    const int roomToRoster = m_canvas->boxRect(SlotTable::DateSlot + 1).left() - 2 - dateBox.left();
+    m_date->setGeometry(QRect(
+        dateBox.topLeft(), QSize(qMin(dateBox.width() + 18, roomToRoster), dateBox.height() + 2)));
     m_roster->setFont(font);
     m_roster->setGeometry(m_canvas->mmRect(FormGeometry::rosterListBox()));
     m_mention->setFont(font);
