@@ -1,4 +1,5 @@
 #include "core/config/DataFolder.h"
+#include "ui/EnterPressesButtons.h"
 #include "ui/startup/KerboStyle.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/Translations.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     // Ties the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DataFolder::DesktopId));
     QApplication::setStyle(new KerboStyle);
+    app.installEventFilter(new EnterPressesButtons(&app));
     installFrenchTranslations(app);
     return StartUp::run(app);
 }

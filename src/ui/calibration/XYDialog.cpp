@@ -49,6 +49,7 @@ XYDialog::XYDialog(const QString &title, Calibration::Window window, const Capti
     auto *vSlider = new QSlider(Qt::Vertical, this);
     // Y grows downwards on the form: the top of the slider is the top of the form.
     vSlider->setInvertedAppearance(true);
+    vSlider->setInvertedControls(true); // Up moves the handle up, as it looks
     vSlider->setMinimumHeight(180);
     QLineEdit *xBox = addAxis(0, QStringLiteral("X"), captions.xPrompt, captions.xRange);
     grid->addWidget(hSlider, 2, 0, 1, 4);
@@ -86,6 +87,12 @@ XYDialog::XYDialog(const QString &title, Calibration::Window window, const Capti
     column->addLayout(grid);
     column->addLayout(m_buttons);
     setMinimumWidth(640);
+
+    // The keys go through the window as it reads, from the X box on.
+    QWidget *order[] = {xBox, hSlider, yBox, vSlider, m_resetX, m_resetY, m_ok, m_cancel};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    xBox->setFocus();
 }
 
 void XYDialog::showItem(const QString &x, const QString &y)

@@ -35,6 +35,15 @@ bool isCharacter(const QKeyEvent *event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
+// Alt with a character key is a menu's letter, never text: the line edit would write the letter
+// (in lower case) into the slot. AltGr, which also reports Ctrl where it reports Alt, types.
+bool isAltLetter(const QKeyEvent *event)
+{
+    const QString t = event->text();
+    return !t.isEmpty() && t.at(0).isPrint() && (event->modifiers() & Qt::AltModifier) &&
+           !(event->modifiers() & Qt::ControlModifier);
+}
+
 bool isBackspace(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Backspace;
@@ -428,8 +437,7 @@ bool BulletinEditing::textKeyPress(QKeyEvent *event)
     const int slot = m_state.record.currentSlot();
     if (slot == SlotTable::JourneeSlot && isKeyPress(event))
         clearMention();
-    if (commandKey(event, false))
-        return true;
+    if (commandKey(event, false) || isAltLetter(event)) return true;
     if (event->matches(QKeySequence::Paste)) {
         typeBroughtText(m_text, QGuiApplication::clipboard()->text());
         return true;
@@ -454,8 +462,7 @@ bool BulletinEditing::listKeyPress(QKeyEvent *event)
         m_list->showPopup();
         return true;
     }
-    if (commandKey(event, true))
-        return true;
+    if (commandKey(event, true) || isAltLetter(event)) return true;
     if (event->matches(QKeySequence::Paste)) {
         typeBroughtText(m_list, QGuiApplication::clipboard()->text());
         return true;

@@ -159,7 +159,8 @@ void frmVerso::buildButtons(QWidget *area)
     int n = 0;
     for (const auto &[which, text] : captions) {
         auto *b = new QPushButton(QString::fromUtf16(text), area);
-        b->setFocusPolicy(Qt::NoFocus); // the keyboard stays in the texts
+        // Reached with Tab after the texts; a click leaves the keyboard in the text.
+        b->setFocusPolicy(Qt::TabFocus);
         m_buttons[size_t(which)] = b;
         grid->addWidget(b, n / 3, n % 3);
         ++n;

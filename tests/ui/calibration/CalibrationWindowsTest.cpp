@@ -147,6 +147,19 @@ private slots:
             w.show();
             QCOMPARE(w.windowTitle(), u"CENTRAGE DU BULLETIN RECTO"_s);
             QCOMPARE(w.yControl()->box()->text(), u"5"_s);
+            // The keys start in the X box and go through the window as it reads; on the Y
+            // slider, Up moves the handle up, towards the top of the form.
+            QApplication::setActiveWindow(&w);
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QCOMPARE(w.focusWidget(), w.xControl()->box());
+            for (QWidget *next : {static_cast<QWidget *>(w.xControl()->slider()),
+                                  static_cast<QWidget *>(w.yControl()->box()),
+                                  static_cast<QWidget *>(w.yControl()->slider())}) {
+                QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+                QCOMPARE(w.focusWidget(), next);
+            }
+            QTest::keyClick(w.yControl()->slider(), Qt::Key_Up);
+            QCOMPARE(r.layout().ParaImpY[95], u".4"_s);
             w.yControl()->slider()->setValue(-12);
             QCOMPARE(r.layout().ParaImpY[95], u"-1.2"_s); // a print now uses it
             w.yControl()->slider()->setValue(-80);

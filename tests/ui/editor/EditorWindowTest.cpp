@@ -121,6 +121,16 @@ private slots:
         QCOMPARE(list()->isHidden() ? text()->text() : list()->currentText(), kept);
     }
 
+    // Alt with a letter is a menu's key: nothing goes into the slot, text or list.
+    void altWithALetterTypesNothing()
+    {
+        for (int slot : {lineSlot(0, NumeroTrain), lineSlot(0, De)}) {
+            editing().setCurrentSlot(slot);
+            QTest::keyClick(control(), Qt::Key_F, Qt::AltModifier);
+            QCOMPARE(record().slot(slot), QString());
+        }
+    }
+
     void trainNumberLookupsAndRefresh()
     {
         m_state->config.options.prefixTrain = u"14"_s;

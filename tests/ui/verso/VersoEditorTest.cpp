@@ -159,6 +159,16 @@ private slots:
         QVERIFY(fits(run.line(T::L, 7)));
         QCOMPARE(run.line(T::L, 0)->font(), run.line(T::D, 1)->font());
 
+        // After the last text, Tab reaches the buttons: the verso prints without a mouse.
+        run.box(T::L, VersoContent::LCount - 1)->setFocus();
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        QVERIFY(reached.contains(run.editor->button(frmVerso::Button::Print)));
+        QVERIFY(reached.contains(run.editor->button(frmVerso::Button::Preview)));
+
         // Escape goes back to the recto editor, from a line or from a box of several lines.
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
         QVERIFY(!run.editor->isVisible());
