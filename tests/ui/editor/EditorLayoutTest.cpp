@@ -1,0 +1,200 @@
+#include "TestMain.h"
+
+#include "EditorFixture.h"
+#include "core/form/FormGeometry.h"
+#include "core/form/FormPicture.h"
+#include "ui/WithinScreen.h"
+
+// The editor's window itself: its layouts on their screens, its menus, and the form fitted to it.
+class EditorLayoutTest : public EditorFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+
+    // Run again on a small screen (a 1366x768 laptop at 150 %): the layout does not fit, and
+    // fitted to the screen the whole form, down to TOTAL Km, stays in sight and is clicked right.
+    void aScreenTooSmallForTheLayoutShowsTheWholeForm()
+    {
+        EditorWindow small(*m_state, EditorLayout::Editor800);
+        small.setAttribute(Qt::WA_DeleteOnClose, false);
+        if (fitsScreen(&small)) QSKIP("this screen takes the 800 editor whole");
+        small.setFitToWindow(true);
+        small.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&small));
+        BulletinCanvas *canvas = small.canvas();
+        const QRect room = small.screen()->availableGeometry();
+        const auto totalInSight = [&] {
+            const QRect box = canvas->boxRect(TotalKmSlot);
+            return small.rect().contains(QRect(canvas->mapTo(&small, box.topLeft()), box.size()));
+        };
+        QTRY_VERIFY(totalInSight());
+        QVERIFY(small.height() <= room.height() && small.width() <= room.width());
+        if (room.height() < 600) QVERIFY(canvas->scale() < canvas->layoutScale());
+        // The date's arrow keeps off the Roulement box beside it.
+        QVERIFY(small.datePicker()->geometry().right() < canvas->boxRect(DateSlot + 1).left());
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, canvas->boxRect(lineSlot(5, De)).center());
+        QCOMPARE(m_state->record.currentSlot(), lineSlot(5, De));
+        small.closeForLayoutSwitch();
+    }
+
+    void scaleSwitchKeepsTheTabModeAndRefusesASmallScreen()
+    {
+        QList<EditorWindow *> opened; // the windows the switch builds
+        EditorWindow small(*m_state, EditorLayout::Editor800);
+        small.setAttribute(Qt::WA_DeleteOnClose, false);
+        wireEditorCommands(small, *m_state, m_prompts, [&](EditorLayout layout) {
+            opened << new EditorWindow(*m_state, layout);
+            return opened.last();
+        });
+        QCOMPARE(small.action(EditorCommand::ScaleSwitch)->text(),
+                 u"Augmenter l'échelle de l'éditeur"_s);
+        small.action(EditorCommand::TabMode)->trigger();
+
+        m_state->screen = {800, 600, 96};
+        small.action(EditorCommand::ScaleSwitch)->trigger();
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
+        QCOMPARE(m_prompts.last().text,
+                 u"L'éditeur agrandi demande un écran d'au moins 1024 pixels de large.\r\nVotre "
+                 "écran mesure 800 x 600 pixels : l'éditeur garde son échelle."_s);
+
+        // A wide screen of little height opens the larger editor, as at start-up.
+        m_state->screen = {1280, 720, 96};
+        small.action(EditorCommand::ScaleSwitch)->trigger();
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened[0]->editorLayout(), EditorLayout::Editor1024);
+        QCOMPARE(opened[0]->action(EditorCommand::TabMode)->text(), u"Tab E"_s);
+        QVERIFY(opened[0]->editing()->engineTabMode());
+        opened[0]->closeForLayoutSwitch();
+        delete opened[0];
+    }
+
+    void eachLayoutFitsItsScreen()
+    {
+        const QList<std::tuple<EditorLayout, int, int>> screens = {
+            {EditorLayout::Editor1024, 1024, 740},
+            {EditorLayout::Editor800, 800, 580},
+            {EditorLayout::LargeFont, 1024, 740}};
+        for (const auto &[layout, w, h] : screens) {
+            EditorWindow window(*m_state, EditorLayout(layout));
+            QVERIFY(window.sizeHint().width() <= w && window.sizeHint().height() <= h);
+            window.closeForLayoutSwitch();
+        }
+    }
+
+    void menusAndCaptions()
+    {
+        QCOMPARE(m_window->windowTitle(), u"EDITEUR DE BULLETIN DE SERVICE RO 2004"_s);
+        QCOMPARE(captions(m_window->menuBar()),
+                 QStringList({"Fichier", "Vue BS", "Imprimer", "Modifier le cartouche A",
+                              "Reglages", "GestionListes", "GestionDossiers", "Effacer", "Rétablir",
+                              "Verso", "Aide", "Quitter"}));
+        QCOMPARE(captions(m_window->contextMenu()),
+                 QStringList({"Aide", "Nouvelle Journée", "Ouvrir Fichier Générique",
+                              "Ouvrir Fichier Archive", "Sauver Fichier Générique",
+                              "Sauver Fichier Archive", "Aperçu BS", "Imprimer", "EditeurVerso",
+                              "Quitter le progamme"}));
+        QCOMPARE(m_window->action(EditorCommand::ScaleSwitch)->text(),
+                 u"Réduire l'échelle de l'éditeur"_s);
+        // Commands built elsewhere stay disabled until they are wired.
+        QVERIFY(m_window->action(EditorCommand::RestoreC)->isEnabled());
+        QVERIFY(!m_window->action(EditorCommand::Print)->isEnabled());
+        QVERIFY(!m_window->button(EditorCommand::SaveGeneric)->isEnabled());
+        m_window->action(EditorCommand::Help)->trigger(); // the help file is in the data folder
+        QCOMPARE(m_prompts.last().title, u"AIDE"_s);
+        QVERIFY(m_prompts.last().text.contains(u"AideKerbo1.html"_s));
+    }
+
+    void fittingTheWindowScalesTheFormButNotItsRules()
+    {
+        BulletinCanvas *canvas = m_window->canvas();
+        const int layoutFont = text()->font().pixelSize();
+        typeAt(lineSlot(1, NumeroTrain), u"84"_s);
+        m_window->action(EditorCommand::FitToWindow)->trigger();
+        QVERIFY(m_window->fitsToWindow());
+        QCOMPARE(iniOption(u"Options"_s, u"AjusterFenetre"_s), u"1"_s);
+        m_window->showNormal();
+        m_window->resize(1920, 1080);
+        QTRY_VERIFY(canvas->scale() > 4.0);
+
+        // The form fills the window's height, with the buttons right beside it.
+        const QSize area = m_window->centralWidget()->size();
+        QVERIFY(canvas->height() <= area.height() && canvas->height() > area.height() - 8);
+        QPushButton *quit = m_window->button(EditorCommand::Quit);
+        QTRY_VERIFY(quit->x() > canvas->geometry().right() &&
+                    quit->x() < canvas->geometry().right() + 8);
+        // The control being typed in kept its text and follows its box, in a larger font.
+        QCOMPARE(text()->text(), u"84"_s);
+        QVERIFY(canvas->boxRect(lineSlot(1, NumeroTrain)).contains(text()->geometry()));
+        // It covers the inside of the box and none of its lines, thicker at this scale.
+        QImage form(canvas->size(), QImage::Format_RGB32);
+        canvas->render(&form, {}, {}, QWidget::DrawWindowBackground);
+        const QRect control = text()->geometry();
+        const int middleY = control.center().y(), middleX = control.center().x();
+        for (const QPoint inside :
+             {QPoint(control.left(), middleY), QPoint(control.right(), middleY),
+              QPoint(middleX, control.top()), QPoint(middleX, control.bottom())})
+            QCOMPARE(form.pixelColor(inside), FormPicture::BoxColour);
+        // Tight all the same: a line within two pixels of each edge.
+        auto lineNear = [&](QPoint at, QPoint step) {
+            return form.pixelColor(at + step) == FormPicture::InkColour ||
+                   form.pixelColor(at + 2 * step) == FormPicture::InkColour;
+        };
+        QVERIFY(lineNear({control.left(), middleY}, {-1, 0}));
+        QVERIFY(lineNear({control.right(), middleY}, {1, 0}));
+        QVERIFY(lineNear({middleX, control.top()}, {0, -1}));
+        QVERIFY(lineNear({middleX, control.bottom()}, {0, 1}));
+        QVERIFY(text()->font().pixelSize() > layoutFont * 1.4);
+        click(lineSlot(5, HeureArr)); // a click far from the corner reaches its slot
+        QCOMPARE(record().currentSlot(), lineSlot(5, HeureArr));
+        QCOMPARE(m_window->datePicker()->geometry().topLeft(), canvas->boxRect(DateSlot).topLeft());
+
+        // A smaller window shrinks the form, down to six tenths of the layout's size.
+        m_window->resize(400, 300);
+        QTRY_COMPARE(canvas->scale(), canvas->layoutScale() * FormGeometry::MinimumFitShare);
+
+        m_window->action(EditorCommand::FitToWindow)->trigger();
+        QVERIFY(!m_window->fitsToWindow());
+        QCOMPARE(text()->font().pixelSize(), layoutFont);
+        QCOMPARE(iniOption(u"Options"_s, u"AjusterFenetre"_s), u"0"_s);
+        QTRY_COMPARE(m_window->size(), m_window->sizeHint());
+    }
+
+    // Every menu title stands on the bar, "Quitter" included, in every layout; with fonts
+    // made larger (a screen at 120 dpi), the titles are drawn smaller to stay there.
+    void everyMenuTitleFitsTheBar_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("1024") << int(EditorLayout::Editor1024) << 1.0;
+        QTest::newRow("800") << int(EditorLayout::Editor800) << 1.0;
+        QTest::newRow("large fonts") << int(EditorLayout::LargeFont) << 1.0;
+        QTest::newRow("large fonts at 120 dpi") << int(EditorLayout::LargeFont) << 1.25;
+    }
+    void everyMenuTitleFitsTheBar()
+    {
+        QFETCH(int, layout);
+        QFETCH(double, fontScale);
+        const QFont appFont = QApplication::font();
+        QFont larger = appFont;
+        larger.setPointSizeF(appFont.pointSizeF() * fontScale);
+        QApplication::setFont(larger);
+        EditorWindow window(*m_state, EditorLayout(layout));
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::setFont(appFont);
+        const QMenuBar *bar = window.menuBar();
+        for (QAction *a : bar->actions()) {
+            const QRect title = bar->actionGeometry(a);
+            QVERIFY2(!title.isEmpty() && title.right() < bar->width(), qPrintable(a->text()));
+        }
+        window.closeForLayoutSwitch();
+    }
+};
+
+KERBO_TEST(EditorLayoutTest)
+#include "EditorLayoutTest.moc"
