@@ -24,8 +24,10 @@ int heldPosition(const QString &text, int position)
     return int(Cp1252::held(QStringView(text).left(position)).size());
 }
 
-// Keys, composed text and the paste key bring their text already turned. What comes another way
-// (the context menu's paste, a drop) is turned once it is in.
+// Keys and composed text bring their text already turned. A paste is left to the box, an undo
+// step of its own, unless a line edit would receive what must be turned: turned afterwards, its
+// whole text would be set again, and its undo history lost. What comes another way (the context
+// menu's paste, a drop) is turned once it is in.
 class Watcher : public QObject
 {
 public:
@@ -37,7 +39,7 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress: {
             auto *key = static_cast<QKeyEvent *>(event);
-            if (key->matches(QKeySequence::Paste)) return paste(watched);
+            if (key->matches(QKeySequence::Paste)) return pasteIntoLine(watched);
             if (Cp1252::holds(key->text())) return false;
             QKeyEvent turned(QEvent::KeyPress, key->key(), key->modifiers(),
                              Cp1252::held(key->text()), key->isAutoRepeat(), key->count());
@@ -59,20 +61,13 @@ protected:
     }
 
 private:
-    static bool paste(QObject *watched)
+    static bool pasteIntoLine(QObject *watched)
     {
-        const QString text = Cp1252::held(QGuiApplication::clipboard()->text());
-        if (auto *line = qobject_cast<QLineEdit *>(watched)) {
-            if (line->isReadOnly()) return false;
-            line->insert(text);
-            return true;
-        }
-        if (auto *plain = qobject_cast<QPlainTextEdit *>(watched)) {
-            if (plain->isReadOnly()) return false;
-            plain->insertPlainText(text);
-            return true;
-        }
-        return false;
+        auto *line = qobject_cast<QLineEdit *>(watched);
+        const QString text = QGuiApplication::clipboard()->text();
+        if (!line || line->isReadOnly() || Cp1252::holds(text)) return false;
+        line->insert(Cp1252::held(text));
+        return true;
     }
 };
 

@@ -140,8 +140,17 @@ private slots:
         QTest::keyClick(trains, Qt::Key_V, Qt::ControlModifier);
         type(trains, QStringLiteral("8"));
         QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("1??823\n456?7"));
-        QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the 8
+        QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the paste, turned or not
         QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
+        // A paste of what the code page holds is the box's own: Undo takes back the paste only.
+        d->end(false);
+        type(d, QStringLiteral("X"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("AB"));
+        QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d->text(), QStringLiteral("Carre?XAB"));
+        QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(d->text(), QStringLiteral("Carre?X"));
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
