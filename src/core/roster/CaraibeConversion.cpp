@@ -168,6 +168,7 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
         busy(true);
     const QString work = makeWorkFolder(destination);
     QString error;
+    QStringList unnamed; // days whose number names no file
     CaraibeReader::ReadEnd end = CaraibeReader::ReadEnd::CannotOpen;
     if (work.isEmpty()) {
         error = QString::fromUtf16(u"Le dossier %1 ne peut pas être créé : le lecteur est "
@@ -177,6 +178,9 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
         const CaraibeDayFile::Target target{work, LettrePeriode(), m_header.roster, m_criteria,
                                             today};
         end = CaraibeReader::OuvreFichier_CARAIBE(m_path, [&](const JourneeCaraibe &day) {
+            if (const QString number = CaraibeDayFile::unnamableNumber(day, target);
+                !number.isEmpty())
+                unnamed << QStringLiteral("\"%1\"").arg(number);
             return SauveFichier_Caraibe(day, target, m_converted, &error);
         });
         if (end == CaraibeReader::ReadEnd::CannotOpen)
@@ -207,5 +211,12 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
                         + QString::fromUtf16(u" journees converties avec succés")
                         + QStringLiteral("\r\n") + QStringLiteral(" dans ") + shown,
                     Prompts::Icon::None);
+    if (!unnamed.isEmpty())
+        prompts.message(QStringLiteral("Kerbo"),
+                        lines({QString::fromUtf16(u"Ces journées du roulement n'ont pas été "
+                                                  u"converties : leur numéro ne peut pas servir "
+                                                  u"de nom de fichier."),
+                               unnamed.join(QStringLiteral(", "))}),
+                        Prompts::Icon::Exclamation);
     return Outcome::Done;
 }

@@ -82,6 +82,13 @@ DayFile dayFile(const QString &name, const JourneeCaraibe &day, const Target &ta
 
 } // namespace
 
+QString unnamableNumber(const JourneeCaraibe &day, const Target &target)
+{
+    if (day.nujs.isEmpty() || day.nujs.back() != target.lettre) return QString();
+    const QString number = day.nujs.chopped(1);
+    return namesAFile(number) ? QString() : number;
+}
+
 QList<DayFile> files(const JourneeCaraibe &day, const Target &target)
 {
     if (day.nujs.isEmpty() || day.nujs.back() != target.lettre)

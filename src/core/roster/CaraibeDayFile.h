@@ -30,6 +30,9 @@ struct DayFile {
 // others, both with Mark2BS ticked.
 QList<DayFile> files(const JourneeCaraibe &day, const Target &target);
 
+// The number of a day of the target's period that cannot name a file ("1/2"); empty otherwise.
+QString unnamableNumber(const JourneeCaraibe &day, const Target &target);
+
 } // namespace CaraibeDayFile
 
 // Writes the files of a day into the target folder, overwriting files of the same name, and adds

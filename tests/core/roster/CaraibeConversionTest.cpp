@@ -287,6 +287,27 @@ private slots:
         QCOMPARE(QDir(drive() + longest).entryList(QDir::Files).size(), 4);
     }
 
+    // A day whose number cannot name a file is told after the count, not dropped unseen.
+    void dayNumbersThatNameNoFileAreTold()
+    {
+        const QString roster = m_dir->filePath(u"slash.txt"_s);
+        QVERIFY(writeBytes(roster, "[RLT]\r\n[JOS]\r\nNUJS=1/2A\r\n[TTL]\r\n"
+                                   "[JOS]\r\nNUJS=9A\r\n[TTL]\r\n[JOS]\r\nNUJS=..A\r\n[TTL]\r\n"));
+        CaraibeConversion conversion(dataFolder());
+        QCOMPARE(conversion.pickFile(roster, m_prompts), CaraibeConversion::Pick::Chosen);
+        QCOMPARE(conversion.convert(drive(), u"R1"_s, m_prompts, ConversionDay),
+                 CaraibeConversion::Outcome::Done);
+        QCOMPARE(m_prompts.titles().mid(m_prompts.titles().size() - 2),
+                 (QStringList{u"C'EST FAIT"_s, u"Kerbo"_s}));
+        QVERIFY(m_prompts.calls[m_prompts.calls.size() - 2].text.startsWith(
+            u"C'est fait  1 journees"_s));
+        expectLast(u"Kerbo"_s,
+                   u"Ces journées du roulement n'ont pas été converties : leur numéro ne peut pas "
+                   u"servir de nom de fichier.\r\n\"1/2\", \"..\""_s,
+                   Prompts::Icon::Exclamation);
+        QCOMPARE(QDir(drive() + u"R1"_s).entryList(QDir::Files), QStringList{u"9.txt"_s});
+    }
+
     // A failure part-way leaves no folder under the chosen name, nor a half-converted one beside.
     void failedConversionLeavesNothing()
     {
