@@ -35,14 +35,22 @@ int widthForTitle(const QWidget &dialog)
                                     TitleBarExtras);
 }
 
-// A message box sizes itself from its text and buttons alone: an empty row as wide as the title
-// asks for is what makes it wider.
-void widenForTitle(QMessageBox &box)
+// Room that a message box takes beside its text for its icon and margins.
+constexpr int IconAndMargins = 90;
+
+// A message box sizes itself from its text and buttons alone, and breaks a line past half the
+// screen's width: an empty row as wide as the title or the longest line asks for, as far as the
+// screen allows, is what makes it wider, each line of the text then standing on one line.
+void widenForTitleAndText(QMessageBox &box, const QString &text)
 {
+    const QFontMetrics metrics(box.font());
+    int longest = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        longest = qMax(longest, metrics.horizontalAdvance(line));
+    const int width = qMax(widthForTitle(box), withinScreen(box, longest + IconAndMargins));
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(
-            new QSpacerItem(widthForTitle(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-            grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QMessageBox::Icon boxIcon(Prompts::Icon icon)
@@ -109,7 +117,7 @@ void WidgetPrompts::message(const QString &title, const QString &text, Icon icon
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
     // Texts hold paths and typed values: never read them as markup.
     box.setTextFormat(Qt::PlainText);
-    widenForTitle(box);
+    widenForTitleAndText(box, text);
     box.exec();
 }
 
@@ -124,7 +132,7 @@ Prompts::Answer WidgetPrompts::question(const QString &title, const QString &tex
     QMessageBox box(boxIcon(icon), title, text, set, m_parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(button(defaultAnswer));
-    widenForTitle(box);
+    widenForTitleAndText(box, text);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;

@@ -69,6 +69,26 @@ private slots:
         QCOMPARE(prompts.input(title, QStringLiteral("Nom ?"), QStringLiteral("J1")), std::nullopt);
     }
 
+    // A message's lines stand one per line, as the texts are written, where the screen allows.
+    void longLinesAreNotBroken()
+    {
+        WidgetPrompts prompts;
+        const QString text =
+            QStringLiteral("Par la suite si le numéro de train correspond au numero enregistré "
+                           "toutes les\r\nautres cases s'inscriront automatiquement.");
+        int height = 0, lineHeight = 0;
+        whenShown(
+            [&](QDialog &d) {
+                const auto *label = d.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                QVERIFY(label);
+                height = label->height();
+                lineHeight = label->fontMetrics().lineSpacing();
+            },
+            QDialogButtonBox::Ok);
+        prompts.message(QStringLiteral("Information"), text, Prompts::Icon::Information);
+        QVERIFY2(height < 3 * lineHeight, qPrintable(QStringLiteral("%1").arg(height)));
+    }
+
     void aTitleWiderThanTheScreenStopsAtTheScreen()
     {
         WidgetPrompts prompts;
