@@ -73,6 +73,14 @@ QStringList list(Use use)
     return fromVolumes(home(), volumes, use);
 }
 
+bool stillThere(const QString &root)
+{
+    const QString r = clean(root);
+    if (r == home() || r == QDir::toNativeSeparators(QDir::rootPath())) return true;
+    const QStorageInfo volume(r);
+    return volume.isValid() && volume.isReady() && clean(volume.rootPath()) == r;
+}
+
 QString label(const QString &root)
 {
     const QString r = clean(root);

@@ -32,6 +32,11 @@ QStringList fromVolumes(const QString &home, const QList<Volume> &volumes, Use u
 // The drives of this machine.
 QStringList list(Use use = Use::Write);
 
+// Whether a drive of a list is still there: a volume taken out (a USB key pulled out) leaves its
+// mount folder behind, empty, on the computer's own disk, which is no longer that drive. The home
+// folder and "/" are always there.
+bool stillThere(const QString &root);
+
 // What a drive list shows for a drive: the home folder says it is the personal folder.
 QString label(const QString &root);
 

@@ -60,7 +60,9 @@ frmParametresImp::frmParametresImp(Session &session, Mode mode, QWidget *parent)
         m_action = new QPushButton(
             QString::fromUtf16(u"Sauvegarder les paramétres de l'imprimantes"), this);
         buttons->addWidget(m_create);
-        connect(m_create, &QPushButton::clicked, this, &frmParametresImp::createFolder);
+        connect(m_create, &QPushButton::clicked, this, [this] {
+            if (FolderPane::drivesThere(m_session.prompts, {m_pane})) createFolder();
+        });
     } else {
         m_action =
             new QPushButton(QString::fromUtf16(u"Importer les paramétres sauvegardés"), this);
@@ -71,7 +73,9 @@ frmParametresImp::frmParametresImp(Session &session, Mode mode, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(m_action);
     buttons->addWidget(m_cancel);
-    connect(m_action, &QPushButton::clicked, this, &frmParametresImp::run);
+    connect(m_action, &QPushButton::clicked, this, [this] {
+        if (FolderPane::drivesThere(m_session.prompts, {m_pane})) run();
+    });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *column = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "ui/folders/FolderPane.h"
 
 #include "core/base/Drives.h"
+#include "core/base/Prompts.h"
 #include "core/folders/FolderListing.h"
 
 #include <QApplication>
@@ -106,6 +107,24 @@ void FolderPane::reset()
 {
     fillDrives();
     display(Drives::home(), Drives::home());
+}
+
+bool FolderPane::drivesThere(Prompts &prompts, std::initializer_list<FolderPane *> panes)
+{
+    for (FolderPane *pane : panes) {
+        if (Drives::stillThere(pane->drive())) continue;
+        const QString gone = pane->drive();
+        for (FolderPane *p : panes)
+            if (!Drives::stillThere(p->drive())) p->reset();
+        prompts.message(QStringLiteral("Kerbo"),
+                        QString::fromUtf16(u"Le lecteur %1 n'est plus là : il a sans doute été "
+                                           u"retiré.\r\nRien n'a été fait. Choisissez de nouveau "
+                                           u"le lecteur et le dossier.")
+                            .arg(gone),
+                        Prompts::Icon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void FolderPane::setFolder(const QString &folder)

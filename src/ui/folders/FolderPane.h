@@ -2,6 +2,9 @@
 
 #include <QGroupBox>
 
+#include <initializer_list>
+
+class Prompts;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -32,6 +35,9 @@ public:
     // The lists read again from the disk; a current folder that went away gives way to its
     // nearest existing parent.
     void refresh();
+    // Whether the panes' drives are all still there; when one went away (a key pulled out), the
+    // driver is told, and its pane goes back to the drives there are, on the home folder.
+    static bool drivesThere(Prompts &prompts, std::initializer_list<FolderPane *> panes);
 
     QComboBox *driveList() const { return m_drives; }
     QListWidget *folderList() const { return m_folderList; }

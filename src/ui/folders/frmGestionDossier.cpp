@@ -58,7 +58,16 @@ frmGestionDossier::frmGestionDossier(Session &session, BulletinView &view, QWidg
 
     Prompts &prompts = session.prompts;
     AppState &state = session.state;
-    auto on = [this](Button b, auto run) { connect(button(b), &QPushButton::clicked, this, run); };
+    // A command on a folder first makes sure that the drives are still there: a key pulled out
+    // leaves an empty folder of its name on the computer's own disk.
+    auto on = [this, &prompts](Button b, auto run) {
+        connect(button(b), &QPushButton::clicked, this, [this, &prompts, b, run] {
+            if (b != Button::Info && b != Button::Quit && b != Button::RemoveFromList &&
+                !FolderPane::drivesThere(prompts, {m_source, m_target}))
+                return;
+            run();
+        });
+    };
     on(Button::Create, [this, &state, &prompts] {
         RosterFolders::create(state, prompts, m_view, *this, m_source->folder());
     });

@@ -70,8 +70,13 @@ frmGestionFichier::frmGestionFichier(Session &session, QWidget *parent)
     connect(m_source, &FolderPane::folderChanged, this, recount);
     connect(button(Button::SelectAll), &QPushButton::clicked, this,
             [this] { m_source->fileList()->selectAll(); });
-    connect(button(Button::Copy), &QPushButton::clicked, this, &frmGestionFichier::copy);
-    connect(button(Button::Delete), &QPushButton::clicked, this, &frmGestionFichier::remove);
+    // Files are copied or deleted only on drives that are still there.
+    connect(button(Button::Copy), &QPushButton::clicked, this, [this] {
+        if (FolderPane::drivesThere(m_session.prompts, {m_source, m_target})) copy();
+    });
+    connect(button(Button::Delete), &QPushButton::clicked, this, [this] {
+        if (FolderPane::drivesThere(m_session.prompts, {m_source, m_target})) remove();
+    });
     connect(button(Button::Info), &QPushButton::clicked, this,
             [this] { FileCommands::info(m_session.prompts); });
     connect(button(Button::Quit), &QPushButton::clicked, this, &QDialog::reject);

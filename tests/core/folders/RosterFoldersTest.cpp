@@ -179,6 +179,9 @@ private slots:
                  QStringList{"/home/me"});
         QCOMPARE(Drives::label(home()), home() + QStringLiteral("  (dossier personnel)"));
         QCOMPARE(Drives::label("/"), QStringLiteral("/  (tout l'ordinateur)"));
+        // A key pulled out leaves its mount folder, empty, on the computer's disk: no drive.
+        QVERIFY(Drives::stillThere(home()) && Drives::stillThere("/"));
+        QVERIFY(!Drives::stillThere(folder("media/usb")));
         QCOMPARE(Drives::list().constFirst(), home());
 
         QVERIFY(Drives::isRoot(home()) && Drives::isRoot(home() + "/") && Drives::isRoot("/"));
