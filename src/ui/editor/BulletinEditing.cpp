@@ -484,6 +484,11 @@ void BulletinEditing::typeBroughtText(QObject *target, const QString &brought)
     QString text = EditRules::storable(brought);
     // A mark takes one "x" for a paste, as for one key.
     if (SlotTable::isTypedMark(m_state.record.currentSlot())) text.truncate(1);
+    // The text goes in by the typing rules, one character after the other, but it is one change:
+    // a train number looks for its automatisme once, with the whole number.
+    const int slot = m_state.record.currentSlot();
+    const QString before = m_state.record.slot(slot);
+    m_bringing = true;
     for (QChar c : std::as_const(text)) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         if (target == m_text)
@@ -491,6 +496,9 @@ void BulletinEditing::typeBroughtText(QObject *target, const QString &brought)
         else
             listKeyPress(&key);
     }
+    m_bringing = false;
+    if (SlotTable::isTrainNumber(slot) && m_state.record.slot(slot) != before)
+        emit trainNumberTyped(slot);
 }
 
 void BulletinEditing::clearMention()
@@ -510,8 +518,7 @@ void BulletinEditing::userEdited(const QString &text)
     if (slot == SlotTable::JourneeSlot)
         clearMention();
     m_state.record.setSlot(slot, text);
-    if (SlotTable::isTrainNumber(slot))
-        emit trainNumberTyped(slot);
+    if (SlotTable::isTrainNumber(slot) && !m_bringing) emit trainNumberTyped(slot);
     if (SlotTable::isEngine(slot))
         emit engineChanged(slot);
     m_typedSlot = slot;

@@ -93,6 +93,7 @@ private:
     QLabel *m_mention;
     bool m_forwarding = false;  // a key event re-sent with its transformed text
     bool m_placingDate = false; // the date picker set from code
+    bool m_bringing = false;    // a pasted or dropped text going in, character by character
     int m_typedSlot = -1;       // the slot whose control the driver is typing in
     int m_placedSlot = -1;      // the slot the shown control was placed over
 };

@@ -57,6 +57,12 @@ private slots:
                 [&](int slot) { lookups << record().slot(slot); });
         typeAt(lineSlot(2, NumeroTrain), u"25"_s);
         QCOMPARE(lookups, QStringList({u"14"_s, u"142"_s, u"1425"_s})); // prefixed once
+        // A paste is one change: one lookup, with the whole number.
+        lookups.clear();
+        typeAt(lineSlot(3, NumeroTrain), QString());
+        QGuiApplication::clipboard()->setText(u"29"_s);
+        QTest::keyClick(text(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(lookups, QStringList{u"1429"_s});
         // A value placed by the program is no typing (no lookup), but it is cut to its box.
         lookups.clear();
         record().setSlot(lineSlot(0, AgSeul), u"EAS"_s);
