@@ -66,6 +66,15 @@ private:
         auto *line = qobject_cast<QLineEdit *>(watched);
         const QString text = QGuiApplication::clipboard()->text();
         if (!line || line->isReadOnly() || Cp1252::holds(text)) return false;
+        // A paste is an undo step of its own, as the box's own paste makes it: moving the cursor
+        // closes the step of what was typed before.
+        const bool selected = line->hasSelectedText();
+        const int start = selected ? line->selectionStart() : line->cursorPosition();
+        const int length = selected ? int(line->selectedText().size()) : 0;
+        if (!line->text().isEmpty()) {
+            line->setCursorPosition(start > 0 ? start - 1 : start + 1);
+            line->setSelection(start, length);
+        }
         line->insert(Cp1252::held(text));
         return true;
     }

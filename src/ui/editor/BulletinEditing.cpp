@@ -497,8 +497,13 @@ void BulletinEditing::typeBroughtText(QObject *target, const QString &brought)
             listKeyPress(&key);
     }
     m_bringing = false;
-    if (SlotTable::isTrainNumber(slot) && m_state.record.slot(slot) != before)
+    if (SlotTable::isTrainNumber(slot) && m_state.record.slot(slot) != before) {
         emit trainNumberTyped(slot);
+        // The line filled from the automatisme is shown, as after a key.
+        m_typedSlot = slot;
+        refresh();
+        m_typedSlot = -1;
+    }
 }
 
 void BulletinEditing::clearMention()

@@ -4,6 +4,17 @@
 #include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/RosterListBox.h"
 
+// What a widget repaints: the parts of the form drawn again after a change.
+struct PaintedRegion : QObject {
+    QRegion region;
+    explicit PaintedRegion(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
 // The bulletin typed into, clicked and moved through in the editor's window.
 class EditorWindowTest : public EditorFixture
 {
@@ -57,12 +68,18 @@ private slots:
                 [&](int slot) { lookups << record().slot(slot); });
         typeAt(lineSlot(2, NumeroTrain), u"25"_s);
         QCOMPARE(lookups, QStringList({u"14"_s, u"142"_s, u"1425"_s})); // prefixed once
-        // A paste is one change: one lookup, with the whole number.
+        // A paste is one change: one lookup, with the whole number; what it fills is shown.
         lookups.clear();
+        const auto fill = connect(&editing(), &BulletinEditing::trainNumberTyped, this,
+                                  [&](int) { record().setSlot(lineSlot(3, De), u"PARIS"_s); });
         typeAt(lineSlot(3, NumeroTrain), QString());
+        QCoreApplication::processEvents();
+        PaintedRegion painted(m_window->canvas());
         QGuiApplication::clipboard()->setText(u"29"_s);
         QTest::keyClick(text(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(lookups, QStringList{u"1429"_s});
+        QTRY_VERIFY(painted.region.contains(m_window->canvas()->boxRect(lineSlot(3, De))));
+        disconnect(fill);
         // A value placed by the program is no typing (no lookup), but it is cut to its box.
         lookups.clear();
         record().setSlot(lineSlot(0, AgSeul), u"EAS"_s);

@@ -151,6 +151,13 @@ private slots:
         QCOMPARE(d->text(), QStringLiteral("Carre?XAB"));
         QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(d->text(), QStringLiteral("Carre?X"));
+        // And so is a paste that is turned as it goes in.
+        type(d, QStringLiteral("Y"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("AΩ"));
+        QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d->text(), QStringLiteral("Carre?XYA?"));
+        QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(d->text(), QStringLiteral("Carre?XY"));
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
