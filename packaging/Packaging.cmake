@@ -41,5 +41,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own French texts for the standard dialogs; the shared libraries come from SHLIBDEPS.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, cups-client")
+# xdg-utils opens the help files in the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, cups-client, xdg-utils")
 include(CPack)

@@ -5,6 +5,7 @@
 #include "ui/startup/Translations.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
                                             .arg(KERBO_VERSION_PATCH));
     // Ties the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DataFolder::DesktopId));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/kerbo-64.png")));
     QApplication::setStyle(new KerboStyle);
     app.installEventFilter(new EnterPressesButtons(&app));
     installFrenchTranslations(app);
