@@ -269,6 +269,8 @@ frmPreview *frmVerso::openPreview()
     auto *preview = new frmPreview(m_session, PrintSide::Verso, this);
     // The preview's chooser may have changed the line length of the observations.
     connect(preview, &QObject::destroyed, this, &frmVerso::layoutChanged);
+    // The keyboard goes back to the text when the preview closes, as after the other buttons.
+    restoreFocus();
     preview->show();
     return preview;
 }

@@ -184,6 +184,15 @@ private slots:
         }
         QVERIFY(reached.contains(run.editor->button(frmVerso::Button::Print)));
         QVERIFY(reached.contains(run.editor->button(frmVerso::Button::Preview)));
+        // The preview opened from its button: once closed, the keys are back in the text.
+        run.box(T::L, 2)->setFocus();
+        run.editor->button(frmVerso::Button::Preview)->setFocus();
+        QTest::keyClick(run.editor->button(frmVerso::Button::Preview), Qt::Key_Space);
+        QWidget *preview = QApplication::activeWindow();
+        QTRY_VERIFY((preview = QApplication::activeWindow()) && preview != run.editor);
+        preview->close();
+        QApplication::setActiveWindow(run.editor);
+        QTRY_COMPARE(QApplication::focusWidget(), run.box(T::L, 2));
 
         // Escape goes back to the recto editor, from a line or from a box of several lines.
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
