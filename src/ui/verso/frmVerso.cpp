@@ -221,6 +221,14 @@ void frmVerso::moveTo(VersoField field)
         static_cast<QPlainTextEdit *>(box)->moveCursor(QTextCursor::End);
 }
 
+frmVerso::~frmVerso()
+{
+    // A preview still open is deleted with this window's children, once this window is no longer
+    // an editor: it must not tell it of its end then.
+    for (frmPreview *preview : findChildren<frmPreview *>())
+        disconnect(preview, nullptr, this, nullptr);
+}
+
 void frmVerso::restoreFocus()
 {
     if (QWidget *box = textBox(m_focus)) box->setFocus(Qt::OtherFocusReason);

@@ -27,6 +27,7 @@ public:
     enum class Button { Print, Calibration, Font, Centring, Preview, Back, Count };
 
     frmVerso(Session &session, EditorLayout layout, QWidget *parent = nullptr);
+    ~frmVerso() override;
 
     // The control of a text: a QLineEdit, or a QPlainTextEdit for the two multi-line texts.
     QWidget *textBox(VersoField field) const;
