@@ -112,44 +112,23 @@ private slots:
         QVERIFY(m_prompts.calls.isEmpty());
     }
 
+    // The message names the screen as it is; its advice is fixed text.
     void screenMessagesEndTheStart()
     {
         QCOMPARE(splash({640, 480, 96}, data()), EditorLayout::None);
         QCOMPARE(m_prompts.titles(),
                  QStringList{u"Kerbo ne fonctionne pas sous cette résolution d'écran !!"_s});
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
-        QCOMPARE(m_prompts.last().text,
-                 QString::fromUtf8(
-                     "Vous êtes en résolution écran  640/480 pixels .\r\n"
-                     "Kerbo ne peux pas fonctionner sous cette résolution d'écran.\r\n"
-                     "Vous devez augmenter la résolution graphique de votre écran.\r\n"
-                     "\r\n"
-                     "Voici comment procéder :\r\n"
-                     "1_ Cliquez sur une partie libre du bureau avec le bouton droit de la souris.\r\n"
-                     "2_ Sur la fenêtre qui apparait cliquez sur Propriétés et ensuite sur l'onglet Paramétres.\r\n"
-                     "3_ Dans le cadre zone d'écran pousser le curseur vers plus (minimum 800/600).\r\n"
-                     "4_ Cliquez sur le bouton OK.\r\n"
-                     "\r\n"
-                     "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
+        QVERIFY(m_prompts.last().text.startsWith(
+            u"Vous êtes en résolution écran  640/480 pixels .\r\nKerbo ne peux pas "_s));
         QCOMPARE(splash({1280, 1024, 144}, data()), EditorLayout::None);
         QCOMPARE(m_prompts.titles(),
                  QStringList{u"Kerbo ne fonctionne pas sous cette définition de police !!"_s});
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
-        QCOMPARE(m_prompts.last().text,
-                 QString::fromUtf8(
-                     "Vous êtes en résolution écran 1280/1024 et en grande police superieur à 120 dpi.\r\n"
-                     "Kerbo ne peux pas fonctionner sous cette définition de police.\r\n"
-                     "Vous devez réduire la taille de la police à 120 dpi (taille maxi).\r\n"
-                     "\r\n"
-                     "Voici comment proceder :\r\n"
-                     "1_ Cliquez sur une partie libre du bureau avec le bouton droit de la souris.\r\n"
-                     "2_ Sur la fenêtre qui apparait cliquez sur Propriétés et ensuite sur l'onglet Paramétres.\r\n"
-                     "3_ Cliquez sur Avancé et dans le cadre Taille de la police cliquez le triangle noire.\r\n"
-                     "4_ Selectionnez alors dans la liste déroulante Grandes polices et cliquez OK.\r\n"
-                     "\r\n"
-                     "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
+        QVERIFY(m_prompts.last().text.startsWith(u"Vous êtes en résolution écran 1280/1024 et en "
+                                                 u"grande police superieur à 120 dpi.\r\n"_s));
         QCOMPARE(StartUpMessages::splashResolution({1024, 768, 96}),
-                 QString::fromUtf8("Résolution écran 1024 / 768  pixels"));
+                 u"Résolution écran 1024 / 768  pixels"_s);
     }
 
     void dataFolderIsPlacedOnlyWhenMissing()
@@ -233,40 +212,35 @@ private slots:
                      .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul")));
     }
 
-    // The driver's data folder, there but read-only, is named; no other one takes its place.
-    void unwritableDriversFolderIsNotPassedOver()
+    // The driver's data folder, there but read-only or reached through a link that leads
+    // nowhere now (a key not plugged in), is still his: the start ends naming it, and no other
+    // folder takes its place.
+    void driversFolderIsNotPassedOver_data()
     {
-        QTemporaryDir factory, root;
-        put(factory.filePath("ListeDossier.txt"), "");
-        put(root.filePath("program/DataBul/Config.ini"), "[Cartouche]\r\ncondition=1\r\n");
-        QFile::setPermissions(root.filePath("program/DataBul"),
-                              QFile::ReadOwner | QFile::ExeOwner);
-        if (QFile probe(root.filePath("program/DataBul/probe")); probe.open(QIODevice::WriteOnly))
-            QSKIP("this user writes into read-only folders (the administrator)");
-        const QString user = root.filePath("user/Kerbo");
-        const DataFolder::Location l =
-            DataFolder::locate(root.filePath("program"), user, factory.path());
-        QFile::setPermissions(root.filePath("program/DataBul"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!l.ok());
-        QVERIFY(!QFile::exists(user));
-        QVERIFY2(l.error.contains(root.filePath("program/DataBul/")) && !l.error.contains(user),
-                 qPrintable(l.error));
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("read-only") << false;
+        QTest::newRow("dead link") << true;
     }
-
-    // Through a link that leads nowhere now (a key not plugged in): still the driver's folder.
-    void unreachableLinkedFolderIsNotPassedOver()
+    void driversFolderIsNotPassedOver()
     {
+        QFETCH(bool, linked);
         QTemporaryDir factory, root;
         put(factory.filePath("ListeDossier.txt"), "");
-        QVERIFY(QDir().mkpath(root.filePath("program")));
-        QVERIFY(QFile::link(root.filePath("key/DataBul"), root.filePath("program/DataBul")));
-        const QString user = root.filePath("user/Kerbo");
-        const DataFolder::Location l =
-            DataFolder::locate(root.filePath("program"), user, factory.path());
+        const QString program = root.filePath("program"), user = root.filePath("user/Kerbo");
+        const QString folder = program + "/DataBul";
+        if (linked) {
+            QVERIFY(QDir().mkpath(program) && QFile::link(root.filePath("key/DataBul"), folder));
+        } else {
+            put(folder + "/Config.ini", "[Cartouche]\r\ncondition=1\r\n");
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+            if (QFile probe(folder + "/probe"); probe.open(QIODevice::WriteOnly))
+                QSKIP("this user writes into read-only folders (the administrator)");
+        }
+        const DataFolder::Location l = DataFolder::locate(program, user, factory.path());
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!l.ok());
-        QVERIFY(!QFile::exists(user));
-        QVERIFY(!QFile::exists(root.filePath("key")));
+        QVERIFY(!QFile::exists(user) && !QFile::exists(root.filePath("key")));
+        QVERIFY2(l.error.contains(folder + "/") && !l.error.contains(user), qPrintable(l.error));
     }
 
     void aFailedSeedLeavesNoHalfFilledFolder()
