@@ -3,7 +3,6 @@
 #include "core/AppState.h"
 #include "core/editor/EditRules.h"
 #include "core/editor/FrameErase.h"
-#include "core/model/ListFiles.h"
 
 using namespace Qt::StringLiterals;
 using SlotTable::Frame;
@@ -41,8 +40,6 @@ private slots:
         for (const auto &[slot, file] : files)
             QCOMPARE(EditRules::listFileFor(slot, {}), file);
         QCOMPARE(EditRules::listFileFor(268, "ListeEnginsAut.txt"), u"ListeEnginsAut.txt"_s);
-        QCOMPARE(ListFiles::engineListFile(0), u"ListeEngins.txt"_s);
-        QCOMPARE(ListFiles::engineListFile(1), u"ListeEnginsAut.txt"_s);
         // Typed text goes to capitals within the code page (µ and ß have none there); the names
         // keep their case, the typed marks are crosses.
         QCOMPARE(EditRules::typedText(60, u"gare œuvre µß"_s), u"GARE ŒUVRE µß"_s);
@@ -68,8 +65,7 @@ private slots:
     void storableText()
     {
         QFETCH(QString, brought);
-        QFETCH(QString, kept);
-        QCOMPARE(EditRules::storable(brought), kept);
+        QTEST(EditRules::storable(brought), "kept");
     }
 
     void eraseAndRestoreKeepTheirExceptions()
