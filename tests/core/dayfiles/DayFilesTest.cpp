@@ -218,27 +218,20 @@ private slots:
     void dateLine_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QDate>("date"); // invalid: the file is refused
+        QTest::addColumn<QDate>("date"); // the lines that are no date are refused files below
         QTest::newRow("no blank") << u"04 12 2026"_s << QDate(2026, 12, 4);
         QTest::newRow("blank for a zero") << u" 4 12 2026"_s << QDate(2026, 12, 4);
         QTest::newRow("dashes") << u"04-12-2026"_s << QDate(2026, 12, 4);
         QTest::newRow("dots, one digit") << u"4.2.2026"_s << QDate(2026, 2, 4);
         QTest::newRow("slashes") << u"29/02/2028"_s << QDate(2028, 2, 29);
-        QTest::newRow("not a date") << u"Bonjour"_s << QDate();
-        QTest::newRow("no such day") << u"29-02-2027"_s << QDate();
-        QTest::newRow("month 13") << u"04-13-2026"_s << QDate();
-        QTest::newRow("year first") << u"2026-12-04"_s << QDate();
-        QTest::newRow("two-digit year") << u"04-12-26"_s << QDate();
     }
     void dateLine()
     {
         QFETCH(QString, line);
-        QFETCH(QDate, date);
         QStringList lines = emptyDayLines();
         lines[0] = line;
-        QCOMPARE(load(lines), !date.isValid());
-        if (date.isValid())
-            QCOMPARE(m_state->record.serviceDate(), date);
+        QVERIFY(!load(lines));
+        QTEST(m_state->record.serviceDate(), "date");
     }
 
     void refusedFiles_data()
@@ -253,6 +246,9 @@ private slots:
             return TextFile::joinLines(l);
         };
         QTest::newRow("empty") << QByteArray();
+        // Not a date, no such day, month 13, year first, two-digit year.
+        for (const char *date : {"Bonjour", "29-02-2027", "04-13-2026", "2026-12-04", "04-12-26"})
+            QTest::newRow(date) << edited(0, QLatin1String(date), true);
         // Cut in the fixed part, inside NumTrain, in the km block, in the regularity block.
         for (int n : {1, 261, 261 + 96 + 2, TxtJLine})
             QTest::newRow(qPrintable(u"cut after %1 lines"_s.arg(n)))

@@ -301,33 +301,43 @@ private slots:
         QCOMPARE(m_panes.calls, (QStringList{"source:" + folder("R9", false), "refresh"}));
     }
 
+    // The folder command that the current row names, run on `where`; a creation is given "R1".
+    void run(const QString &where)
+    {
+        const QByteArray command = QTest::currentDataTag();
+        m_prompts.calls.clear();
+        if (command == "create") {
+            m_prompts.inputs.push_back(u"R1"_s);
+            RosterFolders::create(state(), m_prompts, m_view, m_panes, where);
+        } else if (command == "rename") {
+            RosterFolders::rename(state(), m_prompts, m_view, m_panes, where);
+        } else if (command == "copy") {
+            RosterFolders::saveCopy(m_prompts, m_panes, where, folder("T"));
+        } else if (command == "generic") {
+            RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, where);
+        } else {
+            RosterFolders::chooseArchive(state(), m_prompts, m_panes, where);
+        }
+    }
+
     void rootRefusals_data()
     {
-        QTest::addColumn<int>("command");
         QTest::addColumn<QString>("text");
         const QString root = "Vous vous trouvez dans le répertoire racine !! ";
-        QTest::newRow("rename") << 0 << root + " Ce répertoire ne peut pas être renommé. ";
-        QTest::newRow("copy") << 1 << root + " Ce répertoire ne peut pas être sauvegardé. ";
+        QTest::newRow("rename") << root + " Ce répertoire ne peut pas être renommé. ";
+        QTest::newRow("copy") << root + " Ce répertoire ne peut pas être sauvegardé. ";
         QTest::newRow("generic")
-            << 2
             << root + "\r\nCe répertoire ne peut pas être choisit comme dossier générique "
                       "\r\ncar vous auriez des difficultées à retrouver vos fichiers. ";
         QTest::newRow("archive")
-            << 3
             << root + "\r\nCe répertoire ne peut pas être choisit comme dossier archive "
                       "\r\ncar vous auriez des difficultées à retrouver vos archives. ";
     }
     void rootRefusals()
     {
-        QFETCH(int, command);
         QFETCH(QString, text);
         state().config.hdGenerique = "/kept/";
-        const std::function<void()> commands[] = {
-            [&] { RosterFolders::rename(state(), m_prompts, m_view, m_panes, home() + "/"); },
-            [&] { RosterFolders::saveCopy(m_prompts, m_panes, home(), folder("T")); },
-            [&] { RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, home()); },
-            [&] { RosterFolders::chooseArchive(state(), m_prompts, m_panes, home()); }};
-        commands[command]();
+        run(home() + (QTest::currentDataTag() == QByteArray("rename") ? "/" : "")); // both forms
         QCOMPARE(m_prompts.calls.size(), 1);
         expectLast("Attention !", text, Icon::Critical);
         QCOMPARE(state().config.hdGenerique, "/kept/");
@@ -339,28 +349,17 @@ private slots:
     // anything is stored or created; accented French letters are fine.
     void pathsOutsideTheCodePageRefused_data()
     {
-        QTest::addColumn<int>("command");
-        QTest::newRow("create inside") << 0;
+        QTest::addColumn<int>("prompts"); // a creation asks the name first
+        QTest::newRow("create") << 2;
         QTest::newRow("generic") << 1;
-        QTest::newRow("archive") << 2;
+        QTest::newRow("archive") << 1;
     }
     void pathsOutsideTheCodePageRefused()
     {
-        QFETCH(int, command);
-        const auto run = [&](const QString &where) {
-            m_prompts.calls.clear();
-            if (command == 0) {
-                m_prompts.inputs.push_back(u"R1"_s);
-                RosterFolders::create(state(), m_prompts, m_view, m_panes, where);
-            } else if (command == 1) {
-                RosterFolders::chooseGeneric(state(), m_prompts, m_view, m_panes, where);
-            } else {
-                RosterFolders::chooseArchive(state(), m_prompts, m_panes, where);
-            }
-        };
         const QString polish = folder(u"Łódź"_s);
         run(polish);
-        QCOMPARE(m_prompts.last().title, u"Kerbo"_s); // after the name, for a creation
+        QTEST(int(m_prompts.calls.size()), "prompts");
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         QVERIFY(lastText().contains(u"Łódź"_s));
         QCOMPARE(m_prompts.last().icon, Icon::Exclamation);
         QVERIFY(!m_data->exists("Config.ini") && !QFile::exists(listPath()));
