@@ -112,21 +112,49 @@ private slots:
         QVERIFY(m_prompts.calls.isEmpty());
     }
 
-    // The message names the screen as it is; its advice is fixed text.
+    // The message names the screen as it is; "procéder" and "proceder" are each as written.
     void screenMessagesEndTheStart()
     {
         QCOMPARE(splash({640, 480, 96}, data()), EditorLayout::None);
         QCOMPARE(m_prompts.titles(),
                  QStringList{u"Kerbo ne fonctionne pas sous cette résolution d'écran !!"_s});
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
-        QVERIFY(m_prompts.last().text.startsWith(
-            u"Vous êtes en résolution écran  640/480 pixels .\r\nKerbo ne peux pas "_s));
+        QCOMPARE(
+            m_prompts.last().text,
+            QString::fromUtf8(
+                "Vous êtes en résolution écran  640/480 pixels .\r\n"
+                "Kerbo ne peux pas fonctionner sous cette résolution d'écran.\r\n"
+                "Vous devez augmenter la résolution graphique de votre écran.\r\n"
+                "\r\n"
+                "Voici comment procéder :\r\n"
+                "1_ Cliquez sur une partie libre du bureau avec le bouton droit de la souris.\r\n"
+                "2_ Sur la fenêtre qui apparait cliquez sur Propriétés et ensuite sur l'onglet "
+                "Paramétres.\r\n"
+                "3_ Dans le cadre zone d'écran pousser le curseur vers plus (minimum 800/600).\r\n"
+                "4_ Cliquez sur le bouton OK.\r\n"
+                "\r\n"
+                "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
         QCOMPARE(splash({1280, 1024, 144}, data()), EditorLayout::None);
         QCOMPARE(m_prompts.titles(),
                  QStringList{u"Kerbo ne fonctionne pas sous cette définition de police !!"_s});
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
-        QVERIFY(m_prompts.last().text.startsWith(u"Vous êtes en résolution écran 1280/1024 et en "
-                                                 u"grande police superieur à 120 dpi.\r\n"_s));
+        QCOMPARE(
+            m_prompts.last().text,
+            QString::fromUtf8(
+                "Vous êtes en résolution écran 1280/1024 et en grande police superieur à 120 "
+                "dpi.\r\n"
+                "Kerbo ne peux pas fonctionner sous cette définition de police.\r\n"
+                "Vous devez réduire la taille de la police à 120 dpi (taille maxi).\r\n"
+                "\r\n"
+                "Voici comment proceder :\r\n"
+                "1_ Cliquez sur une partie libre du bureau avec le bouton droit de la souris.\r\n"
+                "2_ Sur la fenêtre qui apparait cliquez sur Propriétés et ensuite sur l'onglet "
+                "Paramétres.\r\n"
+                "3_ Cliquez sur Avancé et dans le cadre Taille de la police cliquez le triangle "
+                "noire.\r\n"
+                "4_ Selectionnez alors dans la liste déroulante Grandes polices et cliquez OK.\r\n"
+                "\r\n"
+                "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
         QCOMPARE(StartUpMessages::splashResolution({1024, 768, 96}),
                  u"Résolution écran 1024 / 768  pixels"_s);
     }
