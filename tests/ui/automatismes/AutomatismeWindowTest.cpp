@@ -1,15 +1,12 @@
 #include "TestMain.h"
 
+#include "../SessionFolder.h"
 #include "AutomatismeFile.h"
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
-#include "ui/Session.h"
-#include "ui/editor/AutomatismeWiring.h"
 #include "ui/automatismes/frmAutomatisme.h"
+#include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/SlotComboBox.h"
-#include "ui/print/PrinterChoice.h"
 
 #include <QtWidgets>
 
@@ -20,10 +17,7 @@ class AutomatismeWindowTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempDataFolder> m_data;
-    FakePrompts m_prompts;
-    PrinterChoice m_printer;
-    std::unique_ptr<Session> m_session;
+    std::unique_ptr<SessionFolder> m_data;
 
     BulletinRecord &record() { return m_data->state.record; }
     static void activate(QWidget *w)
@@ -37,7 +31,7 @@ private slots:
     void init()
     {
         using AutomatismeFile::section;
-        m_data = std::make_unique<TempDataFolder>();
+        m_data = std::make_unique<SessionFolder>();
         m_data->writeLines("Automatisme.ini", AutomatismeFile::counter(2) +
                                                   section("14", {{"De", "PNORD"}, {"A", "CREIL"}}) +
                                                   section("142", {{"A", "AMIEN"},
@@ -51,14 +45,12 @@ private slots:
         options.lettreAutom = QStringLiteral("Z");
         options.emtaut = QStringLiteral("NOR");
         options.nbvhe = 3;
-        m_prompts = FakePrompts();
-        m_session = std::make_unique<Session>(Session{m_data->state, m_prompts, m_printer});
     }
 
     void editorFillsContinuesAndCaptures()
     {
         EditorWindow editor(m_data->state, EditorLayout::Editor1024);
-        wireAutomatismes(editor, *m_session);
+        wireAutomatismes(editor, m_data->session);
         activate(&editor);
         BulletinEditing &editing = *editor.editing();
         editing.setCurrentSlot(FirstTrainNumberSlot);
@@ -87,9 +79,9 @@ private slots:
         // F9 stores line 2 under the number typed there; the window then lists it.
         editing.setCurrentSlot(lineSlot(1, NumeroTrain));
         QTest::keyClicks(editor.textControl(), QStringLiteral("143"));
-        m_prompts.answers.push_back(Prompts::Answer::Yes);
+        m_data->prompts.answers.push_back(Prompts::Answer::Yes);
         QTest::keyClick(editor.textControl(), Qt::Key_F9);
-        frmAutomatisme window(*m_session, &editor);
+        frmAutomatisme window(m_data->session, &editor);
         QCOMPARE(window.list()->item(2)->text(), QStringLiteral("143"));
     }
 
@@ -97,7 +89,7 @@ private slots:
     {
         const QByteArray before = m_data->read("Automatisme.ini");
         QWidget parent;
-        frmAutomatisme window(*m_session, &parent);
+        frmAutomatisme window(m_data->session, &parent);
         activate(&window);
         QLineEdit *number = window.numberBox();
         QCOMPARE(number->palette().color(QPalette::Base), frmAutomatisme::focusColour());

@@ -1,11 +1,8 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
+#include "../SessionFolder.h"
 #include "TestFiles.h"
 #include "core/base/Drives.h"
-#include "core/print/PrintLayoutFile.h"
-#include "ui/Session.h"
 #include "ui/calibration/TenthsControl.h"
 #include "ui/calibration/frmCentrage.h"
 #include "ui/calibration/frmEspace.h"
@@ -16,7 +13,6 @@
 #include "ui/editor/EditorWindow.h"
 #include "ui/folders/FolderPane.h"
 #include "ui/preview/frmPreview.h"
-#include "ui/print/PrinterChoice.h"
 #include "ui/startup/CommandWiring.h"
 #include "ui/verso/frmVerso.h"
 
@@ -30,11 +26,7 @@ const QString FileName = u"ParametresImp.txt"_s;
 const QString Screen = u"Calibrage Ecran-Imprimante"_s;
 
 // A data folder holding a calibrated layout file, and the session of a run that has not read it.
-struct Run {
-    TempDataFolder data;
-    FakePrompts prompts;
-    PrinterChoice printer;
-    Session session{data.state, prompts, printer};
+struct Run : SessionFolder {
     QByteArray file;
 
     explicit Run(bool loaded = false)
@@ -45,14 +37,14 @@ struct Run {
         calibrated.ParaImpX[1] = u"61.5"_s;
         calibrated.ParaImpY[95] = u".5"_s;
         file = TextFile::joinLines(PrintLayoutFile::lines(calibrated));
-        data.write(FileName, file);
-        if (loaded) ChargeParaImp(layout(), data.dataFolder());
+        write(FileName, file);
+        if (loaded) ChargeParaImp(layout(), dataFolder());
     }
-    PrintLayout &layout() { return data.state.printLayout; }
+    PrintLayout &layout() { return state.printLayout; }
     PrintLayout saved() const
     {
         PrintLayout layout;
-        ChargeParaImp(layout, data.dataFolder());
+        ChargeParaImp(layout, dataFolder());
         return layout;
     }
 };
@@ -111,7 +103,7 @@ private slots:
         QCOMPARE(r.layout().ParaImpX[1], u"297"_s); // stored only on OK
         QCOMPARE(r.layout().ParaImpY[1], u"0"_s);
         QVERIFY(r.prompts.calls.isEmpty());
-        QCOMPARE(r.data.read(FileName), r.file); // nothing saved before the chooser's "Quitter"
+        QCOMPARE(r.read(FileName), r.file); // nothing saved before the chooser's "Quitter"
     }
 
     void spacingWindowKeepsTheDriverUntilTheLengthFits()
@@ -167,7 +159,7 @@ private slots:
             QTest::mouseClick(w.cancelButton(), Qt::LeftButton);
         }
         QCOMPARE(r.layout().ParaImpY[95], u".5"_s);
-        QCOMPARE(r.data.read(FileName), r.file);
+        QCOMPARE(r.read(FileName), r.file);
         {
             frmCentrage w(r.session, PrintSide::Recto);
             w.show();
@@ -196,7 +188,7 @@ private slots:
     void eachWindowOpensItsSideAndKeepsTheFile()
     {
         Run r;
-        EditorWindow editor(r.data.state, EditorLayout::Editor1024);
+        EditorWindow editor(r.state, EditorLayout::Editor1024);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
         wireCommands(editor, r.session);
         for (EditorCommand c : {EditorCommand::CalibrationRecto, EditorCommand::CentringRecto,
@@ -212,7 +204,7 @@ private slots:
         };
         onNextModal<frmReglageCadres>(quit);
         editor.action(EditorCommand::CalibrationRecto)->trigger();
-        QCOMPARE(r.data.read(FileName), r.file);
+        QCOMPARE(r.read(FileName), r.file);
         onNextModal<frmReglageCadres>(quit);
         verso.button(frmVerso::Button::Calibration)->click();
         onNextModal<frmReglageCadres>(quit);
@@ -227,7 +219,7 @@ private slots:
                                     "L'IMPRIMANTE",
                                     "REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE +",
                                     "CENTRAGE DU BULLETIN VERSO"}));
-        QCOMPARE(r.data.read(FileName), r.file);
+        QCOMPARE(r.read(FileName), r.file);
         QVERIFY(r.prompts.calls.isEmpty());
     }
 
@@ -247,7 +239,7 @@ private slots:
             w->okButton()->click();
         });
         chooser.frameButton(1)->click();
-        QCOMPARE(r.data.read(FileName), r.file); // in memory until "Quitter"
+        QCOMPARE(r.read(FileName), r.file);      // in memory until "Quitter"
         chooser.close();                         // the close box acts as "Quitter"
         QCOMPARE(refreshed, 1);
         QCOMPARE(r.saved().ParaImpX[1], u"100"_s);
@@ -325,7 +317,7 @@ private slots:
         QCOMPARE(bytesOf(copy + u"/ParametresImp.txt"_s), from.file);
 
         Run to;
-        to.data.write(FileName, QByteArray());
+        to.write(FileName, QByteArray());
         frmParametresImp w(to.session, frmParametresImp::Mode::Import);
         w.show();
         QCOMPARE(w.windowTitle(), u"IMPORTATION DES PARAMETRES DE L'IMPRIMANTE"_s);
@@ -335,7 +327,7 @@ private slots:
         w.actionButton()->click();
         qputenv("HOME", previousHome);
         QCOMPARE(w.result(), int(QDialog::Accepted));
-        QCOMPARE(to.data.read(FileName), from.file);
+        QCOMPARE(to.read(FileName), from.file);
     }
 };
 

@@ -2,16 +2,15 @@
 
 // One editor window on a data folder of its own, driven through its real widgets: the ground of
 // the editor's window tests.
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
+#include "../SessionFolder.h"
 #include "core/base/IniAccess.h"
-#include "ui/Session.h"
+#include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/EditorWiring.h"
+#include "ui/editor/FolderWiring.h"
 #include "ui/editor/SlotComboBox.h"
-#include "ui/print/PrinterChoice.h"
 #include "ui/startup/KerboStyle.h"
 
 #include <QtTest>
@@ -23,12 +22,9 @@ using namespace Qt::StringLiterals;
 class EditorFixture : public QObject
 {
 protected:
-    std::unique_ptr<TempDataFolder> m_data;
+    std::unique_ptr<SessionFolder> m_data;
     AppState *m_state = nullptr;
-    FakePrompts m_prompts;
     EditorWindow *m_window = nullptr;
-    PrinterChoice m_printer;
-    std::unique_ptr<Session> m_session;
     KerboStyle m_style; // the program's style, where a test needs it
 
     BulletinRecord &record() { return m_state->record; }
@@ -67,27 +63,39 @@ protected:
         return texts;
     }
 
-    // The window is opened before each test and closed after it.
-    void openWindow()
+    // A data folder of the test's own, with a station list and one roster folder.
+    void makeData()
     {
-        m_data = std::make_unique<TempDataFolder>();
+        m_data = std::make_unique<SessionFolder>();
         m_state = &m_data->state;
         m_data->writeLines(u"ListeGares.txt"_s, {u"PNORD"_s, u"CREIL"_s, u"AMIEN"_s});
         m_data->writeLines(u"ListeDossier.txt"_s, {m_data->dir.path() + u"/R1/"_s});
+    }
+    // `wired`: the engine rules, automatismes and list learning of the program run too.
+    void showWindow(bool wired = false)
+    {
         m_window = new EditorWindow(*m_state, EditorLayout::Editor1024);
-        wireEditorCommands(*m_window, *m_state, m_prompts,
+        wireEditorCommands(*m_window, *m_state, m_data->prompts,
                            [](EditorLayout) -> EditorWindow * { return nullptr; });
+        if (wired) {
+            wireFolderWindows(*m_window, m_data->session);
+            wireAutomatismes(*m_window, m_data->session);
+        }
         m_window->show();
         QApplication::setActiveWindow(m_window);
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         editing().setCurrentSlot(FirstTrainNumberSlot);
     }
-
+    // The window is opened before each test and closed after it.
+    void openWindow()
+    {
+        makeData();
+        showWindow();
+    }
     void closeWindow()
     {
-        m_window->closeForLayoutSwitch();
+        if (m_window) m_window->closeForLayoutSwitch();
         delete m_window;
         m_window = nullptr;
-        m_session.reset();
     }
 };

@@ -45,7 +45,7 @@ private slots:
         QList<EditorWindow *> opened; // the windows the switch builds
         EditorWindow small(*m_state, EditorLayout::Editor800);
         small.setAttribute(Qt::WA_DeleteOnClose, false);
-        wireEditorCommands(small, *m_state, m_prompts, [&](EditorLayout layout) {
+        wireEditorCommands(small, *m_state, m_data->prompts, [&](EditorLayout layout) {
             opened << new EditorWindow(*m_state, layout);
             return opened.last();
         });
@@ -56,8 +56,8 @@ private slots:
         m_state->screen = {800, 600, 96};
         small.action(EditorCommand::ScaleSwitch)->trigger();
         QVERIFY(opened.isEmpty());
-        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
-        QCOMPARE(m_prompts.last().text,
+        QCOMPARE(m_data->prompts.last().title, u"Kerbo"_s);
+        QCOMPARE(m_data->prompts.last().text,
                  u"L'éditeur agrandi demande un écran d'au moins 1024 pixels de large.\r\nVotre "
                  "écran mesure 800 x 600 pixels : l'éditeur garde son échelle."_s);
 
@@ -104,8 +104,8 @@ private slots:
         QVERIFY(!m_window->action(EditorCommand::Print)->isEnabled());
         QVERIFY(!m_window->button(EditorCommand::SaveGeneric)->isEnabled());
         m_window->action(EditorCommand::Help)->trigger(); // the help file is in the data folder
-        QCOMPARE(m_prompts.last().title, u"AIDE"_s);
-        QVERIFY(m_prompts.last().text.contains(u"AideKerbo1.html"_s));
+        QCOMPARE(m_data->prompts.last().title, u"AIDE"_s);
+        QVERIFY(m_data->prompts.last().text.contains(u"AideKerbo1.html"_s));
     }
 
     void fittingTheWindowScalesTheFormButNotItsRules()

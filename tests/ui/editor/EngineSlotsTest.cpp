@@ -1,63 +1,31 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
+#include "EditorFixture.h"
 #include "core/model/ListFiles.h"
-#include "ui/Session.h"
-#include "ui/editor/AutomatismeWiring.h"
-#include "ui/editor/BulletinEditing.h"
-#include "ui/editor/EditorWindow.h"
-#include "ui/editor/FolderWiring.h"
-#include "ui/editor/SlotComboBox.h"
-#include "ui/print/PrinterChoice.h"
-
-#include <QtWidgets>
-
-using namespace SlotTable;
-using namespace Qt::StringLiterals;
 
 // Engines typed or chosen in the editor, wired as in the program: what the slots keep once the
 // driver leaves them, and what the engine list learns.
-class EngineSlotsTest : public QObject
+class EngineSlotsTest : public EditorFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<TempDataFolder> m_data;
-    FakePrompts m_prompts;
-    PrinterChoice m_printer;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<EditorWindow> m_editor;
-
-    AppState &state() { return m_data->state; }
-    BulletinRecord &record() { return state().record; }
-    SlotComboBox *list() { return m_editor->listControl(); }
-    // Whichever control stands on the current slot.
-    QWidget *control()
-    {
-        return list()->isHidden() ? static_cast<QWidget *>(m_editor->textControl()) : list();
-    }
-
     void openEditor(int enaut, int eneng)
     {
-        Options &options = state().config.options;
+        makeData();
+        Options &options = m_state->config.options;
         options.enaut = enaut;
         options.eneng = eneng;
         options.emtaut = u"NOR"_s;
         options.lettreAutom = u"Z"_s;
-        state().engineListFile = ListFiles::engineListFile(enaut);
-        m_data->writeLines(state().engineListFile,
+        m_state->engineListFile = ListFiles::engineListFile(enaut);
+        m_data->writeLines(m_state->engineListFile,
                            {u"B 67401 SOT"_s, u"BB 67401 SOT"_s, u"C1LYON"_s});
-        m_editor = std::make_unique<EditorWindow>(state(), EditorLayout::Editor1024);
-        wireFolderWindows(*m_editor, *m_session);
-        wireAutomatismes(*m_editor, *m_session);
-        m_editor->show();
-        QApplication::setActiveWindow(m_editor.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+        showWindow(true);
     }
     // Opens the drop-down of `slot` and clicks its item `text`.
     void choose(int slot, const QString &text)
     {
-        m_editor->editing()->setCurrentSlot(slot);
+        editing().setCurrentSlot(slot);
         list()->showPopup();
         QAbstractItemView *view = list()->view();
         const int row = list()->findText(text, Qt::MatchExactly);
@@ -71,21 +39,39 @@ class EngineSlotsTest : public QObject
     // Types `keys` in `slot` over the text it showed.
     void type(int slot, const QString &keys)
     {
-        m_editor->editing()->setCurrentSlot(slot);
-        qobject_cast<QLineEdit *>(control()) ? m_editor->textControl()->selectAll()
-                                             : list()->lineEdit()->selectAll();
+        editing().setCurrentSlot(slot);
+        (list()->isHidden() ? text() : list()->lineEdit())->selectAll();
         QTest::keyClicks(control(), keys);
     }
     void key(Qt::Key k) { QTest::keyClick(control(), k); }
 
 private slots:
-    void init()
+    void cleanup() { closeWindow(); }
+
+    // A shunting engine takes keys until the slot holds six characters, the blanks the driver
+    // types between letter and number not counted.
+    void shuntingEngine_data()
     {
-        m_data = std::make_unique<TempDataFolder>();
-        m_prompts = FakePrompts();
-        m_session = std::make_unique<Session>(Session{state(), m_prompts, m_printer});
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("letter, blank, number") << u"b 67401"_s << u"B67401"_s;
+        QTest::newRow("no room left for the depot") << u"b 67401 sot"_s << u"B67401"_s;
+        QTest::newRow("two letters") << u"bb6700x"_s << u"BB6700"_s;
+        QTest::newRow("digits only") << u"6740123"_s << u"674012"_s;
     }
-    void cleanup() { m_editor.reset(); }
+    void shuntingEngine()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, kept);
+        openEditor(0, 0);
+        typeAt(39, keys);
+        QCOMPARE(record().slot(39), kept);
+        QCOMPARE(record().slot(40), QString());
+        // Backspace goes through, and the place it frees takes a key again.
+        QTest::keyClick(list(), Qt::Key_Backspace);
+        QTest::keyClick(list(), Qt::Key_9);
+        QCOMPARE(record().slot(39), kept.chopped(1) + u'9');
+    }
 
     // Slots 39 and 40 once the driver has gone through them; in self-propelled mode a shunting
     // engine without code anywhere takes NOR.
@@ -140,7 +126,7 @@ private slots:
             record().setSlot(40, u"SOT"_s);
             record().setSlot(42, u"C1"_s);
             record().setSlot(43, u"LYO"_s);
-            m_editor->editing()->setCurrentSlot(39);
+            editing().setCurrentSlot(39);
             while (record().currentSlot() <= 43)
                 key(Qt::Key_Tab);
             QCOMPARE(record().slot(42), u"C1"_s);
@@ -148,7 +134,7 @@ private slots:
         }
         QTEST(record().slot(39), "engine");
         QTEST(record().slot(40), "code");
-        QVERIFY(m_data->read(state().engineListFile).count("\r\n") == 3);
+        QVERIFY(m_data->read(m_state->engineListFile).count("\r\n") == 3);
     }
 
     // The engine list learns the text the driver left in the box, never an item chosen in it.
@@ -189,7 +175,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, learnt);
         openEditor(0, 1);
-        const QByteArray before = m_data->read(state().engineListFile);
+        const QByteArray before = m_data->read(m_state->engineListFile);
         if (gesture == 1 || gesture == 3) {
             choose(slot, text);
         } else {
@@ -201,11 +187,11 @@ private slots:
             }
         }
         if (gesture >= 3) {
-            m_editor->refreshBulletin();
+            m_window->refreshBulletin();
             QCOMPARE(list()->currentText(), text.toUpper());
         }
         key(Qt::Key_Tab);
-        QCOMPARE(m_data->read(state().engineListFile),
+        QCOMPARE(m_data->read(m_state->engineListFile),
                  learnt.isEmpty() ? before : before + learnt.toLatin1() + "\r\n");
         if (isShuntingEngine(slot) && gesture != 1 && gesture != 3) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
     }

@@ -1,15 +1,12 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
+#include "../SessionFolder.h"
 #include "FakeView.h"
-#include "TempDataFolder.h"
-#include "ui/Session.h"
 #include "ui/calibration/frmParametresImp.h"
 #include "ui/folders/FolderPane.h"
 #include "ui/folders/frmGestionDossier.h"
 #include "ui/folders/frmGestionFichier.h"
 #include "ui/lists/frmGestListe.h"
-#include "ui/print/PrinterChoice.h"
 
 #include <QtWidgets>
 
@@ -18,11 +15,8 @@ class FolderWindowsTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempDataFolder> m_data;
+    std::unique_ptr<SessionFolder> m_data;
     QTemporaryDir m_home;
-    FakePrompts m_prompts;
-    PrinterChoice m_printer;
-    std::unique_ptr<Session> m_session;
 
     QString home(const QString &relative = {}) const
     {
@@ -48,9 +42,7 @@ private slots:
             QDir().mkpath(QFileInfo(home(f)).path());
             TextFile::writeLines(home(f), {f});
         }
-        m_data = std::make_unique<TempDataFolder>();
-        m_prompts = FakePrompts();
-        m_session = std::make_unique<Session>(Session{m_data->state, m_prompts, m_printer});
+        m_data = std::make_unique<SessionFolder>();
     }
 
     // Run again on a small screen (a 1366x768 laptop at 150 %, the same number of points):
@@ -58,9 +50,9 @@ private slots:
     void windowsFitTheScreen()
     {
         FakeView view;
-        frmGestionFichier files(*m_session);
-        frmGestionDossier folders(*m_session, view);
-        frmParametresImp layouts(*m_session, frmParametresImp::Mode::Export);
+        frmGestionFichier files(m_data->session);
+        frmGestionDossier folders(m_data->session, view);
+        frmParametresImp layouts(m_data->session, frmParametresImp::Mode::Export);
         for (QWidget *window : {static_cast<QWidget *>(&files), static_cast<QWidget *>(&folders),
                                 static_cast<QWidget *>(&layouts)}) {
             window->show();
@@ -79,7 +71,7 @@ private slots:
 
     void fileWindowCountersFollowTheSelection()
     {
-        frmGestionFichier window(*m_session);
+        frmGestionFichier window(m_data->session);
         window.show();
         QCOMPARE(window.source()->folder(), home());
         open(window.source(), "R1");
@@ -96,34 +88,35 @@ private slots:
 
         // 2.txt is already in R2: 1.txt is copied, then the copy stops.
         QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
-        QCOMPARE(m_prompts.titles(), QStringList{"Erreur"});
-        QCOMPARE(m_prompts.last().text, "Les fichiers de destination existent déjà ! Les fichiers  "
-                                        "ne seront pas copiés pour des raisons de sécurité !");
+        QCOMPARE(m_data->prompts.titles(), QStringList{"Erreur"});
+        QCOMPARE(m_data->prompts.last().text,
+                 "Les fichiers de destination existent déjà ! Les fichiers  "
+                 "ne seront pas copiés pour des raisons de sécurité !");
         QCOMPARE(window.copiedCount()->text(), " 1");
         QCOMPARE(window.target()->fileList()->count(), 2);
         QCOMPARE(TextFile::readLines(home("R2/2.txt")).lines, QStringList{"R2/2.txt"});
 
         QTest::mouseClick(window.button(frmGestionFichier::Button::Delete), Qt::LeftButton);
-        QVERIFY(m_prompts.last().text.startsWith("Désirez-vous"));
+        QVERIFY(m_data->prompts.last().text.startsWith("Désirez-vous"));
         QCOMPARE(window.selectionCount()->text(), "0"); // "No" clears the selection
         QCOMPARE(files->count(), 3);
 
         files->item(2)->setSelected(true);
-        m_prompts.answers = {Prompts::Answer::Yes};
+        m_data->prompts.answers = {Prompts::Answer::Yes};
         QTest::mouseClick(window.button(frmGestionFichier::Button::Delete), Qt::LeftButton);
         QCOMPARE(files->count(), 2);
         QVERIFY(!QFile::exists(home("R1/3.txt")));
         QCOMPARE(window.copiedCount()->text(), "0");
 
         QTest::mouseClick(window.button(frmGestionFichier::Button::Info), Qt::LeftButton);
-        QCOMPARE(m_prompts.last().title, "Information");
-        QCOMPARE(m_prompts.last().text.split("\r\n").size(), 15);
+        QCOMPARE(m_data->prompts.last().title, "Information");
+        QCOMPARE(m_data->prompts.last().text.split("\r\n").size(), 15);
     }
 
     void fileCopyShowsItsProgress()
     {
         QVERIFY(QDir(home()).mkdir("R3"));
-        frmGestionFichier window(*m_session);
+        frmGestionFichier window(m_data->session);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         open(window.source(), "R1");
@@ -150,7 +143,7 @@ private slots:
         painted.targetList = window.target()->fileList()->viewport();
         window.copiedCount()->installEventFilter(&painted);
         QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
-        QCOMPARE(m_prompts.last().text, "Les fichiers ont été correctement copiés !");
+        QCOMPARE(m_data->prompts.last().text, "Les fichiers ont été correctement copiés !");
         QVERIFY2(painted.texts.contains(" 1"), qPrintable(painted.texts.join('|')));
         QVERIFY(painted.namesShown);
         QCOMPARE(window.target()->fileList()->count(), 3);
@@ -159,14 +152,14 @@ private slots:
     void rosterFolderListWindow()
     {
         FakeView view;
-        frmGestionDossier folders(*m_session, view);
+        frmGestionDossier folders(m_data->session, view);
         QCOMPARE(folders.source()->pathLabel()->text(), home()); // opens on the home drive
         QCOMPARE(folders.target()->folder(), home());
 
         const QString current = home("R2/JOUR, 1/");
         TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), {home("R1/"), current});
         m_data->state.config.hdGenerique = current;
-        frmGestListe list(*m_session, view);
+        frmGestListe list(m_data->session, view);
         QVERIFY(list.button(frmGestListe::Button::Add)->isHidden());
         QCOMPARE(list.list()->item(1)->text(), current); // never split at its comma
         QTest::keyClicks(list.itemBox(), "x");

@@ -1,15 +1,12 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
-#include "ui/Session.h"
+#include "../SessionFolder.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
-#include "ui/editor/SlotComboBox.h"
 #include "ui/editor/FolderWiring.h"
+#include "ui/editor/SlotComboBox.h"
 #include "ui/lists/frmGestListe.h"
 #include "ui/options/frmOption.h"
-#include "ui/print/PrinterChoice.h"
 
 #include <QtWidgets>
 
@@ -18,10 +15,7 @@ class ListWindowsTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempDataFolder> m_data;
-    FakePrompts m_prompts;
-    PrinterChoice m_printer;
-    std::unique_ptr<Session> m_session;
+    std::unique_ptr<SessionFolder> m_data;
 
     AppState &state() { return m_data->state; }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
@@ -41,22 +35,18 @@ class ListWindowsTest : public QObject
 private slots:
     void init()
     {
-        m_data = std::make_unique<TempDataFolder>();
+        m_data = std::make_unique<SessionFolder>();
         m_data->write("ListeGares.txt", "PNORD\r\nCREIL\r\nAMIEN\r\nCREIL\r\n");
-        m_prompts = FakePrompts();
-        m_session = std::make_unique<Session>(Session{state(), m_prompts, m_printer});
     }
 
     void listWindow()
     {
-        frmGestListe window(*m_session, ReferenceLists::Kind::Gares);
+        frmGestListe window(m_data->session, ReferenceLists::Kind::Gares);
         window.show();
         QCOMPARE(window.windowTitle(), "GESTION DES LISTES GARES");
         QCOMPARE(window.list()->count(), 4);
         // Capitals within the code page: a letter without one stays as typed.
-        for (QChar c : QStringLiteral(" amiençµ"))
-            QTest::sendKeyEvent(QTest::Click, window.itemBox(), Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
+        typeCharacters(window.itemBox(), QStringLiteral(" amiençµ"));
         QCOMPARE(window.itemBox()->text(), QStringLiteral(" AMIENÇµ"));
         window.itemBox()->selectAll();
         QTest::keyClicks(window.itemBox(), " amien");
@@ -64,13 +54,11 @@ private slots:
         QCOMPARE(window.list()->item(4)->text(), "AMIEN");
         QTest::keyClicks(window.itemBox(), "pnord");
         click(window.button(frmGestListe::Button::Add));
-        QCOMPARE(m_prompts.last().text, "Ce nom existe déjà dans la collection");
-        QCOMPARE(m_prompts.last().icon, Prompts::Icon::None);
+        QCOMPARE(m_data->prompts.last().text, "Ce nom existe déjà dans la collection");
+        QCOMPARE(m_data->prompts.last().icon, Prompts::Icon::None);
         QVERIFY(window.itemBox()->text().isEmpty());
         // A letter the file cannot hold shows as the "?" the file will hold, as it is typed.
-        for (QChar c : QStringLiteral("łódź"))
-            QTest::sendKeyEvent(QTest::Click, window.itemBox(), Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
+        typeCharacters(window.itemBox(), QStringLiteral("łódź"));
         QCOMPARE(window.itemBox()->text(), QStringLiteral("?ÓD?"));
         click(window.button(frmGestListe::Button::Add));
         QCOMPARE(window.list()->item(5)->text(), QStringLiteral("?ÓD?"));
@@ -101,9 +89,10 @@ private slots:
         QCOMPARE(list->count(), 5);
 
         click(window.button(frmGestListe::Button::RemoveAll)); // answered No
-        QCOMPARE(m_prompts.last().text, "Désirez-vous vraiment supprimer tous les élements ?");
+        QCOMPARE(m_data->prompts.last().text,
+                 "Désirez-vous vraiment supprimer tous les élements ?");
         QCOMPARE(list->count(), 5);
-        m_prompts.answers = {Prompts::Answer::Yes};
+        m_data->prompts.answers = {Prompts::Answer::Yes};
         click(window.button(frmGestListe::Button::RemoveAll));
         QCOMPARE(list->count(), 0);
         QCOMPARE(m_data->read("ListeGares.txt"), QByteArray());
@@ -112,7 +101,7 @@ private slots:
     void editorLearnsWhatTheOptionsSwitchOn()
     {
         EditorWindow editor(state(), EditorLayout::Editor1024);
-        wireFolderWindows(editor, *m_session);
+        wireFolderWindows(editor, m_data->session);
         editor.show();
         QApplication::setActiveWindow(&editor);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
@@ -169,7 +158,7 @@ private slots:
     void optionWindow()
     {
         m_data->write("Config.ini", "[Options]\r\nEnaut=0\r\nNbvhe=2\r\n");
-        frmOption window(*m_session);
+        frmOption window(m_data->session);
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -185,14 +174,15 @@ private slots:
         QTest::keyClicks(vehicles, "x2");
         QCOMPARE(vehicles->text(), "X2");
         window.text(ConfigKeys::Emtaut)->setFocus();
-        QTRY_COMPARE(m_prompts.calls.size(), 1);
-        QCOMPARE(m_prompts.last().title, "Erreur dans le nombre de vehicules!!");
-        QCOMPARE(m_prompts.last().text, "Veuillez entrez des chiffres et pas de lettres s.v.p.");
+        QTRY_COMPARE(m_data->prompts.calls.size(), 1);
+        QCOMPARE(m_data->prompts.last().title, "Erreur dans le nombre de vehicules!!");
+        QCOMPARE(m_data->prompts.last().text,
+                 "Veuillez entrez des chiffres et pas de lettres s.v.p.");
         QVERIFY(vehicles->text().isEmpty());
         QTRY_VERIFY(vehicles->hasFocus());
         window.text(ConfigKeys::Emtaut)->setFocus(); // left empty: becomes 0
         QTRY_COMPARE(vehicles->text(), "0");
-        QCOMPARE(m_prompts.calls.size(), 1);
+        QCOMPARE(m_data->prompts.calls.size(), 1);
 
         // The train prefix is taken when its box is left, before any confirmation.
         window.text(ConfigKeys::PrefixTrain)->setFocus();
@@ -208,13 +198,13 @@ private slots:
         window.confirmButton()->setFocus(Qt::MouseFocusReason); // the press on the button
         window.confirmButton()->click();                        // its release
         QTest::qWait(50);
-        QCOMPARE(m_prompts.calls.size(), 2);
+        QCOMPARE(m_data->prompts.calls.size(), 2);
         QVERIFY(window.isVisible() && vehicles->text().isEmpty() && vehicles->hasFocus());
         QCOMPARE(m_data->read("Config.ini"), "[Options]\r\nEnaut=0\r\nNbvhe=2\r\n");
         window.confirmButton()->setFocus(Qt::MouseFocusReason); // left empty: it becomes 0
         window.confirmButton()->click();
         QVERIFY(m_data->read("Config.ini").contains("\r\nNbvhe=0\r\n"));
-        QCOMPARE(m_prompts.calls.size(), 2);
+        QCOMPARE(m_data->prompts.calls.size(), 2);
     }
 };
 

@@ -1,12 +1,8 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
-#include "core/print/PrintLayoutFile.h"
-#include "ui/Session.h"
+#include "../SessionFolder.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/frmPreview.h"
-#include "ui/print/PrinterChoice.h"
 
 #include <QtWidgets>
 
@@ -14,26 +10,17 @@ Q_DECLARE_METATYPE(PrintSide)
 
 namespace {
 
-struct Run {
-    TempDataFolder folder;
-    FakePrompts prompts;
-    PrinterChoice printer;
-    Session session{folder.state, prompts, printer};
-
+struct Run : SessionFolder {
     Run()
     {
-        PrintLayout factory;
-        factory.DefautParaImp();
-        factory.DefautParaImpVerso();
-        SauveParametresImp(factory, folder.dataFolder());
+        saveFactoryLayout();
         const PrinterFont font{QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
                                QStringLiteral("False")};
-        state().config.rectoFont = font;
-        state().config.versoFont = font;
-        state().record.setSlot(1, QStringLiteral("DUPONT"));
-        state().verso.txtJ = QStringLiteral("Brouillard");
+        state.config.rectoFont = font;
+        state.config.versoFont = font;
+        state.record.setSlot(1, QStringLiteral("DUPONT"));
+        state.verso.txtJ = QStringLiteral("Brouillard");
     }
-    AppState &state() { return folder.state; }
     std::unique_ptr<frmPreview> open(PrintSide side)
     {
         auto preview = std::make_unique<frmPreview>(session, side);
@@ -93,7 +80,7 @@ private slots:
         canvas->setPixelsPerMm(4);
         const QRect before = inkBounds(canvas);
         QVERIFY(!before.isEmpty());
-        PrintLayout &layout = run.state().printLayout;
+        PrintLayout &layout = run.state.printLayout;
         layout.ParaImpX[size_t(centring)] = QStringLiteral("2");
         layout.ParaImpY[size_t(centring)] = QStringLiteral("2");
         preview->redraw();
@@ -139,9 +126,9 @@ private slots:
             .openFrameChooser = [&](QWidget *, PrintSide side, bool fromPreview,
                                     const CalibrationHooks::LayoutChanged &layoutChanged) {
             calls << QStringLiteral("chooser %1 %2").arg(side == PrintSide::Verso).arg(fromPreview);
-            run.state().verso.txtObsMec = QStringLiteral("Freinage");
+            run.state.verso.txtObsMec = QStringLiteral("Freinage");
             layoutChanged();
-            calls << run.state().versoLines.observations[0];
+            calls << run.state.versoLines.observations[0];
         };
         auto preview = run.open(PrintSide::Verso);
         QCOMPARE(preview->windowTitle(),

@@ -1,16 +1,12 @@
 #include "TestMain.h"
 
+#include "../SessionFolder.h"
+#include "RecordingPage.h"
 #include "core/base/IniFile.h"
 #include "core/print/PrinterFonts.h"
-#include "core/print/PrintLayoutFile.h"
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
-#include "RecordingPage.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/startup/CommandWiring.h"
-#include "ui/print/PrinterChoice.h"
-#include "ui/Session.h"
 
 #include <QtWidgets>
 
@@ -21,12 +17,8 @@ const QByteArray StoredFont =
     "PoliceFontSize=9\r\nPoliceFontBold=False\r\nPoliceFontItalic=False\r\n";
 
 // A program folder with its data folder and, when given, a Config.ini.
-struct Folder : TempDataFolder {
-    FakePrompts prompts;
-    PrinterChoice printer;
-    Session session{state, prompts, printer};
-
-    explicit Folder(const QByteArray &configIni = {}) : TempDataFolder(configIni)
+struct Folder : SessionFolder {
+    explicit Folder(const QByteArray &configIni = {}) : SessionFolder(configIni)
     {
         state.record.setSlot(1, QStringLiteral("DUPONT"));
     }

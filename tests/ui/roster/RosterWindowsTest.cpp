@@ -1,6 +1,6 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
+#include "../SessionFolder.h"
 #include "TestFiles.h"
 
 #include "core/base/Paths.h"
@@ -14,17 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Typing, accented letters included (QTest::keyClicks takes ASCII only).
-void type(QWidget *widget, const QString &text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
 
 QStringList items(const QListWidget *list)
 {
@@ -103,8 +92,8 @@ private slots:
 
         // Capitals as Windows-1252 has them: é gives É, µ has none and stays.
         window.box(3, 1)->clear();
-        type(window.box(3, 1), u"bé"_s);
-        type(window.box(14, 3), u"µs"_s);
+        typeCharacters(window.box(3, 1), u"bé"_s);
+        typeCharacters(window.box(14, 3), u"µs"_s);
         QCOMPARE(window.box(3, 1)->text(), u"BÉ"_s);
         QCOMPARE(window.box(14, 3)->text(), u"µS"_s);
 

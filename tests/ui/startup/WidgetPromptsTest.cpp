@@ -38,23 +38,18 @@ private slots:
         WidgetPrompts prompts;
         const QString title =
             QStringLiteral("ENREGISTRER CETTE LIGNE DU TRAIN COMME UN AUTOMATISME ?");
-        int width = 0;
-        whenShown([&width](QDialog &d) { width = d.width() - titleWidth(d); },
-                  QDialogButtonBox::No);
+        QList<int> room; // beside the title, in each dialog
+        const auto measure = [&room](QDialog &d) { room << d.width() - titleWidth(d); };
+        whenShown(measure, QDialogButtonBox::No);
         QCOMPARE(prompts.question(title, QStringLiteral("Voulez- vous ?"),
                                   Prompts::Icon::Information, Prompts::Buttons::YesNo,
                                   Prompts::Answer::Yes),
                  Prompts::Answer::No);
-        QVERIFY2(width >= 100, qPrintable(QString::number(width)));
-
-        whenShown([&width](QDialog &d) { width = d.width() - titleWidth(d); },
-                  QDialogButtonBox::Ok);
+        whenShown(measure, QDialogButtonBox::Ok);
         prompts.message(title, QStringLiteral("Court."), Prompts::Icon::Exclamation);
-        QVERIFY2(width >= 100, qPrintable(QString::number(width)));
-
         whenShown(
-            [&width](QDialog &d) {
-                width = d.width() - titleWidth(d);
+            [&measure](QDialog &d) {
+                measure(d);
                 auto *edit = d.findChild<QLineEdit *>();
                 QVERIFY(edit);
                 QCOMPARE(edit->text(), QStringLiteral("J1"));
@@ -63,7 +58,9 @@ private slots:
             QDialogButtonBox::Ok);
         QCOMPARE(prompts.input(title, QStringLiteral("Nom ?"), QStringLiteral("J1")),
                  std::optional<QString>(QStringLiteral("J1 bis")));
-        QVERIFY2(width >= 100, qPrintable(QString::number(width)));
+        QCOMPARE(room.size(), 3);
+        for (int width : room)
+            QVERIFY2(width >= 100, qPrintable(QString::number(width)));
 
         whenShown([](QDialog &) {}, QDialogButtonBox::Cancel);
         QCOMPARE(prompts.input(title, QStringLiteral("Nom ?"), QStringLiteral("J1")), std::nullopt);

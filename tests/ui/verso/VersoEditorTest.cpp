@@ -1,12 +1,8 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
-#include "TempDataFolder.h"
-#include "core/print/PrintLayoutFile.h"
-#include "ui/Session.h"
+#include "../SessionFolder.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/preview/frmPreview.h"
-#include "ui/print/PrinterChoice.h"
 #include "ui/verso/VersoWiring.h"
 #include "ui/verso/frmVerso.h"
 
@@ -18,24 +14,16 @@ namespace {
 using T = VersoText;
 
 // A run on a data folder holding the factory layout, with the verso editor open.
-struct Run {
-    TempDataFolder folder;
-    FakePrompts prompts;
-    PrinterChoice printer;
-    Session session{folder.state, prompts, printer};
+struct Run : SessionFolder {
     frmVerso *editor = nullptr;
 
     Run()
     {
-        PrintLayout factory;
-        factory.DefautParaImp();
-        factory.DefautParaImpVerso();
-        SauveParametresImp(factory, folder.dataFolder());
-        state().config.versoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
-                                    QStringLiteral("False")};
+        saveFactoryLayout();
+        state.config.versoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
+                                  QStringLiteral("False")};
     }
     ~Run() { delete editor; }
-    AppState &state() { return folder.state; }
     void open()
     {
         editor = new frmVerso(session, EditorLayout::Editor1024);
@@ -47,7 +35,7 @@ struct Run {
     QWidget *box(T text, int index = 0) { return editor->textBox({text, index}); }
     QLineEdit *line(T text, int index = 0) { return qobject_cast<QLineEdit *>(box(text, index)); }
     bool focusOn(T text, int index = 0) { return QApplication::focusWidget() == box(text, index); }
-    QString pdf() const { return folder.dir.filePath(QStringLiteral("verso.pdf")); }
+    QString pdf() const { return dir.filePath(QStringLiteral("verso.pdf")); }
 };
 
 } // namespace
@@ -59,7 +47,7 @@ private slots:
     void opensFromTheEditorWithTheLayoutLoaded()
     {
         Run run;
-        EditorWindow window(run.state(), EditorLayout::Editor1024);
+        EditorWindow window(run.state, EditorLayout::Editor1024);
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         wireVersoAndPreviews(window, run.session);
         QAction *entry = nullptr;
@@ -70,7 +58,7 @@ private slots:
         auto *verso = window.findChild<frmVerso *>();
         QVERIFY(verso && verso->isVisible());
         QCOMPARE(verso->windowTitle(), QStringLiteral("EDITEUR VERSO"));
-        QVERIFY(run.state().printLayout.isLoaded());
+        QVERIFY(run.state.printLayout.isLoaded());
         QStringList captions;
         for (int b = 0; b < int(frmVerso::Button::Count); ++b)
             captions << verso->button(frmVerso::Button(b))->text();
@@ -94,12 +82,12 @@ private slots:
     void typingAndMovingByKeys()
     {
         Run run;
-        run.state().verso.txtE[15] = QStringLiteral("12345");
-        run.state().verso.textL[7] = QStringLiteral("PK 45.3");
+        run.state.verso.txtE[15] = QStringLiteral("12345");
+        run.state.verso.textL[7] = QStringLiteral("PK 45.3");
         run.open();
         QVERIFY(run.focusOn(T::D, 0));
         QTest::keyClicks(run.box(T::D, 0), QStringLiteral("Carre"));
-        QCOMPARE(run.state().verso.txtD[0], QStringLiteral("Carre"));
+        QCOMPARE(run.state.verso.txtD[0], QStringLiteral("Carre"));
         run.line(T::I, 0)->setFocus(); // empty: Backspace goes back
         QTest::keyClick(run.box(T::I, 0), Qt::Key_Backspace);
         QVERIFY(run.focusOn(T::E, 15));
@@ -112,25 +100,20 @@ private slots:
         QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("123"));
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Return);
         QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("456"));
-        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456"));
+        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456"));
         // What the day file cannot hold shows as its "?", in both kinds of box.
-        const auto type = [](QWidget *box, const QString &text) { // a key per character
-            for (char32_t c : text.toUcs4())
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
-                                    {});
-        };
-        type(run.box(T::NumTrainH), QStringLiteral("ł7"));
-        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
-        type(run.box(T::D, 0), QStringLiteral("ő"));
-        QCOMPARE(run.state().verso.txtD[0], QStringLiteral("Carre?"));
+        typeCharacters(run.box(T::NumTrainH), QStringLiteral("ł7"));
+        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456?7"));
+        typeCharacters(run.box(T::D, 0), QStringLiteral("ő"));
+        QCOMPARE(run.state.verso.txtD[0], QStringLiteral("Carre?"));
         // A character written as two (an emoji) is one "?", the next key goes right after it,
         // and Undo takes the typing back.
         QLineEdit *d = run.line(T::D, 0);
         d->setCursorPosition(1);
-        type(d, QStringLiteral("😀Z"));
+        typeCharacters(d, QStringLiteral("😀Z"));
         QCOMPARE(d->text(), QStringLiteral("C?Zarre?"));
         QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(run.state().verso.txtD[0], QStringLiteral("Carre?"));
+        QCOMPARE(run.state.verso.txtD[0], QStringLiteral("Carre?"));
         // Pasted into a box of several lines: turned as it goes in, Undo takes the paste back.
         auto *trains = static_cast<QPlainTextEdit *>(run.box(T::NumTrainH));
         QTextCursor at = trains->textCursor();
@@ -138,21 +121,21 @@ private slots:
         trains->setTextCursor(at);
         QGuiApplication::clipboard()->setText(QStringLiteral("ż😀"));
         QTest::keyClick(trains, Qt::Key_V, Qt::ControlModifier);
-        type(trains, QStringLiteral("8"));
-        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("1??823\n456?7"));
+        typeCharacters(trains, QStringLiteral("8"));
+        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("1??823\n456?7"));
         QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the 8
         QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the paste, turned or not
-        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
+        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456?7"));
         // A paste of what the code page holds is the box's own: Undo takes back the paste only.
         d->end(false);
-        type(d, QStringLiteral("X"));
+        typeCharacters(d, QStringLiteral("X"));
         QGuiApplication::clipboard()->setText(QStringLiteral("AB"));
         QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(d->text(), QStringLiteral("Carre?XAB"));
         QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(d->text(), QStringLiteral("Carre?X"));
         // And so is a paste that is turned as it goes in.
-        type(d, QStringLiteral("Y"));
+        typeCharacters(d, QStringLiteral("Y"));
         QGuiApplication::clipboard()->setText(QStringLiteral("AΩ"));
         QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(d->text(), QStringLiteral("Carre?XYA?"));
@@ -197,7 +180,7 @@ private slots:
         // Escape goes back to the recto editor, from a line or from a box of several lines.
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
         QVERIFY(!run.editor->isVisible());
-        QCOMPARE(run.state().verso.txtNumTrainH, QStringLiteral("123\n456?7"));
+        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456?7"));
     }
 
     // Larger than the screen (the test screen is 800 pixels wide): the editor takes the whole
@@ -223,21 +206,21 @@ private slots:
     {
         Run run;
         run.printer.choosePdfFile(run.pdf());
-        run.state().verso.txtNumTrainH = QStringLiteral("12345\n67890");
-        run.state().versoLines.trainNumbers[0] = QStringLiteral("ancien");
+        run.state.verso.txtNumTrainH = QStringLiteral("12345\n67890");
+        run.state.versoLines.trainNumbers[0] = QStringLiteral("ancien");
         run.open();
         run.line(T::E, 5)->setFocus();
         run.editor->button(frmVerso::Button::Print)->click();
         QCOMPARE(run.prompts.titles(), QStringList{"Kerbo"});
         QVERIFY(!QFile::exists(run.pdf()));
-        QCOMPARE(run.state().versoLines.trainNumbers[0], QStringLiteral("ancien"));
+        QCOMPARE(run.state.versoLines.trainNumbers[0], QStringLiteral("ancien"));
         QVERIFY(run.focusOn(T::E, 5));
 
         run.prompts.answers.push_back(Prompts::Answer::Ok);
         run.editor->button(frmVerso::Button::Print)->click();
         QCOMPARE(run.prompts.calls.size(), 2);
         QVERIFY(QFileInfo(run.pdf()).size() > 0);
-        QCOMPARE(run.state().versoLines.trainNumbers[1], QStringLiteral("67890"));
+        QCOMPARE(run.state.versoLines.trainNumbers[1], QStringLiteral("67890"));
         QVERIFY(run.focusOn(T::E, 5));
     }
 
@@ -267,7 +250,7 @@ private slots:
                              .arg(parent == run.editor)
                              .arg(side == PrintSide::Verso)
                              .arg(fromPreview);
-                run.state().printLayout.ParaImpX[90] = QStringLiteral("50");
+                run.state.printLayout.ParaImpX[90] = QStringLiteral("50");
                 layoutChanged();
             };
         run.session.calibration.openCentring = [&](QWidget *, PrintSide side) {

@@ -1,31 +1,31 @@
 #include "TestMain.h"
 
-#include "FakePrompts.h"
+#include "../SessionFolder.h"
 #include "PdfWords.h"
+#include "PrintedRecto.h"
 #include "RecordingPage.h"
-#include "TempDataFolder.h"
+#include "core/model/SlotTable.h"
+#include "core/print/RectoPrinter.h"
 #include "core/print/VersoPrinter.h"
-#include "ui/Session.h"
 #include "ui/preview/PlainPaper.h"
-#include "ui/print/PrinterChoice.h"
+#include "ui/print/PrintCommands.h"
 #include "ui/print/VersoCommands.h"
 
 #include <QPrinter>
 
-namespace {
+namespace
+{
 
-bool near(double a, double b, double tolerance) { return std::abs(a - b) < tolerance; }
+bool near(double a, double b, double tolerance)
+{
+    return std::abs(a - b) < tolerance;
+}
 
 // A filled verso shifted on both axes, in a 10 pt verso font (the 5 pt recto font must not serve).
-struct Run {
-    TempDataFolder folder;
-    FakePrompts prompts;
-    PrinterChoice printer;
-    Session session{folder.state, prompts, printer};
-
+struct Run : SessionFolder {
     Run()
     {
-        AppState &s = folder.state;
+        AppState &s = state;
         s.printLayout.DefautParaImp();
         s.printLayout.DefautParaImpVerso();
         s.printLayout.ParaImpX[94] = QStringLiteral("1");
@@ -54,31 +54,31 @@ struct Run {
         s.verso.txtObsMec = QStringLiteral("Freinage très long à l'approche du signal, "
                                            "avertissement fermé puis carré au km 12.");
     }
-    AppState &state() { return folder.state; }
     // Where the renderer meant each text to go: top-left of its cell.
     QList<RecordingPage::Text> intended() const
     {
         RecordingPage page;
-        const AppState &s = folder.state;
+        const AppState &s = state;
         VersoPrinter::draw(s.verso, s.versoLines, s.printLayout,
                            VersoPrinter::printShift(s.printLayout), page);
         return page.texts;
     }
-    QString pdf() const { return folder.dir.filePath(QStringLiteral("verso.pdf")); }
+    QString pdf() const { return dir.filePath(QStringLiteral("verso.pdf")); }
 };
 
-// Every intended text found once among the words of the PDF within 0.3 mm; the words left over.
-QList<PdfWord> matchWords(const QList<RecordingPage::Text> &texts, QList<PdfWord> words)
+// Every intended text found once among the words of the PDF within 0.3 mm, a text of several
+// words by its first word: the words left over, or nothing when a text was not found.
+std::optional<QList<PdfWord>> matchWords(const QList<RecordingPage::Text> &texts,
+                                         QList<PdfWord> words)
 {
     for (const RecordingPage::Text &t : texts) {
-        // A text of several words is found by its first word.
         const QString first = t.text.section(u' ', 0, 0);
         const auto match = std::find_if(words.begin(), words.end(), [&](const PdfWord &w) {
             return w.text == first && near(w.xMin, t.x, 0.3) && near(w.yMin, t.y, 0.3);
         });
         if (match == words.end()) {
             qWarning() << t.text << "expected at" << t.x << t.y;
-            return {};
+            return std::nullopt;
         }
         words.erase(match);
     }
@@ -87,13 +87,54 @@ QList<PdfWord> matchWords(const QList<RecordingPage::Text> &texts, QList<PdfWord
 
 } // namespace
 
-class VersoPdfTest : public QObject
+// Real prints read back by pdftotext: where each text really landed on the sheet.
+class PrintedPdfTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void versoPdfMatchesTheLayout()
+    void init()
     {
         if (!pdftotextInstalled()) QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+
+    // Every field of the recto, each text at its place.
+    void filledRectoPdfMatchesTheLayout()
+    {
+        PrintedRecto<SessionFolder> p;
+        p.state.printLayout.ParaImpX[95] = QStringLiteral("1.5");
+        p.state.printLayout.ParaImpY[0] = QStringLiteral("-.5");
+        p.state.config.rectoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
+                                    QStringLiteral("False")};
+        for (int slot = 1; slot <= 271; ++slot) {
+            const auto kind = SlotTable::info(slot).kind;
+            const bool shunting = SlotTable::isShuntingEngine(slot);
+            p.set(slot, kind == SlotTable::Kind::Mark     ? "x"
+                        : shunting                        ? "B674"
+                        : kind == SlotTable::Kind::Engine ? "BB 674 SOT"
+                        : slot <= 2                       ? "DUPONT"
+                                                          : "K7");
+        }
+        const QString pdf = p.dir.filePath(QStringLiteral("recto.pdf"));
+        p.printer.choosePdfFile(pdf);
+        QVERIFY(SortieImpimante(p.session));
+        QVERIFY(p.prompts.calls.isEmpty());
+        // Put back to portrait for whatever prints next.
+        QCOMPARE(p.printer.printer()->pageLayout().orientation(), QPageLayout::Portrait);
+
+        QList<PdfWord> words;
+        const QSizeF page = readPdf(pdf, words);
+        QVERIFY(near(page.width(), 297, 0.5) && near(page.height(), 210, 0.5));
+        p.draw(); // where the renderer meant each text to go, top-left of its cell
+        QCOMPARE(words.size(), p.page.texts.size());
+        QVERIFY(words.size() > 600);
+        // The font at its true size: a 10 pt DejaVu line is 1.164 em, 4.1 mm.
+        QVERIFY(near(words.first().yMax - words.first().yMin, 4.1, 0.1));
+        const auto rest = matchWords(p.page.texts, words);
+        QVERIFY(rest && rest->isEmpty());
+    }
+
+    void versoPdfMatchesTheLayout()
+    {
         Run run;
         run.printer.choosePdfFile(run.pdf());
         run.prompts.answers.push_back(Prompts::Answer::Ok);
@@ -105,21 +146,20 @@ private slots:
         QVERIFY(near(page.width(), 297, 0.5) && near(page.height(), 210, 0.5));
         QVERIFY(near(words.first().yMax - words.first().yMin, 4.1, 0.1)); // 10 pt
         // Frame H broken in the verso font: its three lines printed; 31 train numbers of 35.
-        QCOMPARE(run.state().versoLines.observations[2].isEmpty(), false);
+        QCOMPARE(run.state.versoLines.observations[2].isEmpty(), false);
         const QList<RecordingPage::Text> texts = run.intended();
         QVERIFY(texts.size() >= 80 + 16 + 31 + 1 + 3 + 8 + 1 + 30);
         QVERIFY(texts.first().text == u"A0" && near(texts.first().x, 64.6, 1e-9) &&
                 near(texts.first().y, 19.5, 1e-9));
-        const QList<PdfWord> rest = matchWords(texts, words);
-        QVERIFY(!rest.isEmpty());
-        for (const PdfWord &w : rest) // only the other words of the texts of several words
+        const auto rest = matchWords(texts, words);
+        QVERIFY(rest && !rest->isEmpty());
+        for (const PdfWord &w : *rest) // only the other words of the texts of several words
             QVERIFY2(w.text != u"140032", qPrintable(w.text));
     }
 
     // On plain paper the same texts land at the same places, over the picture of the form.
     void plainPaperAddsTheFormBeneath()
     {
-        if (!pdftotextInstalled()) QSKIP("pdftotext (poppler-utils) is not installed");
         Run run;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -127,12 +167,12 @@ private slots:
         QVERIFY(PlainPaper::print(run.session, PrintSide::Verso, printer));
         QList<PdfWord> words;
         readPdf(run.pdf(), words);
-        const QList<PdfWord> rest = matchWords(run.intended(), words);
-        QVERIFY(std::any_of(rest.begin(), rest.end(),
-                            [](const PdfWord &w) { return w.text == u"ATMOSPHERIQUES"; }));
+        const auto rest = matchWords(run.intended(), words);
+        QVERIFY(rest && std::any_of(rest->begin(), rest->end(),
+                                    [](const PdfWord &w) { return w.text == u"ATMOSPHERIQUES"; }));
 
         // The recto too: the name at its place, over the form's captions.
-        run.state().record.setSlot(1, QStringLiteral("DUPONT"));
+        run.state.record.setSlot(1, QStringLiteral("DUPONT"));
         QVERIFY(PlainPaper::print(run.session, PrintSide::Recto, printer));
         words.clear();
         readPdf(run.pdf(), words);
@@ -142,11 +182,11 @@ private slots:
         QVERIFY(std::any_of(words.begin(), words.end(),
                             [](const PdfWord &w) { return w.text == u"BULLETIN"; }));
 
-        printer.setOutputFileName(run.folder.dir.filePath(QStringLiteral("absent/x.pdf")));
+        printer.setOutputFileName(run.dir.filePath(QStringLiteral("absent/x.pdf")));
         QVERIFY(!PlainPaper::print(run.session, PrintSide::Recto, printer));
         QCOMPARE(run.prompts.last().icon, Prompts::Icon::Exclamation);
     }
 };
 
-KERBO_TEST(VersoPdfTest)
-#include "VersoPdfTest.moc"
+KERBO_TEST(PrintedPdfTest)
+#include "PrintedPdfTest.moc"
