@@ -3,7 +3,9 @@
 #include "core/AppState.h"
 #include "core/base/Paths.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <functional>
@@ -40,14 +42,25 @@ inline QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-// The program folder of the writer `index` inside the folder of a kill test.
-inline QString saverFolder(const QString &root, size_t index)
+// Temporary files that a save left beside `file`.
+inline QStringList leftovers(const QString &file)
 {
-    return Paths::CheckPath(Paths::join(root, QStringLiteral("writer%1").arg(index)));
+    const QFileInfo info(file);
+    return info.dir().entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files);
 }
 
 // Every writer registered by KERBO_SAVE_CASE, in registration order.
 std::vector<SaveCase> &saveCases();
+
+// Sets writer `index` up in a program folder of its own inside the folder of a kill test.
+inline bool setUpInKillFolder(AppState &state, const QString &root, size_t index)
+{
+    state.config.ouestKerbo =
+        Paths::CheckPath(Paths::join(root, QStringLiteral("writer%1").arg(index)));
+    if (!QDir().mkpath(state.config.dataFolder())) return false;
+    saveCases()[index].setUp(state);
+    return true;
+}
 
 struct SaveCaseRegistrar {
     explicit SaveCaseRegistrar(SaveCase c) { saveCases().push_back(std::move(c)); }

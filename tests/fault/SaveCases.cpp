@@ -38,11 +38,11 @@ QString folder(const AppState &state, const char *name)
     return Paths::CheckPath(state.config.ouestKerbo + QLatin1String(name));
 }
 
-QString lastMessage(const FakePrompts &prompts, const char *title)
+// The text of the last prompt, or of the last one of that title; "" if none.
+QString told(const FakePrompts &prompts, const char *title = nullptr)
 {
     for (qsizetype i = prompts.calls.size() - 1; i >= 0; --i)
-        if (prompts.calls[i].title == QLatin1String(title))
-            return prompts.calls[i].text;
+        if (!title || prompts.calls[i].title == QLatin1String(title)) return prompts.calls[i].text;
     return QString();
 }
 
@@ -76,8 +76,8 @@ SaveOutcome saveDay(AppState &s, int version)
     prompts.answers = {Prompts::Answer::Yes}; // overwrite the earlier file
     FakeView view;
     DayCommands::saveArchive(s, prompts, view);
-    return {!lastMessage(prompts, "SAUVEGARDE REUSSIE").isEmpty(),
-            lastMessage(prompts, "SAUVEGARDE IMPOSSIBLE !!")};
+    return {!told(prompts, "SAUVEGARDE REUSSIE").isEmpty(),
+            told(prompts, "SAUVEGARDE IMPOSSIBLE !!")};
 }
 
 // A setting written at once when a window changes it; a failure is told once per run.
@@ -98,8 +98,7 @@ SaveOutcome saveCartouche(AppState &s, int version)
         version ? QStringLiteral("MARTIN") : QStringLiteral("DURAND"), QStringLiteral("Jean"),
         QStringLiteral("PARIS"), QStringLiteral("LYON"), QStringLiteral("1234567A")};
     QString error;
-    const bool saved = CartoucheStore::confirm(s.config, s.record, texts, &error);
-    return {saved, error};
+    return {CartoucheStore::confirm(s.config, s.record, texts, &error), error};
 }
 
 // The print layout, saved when a calibration window closes.
@@ -111,8 +110,7 @@ SaveOutcome saveLayout(AppState &s, int version)
 {
     s.printLayout.ParaImpX[1] = version ? QStringLiteral("61.5") : QStringLiteral("60");
     QString error;
-    const bool saved = SauveParametresImp(s.printLayout, s.config.dataFolder(), &error);
-    return {saved, error};
+    return {SauveParametresImp(s.printLayout, s.config.dataFolder(), &error), error};
 }
 
 // The roster-folder list: folders added to it, then the check run at every start, which drops
@@ -191,7 +189,7 @@ SaveOutcome saveAutomatisme(AppState &s, int version)
         // delete.
         saved = true;
     }
-    return {saved, prompts.calls.isEmpty() ? QString() : prompts.calls.last().text};
+    return {saved, told(prompts)};
 }
 
 // The options window's "OK": every option of Config.ini in one save.
@@ -217,8 +215,7 @@ SaveOutcome importLayout(AppState &s, int version)
     FakePrompts prompts;
     const auto outcome =
         PrintParamsTransfer::importFrom(saved, s.config.dataFolder(), s.printLayout, prompts);
-    return {outcome == PrintParamsTransfer::Outcome::Done,
-            prompts.calls.isEmpty() ? QString() : prompts.calls.last().text};
+    return {outcome == PrintParamsTransfer::Outcome::Done, told(prompts)};
 }
 
 // The converter criteria of the roster window.

@@ -6,27 +6,21 @@
 #include "TempDataFolder.h"
 
 #include "core/base/IniAccess.h"
+#include "core/config/DataFolder.h"
 #include "core/files/FileCopy.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/print/PrintLayoutFile.h"
 #include "core/roster/CaraibeConversion.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
 
-namespace {
+#include <set>
 
-// Temporary files that a save left beside `file`.
-QStringList leftovers(const QString &file)
-{
-    const QFileInfo info(file);
-    return info.dir().entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files);
-}
-
-} // namespace
-
-// Every writer, made to fail the way disks fail: the failure is told and the previous file is
-// left byte for byte.
+// Every writer, made to fail the way disks fail (the failure is told and the previous file is
+// left byte for byte) and killed in the middle of its saves.
 class SaveFaultTest : public QObject
 {
     Q_OBJECT
@@ -130,14 +124,13 @@ private slots:
             QCOMPARE(QDir(drive).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                      QStringList());
         }
-        QVERIFY(prompts.calls[prompts.calls.size() - 3].text.contains(
-            QStringLiteral("le disque est plein")));
-        // The file is named in the folder the driver chose, not in the hidden one being filled.
-        QVERIFY2(prompts.calls[prompts.calls.size() - 3].text.contains(drive +
-                                                                       QStringLiteral("R1/12.txt")),
-                 qPrintable(prompts.calls[prompts.calls.size() - 3].text));
-        QVERIFY(!prompts.calls[prompts.calls.size() - 3].text.contains(
-            QStringLiteral(".kerbo-conversion")));
+        // The full disk, its file named in the folder the driver chose, not in the hidden one
+        // being filled.
+        const QString full = prompts.calls[prompts.calls.size() - 3].text;
+        QVERIFY2(full.contains(QStringLiteral("le disque est plein")) &&
+                     full.contains(drive + QStringLiteral("R1/12.txt")) &&
+                     !full.contains(QStringLiteral(".kerbo-conversion")),
+                 qPrintable(full));
         QCOMPARE(conversion.convert(drive, QStringLiteral("R1"), prompts, day),
                  CaraibeConversion::Outcome::Done);
         QCOMPARE(QDir(drive + QStringLiteral("R1")).entryList(QDir::Files),
@@ -212,6 +205,73 @@ private slots:
         QCOMPARE(data.state.config.hdGenerique, QStringLiteral("/gone/"));
         QCOMPARE(loaded.ParaImpX[1], QStringLiteral("kept"));
         QCOMPARE(loaded.ParaImpY[1], QString());
+    }
+
+    // A process saving every writer's file over and over is killed at random moments: every
+    // file is then the old content or the new one, never missing, empty or partial.
+    void killedSavesLeaveOldOrNewContent()
+    {
+        QTemporaryDir root;
+        const std::vector<SaveCase> &cases = saveCases();
+        // The two contents of each file, written once here in the folders the saver uses.
+        std::vector<std::set<QByteArray>> allowed(cases.size());
+        std::vector<QString> files(cases.size());
+        for (size_t i = 0; i < cases.size(); ++i) {
+            AppState state;
+            QVERIFY(setUpInKillFolder(state, root.path(), i));
+            files[i] = cases[i].file(state);
+            for (int version : {0, 1, 0}) {
+                QVERIFY(cases[i].save(state, version).saved);
+                allowed[i].insert(fileBytes(files[i]));
+            }
+            QCOMPARE(allowed[i].size(), size_t(2));
+        }
+
+        int kills = qEnvironmentVariableIntValue("KERBO_KILLS");
+        if (kills <= 0) kills = 300;
+        const auto start = [&root](QProcess &saver, const QStringList &args) {
+            saver.start(QStringLiteral(KERBO_SAVER), QStringList{root.path()} + args);
+            return saver.waitForReadyRead(30000);
+        };
+        // How long a round of saves takes here, so that the kills fall anywhere in one.
+        QProcess timed;
+        QVERIFY2(start(timed, {QStringLiteral("0"), QStringLiteral("4")}),
+                 "the saver did not start");
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(timed.waitForFinished(60000));
+        const qint64 roundMicros = qMax<qint64>(20000, timer.nsecsElapsed() / 4000);
+
+        std::set<QByteArray> seen;
+        for (int k = 0; k < kills; ++k) {
+            QProcess saver;
+            QVERIFY2(start(saver, {QString::number(k % 2)}), "the saver did not start");
+            QThread::usleep(QRandomGenerator::global()->bounded(roundMicros * 3 / 2));
+            saver.kill();
+            QVERIFY(saver.waitForFinished(30000));
+            QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
+            for (size_t i = 0; i < cases.size(); ++i) {
+                const QByteArray now = fileBytes(files[i]);
+                QVERIFY2(allowed[i].count(now),
+                         qPrintable(QStringLiteral("%1 after kill %2: %3 bytes")
+                                        .arg(QLatin1String(cases[i].name))
+                                        .arg(k)
+                                        .arg(now.size())));
+                seen.insert(QByteArray(cases[i].name) + '|' + now);
+            }
+        }
+        // Every kill that caught a temporary file on its way is cleaned up at the next start.
+        qsizetype removed = 0;
+        for (const QString &file : files) {
+            removed +=
+                DataFolder::removeStaleTemporaries(Paths::CheckPath(QFileInfo(file).absolutePath()),
+                                                   QDateTime::currentDateTime().addDays(1))
+                    .size();
+            QCOMPARE(leftovers(file), QStringList());
+        }
+        // Both contents of every file were met: the kills did fall in the middle of the saves.
+        QCOMPARE(seen.size(), cases.size() * 2);
+        qInfo("%d kills, %lld temporary files left by them and removed", kills, qint64(removed));
     }
 };
 

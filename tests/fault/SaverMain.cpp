@@ -4,7 +4,6 @@
 #include "SaveCase.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 #include <cstdio>
 
@@ -16,11 +15,8 @@ int main(int argc, char *argv[])
     const QString root = QString::fromLocal8Bit(argv[1]);
     std::vector<SaveCase> &cases = saveCases();
     std::vector<AppState> states(cases.size());
-    for (size_t i = 0; i < cases.size(); ++i) {
-        states[i].config.ouestKerbo = saverFolder(root, i);
-        QDir().mkpath(states[i].config.dataFolder());
-        cases[i].setUp(states[i]);
-    }
+    for (size_t i = 0; i < cases.size(); ++i)
+        setUpInKillFolder(states[i], root, i);
     std::puts("ready");
     std::fflush(stdout);
     // The version to start with, so that successive savers do not all begin alike; a number of

@@ -36,33 +36,20 @@ public:
                     Answer defaultAnswer) override
     {
         calls.append({QStringLiteral("question"), title, text, icon, buttons, defaultAnswer, {}});
-        if (answers.empty())
-            return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return take(answers, buttons == Buttons::YesNo ? Answer::No : Answer::Cancel);
     }
     std::optional<QString> input(const QString &title, const QString &prompt,
                                  const QString &defaultText) override
     {
         calls.append({QStringLiteral("input"), title, prompt, Icon::None, Buttons::OkCancel,
                       Answer::Ok, defaultText});
-        std::optional<QString> answer;
-        if (!inputs.empty()) {
-            answer = std::move(inputs.front());
-            inputs.pop_front();
-        }
-        return answer;
+        return take(inputs, std::optional<QString>());
     }
     QString openFile(const QString &title, const QString &folder, const QString &filter) override
     {
         calls.append({QStringLiteral("openFile"), title, folder, Icon::None, Buttons::OkCancel,
                       Answer::Ok, filter});
-        if (files.empty())
-            return QString();
-        const QString f = files.front();
-        files.pop_front();
-        return f;
+        return take(files, QString());
     }
     const Call &last() const { return calls.constLast(); }
     QStringList titles() const
@@ -71,5 +58,16 @@ public:
         for (const Call &c : calls)
             t << c.title;
         return t;
+    }
+
+private:
+    // The next scripted answer, or `none` when the test scripted no more.
+    template <class T> static T take(std::deque<T> &queue, T none)
+    {
+        if (!queue.empty()) {
+            none = std::move(queue.front());
+            queue.pop_front();
+        }
+        return none;
     }
 };

@@ -31,7 +31,6 @@ int main(int argc, char *argv[])
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     TestApplication app(argc, argv);
-    // A day's date must not change in the middle of a run: tests that need "today" read it here.
     int failures = 0;
     // Extra arguments select one class by name: tst_app IniFileTest [QtTest options]
     QStringList args = app.arguments();

@@ -6,17 +6,20 @@
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
+#include "core/form/VersoGeometry.h"
 #include "core/model/BulletinRecord.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/RectoPrinter.h"
+#include "core/print/VersoPrinter.h"
+#include "core/verso/VersoNavigation.h"
 
 #include <QFontMetricsF>
 
 using namespace SlotTable;
 
-// The recto form on screen: its boxes where the texts print, its captions clear of them, its
-// scale in a growing window, and the texts cut to what the boxes show.
-class RectoFormTest : public QObject
+// The forms on screen: their boxes where the texts print, the recto captions clear of them, the
+// recto scale in a growing window, and the texts cut to what the boxes show.
+class FormGeometryTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -41,22 +44,27 @@ private slots:
         QVERIFY(!ScreenRefresh::SortieEcranEditeur(r)); // nothing left to cut
     }
 
-    void everySlotHasItsOwnBoxOnThePicture()
+    // Every slot has a box of its own on the page (the editor's clicks find them); the captions
+    // stand clear of each other and of the boxes.
+    void boxesAndCaptionsStandClearOfEachOther()
     {
         const QRectF page(0, 0, FormGeometry::WidthMm, FormGeometry::HeightMm);
+        QList<std::pair<QString, QRectF>> rects;
         for (int s = 1; s <= LastLineSlot; ++s) {
             const QRectF box = FormGeometry::slotBox(s);
             QVERIFY2(!box.isEmpty() && page.contains(box), qPrintable(QString::number(s)));
-            QCOMPARE(FormGeometry::slotAt(box.center()), s);
-            for (int b = s + 1; b <= LastLineSlot; ++b)
-                QVERIFY2(!box.intersects(FormGeometry::slotBox(b)),
-                         qPrintable(QStringLiteral("%1 / %2").arg(s).arg(b)));
+            rects.append({QStringLiteral("slot %1").arg(s), box});
         }
+        for (const FormGeometry::Caption &c : FormGeometry::captions())
+            rects.append({c.text, c.rect});
+        for (qsizetype a = 0; a < rects.size(); ++a)
+            for (qsizetype b = a + 1; b < rects.size(); ++b)
+                QVERIFY2(!rects[a].second.intersects(rects[b].second),
+                         qPrintable(rects[a].first + QStringLiteral(" / ") + rects[b].first));
         // The total sits under frame C.
         QVERIFY(page.contains(FormGeometry::slotBox(TotalKmSlot)));
         QVERIFY(FormGeometry::slotBox(TotalKmSlot).top() >=
                 FormGeometry::frameRect(Frame::C).bottom());
-        QCOMPARE(FormGeometry::slotAt(QPointF(0.2, 0.2)), 0);
         QVERIFY(FormGeometry::slotBox(300).isEmpty());
     }
 
@@ -65,6 +73,7 @@ private slots:
     // 9 pt capital is about 2.3 mm wide and its line 3.8 mm high from the print position.
     void everyCharacterPrintsInsideItsBox()
     {
+        // clang-format off
         QMap<int, QString> values = {
             {1, "DUPONT"}, {2, "JEAN"}, {3, "PNO"}, {4, "PNO"}, {5, "1234567"}, {7, "123"},
             {8, "123"}, {9, "PARIS"}, {10, "0530"}, {11, "LILLE"}, {12, "1345"}, {13, "x"},
@@ -89,6 +98,7 @@ private slots:
             {Nat2, "BB"}, {EnginUm1, "B 467402 SOT"}, {De2Um1, "123"}, {A2Um1, "12"},
             {Nat3, "BB"}, {EnginUm2, "B 467403 SOT"}, {De2Um2, "123"}, {A2Um2, "12"},
             {Observation, "x"}};
+        // clang-format on
         for (int l = 0; l < LineCount; ++l)
             for (const auto &[offset, text] : line)
                 values[lineSlot(l, offset)] = text;
@@ -111,20 +121,6 @@ private slots:
                 QVERIFY2(box.contains(ink),
                          qPrintable(where.arg(it.key()).arg(t.text).arg(t.x).arg(t.y)));
             }
-        }
-    }
-
-    void captionsStandClearOfEachOtherAndOfTheBoxes()
-    {
-        const QList<FormGeometry::Caption> &captions = FormGeometry::captions();
-        for (qsizetype a = 0; a < captions.size(); ++a) {
-            const FormGeometry::Caption &c = captions[a];
-            for (qsizetype b = a + 1; b < captions.size(); ++b)
-                QVERIFY2(!c.rect.intersects(captions[b].rect),
-                         qPrintable(c.text + QStringLiteral(" / ") + captions[b].text));
-            for (int s = 1; s <= LastLineSlot; ++s)
-                QVERIFY2(!c.rect.intersects(FormGeometry::slotBox(s)),
-                         qPrintable(c.text + QStringLiteral(" / slot ") + QString::number(s)));
         }
     }
 
@@ -173,7 +169,58 @@ private slots:
             scale == layoutScale * FormGeometry::MinimumFitShare ||
             (FormGeometry::WidthMm * scale <= width && FormGeometry::HeightMm * scale <= height));
     }
+
+    // With the factory layout every text stands inside its own box: the editor shows each text
+    // where it prints, and the preview shows the printed texts in their boxes. A 10 pt line has
+    // its capitals from about 0.5 mm below the top of its cell, its base line at 3.3 mm and its
+    // descenders down to 4.1 mm.
+    void everyVersoTextPrintsInsideItsBox()
+    {
+        PrintLayout layout;
+        layout.DefautParaImp();
+        layout.DefautParaImpVerso();
+        for (const VersoPlacement::Place &place : VersoPlacement::places()) {
+            const QPointF at = VersoPrinter::position(place, layout);
+            const QRectF box = VersoGeometry::box(place.field);
+            const QString where = QStringLiteral("%1/%2 at %3, %4")
+                                      .arg(int(place.field.text))
+                                      .arg(place.field.index)
+                                      .arg(at.x())
+                                      .arg(at.y());
+            QVERIFY2(box.contains(at + QPointF(0, 0.5)), qPrintable(where));
+            // Frame E's rows are 3.8 mm apart: there the capitals and the base line fit.
+            const double line = place.field.text == VersoText::E ? 3.3 : 4.1;
+            QVERIFY2(at.y() + line <= box.bottom() + 1e-9, qPrintable(where));
+        }
+    }
+
+    void versoBoxesStayInTheirFramesWithoutOverlapping()
+    {
+        const QList<VersoField> &fields = VersoNavigation::tabOrder();
+        const QRectF sheet(0, 0, VersoGeometry::WidthMm, VersoGeometry::HeightMm);
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            const QRectF box = VersoGeometry::box(fields[i]);
+            QVERIFY(!box.isEmpty());
+            QVERIFY(sheet.contains(box));
+            QVERIFY(std::any_of(VersoGeometry::frames().begin(), VersoGeometry::frames().end(),
+                                [&box](const QRectF &frame) { return frame.contains(box); }));
+            for (qsizetype j = i + 1; j < fields.size(); ++j) {
+                const QRectF common = box.intersected(VersoGeometry::box(fields[j]));
+                QVERIFY2(common.width() < 1e-9 || common.height() < 1e-9,
+                         qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+            }
+        }
+    }
+
+    void observationsBoxFollowsTheLineLength()
+    {
+        const QRectF factory = VersoGeometry::observationsBox(110);
+        const QRectF shorter = VersoGeometry::observationsBox(50);
+        QCOMPARE(shorter.topLeft(), factory.topLeft());
+        QVERIFY(shorter.width() > 50 && shorter.width() < 53);
+        QVERIFY(factory.right() <= VersoGeometry::WidthMm);
+    }
 };
 
-KERBO_TEST(RectoFormTest)
-#include "RectoFormTest.moc"
+KERBO_TEST(FormGeometryTest)
+#include "FormGeometryTest.moc"
