@@ -97,6 +97,7 @@ void frmGestionFichier::copy()
         m_target->refresh();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
+    m_copied->setText(QStringLiteral("0")); // this copy's count, not the last one's
     const bool done = FileCommands::copy(m_session.prompts, m_source->folder(), m_target->folder(),
                                          m_source->selectedFiles(), progress);
     m_target->refresh();

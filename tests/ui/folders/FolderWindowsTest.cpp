@@ -95,6 +95,11 @@ private slots:
         QCOMPARE(window.copiedCount()->text(), " 1");
         QCOMPARE(window.target()->fileList()->count(), 2);
         QCOMPARE(TextFile::readLines(home("R2/2.txt")).lines, QStringList{"R2/2.txt"});
+        // The counter is the current copy's: one stopped at its first file copied nothing.
+        files->clearSelection();
+        files->item(1)->setSelected(true);
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
+        QCOMPARE(window.copiedCount()->text(), "0");
 
         QTest::mouseClick(window.button(frmGestionFichier::Button::Delete), Qt::LeftButton);
         QVERIFY(m_data->prompts.last().text.startsWith("Désirez-vous"));
