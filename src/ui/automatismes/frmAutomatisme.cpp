@@ -171,8 +171,10 @@ void frmAutomatisme::numberChanged(const QString &number)
     if (number.isEmpty()) m_list->clearSelection();
     const std::optional<Automatismes::Values> values = m_form.load(number);
     if (!values) return;
-    for (int f = 0; f < AutomatismeKeys::FieldCount; ++f)
+    for (int f = 0; f < AutomatismeKeys::FieldCount; ++f) {
         m_boxes[size_t(f)]->setText((*values)[size_t(f)]);
+        m_boxes[size_t(f)]->home(false); // a text longer than its box shows its beginning
+    }
     selectItem(number);
 }
 

@@ -119,6 +119,8 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(0)).center());
         QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
+        // Each box shows the start of its text, whatever its length.
+        QCOMPARE(window.box(1)->cursorPosition(), 0);
         // The keys load the item highlighted, the keyboard staying on the list; the item
         // deleted is the one loaded.
         list->setFocus();
