@@ -72,6 +72,7 @@ PrinterFonts::FontDialog fontDialog(QWidget *parent)
 bool SortieImpimante(Session &session)
 {
     QPrinter *printer = session.printer.printer();
+    if (printer && !session.printer.mayPrint(session.prompts)) return false;
     std::optional<PrinterPage> page;
     if (printer) {
         page.emplace(*printer);
@@ -83,5 +84,6 @@ bool SortieImpimante(Session &session)
         return false;
     }
     RectoPrinter::print(session.state, *page);
+    session.printer.printed();
     return true;
 }

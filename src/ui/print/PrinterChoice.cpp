@@ -1,6 +1,9 @@
 #include "ui/print/PrinterChoice.h"
 
+#include "core/base/Prompts.h"
+
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -56,7 +59,32 @@ bool PrinterChoice::setUp(QWidget *parent)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_chosen = true;
+    // A file chosen here was asked about by the dialog itself.
+    m_printedFile.clear();
     return true;
+}
+
+bool PrinterChoice::mayPrint(Prompts &prompts)
+{
+    if (!m_printer || m_printer->outputFormat() != QPrinter::PdfFormat) return true;
+    const QString file = m_printer->outputFileName();
+    if (file.isEmpty() || file != m_printedFile || !QFileInfo::exists(file)) return true;
+    return prompts.question(
+               QStringLiteral("Kerbo"),
+               QStringLiteral("Le fichier %1 contient déjà la page imprimée avant celle-ci.\r\n"
+                              "Voulez-vous la remplacer ?\r\n"
+                              "\r\n"
+                              "Pour garder les deux pages, répondez Non et choisissez un autre "
+                              "fichier dans \"Configuration de l'impression\".")
+                   .arg(file),
+               Prompts::Icon::Question, Prompts::Buttons::YesNo,
+               Prompts::Answer::No) == Prompts::Answer::Yes;
+}
+
+void PrinterChoice::printed()
+{
+    if (m_printer && m_printer->outputFormat() == QPrinter::PdfFormat)
+        m_printedFile = m_printer->outputFileName();
 }
 
 void PrinterChoice::choosePdfFile(const QString &path)
@@ -65,4 +93,5 @@ void PrinterChoice::choosePdfFile(const QString &path)
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(path);
     m_chosen = true;
+    m_printedFile.clear();
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class Prompts;
 class QPrinter;
 class QWidget;
 
@@ -33,6 +34,12 @@ public:
 
     bool isChosen() const { return m_chosen; }
 
+    // Before a print: when the printer is a PDF file that an earlier print of this run wrote,
+    // the driver is asked whether to replace that page. False when he keeps it.
+    bool mayPrint(Prompts &prompts);
+    // After a print on the current printer.
+    void printed();
+
     // The question "is there any printer?" of the editor's loading, asked without blocking.
     PrinterProbe &probe() { return m_probe; }
 
@@ -42,5 +49,6 @@ private:
     std::shared_ptr<QPrinter> m_printer;
     std::shared_ptr<QPrinter> m_standIn;
     bool m_chosen = false;
+    QString m_printedFile; // the PDF file this run last printed into
     PrinterProbe m_probe;
 };

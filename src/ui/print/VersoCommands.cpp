@@ -69,6 +69,7 @@ bool chooseVersoFont(QWidget *parent, Session &session)
 bool SortieImpVerso(Session &session)
 {
     QPrinter *printer = session.printer.printer();
+    if (printer && !session.printer.mayPrint(session.prompts)) return false;
     std::optional<PrinterPage> page;
     if (printer) {
         page.emplace(*printer);
@@ -79,5 +80,6 @@ bool SortieImpVerso(Session &session)
         return false;
     }
     VersoPrinter::print(session.state, *page);
+    session.printer.printed();
     return true;
 }

@@ -36,6 +36,12 @@ struct Folder : SessionFolder {
     }
 };
 
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class PrintCommandsTest : public QObject
@@ -75,6 +81,26 @@ private slots:
         QFile pdf(f.pdf());
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
+        pdf.close();
+
+        // The next print (the verso, say) into the same file asks before replacing the page.
+        const QByteArray recto = bytesOf(f.pdf());
+        f.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::No};
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.prompts.last().buttons, Prompts::Buttons::YesNo);
+        QCOMPARE(f.prompts.last().defaultAnswer, Prompts::Answer::No);
+        QVERIFY(f.prompts.last().text.startsWith("Le fichier " + f.pdf() + " contient déjà"));
+        QCOMPARE(bytesOf(f.pdf()), recto);
+        f.state.record.setSlot(1, QStringLiteral("MARTIN"));
+        f.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::Yes};
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.prompts.calls.size(), 6);
+        QVERIFY(bytesOf(f.pdf()) != recto);
+        // A file chosen again starts afresh.
+        f.printer.choosePdfFile(f.pdf());
+        f.prompts.answers = {Prompts::Answer::Ok};
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.prompts.calls.size(), 7);
     }
 
     void withoutPrinterOnlyTheMessage()
