@@ -115,6 +115,16 @@ private slots:
         QCOMPARE(TextFile::readLines(config().iniPath()).lines,
                  (QStringList{"[CheminDossiers]", "Hdgenerique="}));
         QCOMPARE(list(), QStringList{a});
+
+        // The current folder, as the editor holds it (a separator added), matches its entry
+        // however the entry ends: written on a Windows computer, or without a last "/".
+        for (const QString &entry : {u"C:\\Kerbo\\Roulement 12\\"_s, gone.chopped(1)}) {
+            writeList({a, entry});
+            config().hdGenerique = Paths::CheckPath(entry);
+            QVERIFY2(RosterFolderList::verify(config()), qPrintable(entry));
+            QCOMPARE(config().hdGenerique, QString());
+            QCOMPARE(list(), QStringList{a});
+        }
     }
 
     void listLeftByAnInterruptedRun()
