@@ -93,8 +93,10 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
 {
     QString &setting = kind.generic ? state.config.hdGenerique : state.config.hdArchive;
     const QString remembered = setting;
+    // A folder not there (another computer's, a key not plugged in) cannot be shown: the
+    // dialog starts in the home folder instead of wherever the program was started from.
     QString start = Paths::folderValue(remembered);
-    if (start.isEmpty()) start = Paths::driveC();
+    if (!Paths::folderExists(start)) start = Paths::driveC();
 
     const QString file =
         prompts.openFile(QString::fromUtf16(kind.title), start, QStringLiteral("*.txt"));

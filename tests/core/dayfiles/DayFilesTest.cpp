@@ -408,12 +408,13 @@ private slots:
         QCOMPARE(files(m_archive), (QStringList{name, withMention}));
 
         // Opening it back: the mention comes from the name, only HdArchive changes.
-        setFolders(QString(), QString());
+        // The archive folder set is not on this computer: the dialog starts in the home folder.
+        setFolders(QString(), u"D:\\Archives\\"_s);
         m_state->record.clearForNewDay();
         m_prompts.files = {m_archive + withMention};
         DayCommands::openArchive(*m_state, m_prompts, m_view);
         QCOMPARE(m_prompts.last().title, u"SELECTION ET OUVERTURE D'UNE JOURNEE ARCHIVE"_s);
-        QCOMPARE(m_prompts.last().text, Paths::driveC()); // empty setting
+        QCOMPARE(m_prompts.last().text, Paths::driveC());
         QCOMPARE((QStringList{slot(9), m_state->mention, iniValue(u"HdArchive"_s),
                               m_state->currentFileFolder}),
                  (QStringList{u"AUTRE"_s, u"2bis"_s, m_archive, m_archive}));
