@@ -13,10 +13,13 @@ frmChoixDate::frmChoixDate(const QDate &current, QWidget *parent)
     layout->addWidget(new QLabel(QStringLiteral("CLIQUEZ SUR LA DATE "), this));
     m_calendar->setSelectedDate(current.isValid() ? current : QDate::currentDate());
     layout->addWidget(m_calendar);
-    connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate date) {
+    // A click on a day, or Enter on the day the arrows reached.
+    const auto chosen = [this](QDate date) {
         m_chosen = date;
         accept();
-    });
+    };
+    connect(m_calendar, &QCalendarWidget::clicked, this, chosen);
+    connect(m_calendar, &QCalendarWidget::activated, this, chosen);
 }
 
 std::optional<QDate> frmChoixDate::choose(const QDate &current, QWidget *parent)

@@ -7,8 +7,8 @@
 
 class QCalendarWidget;
 
-// "CHOIX DE LA DATE": a month calendar on which one click gives the service date of an opened
-// generic day.
+// "CHOIX DE LA DATE": a month calendar on which one click (or Enter on the day the arrows
+// reached) gives the service date of an opened generic day.
 class frmChoixDate : public QDialog
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     QCalendarWidget *calendar() const { return m_calendar; }
     QDate chosenDate() const { return m_chosen; }
 
-    // Opens the window modally; nullopt when it is closed without a click on a date.
+    // Opens the window modally; nullopt when it is closed without choosing a date.
     static std::optional<QDate> choose(const QDate &current, QWidget *parent);
 
 private:

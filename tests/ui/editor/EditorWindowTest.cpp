@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 #include "ui/editor/RosterListBox.h"
+#include "ui/editor/frmChoixDate.h"
 
 // What a widget repaints: the parts of the form drawn again after a change.
 struct PaintedRegion : QObject {
@@ -500,6 +501,20 @@ private slots:
         QTest::keyClick(date, Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), 7);
         QVERIFY(!text()->isHidden());
+    }
+
+    // The calendar of an opened generic day takes a click, or the arrows and Enter.
+    void calendarTakesTheKeysToo()
+    {
+        frmChoixDate window(QDate(2026, 12, 7));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget *days = window.calendar()->findChild<QTableView *>();
+        QVERIFY(days && days->hasFocus());
+        QTest::keyClick(days, Qt::Key_Right);
+        QTest::keyClick(days, Qt::Key_Return);
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(window.chosenDate(), QDate(2026, 12, 8));
     }
 };
 
