@@ -301,8 +301,12 @@ private slots:
         saveGeneric();
         saveGeneric();
         QCOMPARE(m_prompts.titles().mid(1), QStringList(2, u"ATTENTION !!! "_s));
-        QVERIFY(m_prompts.last().text.startsWith(u"Attention le fichier  12  situé dans  "_s +
-                                                 m_generic + u"  existe déja !!\r\n"_s));
+        QCOMPARE(m_prompts.last().text,
+                 u"Attention le fichier  12  situé dans  "_s + m_generic +
+                     u"  existe déja !!\r\n\r\nS'il s'agit de sauvegarder cette journée comme "
+                     u"un BS 2 veuillez ajouter une mention (Ex : 2Bis)\r\n au nom du fichier "
+                     u"à sauvegarder \r\npour eviter d'écraser le fichier existant.\r\n\r\n"
+                     u"(Maximum 5 lettres espaces compris sinon la mention sera tronquée)"_s);
         QCOMPARE(m_prompts.last().defaultText, u"12 "_s);
         for (int i = 0; i < 3; ++i)
             saveGeneric();
@@ -315,8 +319,10 @@ private slots:
         m_state->currentFileFolder = m_archive;
         m_state->mention = u"arc"_s;
         saveGeneric(); // No
-        QCOMPARE(m_prompts.last().title,
-                 u"Sauvegarder un fichier archive comme un fichier générique ?"_s);
+        expectLast(u"Sauvegarder un fichier archive comme un fichier générique ?"_s,
+                   u"Le fichier actuellement dans l'éditeur est un fichier archive. \r\n"
+                   u"Désirez-vous réellement le sauvegarder comme fichier générique ? "_s,
+                   Prompts::Icon::Question);
         QCOMPARE(files(m_generic).size(), 4);
         m_prompts.answers = {Prompts::Answer::Yes};
         saveGeneric();
@@ -338,13 +344,34 @@ private slots:
         m_state->record.setSlot(8, u"12"_s);
         m_state->record.setSlot(7, QString());
         saveArchive();
+        const QStringList texts[] = {
+            {u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE."_s,
+             {},
+             u"VEUILLEZ CHOISIR UN DOSSIER GENERIQUE:"_s,
+             {},
+             u"SOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER"_s,
+             u"SUR LE BOUTON \"Choisir ce dossier comme dossier Générique\""_s,
+             {},
+             u"SOIT SUR LE BOUTON LISTE \" DOSSIER ROULEMENT\""_s,
+             u"SI LA LISTE DES DOSSIER ROULEMENT N'EST PAS VIDE."_s},
+            {u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE."_s,
+             {},
+             u"VEUILLEZ CHOISIR UN DOSSIER ARCHIVE DANS LE"_s,
+             u"GESTIONNAIRE DE DOSSIER ET CLIQUER SUR LE BOUTON"_s,
+             u"\"Choisir ce dossier comme dossier Archive\""_s},
+            {u"SAUVEGARDE DE LA JOURNEE GENERIQUE IMPOSSIBLE !! "_s,
+             u"VEUILLEZ INSCRIRE UN NUMERO DE JOURNEE DANS LE CADRE JOURNEE SVP."_s},
+            {u"SAUVEGARDE DE LA JOURNEE ARCHIVE IMPOSSIBLE !! "_s,
+             u"VEUILLEZ INSCRIRE UN NUMERO DE ROULEMENT DANS LE CADRE ROULEMENT SVP."_s}};
         QCOMPARE(m_prompts.titles(),
                  (QStringList{u"CHEMIN DU DOSSIER GENERIQUE INCONNU !!"_s,
                               u"CHEMIN DU DOSSIER ARCHIVE INCONNU !!"_s,
                               u"ATTENTION IL MANQUE LE NUMERO DE JOURNEE!!"_s,
                               u"ATTENTION IL MANQUE LE NUMERO DE ROULEMENT!!"_s}));
-        for (const FakePrompts::Call &c : m_prompts.calls)
-            QCOMPARE(c.icon, Prompts::Icon::Exclamation);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(m_prompts.calls[i].text.split(u"\r\n"_s), texts[i]);
+            QCOMPARE(m_prompts.calls[i].icon, Prompts::Icon::Exclamation);
+        }
         QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
     }
 

@@ -285,8 +285,10 @@ private slots:
         m_prompts.answers = {Prompts::Answer::Yes};
         writeList({folder("B", false) + "/"});
         RosterFolders::create(state(), m_prompts, m_view, m_panes, home());
-        QCOMPARE(m_prompts.last().title,
-                 "Attention !Ce dossier roulement est deja sur la liste des roulements  ");
+        expectLast("Attention !Ce dossier roulement est deja sur la liste des roulements  ",
+                   "Ce dossier roulement est deja sur la liste des roulements l'ajout "
+                   "sur la liste roulement est donc impossible !! ",
+                   Icon::Exclamation);
         QCOMPARE(list().size(), 1);
     }
 
@@ -416,7 +418,14 @@ private slots:
         QVERIFY(QFile::link(folder("R/sub"), folder("L", false)));
         RosterFolders::saveCopy(m_prompts, m_panes, folder("R"), folder(target, false));
         QCOMPARE(m_prompts.last().title, "Erreur");
-        QVERIFY(lastText().contains("ne doit pas être sauvegarder sur lui même"));
+        QCOMPARE(lastText().split("\r\n"),
+                 (QStringList{
+                     "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !",
+                     "Attention un dossier ne doit pas être sauvegarder sur lui même ou dans un ",
+                     "de ses sous-dossiers !",
+                     "Dans ce cas choisir un autre dossier ou dans le répertoire cible cliquez",
+                     "sur le répertoire racine si la sauvegarde ne doit pas se faire dans un "
+                     "dossier. "}));
         QVERIFY(!QFileInfo::exists(folder(target, false) + "/CopieR"));
     }
 

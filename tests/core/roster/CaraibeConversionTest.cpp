@@ -19,6 +19,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -467,6 +468,7 @@ private slots:
         QTest::newRow("binary") << u"bin.txt"_s << QByteArray("\x7f\x45LF\0\1[RLT]\r\n", 12)
                                 << QString();
         QTest::newRow("a folder") << u"dossier"_s << QByteArray() << QString();
+        QTest::newRow("not readable") << u"locked"_s << crlf("[RLT]|ROUL=R1") << QString();
     }
 
     void header()
@@ -479,6 +481,11 @@ private slots:
             QCOMPARE(int(readAll(path).end), int(CaraibeReader::ReadEnd::CannotOpen));
         } else {
             path = write(name, bytes);
+        }
+        if (name == u"locked") { // a file the system refuses to open
+            if (geteuid() == 0) QSKIP("root reads every file");
+            QFile::setPermissions(path, QFileDevice::WriteOwner);
+            QCOMPARE(int(readAll(path).end), int(CaraibeReader::ReadEnd::CannotOpen));
         }
         const std::optional<EnteteRoulement> header = CaraibeReader::readHeader(path);
         QTEST(header ? headerText(*header) : QString(), "expected");
