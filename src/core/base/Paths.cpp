@@ -57,4 +57,20 @@ QString folderOf(const QString &filePath)
     return CheckPath(QDir::toNativeSeparators(QFileInfo(filePath).absolutePath()));
 }
 
+bool sameFolder(const QString &a, const QString &b)
+{
+    const auto plain = [](QString folder) {
+        folder.replace(u'\\', u'/');
+        while (folder.size() > 1 && folder.endsWith(u'/'))
+            folder.chop(1);
+        return folder;
+    };
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity Case = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity Case = Qt::CaseSensitive;
+#endif
+    return !a.isEmpty() && !b.isEmpty() && plain(a).compare(plain(b), Case) == 0;
+}
+
 } // namespace Paths

@@ -30,4 +30,8 @@ QString folderOrDriveC(const QString &value);
 // The folder of a file's path, with its final separator.
 QString folderOf(const QString &filePath);
 
+// Whether two folder values name the same folder, whichever separators they use and however
+// they end ("C:\X\" written on Windows, "/home/u/X" without its last "/").
+bool sameFolder(const QString &a, const QString &b);
+
 } // namespace Paths

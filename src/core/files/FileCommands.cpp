@@ -78,8 +78,12 @@ DeleteResult remove(Prompts &prompts, const QString &folder, const QStringList &
     for (const QString &name : selected) {
         const QString path = Paths::CheckPath(folder) + name;
         const QFileInfo info(path);
-        // Gone since the list was drawn (deleted elsewhere): nothing left to delete.
-        if (!info.exists() && !info.isSymLink()) continue;
+        // Gone since the list was drawn (deleted elsewhere): nothing left to delete but a link
+        // that led to it.
+        if (!info.exists()) {
+            if (info.isSymLink()) QFile::remove(path);
+            continue;
+        }
         // A read-only file is kept even where the system would let it go (as for root).
         const bool readOnly = !(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable();
         if (readOnly || !QFile::remove(path)) {

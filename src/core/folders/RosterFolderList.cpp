@@ -53,8 +53,7 @@ bool verify(Config &config)
         }
         // The editor holds the current folder with a separator added; an entry may end
         // without one, or with the "\" of a Windows computer.
-        if (!config.hdGenerique.isEmpty() && !entry.isEmpty() &&
-            Paths::CheckPath(entry) == Paths::CheckPath(config.hdGenerique)) {
+        if (Paths::sameFolder(entry, config.hdGenerique)) {
             config.hdGenerique.clear();
             config.write(ConfigKeys::CheminDossiers, ConfigKeys::Hdgenerique, QString());
             clearedGeneric = true;

@@ -334,7 +334,7 @@ void removeEntry(AppState &state, Prompts &prompts, BulletinView &view, const QS
         prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
         return;
     }
-    if (removed > 0 && !entry.isEmpty() && entry == state.config.hdGenerique)
+    if (removed > 0 && Paths::sameFolder(entry, state.config.hdGenerique))
         setGeneric(state, prompts, view, QString());
     view.reloadRosterList();
 }

@@ -435,7 +435,12 @@ private slots:
         QCOMPARE(files(m_archive), (QStringList{name, withMention}));
 
         // Opening it back: the mention comes from the name, only HdArchive changes.
-        // The archive folder set is not on this computer: the dialog starts in the home folder.
+        // No archive folder set, or one not on this computer: the dialog starts in the home
+        // folder.
+        setFolders(QString(), QString());
+        m_prompts.files = {QString()};
+        DayCommands::openArchive(*m_state, m_prompts, m_view);
+        QCOMPARE(m_prompts.last().text, Paths::driveC());
         setFolders(QString(), u"D:\\Archives\\"_s);
         m_state->record.clearForNewDay();
         m_prompts.files = {m_archive + withMention};

@@ -83,10 +83,14 @@ private slots:
         QCOMPARE(m_prompts.last().defaultAnswer, Prompts::Answer::No);
         QCOMPARE(files(m_source).size(), 3);
 
-        // A file gone since the list was drawn is not a failure: the others still go.
+        // A file gone since the list was drawn is not a failure: the others still go, and so
+        // does a link that led to it.
+        QVERIFY(QFile::link(m_source + "/gone.txt", m_source + "/link.txt"));
         m_prompts.answers = {Prompts::Answer::Yes};
-        QCOMPARE(FileCommands::remove(m_prompts, m_source, {"gone.txt", "1.txt", "3.txt"}),
-                 Result::Deleted);
+        QCOMPARE(
+            FileCommands::remove(m_prompts, m_source, {"gone.txt", "link.txt", "1.txt", "3.txt"}),
+            Result::Deleted);
+        QVERIFY(!QFileInfo(m_source + "/link.txt").isSymLink());
         QCOMPARE(m_prompts.last().text,
                  "Désirez-vous vraiment supprimer les fichiers séléctionnés ?");
         QCOMPARE(files(m_source), QStringList{"2.txt"});

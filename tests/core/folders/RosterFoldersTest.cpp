@@ -118,9 +118,14 @@ private slots:
 
         // The current folder, as the editor holds it (a separator added), matches its entry
         // however the entry ends: written on a Windows computer, or without a last "/".
-        for (const QString &entry : {u"C:\\Kerbo\\Roulement 12\\"_s, gone.chopped(1)}) {
+        const std::pair<QString, QString> entryAndCurrent[] = {
+            {u"C:\\Kerbo\\Roulement 12\\"_s, u"C:\\Kerbo\\Roulement 12\\"_s},
+            {u"C:\\Kerbo\\R13"_s, u"C:\\Kerbo\\R13\\"_s},
+            {u"C:/Kerbo/R14/"_s, u"C:\\Kerbo\\R14\\"_s},
+            {gone, gone + u"/"_s}};
+        for (const auto &[entry, current] : entryAndCurrent) {
             writeList({a, entry});
-            config().hdGenerique = Paths::CheckPath(entry);
+            config().hdGenerique = Paths::CheckPath(current);
             QVERIFY2(RosterFolderList::verify(config()), qPrintable(entry));
             QCOMPARE(config().hdGenerique, QString());
             QCOMPARE(list(), QStringList{a});
@@ -480,10 +485,11 @@ private slots:
                    "La liste des dossiers de l'éditeur est vide . Vous devez ajouter un dossier");
 
         const QString a = folder("A,1") + "/", b = folder("B") + "/";
-        writeList({a, b, a});
+        // The current folder goes with its entry, written without the last "/".
+        writeList({a.chopped(1), b, a.chopped(1)});
         QVERIFY(RosterFolders::mayOpenRemoval(state(), m_prompts));
         state().config.hdGenerique = a;
-        RosterFolders::removeEntry(state(), m_prompts, m_view, a);
+        RosterFolders::removeEntry(state(), m_prompts, m_view, a.chopped(1));
         QCOMPARE(list(), QStringList{b});
         expectGeneric(QString());
         QCOMPARE(m_view.calls, (QStringList{"roster:", "reload"}));
