@@ -194,7 +194,8 @@ void frmPreview::printOnPlainPaper()
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (dialog.exec() != QDialog::Accepted) return;
-    PlainPaper::print(m_session, m_side, printer);
+    // A PDF written here is one the run's own prints will not replace without asking.
+    if (PlainPaper::print(m_session, m_side, printer)) m_session.printer.printed(printer);
     redraw();
 }
 

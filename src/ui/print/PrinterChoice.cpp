@@ -60,7 +60,8 @@ bool PrinterChoice::setUp(QWidget *parent)
         return false;
     m_chosen = true;
     // A file chosen here was asked about by the dialog itself.
-    m_printedFile.clear();
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        m_printedFiles.remove(m_printer->outputFileName());
     return true;
 }
 
@@ -68,7 +69,7 @@ bool PrinterChoice::mayPrint(Prompts &prompts)
 {
     if (!m_printer || m_printer->outputFormat() != QPrinter::PdfFormat) return true;
     const QString file = m_printer->outputFileName();
-    if (file.isEmpty() || file != m_printedFile || !QFileInfo::exists(file)) return true;
+    if (!m_printedFiles.contains(file) || !QFileInfo::exists(file)) return true;
     return prompts.question(
                QStringLiteral("Kerbo"),
                QStringLiteral("Le fichier %1 contient déjà la page imprimée avant celle-ci.\r\n"
@@ -83,8 +84,13 @@ bool PrinterChoice::mayPrint(Prompts &prompts)
 
 void PrinterChoice::printed()
 {
-    if (m_printer && m_printer->outputFormat() == QPrinter::PdfFormat)
-        m_printedFile = m_printer->outputFileName();
+    if (m_printer) printed(*m_printer);
+}
+
+void PrinterChoice::printed(const QPrinter &other)
+{
+    if (other.outputFormat() == QPrinter::PdfFormat && !other.outputFileName().isEmpty())
+        m_printedFiles.insert(other.outputFileName());
 }
 
 void PrinterChoice::choosePdfFile(const QString &path)
@@ -93,5 +99,5 @@ void PrinterChoice::choosePdfFile(const QString &path)
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(path);
     m_chosen = true;
-    m_printedFile.clear();
+    m_printedFiles.remove(path);
 }

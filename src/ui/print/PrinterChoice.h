@@ -2,6 +2,7 @@
 
 #include "ui/print/PrinterProbe.h"
 
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -37,8 +38,9 @@ public:
     // Before a print: when the printer is a PDF file that an earlier print of this run wrote,
     // the driver is asked whether to replace that page. False when he keeps it.
     bool mayPrint(Prompts &prompts);
-    // After a print on the current printer.
+    // After a print on the current printer, or on another one (the plain-paper print).
     void printed();
+    void printed(const QPrinter &other);
 
     // The question "is there any printer?" of the editor's loading, asked without blocking.
     PrinterProbe &probe() { return m_probe; }
@@ -49,6 +51,6 @@ private:
     std::shared_ptr<QPrinter> m_printer;
     std::shared_ptr<QPrinter> m_standIn;
     bool m_chosen = false;
-    QString m_printedFile; // the PDF file this run last printed into
+    QSet<QString> m_printedFiles; // the PDF files this run printed into
     PrinterProbe m_probe;
 };

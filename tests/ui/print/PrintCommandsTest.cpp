@@ -8,6 +8,7 @@
 #include "ui/print/PrintCommands.h"
 #include "ui/startup/CommandWiring.h"
 
+#include <QPrinter>
 #include <QtWidgets>
 
 namespace {
@@ -96,11 +97,19 @@ private slots:
         editor.action(EditorCommand::Print)->trigger();
         QCOMPARE(f.prompts.calls.size(), 6);
         QVERIFY(bytesOf(f.pdf()) != recto);
-        // A file chosen again starts afresh.
+        // A file chosen again starts afresh; one the plain-paper print wrote does not.
         f.printer.choosePdfFile(f.pdf());
         f.prompts.answers = {Prompts::Answer::Ok};
         editor.action(EditorCommand::Print)->trigger();
         QCOMPARE(f.prompts.calls.size(), 7);
+        QPrinter plainPaper;
+        plainPaper.setOutputFormat(QPrinter::PdfFormat);
+        plainPaper.setOutputFileName(f.pdf());
+        f.printer.choosePdfFile(f.pdf());
+        f.printer.printed(plainPaper);
+        f.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::No};
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.prompts.last().buttons, Prompts::Buttons::YesNo);
     }
 
     void withoutPrinterOnlyTheMessage()
