@@ -28,27 +28,22 @@ bool printRecto(Session &session)
     return SortieImpimante(session);
 }
 
-namespace {
-
-// The font dialog selects a style by name: give the font the family's own name for its weight
-// and slant ("Book" rather than "Normal"), else the dialog falls on the first style listed.
 QFont withStyleName(QFont font)
 {
     QString best;
     const QString family = QFontInfo(font).family();
     for (const QString &style : QFontDatabase::styles(family)) {
-        if (QFontDatabase::italic(family, style) == font.italic()
-            && (QFontDatabase::weight(family, style) >= QFont::Bold) == font.bold()
-            && QFontDatabase::weight(family, style) > QFont::Light
-            && (best.isEmpty() || style.size() < best.size()))
+        // An "Oblique" slants as an "Italic" does: both are the italic the settings keep.
+        const QFont face = QFontDatabase::font(family, style, 12);
+        const bool slanted = face.style() != QFont::StyleNormal;
+        if (slanted == font.italic() && (face.weight() >= QFont::Bold) == font.bold() &&
+            face.weight() > QFont::Light && (best.isEmpty() || style.size() < best.size()))
             best = style;
     }
     if (!best.isEmpty())
         font.setStyleName(best);
     return font;
 }
-
-} // namespace
 
 bool chooseRectoFont(QWidget *parent, Session &session)
 {

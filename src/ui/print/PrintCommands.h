@@ -2,6 +2,8 @@
 
 #include "core/print/PrinterFonts.h"
 
+#include <QFont>
+
 class QWidget;
 struct Session;
 
@@ -17,6 +19,11 @@ bool chooseRectoFont(QWidget *parent, Session &session);
 
 // Qt's font dialog over `parent`, opening on the font given.
 PrinterFonts::FontDialog fontDialog(QWidget *parent);
+
+// The dialog selects a style by name: the font with its family's own name for its weight and
+// slant ("Book" rather than "Normal", "Bold Oblique" for bold italic), else the dialog falls on
+// the first style listed and the driver's bold or italic is lost at its OK.
+QFont withStyleName(QFont font);
 
 } // namespace PrintCommands
 

@@ -132,6 +132,25 @@ private slots:
         QVERIFY(QDir(f.dir.path()).entryList(QDir::Files).isEmpty());
     }
 
+    // The font dialog opens on the style that has the stored weight and slant, obliques
+    // included: its OK then gives back what was stored.
+    void fontDialogOpensOnTheStoredStyle()
+    {
+        const QString family = QStringLiteral("DejaVu Sans");
+        if (!QFontDatabase::families().contains(family)) QSKIP("DejaVu Sans is not installed");
+        for (const bool bold : {false, true})
+            for (const bool italic : {false, true}) {
+                QFont stored(family, 9);
+                stored.setBold(bold);
+                stored.setItalic(italic);
+                const QString style = PrintCommands::withStyleName(stored).styleName();
+                const QFont face = QFontDatabase::font(family, style, 9);
+                QVERIFY2(!style.isEmpty() && (face.weight() >= QFont::Bold) == bold &&
+                             (face.style() != QFont::StyleNormal) == italic,
+                         qPrintable(style));
+            }
+    }
+
     void unsetFontSettingsAreCompletedFromThePrinter()
     {
         Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
