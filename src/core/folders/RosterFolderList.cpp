@@ -52,8 +52,10 @@ bool verify(Config &config)
             continue;
         }
         // The editor holds the current folder with a separator added; an entry may end
-        // without one, or with the "\" of a Windows computer.
-        if (Paths::sameFolder(entry, config.hdGenerique)) {
+        // without one, or with the "\" of a Windows computer. A folder that is there is
+        // never forgotten, whatever other entry names it too.
+        if (Paths::sameFolder(entry, config.hdGenerique) &&
+            !Paths::folderExists(config.hdGenerique)) {
             config.hdGenerique.clear();
             config.write(ConfigKeys::CheminDossiers, ConfigKeys::Hdgenerique, QString());
             clearedGeneric = true;

@@ -130,6 +130,12 @@ private slots:
             QCOMPARE(config().hdGenerique, QString());
             QCOMPARE(list(), QStringList{a});
         }
+        // A folder that is there stays current, though another spelling of it is dropped.
+        writeList({a + u"\\"_s, a});
+        config().hdGenerique = Paths::CheckPath(a);
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(config().hdGenerique, Paths::CheckPath(a));
+        QCOMPARE(list(), QStringList{a});
     }
 
     void listLeftByAnInterruptedRun()
