@@ -172,7 +172,10 @@ void EditorWindow::buildMenus()
     restore->addAction(makeAction(C::RestoreC, QStringLiteral("Rétablir le cadre C")));
 
     bar->addAction(makeAction(C::Verso, QStringLiteral("Verso")));
-    bar->addAction(makeAction(C::Help, QStringLiteral("Aide")));
+    // F1 opens the help as on any desktop; the train lines' function keys leave it free.
+    QAction *help = makeAction(C::Help, QStringLiteral("Aide"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    bar->addAction(help);
     bar->addAction(makeAction(C::Quit, QStringLiteral("Quitter")));
 
     // The tabulation button has no menu entry: Alt+T stands for it, for the keyboard alone.

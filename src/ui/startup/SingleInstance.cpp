@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QWidget>
 
 #include <cerrno>
 #include <cstring>
@@ -140,4 +141,13 @@ bool SingleInstance::raiseRunning() const
             ssize_t(sizeof RaiseRequest - 1);
     ::close(fd);
     return sent;
+}
+
+void SingleInstance::bringForward(QWidget *window)
+{
+    // showNormal() would drop a maximised state that minimising keeps underneath.
+    if (window->isMinimized())
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->raise();
+    window->activateWindow();
 }

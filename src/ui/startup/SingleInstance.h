@@ -4,6 +4,7 @@
 #include <QString>
 
 class QSocketNotifier;
+class QWidget;
 
 // One Kerbo at a time on a data folder: the first holds a lock on a file of the folder and
 // listens for later starts, which ask it to bring its window forward instead of editing the
@@ -25,6 +26,10 @@ public:
     bool claim();
     // Asks the Kerbo that holds the lock to show its window. False when it does not answer.
     bool raiseRunning() const;
+
+    // What a later start's request does to a window of the running one: brought forward, out
+    // of the task bar if minimised, maximised again if it was.
+    static void bringForward(QWidget *window);
 
     QString lockPath() const { return m_lockPath; }
     QByteArray socketPath() const { return m_socketPath; }

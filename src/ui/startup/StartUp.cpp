@@ -90,15 +90,9 @@ void raiseEditor()
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (!qobject_cast<EditorWindow *>(w) || !w->isVisible())
             continue;
-        if (w->isMinimized())
-            w->showNormal();
-        w->raise();
-        w->activateWindow();
+        SingleInstance::bringForward(w);
     }
-    if (QWidget *modal = QApplication::activeModalWidget()) {
-        modal->raise();
-        modal->activateWindow();
-    }
+    if (QWidget *modal = QApplication::activeModalWidget()) SingleInstance::bringForward(modal);
 }
 
 // A print server that never answered holds a thread that cannot be joined: leave without running

@@ -2,6 +2,7 @@
 
 #include "ui/startup/SingleInstance.h"
 
+#include <QWidget>
 
 #include <cstring>
 #include <sys/socket.h>
@@ -62,6 +63,23 @@ private slots:
         SingleInstance elsewhere(other.path());
         QVERIFY(elsewhere.claim());
         QCOMPARE(raised.size(), 2);
+    }
+
+    // The window asked for comes back as the driver left it: a maximised editor that was
+    // minimised is maximised again, not brought back at some small normal size.
+    void raisedWindowKeepsItsSize()
+    {
+        QWidget window;
+        window.showMaximized();
+        window.setWindowState(window.windowState() | Qt::WindowMinimized);
+        SingleInstance::bringForward(&window);
+        QVERIFY(!window.isMinimized());
+        QVERIFY(window.isMaximized());
+
+        window.showNormal();
+        window.setWindowState(Qt::WindowMinimized);
+        SingleInstance::bringForward(&window);
+        QVERIFY(!window.isMinimized() && !window.isMaximized());
     }
 
     // Released by a program that quits; taken over from one that died holding it.
