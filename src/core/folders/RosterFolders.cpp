@@ -29,13 +29,23 @@ QString lines(std::initializer_list<QString> parts)
     return QStringList(parts).join(u"\r\n");
 }
 
-// A name that makes one folder of the given parent, and that the 8-bit list file can hold.
-bool isFolderName(const QString &name)
+// A name typed for a new folder must make one folder of its parent: a separator would make
+// it a path, "." and ".." name folders that are there.
+bool nameRefused(Prompts &prompts, const QString &name)
 {
-    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
-        name.contains(QDir::separator()) || name.contains(QChar(0)))
+    const QString separators =
+        QDir::separator() == u'/' ? QStringLiteral("/") : QStringLiteral("/ ni \\");
+    if (name != u"." && name != u".." && !name.contains(u'/') &&
+        !name.contains(QDir::separator()) && !name.contains(QChar(0)))
         return false;
-    return Cp1252::holds(name);
+    prompts.message(QStringLiteral("Kerbo"),
+                    lines({QStringLiteral("Le nom ") + name +
+                               QStringLiteral(" ne peut pas être celui d'un dossier."),
+                           QStringLiteral("Un nom de dossier ne contient pas ") + separators +
+                               QStringLiteral(" et n'est ni . ni .. : veuillez en donner un "
+                                              "autre.")}),
+                    Icon::Exclamation);
+    return true;
 }
 
 // The settings and the list keep paths in the 8-bit code page: a folder whose path holds a
@@ -110,12 +120,12 @@ void create(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
     const QString name = answer.value_or(QString()).trimmed();
     if (name.isEmpty()) return;
     const QString folder = Paths::CheckPath(parent) + name;
-    // Never a folder at the top of the file system, nor a name that is not one folder.
-    if (!isFolderName(name) || parent == QDir::toNativeSeparators(QDir::rootPath())) {
+    if (nameRefused(prompts, name) || pathRefused(prompts, folder)) return;
+    // Never a folder at the top of the file system.
+    if (parent == QDir::toNativeSeparators(QDir::rootPath())) {
         createFailed(prompts, folder);
         return;
     }
-    if (pathRefused(prompts, folder)) return;
     if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) {
         prompts.message(QStringLiteral("Erreur"),
                         QStringLiteral("Un dossier avec ce nom existe déja sur ce disque ! ") +
@@ -189,6 +199,7 @@ void rename(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
     const QString name = answer.value_or(QString()).trimmed();
     if (name.isEmpty()) return;
     const QString renamed = parent + name;
+    if (nameRefused(prompts, name) || pathRefused(prompts, renamed)) return;
     if (QFileInfo::exists(renamed) || QFileInfo(renamed).isSymLink()) {
         prompts.message(QStringLiteral("Erreur"),
                         QStringLiteral("Un dossier avec ce nom existe déja sur ce disque ! ") +
@@ -196,7 +207,7 @@ void rename(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
                         Icon::Question);
         return;
     }
-    if (!isFolderName(name) || !QDir().rename(folder, renamed)) {
+    if (!QDir().rename(folder, renamed)) {
         prompts.message(QStringLiteral("ERREUR DANS LE RENOMMAGE DU DOSSIER"),
                         QStringLiteral("Pour une raison inconnue le dossier ") + folder +
                             QStringLiteral(" n'a pas pu être renommé. Désolé !"),

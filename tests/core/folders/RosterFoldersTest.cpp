@@ -270,10 +270,20 @@ private slots:
         QTest::newRow("existing")
             << "JOUR" << "Erreur"
             << "Un dossier avec ce nom existe déja sur ce disque !  La création est impossible.";
-        const QString title = "ERREUR DANS LA CREATION DU DOSSIER",
-                      failed = "Pour une raison inconnue la création du dossier %1 a échoué. Désolé !";
-        QTest::newRow("two folders") << "A/B" << title << failed;
-        QTest::newRow("outside the code page") << "日本" << title << failed;
+        const QString notAName = "Le nom %2 ne peut pas être celui d'un dossier.\r\nUn nom de "
+                                 "dossier ne contient pas / et n'est ni . ni .. : veuillez en "
+                                 "donner un autre.";
+        QTest::newRow("two folders") << "A/B"
+                                     << "Kerbo" << notAName;
+        QTest::newRow("a trailing separator") << "JOUR/"
+                                              << "Kerbo" << notAName;
+        QTest::newRow("the parent") << ".."
+                                    << "Kerbo" << notAName;
+        QTest::newRow("outside the code page")
+            << "日本"
+            << "Kerbo"
+            << "Le chemin du dossier %1 contient des lettres que Kerbo ne sait pas "
+               "enregistrer.\r\nVeuillez renommer ce dossier ou en choisir un autre.";
     }
     void createRefusals()
     {
@@ -285,9 +295,19 @@ private slots:
         m_prompts.inputs = {name};
         RosterFolders::create(state(), m_prompts, m_view, m_panes, folder("R"));
         QCOMPARE(m_prompts.titles().mid(1), QStringList{title});
-        QCOMPARE(lastText(), text.contains("%1") ? text.arg(folder("R") + "/" + name) : text);
+        QCOMPARE(lastText(),
+                 QString(text).replace("%1", folder("R") + "/" + name).replace("%2", name));
         QCOMPARE(entries(folder("R")), before);
         QVERIFY(!m_data->exists("ListeDossier.txt") && !m_data->exists("Config.ini"));
+
+        // A rename to the same name is refused alike, and the folder stays.
+        if (name == u"JOUR") return;
+        m_prompts.inputs = {name};
+        RosterFolders::rename(state(), m_prompts, m_view, m_panes, folder("R/JOUR"));
+        QCOMPARE(m_prompts.titles().last(), title);
+        QCOMPARE(lastText(),
+                 QString(text).replace("%1", folder("R") + "/" + name).replace("%2", name));
+        QCOMPARE(entries(folder("R")), before);
     }
 
     void createdFolderAlreadyOnTheList()
