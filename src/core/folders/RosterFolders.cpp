@@ -34,16 +34,16 @@ QString lines(std::initializer_list<QString> parts)
 bool nameRefused(Prompts &prompts, const QString &name)
 {
     const QString separators =
-        QDir::separator() == u'/' ? QStringLiteral("/") : QStringLiteral("/ ni \\");
+        QDir::separator() == u'/' ? QStringLiteral("« / »") : QStringLiteral("« / » ni « \\ »");
     if (name != u"." && name != u".." && !name.contains(u'/') &&
         !name.contains(QDir::separator()) && !name.contains(QChar(0)))
         return false;
     prompts.message(QStringLiteral("Kerbo"),
-                    lines({QStringLiteral("Le nom ") + name +
-                               QStringLiteral(" ne peut pas être celui d'un dossier."),
+                    lines({QStringLiteral("Le nom « ") + name +
+                               QStringLiteral(" » ne peut pas être celui d'un dossier."),
                            QStringLiteral("Un nom de dossier ne contient pas ") + separators +
-                               QStringLiteral(" et n'est ni . ni .. : veuillez en donner un "
-                                              "autre.")}),
+                               QStringLiteral(" et n'est ni « . » ni « .. »."),
+                           QStringLiteral("Veuillez en donner un autre.")}),
                     Icon::Exclamation);
     return true;
 }

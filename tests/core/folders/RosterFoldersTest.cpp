@@ -270,9 +270,9 @@ private slots:
         QTest::newRow("existing")
             << "JOUR" << "Erreur"
             << "Un dossier avec ce nom existe déja sur ce disque !  La création est impossible.";
-        const QString notAName = "Le nom %2 ne peut pas être celui d'un dossier.\r\nUn nom de "
-                                 "dossier ne contient pas / et n'est ni . ni .. : veuillez en "
-                                 "donner un autre.";
+        const QString notAName = "Le nom « %2 » ne peut pas être celui d'un dossier.\r\nUn nom "
+                                 "de dossier ne contient pas « / » et n'est ni « . » ni « .. »."
+                                 "\r\nVeuillez en donner un autre.";
         QTest::newRow("two folders") << "A/B"
                                      << "Kerbo" << notAName;
         QTest::newRow("a trailing separator") << "JOUR/"
