@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace FormPicture
@@ -101,9 +102,12 @@ void paint(QPainter &p, double k, Surface surface)
     // Frames and the separations of the train lines.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(InkColour, thick));
-    for (Frame f : {Frame::A, Frame::B1, Frame::B2, Frame::B3, Frame::C})
+    for (Frame f : {Frame::A, Frame::B1, Frame::B2, Frame::B3})
         p.drawRect(scaled(frameRect(f), k));
-    const QRectF c = frameRect(Frame::C);
+    // On the sheet, frame C closes above the sheet's edge, under its last row of boxes.
+    QRectF c = frameRect(Frame::C);
+    if (paper) c.setBottom(std::min(c.bottom(), SheetHeightMm - 0.7));
+    p.drawRect(scaled(c, k));
     const double pitch = 25.6, rightColumn = 269.8;
     p.setPen(QPen(InkColour, thin));
     p.drawLine(QPointF(c.left(), 61.6) * k, QPointF(rightColumn, 61.6) * k);

@@ -14,6 +14,8 @@
 #include "core/verso/VersoNavigation.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 
 using namespace SlotTable;
 
@@ -66,6 +68,28 @@ private slots:
         QVERIFY(FormGeometry::slotBox(TotalKmSlot).top() >=
                 FormGeometry::frameRect(Frame::C).bottom());
         QVERIFY(FormGeometry::slotBox(300).isEmpty());
+    }
+
+    // On the sheet (preview, plain paper) frame C is closed under its last row of boxes, above
+    // the sheet's edge; the editor's picture keeps the total below it.
+    void sheetClosesFrameC()
+    {
+        const double k = 4;
+        QImage sheet(qCeil(FormGeometry::WidthMm * k), qCeil(FormGeometry::SheetHeightMm * k),
+                     QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        {
+            QPainter p(&sheet);
+            FormPicture::paint(p, k, FormPicture::Surface::Paper);
+        }
+        double lowestBox = 0;
+        for (int s = 1; s <= LastLineSlot; ++s)
+            lowestBox = std::max(lowestBox, FormGeometry::slotBox(s).bottom());
+        const int x = qRound(150 * k);
+        int ink = -1;
+        for (int y = qCeil(lowestBox * k) + 1; y < sheet.height() && ink < 0; ++y)
+            if (qGray(sheet.pixel(x, y)) < 128) ink = y;
+        QVERIFY2(ink > 0, "no bottom line under the last boxes");
     }
 
     // The picture is the paper form: printed with the factory layout, every character of a
