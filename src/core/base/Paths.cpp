@@ -41,8 +41,12 @@ QString folderValue(const QString &value)
 {
     if (value.isEmpty())
         return QString();
-    if (value.compare(QStringLiteral("c:\\"), Qt::CaseInsensitive) == 0 || value == u"\\"
-        || value == separator())
+    // "\" and "C:\" name the drive root of a Windows computer's settings, whatever
+    // separators a start-up added: the home folder stands for it.
+    QString root = value;
+    while (root.endsWith(u'\\') || root.endsWith(u'/'))
+        root.chop(1);
+    if (root.isEmpty() || root.compare(QStringLiteral("c:"), Qt::CaseInsensitive) == 0)
         return driveC();
     return CheckPath(value);
 }

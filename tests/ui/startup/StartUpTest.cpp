@@ -226,6 +226,16 @@ private slots:
         QCOMPARE(m_state.config.read("CheminDossiers", "Hdgenerique").text, QString());
         QCOMPARE(m_view.calls,
                  (QStringList{"roster:", "reload", "roster:" + Paths::driveC(), "refresh"}));
+
+        // The drive root of a Windows computer's settings stands for the home folder here.
+        for (const char *root : {"\\", "C:\\", "c:"}) {
+            QVERIFY(TextFile::writeLines(
+                data("Config.ini"), {"[CheminDossiers]", "Hdgenerique=" + QString(root),
+                                     "HdArchive=" + QString(root), "[Cartouche]", "condition=1"}));
+            loadEditor();
+            QCOMPARE(m_state.config.hdGenerique, Paths::driveC());
+            QCOMPARE(m_state.config.hdArchive, Paths::driveC());
+        }
     }
 
     void openEditorShowsTheRealDialogs()
