@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,9 @@ public:
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~Prompts() = default;
+
+    // The lines of a message, joined as every message of the program joins them.
+    static QString lines(const QStringList &parts) { return parts.join(QStringLiteral("\r\n")); }
 
     virtual void message(const QString &title, const QString &text, Icon icon) = 0;
     // `defaultAnswer` is the preselected button.

@@ -21,13 +21,9 @@ namespace
 {
 
 using Icon = Prompts::Icon;
+constexpr auto lines = &Prompts::lines;
 
 const QString RootRefused = QStringLiteral("Vous vous trouvez dans le répertoire racine !! ");
-
-QString lines(std::initializer_list<QString> parts)
-{
-    return QStringList(parts).join(u"\r\n");
-}
 
 // A name typed for a new folder must make one folder of its parent: a separator would make
 // it a path, "." and ".." name folders that are there.

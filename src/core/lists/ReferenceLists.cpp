@@ -68,32 +68,35 @@ namespace
 
 // `item` learnt from the text `left` in a slot. The drop-down shows the lines of the file as
 // they stand: a text equal to one of them was chosen there (or typed as it), and is no new item.
-std::optional<QString> learnFrom(const QString &path, const QString &left, const QString &item)
+std::optional<QString> learnFrom(const QString &path, const QString &left, const QString &item,
+                                 QString *error)
 {
     if (item.isEmpty()) return std::nullopt;
     const ListFile::Content content = ListFile::read(path);
     if (!content.readable || content.lines.contains(item) || content.lines.contains(left))
         return std::nullopt;
-    if (!TextFile::writeAtomic(path, ListFile::appended(content.bytes, item))) return std::nullopt;
+    if (!TextFile::writeAtomic(path, ListFile::appended(content.bytes, item), error))
+        return std::nullopt;
     return item;
 }
 
 } // namespace
 
-std::optional<QString> learn(const QString &path, const QString &item)
+std::optional<QString> learn(const QString &path, const QString &item, QString *error)
 {
-    return learnFrom(path, item, item);
+    return learnFrom(path, item, item, error);
 }
 
 std::optional<QString> learnLeftSlot(const QString &dataFolder, const Options &options,
-                                     const QString &engineListFile, int slot, const QString &value)
+                                     const QString &engineListFile, int slot, const QString &value,
+                                     QString *error)
 {
     const QString stations = fileName(Kind::Gares, engineListFile);
     if (options.enaug == 1 && ListFiles::kindOf(slot) == Kind::Gares)
-        return learnFrom(Paths::join(dataFolder, stations), value, learntStation(value));
+        return learnFrom(Paths::join(dataFolder, stations), value, learntStation(value), error);
     if (options.eneng == 1 && SlotTable::isEngine(slot))
         return learnFrom(Paths::join(dataFolder, fileName(Kind::Engins, engineListFile)), value,
-                         learntEngine(value));
+                         learntEngine(value), error);
     return std::nullopt;
 }
 

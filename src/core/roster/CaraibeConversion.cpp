@@ -15,9 +15,9 @@
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("Erreur !!");
+constexpr auto lines = &Prompts::lines;
 
-QString lines(const QStringList &list) { return list.join(QStringLiteral("\r\n")); }
+const QString ErrorTitle = QStringLiteral("Erreur !!");
 
 // A new empty hidden folder beside `destination`; "" when none can be made. Its name is short
 // whatever the destination's: a name near the file system's limit is still a good destination.

@@ -1,5 +1,7 @@
 #include "core/startup/StartUpMessages.h"
 
+#include "core/base/Prompts.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -7,7 +9,7 @@ namespace StartUpMessages {
 
 namespace {
 
-QString lines(const QStringList &list) { return list.join(QStringLiteral("\r\n")); }
+constexpr auto lines = &Prompts::lines;
 
 // How to reach the display settings, common to both screen messages.
 const char16_t *const kClickDesktop =

@@ -1,6 +1,7 @@
 #include "ui/editor/FolderWiring.h"
 
 #include "core/AppState.h"
+#include "core/base/Prompts.h"
 #include "core/lists/ReferenceLists.h"
 #include "ui/Session.h"
 #include "ui/editor/BulletinEditing.h"
@@ -15,20 +16,32 @@ namespace
 {
 
 using C = EditorCommand;
+using Icon = Prompts::Icon;
 
 // Stations and engines the driver typed and that no list holds yet join their list, and the
-// drop-down that shows it, as soon as the driver leaves the box.
-void learnOnLeaving(EditorWindow &editor, AppState &state)
+// drop-down that shows it, as soon as the driver leaves the box. A list that cannot be written
+// is told: the driver would look for the item there.
+void learnOnLeaving(EditorWindow &editor, Session &session)
 {
     QObject::connect(
-        editor.editing(), &BulletinEditing::slotLeft, &editor, [&editor, &state](int slot) {
+        editor.editing(), &BulletinEditing::slotLeft, &editor, [&editor, &session](int slot) {
             const QString value = editor.editing()->textLeftIn(slot);
             if (value.isEmpty()) return;
-            const std::optional<QString> learnt = ReferenceLists::learnLeftSlot(
-                state.config.dataFolder(), state.config.options, state.engineListFile, slot, value);
+            const AppState &state = session.state;
+            QString error;
+            const std::optional<QString> learnt =
+                ReferenceLists::learnLeftSlot(state.config.dataFolder(), state.config.options,
+                                              state.engineListFile, slot, value, &error);
             // The drop-down reads its list again whenever it opens: the item added here only
             // spares the driver that wait.
             if (learnt) editor.listControl()->addItem(*learnt);
+            if (!error.isEmpty())
+                session.prompts.message(
+                    QStringLiteral("Kerbo"),
+                    Prompts::lines(
+                        {error, QStringLiteral("« ") + value.trimmed() +
+                                    QStringLiteral(" » n'a pas été ajouté à la liste.")}),
+                    Icon::Exclamation);
         });
 }
 
@@ -62,5 +75,5 @@ void wireFolderWindows(EditorWindow &editor, Session &session)
         frmOption window(session, &editor);
         window.exec();
     });
-    learnOnLeaving(editor, session.state);
+    learnOnLeaving(editor, session);
 }

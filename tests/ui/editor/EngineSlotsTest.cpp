@@ -195,6 +195,19 @@ private slots:
                  learnt.isEmpty() ? before : before + learnt.toLatin1() + "\r\n");
         if (isShuntingEngine(slot) && gesture != 1 && gesture != 3) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
     }
+
+    // An engine that cannot join its list (the data folder gone, a full disk) is told.
+    void unwrittenLearningIsTold()
+    {
+        openEditor(0, 1);
+        QVERIFY(QDir(m_state->config.dataFolder()).removeRecursively());
+        type(42, u"c 1 lyo"_s);
+        key(Qt::Key_Tab);
+        QCOMPARE(m_data->prompts.last().title, u"Kerbo"_s);
+        QVERIFY(m_data->prompts.last().text.endsWith(
+            u"\r\n« C 1 LYO » n'a pas été ajouté à la liste."_s));
+        QVERIFY(m_data->prompts.last().text.contains(m_state->engineListFile));
+    }
 };
 
 KERBO_TEST(EngineSlotsTest)
