@@ -203,9 +203,14 @@ QWidget *frmVerso::textBox(VersoField field) const
 void frmVerso::layoutChanged()
 {
     const double lineLength = m_session.state.printLayout.x(PrintItems::VersoObsWidth);
-    textBox({VersoText::ObsMec, 0})
-        ->setGeometry(
-            pixels(VersoGeometry::observationsBox(lineLength), m_k).adjusted(1, 1, -1, -1));
+    auto *observations = static_cast<QPlainTextEdit *>(textBox({VersoText::ObsMec, 0}));
+    QRect box = pixels(VersoGeometry::observationsBox(lineLength), m_k).adjusted(1, 1, -1, -1);
+    // The text wraps on the box's width, as it will on paper: the scroll bar stands beside the
+    // box, always, instead of narrowing the text once the lines no longer fit.
+    observations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int bar = observations->verticalScrollBar()->sizeHint().width();
+    box.setRight(std::min(box.right() + bar, observations->parentWidget()->width() - 1));
+    observations->setGeometry(box);
 }
 
 void frmVerso::moveTo(VersoField field)

@@ -238,6 +238,22 @@ private slots:
             QStringLiteral("Pour que le programme fonctionne normalement \r\n")));
     }
 
+    // The observations wrap on screen as on paper, however many lines they hold: the scroll bar
+    // that long observations need does not narrow the text.
+    void observationsKeepTheirWrapWidth()
+    {
+        Run run;
+        run.open();
+        auto *observations = qobject_cast<QPlainTextEdit *>(run.box(T::ObsMec));
+        const int shortText = observations->viewport()->width();
+        QStringList lines;
+        for (int i = 0; i < 60; ++i)
+            lines << QStringLiteral("ligne %1").arg(i);
+        observations->setPlainText(lines.join(u'\n'));
+        QApplication::processEvents();
+        QCOMPARE(observations->viewport()->width(), shortText);
+    }
+
     // Plugged in, the calibration buttons come alive; a new line length resizes the observations.
     void calibrationHooks()
     {
