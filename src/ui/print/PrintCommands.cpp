@@ -32,6 +32,9 @@ QFont withStyleName(QFont font)
 {
     QString best;
     const QString family = QFontInfo(font).family();
+    // A font that is not on this computer prints in the family that stands in for it: the
+    // dialog opens there, with the stored weight and slant, not on its own default.
+    if (!QFontDatabase::hasFamily(font.family())) font.setFamily(family);
     for (const QString &style : QFontDatabase::styles(family)) {
         // An "Oblique" slants as an "Italic" does: both are the italic the settings keep.
         const QFont face = QFontDatabase::font(family, style, 12);

@@ -149,6 +149,16 @@ private slots:
                              (face.style() != QFont::StyleNormal) == italic,
                          qPrintable(style));
             }
+        // A font that is not installed opens on the family that prints in its place, with the
+        // stored weight and slant.
+        QFont missing(QStringLiteral("Police Inexistante"), 9);
+        missing.setBold(true);
+        missing.setItalic(true);
+        const QFont shown = PrintCommands::withStyleName(missing);
+        QVERIFY(QFontDatabase::hasFamily(shown.family()));
+        QCOMPARE(shown.family(), QFontInfo(missing).family());
+        const QFont face = QFontDatabase::font(shown.family(), shown.styleName(), 9);
+        QVERIFY(face.weight() >= QFont::Bold && face.style() != QFont::StyleNormal);
     }
 
     void unsetFontSettingsAreCompletedFromThePrinter()
