@@ -1,6 +1,7 @@
 #include "ui/editor/EditorWiring.h"
 
 #include "core/startup/StartUpMessages.h"
+#include "ui/HelpFile.h"
 #include "ui/ScreenReader.h"
 
 #include "core/AppState.h"
@@ -11,9 +12,6 @@
 #include "ui/editor/EditorWindow.h"
 
 #include <QAction>
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QUrl>
 
 namespace {
 
@@ -73,17 +71,7 @@ void switchFit(EditorWindow &editor, Config &config)
 
 void openHelp(AppState &state, Prompts &prompts)
 {
-    const QString path = state.config.dataFile(QStringLiteral("AideKerbo1.html"));
-    if (!QFileInfo::exists(path)) {
-        prompts.message(QStringLiteral("AIDE"),
-                        QStringLiteral("Le fichier d'aide ") + path + QStringLiteral(" est introuvable."),
-                        Prompts::Icon::Exclamation);
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        prompts.message(QStringLiteral("AIDE"),
-                        QStringLiteral("Impossible d'afficher le fichier d'aide ") + path,
-                        Prompts::Icon::Exclamation);
+    HelpFile::show(prompts, state.config.dataFile(QStringLiteral("AideKerbo1.html")));
 }
 
 } // namespace

@@ -1,13 +1,15 @@
 #include "TestMain.h"
 
+#include "FakePrompts.h"
 #include "ui/EnterPressesButtons.h"
+#include "ui/HelpFile.h"
 #include "ui/startup/KerboStyle.h"
 #include "ui/startup/Translations.h"
 
 #include <QtWidgets>
 
 // What the program takes from the desktop and adds to it: the style, the French of the standard
-// dialogs, and Enter on the button that has the keyboard.
+// dialogs, Enter on the button that has the keyboard, and the viewer of the help files.
 class DesktopTest : public QObject
 {
     Q_OBJECT
@@ -96,6 +98,58 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(pressed.count(), 2);
         qApp->removeEventFilter(&filter);
+    }
+
+    // The help goes to the desktop's opener; an opener that finds no viewer is told, one that
+    // shows the file is not, and a help file that is gone is named.
+    void helpFileIsShownOrTold()
+    {
+        QTemporaryDir dir;
+        const QString help = dir.filePath(QStringLiteral("AideKerbo1.html"));
+        QFile file(help);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<html></html>") > 0);
+        file.close();
+        const QString opener = dir.filePath(QStringLiteral("xdg-open"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.path().toLocal8Bit() + ':' + path);
+        const auto openerExits = [&](int code) {
+            QFile script(opener);
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1.url\"\nexit %2\n")
+                             .arg(opener)
+                             .arg(code)
+                             .toLocal8Bit());
+            script.close();
+            script.setPermissions(script.permissions() | QFile::ExeOwner);
+            QFile::remove(opener + QStringLiteral(".url"));
+        };
+
+        FakePrompts prompts;
+        openerExits(3);
+        HelpFile::show(prompts, help);
+        QTRY_COMPARE(prompts.calls.size(), 1);
+        QCOMPARE(prompts.last().title, QStringLiteral("AIDE"));
+        QCOMPARE(prompts.last().text,
+                 QStringLiteral("Impossible d'afficher le fichier d'aide %1\r\nAucun programme de "
+                                "cet ordinateur ne sait ouvrir les pages HTML : installez un "
+                                "navigateur web.")
+                     .arg(help));
+
+        openerExits(0);
+        HelpFile::show(prompts, help);
+        QTRY_VERIFY(QFile::exists(opener + QStringLiteral(".url")));
+        QTest::qWait(100);
+        QCOMPARE(prompts.calls.size(), 1);
+        QFile url(opener + QStringLiteral(".url"));
+        QVERIFY(url.open(QIODevice::ReadOnly));
+        QCOMPARE(url.readAll().trimmed(), QUrl::fromLocalFile(help).toEncoded());
+
+        QFile::remove(help);
+        HelpFile::show(prompts, help);
+        QCOMPARE(prompts.calls.size(), 2);
+        QCOMPARE(prompts.last().text,
+                 QStringLiteral("Le fichier d'aide %1 est introuvable.").arg(help));
+        qputenv("PATH", path);
     }
 };
 

@@ -1,0 +1,68 @@
+#include "ui/HelpFile.h"
+
+#include "core/base/Prompts.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace HelpFile
+{
+
+namespace
+{
+
+void cannotShow(Prompts &prompts, const QString &shown, bool noViewer)
+{
+    QStringList text{QStringLiteral("Impossible d'afficher le fichier d'aide ") + shown};
+    if (noViewer)
+        text << QStringLiteral("Aucun programme de cet ordinateur ne sait ouvrir les pages HTML : "
+                               "installez un navigateur web.");
+    prompts.message(QStringLiteral("AIDE"), Prompts::lines(text), Prompts::Icon::Exclamation);
+}
+
+} // namespace
+
+void show(Prompts &prompts, const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!QFileInfo::exists(path)) {
+        prompts.message(QStringLiteral("AIDE"),
+                        QStringLiteral("Le fichier d'aide ") + shown +
+                            QStringLiteral(" est introuvable."),
+                        Prompts::Icon::Exclamation);
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt hands the file to xdg-open and cannot know whether it found a viewer; asked directly,
+    // xdg-open says so by its exit code. The process is left to run (it may be the browser
+    // itself) and is never killed: the browser outlives Kerbo.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        auto *process = new QProcess;
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, &prompts, shown](int code, QProcess::ExitStatus status) {
+                             process->deleteLater();
+                             if (status == QProcess::NormalExit && code != 0)
+                                 cannotShow(prompts, shown, true);
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, process,
+                         [process, &prompts, shown](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart) return;
+                             process->deleteLater();
+                             cannotShow(prompts, shown, false);
+                         });
+        process->start(opener, {url.toString()});
+        return;
+    }
+#endif
+    if (!QDesktopServices::openUrl(url)) cannotShow(prompts, shown, false);
+}
+
+} // namespace HelpFile
