@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Scripted prompts: records every call and answers from queues the test fills beforehand.
 // An empty queue answers Cancel / No / nothing, so an unexpected prompt never blocks a test.
@@ -27,10 +28,13 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> files;
+    // Run when a message is shown, to look at the windows as the driver sees them behind it.
+    std::function<void()> onMessage;
 
     void message(const QString &title, const QString &text, Icon icon) override
     {
         calls.append({QStringLiteral("message"), title, text, icon, Buttons::Ok, Answer::Ok, {}});
+        if (onMessage) onMessage();
     }
     Answer question(const QString &title, const QString &text, Icon icon, Buttons buttons,
                     Answer defaultAnswer) override

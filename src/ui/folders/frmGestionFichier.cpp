@@ -90,16 +90,21 @@ void frmGestionFichier::copy()
     // shown at the first file, then a few times a second, and at the end.
     constexpr qint64 ShownEveryMs = 150;
     QElapsedTimer shown;
-    const auto progress = [this, &shown](int copied) {
+    const QStringList files = m_source->selectedFiles();
+    const auto progress = [this, &shown, total = files.size()](int copied) {
         m_copied->setText(u' ' + QString::number(copied));
-        if (shown.isValid() && shown.elapsed() < ShownEveryMs) return;
+        if (copied < total && shown.isValid() && shown.elapsed() < ShownEveryMs) return;
         shown.start();
         m_target->refresh();
+        // Drawn now: a desktop's window system asks for the frame a few milliseconds later,
+        // when a short copy has already put its message over a list never drawn.
+        m_copied->repaint();
+        m_target->fileList()->viewport()->repaint();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     m_copied->setText(QStringLiteral("0")); // this copy's count, not the last one's
     const bool done = FileCommands::copy(m_session.prompts, m_source->folder(), m_target->folder(),
-                                         m_source->selectedFiles(), progress);
+                                         files, progress);
     m_target->refresh();
     if (done) m_copied->setText(QStringLiteral("0"));
 }

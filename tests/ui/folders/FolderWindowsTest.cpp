@@ -147,8 +147,15 @@ private slots:
         } painted;
         painted.targetList = window.target()->fileList()->viewport();
         window.copiedCount()->installEventFilter(&painted);
+        // Behind the closing message, the target list already shows every file copied.
+        int listedBehindMessage = -1;
+        m_data->prompts.onMessage = [&] {
+            listedBehindMessage = window.target()->fileList()->count();
+        };
         QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
+        m_data->prompts.onMessage = nullptr;
         QCOMPARE(m_data->prompts.last().text, "Les fichiers ont été correctement copiés !");
+        QCOMPARE(listedBehindMessage, 3);
         QVERIFY2(painted.texts.contains(" 1"), qPrintable(painted.texts.join('|')));
         QVERIFY(painted.namesShown);
         QCOMPARE(window.target()->fileList()->count(), 3);
