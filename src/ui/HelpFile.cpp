@@ -2,6 +2,7 @@
 
 #include "core/base/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -39,11 +40,11 @@ void show(Prompts &prompts, const QString &path)
     const QUrl url = QUrl::fromLocalFile(path);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Qt hands the file to xdg-open and cannot know whether it found a viewer; asked directly,
-    // xdg-open says so by its exit code. The process is left to run (it may be the browser
-    // itself) and is never killed: the browser outlives Kerbo.
+    // xdg-open says so by its exit code. Without a desktop of its own xdg-open waits for the
+    // browser it started: a Kerbo that quits ends that wait, the browser goes on.
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!opener.isEmpty()) {
-        auto *process = new QProcess;
+        auto *process = new QProcess(QCoreApplication::instance());
         process->setStandardOutputFile(QProcess::nullDevice());
         process->setStandardErrorFile(QProcess::nullDevice());
         QObject::connect(process, &QProcess::finished, process,
