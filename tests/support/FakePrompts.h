@@ -28,18 +28,20 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> files;
-    // Run when a message is shown, to look at the windows as the driver sees them behind it.
-    std::function<void()> onMessage;
+    // Run when a message or a question is shown, to look at the windows as the driver sees
+    // them behind it.
+    std::function<void()> onShown;
 
     void message(const QString &title, const QString &text, Icon icon) override
     {
         calls.append({QStringLiteral("message"), title, text, icon, Buttons::Ok, Answer::Ok, {}});
-        if (onMessage) onMessage();
+        if (onShown) onShown();
     }
     Answer question(const QString &title, const QString &text, Icon icon, Buttons buttons,
                     Answer defaultAnswer) override
     {
         calls.append({QStringLiteral("question"), title, text, icon, buttons, defaultAnswer, {}});
+        if (onShown) onShown();
         return take(answers, buttons == Buttons::YesNo ? Answer::No : Answer::Cancel);
     }
     std::optional<QString> input(const QString &title, const QString &prompt,

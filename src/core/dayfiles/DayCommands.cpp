@@ -161,11 +161,11 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
 
 } // namespace
 
-void newDay(AppState &state, Prompts &prompts, BulletinView &view)
+bool newDay(AppState &state, Prompts &prompts, BulletinView &view)
 {
     if (prompts.question(QStringLiteral("Kerbo"), QStringLiteral(" NOUVELLE JOURNEE ?"), Icon::None,
                          Buttons::OkCancel, Answer::Ok) != Answer::Ok)
-        return;
+        return false;
 
     view.clearEditControls();
     state.saveAreas.a.clear();
@@ -178,6 +178,7 @@ void newDay(AppState &state, Prompts &prompts, BulletinView &view)
     view.showServiceDate(state.record.serviceDate());
     state.record.setCurrentSlot(SlotTable::FirstTrainNumberSlot);
     view.refreshBulletin();
+    return true;
 }
 
 void openGeneric(AppState &state, Prompts &prompts, BulletinView &view,

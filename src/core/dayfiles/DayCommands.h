@@ -16,7 +16,8 @@ namespace DayCommands {
 // leaves the date as read.
 using DateChooser = std::function<std::optional<QDate>(const QDate &current)>;
 
-void newDay(AppState &state, Prompts &prompts, BulletinView &view);
+// False when the driver cancels.
+bool newDay(AppState &state, Prompts &prompts, BulletinView &view);
 // `chooseDate` is asked only when the option Calendrier is "1".
 void openGeneric(AppState &state, Prompts &prompts, BulletinView &view,
                  const DateChooser &chooseDate = {});

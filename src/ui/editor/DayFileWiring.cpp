@@ -1,6 +1,8 @@
 #include "ui/editor/DayFileWiring.h"
 
+#include "core/AppState.h"
 #include "core/dayfiles/DayCommands.h"
+#include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/frmChoixDate.h"
 
@@ -12,7 +14,14 @@ void wireDayFiles(EditorWindow &editor, AppState &state, Prompts &prompts)
     auto wire = [&editor](C command, std::function<void()> run) {
         editor.wireCommand(command, std::move(run));
     };
-    wire(C::NewDay, [&state, &prompts, &view] { DayCommands::newDay(state, prompts, view); });
+    // The question stands over the drawn bulletin, the edit control hidden; kept, the day
+    // gets its control back where it was.
+    wire(C::NewDay, [&state, &prompts, &view, &editor] {
+        BulletinEditing *editing = editor.editing();
+        editing->hideEditControls();
+        if (!DayCommands::newDay(state, prompts, view))
+            editing->setCurrentSlot(state.record.currentSlot());
+    });
     wire(C::OpenGeneric, [&state, &prompts, &view, &editor] {
         DayCommands::openGeneric(state, prompts, view, [&editor](const QDate &current) {
             return frmChoixDate::choose(current, &editor);

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "EditorFixture.h"
+#include "ui/editor/DayFileWiring.h"
 #include "ui/editor/RosterListBox.h"
 #include "ui/editor/frmChoixDate.h"
 
@@ -501,6 +502,31 @@ private slots:
         QTest::keyClick(date, Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), 7);
         QVERIFY(!text()->isHidden());
+    }
+
+    // "Nouvelle journée" asks over the drawn bulletin; a day kept gets its control back where
+    // it was, a new day starts on the first train number.
+    void newDayAsksOverTheDrawnBulletin()
+    {
+        wireDayFiles(*m_window, *m_state, m_data->prompts);
+        typeAt(lineSlot(1, De), u"zz"_s);
+        bool controlsShown = true;
+        m_data->prompts.onShown = [&] {
+            controlsShown = !text()->isHidden() || !list()->isHidden();
+        };
+        m_window->action(EditorCommand::NewDay)->trigger();
+        QCOMPARE(m_data->prompts.last().text, u" NOUVELLE JOURNEE ?"_s);
+        QVERIFY(!controlsShown);
+        QCOMPARE(record().currentSlot(), lineSlot(1, De));
+        QVERIFY(!list()->isHidden() && list()->currentText() == u"ZZ"_s);
+
+        m_data->prompts.answers = {Prompts::Answer::Ok};
+        m_window->action(EditorCommand::NewDay)->trigger();
+        m_data->prompts.onShown = nullptr;
+        QVERIFY(!controlsShown);
+        QCOMPARE(record().slot(lineSlot(1, De)), QString());
+        QCOMPARE(record().currentSlot(), FirstTrainNumberSlot);
+        QVERIFY(!text()->isHidden() && text()->hasFocus());
     }
 
     // The calendar of an opened generic day takes a click, or the arrows and Enter.

@@ -149,11 +149,11 @@ private slots:
         window.copiedCount()->installEventFilter(&painted);
         // Behind the closing message, the target list already shows every file copied.
         int listedBehindMessage = -1;
-        m_data->prompts.onMessage = [&] {
+        m_data->prompts.onShown = [&] {
             listedBehindMessage = window.target()->fileList()->count();
         };
         QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
-        m_data->prompts.onMessage = nullptr;
+        m_data->prompts.onShown = nullptr;
         QCOMPARE(m_data->prompts.last().text, "Les fichiers ont été correctement copiés !");
         QCOMPARE(listedBehindMessage, 3);
         QVERIFY2(painted.texts.contains(" 1"), qPrintable(painted.texts.join('|')));
