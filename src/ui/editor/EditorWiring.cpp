@@ -3,6 +3,7 @@
 #include "core/startup/StartUpMessages.h"
 #include "ui/HelpFile.h"
 #include "ui/ScreenReader.h"
+#include "ui/WithinScreen.h"
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
@@ -56,17 +57,30 @@ void switchScale(EditorWindow &editor, AppState &state, Prompts &prompts,
 }
 
 // "Ajuster à la fenêtre": kept in Config.ini; the window takes the screen to show the form large.
-void switchFit(EditorWindow &editor, Config &config)
+// Unticked on a screen too small for the layout, the form stays fitted for the run, as at
+// start-up: at the layout's size the last train line and the total would fall off the screen.
+void switchFit(EditorWindow &editor, Config &config, Prompts &prompts)
 {
     const bool fit = editor.action(C::FitToWindow)->isChecked();
     config.fitToWindow = fit;
     config.write(ConfigKeys::Options, ConfigKeys::AjusterFenetre,
                  fit ? QStringLiteral("1") : QStringLiteral("0"));
     editor.setFitToWindow(fit);
-    if (fit)
+    if (fit) {
         editor.showMaximized();
-    else
-        editor.showNormal();
+        return;
+    }
+    editor.showNormal();
+    if (fitsScreen(&editor)) return;
+    editor.setFitToWindow(true);
+    editor.showMaximized();
+    prompts.message(QStringLiteral("Kerbo"),
+                    Prompts::lines({QStringLiteral("L'écran est trop petit pour montrer l'éditeur "
+                                                   "à sa taille : le bulletin reste ajusté à la "
+                                                   "fenêtre."),
+                                    QStringLiteral("Votre choix est enregistré et vaudra sur un "
+                                                   "écran plus grand.")}),
+                    Prompts::Icon::Information);
 }
 
 void openHelp(AppState &state, Prompts &prompts)
@@ -100,7 +114,8 @@ void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
     EditorWindow *window = &editor;
     editor.wireCommand(C::ScaleSwitch,
          [window, &state, &prompts, openEditor] { switchScale(*window, state, prompts, openEditor); });
-    editor.wireCommand(C::FitToWindow, [window, &state] { switchFit(*window, state.config); });
+    editor.wireCommand(C::FitToWindow,
+                       [window, &state, &prompts] { switchFit(*window, state.config, prompts); });
     editor.wireCommand(C::Help, [&state, &prompts] { openHelp(state, prompts); });
     editor.wireCommand(C::About, [window, &state] {
         AboutDialog about(realScreen(state), window);

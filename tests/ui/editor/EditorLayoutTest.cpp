@@ -37,6 +37,21 @@ private slots:
         QVERIFY(small.datePicker()->geometry().right() < canvas->boxRect(DateSlot + 1).left());
         QTest::mouseClick(canvas, Qt::LeftButton, {}, canvas->boxRect(lineSlot(5, De)).center());
         QCOMPARE(m_state->record.currentSlot(), lineSlot(5, De));
+
+        // "Ajuster à la fenêtre" unticked: the choice is kept, the form stays fitted and said so.
+        wireEditorCommands(small, *m_state, m_data->prompts,
+                           [](EditorLayout) -> EditorWindow * { return nullptr; });
+        QAction *fit = small.action(EditorCommand::FitToWindow);
+        QVERIFY(fit->isChecked());
+        fit->trigger(); // unticked by the driver
+        QCOMPARE(iniOption(u"Options"_s, u"AjusterFenetre"_s), u"0"_s);
+        QVERIFY(small.fitsToWindow() && fit->isChecked());
+        QCOMPARE(m_data->prompts.last().text,
+                 u"L'écran est trop petit pour montrer l'éditeur à sa taille : le bulletin reste "
+                 u"ajusté à la fenêtre.\r\nVotre choix est enregistré et vaudra sur un écran plus "
+                 u"grand."_s);
+        QTRY_VERIFY(totalInSight());
+        QVERIFY(small.height() <= room.height());
         small.closeForLayoutSwitch();
     }
 
