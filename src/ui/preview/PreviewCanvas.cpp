@@ -42,6 +42,9 @@ void PreviewCanvas::renderPicture()
     const qreal ratio = devicePixelRatioF();
     m_picture = QPixmap(sheetSize(m_k) * ratio);
     m_picture.setDevicePixelRatio(ratio);
+    // The sheet ends inside the last pixels: what it leaves of them is the paper's, not
+    // whatever the memory held.
+    m_picture.fill(Qt::white);
     QPainter p(&m_picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/form/FormGeometry.h"
+#include "core/form/FormPicture.h"
 #include "core/form/VersoGeometry.h"
 #include "core/form/VersoPicture.h"
 #include "core/model/PrintItems.h"
@@ -56,6 +57,7 @@ frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
     const QSize size(qCeil(VersoGeometry::WidthMm * m_k), qCeil(VersoGeometry::HeightMm * m_k));
     QPixmap picture(size * devicePixelRatioF());
     picture.setDevicePixelRatio(devicePixelRatioF());
+    picture.fill(FormPicture::PaperColour); // the last pixels, that the form only partly covers
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

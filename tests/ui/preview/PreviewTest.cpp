@@ -117,6 +117,28 @@ private slots:
         QCOMPARE(preview->canvas()->width(), qCeil(297 * 2 * mm));
     }
 
+    // The sheet's last pixels, that the form covers only in part, are paper on both sides; they
+    // showed whatever the memory held, dots and bits of earlier pictures.
+    void sheetEdgesArePaper()
+    {
+        Run run;
+        for (const PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
+            PreviewCanvas canvas(run.state, side);
+            canvas.setPixelsPerMm(3.33); // 297 mm ends just inside a pixel
+            QImage image(canvas.size(), QImage::Format_RGB32);
+            image.fill(Qt::black);
+            QPainter p(&image);
+            canvas.paintSheet(p, image.rect());
+            p.end();
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY2(qGray(image.pixel(image.width() - 1, y)) > 200,
+                         qPrintable(QString::number(y)));
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(qGray(image.pixel(x, image.height() - 1)) > 200,
+                         qPrintable(QString::number(x)));
+        }
+    }
+
     // The chooser is told it comes from a preview and its changes redraw frame H broken again.
     void buttonsOfTheVersoPreview()
     {

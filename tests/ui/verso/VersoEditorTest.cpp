@@ -239,8 +239,8 @@ private slots:
     }
 
     // The observations wrap on screen as on paper, however many lines they hold: the scroll bar
-    // that long observations need does not narrow the text.
-    void observationsKeepTheirWrapWidth()
+    // that long observations need does not narrow the text. The form under them is whole.
+    void observationsWrapAsOnPaperOverAWholeForm()
     {
         Run run;
         run.open();
@@ -252,6 +252,16 @@ private slots:
         observations->setPlainText(lines.join(u'\n'));
         QApplication::processEvents();
         QCOMPARE(observations->viewport()->width(), shortText);
+
+        // At the 800 layout's scale the sheet ends inside the last column of pixels: what it
+        // leaves of it is paper, not what the memory held.
+        frmVerso small(run.session, EditorLayout::Editor800);
+        small.setAttribute(Qt::WA_DeleteOnClose, false);
+        auto *canvas = qobject_cast<QLabel *>(small.findChild<QScrollArea *>()->widget());
+        const QImage picture = canvas->pixmap().toImage();
+        for (int y = 0; y < picture.height(); ++y)
+            QVERIFY2(qGray(picture.pixel(picture.width() - 1, y)) > 200,
+                     qPrintable(QString::number(y)));
     }
 
     // Plugged in, the calibration buttons come alive; a new line length resizes the observations.
