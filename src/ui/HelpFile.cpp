@@ -45,6 +45,9 @@ void show(Prompts &prompts, const QString &path)
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!opener.isEmpty()) {
         auto *process = new QProcess(QCoreApplication::instance());
+        // Ended with the application, it says nothing more: the prompts are gone by then.
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
+                         [process] { process->disconnect(); });
         process->setStandardOutputFile(QProcess::nullDevice());
         process->setStandardErrorFile(QProcess::nullDevice());
         QObject::connect(process, &QProcess::finished, process,
