@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
+#include "core/base/Prompts.h"
 #include "core/base/TextFile.h"
 #include "core/config/Config.h"
 #include "core/lists/ListFile.h"
@@ -68,16 +69,22 @@ namespace
 
 // `item` learnt from the text `left` in a slot. The drop-down shows the lines of the file as
 // they stand: a text equal to one of them was chosen there (or typed as it), and is no new item.
+// A list that cannot be read or written keeps its file as it is; `error` says why, and names
+// the item left out.
 std::optional<QString> learnFrom(const QString &path, const QString &left, const QString &item,
                                  QString *error)
 {
     if (item.isEmpty()) return std::nullopt;
     const ListFile::Content content = ListFile::read(path);
-    if (!content.readable || content.lines.contains(item) || content.lines.contains(left))
-        return std::nullopt;
-    if (!TextFile::writeAtomic(path, ListFile::appended(content.bytes, item), error))
-        return std::nullopt;
-    return item;
+    QString why = content.error;
+    if (content.readable) {
+        if (content.lines.contains(item) || content.lines.contains(left)) return std::nullopt;
+        if (TextFile::writeAtomic(path, ListFile::appended(content.bytes, item), &why)) return item;
+    }
+    if (error)
+        *error = Prompts::lines({why, QStringLiteral("« ") + item +
+                                          QStringLiteral(" » n'a pas été ajouté à la liste.")});
+    return std::nullopt;
 }
 
 } // namespace

@@ -36,13 +36,14 @@ AddResult add(const QString &path, const QString &typed, QString *error = nullpt
 
 // Appends `item` unless it is empty or a line equals it, reading the file once. Returns the item
 // appended; nothing when it was already there or the file could not be read or written (`error`
-// then tells why the write failed).
+// then says why and names the item left out).
 std::optional<QString> learn(const QString &path, const QString &item, QString *error = nullptr);
 
 // The text the driver left in a slot (as its box shows it), learnt into its list: a station slot
 // teaches ListeGares.txt while Enaug is 1, an engine slot the engine list in use while Eneng
 // is 1. A text that is a line of the list as it stands is an item of the drop-down and is not
-// learnt. Returns the item appended to the list; `error` tells why a write failed.
+// learnt. Returns the item appended to the list; when the list cannot be read or written,
+// `error` says why and names the item left out.
 std::optional<QString> learnLeftSlot(const QString &dataFolder, const Options &options,
                                      const QString &engineListFile, int slot, const QString &value,
                                      QString *error = nullptr);

@@ -36,12 +36,7 @@ void learnOnLeaving(EditorWindow &editor, Session &session)
             // spares the driver that wait.
             if (learnt) editor.listControl()->addItem(*learnt);
             if (!error.isEmpty())
-                session.prompts.message(
-                    QStringLiteral("Kerbo"),
-                    Prompts::lines(
-                        {error, QStringLiteral("« ") + value.trimmed() +
-                                    QStringLiteral(" » n'a pas été ajouté à la liste.")}),
-                    Icon::Exclamation);
+                session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Exclamation);
         });
 }
 

@@ -81,8 +81,17 @@ private slots:
         QCOMPARE(ReferenceLists::add(gares(data), "ABC", &error), AddResult::Failed);
         QVERIFY2(error.contains("ListeGares.txt"), qPrintable(error));
         QCOMPARE(ListFile::remove(gares(data), "ABC", true), -1);
-        QVERIFY(!ReferenceLists::learn(gares(data), "ABC") &&
-                ListFile::lines(gares(data)).isEmpty());
+        // Learning says why it left the item out, and names it as the list would have held it.
+        Options options;
+        options.enaug = 1;
+        QVERIFY(!ReferenceLists::learnLeftSlot(data.dataFolder(), options, "ListeEngins.txt",
+                                               SlotTable::lineSlot(0, SlotTable::De), "st pierre",
+                                               &error));
+        QVERIFY2(error.contains("ListeGares.txt") &&
+                     error.endsWith("\r\n« " + ReferenceLists::learntStation("st pierre") +
+                                    " » n'a pas été ajouté à la liste."),
+                 qPrintable(error));
+        QVERIFY(ListFile::lines(gares(data)).isEmpty());
         QVERIFY(QFileInfo(gares(data)).isDir());
 
         // A file beyond any real list is not read either.
