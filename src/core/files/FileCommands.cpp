@@ -13,49 +13,50 @@ namespace FileCommands
 using Icon = Prompts::Icon;
 
 bool copy(Prompts &prompts, const QString &source, const QString &target,
-          const QStringList &selected, const std::function<void(int)> &copied)
+          const QStringList &selected, const std::function<void(int)> &copied,
+          const std::function<void()> &ending)
 {
+    const auto tell = [&](const QString &title, const QString &text, Icon icon) {
+        if (ending) ending();
+        prompts.message(title, text, icon);
+    };
     int count = 0;
     for (const QString &name : selected) {
         const QString from = Paths::CheckPath(source) + name;
         const QString to = Paths::CheckPath(target) + name;
         if (to == from) {
-            prompts.message(
-                QStringLiteral("Erreur"),
-                QStringLiteral("Le répertoire de destination est identique à celui d'origine!") +
-                    QStringLiteral(" Interruption de l'opération de copie !"),
-                Icon::Question);
+            tell(QStringLiteral("Erreur"),
+                 QStringLiteral("Le répertoire de destination est identique à celui d'origine!") +
+                     QStringLiteral(" Interruption de l'opération de copie !"),
+                 Icon::Question);
             return false;
         }
         if (QFileInfo::exists(to) || QFileInfo(to).isSymLink()) {
-            prompts.message(
-                QStringLiteral("Erreur"),
-                QStringLiteral("Les fichiers de destination existent déjà !") +
-                    QStringLiteral(" Les fichiers ") +
-                    QStringLiteral(" ne seront pas copiés pour des raisons de sécurité !"),
-                Icon::Exclamation);
+            tell(QStringLiteral("Erreur"),
+                 QStringLiteral("Les fichiers de destination existent déjà !") +
+                     QStringLiteral(" Les fichiers ") +
+                     QStringLiteral(" ne seront pas copiés pour des raisons de sécurité !"),
+                 Icon::Exclamation);
             return false;
         }
         if (!FileCopy::copy(from, to)) {
-            prompts.message(QStringLiteral("Erreur"),
-                            QStringLiteral("Les fichiers n'ont pas pu être ") +
-                                QStringLiteral("copiés correctement !"),
-                            Icon::Critical);
+            tell(QStringLiteral("Erreur"),
+                 QStringLiteral("Les fichiers n'ont pas pu être ") +
+                     QStringLiteral("copiés correctement !"),
+                 Icon::Critical);
             return false;
         }
         ++count;
         if (copied) copied(count);
     }
     if (selected.isEmpty()) {
-        prompts.message(QStringLiteral("Erreur"),
-                        QStringLiteral("Veuillez sélectionner les ") +
-                            QStringLiteral(" fichiers à copier !"),
-                        Icon::Exclamation);
+        tell(QStringLiteral("Erreur"),
+             QStringLiteral("Veuillez sélectionner les ") + QStringLiteral(" fichiers à copier !"),
+             Icon::Exclamation);
         return false;
     }
-    prompts.message(QStringLiteral("Message"),
-                    QStringLiteral("Les fichiers ont été correctement copiés !"),
-                    Icon::Information);
+    tell(QStringLiteral("Message"), QStringLiteral("Les fichiers ont été correctement copiés !"),
+         Icon::Information);
     return true;
 }
 

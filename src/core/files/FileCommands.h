@@ -14,9 +14,11 @@ namespace FileCommands
 // Copies the selected files (names, in list order) from `source` to `target`. Each file copied
 // calls `copied` with the running count. Stops at the first file that would land on itself or on
 // an existing file, and at the first failure, each with its message; files copied stay. Returns
-// true when every file was copied (and the success message shown).
+// true when every file was copied (and the success message shown). `ending` runs before that
+// closing message, whichever it is, so that the window shows the files copied behind it.
 bool copy(Prompts &prompts, const QString &source, const QString &target,
-          const QStringList &selected, const std::function<void(int copied)> &copied = {});
+          const QStringList &selected, const std::function<void(int copied)> &copied = {},
+          const std::function<void()> &ending = {});
 
 enum class DeleteResult { NothingSelected, Cancelled, Deleted, Failed };
 // Deletes the selected files of `folder` after the confirmation. A file the user may not write

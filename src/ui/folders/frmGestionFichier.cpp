@@ -90,21 +90,23 @@ void frmGestionFichier::copy()
     // shown at the first file, then a few times a second, and at the end.
     constexpr qint64 ShownEveryMs = 150;
     QElapsedTimer shown;
-    const QStringList files = m_source->selectedFiles();
-    const auto progress = [this, &shown, total = files.size()](int copied) {
-        m_copied->setText(u' ' + QString::number(copied));
-        if (copied < total && shown.isValid() && shown.elapsed() < ShownEveryMs) return;
-        shown.start();
+    // Drawn now: a desktop's window system asks for the frame a few milliseconds later, when a
+    // short copy has already put its message over a list never drawn.
+    const auto show = [this] {
         m_target->refresh();
-        // Drawn now: a desktop's window system asks for the frame a few milliseconds later,
-        // when a short copy has already put its message over a list never drawn.
         m_copied->repaint();
         m_target->fileList()->viewport()->repaint();
+    };
+    const auto progress = [this, &shown, show](int copied) {
+        m_copied->setText(u' ' + QString::number(copied));
+        if (shown.isValid() && shown.elapsed() < ShownEveryMs) return;
+        shown.start();
+        show();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     m_copied->setText(QStringLiteral("0")); // this copy's count, not the last one's
     const bool done = FileCommands::copy(m_session.prompts, m_source->folder(), m_target->folder(),
-                                         files, progress);
+                                         m_source->selectedFiles(), progress, show);
     m_target->refresh();
     if (done) m_copied->setText(QStringLiteral("0"));
 }

@@ -95,6 +95,23 @@ private slots:
         QCOMPARE(window.copiedCount()->text(), " 1");
         QCOMPARE(window.target()->fileList()->count(), 2);
         QCOMPARE(TextFile::readLines(home("R2/2.txt")).lines, QStringList{"R2/2.txt"});
+        // A copy stopped after some files shows them all behind its message.
+        QVERIFY(QDir(home()).mkdir("R4"));
+        QVERIFY(QFile::copy(home("R1/3.txt"), home("R4/3.txt")));
+        window.target()->folderList()->setCurrentRow(0); // up to the home folder
+        QTest::keyClick(window.target()->folderList(), Qt::Key_Return);
+        open(window.target(), "R4");
+        int listedBehindMessage = -1;
+        m_data->prompts.onShown = [&] {
+            listedBehindMessage = window.target()->fileList()->count();
+        };
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
+        m_data->prompts.onShown = nullptr;
+        QCOMPARE(window.copiedCount()->text(), " 2");
+        QCOMPARE(listedBehindMessage, 3);
+        window.target()->folderList()->setCurrentRow(0);
+        QTest::keyClick(window.target()->folderList(), Qt::Key_Return);
+        open(window.target(), "R2");
         // The counter is the current copy's: one stopped at its first file copied nothing.
         files->clearSelection();
         files->item(1)->setSelected(true);
