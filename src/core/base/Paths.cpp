@@ -1,5 +1,7 @@
 #include "core/base/Paths.h"
 
+#include "core/base/Prompts.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -75,6 +77,18 @@ bool sameFolder(const QString &a, const QString &b)
     constexpr Qt::CaseSensitivity Case = Qt::CaseSensitive;
 #endif
     return !a.isEmpty() && !b.isEmpty() && plain(a).compare(plain(b), Case) == 0;
+}
+
+QString folderNameRefusal(const QString &name)
+{
+    if (name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\') &&
+        !name.contains(QChar(0)))
+        return QString();
+    return Prompts::lines({QStringLiteral("Le nom « ") + name +
+                               QStringLiteral(" » ne peut pas être celui d'un dossier."),
+                           QStringLiteral("Un nom de dossier ne contient ni « / » ni « \\ » et "
+                                          "n'est ni « . » ni « .. »."),
+                           QStringLiteral("Veuillez en donner un autre.")});
 }
 
 } // namespace Paths

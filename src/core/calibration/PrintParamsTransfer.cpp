@@ -14,10 +14,7 @@ namespace PrintParamsTransfer {
 
 namespace {
 
-QString crlf(std::initializer_list<QString> parts)
-{
-    return QStringList(parts).join(QStringLiteral("\r\n"));
-}
+constexpr auto crlf = &Prompts::lines;
 
 struct SourceRead {
     bool ok = false;
@@ -99,13 +96,8 @@ QString createFolder(const QString &parent, Prompts &prompts)
     const QString name = answer->trimmed();
     if (name.isEmpty()) return QString();
     const QString title = QStringLiteral("CREATION IMPOSSIBLE");
-    if (name == QLatin1String(".") || name == QLatin1String("..") || name.contains(u'/') ||
-        name.contains(u'\\')) {
-        prompts.message(
-            title,
-            crlf({QStringLiteral("Le nom « %1 » ne peut pas être un nom de dossier.").arg(name),
-                  QStringLiteral("Il ne doit contenir ni « / » ni « \\ ».")}),
-            Prompts::Icon::Exclamation);
+    if (const QString why = Paths::folderNameRefusal(name); !why.isEmpty()) {
+        prompts.message(title, why, Prompts::Icon::Exclamation);
         return QString();
     }
     const QString path = Paths::join(parent, name);

@@ -25,22 +25,11 @@ constexpr auto lines = &Prompts::lines;
 
 const QString RootRefused = QStringLiteral("Vous vous trouvez dans le répertoire racine !! ");
 
-// A name typed for a new folder must make one folder of its parent: a separator would make
-// it a path, "." and ".." name folders that are there.
 bool nameRefused(Prompts &prompts, const QString &name)
 {
-    const QString separators =
-        QDir::separator() == u'/' ? QStringLiteral("« / »") : QStringLiteral("« / » ni « \\ »");
-    if (name != u"." && name != u".." && !name.contains(u'/') &&
-        !name.contains(QDir::separator()) && !name.contains(QChar(0)))
-        return false;
-    prompts.message(QStringLiteral("Kerbo"),
-                    lines({QStringLiteral("Le nom « ") + name +
-                               QStringLiteral(" » ne peut pas être celui d'un dossier."),
-                           QStringLiteral("Un nom de dossier ne contient pas ") + separators +
-                               QStringLiteral(" et n'est ni « . » ni « .. »."),
-                           QStringLiteral("Veuillez en donner un autre.")}),
-                    Icon::Exclamation);
+    const QString why = Paths::folderNameRefusal(name);
+    if (why.isEmpty()) return false;
+    prompts.message(QStringLiteral("Kerbo"), why, Icon::Exclamation);
     return true;
 }
 

@@ -397,6 +397,7 @@ private slots:
         QCOMPARE(prompts.last().title, QStringLiteral("CREATION IMPOSSIBLE"));
         QVERIFY(PrintParamsTransfer::createFolder(disk.path(), prompts).isEmpty()); // A/B
         QCOMPARE(prompts.last().title, QStringLiteral("CREATION IMPOSSIBLE"));
+        QCOMPARE(prompts.last().text, Paths::folderNameRefusal(QStringLiteral("A/B")));
         QVERIFY(!QFileInfo::exists(disk.filePath(QStringLiteral("A"))));
     }
 };

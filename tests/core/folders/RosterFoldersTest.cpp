@@ -271,14 +271,16 @@ private slots:
             << "JOUR" << "Erreur"
             << "Un dossier avec ce nom existe déja sur ce disque !  La création est impossible.";
         const QString notAName = "Le nom « %2 » ne peut pas être celui d'un dossier.\r\nUn nom "
-                                 "de dossier ne contient pas « / » et n'est ni « . » ni « .. »."
-                                 "\r\nVeuillez en donner un autre.";
+                                 "de dossier ne contient ni « / » ni « \\ » et n'est ni « . » "
+                                 "ni « .. ».\r\nVeuillez en donner un autre.";
         QTest::newRow("two folders") << "A/B"
                                      << "Kerbo" << notAName;
         QTest::newRow("a trailing separator") << "JOUR/"
                                               << "Kerbo" << notAName;
         QTest::newRow("the parent") << ".."
                                     << "Kerbo" << notAName;
+        QTest::newRow("a Windows separator") << "A\\B"
+                                             << "Kerbo" << notAName;
         QTest::newRow("outside the code page")
             << "日本"
             << "Kerbo"
