@@ -3,9 +3,11 @@
 #include "core/AppState.h"
 #include "core/dayfiles/DayCommands.h"
 #include "ui/editor/BulletinEditing.h"
+#include "ui/editor/SlotComboBox.h"
+
 #include "ui/editor/EditorWindow.h"
 #include "ui/editor/frmChoixDate.h"
-
+#include <QLineEdit>
 
 void wireDayFiles(EditorWindow &editor, AppState &state, Prompts &prompts)
 {
@@ -15,12 +17,17 @@ void wireDayFiles(EditorWindow &editor, AppState &state, Prompts &prompts)
         editor.wireCommand(command, std::move(run));
     };
     // The question stands over the drawn bulletin, the edit control hidden; kept, the day
-    // gets its control back where it was.
+    // gets its control back as the driver left it, the text typed in it included.
     wire(C::NewDay, [&state, &prompts, &view, &editor] {
-        BulletinEditing *editing = editor.editing();
-        editing->hideEditControls();
-        if (!DayCommands::newDay(state, prompts, view))
-            editing->setCurrentSlot(state.record.currentSlot());
+        QWidget *control = nullptr;
+        for (QWidget *c : {static_cast<QWidget *>(editor.textControl()),
+                           static_cast<QWidget *>(editor.listControl())})
+            if (!c->isHidden()) control = c;
+        editor.editing()->hideEditControls();
+        if (!DayCommands::newDay(state, prompts, view) && control) {
+            control->show();
+            control->setFocus();
+        }
     });
     wire(C::OpenGeneric, [&state, &prompts, &view, &editor] {
         DayCommands::openGeneric(state, prompts, view, [&editor](const QDate &current) {

@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 #include "core/model/ListFiles.h"
+#include "ui/editor/DayFileWiring.h"
 
 // Engines typed or chosen in the editor, wired as in the program: what the slots keep once the
 // driver leaves them, and what the engine list learns.
@@ -194,6 +195,20 @@ private slots:
         QCOMPARE(m_data->read(m_state->engineListFile),
                  learnt.isEmpty() ? before : before + learnt.toLatin1() + "\r\n");
         if (isShuntingEngine(slot) && gesture != 1 && gesture != 3) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
+    }
+
+    // "Nouvelle journée" cancelled gives the engine box back with the text the driver typed,
+    // not the slot's rebuilt form.
+    void newDayCancelledKeepsTheTypedEngine()
+    {
+        openEditor(0, 0);
+        wireDayFiles(*m_window, *m_state, m_data->prompts);
+        type(lineSlot(1, EnginTitu), u"bb 67401 sot"_s);
+        QCOMPARE(list()->currentText(), u"BB 67401 SOT"_s);
+        m_window->action(EditorCommand::NewDay)->trigger(); // Annuler
+        QVERIFY(!list()->isHidden() && list()->hasFocus());
+        QCOMPARE(list()->currentText(), u"BB 67401 SOT"_s);
+        QCOMPARE(record().currentSlot(), lineSlot(1, EnginTitu));
     }
 
     // An engine that cannot join its list (the data folder gone, a full disk) is told.
