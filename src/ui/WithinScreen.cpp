@@ -26,9 +26,13 @@ void resizeWithinScreen(QWidget *window, QSize wanted)
 
 bool fitsScreen(const QWidget *window)
 {
+    return fitsScreen(window, window->sizeHint().expandedTo(window->minimumSizeHint()));
+}
+
+bool fitsScreen(const QWidget *window, QSize wanted)
+{
     const QScreen *screen = screenOf(window);
     if (!screen) return true;
     const QSize room = screen->availableGeometry().size() - FrameAllowance;
-    const QSize wanted = window->sizeHint().expandedTo(window->minimumSizeHint());
     return wanted.width() <= room.width() && wanted.height() <= room.height();
 }

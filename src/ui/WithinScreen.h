@@ -12,3 +12,5 @@ void resizeWithinScreen(QWidget *window, QSize wanted);
 // Whether a top-level window of the size it asks for, frame and title bar included, fits its
 // screen's free area.
 bool fitsScreen(const QWidget *window);
+// The same for the window at another size.
+bool fitsScreen(const QWidget *window, QSize wanted);

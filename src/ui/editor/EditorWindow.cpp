@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/form/FormGeometry.h"
+#include "core/form/FormPicture.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/RosterListBox.h"
@@ -298,6 +299,15 @@ void EditorWindow::setFitToWindow(bool fit)
         m_canvas->setScale(m_canvas->layoutScale());
         m_row->setSizeConstraint(QLayout::SetFixedSize);
     }
+}
+
+QSize EditorWindow::layoutSize() const
+{
+    const QMargins margins = m_row->contentsMargins();
+    const QSize form = FormPicture::editorSize(m_canvas->layoutScale());
+    const int buttons = FormGeometry::scaleFor(m_layout).buttonWidth + m_row->spacing();
+    return QSize(form.width() + buttons + margins.left() + margins.right(),
+                 form.height() + margins.top() + margins.bottom() + menuBar()->sizeHint().height());
 }
 
 void EditorWindow::fitForm()

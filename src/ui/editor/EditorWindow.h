@@ -45,6 +45,8 @@ public:
     // or keeps the layout's size in a window of fixed size.
     void setFitToWindow(bool fit);
     bool fitsToWindow() const { return m_fit; }
+    // The window's size with the form at its layout's scale, menu bar and buttons included.
+    QSize layoutSize() const;
 
     // The editing of the bulletin and the controls it moves over the form.
     BulletinEditing *editing() const { return m_editing; }

@@ -59,21 +59,23 @@ void switchScale(EditorWindow &editor, AppState &state, Prompts &prompts,
 // "Ajuster à la fenêtre": kept in Config.ini; the window takes the screen to show the form large.
 // Unticked on a screen too small for the layout, the form stays fitted for the run, as at
 // start-up: at the layout's size the last train line and the total would fall off the screen.
+// The entry shows the choice kept.
 void switchFit(EditorWindow &editor, Config &config, Prompts &prompts)
 {
     const bool fit = editor.action(C::FitToWindow)->isChecked();
     config.fitToWindow = fit;
     config.write(ConfigKeys::Options, ConfigKeys::AjusterFenetre,
                  fit ? QStringLiteral("1") : QStringLiteral("0"));
-    editor.setFitToWindow(fit);
     if (fit) {
+        editor.setFitToWindow(true);
         editor.showMaximized();
         return;
     }
-    editor.showNormal();
-    if (fitsScreen(&editor)) return;
-    editor.setFitToWindow(true);
-    editor.showMaximized();
+    if (fitsScreen(&editor, editor.layoutSize())) {
+        editor.setFitToWindow(false);
+        editor.showNormal();
+        return;
+    }
     prompts.message(QStringLiteral("Kerbo"),
                     Prompts::lines({QStringLiteral("L'écran est trop petit pour montrer l'éditeur "
                                                    "à sa taille : le bulletin reste ajusté à la "

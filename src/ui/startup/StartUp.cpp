@@ -153,6 +153,7 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
     // for this run; the driver's own choice in Config.ini is left as it is.
     const bool fit = state.config.fitToWindow || !fitsScreen(editor);
     editor->setFitToWindow(fit);
+    editor->action(EditorCommand::FitToWindow)->setChecked(state.config.fitToWindow);
     if (fit)
         editor->showMaximized();
     else
