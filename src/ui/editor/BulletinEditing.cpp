@@ -185,6 +185,16 @@ void BulletinEditing::placeEditControl()
     }
 }
 
+void BulletinEditing::focusEditControl()
+{
+    if (m_text->isVisible())
+        m_text->setFocus();
+    else if (m_list->isVisible())
+        m_list->setFocus();
+    else if (EditRules::controlFor(m_state.record.currentSlot()) == Control::Date)
+        m_date->setFocus();
+}
+
 QRect BulletinEditing::textControlRect(int slot) const
 {
     // Inside the box's lines. At the layout's own scale the boxes stand on whole pixels, their

@@ -27,6 +27,8 @@ public:
     void refresh();
     // Puts the control that serves the current slot over its box, with the slot's value.
     void placeEditControl();
+    // Gives the keyboard back to the control standing on the current slot, its text as it is.
+    void focusEditControl();
     // Moves and sizes the shown control after the form's scale changed, its text untouched.
     void followCanvas();
     void setCurrentSlot(int slot);

@@ -1,5 +1,7 @@
 #include "ui/editor/EditorWindow.h"
 
+#include <QPointer>
+
 #include "core/AppState.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
@@ -107,7 +110,14 @@ QAction *EditorWindow::makeAction(EditorCommand command, const QString &caption)
 void EditorWindow::wireCommand(EditorCommand command, std::function<void()> run)
 {
     QAction *a = action(command);
-    connect(a, &QAction::triggered, this, std::move(run));
+    connect(a, &QAction::triggered, this, [this, run = std::move(run)] {
+        const QPointer<EditorWindow> self(this);
+        run();
+        // A command chosen from the menu bar with the keyboard leaves the keyboard on the bar,
+        // which takes it back only if the window is still active when the command ends: not
+        // after a window of the command's own. Every command ends with the form's control.
+        if (self && isVisible()) m_editing->focusEditControl();
+    });
     a->setEnabled(true);
 }
 

@@ -428,6 +428,29 @@ private slots:
         QVERIFY(!bar->activeAction());
     }
 
+    // A command of the menu bar itself ("Imprimer", "GestionDossiers") chosen with the keyboard
+    // and answered in a window of its own: the keys typed next go to the form again.
+    void keyboardCommandGivesTheFormBack()
+    {
+        QMenuBar *bar = m_window->menuBar();
+        QAction *print = m_window->action(EditorCommand::Print);
+        m_window->wireCommand(EditorCommand::Print, [this] {
+            QDialog asked(m_window);
+            QTimer::singleShot(0, &asked, &QDialog::reject);
+            asked.exec();
+        });
+        editing().setCurrentSlot(lineSlot(0, De));
+        QWidget *focus = control();
+        QTest::keyClick(focus, Qt::Key_Alt);
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        while (bar->activeAction() != print)
+            QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_COMPARE(m_window->focusWidget(), focus);
+        QTest::keyClicks(focus, u"creil"_s);
+        QCOMPARE(record().slot(lineSlot(0, De)), u"CREIL"_s);
+    }
+
     // The mention of Journee goes with every key press there, the keys that only move excepted,
     // and with every change the driver makes to its text.
     void mentionGoesWithAKeyPress_data()
