@@ -7,8 +7,8 @@
 class QPainter;
 
 // A page drawn with a QPainter at a number of pixels per millimetre: the previews on screen. The
-// font keeps its printed size in millimetres whatever the scale, so that a text covers on the
-// picture the place it covers on paper.
+// texts are laid out as a printer lays them out, whatever the scale, so that a text covers on
+// the picture the place it covers on paper.
 class PainterPage : public Page
 {
 public:
@@ -28,6 +28,7 @@ private:
     double m_dx = 0;
     double m_dy = 0;
     QFont m_font;      // as asked, in points
-    QFont m_drawnFont; // the same size in millimetres on this device at this scale
+    static constexpr double LayoutPixelsPerMm = 1200 / 25.4; // a printer's resolution
+    QFont m_drawnFont; // the same size in millimetres on this device at that resolution
     QFontMetricsF m_metrics;
 };

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "../SessionFolder.h"
+#include "core/print/PainterPage.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/frmPreview.h"
 
@@ -115,6 +116,39 @@ private slots:
         QCOMPARE(preview->canvas()->width(), qCeil(297 * mm));
         preview->setZoom(frmPreview::Zoom::Double);
         QCOMPARE(preview->canvas()->width(), qCeil(297 * 2 * mm));
+    }
+
+    // A text takes the width on the screen that it takes on paper, at every zoom: fitted to whole
+    // pixels, a long name was drawn up to 4 % wider or narrower than it prints.
+    void textsAreAsWideAsOnPaper()
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSize(10);
+        // The width of the ink, in millimetres, at k pixels a millimetre.
+        const auto inkWidth = [&font](double k) {
+            QImage image(qCeil(60 * k), qCeil(10 * k), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            PainterPage page(p, k);
+            page.setFont(font);
+            page.drawText(2, 2, QStringLiteral("Delafontaine-Marchand"));
+            p.end();
+            int left = image.width(), right = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            return (right - left + 1) / k;
+        };
+        const double paper = inkWidth(1200 / 25.4);
+        for (const double k : {3.0, 3.78, 5.2, 7.56})
+            QVERIFY2(std::abs(inkWidth(k) - paper) < 1.5 / k,
+                     qPrintable(QStringLiteral("%1 px/mm: %2 mm, paper %3 mm")
+                                    .arg(k)
+                                    .arg(inkWidth(k))
+                                    .arg(paper)));
     }
 
     // The sheet's last pixels, that the form covers only in part, are paper on both sides; they
