@@ -1,6 +1,7 @@
 #include "ui/editor/SlotComboBox.h"
 
 #include <QAbstractItemView>
+#include <QScreen>
 
 SlotComboBox::SlotComboBox(QWidget *parent) : QComboBox(parent)
 {
@@ -18,7 +19,10 @@ SlotComboBox::SlotComboBox(QWidget *parent) : QComboBox(parent)
 void SlotComboBox::showPopup()
 {
     emit aboutToShowPopup();
-    // The list itself may be wider than the box: wide enough for its longest item.
-    view()->setMinimumWidth(qMax(width(), view()->sizeHintForColumn(0) + 24));
+    // The list itself may be wider than the box: wide enough for its longest item, within the
+    // screen, where an item longer still ends with an ellipsis.
+    const int room = screen()->availableGeometry().width() - 8; // the drop-down's frame
+    view()->setMinimumWidth(qMin(qMax(width(), view()->sizeHintForColumn(0) + 24), room));
+    view()->setMaximumWidth(room);
     QComboBox::showPopup();
 }

@@ -327,6 +327,15 @@ private slots:
         QCOMPARE(listed(9), 3);
         QCOMPARE(list()->currentText(), QString());
         QCOMPARE(listed(lineSlot(0, Categ)), 0);
+
+        // A station longer than the screen is wide: the list stays within the screen.
+        m_data->writeLines(u"ListeGares.txt"_s, {u"CREIL"_s, QString(400, u'W')});
+        typeAt(9, QString());
+        list()->showPopup();
+        QCOMPARE(list()->count(), 2);
+        QCOMPARE_LE(list()->view()->window()->width(),
+                    list()->screen()->availableGeometry().width());
+        list()->hidePopup();
     }
 
     // A letter made with a dead key comes from the input method as a committed text, not as a
