@@ -169,9 +169,11 @@ QList<Caption> buildCaptions()
              {EnginTitu, u"Engin moteur titulaire, UM 1, UM 2"}, {KmTrain, u"Km train / De"},
              {A2Um1, u"A"}})
         over(lineSlot(0, offset), firstRow, text);
-    const QRectF fac = slotBox(lineSlot(0, Fac));
-    add(frameRect(Frame::C).left() + 0.3, firstRow, fac.right() - frameRect(Frame::C).left() - 0.3,
-        CaptionHeight, u"Fac");
+    // "Fac" keeps clear of the frame's thick line, whose width grows with the scale, and may
+    // reach over to the train number's caption.
+    const double facLeft = frameRect(Frame::C).left() + 1.2;
+    add(facLeft, firstRow, slotBox(lineSlot(0, NumeroTrain)).left() - 0.5 - facLeft, CaptionHeight,
+        u"Fac");
     for (auto [offset, text] : std::initializer_list<std::pair<int, const char16_t *>>{
              {Gare, u"Gare"}, {HeureArr2, u"Arr"}, {Mv, u"Mv"}, {HeureDep2, u"Dép"},
              {Categ, u"Catég"}, {IndCompo, u"Ind. compo"}, {AgSeul, u"Ag seul"},
@@ -184,7 +186,7 @@ QList<Caption> buildCaptions()
         add(270.5, factoryY(42) - TextLead + dy, 18, BoxHeight, u"Agent en 2nd");
         add(270.5, factoryY(43) - TextLead + dy, 18, BoxHeight, u"Autre agent");
     }
-    add(205.0, 213.0, 30, 6, u"TOTAL Km", false, true);
+    add(205.0, 213.5, 30, 5.5, u"TOTAL Km", false, true);
     return c;
 }
 

@@ -162,6 +162,18 @@ private slots:
                 QVERIFY2(needed.width() <= place.width() + 0.5 &&
                              needed.height() <= place.height() + 1.5,
                          qPrintable(QStringLiteral("%1 at %2 px/mm").arg(c.text).arg(k)));
+                // Clear of the frames' thick lines, which grow with the scale.
+                const double half = FormPicture::thickLine(k) / 2;
+                for (Frame f : {Frame::A, Frame::B1, Frame::B2, Frame::B3, Frame::C}) {
+                    const QRectF frame = FormGeometry::frameRect(f);
+                    const QRectF outer(frame.topLeft() * k - QPointF(half, half),
+                                       frame.bottomRight() * k + QPointF(half, half));
+                    // A quarter of a pixel for the glyphs' own margin.
+                    const double in = 2 * half - 0.25;
+                    const QRectF inner = outer.adjusted(in, in, -in, -in);
+                    QVERIFY2(!outer.intersects(l.rect) || inner.contains(l.rect),
+                             qPrintable(QStringLiteral("%1 at %2 px/mm").arg(c.text).arg(k)));
+                }
             }
         }
     }
