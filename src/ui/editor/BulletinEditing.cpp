@@ -191,8 +191,12 @@ void BulletinEditing::focusEditControl()
         m_text->setFocus();
     else if (m_list->isVisible())
         m_list->setFocus();
-    else if (EditRules::controlFor(m_state.record.currentSlot()) == Control::Date)
+    else if (EditRules::controlFor(m_state.record.currentSlot()) == Control::Date) {
+        // The date box completed on leaving what was typed in it: the day comes back selected,
+        // as when the keyboard enters the box, and the next digits replace it.
         m_date->setFocus();
+        m_date->setSelectedSection(QDateTimeEdit::DaySection);
+    }
 }
 
 QRect BulletinEditing::textControlRect(int slot) const

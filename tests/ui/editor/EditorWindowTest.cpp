@@ -439,6 +439,7 @@ private slots:
 
     // A command of the menu bar itself ("Imprimer", "GestionDossiers") chosen with the keyboard
     // and answered in a window of its own: the keys typed next go to the form again.
+    // The date box comes back with its day selected, for the digits typed next.
     void keyboardCommandGivesTheFormBack()
     {
         QMenuBar *bar = m_window->menuBar();
@@ -448,16 +449,26 @@ private slots:
             QTimer::singleShot(0, &asked, &QDialog::reject);
             asked.exec();
         });
+        const auto printThenType = [&](QWidget *focus, const QString &keys) {
+            QTest::keyClick(focus, Qt::Key_Alt);
+            QTRY_COMPARE(QApplication::focusWidget(), bar);
+            while (bar->activeAction() != print)
+                QTest::keyClick(bar, Qt::Key_Right);
+            QTest::keyClick(bar, Qt::Key_Return);
+            QTRY_COMPARE(m_window->focusWidget(), focus);
+            m_window->activateWindow(); // as the window manager does once the question is gone
+            QVERIFY(QTest::qWaitForWindowActive(m_window));
+            QTest::keyClicks(focus, keys);
+        };
         editing().setCurrentSlot(lineSlot(0, De));
-        QWidget *focus = control();
-        QTest::keyClick(focus, Qt::Key_Alt);
-        QTRY_COMPARE(QApplication::focusWidget(), bar);
-        while (bar->activeAction() != print)
-            QTest::keyClick(bar, Qt::Key_Right);
-        QTest::keyClick(bar, Qt::Key_Return);
-        QTRY_COMPARE(m_window->focusWidget(), focus);
-        QTest::keyClicks(focus, u"creil"_s);
+        printThenType(control(), u"creil"_s);
         QCOMPARE(record().slot(lineSlot(0, De)), u"CREIL"_s);
+
+        QDateEdit *date = m_window->datePicker();
+        date->setDate(QDate(2026, 12, 7));
+        editing().setCurrentSlot(DateSlot);
+        printThenType(date, u"15"_s);
+        QCOMPARE(date->date(), QDate(2026, 12, 15));
     }
 
     // The mention of Journee goes with every key press there, the keys that only move excepted,
