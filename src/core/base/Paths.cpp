@@ -11,7 +11,8 @@ QChar separator() { return QDir::separator(); }
 
 QString CheckPath(const QString &folder)
 {
-    if (folder.endsWith(separator()) || folder.endsWith(u'/'))
+    // A Windows computer's "D:\Roulements\" ends with a separator on every system.
+    if (folder.endsWith(separator()) || folder.endsWith(u'/') || folder.endsWith(u'\\'))
         return folder;
     return folder + separator();
 }

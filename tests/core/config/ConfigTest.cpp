@@ -23,6 +23,8 @@ private slots:
     {
         for (const QString &folder : {u"/x/ROUL"_s, u"/x/ROUL/"_s})
             QCOMPARE(Paths::folderOrDriveC(folder), u"/x/ROUL/"_s);
+        // A Windows computer's folder ends with its own separator already.
+        QCOMPARE(Paths::folderOrDriveC(u"D:\\Roulements\\"_s), u"D:\\Roulements\\"_s);
         for (const QString &none : {QString(), QString(Paths::separator()), u"\\"_s, u"C:\\"_s})
             QCOMPARE(Paths::folderOrDriveC(none), Paths::driveC());
         QCOMPARE(Paths::folderValue(QString()), QString());
