@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)
-    : QDialog(parent), m_state(state), m_prompts(prompts)
+    : QDialog(parent), m_state(state), m_prompts(prompts), m_firstStart(firstStart)
 {
     setWindowTitle(firstStart ? QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL")
                               : QStringLiteral("MODIFICATION DU CARTOUCHE A"));
@@ -53,6 +53,14 @@ void frmCartouche::run(AppState &state, Prompts &prompts, bool firstStart, QWidg
 {
     frmCartouche dialog(state, prompts, firstStart, parent);
     dialog.exec();
+}
+
+void frmCartouche::keyPressEvent(QKeyEvent *event)
+{
+    // The first start asks for the cartouche before anything else: Escape does not drop what was
+    // typed. The window's close button still leaves, and the next start asks again.
+    if (m_firstStart && event->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(event);
 }
 
 QColor frmCartouche::focusColour() { return QColor(255, 255, 192); }

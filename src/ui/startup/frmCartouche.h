@@ -31,10 +31,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     AppState &m_state;
     Prompts &m_prompts;
+    bool m_firstStart;
     std::array<QLineEdit *, 5> m_boxes{};
     QLabel *m_instruction = nullptr;
     QPushButton *m_ok = nullptr;
