@@ -6,6 +6,7 @@
 #include "ui/folders/FolderPane.h"
 #include "ui/lists/frmGestListe.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -96,6 +97,14 @@ void frmGestionDossier::openRemovalList()
     list.exec();
     // Back on this window, both panes start again from the home drive, as when it opened.
     resetToHome();
+}
+
+void frmGestionDossier::changeEvent(QEvent *event)
+{
+    // Back on this window from another program, where the driver may have made or removed a
+    // folder: the panes list again what their folders hold now, still on those folders.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refreshLists();
+    QDialog::changeEvent(event);
 }
 
 void frmGestionDossier::refreshLists()

@@ -38,6 +38,9 @@ public:
     void resetToHome() override;
     void closeWindow() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void openRemovalList();
 

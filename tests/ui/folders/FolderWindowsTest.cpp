@@ -210,6 +210,20 @@ private slots:
                           Qt::LeftButton);
         QCOMPARE(folders.source()->folder(), home());
         QCOMPARE(folders.target()->folder(), home());
+
+        // A folder made in another program shows once the driver comes back to the window.
+        folders.show();
+        folders.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&folders));
+        QVERIFY(QDir(home()).mkdir("R9"));
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        folders.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&folders));
+        for (FolderPane *pane : {folders.source(), folders.target()})
+            QCOMPARE(pane->folderList()->findItems("R9", Qt::MatchExactly).size(), 1);
     }
 };
 
