@@ -126,6 +126,12 @@ bool AtomicFile::fail(const QString &cause)
 
 bool AtomicFile::open()
 {
+    // A folder of another computer's settings ("D:\Roulements\") is no folder here: written as
+    // it stands, the file would land wherever the program was started, under a strange name.
+    if (QDir::isRelativePath(m_path)) {
+        const qsizetype cut = qMax(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(u'\\'));
+        return fail(QStringLiteral("le dossier %1 est introuvable.").arg(m_path.left(cut + 1)));
+    }
     // Unbuffered: every byte is handed to the system by write() and its failure seen there.
     // Buffered, a small file would only be written inside commit(), whose failed write could
     // still let the empty temporary file replace the previous one.

@@ -27,8 +27,10 @@ bool FileExists(const QString &path)
 
 bool folderExists(const QString &folder)
 {
+    // A relative value (a Windows computer's "D:\Roulements\" here) names no folder of this
+    // computer, whatever the folder the program was started from holds.
     const QFileInfo info(folder);
-    return !folder.isEmpty() && info.exists() && info.isDir();
+    return QDir::isAbsolutePath(folder) && info.exists() && info.isDir();
 }
 
 QString driveC()

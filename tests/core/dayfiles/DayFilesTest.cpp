@@ -404,6 +404,19 @@ private slots:
                      !m_prompts.last().text.contains(u"remplacé"_s),
                  qPrintable(m_prompts.last().text));
         QCOMPARE(files(m_archive).size(), 1);
+
+        // A Windows computer's generic folder is no folder here: nothing is written wherever
+        // the program was started, under that folder's name.
+        setFolders(u"D:\\Roulements\\"_s, m_archive);
+        m_state->record.setSlot(8, u"12"_s);
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(m_data->dir.path());
+        saveGeneric();
+        QDir::setCurrent(started);
+        QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
+        QVERIFY2(m_prompts.last().text.endsWith(u"le dossier D:\\Roulements\\ est introuvable."_s),
+                 qPrintable(m_prompts.last().text));
+        QVERIFY(!QFileInfo::exists(m_data->dir.filePath(u"D:\\Roulements\\12.txt"_s)));
     }
 
     void archiveTwiceThenOpenBack()
