@@ -185,6 +185,7 @@ void frmPreview::printOnPrinter()
 
 void frmPreview::printOnPlainPaper()
 {
+    if (!m_session.printer.answering(m_session.prompts)) return;
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinter *chosen = m_session.printer.printer())
         printer.setPrinterName(chosen->printerName());

@@ -50,6 +50,7 @@ QFont withStyleName(QFont font)
 
 bool chooseRectoFont(QWidget *parent, Session &session)
 {
+    if (!session.printer.answering(session.prompts)) return false;
     // Measured on the printer that will print; a PDF device stands in when there is none.
     PrinterPage measure(session.printer.forMeasuring());
     return PrinterFonts::Police_Recto(session.state.config, measure, session.prompts,
@@ -69,6 +70,7 @@ PrinterFonts::FontDialog fontDialog(QWidget *parent)
 
 bool SortieImpimante(Session &session)
 {
+    if (!session.printer.answering(session.prompts)) return false;
     QPrinter *printer = session.printer.printer();
     if (printer && !session.printer.mayPrint(session.prompts)) return false;
     std::optional<PrinterPage> page;

@@ -44,8 +44,34 @@ QPrinter &PrinterChoice::forMeasuring()
     return *m_standIn;
 }
 
-bool PrinterChoice::setUp(QWidget *parent)
+namespace
 {
+// As long as the start-up waits for the same question.
+constexpr std::chrono::milliseconds ServerWait{750};
+} // namespace
+
+bool PrinterChoice::answering()
+{
+    if (m_chosen && m_printer && m_printer->outputFormat() == QPrinter::PdfFormat) return true;
+    return m_probe.ask(ServerWait) != PrinterProbe::Answer::NoAnswer;
+}
+
+bool PrinterChoice::answering(Prompts &prompts)
+{
+    if (answering()) return true;
+    prompts.message(QStringLiteral("Kerbo"),
+                    Prompts::lines({QStringLiteral("Le serveur d'impression ne répond pas."),
+                                    QStringLiteral("L'impression, sa configuration et le choix "
+                                                   "des polices attendent qu'il réponde."),
+                                    QStringLiteral("Vérifiez que l'imprimante est allumée et "
+                                                   "reliée au réseau, puis recommencez.")}),
+                    Prompts::Icon::Exclamation);
+    return false;
+}
+
+bool PrinterChoice::setUp(QWidget *parent, Prompts &prompts)
+{
+    if (!answering(prompts)) return false;
     QPrintDialog dialog(&current(), parent);
     dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
     // One page, one copy: only the choice of printer and its settings make sense here.

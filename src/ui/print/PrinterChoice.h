@@ -26,9 +26,18 @@ public:
     // of the same resolution kept for the run.
     QPrinter &forMeasuring();
 
+    // Whether the print server answers, asked for a moment on a worker: a server that takes the
+    // connection and never answers would hold the program for minutes in Qt's own printer
+    // calls. A PDF file chosen as printer needs no server. The driver is told when it does not
+    // answer.
+    bool answering(Prompts &prompts);
+    // The same, told to no one.
+    bool answering();
+
     // Opens Qt's print set-up dialog on the current choice; the printer (or PDF file) accepted
-    // there serves for the rest of the run. False when the user cancels.
-    bool setUp(QWidget *parent);
+    // there serves for the rest of the run. False when the user cancels or the print server
+    // does not answer.
+    bool setUp(QWidget *parent, Prompts &prompts);
 
     // Sends the following prints to a PDF file, as choosing a file in the dialog does.
     void choosePdfFile(const QString &path);

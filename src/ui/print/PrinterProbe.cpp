@@ -33,16 +33,16 @@ void PrinterProbe::start()
     }).detach();
 }
 
-bool PrinterProbe::anyPrinter(std::chrono::milliseconds budget)
+PrinterProbe::Answer PrinterProbe::ask(std::chrono::milliseconds budget)
 {
     start();
     std::unique_lock lock(m_question->mutex);
     if (!m_question->answered.wait_for(lock, budget, [this] { return m_question->done; }))
-        return true; // the question stays under way; the next call waits for it again
+        return Answer::NoAnswer; // the question stays under way; the next call waits for it again
     const bool any = m_question->anyPrinter;
     lock.unlock();
     m_question.reset();
-    return any;
+    return any ? Answer::Printers : Answer::NoPrinter;
 }
 
 bool PrinterProbe::busy() const

@@ -13,11 +13,15 @@ public:
     // `ask` runs on the worker thread; by default the names of the system's printers are asked.
     explicit PrinterProbe(std::function<bool()> ask = {});
 
+    enum class Answer { Printers, NoPrinter, NoAnswer };
+
     // Starts asking, unless a question is already under way.
     void start();
     // The answer of the question under way (started now when none is), waiting at most `budget`.
-    // An answer is used once: the next call asks again.
-    bool anyPrinter(std::chrono::milliseconds budget);
+    // An answer is used once: the next call asks again; a question unanswered is awaited again.
+    Answer ask(std::chrono::milliseconds budget);
+    // The same, a server that does not answer counting as printers present.
+    bool anyPrinter(std::chrono::milliseconds budget) { return ask(budget) != Answer::NoPrinter; }
     // Whether a question is still unanswered (its thread must not be waited for at exit).
     bool busy() const;
 

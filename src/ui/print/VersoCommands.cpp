@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
 #include "core/form/VersoGeometry.h"
+#include "core/print/PainterPage.h"
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/PrinterFonts.h"
 #include "core/print/RectoPrinter.h"
@@ -13,6 +14,8 @@
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/PrinterPage.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QPrinter>
 
 #include <optional>
@@ -20,11 +23,16 @@
 namespace VersoCommands {
 namespace {
 
+void wrapOn(Page &measure, AppState &state)
+{
+    measure.setFont(PrinterFonts::versoFontForPrinting(state.config, measure.font()));
+    state.versoLines = VersoWrap::wrapBoth(state.verso, state.printLayout, measure);
+}
+
 void wrapOn(QPrinter &printer, AppState &state)
 {
     PrinterPage measure(printer);
-    measure.setFont(PrinterFonts::versoFontForPrinting(state.config, measure.font()));
-    state.versoLines = VersoWrap::wrapBoth(state.verso, state.printLayout, measure);
+    wrapOn(measure, state);
 }
 
 } // namespace
@@ -42,7 +50,16 @@ bool wrapForPrinting(Session &session)
 
 void wrapForPreview(Session &session)
 {
-    wrapOn(session.printer.forMeasuring(), session.state);
+    if (session.printer.answering()) {
+        wrapOn(session.printer.forMeasuring(), session.state);
+        return;
+    }
+    // The print server does not answer: the texts are measured as a printer lays them out, on
+    // a picture.
+    QImage picture(1, 1, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    PainterPage measure(painter, 1);
+    wrapOn(measure, session.state);
 }
 
 bool printVerso(Session &session)
@@ -53,12 +70,14 @@ bool printVerso(Session &session)
                                  Prompts::Icon::None, Prompts::Buttons::OkCancel,
                                  Prompts::Answer::Ok) != Prompts::Answer::Ok)
         return false;
+    if (!session.printer.answering(session.prompts)) return false;
     wrapForPrinting(session);
     return SortieImpVerso(session);
 }
 
 bool chooseVersoFont(QWidget *parent, Session &session)
 {
+    if (!session.printer.answering(session.prompts)) return false;
     PrinterPage measure(session.printer.forMeasuring());
     return PrinterFonts::Police_Verso(session.state.config, VersoGeometry::BoxHeightMm, measure,
                                       session.prompts, PrintCommands::fontDialog(parent));

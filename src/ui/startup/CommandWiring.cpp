@@ -24,7 +24,8 @@ using C = EditorCommand;
 void wirePrinting(EditorWindow &editor, Session &session)
 {
     editor.wireCommand(C::Print, [&session] { PrintCommands::printRecto(session); });
-    editor.wireCommand(C::PrinterSetup, [&editor, &session] { session.printer.setUp(&editor); });
+    editor.wireCommand(C::PrinterSetup,
+                       [&editor, &session] { session.printer.setUp(&editor, session.prompts); });
     editor.wireCommand(C::ChoosePrinterFont,
                        [&editor, &session] { PrintCommands::chooseRectoFont(&editor, session); });
 }
