@@ -46,8 +46,8 @@ QPrinter &PrinterChoice::forMeasuring()
 
 namespace
 {
-// As long as the start-up waits for the same question.
-constexpr std::chrono::milliseconds ServerWait{750};
+// About a second, as the start-up waits for the same question.
+constexpr std::chrono::milliseconds ServerWait{1000};
 } // namespace
 
 bool PrinterChoice::answering()

@@ -11,6 +11,7 @@ struct PrinterProbe::Question {
     std::condition_variable answered;
     bool done = false;
     bool anyPrinter = true;
+    std::chrono::steady_clock::duration took{};
 };
 
 PrinterProbe::PrinterProbe(std::function<bool()> ask)
@@ -25,9 +26,11 @@ void PrinterProbe::start()
     m_question = question;
     // Detached: a thread stuck in a print server's network wait is never joined.
     std::thread([question, ask = m_ask] {
+        const auto asked = std::chrono::steady_clock::now();
         const bool any = ask();
         const std::lock_guard lock(question->mutex);
         question->anyPrinter = any;
+        question->took = std::chrono::steady_clock::now() - asked;
         question->done = true;
         question->answered.notify_all();
     }).detach();
@@ -40,8 +43,13 @@ PrinterProbe::Answer PrinterProbe::ask(std::chrono::milliseconds budget)
     if (!m_question->answered.wait_for(lock, budget, [this] { return m_question->done; }))
         return Answer::NoAnswer; // the question stays under way; the next call waits for it again
     const bool any = m_question->anyPrinter;
+    // A server that let the question wait past the budget, then gave up (the print library's
+    // own time limit is a minute or more), does not answer: its "no printer" is no answer, and
+    // the next question would hold whoever asked it as long.
+    const bool slow = m_question->took > budget;
     lock.unlock();
     m_question.reset();
+    if (slow) return Answer::NoAnswer;
     return any ? Answer::Printers : Answer::NoPrinter;
 }
 

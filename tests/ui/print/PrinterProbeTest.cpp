@@ -40,6 +40,22 @@ private slots:
         QCOMPARE(asked.load(), 2);
         QVERIFY(!probe.busy());
     }
+
+    // A server silent until the print library gives up answers "no printer" at last: that is
+    // no answer, or the next question, asked by the window itself, would wait as long.
+    void anAnswerTooLateIsNoAnswer()
+    {
+        std::atomic<bool> slow = true;
+        PrinterProbe probe([&] {
+            if (slow) std::this_thread::sleep_for(300ms);
+            return false;
+        });
+        QCOMPARE(probe.ask(50ms), PrinterProbe::Answer::NoAnswer);
+        QTRY_VERIFY(!probe.busy());
+        QCOMPARE(probe.ask(50ms), PrinterProbe::Answer::NoAnswer);
+        slow = false; // the server is back
+        QCOMPARE(probe.ask(5s), PrinterProbe::Answer::NoPrinter);
+    }
 };
 
 KERBO_TEST(PrinterProbeTest)
