@@ -14,8 +14,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Entries are relative to a folder holding A, B and C/D, so that inputs can name folders
-    // that exist.
+    // The working folder holds A, B and C/D: an input naming them relatively names no folder of
+    // the computer (a Windows computer's "D:\Roulements\" reads as such a name here), and is
+    // dropped like a folder that is gone; "/" and "/tmp/" are folders that exist.
     static QTemporaryDir dir(scratchFolder() + QStringLiteral("/kerbo-fuzz-roster-XXXXXX"));
     static const bool ready = [] {
         for (const char *f : {"DataBul", "A", "B", "C/D"})
@@ -36,8 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &e : entries) {
         if (!e.isEmpty())
             nonEmpty << e;
-        if (!e.isEmpty() && QFileInfo(e).isDir())
-            kept << e;
+        if (QDir::isAbsolutePath(e) && QFileInfo(e).isDir()) kept << e;
     }
     FUZZ_CHECK(RosterFolderList::read(state.config.dataFolder()) == nonEmpty,
                QStringLiteral("read"));
