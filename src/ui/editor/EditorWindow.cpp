@@ -1,7 +1,5 @@
 #include "ui/editor/EditorWindow.h"
 
-#include <QPointer>
-
 #include "core/AppState.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"

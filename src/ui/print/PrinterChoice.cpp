@@ -46,7 +46,7 @@ QPrinter &PrinterChoice::forMeasuring()
 
 namespace
 {
-// About a second, as the start-up waits for the same question.
+// A moment for the driver, and far longer than a print server that answers takes.
 constexpr std::chrono::milliseconds ServerWait{1000};
 } // namespace
 
