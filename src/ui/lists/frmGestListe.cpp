@@ -75,6 +75,8 @@ void frmGestListe::build(const QString &title)
         if (item && item->isSelected() && m_list->hasFocus()) m_item->setText(item->text());
     });
     connect(button(Button::Add), &QPushButton::clicked, this, &frmGestListe::add);
+    // Items are typed one after the other: Enter adds the one typed.
+    connect(m_item, &QLineEdit::returnPressed, this, &frmGestListe::add);
     connect(button(Button::Remove), &QPushButton::clicked, this, &frmGestListe::removeItem);
     connect(button(Button::RemoveAll), &QPushButton::clicked, this, &frmGestListe::removeAll);
     connect(button(Button::Quit), &QPushButton::clicked, this, &QDialog::reject);

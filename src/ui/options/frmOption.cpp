@@ -91,7 +91,9 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
     grid->addLayout(locRow, row++, 0, 1, 2);
 
     m_confirm = new QPushButton(QStringLiteral("Valider"), this);
+    // Enter in any box confirms, as in any settings window.
     m_confirm->setAutoDefault(false);
+    m_confirm->setDefault(true);
     grid->addWidget(m_confirm, row++, 0, 1, 2, Qt::AlignCenter);
 
     connect(railcar, &QCheckBox::toggled, this, &frmOption::showRailcarBoxes);
@@ -199,8 +201,8 @@ bool frmOption::checkVehicleCount()
 
 void frmOption::confirm()
 {
-    // Enter can confirm without leaving the vehicle count, and a quick click on the button can
-    // come before the check of the box it has just left.
+    // Enter confirms from within the vehicle count, and a quick click on the button can come
+    // before the check of the box it has just left.
     if ((m_vehicleCountLeft || text(K::Nbvhe)->hasFocus()) && !checkVehicleCount()) return;
     QString error;
     if (!values().confirm(m_session.state, &error)) {

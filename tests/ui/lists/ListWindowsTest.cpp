@@ -84,9 +84,13 @@ private slots:
         QTRY_VERIFY(window.itemBox()->hasFocus());
         QTest::keyClicks(window.itemBox(), "laon");
         QCOMPARE(window.itemBox()->text(), "LAON");
-        click(window.button(frmGestListe::Button::Add));
-        QVERIFY(window.itemBox()->hasFocus());
+        QTest::keyClick(window.itemBox(), Qt::Key_Return); // Enter adds it
+        QVERIFY(window.itemBox()->hasFocus() && window.itemBox()->text().isEmpty());
         QCOMPARE(list->count(), 5);
+        QCOMPARE(list->item(4)->text(), "LAON");
+        QTest::keyClick(window.itemBox(), Qt::Key_Return); // nothing typed: nothing added
+        QCOMPARE(list->count(), 5);
+        QVERIFY(window.isVisible());
 
         click(window.button(frmGestListe::Button::RemoveAll)); // answered No
         QCOMPARE(m_data->prompts.last().text,
@@ -205,6 +209,25 @@ private slots:
         window.confirmButton()->click();
         QVERIFY(m_data->read("Config.ini").contains("\r\nNbvhe=0\r\n"));
         QCOMPARE(m_data->prompts.calls.size(), 2);
+
+        // Enter confirms from any box, the vehicle count checked first.
+        frmOption again(m_data->session);
+        again.show();
+        QApplication::setActiveWindow(&again);
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        QLineEdit *count = again.text(ConfigKeys::Nbvhe);
+        count->setFocus();
+        count->clear();
+        QTest::keyClicks(count, "x");
+        QTest::keyClick(count, Qt::Key_Return);
+        QCOMPARE(m_data->prompts.calls.size(), 3);
+        QVERIFY(again.isVisible() && count->text().isEmpty());
+        QTest::keyClicks(count, "4");
+        QTest::keyClick(count, Qt::Key_Return);
+        QVERIFY(!again.isVisible());
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        QVERIFY(m_data->read("Config.ini").contains("\r\nNbvhe=4\r\n"));
+        QCOMPARE(m_data->prompts.calls.size(), 3);
     }
 };
 
