@@ -76,6 +76,8 @@ DeleteResult remove(Prompts &prompts, const QString &folder, const QStringList &
             QStringLiteral("Désirez-vous vraiment supprimer ") + which + QStringLiteral(" ?"),
             Icon::Question, Prompts::Buttons::YesNo, Prompts::Answer::No) != Prompts::Answer::Yes)
         return DeleteResult::Cancelled;
+    // Every file that can go goes; one that cannot is told once, at the end.
+    bool failed = false;
     for (const QString &name : selected) {
         const QString path = Paths::CheckPath(folder) + name;
         const QFileInfo info(path);
@@ -87,17 +89,15 @@ DeleteResult remove(Prompts &prompts, const QString &folder, const QStringList &
         }
         // A read-only file is kept even where the system would let it go (as for root).
         const bool readOnly = !(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable();
-        if (readOnly || !QFile::remove(path)) {
-            prompts.message(
-                QStringLiteral("Erreur"),
-                QStringLiteral("Les fichiers n'ont pas pu être ") +
-                    QStringLiteral("Supprimés correctement !") +
-                    QStringLiteral("Assurez-vous qu'ils ne soient pas en lecture seule"),
-                Icon::Critical);
-            return DeleteResult::Failed;
-        }
+        if (readOnly || !QFile::remove(path)) failed = true;
     }
-    return DeleteResult::Deleted;
+    if (!failed) return DeleteResult::Deleted;
+    prompts.message(QStringLiteral("Erreur"),
+                    QStringLiteral("Les fichiers n'ont pas pu être ") +
+                        QStringLiteral("Supprimés correctement !") +
+                        QStringLiteral("Assurez-vous qu'ils ne soient pas en lecture seule"),
+                    Icon::Critical);
+    return DeleteResult::Failed;
 }
 
 void info(Prompts &prompts)
