@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -114,7 +115,13 @@ void EditorWindow::wireCommand(EditorCommand command, std::function<void()> run)
         // A command chosen from the menu bar with the keyboard leaves the keyboard on the bar,
         // which takes it back only if the window is still active when the command ends: not
         // after a window of the command's own. Every command ends with the form's control.
-        if (self && isVisible()) m_editing->focusEditControl();
+        if (!self || !isVisible()) return;
+        // Given in a window that is not active, the focus would move without the box it leaves
+        // being told: the roster list would keep its colour and never take its folder.
+        if (isActiveWindow())
+            m_editing->focusEditControl();
+        else
+            m_formOnActivation = true;
     });
     a->setEnabled(true);
 }
@@ -382,6 +389,18 @@ void EditorWindow::closeEvent(QCloseEvent *event)
     event->accept();
     if (!m_switching)
         action(EditorCommand::Quit)->trigger();
+}
+
+void EditorWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_formOnActivation)
+        return;
+    m_formOnActivation = false;
+    // Once the window has given the keyboard back to the control that last held it.
+    QTimer::singleShot(0, this, [this] {
+        if (isActiveWindow()) m_editing->focusEditControl();
+    });
 }
 
 void EditorWindow::refreshBulletin()

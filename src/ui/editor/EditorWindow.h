@@ -67,6 +67,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -96,4 +97,7 @@ private:
     QHBoxLayout *m_row = nullptr;
     bool m_switching = false;
     bool m_fit = false;
+    // A command ended while a window of its own still held the keyboard: the form's control
+    // takes it when the editor is active again.
+    bool m_formOnActivation = false;
 };

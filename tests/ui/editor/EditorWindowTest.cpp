@@ -455,9 +455,9 @@ private slots:
             while (bar->activeAction() != print)
                 QTest::keyClick(bar, Qt::Key_Right);
             QTest::keyClick(bar, Qt::Key_Return);
-            QTRY_COMPARE(m_window->focusWidget(), focus);
             m_window->activateWindow(); // as the window manager does once the question is gone
             QVERIFY(QTest::qWaitForWindowActive(m_window));
+            QTRY_COMPARE(QApplication::focusWidget(), focus);
             QTest::keyClicks(focus, keys);
         };
         editing().setCurrentSlot(lineSlot(0, De));
@@ -469,6 +469,22 @@ private slots:
         editing().setCurrentSlot(DateSlot);
         printThenType(date, u"15"_s);
         QCOMPARE(date->date(), QDate(2026, 12, 15));
+
+        // From the roster list by the mouse: its drop-down's way of keeping the keyboard does not
+        // outlast the command, and the list left takes its folder and its colour back.
+        editing().setCurrentSlot(lineSlot(0, De));
+        RosterListBox *roster = m_window->rosterList();
+        roster->setFocus();
+        roster->setEditText(u"/ailleurs/"_s);
+        QCOMPARE(roster->lineEdit()->palette().color(QPalette::Base), QColor(255, 255, 0));
+        QFocusEvent menuOpens(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(roster, &menuOpens);
+        print->trigger();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTRY_COMPARE(QApplication::focusWidget(), control());
+        QCOMPARE(roster->lineEdit()->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(m_state->config.hdGenerique, u"/ailleurs/"_s);
     }
 
     // The mention of Journee goes with every key press there, the keys that only move excepted,
