@@ -313,6 +313,12 @@ void EditorWindow::setFitToWindow(bool fit)
     } else {
         m_canvas->setScale(m_canvas->layoutScale());
         m_row->setSizeConstraint(QLayout::SetFixedSize);
+        // The window goes back to the form's size, as at start-up: a window left larger showed
+        // an empty area beside and below the form.
+        if (!isMaximized() && !isFullScreen()) {
+            m_row->activate();
+            adjustSize();
+        }
     }
 }
 

@@ -72,8 +72,8 @@ void switchFit(EditorWindow &editor, Config &config, Prompts &prompts)
         return;
     }
     if (fitsScreen(&editor, editor.layoutSize())) {
-        editor.setFitToWindow(false);
         editor.showNormal();
+        editor.setFitToWindow(false);
         return;
     }
     prompts.message(QStringLiteral("Kerbo"),

@@ -194,6 +194,11 @@ private slots:
         } else {
             QVERIFY(m_window->fitsToWindow() && m_data->prompts.calls.size() == told + 1);
         }
+        // Back at the layout's scale, the window takes the form's size again: no empty area
+        // beside the form.
+        m_window->resize(1500, 900);
+        m_window->setFitToWindow(false);
+        QTRY_COMPARE(m_window->size(), layoutWish);
     }
 
     // Every menu title stands on the bar, "Quitter" included, in every layout; with fonts
