@@ -11,16 +11,20 @@
 #include <QStaticText>
 #include <QToolTip>
 
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
 
-// A text starts this many pixels inside its box and keeps as many free at the right edge.
+// A text starts this many pixels inside its box and keeps a free pixel before the line on its
+// right. A text drawn narrower takes every pixel between the lines. A letter's edge may shade
+// one pixel past its advance.
 constexpr int TextInset = 3;
-constexpr int RightAir = 2;
-// A text drawn narrower to stay whole in its box takes the box's width but for a pixel on each
-// side, and is never narrower than it can be read.
-constexpr int TightInset = 1;
-constexpr qreal MinNarrowing = 0.6;
+constexpr int Air = 1;
+constexpr int Shade = 1;
+// A text drawn narrower is never narrower than it can be read.
+constexpr qreal MinNarrowing = 0.58;
 
 } // namespace
 
@@ -77,7 +81,32 @@ void BulletinCanvas::renderPicture()
     QImage picture = PreparedFormPicture::take(m_scale, ratio);
     if (picture.isNull())
         picture = FormPicture::editorImage(m_scale, ratio);
+    findFreeColumns(picture, ratio);
     m_picture = QPixmap::fromImage(std::move(picture));
+}
+
+void BulletinCanvas::findFreeColumns(const QImage &picture, qreal ratio)
+{
+    // Measured on the picture along each box's middle: a frame's thick line may run over the
+    // edge of a box, and the lines grow wider with the scale.
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb inside = FormPicture::BoxColour.rgb();
+    const auto isInside = [&](int x, int y) {
+        const int px = std::clamp(int((x + 0.5) * ratio), 0, image.width() - 1);
+        const int py = std::clamp(int((y + 0.5) * ratio), 0, image.height() - 1);
+        return reinterpret_cast<const QRgb *>(image.constScanLine(py))[px] == inside;
+    };
+    for (int s = 1; s < SlotTable::SlotCount; ++s) {
+        const QRect &box = m_boxes[size_t(s)];
+        const int y = box.center().y();
+        int left = box.left();
+        while (left < box.right() && !isInside(left, y))
+            ++left;
+        int right = box.left() + TextInset;
+        while (right <= box.right() && isInside(right, y))
+            ++right;
+        m_free[size_t(s)] = {left, right - 1};
+    }
 }
 
 QRect BulletinCanvas::mmRect(const QRectF &mm) const
@@ -119,15 +148,23 @@ int BulletinCanvas::slotAt(const QPoint &point) const
 BulletinCanvas::Shown BulletinCanvas::shown(int slot) const
 {
     const QString &text = m_record.slot(slot);
-    const int boxWidth = boxRect(slot).width();
-    const QFontMetrics metrics(m_textFont);
-    const int width = metrics.horizontalAdvance(text);
-    if (width <= boxWidth - TextInset - RightAir) return {text, 1};
-    const int room = boxWidth - 2 * TightInset;
+    if (!SlotTable::isValid(slot)) return {text, 1};
+    const FreeColumns free = m_free[size_t(slot)];
+    const QFontMetricsF metrics(m_textFont);
+    const qreal width = metrics.horizontalAdvance(text);
+    if (boxRect(slot).left() + TextInset + std::ceil(width) - 1 + Shade <= free.right - Air)
+        return {text, 1};
+    const int room = narrowedRoom(slot);
     if (width * MinNarrowing <= room) return {text, qreal(room) / width};
-    const QString start = metrics.elidedText(text, Qt::ElideRight, int(room / MinNarrowing));
+    const QString start = metrics.elidedText(text, Qt::ElideRight, room / MinNarrowing);
     // A tick box is too narrow even for the ellipsis alone: the ellipsis still tells.
     return {start.isEmpty() ? QString(QChar(0x2026)) : start, MinNarrowing};
+}
+
+int BulletinCanvas::narrowedRoom(int slot) const
+{
+    const FreeColumns free = m_free[size_t(slot)];
+    return free.right - free.left + 1 - Shade;
 }
 
 QFont BulletinCanvas::totalFont(const QString &total) const
@@ -180,9 +217,11 @@ void BulletinCanvas::paintEvent(QPaintEvent *event)
         const QString &text = shownText.text;
         const QPoint at(box.left() + TextInset, box.center().y() + 1 - top);
         if (shownText.narrowing < 1) {
+            const FreeColumns free = m_free[size_t(s)];
             p.save();
-            p.setClipRect(box.adjusted(1, 1, -1, -1));
-            p.translate(box.left() + TightInset, 0);
+            p.setClipRect(
+                QRect(free.left, box.top() + 1, free.right - free.left + 1, box.height() - 2));
+            p.translate(free.left, 0);
             p.scale(shownText.narrowing, 1);
             p.drawText(0, at.y() + metrics.ascent(), text);
             p.restore();

@@ -67,6 +67,9 @@ protected:
 
 private:
     void renderPicture();
+    void findFreeColumns(const QImage &picture, qreal ratio);
+    // The width a narrowed text takes in its box.
+    int narrowedRoom(int slot) const;
 
     const BulletinRecord &m_record;
     double m_layoutScale;
@@ -78,6 +81,12 @@ private:
     QFont m_totalFont;
     QPixmap m_picture; // at the screen's device pixel ratio, drawn again when that changes
     std::array<QRect, SlotTable::SlotCount> m_boxes; // in pixels
+    // The first and last columns of a box that no line covers, along its middle.
+    struct FreeColumns {
+        int left = 0;
+        int right = 0;
+    };
+    std::array<FreeColumns, SlotTable::SlotCount> m_free{};
     std::array<QStaticText, SlotTable::SlotCount> m_texts;
     std::array<QString, SlotTable::SlotCount> m_shown;
 };
