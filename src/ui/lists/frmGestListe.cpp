@@ -125,6 +125,8 @@ void frmGestListe::removeItem()
             m_session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
     }
     load(true);
+    // Gone from the list, the item leaves the box too: Enter there would add it again.
+    if (m_list->findItems(m_item->text(), Qt::MatchExactly).isEmpty()) m_item->clear();
     readyForNextItem();
 }
 

@@ -80,8 +80,9 @@ private slots:
         QCOMPARE(window.itemBox()->text(), "CREIL");
         click(window.button(frmGestListe::Button::Remove)); // both CREIL lines go
         QCOMPARE(list->count(), 4);
-        // The keys are back in the item box, its text selected: the next item replaces it.
+        // The keys are back in the item box, emptied: Enter there does not add CREIL again.
         QTRY_VERIFY(window.itemBox()->hasFocus());
+        QVERIFY(window.itemBox()->text().isEmpty());
         QTest::keyClicks(window.itemBox(), "laon");
         QCOMPARE(window.itemBox()->text(), "LAON");
         QTest::keyClick(window.itemBox(), Qt::Key_Return); // Enter adds it
