@@ -98,6 +98,17 @@ bool AutomatismeStore::change(const std::function<void(IniFile &)> &edit, QStrin
 bool AutomatismeStore::replace(IniFile next, QString *error)
 {
     if (!writable(error)) return false;
+    // The copy that takes the file's place would make a file the driver keeps read-only
+    // writable again, and emptied: a file that cannot be written is left as it is.
+    const QFileInfo target(m_path);
+    if (target.isFile() &&
+        (!(target.permissions() & QFileDevice::WriteOwner) || !target.isWritable())) {
+        if (error)
+            *error = QStringLiteral("Impossible d'écrire le fichier %1 : le fichier est en lecture "
+                                    "seule.")
+                         .arg(QDir::toNativeSeparators(m_path));
+        return false;
+    }
     QByteArray bytes = next.toBytes();
     const QString temporary =
         QFileInfo(m_path).dir().filePath(QString::fromLatin1(AutomatismeKeys::TemporaryFileName));

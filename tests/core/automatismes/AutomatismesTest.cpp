@@ -202,6 +202,17 @@ private slots:
         QVERIFY(error.contains("Automatisme2.ini"));
         QVERIFY(type(0, "14"));
 
+        // A file kept read-only is not replaced by a writable copy, even where the system
+        // would allow it (as for root).
+        QVERIFY(QDir(m_data->dataFolder()).rmdir("Automatisme2.ini"));
+        const QString path = m_data->dataFile("Automatisme.ini");
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
+        QVERIFY(!Automatismes::remove(store(), "14", &error));
+        QVERIFY(error.endsWith("Automatisme.ini : le fichier est en lecture seule."));
+        QCOMPARE(m_data->read("Automatisme.ini"), before);
+        QCOMPARE(QFileInfo(path).permissions() & QFile::WriteOwner, QFile::Permissions());
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+
         // The data folder gone from under the program: F9 says so, the kept copy stays.
         const QString moved = m_data->dir.filePath("Moved");
         QVERIFY(QDir().rename(m_data->dataFolder(), moved));
