@@ -62,6 +62,18 @@ bool RosterListBox::event(QEvent *event)
 
 void RosterListBox::keyPressEvent(QKeyEvent *event)
 {
+    // A modifier alone types nothing: Alt on its own still opens the menu bar.
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        event->ignore();
+        return;
+    default:
+        break;
+    }
     event->accept();
     emit keyPressed();
 }

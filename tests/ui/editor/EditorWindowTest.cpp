@@ -199,6 +199,15 @@ private slots:
         RosterListBox *roster = m_window->rosterList();
         roster->setFocus();
         QVERIFY(roster->hasFocus());
+        // A modifier alone types nothing, and Alt on its own still opens the menu bar.
+        QTest::keyClick(roster, Qt::Key_Shift);
+        QTest::keyClick(roster, Qt::Key_Control);
+        QVERIFY(roster->hasFocus());
+        QTest::keyClick(roster, Qt::Key_Alt);
+        QTRY_COMPARE(QApplication::focusWidget(), m_window->menuBar());
+        QTest::keyClick(m_window->menuBar(), Qt::Key_Escape);
+        QTRY_VERIFY(roster->hasFocus());
+        QVERIFY(record().currentSlot() != 1);
         QTest::keyClicks(roster, u"abc"_s);
         QCOMPARE(roster->currentText(), QString());
         QCOMPARE(record().currentSlot(), 1); // the key sends the driver back to Nom
