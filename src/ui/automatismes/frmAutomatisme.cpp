@@ -125,9 +125,14 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
     // keyboard staying on the list: the boxes and the deletion follow the line highlighted.
     // Only while the list has the keyboard: the selection that typing a number makes is not
     // the driver's choice, and the number he types is never rewritten.
-    connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (item && item->isSelected() && m_list->hasFocus()) m_number->setText(item->text());
-    });
+    // Space selects the line already highlighted without moving the highlight.
+    const auto followHighlight = [this] {
+        QListWidgetItem *item = m_list->currentItem();
+        if (item && item->isSelected() && m_list->hasFocus() && m_number->text() != item->text())
+            m_number->setText(item->text());
+    };
+    connect(m_list, &QListWidget::currentItemChanged, this, followHighlight);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, followHighlight);
     connect(button(Button::Save), &QPushButton::clicked, this, &frmAutomatisme::save);
     connect(button(Button::ClearAll), &QPushButton::clicked, this, &frmAutomatisme::clearAll);
     connect(button(Button::Delete), &QPushButton::clicked, this, &frmAutomatisme::remove);

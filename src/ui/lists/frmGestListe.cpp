@@ -75,8 +75,10 @@ void frmGestListe::build(const QString &title)
         if (item && item->isSelected() && m_list->hasFocus()) m_item->setText(item->text());
     });
     connect(button(Button::Add), &QPushButton::clicked, this, &frmGestListe::add);
-    // Items are typed one after the other: Enter adds the one typed.
-    connect(m_item, &QLineEdit::returnPressed, this, &frmGestListe::add);
+    // Items are typed one after the other: Enter adds the one typed, where the window adds.
+    connect(m_item, &QLineEdit::returnPressed, this, [this] {
+        if (!button(Button::Add)->isHidden()) add();
+    });
     connect(button(Button::Remove), &QPushButton::clicked, this, &frmGestListe::removeItem);
     connect(button(Button::RemoveAll), &QPushButton::clicked, this, &frmGestListe::removeAll);
     connect(button(Button::Quit), &QPushButton::clicked, this, &QDialog::reject);

@@ -130,6 +130,13 @@ private slots:
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(number->text(), list->item(0)->text());
         QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
+        // Emptied, then taken again with Space on the line still highlighted.
+        QTest::mouseClick(window.button(frmAutomatisme::Button::ClearAll), Qt::LeftButton);
+        QVERIFY(number->text().isEmpty() && list->selectedItems().isEmpty());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(number->text(), list->item(0)->text());
+        QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
         QTest::mouseClick(window.button(frmAutomatisme::Button::Delete), Qt::LeftButton);
         QCOMPARE(list->count(), 1);
         QCOMPARE(window.counterLabel()->text(), QStringLiteral(" 1 automatismes enregistrés"));

@@ -193,6 +193,10 @@ private slots:
         QCOMPARE(list.list()->item(1)->text(), current); // never split at its comma
         QTest::keyClicks(list.itemBox(), "x");
         QCOMPARE(list.itemBox()->text(), "x"); // paths keep their case
+        QTest::keyClick(list.itemBox(), Qt::Key_Return); // this window adds nothing
+        QCOMPARE(list.list()->count(), 2);
+        QCOMPARE(m_data->read("ListeDossier.txt"),
+                 (home("R1/") + "\r\n" + current + "\r\n").toLatin1());
         QTest::mouseClick(list.list()->viewport(), Qt::LeftButton, {},
                           list.list()->visualItemRect(list.list()->item(1)).center());
         QTest::mouseClick(list.button(frmGestListe::Button::Remove), Qt::LeftButton);
