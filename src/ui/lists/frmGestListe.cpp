@@ -119,6 +119,10 @@ void frmGestListe::add()
 
 void frmGestListe::removeItem()
 {
+    const auto listed = [this] {
+        return !m_list->findItems(m_item->text(), Qt::MatchExactly).isEmpty();
+    };
+    const bool wasListed = listed();
     if (m_view) {
         RosterFolders::removeEntry(m_session.state, m_session.prompts, *m_view, m_item->text());
     } else {
@@ -127,8 +131,9 @@ void frmGestListe::removeItem()
             m_session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Critical);
     }
     load(true);
-    // Gone from the list, the item leaves the box too: Enter there would add it again.
-    if (m_list->findItems(m_item->text(), Qt::MatchExactly).isEmpty()) m_item->clear();
+    // Gone from the list, the item leaves the box too: Enter there would add it again. A text
+    // that named no item stays, to be put right.
+    if (wasListed && !listed()) m_item->clear();
     readyForNextItem();
 }
 

@@ -78,6 +78,11 @@ private slots:
         QCOMPARE(window.itemBox()->text(), "AMIEN");
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(window.itemBox()->text(), "CREIL");
+        window.itemBox()->setText("CREUL"); // no such item: the text stays to be put right
+        click(window.button(frmGestListe::Button::Remove));
+        QCOMPARE(window.itemBox()->text(), "CREUL");
+        QCOMPARE(list->count(), 6);
+        window.itemBox()->setText("CREIL");
         click(window.button(frmGestListe::Button::Remove)); // both CREIL lines go
         QCOMPARE(list->count(), 4);
         // The keys are back in the item box, emptied: Enter there does not add CREIL again.
