@@ -106,6 +106,8 @@ frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &promp
     buttons->addWidget(cancel);
     buttons->addStretch();
     column->addLayout(buttons);
+    // The drive is usually right; the name is what the driver comes to type.
+    m_name->setFocus();
 }
 
 void frmCheminDossier::showHeader(const QString &rosterLine, const QString &validityLine)

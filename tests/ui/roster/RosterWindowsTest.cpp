@@ -71,8 +71,12 @@ private slots:
         window.nameBox()->clear();
         QCOMPARE(window.nameShown()->text(), QString());
 
-        // A long name is echoed whole to the screen reader, and the window stays its width.
+        // The keys start in the name box.
         window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), window.nameBox());
+        // A long name is echoed whole to the screen reader, and the window stays its width.
         const int width = window.width();
         const QString longName(300, u'N');
         window.nameBox()->setText(longName);
