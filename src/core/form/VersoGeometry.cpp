@@ -117,8 +117,10 @@ QList<FormGeometry::Caption> buildCaptions()
         c.append({r, QString::fromUtf16(text), false, bold});
     };
     // Column heads stand above the first box of their column.
+    // A column's head keeps clear of the next column's, which starts where its boxes end.
+    constexpr double HeadGap = 1.0;
     auto head = [&add](const QRectF &firstBox, double top, const char16_t *text) {
-        add(QRectF(firstBox.left(), top, firstBox.width(), firstBox.top() - top), text);
+        add(QRectF(firstBox.left(), top, firstBox.width() - HeadGap, firstBox.top() - top), text);
     };
     const Boxes &b = boxes();
 

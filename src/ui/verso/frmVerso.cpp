@@ -35,6 +35,15 @@ QRect pixels(const QRectF &mm, double k)
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k).toAlignedRect();
 }
 
+// Inside a box's border, which stays visible. Edges rounded one by one: boxes of one height
+// come out within a pixel of each other, where an aligned rectangle may gain a row at both ends.
+QRect inside(const QRectF &mm, double k)
+{
+    const int left = qRound(mm.left() * k), top = qRound(mm.top() * k);
+    const int right = qRound(mm.right() * k), bottom = qRound(mm.bottom() * k);
+    return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
+}
+
 QString textOf(const QWidget *box)
 {
     if (auto *line = qobject_cast<const QLineEdit *>(box)) return line->text();
@@ -122,7 +131,15 @@ void frmVerso::buildBoxes(QWidget *canvas)
             box = edit;
         } else {
             auto *edit = new QLineEdit(versoText(verso, field), canvas);
+            edit->setCursorPosition(0); // a text longer than its box shows its beginning
             edit->setFrame(false);
+            // The box is a line of text high: the line takes it all, without the control's
+            // own margin above and below. Its lines show through, where a row lower than a
+            // line of text lets the letters reach over them.
+            edit->setTextMargins(0, -1, 0, -1);
+            QPalette clear = edit->palette();
+            clear.setColor(QPalette::Base, Qt::transparent);
+            edit->setPalette(clear);
             CodePageInput::watch(edit);
             // The box's own text: a change made while the line edit tells of an edit comes
             // before the edit's own textChanged, which still brings the text as typed.
@@ -133,8 +150,7 @@ void frmVerso::buildBoxes(QWidget *canvas)
             box = edit;
         }
         box->setObjectName(QStringLiteral("%1_%2").arg(int(field.text)).arg(field.index));
-        // Inside the box's border, which stays visible.
-        box->setGeometry(pixels(VersoGeometry::box(field), m_k).adjusted(1, 1, -1, -1));
+        box->setGeometry(inside(VersoGeometry::box(field), m_k));
         box->installEventFilter(this);
         m_fields.insert(box, field);
         m_boxes.append(box);
@@ -188,11 +204,19 @@ void frmVerso::applyTextFont()
     font.setPixelSize(qMax(7, qRound(heightMm * m_k)));
     m_textFont = font;
     // A text too wide for its narrow column is drawn narrower, its first letters in sight.
+    const int lineHeight = QFontMetrics(font).height();
     for (QWidget *box : std::as_const(m_boxes)) {
-        if (auto *line = qobject_cast<QLineEdit *>(box))
-            narrowToFit(line, font);
-        else
+        auto *line = qobject_cast<QLineEdit *>(box);
+        if (!line) {
             box->setFont(font);
+            continue;
+        }
+        narrowToFit(line, font);
+        // Frame E's rows are lower than a line of text: its letters stand whole, reaching up
+        // into the room kept above capitals for accents rather than down over the next row.
+        QRect room = inside(VersoGeometry::box(m_fields.value(box)), m_k);
+        if (room.height() < lineHeight) room.setTop(room.bottom() + 1 - lineHeight);
+        line->setGeometry(room);
     }
 }
 

@@ -183,6 +183,33 @@ private slots:
         QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456?7"));
     }
 
+    // In every layout each line of text stands whole in its box, accents and descenders
+    // included, whatever the rounding of the box's edges to pixels.
+    void textsStandWholeInTheirBoxes()
+    {
+        for (EditorLayout layout :
+             {EditorLayout::Editor1024, EditorLayout::Editor800, EditorLayout::LargeFont}) {
+            Run run;
+            run.state.verso.txtObsMecUP = QStringLiteral("UP TRACTION PARIS SUD EST RESIDENCE");
+            frmVerso editor(run.session, layout);
+            // A text longer than its box shows its beginning.
+            QCOMPARE(qobject_cast<QLineEdit *>(editor.textBox({T::ObsMecUP, 0}))->cursorPosition(),
+                     0);
+            const QList<QLineEdit *> lines = editor.findChildren<QLineEdit *>();
+            QVERIFY(lines.size() > 100);
+            for (QLineEdit *line : lines) {
+                if (!line->objectName().contains(u'_')) continue;
+                const QFontMetrics metrics(line->font());
+                QVERIFY2(metrics.height() <= line->height(),
+                         qPrintable(QStringLiteral("layout %1, box %2: %3 px for a %4 px line")
+                                        .arg(int(layout))
+                                        .arg(line->objectName())
+                                        .arg(line->height())
+                                        .arg(metrics.height())));
+            }
+        }
+    }
+
     // Larger than the screen (the test screen is 800 pixels wide): the editor takes the whole
     // screen, where the picture scrolls, rather than a window cut to the screen's size.
     void largerThanTheScreenFillsIt()
