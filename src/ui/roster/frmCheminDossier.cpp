@@ -106,8 +106,15 @@ frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &promp
     buttons->addWidget(cancel);
     buttons->addStretch();
     column->addLayout(buttons);
-    // The drive is usually right; the name is what the driver comes to type.
+}
+
+void frmCheminDossier::showEvent(QShowEvent *event)
+{
+    // At every opening: the drive is usually right, the name is what the driver comes to type,
+    // and a name left from an earlier opening is replaced by what he types.
     m_name->setFocus();
+    m_name->selectAll();
+    QDialog::showEvent(event);
 }
 
 void frmCheminDossier::showHeader(const QString &rosterLine, const QString &validityLine)

@@ -30,6 +30,9 @@ public:
     // "Convertir".
     void convert();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     CaraibeConversion &m_conversion;
     Prompts &m_prompts;
