@@ -145,7 +145,7 @@ void frmVerso::buildBoxes(QWidget *canvas)
             // before the edit's own textChanged, which still brings the text as typed.
             connect(edit, &QLineEdit::textChanged, this, [this, edit, field] {
                 versoText(m_session.state.verso, field) = edit->text();
-                narrowToFit(edit, m_textFont);
+                narrowToFit(edit, m_lineFonts.value(edit, m_textFont));
             });
             box = edit;
         }
@@ -204,19 +204,24 @@ void frmVerso::applyTextFont()
     font.setPixelSize(qMax(7, qRound(heightMm * m_k)));
     m_textFont = font;
     // A text too wide for its narrow column is drawn narrower, its first letters in sight.
-    const int lineHeight = QFontMetrics(font).height();
     for (QWidget *box : std::as_const(m_boxes)) {
         auto *line = qobject_cast<QLineEdit *>(box);
         if (!line) {
             box->setFont(font);
             continue;
         }
-        narrowToFit(line, font);
-        // Frame E's rows are lower than a line of text: its letters stand whole, reaching up
-        // into the room kept above capitals for accents rather than down over the next row.
+        // Frame E's rows are lower than a line of text: a smaller letter keeps the accents of
+        // capitals and the descenders between the lines. Where even the smallest that can be
+        // read does not fit, the letters reach up over the line, which shows through.
         QRect room = inside(VersoGeometry::box(m_fields.value(box)), m_k);
+        QFont boxFont = font;
+        while (QFontMetrics(boxFont).height() > room.height() && boxFont.pixelSize() > 7)
+            boxFont.setPixelSize(boxFont.pixelSize() - 1);
+        const int lineHeight = QFontMetrics(boxFont).height();
         if (room.height() < lineHeight) room.setTop(room.bottom() + 1 - lineHeight);
         line->setGeometry(room);
+        m_lineFonts.insert(line, boxFont);
+        narrowToFit(line, boxFont);
     }
 }
 

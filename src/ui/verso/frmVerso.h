@@ -62,6 +62,7 @@ private:
     QScrollArea *m_scroll = nullptr;
     QList<QWidget *> m_boxes; // in the Tab order
     QHash<QObject *, VersoField> m_fields;
+    QHash<QObject *, QFont> m_lineFonts; // each line's font, smaller where its row is low
     VersoField m_focus;
     std::array<QPushButton *, size_t(Button::Count)> m_buttons{};
 };

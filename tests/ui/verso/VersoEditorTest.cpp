@@ -1,6 +1,8 @@
 #include "TestMain.h"
 
 #include "../SessionFolder.h"
+#include "core/form/FormGeometry.h"
+#include "core/form/VersoGeometry.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/preview/frmPreview.h"
 #include "ui/verso/VersoWiring.h"
@@ -195,11 +197,25 @@ private slots:
             // A text longer than its box shows its beginning.
             QCOMPARE(qobject_cast<QLineEdit *>(editor.textBox({T::ObsMecUP, 0}))->cursorPosition(),
                      0);
+            // Typing keeps a row's own letter size.
+            auto *row = qobject_cast<QLineEdit *>(editor.textBox({T::E, 3}));
+            const int size = row->font().pixelSize();
+            QTest::keyClicks(row, QStringLiteral("Égypq"));
+            QCOMPARE(row->font().pixelSize(), size);
             const QList<QLineEdit *> lines = editor.findChildren<QLineEdit *>();
             QVERIFY(lines.size() > 100);
             for (QLineEdit *line : lines) {
                 if (!line->objectName().contains(u'_')) continue;
                 const QFontMetrics metrics(line->font());
+                // Where a row is lower than a line (frame E's), the letter is smaller; it
+                // reaches over the row's line only where it would be too small to read.
+                if (layout != EditorLayout::Editor800 && line->objectName().startsWith(u"1_")) {
+                    const QRectF box =
+                        VersoGeometry::box({T::E, line->objectName().mid(2).toInt()});
+                    const double k = FormGeometry::scaleFor(layout).pixelsPerMm;
+                    QVERIFY2(line->geometry().top() > qRound(box.top() * k),
+                             qPrintable(line->objectName()));
+                }
                 QVERIFY2(metrics.height() <= line->height(),
                          qPrintable(QStringLiteral("layout %1, box %2: %3 px for a %4 px line")
                                         .arg(int(layout))
