@@ -204,24 +204,33 @@ void frmVerso::applyTextFont()
     font.setPixelSize(qMax(7, qRound(heightMm * m_k)));
     m_textFont = font;
     // A text too wide for its narrow column is drawn narrower, its first letters in sight.
+    // Frame E's rows are lower than a line of text: a smaller letter keeps the accents of
+    // capitals and the descenders between the lines, the same for every box of a frame.
+    QHash<VersoText, int> lowest;
+    for (QWidget *box : std::as_const(m_boxes)) {
+        const VersoField field = m_fields.value(box);
+        const int height = inside(VersoGeometry::box(field), m_k).height();
+        lowest[field.text] = std::min(lowest.value(field.text, height), height);
+    }
     for (QWidget *box : std::as_const(m_boxes)) {
         auto *line = qobject_cast<QLineEdit *>(box);
         if (!line) {
             box->setFont(font);
             continue;
         }
-        // Frame E's rows are lower than a line of text: a smaller letter keeps the accents of
-        // capitals and the descenders between the lines. Where even the smallest that can be
-        // read does not fit, the letters reach up over the line, which shows through.
-        QRect room = inside(VersoGeometry::box(m_fields.value(box)), m_k);
-        QFont boxFont = font;
-        while (QFontMetrics(boxFont).height() > room.height() && boxFont.pixelSize() > 7)
-            boxFont.setPixelSize(boxFont.pixelSize() - 1);
-        const int lineHeight = QFontMetrics(boxFont).height();
+        const VersoField field = m_fields.value(box);
+        QFont lineFont = font;
+        while (QFontMetrics(lineFont).height() > lowest.value(field.text) &&
+               lineFont.pixelSize() > 7)
+            lineFont.setPixelSize(lineFont.pixelSize() - 1);
+        // Where even the smallest letter that can be read does not fit, it reaches up over the
+        // row's line, which shows through.
+        QRect room = inside(VersoGeometry::box(field), m_k);
+        const int lineHeight = QFontMetrics(lineFont).height();
         if (room.height() < lineHeight) room.setTop(room.bottom() + 1 - lineHeight);
         line->setGeometry(room);
-        m_lineFonts.insert(line, boxFont);
-        narrowToFit(line, boxFont);
+        m_lineFonts.insert(line, lineFont);
+        narrowToFit(line, lineFont);
     }
 }
 

@@ -197,9 +197,11 @@ private slots:
             // A text longer than its box shows its beginning.
             QCOMPARE(qobject_cast<QLineEdit *>(editor.textBox({T::ObsMecUP, 0}))->cursorPosition(),
                      0);
-            // Typing keeps a row's own letter size.
+            // One letter size for every row of a frame, kept while typing.
             auto *row = qobject_cast<QLineEdit *>(editor.textBox({T::E, 3}));
             const int size = row->font().pixelSize();
+            for (int index = 0; index < 16; ++index)
+                QCOMPARE(editor.textBox({T::E, index})->font().pixelSize(), size);
             QTest::keyClicks(row, QStringLiteral("Égypq"));
             QCOMPARE(row->font().pixelSize(), size);
             const QList<QLineEdit *> lines = editor.findChildren<QLineEdit *>();
