@@ -1,6 +1,8 @@
 #include "core/automatismes/AutomatismeStore.h"
 
 #include "core/automatismes/AutomatismeKeys.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 
 #include <QDir>
@@ -100,13 +102,8 @@ bool AutomatismeStore::replace(IniFile next, QString *error)
     if (!writable(error)) return false;
     // The copy that takes the file's place would make a file the driver keeps read-only
     // writable again, and emptied: a file that cannot be written is left as it is.
-    const QFileInfo target(m_path);
-    if (target.isFile() &&
-        (!(target.permissions() & QFileDevice::WriteOwner) || !target.isWritable())) {
-        if (error)
-            *error = QStringLiteral("Impossible d'écrire le fichier %1 : le fichier est en lecture "
-                                    "seule.")
-                         .arg(QDir::toNativeSeparators(m_path));
+    if (Paths::keptReadOnly(QFileInfo(m_path))) {
+        if (error) *error = AtomicFile::readOnlyFailure(m_path);
         return false;
     }
     QByteArray bytes = next.toBytes();

@@ -100,6 +100,11 @@ QString writeAll(QFileDevice &file, QByteArrayView bytes)
     return QString();
 }
 
+QString readOnlyCause()
+{
+    return QStringLiteral("le fichier est en lecture seule.");
+}
+
 QString failureText(const QString &path, const QString &cause)
 {
     return QStringLiteral("Impossible d'écrire le fichier %1 : %2")
@@ -107,6 +112,11 @@ QString failureText(const QString &path, const QString &cause)
 }
 
 } // namespace
+
+QString AtomicFile::readOnlyFailure(const QString &path)
+{
+    return failureText(path, readOnlyCause());
+}
 
 AtomicFile::AtomicFile(const QString &path) : m_path(path), m_file(path) {}
 
@@ -146,8 +156,7 @@ bool AtomicFile::open()
                         .arg(QDir::toNativeSeparators(folder.filePath())));
     if (code == EROFS) return fail(writeCause(code, QString()));
     // The folder may be writable and the file itself not: it is that file that must change.
-    if (target.isFile() && !target.isWritable())
-        return fail(QStringLiteral("le fichier est en lecture seule."));
+    if (target.isFile() && !target.isWritable()) return fail(readOnlyCause());
     return fail(QStringLiteral("impossible de créer un fichier dans le dossier %1 (%2).")
                     .arg(QDir::toNativeSeparators(folder.filePath()),
                          systemText(code, m_file.errorString())));

@@ -33,6 +33,9 @@ public:
     static bool writeNew(const QString &path, QByteArrayView bytes, QString *error);
     static bool syncFolder(const QString &folder, QString *error);
 
+    // The sentence for a file that a writer finds read-only.
+    static QString readOnlyFailure(const QString &path);
+
 private:
     bool fail(const QString &cause);
 

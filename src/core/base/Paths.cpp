@@ -33,6 +33,11 @@ bool folderExists(const QString &folder)
     return QDir::isAbsolutePath(folder) && info.exists() && info.isDir();
 }
 
+bool keptReadOnly(const QFileInfo &file)
+{
+    return file.isFile() && (!(file.permissions() & QFileDevice::WriteOwner) || !file.isWritable());
+}
+
 QString driveC()
 {
 #ifdef Q_OS_WIN

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QFileInfo;
+
 // Folder values of the program always end with the platform's separator.
 namespace Paths {
 
@@ -16,6 +18,9 @@ QString join(const QString &folder, const QString &name);
 // Whether a file of that name exists (folders do not count).
 bool FileExists(const QString &path);
 bool folderExists(const QString &folder);
+// A file the driver keeps read-only: its mode says so even where the system would let it be
+// written (as for root).
+bool keptReadOnly(const QFileInfo &file);
 
 // The drive "C:\" of the program's texts: C: on Windows, the user's home folder elsewhere.
 QString driveC();

@@ -88,8 +88,7 @@ DeleteResult remove(Prompts &prompts, const QString &folder, const QStringList &
             continue;
         }
         // A read-only file is kept even where the system would let it go (as for root).
-        const bool readOnly = !(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable();
-        if (readOnly || !QFile::remove(path)) failed = true;
+        if (Paths::keptReadOnly(info) || !QFile::remove(path)) failed = true;
     }
     if (!failed) return DeleteResult::Deleted;
     prompts.message(QStringLiteral("Erreur"),

@@ -203,7 +203,6 @@ void frmVerso::applyTextFont()
     const double heightMm = qMin(points * 25.4 / 72.0, VersoGeometry::BoxHeightMm * 0.75);
     font.setPixelSize(qMax(7, qRound(heightMm * m_k)));
     m_textFont = font;
-    // A text too wide for its narrow column is drawn narrower, its first letters in sight.
     // Frame E's rows are lower than a line of text: a smaller letter keeps the accents of
     // capitals and the descenders between the lines, the same for every box of a frame.
     QHash<VersoText, int> lowest;
@@ -212,6 +211,13 @@ void frmVerso::applyTextFont()
         const int height = inside(VersoGeometry::box(field), m_k).height();
         lowest[field.text] = std::min(lowest.value(field.text, height), height);
     }
+    QHash<VersoText, QFont> frameFonts;
+    for (auto at = lowest.cbegin(); at != lowest.cend(); ++at) {
+        QFont frameFont = font;
+        while (QFontMetrics(frameFont).height() > at.value() && frameFont.pixelSize() > 7)
+            frameFont.setPixelSize(frameFont.pixelSize() - 1);
+        frameFonts.insert(at.key(), frameFont);
+    }
     for (QWidget *box : std::as_const(m_boxes)) {
         auto *line = qobject_cast<QLineEdit *>(box);
         if (!line) {
@@ -219,10 +225,7 @@ void frmVerso::applyTextFont()
             continue;
         }
         const VersoField field = m_fields.value(box);
-        QFont lineFont = font;
-        while (QFontMetrics(lineFont).height() > lowest.value(field.text) &&
-               lineFont.pixelSize() > 7)
-            lineFont.setPixelSize(lineFont.pixelSize() - 1);
+        const QFont lineFont = frameFonts.value(field.text);
         // Where even the smallest letter that can be read does not fit, it reaches up over the
         // row's line, which shows through.
         QRect room = inside(VersoGeometry::box(field), m_k);
@@ -230,6 +233,7 @@ void frmVerso::applyTextFont()
         if (room.height() < lineHeight) room.setTop(room.bottom() + 1 - lineHeight);
         line->setGeometry(room);
         m_lineFonts.insert(line, lineFont);
+        // A text too wide for its narrow column is drawn narrower, its first letters in sight.
         narrowToFit(line, lineFont);
     }
 }
