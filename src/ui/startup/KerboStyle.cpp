@@ -1,5 +1,7 @@
 #include "ui/startup/KerboStyle.h"
 
+#include "ui/startup/MessageIcons.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
@@ -59,6 +61,7 @@ private:
 QIcon KerboStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
                                const QWidget *widget) const
 {
+    if (MessageIcons::isMessageIcon(icon)) return MessageIcons::icon(icon);
     if (icon != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(icon, option, widget);
     // The base style lives as long as this one, which lives as long as the application.

@@ -2,11 +2,13 @@
 
 #include <QProxyStyle>
 
-// The desktop's own style, with two differences:
+// The desktop's own style, with three differences:
 // - the arrow that a menu bar keeps for the menus that do not fit is made the first time it is
 //   drawn. Qt makes it with every menu bar, from a picture file, and finding that file's reader
 //   loads every image plugin of the system; the editor's menu bar shows all its menus and never
 //   needs the arrow;
+// - the message boxes' pictures are the desktop theme's, or drawn at the size asked for where the
+//   theme has none: Qt's own are small pictures, blurred on a screen scaled to 150 % or 200 %;
 // - a lone Alt, pressed and released, takes the keyboard to the menu bar, whatever the desktop
 //   style says: the driver who works without a mouse reaches every menu command. The menu title
 //   the keyboard stands on is marked as an open one is, where the style would mark nothing.

@@ -45,6 +45,30 @@ private slots:
                  own.pixmap(more->iconSize()).toImage());
     }
 
+    // A message box's picture at 200 %: drawn at the screen's pixels, where the theme has none,
+    // each kind its own.
+    void messagePicturesAreSharpAtAnyScale()
+    {
+        KerboStyle style;
+        QIcon::setThemeName(QString());
+        QList<QImage> pictures;
+        for (const auto kind : {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning,
+                                QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxQuestion}) {
+            const QImage picture = style.standardIcon(kind)
+                                       .pixmap(QSize(32, 32), 2.0)
+                                       .toImage()
+                                       .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(picture.size(), QSize(64, 64));
+            QVERIFY(qAlpha(picture.pixel(32, 40)) == 255);
+            QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+            QVERIFY(!pictures.contains(picture));
+            pictures << picture;
+        }
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Kerbo"), QStringLiteral("!"));
+        box.setStyle(&style);
+        QVERIFY(!box.iconPixmap().isNull());
+    }
+
     void standardButtonsReadFrench()
     {
         QVERIFY2(installFrenchTranslations(*QCoreApplication::instance()),
