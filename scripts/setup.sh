@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-          poppler-utils xvfb xauth fonts-dejavu-core qt6-translations-l10n
+          libxcb1-dev poppler-utils xvfb xauth openbox fonts-dejavu-core qt6-translations-l10n
           dpkg-dev file desktop-file-utils appstream lintian)
 if [ "${1:-}" = clang ]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -1,5 +1,7 @@
 #include "ui/startup/SingleInstance.h"
 
+#include "ui/startup/Workspace.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -145,6 +147,7 @@ bool SingleInstance::raiseRunning() const
 
 void SingleInstance::bringForward(QWidget *window)
 {
+    Workspace::moveToCurrent(window);
     // showNormal() would drop a maximised state that minimising keeps underneath.
     if (window->isMinimized())
         window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

@@ -27,8 +27,9 @@ public:
     // Asks the Kerbo that holds the lock to show its window. False when it does not answer.
     bool raiseRunning() const;
 
-    // What a later start's request does to a window of the running one: brought forward, out
-    // of the task bar if minimised, maximised again if it was.
+    // What a later start's request does to a window of the running one: brought to the desktop
+    // the driver is looking at, forward, out of the task bar if minimised, maximised again if
+    // it was.
     static void bringForward(QWidget *window);
 
     QString lockPath() const { return m_lockPath; }
