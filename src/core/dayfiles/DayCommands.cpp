@@ -71,10 +71,22 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
 // The write is atomic, so a failure leaves any earlier file of that name as it was.
 bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QString &name)
 {
+    const QString refused = QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n");
+    // A "/" typed in the day number or the mention would make the name a path: the file would
+    // land in another folder than the one the message names, or nowhere.
+    if (name.contains(u'/')) {
+        prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
+                        refused + QString::fromUtf16(u"Le nom de fichier « ") + name +
+                            QString::fromUtf16(u" » contient le caractère « / », qu'un nom de "
+                                               u"fichier ne peut pas contenir : retirez-le du "
+                                               u"numéro de journée ou de la mention."),
+                        Icon::Exclamation);
+        return false;
+    }
     QString error;
     const bool earlier = QFileInfo::exists(folder + name);
     if (DayFileWriter::save(folder + name, state.record, state.verso, &error)) return true;
-    QString text = QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n") + error;
+    QString text = refused + error;
     if (earlier)
         text += QString::fromUtf16(u"\r\n\r\nLe fichier de ce nom déjà présent dans ce dossier "
                                    u"reste tel qu'il était.");

@@ -373,6 +373,22 @@ private slots:
             QCOMPARE(m_prompts.calls[i].icon, Prompts::Icon::Exclamation);
         }
         QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
+
+        // A "/" in the day number names no file of the folder: nothing is written, neither in
+        // the folder above nor in one below.
+        for (const QString &day : {u"../X"_s, u"1/2"_s}) {
+            m_state->record.setSlot(7, u"R42"_s);
+            m_state->record.setSlot(8, day);
+            saveGeneric();
+            expectLast(u"SAUVEGARDE IMPOSSIBLE !!"_s,
+                       u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier « "_s + day +
+                           u".txt » contient le caractère « / », qu'un nom de fichier ne peut pas "
+                           u"contenir : retirez-le du numéro de journée ou de la mention."_s);
+            saveArchive();
+            QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
+        }
+        QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
+        QVERIFY(files(m_data->dir.path()).isEmpty());
     }
 
     void failedSaveKeepsThePreviousFile()
