@@ -1,5 +1,7 @@
 #include "core/base/AtomicFile.h"
 
+#include "core/base/Paths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -142,6 +144,9 @@ bool AtomicFile::open()
         const qsizetype cut = qMax(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(u'\\'));
         return fail(QStringLiteral("le dossier %1 est introuvable.").arg(m_path.left(cut + 1)));
     }
+    // A file whose owner took its write permission away stays as it is, also for root, whom
+    // the system would let replace it.
+    if (Paths::keptReadOnly(QFileInfo(m_path))) return fail(readOnlyCause());
     // Unbuffered: every byte is handed to the system by write() and its failure seen there.
     // Buffered, a small file would only be written inside commit(), whose failed write could
     // still let the empty temporary file replace the previous one.
