@@ -198,8 +198,11 @@ SaveOutcome saveOptions(AppState &s, int version)
     OptionValues values;
     values.enaug = version == 1;
     values.prefixTrain = version ? QStringLiteral("83") : QStringLiteral("87");
-    QString error;
-    return {values.confirm(s, &error), error};
+    QString told;
+    s.config.onWriteFailure = [&told](const QString &, const QString &text) { told = text; };
+    const bool saved = values.confirm(s);
+    s.config.onWriteFailure = nullptr;
+    return {saved, told};
 }
 
 // The layout imported from a folder where it was saved.

@@ -107,7 +107,7 @@ QString Config::writeFailureText(const QString &error)
                           "Le fichier Config.ini reste tel qu'il était. Les réglages changés "
                           "restent en usage jusqu'à la fermeture de Kerbo, puis seront perdus.\r\n"
                           "Vérifiez la place libre sur le disque et le droit d'écriture sur le "
-                          "dossier DataBul.\r\n"
+                          "dossier DataBul et sur ce fichier.\r\n"
                           "(Ce message n'est affiché qu'une fois.)")
         .arg(error);
 }

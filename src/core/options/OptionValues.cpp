@@ -61,10 +61,9 @@ QList<Config::Entry> OptionValues::entries() const
     };
 }
 
-bool OptionValues::confirm(AppState &state, QString *error) const
+bool OptionValues::confirm(AppState &state) const
 {
     Config &config = state.config;
-    if (!config.write(entries(), error)) return false;
     Options &o = config.options;
     o.enaug = enaug;
     o.eneng = eneng;
@@ -80,7 +79,7 @@ bool OptionValues::confirm(AppState &state, QString *error) const
     o.prefixTrain = prefixTrain;
     config.loc = flag(loc);
     state.engineListFile = ListFiles::engineListFile(o.enaut);
-    return true;
+    return config.write(entries());
 }
 
 namespace OptionRules

@@ -23,9 +23,10 @@ struct OptionValues {
     // PrefixEngin never), then LOC in "EV en LOC".
     QList<Config::Entry> entries() const;
 
-    // Writes every key in one save, then sets the values in memory and the engine list file.
-    // On a failed write nothing changes and `error` says why.
-    bool confirm(AppState &state, QString *error = nullptr) const;
+    // Sets the values in memory and the engine list file, then writes every key in one save.
+    // A failed write leaves Config.ini as it was and is told as any setting's is (once a run);
+    // the values stay in use until the end of the run.
+    bool confirm(AppState &state) const;
 };
 
 namespace OptionRules

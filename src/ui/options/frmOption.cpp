@@ -204,10 +204,6 @@ void frmOption::confirm()
     // Enter confirms from within the vehicle count, and a quick click on the button can come
     // before the check of the box it has just left.
     if ((m_vehicleCountLeft || text(K::Nbvhe)->hasFocus()) && !checkVehicleCount()) return;
-    QString error;
-    if (!values().confirm(m_session.state, &error)) {
-        m_session.prompts.message(QStringLiteral("Kerbo"), error, Prompts::Icon::Critical);
-        return;
-    }
+    values().confirm(m_session.state);
     accept();
 }

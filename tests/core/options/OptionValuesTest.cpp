@@ -3,6 +3,8 @@
 #include "TempDataFolder.h"
 #include "core/options/OptionValues.h"
 
+using namespace Qt::StringLiterals;
+
 class OptionValuesTest : public QObject
 {
     Q_OBJECT
@@ -50,15 +52,30 @@ private slots:
         QCOMPARE(v.nbvhe, "3");
     }
 
-    void failedWriteChangesNothing()
+    // A Config.ini that cannot be written: the values confirmed are in use all the same, and
+    // the driver is told once, as for any setting.
+    void failedWriteKeepsTheValuesInUse()
     {
         TempDataFolder data("[Options]\r\nEnaut=0\r\n");
-        QVERIFY(QFile::remove(data.dataFile("Config.ini")));
-        QVERIFY(QDir().mkpath(data.dataFile("Config.ini")));
+        const QString file = data.dataFile("Config.ini");
+        QFile::setPermissions(file, QFile::ReadOwner);
+        QStringList told;
+        data.state.config.onWriteFailure = [&told](const QString &title, const QString &text) {
+            told << title << text;
+        };
         OptionValues v;
         v.enaut = true;
+        v.prefixTrain = "14";
         QVERIFY(!v.confirm(data.state));
-        QVERIFY(data.state.config.options.enaut == 0 && data.state.engineListFile.isEmpty());
+        QVERIFY(data.state.config.options.enaut == 1);
+        QCOMPARE(data.state.config.options.prefixTrain, "14");
+        QCOMPARE(data.state.engineListFile, "ListeEnginsAut.txt");
+        QCOMPARE(data.read("Config.ini"), QByteArray("[Options]\r\nEnaut=0\r\n"));
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told[0], u"ENREGISTREMENT DES REGLAGES IMPOSSIBLE !!"_s);
+        QVERIFY2(told[1].contains(u"le fichier est en lecture seule."_s), qPrintable(told[1]));
+        QVERIFY(!v.confirm(data.state));
+        QCOMPARE(told.size(), 2);
     }
 
     void vehicleCount_data()
