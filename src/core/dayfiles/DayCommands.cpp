@@ -69,17 +69,31 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
 }
 
 // The write is atomic, so a failure leaves any earlier file of that name as it was.
+// Why a day cannot be saved under `name` (built from the day number and the mention), or
+// nothing when it can.
+QString nameProblem(const QString &name)
+{
+    // A "/" makes the name a path: the file would land in another folder than the one the
+    // message names, or nowhere.
+    if (name.contains(u'/'))
+        return QString::fromUtf16(u"Le nom de fichier « ") + name +
+               QString::fromUtf16(u" » contient le caractère « / », qu'un nom de fichier ne peut "
+                                  u"pas contenir : retirez-le du numéro de journée ou de la "
+                                  u"mention.");
+    // A name that starts with a dot is a hidden file, which no file list shows.
+    if (name.startsWith(u'.'))
+        return QString::fromUtf16(u"Le nom de fichier « ") + name +
+               QString::fromUtf16(u" » commence par un point : le fichier serait caché et "
+                                  u"n'apparaîtrait dans aucune liste de fichiers. Retirez le "
+                                  u"point du début du numéro de journée.");
+    return QString();
+}
+
 bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QString &name)
 {
     const QString refused = QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n");
-    // A "/" typed in the day number or the mention would make the name a path: the file would
-    // land in another folder than the one the message names, or nowhere.
-    if (name.contains(u'/')) {
-        prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
-                        refused + QString::fromUtf16(u"Le nom de fichier « ") + name +
-                            QString::fromUtf16(u" » contient le caractère « / », qu'un nom de "
-                                               u"fichier ne peut pas contenir : retirez-le du "
-                                               u"numéro de journée ou de la mention."),
+    if (const QString problem = nameProblem(name); !problem.isEmpty()) {
+        prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"), refused + problem,
                         Icon::Exclamation);
         return false;
     }

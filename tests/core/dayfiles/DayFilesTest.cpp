@@ -387,6 +387,21 @@ private slots:
             saveArchive();
             QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
         }
+        // Nor does a day number that starts with a dot: its file would be hidden from every
+        // file list, the open dialogs' too.
+        for (const QString &day : {u"."_s, u".."_s, u".5"_s}) {
+            m_state->record.setSlot(8, day);
+            saveGeneric();
+            expectLast(u"SAUVEGARDE IMPOSSIBLE !!"_s,
+                       u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier « "_s + day +
+                           u".txt » commence par un point : le fichier serait caché et "
+                           u"n'apparaîtrait dans aucune liste de fichiers. Retirez le point du "
+                           u"début du numéro de journée."_s);
+            saveArchive();
+            QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
+        }
+        QCOMPARE(QDir(m_generic).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(m_archive).entryList(QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
         QVERIFY(files(m_data->dir.path()).isEmpty());
     }
