@@ -2,6 +2,7 @@
 
 #include "ui/startup/Workspace.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -153,4 +154,20 @@ void SingleInstance::bringForward(QWidget *window)
         window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->raise();
     window->activateWindow();
+}
+
+QList<QWidget *> SingleInstance::windowsToBringForward(QWidget *main)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    QList<QWidget *> windows;
+    if (main && main->isVisible() && main != modal) windows << main;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        if (w == main || w == modal || !w->isVisible() ||
+            (type != Qt::Window && type != Qt::Dialog))
+            continue;
+        windows << w;
+    }
+    if (modal) windows << modal;
+    return windows;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -31,6 +32,10 @@ public:
     // the driver is looking at, forward, out of the task bar if minimised, maximised again if
     // it was.
     static void bringForward(QWidget *window);
+    // The windows a later start's request brings forward, in that order: `main` (when shown),
+    // the program's other windows shown, then the modal window that has the keyboard, which
+    // ends on top. A window left behind on another desktop could block the ones brought.
+    static QList<QWidget *> windowsToBringForward(QWidget *main);
 
     QString lockPath() const { return m_lockPath; }
     QByteArray socketPath() const { return m_socketPath; }

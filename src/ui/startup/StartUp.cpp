@@ -84,15 +84,14 @@ void quitWhenShown(QWidget *window)
         new QuitWhenShown(window->windowHandle());
 }
 
-// A later start asked for the window: the editor (and the dialog it shows, if any) comes forward.
+// A later start asked for the window: the editor and the windows open over it come forward.
 void raiseEditor()
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (!qobject_cast<EditorWindow *>(w) || !w->isVisible())
-            continue;
+    QWidget *editor = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<EditorWindow *>(w) && w->isVisible()) editor = w;
+    for (QWidget *w : SingleInstance::windowsToBringForward(editor))
         SingleInstance::bringForward(w);
-    }
-    if (QWidget *modal = QApplication::activeModalWidget()) SingleInstance::bringForward(modal);
 }
 
 // A print server that never answered holds a thread that cannot be joined: leave without running

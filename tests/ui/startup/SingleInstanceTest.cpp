@@ -2,6 +2,8 @@
 
 #include "ui/startup/SingleInstance.h"
 
+#include <QMenu>
+#include <QMessageBox>
 #include <QWidget>
 
 #include <cstring>
@@ -80,6 +82,35 @@ private slots:
         window.setWindowState(Qt::WindowMinimized);
         SingleInstance::bringForward(&window);
         QVERIFY(!window.isMinimized() && !window.isMaximized());
+    }
+
+    // Every window the driver has open comes: a window left behind would stay on another
+    // desktop, and a modal one there would hold the editor brought forward.
+    void everyOpenWindowComesTheModalOneLast()
+    {
+        QWidget editor;
+        editor.show();
+        QWidget verso;
+        verso.setWindowModality(Qt::ApplicationModal);
+        verso.show();
+        QWidget hidden;
+        QMenu menu;
+        menu.addAction(QStringLiteral("Quitter"));
+        menu.popup(QPoint(0, 0));
+        QMessageBox question(QMessageBox::Question, QStringLiteral("Kerbo"),
+                             QStringLiteral(" IMPRIMER ?"));
+        question.setWindowModality(Qt::ApplicationModal);
+        question.show();
+        QTRY_COMPARE(QApplication::activeModalWidget(), &question);
+        QCOMPARE(SingleInstance::windowsToBringForward(&editor),
+                 (QList<QWidget *>{&editor, &verso, &question}));
+        question.hide();
+        QTRY_COMPARE(QApplication::activeModalWidget(), &verso);
+        QCOMPARE(SingleInstance::windowsToBringForward(&editor),
+                 (QList<QWidget *>{&editor, &verso}));
+        // Before the editor is open: the first start's dialog alone.
+        editor.hide();
+        QCOMPARE(SingleInstance::windowsToBringForward(nullptr), QList<QWidget *>{&verso});
     }
 
     // Released by a program that quits; taken over from one that died holding it.
