@@ -6,6 +6,7 @@
 #include "core/editor/FrameErase.h"
 #include "core/model/BulletinRecord.h"
 #include "core/model/VersoContent.h"
+#include "core/options/OptionValues.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/VersoLines.h"
 
@@ -13,6 +14,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 // Everything the program works on during a run, created once at start-up and handed by reference
 // to the windows and rules that need it.
@@ -32,4 +34,7 @@ struct AppState {
     QString engineListFile;    // ListeEngins.txt or ListeEnginsAut.txt
     bool engineTabMode = false; // "Tab E": Tab moves over the line engines, for the whole run
     AutomatismeStore automatismes; // Automatisme.ini, read once and kept
+    // The options confirmed last, while Config.ini could not take them: in use until the end
+    // of the run, and what the options window shows.
+    std::optional<OptionValues> unsavedOptions;
 };

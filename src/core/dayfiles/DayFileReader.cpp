@@ -235,8 +235,9 @@ bool parse(const QStringList &lines, bool evEnLoc, BulletinRecord &record, Verso
 
 bool load(const QString &path, AppState &state, Prompts &prompts)
 {
-    const bool evEnLoc =
-state.config.read(ConfigKeys::EvEnLoc, ConfigKeys::Loc).text == u"1";
+    // The setting in use: read at start-up, then the one the options window confirmed, also
+    // when Config.ini could not take it.
+    const bool evEnLoc = state.config.loc == u"1";
     if (path.isEmpty())
         return false;
 

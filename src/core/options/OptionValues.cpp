@@ -41,6 +41,11 @@ OptionValues OptionValues::read(const QString &iniPath)
     return v;
 }
 
+OptionValues OptionValues::inUse(const AppState &state)
+{
+    return state.unsavedOptions ? *state.unsavedOptions : read(state.config.iniPath());
+}
+
 QList<Config::Entry> OptionValues::entries() const
 {
     namespace K = ConfigKeys;
@@ -79,7 +84,9 @@ bool OptionValues::confirm(AppState &state) const
     o.prefixTrain = prefixTrain;
     config.loc = flag(loc);
     state.engineListFile = ListFiles::engineListFile(o.enaut);
-    return config.write(entries());
+    const bool written = config.write(entries());
+    state.unsavedOptions = written ? std::nullopt : std::optional<OptionValues>(*this);
+    return written;
 }
 
 namespace OptionRules

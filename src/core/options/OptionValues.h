@@ -18,6 +18,9 @@ struct OptionValues {
     // Every key read from Config.ini in one pass; a check box is ticked by the value 1, an
     // absent key gives an unticked box or an empty text.
     static OptionValues read(const QString &iniPath);
+    // What the window shows on opening: the keys of Config.ini, or the options confirmed last
+    // when the file could not take them.
+    static OptionValues inUse(const AppState &state);
 
     // The keys written by a confirmation, in the order of the file: section Options (NbUm empty,
     // PrefixEngin never), then LOC in "EV en LOC".

@@ -99,7 +99,7 @@ frmOption::frmOption(Session &session, QWidget *parent) : QDialog(parent), m_ses
     connect(railcar, &QCheckBox::toggled, this, &frmOption::showRailcarBoxes);
     connect(m_confirm, &QPushButton::clicked, this, &frmOption::confirm);
 
-    display(OptionValues::read(session.state.config.iniPath()));
+    display(OptionValues::inUse(session.state));
 }
 
 void frmOption::display(const OptionValues &v)

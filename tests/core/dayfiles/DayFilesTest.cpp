@@ -188,8 +188,10 @@ private slots:
             record.setSlot(s, u"EV"_s);
         record.setSlot(17, u" EV"_s); // only the exact text
         const QByteArray bytes = DayFileWriter::bytes(record, VersoContent());
+        // The setting in use decides, also where Config.ini could not take it.
+        QVERIFY(m_state->config.write("EV en LOC", "LOC", u"0"_s));
         for (const char *option : {"1", "0", "oui"}) {
-            QVERIFY(m_state->config.write("EV en LOC", "LOC", QLatin1String(option)));
+            m_state->config.loc = QLatin1String(option);
             QVERIFY(!load(bytes));
             const QString task = QLatin1String(option) == u"1" ? u"LOC"_s : u"EV"_s;
             QCOMPARE(QStringList({slot(14), slot(20), slot(23)}), QStringList(3, task));

@@ -74,8 +74,20 @@ private slots:
         QCOMPARE(told.size(), 2);
         QCOMPARE(told[0], u"ENREGISTREMENT DES REGLAGES IMPOSSIBLE !!"_s);
         QVERIFY2(told[1].contains(u"le fichier est en lecture seule."_s), qPrintable(told[1]));
+        // The window shows them again, and a second confirmation keeps what it shows.
+        QCOMPARE(OptionValues::inUse(data.state), v);
+        v.calendrier = true;
         QVERIFY(!v.confirm(data.state));
         QCOMPARE(told.size(), 2);
+        QCOMPARE(OptionValues::inUse(data.state), v);
+        QCOMPARE(data.state.config.options.prefixTrain, "14");
+
+        // Once the file takes them, it is the file again that the window reads.
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(v.confirm(data.state));
+        QVERIFY(!data.state.unsavedOptions);
+        QCOMPARE(OptionValues::inUse(data.state), OptionValues::read(file));
+        QCOMPARE(OptionValues::read(file), v);
     }
 
     void vehicleCount_data()
