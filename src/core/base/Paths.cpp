@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Paths {
 
 QChar separator() { return QDir::separator(); }
@@ -87,15 +89,27 @@ bool sameFolder(const QString &a, const QString &b)
     return !a.isEmpty() && !b.isEmpty() && plain(a).compare(plain(b), Case) == 0;
 }
 
+bool hasControlCharacter(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+}
+
 QString folderNameRefusal(const QString &name)
 {
-    if (name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\') &&
-        !name.contains(QChar(0)))
+    // A name that starts with a dot makes a hidden folder, which no folder list shows; a line
+    // break in it would break the line of the roster-folder list that names it.
+    if (!name.startsWith(u'.') && !name.contains(u'/') && !name.contains(u'\\') &&
+        !hasControlCharacter(name))
         return QString();
-    return Prompts::lines({QStringLiteral("Le nom « ") + name +
+    QString shown = name;
+    for (QChar &c : shown)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
+    return Prompts::lines({QStringLiteral("Le nom « ") + shown +
                                QStringLiteral(" » ne peut pas être celui d'un dossier."),
-                           QStringLiteral("Un nom de dossier ne contient ni « / » ni « \\ » et "
-                                          "n'est ni « . » ni « .. »."),
+                           QStringLiteral("Un nom de dossier ne contient ni « / » ni « \\ » ni "
+                                          "retour à la ligne, et ne commence pas par un point "
+                                          "(le dossier serait caché)."),
                            QStringLiteral("Veuillez en donner un autre.")});
 }
 

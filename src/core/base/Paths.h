@@ -39,9 +39,12 @@ QString folderOf(const QString &filePath);
 // they end ("C:\X\" written on Windows, "/home/u/X" without its last "/").
 bool sameFolder(const QString &a, const QString &b);
 
-// A name typed for a new folder makes one folder of its parent: neither separator ("\" is one
-// on a Windows computer's paths, which the settings may hold), nor "." or "..". Empty when the
-// name will do; otherwise the lines of the message that says why.
+// Whether `text` holds a line break, a tab or another control character.
+bool hasControlCharacter(const QString &text);
+// A name typed for a new folder makes one folder of its parent that the folder lists show:
+// neither separator ("\" is one on a Windows computer's paths, which the settings may hold), no
+// control character, no dot first ("." and ".." included). Empty when the name will do;
+// otherwise the lines of the message that says why.
 QString folderNameRefusal(const QString &name);
 
 } // namespace Paths

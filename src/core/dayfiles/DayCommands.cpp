@@ -80,6 +80,11 @@ QString nameProblem(const QString &name)
                QString::fromUtf16(u" » contient le caractère « / », qu'un nom de fichier ne peut "
                                   u"pas contenir : retirez-le du numéro de journée ou de la "
                                   u"mention.");
+    // A line break pasted into the mention would make a name no list shows on one line.
+    if (Paths::hasControlCharacter(name))
+        return QString::fromUtf16(u"Le nom de fichier contient un retour à la ligne ou une "
+                                  u"tabulation, qu'un nom de fichier ne peut pas contenir : "
+                                  u"retirez-le de la mention.");
     // A name that starts with a dot is a hidden file, which no file list shows.
     if (name.startsWith(u'.'))
         return QString::fromUtf16(u"Le nom de fichier « ") + name +

@@ -402,6 +402,15 @@ private slots:
             saveArchive();
             QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
         }
+        // A line break pasted into the mention of the name prompt.
+        m_state->record.setSlot(8, u"12"_s);
+        m_state->mention = u"a\nb"_s;
+        saveGeneric();
+        expectLast(u"SAUVEGARDE IMPOSSIBLE !!"_s,
+                   u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier contient un retour "
+                   u"à la ligne ou une tabulation, qu'un nom de fichier ne peut pas contenir : "
+                   u"retirez-le de la mention."_s);
+        m_state->mention.clear();
         QCOMPARE(QDir(m_generic).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(m_archive).entryList(QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());

@@ -271,8 +271,9 @@ private slots:
             << "JOUR" << "Erreur"
             << "Un dossier avec ce nom existe déja sur ce disque !  La création est impossible.";
         const QString notAName = "Le nom « %2 » ne peut pas être celui d'un dossier.\r\nUn nom "
-                                 "de dossier ne contient ni « / » ni « \\ » et n'est ni « . » "
-                                 "ni « .. ».\r\nVeuillez en donner un autre.";
+                                 "de dossier ne contient ni « / » ni « \\ » ni retour à la "
+                                 "ligne, et ne commence pas par un point (le dossier serait "
+                                 "caché).\r\nVeuillez en donner un autre.";
         QTest::newRow("two folders") << "A/B"
                                      << "Kerbo" << notAName;
         QTest::newRow("a trailing separator") << "JOUR/"
@@ -281,6 +282,12 @@ private slots:
                                     << "Kerbo" << notAName;
         QTest::newRow("a Windows separator") << "A\\B"
                                              << "Kerbo" << notAName;
+        // A hidden folder, which no folder list shows, and a pasted line break, which would
+        // break the roster-folder list's line (told as a blank).
+        QTest::newRow("a hidden folder") << ".cache"
+                                         << "Kerbo" << notAName;
+        QTest::newRow("a line break") << "A\nB"
+                                      << "Kerbo" << QString(notAName).replace("%2", "A B");
         QTest::newRow("outside the code page")
             << "日本"
             << "Kerbo"
