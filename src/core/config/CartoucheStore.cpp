@@ -1,9 +1,9 @@
 #include "core/config/CartoucheStore.h"
 
-#include "core/base/Cp1252.h"
 #include "core/base/IniFile.h"
 #include "core/base/NumberText.h"
 #include "core/config/Config.h"
+#include "core/editor/EditRules.h"
 #include "core/model/BulletinRecord.h"
 #include "core/model/SlotTable.h"
 
@@ -29,10 +29,11 @@ Texts read(const Config &config)
 
 bool confirm(Config &config, BulletinRecord &record, const Texts &typed, QString *error)
 {
-    // What the file holds is what the bulletin shows and prints, from this run on.
+    // What the file holds is what the bulletin shows and prints, from this run on: a pasted
+    // line break is a blank there, as in the bulletin's boxes.
     Texts texts;
     for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = Cp1252::held(typed[i]);
+        texts[i] = EditRules::storable(typed[i]);
     const QString section = QString::fromLatin1(ConfigKeys::Cartouche);
     const QString condition = QString::fromLatin1(ConfigKeys::Condition);
     IniFile ini(config.iniPath());

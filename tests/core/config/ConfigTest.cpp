@@ -96,6 +96,23 @@ private slots:
                  (QStringList{u"0"_s, u"DUPONT"_s, u"123A"_s}));
     }
 
+    // A line break pasted into a box of the cartouche is a blank in the file, and so in the
+    // bulletin: what is shown and printed is what the next start reads.
+    void cartoucheHoldsWhatTheFileHolds()
+    {
+        TempDataFolder data;
+        QVERIFY(CartoucheStore::confirm(
+            data.state.config, data.state.record,
+            {u"DU\r\nPONT"_s, u"Jean\tLuc"_s, u"PARIS"_s, u"NORD\u03A9"_s, u"123A"_s}));
+        const QStringList shown = {data.state.record.slot(1), data.state.record.slot(2),
+                                   data.state.record.slot(4)};
+        QCOMPARE(shown, (QStringList{u"DU PONT"_s, u"Jean Luc"_s, u"NORD?"_s}));
+        Config again = data.state.config;
+        again.nom.clear();
+        again.load();
+        QCOMPARE((QStringList{again.nom, again.prenom, again.residence}), shown);
+    }
+
     void staleTemporaryFilesOfOursAreRemoved()
     {
         TempDataFolder data;
