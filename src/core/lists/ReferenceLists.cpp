@@ -5,6 +5,7 @@
 #include "core/base/Prompts.h"
 #include "core/base/TextFile.h"
 #include "core/config/Config.h"
+#include "core/editor/EditRules.h"
 #include "core/lists/ListFile.h"
 #include "core/model/SlotTable.h"
 
@@ -34,7 +35,9 @@ QString caption(Kind kind)
 // list box shows the item as the file holds it, so that it can be found there again.
 QString storedItem(const QString &typed)
 {
-    return Cp1252::held(Cp1252::toUpper(typed.trimmed()));
+    // A line break or tab pasted in is a blank, as in the bulletin's boxes: the item keeps its
+    // one line of the file.
+    return Cp1252::toUpper(EditRules::storable(typed).trimmed());
 }
 
 QString learntEngine(const QString &text)

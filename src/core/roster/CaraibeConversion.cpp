@@ -59,7 +59,13 @@ void CaraibeConversion::reloadCriteria()
 QString CaraibeConversion::folderName(const QString &typed)
 {
     QString name = typed;
-    name.removeIf([](QChar c) { return QStringView(u"/:|\\?<>*").contains(c); });
+    // A line break or tab pasted in would be kept in the folder's name on the disk.
+    name.removeIf([](QChar c) {
+        return QStringView(u"/:|\\?<>*").contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F;
+    });
+    // A name that starts with a dot makes a hidden folder, which no folder list shows.
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
     return name;
 }
 

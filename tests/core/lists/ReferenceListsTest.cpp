@@ -43,6 +43,9 @@ private slots:
         row("letters without capital stay", "", "straße µ", AddResult::Added,
             "STRA\xdf\x45 \xb5\r\n");
         row("oe ligature", "", "cœur", AddResult::Added, "C\x8cUR\r\n");
+        // Pasted: a line break or a tab is a blank, the item stays on its line.
+        row("pasted line break", "A\r\n", "aa\nbb\r\ncc\tdd\n", AddResult::Added,
+            "A\r\nAA BB CC DD\r\n");
     }
     void add()
     {

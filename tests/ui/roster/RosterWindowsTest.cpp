@@ -68,6 +68,11 @@ private slots:
         window.nameBox()->paste();
         QCOMPARE(window.nameBox()->text(), u"R142 été2"_s);
         QCOMPARE(window.nameShown()->text(), u"R142 été2"_s);
+        // Nor a hidden folder, nor a line break in the name on the disk.
+        window.nameBox()->clear();
+        QGuiApplication::clipboard()->setText(u"..R1\nR2\t"_s);
+        window.nameBox()->paste();
+        QCOMPARE(window.nameBox()->text(), u"R1R2"_s);
         window.nameBox()->clear();
         QCOMPARE(window.nameShown()->text(), QString());
 
