@@ -89,10 +89,14 @@ bool sameFolder(const QString &a, const QString &b)
     return !a.isEmpty() && !b.isEmpty() && plain(a).compare(plain(b), Case) == 0;
 }
 
+bool isControlCharacter(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
 bool hasControlCharacter(const QString &text)
 {
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    return std::any_of(text.cbegin(), text.cend(), isControlCharacter);
 }
 
 QString folderNameRefusal(const QString &name)
@@ -104,7 +108,7 @@ QString folderNameRefusal(const QString &name)
         return QString();
     QString shown = name;
     for (QChar &c : shown)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
+        if (isControlCharacter(c)) c = u' ';
     return Prompts::lines({QStringLiteral("Le nom « ") + shown +
                                QStringLiteral(" » ne peut pas être celui d'un dossier."),
                            QStringLiteral("Un nom de dossier ne contient ni « / » ni « \\ » ni "

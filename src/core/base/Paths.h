@@ -39,7 +39,9 @@ QString folderOf(const QString &filePath);
 // they end ("C:\X\" written on Windows, "/home/u/X" without its last "/").
 bool sameFolder(const QString &a, const QString &b);
 
-// Whether `text` holds a line break, a tab or another control character.
+// A line break, a tab or another control character.
+bool isControlCharacter(QChar c);
+// Whether `text` holds one.
 bool hasControlCharacter(const QString &text);
 // A name typed for a new folder makes one folder of its parent that the folder lists show:
 // neither separator ("\" is one on a Windows computer's paths, which the settings may hold), no

@@ -68,7 +68,6 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
     return true;
 }
 
-// The write is atomic, so a failure leaves any earlier file of that name as it was.
 // Why a day cannot be saved under `name` (built from the day number and the mention), or
 // nothing when it can.
 QString nameProblem(const QString &name)
@@ -94,6 +93,7 @@ QString nameProblem(const QString &name)
     return QString();
 }
 
+// The write is atomic, so a failure leaves any earlier file of that name as it was.
 bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QString &name)
 {
     const QString refused = QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n");

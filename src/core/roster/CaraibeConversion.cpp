@@ -61,7 +61,7 @@ QString CaraibeConversion::folderName(const QString &typed)
     QString name = typed;
     // A line break or tab pasted in would be kept in the folder's name on the disk.
     name.removeIf([](QChar c) {
-        return QStringView(u"/:|\\?<>*").contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F;
+        return QStringView(u"/:|\\?<>*").contains(c) || Paths::isControlCharacter(c);
     });
     // A name that starts with a dot makes a hidden folder, which no folder list shows.
     while (name.startsWith(u'.'))
