@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/automatismes/AutomatismeKeys.h"
 #include "ui/CodePageInput.h"
+#include "ui/PaperColours.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
 
@@ -246,14 +247,11 @@ bool frmAutomatisme::eventFilter(QObject *watched, QEvent *event)
     auto *edit = qobject_cast<QLineEdit *>(watched);
     if (!edit) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::FocusIn: {
-        QPalette p = edit->palette();
-        p.setColor(QPalette::Base, focusColour());
-        edit->setPalette(p);
+    case QEvent::FocusIn:
+        PaperColours::light(edit, PaperColours::focusGround());
         break;
-    }
     case QEvent::FocusOut:
-        edit->setPalette(QPalette());
+        PaperColours::unlight(edit);
         for (int f = 0; f < AutomatismeKeys::FieldCount; ++f)
             if (m_boxes[size_t(f)] == edit) {
                 const QString left = AutomatismeForm::leftBoxText(f, edit->text());

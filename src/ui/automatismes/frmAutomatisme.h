@@ -21,8 +21,6 @@ class frmAutomatisme : public QDialog
 public:
     explicit frmAutomatisme(Session &session, QWidget *parent = nullptr);
 
-    static QColor focusColour() { return QColor(255, 255, 192); }
-
     QLineEdit *numberBox() const { return m_number; }
     // The boxes after the number, in cycle order (AutomatismeKeys::Fields).
     QLineEdit *box(int field) const { return m_boxes[size_t(field)]; }

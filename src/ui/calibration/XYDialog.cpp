@@ -103,7 +103,8 @@ void XYDialog::showItem(const QString &x, const QString &y)
 
 void XYDialog::highlightFocusedBox()
 {
-    const QString style = QStringLiteral("QLineEdit:focus { background: rgb(255, 255, 192); }");
+    const QString style =
+        QStringLiteral("QLineEdit:focus { background: rgb(255, 255, 192); color: black; }");
     m_x->box()->setStyleSheet(style);
     m_y->box()->setStyleSheet(style);
 }

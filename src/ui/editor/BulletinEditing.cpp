@@ -10,6 +10,7 @@
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
 #include "ui/NarrowToFit.h"
+#include "ui/PaperColours.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/SlotComboBox.h"
 
@@ -599,7 +600,5 @@ void BulletinEditing::dateChosen()
 void BulletinEditing::setFocusColour(QWidget *widget, bool focused)
 {
     QWidget *target = widget == m_list ? static_cast<QWidget *>(m_list->lineEdit()) : widget;
-    QPalette p = target->palette();
-    p.setColor(QPalette::Base, focused ? Focused : QColor(Qt::white));
-    target->setPalette(p);
+    PaperColours::light(target, focused ? Focused : QColor(Qt::white));
 }

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
+#include "ui/PaperColours.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/RosterListBox.h"
@@ -243,6 +244,7 @@ void EditorWindow::buildButtons(QWidget *area)
     row->setContentsMargins(1, 1, 1, 1);
     row->setSpacing(2);
     m_canvas = new BulletinCanvas(m_state.record, m_layout, area);
+    PaperColours::makePaper(m_canvas);
     row->addWidget(m_canvas, 0, Qt::AlignLeft | Qt::AlignTop);
     row->addLayout(column);
     row->addStretch(); // a window wider than the form keeps its buttons beside the form
@@ -254,6 +256,7 @@ void EditorWindow::buildForm()
 {
     m_text = new QLineEdit(m_canvas);
     m_list = new SlotComboBox(m_canvas);
+    PaperColours::makePaper(m_list); // its style sheet would take the desktop's colours
 
     m_date = new QDateEdit(m_canvas);
     m_date->setCalendarPopup(true);

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/folders/RosterFolderList.h"
+#include "ui/PaperColours.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -110,10 +111,6 @@ void RosterListBox::setCurrentGenericFolder(const QString &folder)
 
 void RosterListBox::setBackground(const QColor &colour)
 {
-    QPalette p = lineEdit()->palette();
-    p.setColor(QPalette::Base, colour);
-    lineEdit()->setPalette(p);
-    QPalette own = palette();
-    own.setColor(QPalette::Base, colour);
-    setPalette(own);
+    PaperColours::light(lineEdit(), colour);
+    PaperColours::light(this, colour);
 }

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
 #include "ui/CodePageInput.h"
+#include "ui/PaperColours.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
 
@@ -154,10 +155,10 @@ bool frmOption::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
 
     const bool in = event->type() == QEvent::FocusIn;
-    QPalette p = edit->palette();
-    p.setColor(QPalette::Base,
-               in ? QColor(255, 255, 192) : QApplication::palette().color(QPalette::Base));
-    edit->setPalette(p);
+    if (in)
+        PaperColours::light(edit, PaperColours::focusGround());
+    else
+        PaperColours::unlight(edit);
 
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
     // Another window or a drop-down taking the keyboard is not leaving the box.

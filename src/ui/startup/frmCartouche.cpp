@@ -4,6 +4,7 @@
 #include "core/base/Prompts.h"
 #include "core/config/CartoucheStore.h"
 #include "ui/CodePageInput.h"
+#include "ui/PaperColours.h"
 #include "ui/TypedUpperCase.h"
 
 #include <QFormLayout>
@@ -63,8 +64,6 @@ void frmCartouche::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-QColor frmCartouche::focusColour() { return QColor(255, 255, 192); }
-
 bool frmCartouche::eventFilter(QObject *watched, QEvent *event)
 {
     auto *edit = qobject_cast<QLineEdit *>(watched);
@@ -72,14 +71,12 @@ bool frmCartouche::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn: {
-        QPalette p = edit->palette();
-        p.setColor(QPalette::Base, focusColour());
-        edit->setPalette(p);
+        PaperColours::light(edit, PaperColours::focusGround());
         edit->selectAll();
         break;
     }
     case QEvent::FocusOut:
-        edit->setPalette(QPalette());
+        PaperColours::unlight(edit);
         break;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();

@@ -21,8 +21,6 @@ public:
     // Shows the dialog modally until the driver leaves it.
     static void run(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent);
 
-    static QColor focusColour();
-
     QLineEdit *box(int index) const { return m_boxes[size_t(index)]; } // 0..4 in slot order
     QLabel *instruction() const { return m_instruction; }
     QPushButton *okButton() const { return m_ok; }

@@ -11,6 +11,7 @@
 #include "core/verso/VersoNavigation.h"
 #include "ui/CodePageInput.h"
 #include "ui/NarrowToFit.h"
+#include "ui/PaperColours.h"
 #include "ui/Session.h"
 #include "ui/preview/frmPreview.h"
 #include "ui/print/VersoCommands.h"
@@ -75,6 +76,7 @@ frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
     auto *canvas = new QLabel;
     canvas->setPixmap(picture);
     canvas->setFixedSize(size);
+    PaperColours::makePaper(canvas);
     buildBoxes(canvas);
 
     auto *column = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include "../SessionFolder.h"
 #include "AutomatismeFile.h"
+#include "ui/PaperColours.h"
 #include "ui/automatismes/frmAutomatisme.h"
 #include "ui/editor/AutomatismeWiring.h"
 #include "ui/editor/BulletinEditing.h"
@@ -92,7 +93,7 @@ private slots:
         frmAutomatisme window(m_data->session, &parent);
         activate(&window);
         QLineEdit *number = window.numberBox();
-        QCOMPARE(number->palette().color(QPalette::Base), frmAutomatisme::focusColour());
+        QCOMPARE(number->palette().color(QPalette::Base), PaperColours::focusGround());
 
         // Enter, Right and Down go round the 38 boxes; Left and Up go back.
         const Qt::Key forward[] = {Qt::Key_Return, Qt::Key_Right, Qt::Key_Down};
@@ -100,7 +101,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), forward[i % 3]);
             QCOMPARE(QApplication::focusWidget(), window.box(i));
         }
-        QVERIFY(number->palette().color(QPalette::Base) != frmAutomatisme::focusColour());
+        QVERIFY(number->palette().color(QPalette::Base) != PaperColours::focusGround());
         QTest::keyClick(window.box(36), Qt::Key_Return);
         QVERIFY(number->hasFocus());
         QTest::keyClick(number, Qt::Key_Left);

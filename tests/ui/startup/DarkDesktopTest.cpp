@@ -1,0 +1,161 @@
+#include "TestMain.h"
+
+#include "../SessionFolder.h"
+#include "ui/automatismes/frmAutomatisme.h"
+#include "ui/calibration/TenthsControl.h"
+#include "ui/calibration/frmCentrage.h"
+#include "ui/editor/BulletinEditing.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/RosterListBox.h"
+#include "ui/editor/SlotComboBox.h"
+#include "ui/options/frmOption.h"
+#include "ui/startup/frmCartouche.h"
+#include "ui/verso/frmVerso.h"
+
+#include <QtWidgets>
+
+namespace
+{
+
+// A desktop in a dark theme: light text on dark grounds.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(53, 53, 53));
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(40, 40, 40));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(240, 240, 240));
+    return dark;
+}
+
+// How many pixels of the box's text as drawn are dark, and how many light: text that can be read
+// on a light ground has both.
+struct Ink {
+    int dark = 0;
+    int light = 0;
+};
+
+// Inside the box's frame, left of a drop-down's arrow: where its text stands, as drawn over
+// what the box stands on.
+Ink inkOf(QWidget *box)
+{
+    const QImage picture = box->parentWidget()->grab(box->geometry()).toImage();
+    const QRect text = QRect(QPoint(0, 0), picture.size())
+                           .adjusted(2, 2, -2, -2)
+                           .intersected(QRect(0, 0, picture.width() * 7 / 10, picture.height()));
+    Ink ink;
+    for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x) {
+            const int grey = qGray(picture.pixel(x, y));
+            ink.dark += grey < 90;
+            ink.light += grey > 200;
+        }
+    return ink;
+}
+
+// The box shows its text as dark letters on a light ground.
+bool readableOnLight(QWidget *box)
+{
+    const Ink ink = inkOf(box);
+    return ink.dark >= 30 && ink.light > ink.dark; // more than the cursor
+}
+
+void activate(QWidget *w)
+{
+    w->show();
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+}
+
+} // namespace
+
+// Whatever colours the desktop gives, the form stays paper and a box lit up for the keyboard
+// keeps its text readable.
+class DarkDesktopTest : public QObject
+{
+    Q_OBJECT
+
+    QPalette m_before;
+
+private slots:
+    void initTestCase()
+    {
+        m_before = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+    }
+    void cleanupTestCase() { QApplication::setPalette(m_before); }
+
+    void formBoxesShowDarkTextOnPaper()
+    {
+        SessionFolder data;
+        data.state.config.hdGenerique = data.dataFolder();
+        EditorWindow editor(data.state, EditorLayout::Editor1024);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        activate(&editor);
+        BulletinEditing &editing = *editor.editing();
+
+        editing.setCurrentSlot(SlotTable::FirstTrainNumberSlot);
+        QTest::keyClicks(editor.textControl(), QStringLiteral("88888"));
+        QVERIFY(readableOnLight(editor.textControl()));
+        editing.setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
+        QTest::keyClicks(editor.listControl(), QStringLiteral("BB 88888"));
+        QVERIFY(readableOnLight(editor.listControl()));
+        QVERIFY(readableOnLight(editor.datePicker()));
+        editor.rosterList()->setFocus();
+        QVERIFY(editor.rosterList()->hasFocus());
+        QVERIFY(readableOnLight(editor.rosterList()));
+    }
+
+    void litBoxesOfTheWindowsShowDarkText()
+    {
+        SessionFolder data;
+        data.saveFactoryLayout();
+
+        frmCartouche cartouche(data.state, data.prompts, false);
+        activate(&cartouche);
+        QTest::keyClicks(cartouche.box(0), QStringLiteral("MMMMMM"));
+        QVERIFY(readableOnLight(cartouche.box(0)));
+        cartouche.close();
+
+        QWidget parent;
+        frmAutomatisme automatisme(data.session, &parent);
+        activate(&automatisme);
+        QTest::keyClicks(automatisme.numberBox(), QStringLiteral("88888"));
+        QVERIFY(readableOnLight(automatisme.numberBox()));
+        automatisme.close();
+
+        frmOption options(data.session);
+        activate(&options);
+        QLineEdit *prefix = options.text(ConfigKeys::PrefixTrain);
+        prefix->setFocus();
+        QTest::keyClicks(prefix, QStringLiteral("MMMM"));
+        QVERIFY(readableOnLight(prefix));
+        options.close();
+
+        frmCentrage centring(data.session, PrintSide::Recto);
+        activate(&centring);
+        centring.xControl()->box()->setFocus();
+        QTest::keyClicks(centring.xControl()->box(), QStringLiteral("888"));
+        QVERIFY(readableOnLight(centring.xControl()->box()));
+        centring.close();
+    }
+
+    void versoBoxesShowDarkTextOnPaper()
+    {
+        SessionFolder data;
+        data.saveFactoryLayout();
+        data.state.verso.txtD[1] = QStringLiteral("MMMMMM");
+        data.state.verso.txtObsMec = QStringLiteral("MMMMMM");
+        frmVerso verso(data.session, EditorLayout::Editor1024);
+        verso.setAttribute(Qt::WA_DeleteOnClose, false);
+        activate(&verso);
+        for (const VersoText text : {VersoText::D, VersoText::ObsMec}) {
+            QWidget *box = verso.textBox({text, text == VersoText::D ? 1 : 0});
+            QVERIFY(box);
+            QVERIFY(readableOnLight(box));
+        }
+    }
+};
+
+KERBO_TEST(DarkDesktopTest)
+#include "DarkDesktopTest.moc"
