@@ -36,3 +36,23 @@ bool fitsScreen(const QWidget *window, QSize wanted)
     const QSize room = screen->availableGeometry().size() - FrameAllowance;
     return wanted.width() <= room.width() && wanted.height() <= room.height();
 }
+
+QPoint placedOver(QSize frame, const QRect &owner, const QRect &room)
+{
+    const auto within = [](int wanted, int first, int size, int roomSize) {
+        return qMax(first, qMin(wanted, first + roomSize - size));
+    };
+    const QPoint centred = owner.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    return {within(centred.x(), room.left(), frame.width(), room.width()),
+            within(centred.y(), room.top(), frame.height(), room.height())};
+}
+
+void placeOver(QWidget *window, const QWidget *owner)
+{
+    if (!owner) return;
+    const QWidget *ownerWindow = owner->window();
+    const QScreen *screen = screenOf(ownerWindow);
+    if (!screen) return;
+    window->move(placedOver(window->size() + FrameAllowance, ownerWindow->frameGeometry(),
+                            screen->availableGeometry()));
+}

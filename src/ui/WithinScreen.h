@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -14,3 +15,10 @@ void resizeWithinScreen(QWidget *window, QSize wanted);
 bool fitsScreen(const QWidget *window);
 // The same for the window at another size.
 bool fitsScreen(const QWidget *window, QSize wanted);
+
+// Places a window that opens from `owner` over the middle of the owner's window, within the free
+// area of the monitor the owner stands on, as a dialog box is placed: with two monitors it opens
+// on the driver's, and a window then maximized fills that monitor.
+void placeOver(QWidget *window, const QWidget *owner);
+// Where the frame of that size goes over the owner's frame, within the room.
+QPoint placedOver(QSize frame, const QRect &owner, const QRect &room);

@@ -4,6 +4,7 @@
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/PrinterFonts.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/preview/PlainPaper.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/print/PrintCommands.h"
@@ -53,6 +54,7 @@ frmPreview::frmPreview(Session &session, PrintSide side, QWidget *parent)
         if (bar->sizeHint().width() > room.width() - 4)
             splitButtons(bar);
     }
+    placeOver(this, parent);
     setWindowState(windowState() | Qt::WindowMaximized);
     ensureLoaded(session.state.printLayout, session.state.config.dataFolder());
     redraw();

@@ -13,6 +13,7 @@
 #include "ui/NarrowToFit.h"
 #include "ui/PaperColours.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/preview/frmPreview.h"
 #include "ui/print/VersoCommands.h"
 
@@ -105,6 +106,7 @@ frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
     } else {
         resize(wanted);
     }
+    placeOver(this, parent);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && m_fields.contains(now)) m_scroll->ensureWidgetVisible(now, 4, 4);
     });

@@ -46,6 +46,48 @@ class VersoEditorTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // With two monitors, the verso editor and the previews open on the editor's, not on the
+    // first one (run with the two monitors of tests/support/two-monitors.json). Each window is
+    // placed by the program: a window manager places a window left to it on its first monitor.
+    void windowsOpenOnTheEditorsMonitor()
+    {
+        QScreen *laptop = nullptr;
+        for (QScreen *screen : QGuiApplication::screens())
+            if (screen->name() == u"Laptop") laptop = screen;
+        if (!laptop) QSKIP("needs a second monitor");
+        const QRect room = laptop->availableGeometry();
+        Run run;
+        EditorWindow window(run.state, EditorLayout::Editor1024);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        wireVersoAndPreviews(window, run.session);
+        window.move(room.topLeft() + QPoint(60, 30));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.screen(), laptop);
+
+        window.action(EditorCommand::PreviewRecto)->trigger();
+        auto *preview = window.findChild<frmPreview *>();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(preview->screen(), laptop);
+        QVERIFY(room.contains(preview->geometry().center())); // maximized
+        QVERIFY(preview->testAttribute(Qt::WA_Moved));
+        preview->close();
+
+        window.action(EditorCommand::Verso)->trigger();
+        auto *verso = window.findChild<frmVerso *>();
+        QVERIFY(verso && verso->isVisible());
+        QCOMPARE(verso->screen(), laptop);
+        QVERIFY(room.contains(verso->geometry()));
+        QVERIFY(verso->testAttribute(Qt::WA_Moved));
+        verso->button(frmVerso::Button::Preview)->click();
+        auto *versoPreview = verso->findChild<frmPreview *>();
+        QVERIFY(versoPreview && versoPreview->isVisible());
+        QCOMPARE(versoPreview->screen(), laptop);
+        QVERIFY(versoPreview->testAttribute(Qt::WA_Moved));
+        versoPreview->close();
+        verso->close();
+    }
+
     void opensFromTheEditorWithTheLayoutLoaded()
     {
         Run run;
