@@ -6,6 +6,7 @@
 #include "core/base/TextFile.h"
 #include "core/dayfiles/Blanks.h"
 #include "core/dayfiles/DayFileLayout.h"
+#include "core/model/ServiceDate.h"
 #include "core/model/SlotTable.h"
 
 #include <QDir>
@@ -61,7 +62,8 @@ bool parseDate(const QString &line, QDate &date)
     if (!m.hasMatch())
         return false;
     date = QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-    return date.isValid();
+    // A year the date box cannot show ("0026") would be saved and printed unlike it is shown.
+    return date.isValid() && date >= ServiceDate::earliest();
 }
 
 // The lines between a start marker (already read) and its end marker, joined with "\n".

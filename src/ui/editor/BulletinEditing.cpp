@@ -589,7 +589,8 @@ void BulletinEditing::dateChosen()
 {
     if (m_placingDate)
         return;
-    hideEditControls();
+    // A date completed as the keys leave it (Tab after one digit) leaves the box they went to.
+    if (m_state.record.currentSlot() == SlotTable::DateSlot) hideEditControls();
     // Setting the format again sends the cursor back to the day: done only when it differs, or
     // a date typed part after part never gets past its first digit.
     const QString format = QStringLiteral("dd/MM/yy");

@@ -7,6 +7,7 @@
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
 #include "ui/editor/RosterListBox.h"
+#include "ui/editor/ServiceDateEdit.h"
 #include "ui/editor/SlotComboBox.h"
 
 #include <QAction>
@@ -258,7 +259,7 @@ void EditorWindow::buildForm()
     m_list = new SlotComboBox(m_canvas);
     PaperColours::makePaper(m_list); // its style sheet would take the desktop's colours
 
-    m_date = new QDateEdit(m_canvas);
+    m_date = new ServiceDateEdit(m_canvas);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("dd/MM/yy"));
     m_date->setToolTip(QStringLiteral("Cliquez sur la flêche pour afficher le calendrier"));

@@ -248,8 +248,10 @@ private slots:
             return TextFile::joinLines(l);
         };
         QTest::newRow("empty") << QByteArray();
-        // Not a date, no such day, month 13, year first, two-digit year.
-        for (const char *date : {"Bonjour", "29-02-2027", "04-13-2026", "2026-12-04", "04-12-26"})
+        // Not a date, no such day, month 13, year first, two-digit year, a year the date box
+        // cannot show.
+        for (const char *date :
+             {"Bonjour", "29-02-2027", "04-13-2026", "2026-12-04", "04-12-26", " 05 06 0026"})
             QTest::newRow(date) << edited(0, QLatin1String(date), true);
         // Cut in the fixed part, inside NumTrain, in the km block, in the regularity block.
         for (int n : {1, 261, 261 + 96 + 2, TxtJLine})

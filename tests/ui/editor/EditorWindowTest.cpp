@@ -572,6 +572,75 @@ private slots:
         QVERIFY(!text()->isHidden());
     }
 
+    // A date typed whole is the date typed, whatever month the box showed; a year on two digits
+    // is the one a driver means. Tab after one digit goes on to Roulement with the date made.
+    void dateTypedWholeIsTheDateTyped_data()
+    {
+        QTest::addColumn<QDate>("shown");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("29 February over December")
+            << QDate(2026, 12, 7) << u"290224"_s << QDate(2024, 2, 29);
+        QTest::newRow("31 March over April")
+            << QDate(2026, 4, 1) << u"310326"_s << QDate(2026, 3, 31);
+        QTest::newRow("31 January over February")
+            << QDate(2027, 2, 10) << u"310127"_s << QDate(2027, 1, 31);
+        QTest::newRow("last century") << QDate(2025, 2, 28) << u"311299"_s << QDate(1999, 12, 31);
+        QTest::newRow("with slashes") << QDate(2024, 2, 28) << u"29/02/24"_s << QDate(2024, 2, 29);
+        QTest::newRow("one-digit parts") << QDate(2026, 12, 7) << u"1/1/27"_s << QDate(2027, 1, 1);
+    }
+
+    void dateTypedWholeIsTheDateTyped()
+    {
+        QFETCH(QDate, shown);
+        QFETCH(QString, keys);
+        QFETCH(QDate, date);
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(shown);
+        editing().setCurrentSlot(DateSlot);
+        QVERIFY(box->hasFocus());
+        QTest::keyClicks(box, keys);
+        QCOMPARE(box->date(), date);
+        QCOMPARE(record().serviceDate(), date);
+        QCOMPARE(box->text(), date.toString(u"dd/MM/yy"));
+    }
+
+    // A click anywhere on the date box opens the calendar or places the cursor: it never steps
+    // the date, as the arrows of a spin box would.
+    void clickOnTheDateBoxKeepsTheDate()
+    {
+        QDateEdit *box = m_window->datePicker();
+        const QDate shown(2026, 12, 7);
+        QStringList stepped;
+        for (int x = 0; x < box->width(); ++x)
+            for (int y = 1; y < box->height() - 1; y += 2) {
+                m_window->showServiceDate(shown);
+                QWidget *under = box->childAt(x, y) ? box->childAt(x, y) : box;
+                QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(box, QPoint(x, y)));
+                if (QWidget *popup = QApplication::activePopupWidget()) popup->close();
+                if (box->date() != shown) stepped << u"%1,%2"_s.arg(x).arg(y);
+            }
+        QCOMPARE(stepped, QStringList());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
+        QTRY_VERIFY(QApplication::activePopupWidget()); // the arrow opens the calendar
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(box->date(), shown);
+    }
+
+    void tabAfterOneDigitOfTheDay()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 12, 7));
+        editing().setCurrentSlot(DateSlot);
+        QTest::keyClicks(box, u"1"_s);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(record().currentSlot(), DateSlot + 1);
+        QVERIFY(text()->isVisible() && text()->hasFocus());
+        QTest::keyClicks(text(), u"5"_s);
+        QCOMPARE(record().slot(DateSlot + 1), u"5"_s);
+        QCOMPARE(record().serviceDate(), QDate(2026, 12, 1));
+    }
+
     // "Nouvelle journée" asks over the drawn bulletin; a day kept gets its control back where
     // it was, a new day starts on the first train number.
     void newDayAsksOverTheDrawnBulletin()
