@@ -627,6 +627,16 @@ private slots:
         QCOMPARE(box->date(), shown);
     }
 
+    void yearTypedAloneTakesTheCenturyMeant()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 12, 7));
+        editing().setCurrentSlot(DateSlot);
+        box->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClicks(box, u"99"_s);
+        QCOMPARE(record().serviceDate(), QDate(1999, 12, 7));
+    }
+
     void tabAfterOneDigitOfTheDay()
     {
         QDateEdit *box = m_window->datePicker();
