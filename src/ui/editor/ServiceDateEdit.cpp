@@ -35,6 +35,7 @@ bool isSeparator(QChar c)
 ServiceDateEdit::ServiceDateEdit(QWidget *parent) : QDateEdit(parent)
 {
     setMinimumDate(ServiceDate::earliest());
+    setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
 }
 
 bool ServiceDateEdit::atPartStart() const
@@ -44,13 +45,6 @@ bool ServiceDateEdit::atPartStart() const
     const QLineEdit *line = lineEdit();
     return line->hasSelectedText() ? line->selectionStart() == PartStart[size_t(part)]
                                    : line->cursorPosition() == PartStart[size_t(part)];
-}
-
-void ServiceDateEdit::takePart(Run &run)
-{
-    run.typed[size_t(run.part)] = run.digits.toInt();
-    run.digits.clear();
-    ++run.part;
 }
 
 void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
@@ -63,31 +57,71 @@ void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
         QDateEdit::keyPressEvent(event);
         return;
     }
-    if (!m_run && digit && atPartStart()) m_run = Run{date(), partOf(currentSection()), {}, {}};
-    if (m_run) {
-        Run &run = *m_run;
-        if (digit) {
-            run.digits += c;
-            if (run.digits.size() == 2) takePart(run);
-        } else if (!run.digits.isEmpty()) {
-            takePart(run);
-        }
+    if (!m_run && digit && atPartStart()) {
+        const int part = partOf(currentSection());
+        m_run = Run{date(), part, part, {}, {}};
     }
-    // The box shows the keys as they come.
-    QDateEdit::keyPressEvent(event);
-    if (!m_run || m_run->part < 3) return;
+    if (!m_run || !typeInRun(c)) QDateEdit::keyPressEvent(event);
+}
 
-    // The year typed ends the run: the date is the one typed, parts not typed as they were.
-    const Run run = *m_run;
-    m_run.reset();
-    const QDate today = QDate::currentDate();
-    const int year = ServiceDate::yearOfTwoDigits(*run.typed[2], today.year());
-    const QDate typed(year, run.typed[1].value_or(run.before.month()),
-                      run.typed[0].value_or(run.before.day()));
-    if (typed.isValid() && typed >= minimumDate() && typed != date()) {
-        setDate(typed);
-        setSelectedSection(QDateTimeEdit::YearSection);
+// Takes the key into the run; false when the key ends the run and goes to the box.
+bool ServiceDateEdit::typeInRun(QChar c)
+{
+    Run &run = *m_run;
+    if (!c.isDigit()) {
+        // A separator closes the part typed; after a part closed by its digits it is the one
+        // the driver types between the parts, and does nothing more.
+        if (run.digits.isEmpty() && run.part == run.first) {
+            m_run.reset();
+            return false;
+        }
+        if (!run.digits.isEmpty() && run.part < 2) closePart(run);
+        showRun();
+        return true;
     }
+    run.digits += c;
+    const int value = run.digits.toInt();
+    switch (run.part) {
+    case 0: // a day of 4 or more takes one digit
+    case 1: // a month of 2 or more too
+        if (run.digits.size() == 2 || value > (run.part == 0 ? 3 : 1))
+            closePart(run);
+        else
+            run.typed[size_t(run.part)] = value;
+        break;
+    default: // the year on one or two digits, or on four
+        if (run.digits.size() <= 2)
+            run.typed[2] = ServiceDate::yearOfTwoDigits(value, QDate::currentDate().year());
+        else if (run.digits.size() == 4)
+            run.typed[2] = value;
+        break;
+    }
+    showRun();
+    if (run.part == 2 && run.digits.size() == 4) m_run.reset();
+    return true;
+}
+
+void ServiceDateEdit::closePart(Run &run)
+{
+    run.typed[size_t(run.part)] = run.digits.toInt();
+    run.digits.clear();
+    ++run.part;
+}
+
+// The date of the parts typed, the others as they were; a day its month lacks shows as the
+// month's last one until the month or the year that has it is typed.
+void ServiceDateEdit::showRun()
+{
+    const Run &run = *m_run;
+    const int year = run.typed[2].value_or(run.before.year());
+    const int month = run.typed[1].value_or(run.before.month());
+    const int day = run.typed[0].value_or(run.before.day());
+    QDate shown(year, month, 1);
+    if (shown.isValid() && day >= 1) shown = shown.addDays(qMin(day, shown.daysInMonth()) - 1);
+    if (shown.isValid() && shown >= minimumDate() && shown != date()) setDate(shown);
+    setSelectedSection(run.part == 0   ? QDateTimeEdit::DaySection
+                       : run.part == 1 ? QDateTimeEdit::MonthSection
+                                       : QDateTimeEdit::YearSection);
 }
 
 void ServiceDateEdit::focusInEvent(QFocusEvent *event)
@@ -109,6 +143,16 @@ void ServiceDateEdit::mousePressEvent(QMouseEvent *event)
     m_clicked = true;
     QDateEdit::mousePressEvent(event);
     m_clicked = false;
+}
+
+void ServiceDateEdit::wheelEvent(QWheelEvent *event)
+{
+    // A wheel turned over the box on the way elsewhere leaves the date alone.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QDateEdit::wheelEvent(event);
 }
 
 QAbstractSpinBox::StepEnabled ServiceDateEdit::stepEnabled() const

@@ -6,11 +6,13 @@
 #include <array>
 #include <optional>
 
-// The editor's date box, "dd/MM/yy". A date typed whole, from the day on, is the date typed:
-// Qt's box alone cuts a day its month of the moment lacks (29, 30, 31) before the month and the
-// year are typed ("310326" typed over April gave 30/03/26). A year typed on two digits takes
-// the century a driver means (ServiceDate::yearOfTwoDigits), not the one shown. A click on the
-// box's frame does not step the date, as it does in Qt's box that opens a calendar.
+// The editor's date box, "dd/MM/yy". A date typed is the date typed: Qt's box alone cuts a day
+// its month of the moment lacks (29, 30, 31) before the month and the year come ("3112" typed
+// over April gave 30/12), sends the month to the year after "01/", and keeps the century shown.
+// Here the parts typed in a row make the date as soon as they make one, a year on two digits
+// takes the century a driver means (ServiceDate::yearOfTwoDigits) and a year on four digits is
+// taken whole. The wheel acts on the box only once it has the keyboard, and a click on its frame
+// does not step the date.
 class ServiceDateEdit : public QDateEdit
 {
     Q_OBJECT
@@ -22,19 +24,24 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     StepEnabled stepEnabled() const override;
 
 private:
-    // The keys typed since a section's first digit: the date as it was, and each part typed.
+    // The keys typed in a row from the start of a part: the date as it was, the part being
+    // typed (0 day, 1 month, 2 year), its digits so far, and the parts done.
     struct Run {
         QDate before;
-        int part = 0; // 0 day, 1 month, 2 year
+        int first = 0;
+        int part = 0;
         QString digits;
         std::array<std::optional<int>, 3> typed;
     };
 
     bool atPartStart() const;
-    void takePart(Run &run);
+    bool typeInRun(QChar c);
+    static void closePart(Run &run);
+    void showRun();
     std::optional<Run> m_run;
     bool m_clicked = false;
 };

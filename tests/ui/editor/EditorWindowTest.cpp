@@ -572,25 +572,32 @@ private slots:
         QVERIFY(!text()->isHidden());
     }
 
-    // A date typed whole is the date typed, whatever month the box showed; a year on two digits
-    // is the one a driver means. Tab after one digit goes on to Roulement with the date made.
-    void dateTypedWholeIsTheDateTyped_data()
+    // A date typed is the date typed, whatever month the box showed, then kept as the keys
+    // leave the box; a year on two digits is the one a driver means, on four the one typed.
+    void dateTypedIsTheDateKept_data()
     {
         QTest::addColumn<QDate>("shown");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QDate>("date");
-        QTest::newRow("29 February over December")
-            << QDate(2026, 12, 7) << u"290224"_s << QDate(2024, 2, 29);
-        QTest::newRow("31 March over April")
-            << QDate(2026, 4, 1) << u"310326"_s << QDate(2026, 3, 31);
-        QTest::newRow("31 January over February")
-            << QDate(2027, 2, 10) << u"310127"_s << QDate(2027, 1, 31);
-        QTest::newRow("last century") << QDate(2025, 2, 28) << u"311299"_s << QDate(1999, 12, 31);
-        QTest::newRow("with slashes") << QDate(2024, 2, 28) << u"29/02/24"_s << QDate(2024, 2, 29);
-        QTest::newRow("one-digit parts") << QDate(2026, 12, 7) << u"1/1/27"_s << QDate(2027, 1, 1);
+        const auto row = [](const char *name, QDate shown, const QString &keys, QDate date) {
+            QTest::newRow(name) << shown << keys << date;
+        };
+        row("29 February over December", {2026, 12, 7}, u"290224"_s, {2024, 2, 29});
+        row("31 March over April", {2026, 4, 1}, u"310326"_s, {2026, 3, 31});
+        row("31 January over February", {2027, 2, 10}, u"310127"_s, {2027, 1, 31});
+        row("day and month over April", {2026, 4, 15}, u"3112"_s, {2026, 12, 31});
+        row("last century", {2025, 2, 28}, u"311299"_s, {1999, 12, 31});
+        row("with slashes", {2024, 2, 28}, u"29/02/24"_s, {2024, 2, 29});
+        row("day and month with a slash", {2026, 12, 15}, u"01/10"_s, {2026, 10, 1});
+        row("one-digit parts", {2026, 12, 7}, u"1/1/27"_s, {2027, 1, 1});
+        row("one-digit day without slash", {1998, 12, 5}, u"51226"_s, {2026, 12, 5});
+        row("one-digit day, last century", {2004, 3, 31}, u"50499"_s, {1999, 4, 5});
+        row("four-digit year", {2026, 12, 7}, u"14112026"_s, {2026, 11, 14});
+        row("blanks, four-digit year", {2026, 12, 7}, u"13 11 2026"_s, {2026, 11, 13});
+        row("slashes, four-digit year", {2026, 12, 7}, u"15/10/2026"_s, {2026, 10, 15});
     }
 
-    void dateTypedWholeIsTheDateTyped()
+    void dateTypedIsTheDateKept()
     {
         QFETCH(QDate, shown);
         QFETCH(QString, keys);
@@ -601,30 +608,26 @@ private slots:
         QVERIFY(box->hasFocus());
         QTest::keyClicks(box, keys);
         QCOMPARE(box->date(), date);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(record().currentSlot(), DateSlot + 1);
+        QCOMPARE(box->date(), date);
         QCOMPARE(record().serviceDate(), date);
         QCOMPARE(box->text(), date.toString(u"dd/MM/yy"));
     }
 
-    // A click anywhere on the date box opens the calendar or places the cursor: it never steps
-    // the date, as the arrows of a spin box would.
-    void clickOnTheDateBoxKeepsTheDate()
+    // The wheel turned over the date box on the way elsewhere changes nothing.
+    void wheelOverTheDateBoxLeavesItAlone()
     {
         QDateEdit *box = m_window->datePicker();
-        const QDate shown(2026, 12, 7);
-        QStringList stepped;
-        for (int x = 0; x < box->width(); ++x)
-            for (int y = 1; y < box->height() - 1; y += 2) {
-                m_window->showServiceDate(shown);
-                QWidget *under = box->childAt(x, y) ? box->childAt(x, y) : box;
-                QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(box, QPoint(x, y)));
-                if (QWidget *popup = QApplication::activePopupWidget()) popup->close();
-                if (box->date() != shown) stepped << u"%1,%2"_s.arg(x).arg(y);
-            }
-        QCOMPARE(stepped, QStringList());
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
-        QTRY_VERIFY(QApplication::activePopupWidget()); // the arrow opens the calendar
-        QApplication::activePopupWidget()->close();
-        QCOMPARE(box->date(), shown);
+        m_window->showServiceDate(QDate(2026, 12, 16));
+        editing().setCurrentSlot(DateSlot + 1);
+        QWidget *typing = QApplication::focusWidget();
+        const QPointF at(10, 8);
+        QWheelEvent wheel(at, box->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+        QCOMPARE(box->date(), QDate(2026, 12, 16));
+        QCOMPARE(QApplication::focusWidget(), typing);
     }
 
     void yearTypedAloneTakesTheCenturyMeant()
