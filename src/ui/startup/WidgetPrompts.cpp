@@ -1,5 +1,6 @@
 #include "ui/startup/WidgetPrompts.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -112,9 +113,22 @@ void fitFileColumns(QFileDialog &dialog)
 
 } // namespace
 
+QWidget *WidgetPrompts::owner()
+{
+    if (m_parent) return m_parent;
+    QWidget *active = QApplication::activeModalWidget();
+    if (!active) active = QApplication::activeWindow();
+    // Between two prompts the window manager may not have given the window back its activation.
+    if (active)
+        m_lastOwner = active;
+    else if (m_lastOwner && m_lastOwner->isVisible())
+        active = m_lastOwner;
+    return active;
+}
+
 void WidgetPrompts::message(const QString &title, const QString &text, Icon icon)
 {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, owner());
     // Texts hold paths and typed values: never read them as markup.
     box.setTextFormat(Qt::PlainText);
     widenForTitleAndText(box, text);
@@ -129,7 +143,7 @@ Prompts::Answer WidgetPrompts::question(const QString &title, const QString &tex
         set = QMessageBox::Ok | QMessageBox::Cancel;
     else if (buttons == Buttons::YesNo)
         set = QMessageBox::Yes | QMessageBox::No;
-    QMessageBox box(boxIcon(icon), title, text, set, m_parent);
+    QMessageBox box(boxIcon(icon), title, text, set, owner());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(button(defaultAnswer));
     widenForTitleAndText(box, text);
@@ -150,7 +164,7 @@ Prompts::Answer WidgetPrompts::question(const QString &title, const QString &tex
 std::optional<QString> WidgetPrompts::input(const QString &title, const QString &prompt,
                                             const QString &defaultText)
 {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
@@ -165,7 +179,7 @@ std::optional<QString> WidgetPrompts::input(const QString &title, const QString 
 
 QString WidgetPrompts::openFile(const QString &title, const QString &folder, const QString &filter)
 {
-    QFileDialog dialog(m_parent, title, folder, filter);
+    QFileDialog dialog(owner(), title, folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     fitFileColumns(dialog);

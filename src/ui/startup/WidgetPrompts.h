@@ -20,5 +20,9 @@ public:
     QString openFile(const QString &title, const QString &folder, const QString &filter) override;
 
 private:
+    // The window a prompt opens over: the one given, else the one the driver works in, so that
+    // the prompt opens over it, on its monitor, not on the monitor under the mouse.
+    QWidget *owner();
     QPointer<QWidget> m_parent;
+    QPointer<QWidget> m_lastOwner;
 };

@@ -33,6 +33,27 @@ class WidgetPromptsTest : public QObject
     }
 
 private slots:
+    // A prompt opens over the window the driver works in: on its monitor, wherever the mouse is.
+    void promptsOpenOverTheActiveWindow()
+    {
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("EDITEUR"));
+        window.setGeometry(QRect(QPoint(40, 30), QSize(600, 400)));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        WidgetPrompts prompts;
+        const auto overWindow = [&window](QDialog &d) {
+            QCOMPARE(d.parentWidget(), &window);
+            QVERIFY(window.frameGeometry().contains(d.geometry().center()));
+        };
+        whenShown(overWindow, QDialogButtonBox::Ok);
+        prompts.message(QStringLiteral("Kerbo"), QStringLiteral("Texte."),
+                        Prompts::Icon::Exclamation);
+        whenShown(overWindow, QDialogButtonBox::Cancel);
+        prompts.input(QStringLiteral("Kerbo"), QStringLiteral("Nom ?"), QString());
+    }
+
     void longTitlesFitTheDialog()
     {
         WidgetPrompts prompts;
