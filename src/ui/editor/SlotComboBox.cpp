@@ -11,9 +11,11 @@ SlotComboBox::SlotComboBox(QWidget *parent) : QComboBox(parent)
     // Free text stays as typed: no completion from the items.
     setCompleter(nullptr);
     // The control fits the box it stands on, however narrow: a slim arrow leaves the room to
-    // the text.
-    setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px; }"
-                                 "QComboBox::drop-down { width: 11px; }"));
+    // the text. Its list drops over the paper form as paper, whatever the desktop's colours.
+    setStyleSheet(
+        QStringLiteral("QComboBox { padding: 0px 1px; }"
+                       "QComboBox::drop-down { width: 11px; }"
+                       "QComboBox QAbstractItemView { background: white; color: black; }"));
 }
 
 void SlotComboBox::showPopup()

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "../SessionFolder.h"
+#include "ui/PaperColours.h"
 #include "ui/automatismes/frmAutomatisme.h"
 #include "ui/calibration/TenthsControl.h"
 #include "ui/calibration/frmCentrage.h"
@@ -37,9 +38,10 @@ struct Ink {
 
 // Inside the box's frame, left of a drop-down's arrow: where its text stands, as drawn over
 // what the box stands on.
-Ink inkOf(QWidget *box)
+Ink inkOf(QWidget *box, QRect part = {})
 {
-    const QImage picture = box->parentWidget()->grab(box->geometry()).toImage();
+    const QImage picture = part.isValid() ? box->grab(part).toImage()
+                                          : box->parentWidget()->grab(box->geometry()).toImage();
     const QRect text = QRect(QPoint(0, 0), picture.size())
                            .adjusted(2, 2, -2, -2)
                            .intersected(QRect(0, 0, picture.width() * 7 / 10, picture.height()));
@@ -54,9 +56,9 @@ Ink inkOf(QWidget *box)
 }
 
 // The box shows its text as dark letters on a light ground.
-bool readableOnLight(QWidget *box)
+bool readableOnLight(QWidget *box, QRect part = {})
 {
-    const Ink ink = inkOf(box);
+    const Ink ink = inkOf(box, part);
     return ink.dark >= 30 && ink.light > ink.dark; // more than the cursor
 }
 
@@ -104,6 +106,23 @@ private slots:
         editor.rosterList()->setFocus();
         QVERIFY(editor.rosterList()->hasFocus());
         QVERIFY(readableOnLight(editor.rosterList()));
+    }
+
+    // The drop-down list of a list box of the form opens as paper too.
+    void formListDropsAsPaper()
+    {
+        QWidget form;
+        PaperColours::makePaper(&form);
+        auto *box = new SlotComboBox(&form);
+        box->addItems({QStringLiteral("BB 15000 LEN"), QStringLiteral("MMMMMM")});
+        box->setGeometry(10, 10, 120, 20);
+        activate(&form);
+        box->showPopup();
+        QAbstractItemView *list = box->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        const QRect item = list->visualRect(list->model()->index(1, 0));
+        QVERIFY(readableOnLight(list->viewport(), item));
+        box->hidePopup();
     }
 
     void litBoxesOfTheWindowsShowDarkText()
