@@ -2,6 +2,7 @@
 
 #include "core/model/ServiceDate.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -10,20 +11,6 @@ namespace
 
 // Where each part of "dd/MM/yy" starts in the box's text.
 constexpr std::array<int, 3> PartStart = {0, 3, 6};
-
-int partOf(QDateTimeEdit::Section section)
-{
-    switch (section) {
-    case QDateTimeEdit::DaySection:
-        return 0;
-    case QDateTimeEdit::MonthSection:
-        return 1;
-    case QDateTimeEdit::YearSection:
-        return 2;
-    default:
-        return -1;
-    }
-}
 
 bool isSeparator(QChar c)
 {
@@ -38,13 +25,13 @@ ServiceDateEdit::ServiceDateEdit(QWidget *parent) : QDateEdit(parent)
     setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
 }
 
-bool ServiceDateEdit::atPartStart() const
+int ServiceDateEdit::partStartingAtCursor() const
 {
-    const int part = partOf(currentSection());
-    if (part < 0) return false;
     const QLineEdit *line = lineEdit();
-    return line->hasSelectedText() ? line->selectionStart() == PartStart[size_t(part)]
-                                   : line->cursorPosition() == PartStart[size_t(part)];
+    const int at = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    for (int part = 0; part < 3; ++part)
+        if (PartStart[size_t(part)] == at) return part;
+    return -1;
 }
 
 void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
@@ -57,9 +44,14 @@ void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
         QDateEdit::keyPressEvent(event);
         return;
     }
-    if (!m_run && digit && atPartStart()) {
-        const int part = partOf(currentSection());
-        m_run = Run{date(), part, part, {}, {}};
+    // A date set meanwhile by other means ends the run.
+    if (m_run && m_run->shown != date()) m_run.reset();
+    const int part = m_run ? -1 : partStartingAtCursor();
+    if (digit && part >= 0) {
+        // A day typed earlier that the month then shown lacked is still the day meant.
+        const int day =
+            m_wantedDay && m_wantedDay->shown == date() ? m_wantedDay->day : date().day();
+        m_run = Run{date(), date(), day, part, part, {}, {}};
     }
     if (!m_run || !typeInRun(c)) QDateEdit::keyPressEvent(event);
 }
@@ -79,6 +71,10 @@ bool ServiceDateEdit::typeInRun(QChar c)
         showRun();
         return true;
     }
+    if (run.part > 2) {
+        QApplication::beep(); // a fifth digit of the year
+        return true;
+    }
     run.digits += c;
     const int value = run.digits.toInt();
     switch (run.part) {
@@ -86,24 +82,38 @@ bool ServiceDateEdit::typeInRun(QChar c)
     case 1: // a month of 2 or more too
         if (run.digits.size() == 2 || value > (run.part == 0 ? 3 : 1))
             closePart(run);
-        else
+        else if (value > 0)
             run.typed[size_t(run.part)] = value;
         break;
     default: // the year on one or two digits, or on four
-        if (run.digits.size() <= 2)
+        if (run.digits.size() <= 2) {
             run.typed[2] = ServiceDate::yearOfTwoDigits(value, QDate::currentDate().year());
-        else if (run.digits.size() == 4)
-            run.typed[2] = value;
+        } else if (run.digits.size() == 4) {
+            if (value >= ServiceDate::earliest().year()) {
+                run.typed[2] = value;
+            } else {
+                run.typed[2].reset(); // no such bulletin: the year stays as it was
+                QApplication::beep();
+            }
+            run.part = 3;
+        }
         break;
     }
     showRun();
-    if (run.part == 2 && run.digits.size() == 4) m_run.reset();
     return true;
 }
 
 void ServiceDateEdit::closePart(Run &run)
 {
-    run.typed[size_t(run.part)] = run.digits.toInt();
+    const int value = run.digits.toInt();
+    const int last = run.part == 0 ? 31 : 12;
+    if (value >= 1 && value <= last) {
+        run.typed[size_t(run.part)] = value;
+    } else {
+        // No such day or month: the part stays as it was.
+        run.typed[size_t(run.part)].reset();
+        QApplication::beep();
+    }
     run.digits.clear();
     ++run.part;
 }
@@ -112,13 +122,20 @@ void ServiceDateEdit::closePart(Run &run)
 // month's last one until the month or the year that has it is typed.
 void ServiceDateEdit::showRun()
 {
-    const Run &run = *m_run;
+    Run &run = *m_run;
     const int year = run.typed[2].value_or(run.before.year());
     const int month = run.typed[1].value_or(run.before.month());
-    const int day = run.typed[0].value_or(run.before.day());
+    const int day = run.typed[0].value_or(run.day);
     QDate shown(year, month, 1);
-    if (shown.isValid() && day >= 1) shown = shown.addDays(qMin(day, shown.daysInMonth()) - 1);
-    if (shown.isValid() && shown >= minimumDate() && shown != date()) setDate(shown);
+    if (!shown.isValid()) return;
+    shown = shown.addDays(qMin(day, shown.daysInMonth()) - 1);
+    if (shown < minimumDate()) return;
+    if (shown != date()) setDate(shown);
+    m_run->shown = shown;
+    if (shown.day() != day)
+        m_wantedDay = WantedDay{day, shown};
+    else
+        m_wantedDay.reset();
     setSelectedSection(run.part == 0   ? QDateTimeEdit::DaySection
                        : run.part == 1 ? QDateTimeEdit::MonthSection
                                        : QDateTimeEdit::YearSection);
@@ -128,6 +145,9 @@ void ServiceDateEdit::focusInEvent(QFocusEvent *event)
 {
     m_run.reset();
     QDateEdit::focusInEvent(event);
+    // Back from the calendar: the day is selected, as when the keys come into the box, and the
+    // digits typed next make a new date.
+    if (event->reason() == Qt::PopupFocusReason) setSelectedSection(QDateTimeEdit::DaySection);
 }
 
 void ServiceDateEdit::focusOutEvent(QFocusEvent *event)

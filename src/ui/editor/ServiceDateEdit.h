@@ -32,16 +32,25 @@ private:
     // typed (0 day, 1 month, 2 year), its digits so far, and the parts done.
     struct Run {
         QDate before;
+        QDate shown; // the date the run last showed
+        int day = 0; // the day meant, if no day is typed
         int first = 0;
-        int part = 0;
+        int part = 0; // 3 once a four-digit year is typed
         QString digits;
         std::array<std::optional<int>, 3> typed;
     };
+    // A day typed that the month shown lacks, and the date shown for it.
+    struct WantedDay {
+        int day = 0;
+        QDate shown;
+    };
 
-    bool atPartStart() const;
+    // The part the cursor stands at the start of, or -1.
+    int partStartingAtCursor() const;
     bool typeInRun(QChar c);
     static void closePart(Run &run);
     void showRun();
     std::optional<Run> m_run;
+    std::optional<WantedDay> m_wantedDay;
     bool m_clicked = false;
 };

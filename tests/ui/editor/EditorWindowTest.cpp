@@ -595,6 +595,11 @@ private slots:
         row("four-digit year", {2026, 12, 7}, u"14112026"_s, {2026, 11, 14});
         row("blanks, four-digit year", {2026, 12, 7}, u"13 11 2026"_s, {2026, 11, 13});
         row("slashes, four-digit year", {2026, 12, 7}, u"15/10/2026"_s, {2026, 10, 15});
+        // Mistakes: a part that is no day or month, a year too long or too old, are not taken.
+        row("day 32", {2026, 12, 7}, u"321226"_s, {2026, 12, 7});
+        row("month 13", {2026, 12, 7}, u"011327"_s, {2027, 12, 1});
+        row("five-digit year", {2026, 12, 7}, u"0101199999"_s, {1999, 1, 1});
+        row("year before 1900", {2026, 12, 7}, u"01/01/1899"_s, {2026, 1, 1});
     }
 
     void dateTypedIsTheDateKept()
@@ -613,6 +618,39 @@ private slots:
         QCOMPARE(box->date(), date);
         QCOMPARE(record().serviceDate(), date);
         QCOMPARE(box->text(), date.toString(u"dd/MM/yy"));
+    }
+
+    // The day typed is kept through keys that move in the box, and digits typed after a day
+    // picked in the calendar make a new date from the day on.
+    void dayTypedSurvivesEditingKeysAndTheCalendar()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 6, 1));
+        editing().setCurrentSlot(DateSlot);
+        QTest::keyClicks(box, u"31"_s);
+        QCOMPARE(box->date(), QDate(2026, 6, 30)); // June has no 31st
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, u"1299"_s);
+        QCOMPARE(box->date(), QDate(1999, 12, 31));
+
+        m_window->showServiceDate(QDate(2027, 2, 1));
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(box, u"31"_s);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, u"0527"_s);
+        QCOMPARE(box->date(), QDate(2027, 5, 31));
+
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto *calendar = QApplication::activePopupWidget()->findChild<QCalendarWidget *>();
+        QVERIFY(calendar);
+        calendar->setSelectedDate(QDate(2027, 5, 22));
+        QTest::keyClick(calendar->findChild<QTableView *>(), Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTRY_VERIFY(box->hasFocus());
+        QCOMPARE(box->date(), QDate(2027, 5, 22));
+        QTest::keyClicks(box, u"141299"_s);
+        QCOMPARE(box->date(), QDate(1999, 12, 14));
     }
 
     // The wheel turned over the date box on the way elsewhere changes nothing.
