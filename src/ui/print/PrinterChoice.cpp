@@ -22,6 +22,12 @@ QPrinter &PrinterChoice::current()
             if (!printers.isEmpty())
                 m_printer->setPrinterName(printers.first());
         }
+    } else if (!m_chosen && m_printer->outputFormat() == QPrinter::NativeFormat) {
+        // Nothing chosen in "Configuration de l'impression": the system's default printer of
+        // the moment, changed while the program runs or not.
+        const QString system = QPrinterInfo::defaultPrinterName();
+        if (!system.isEmpty() && system != m_printer->printerName())
+            m_printer->setPrinterName(system);
     }
     return *m_printer;
 }

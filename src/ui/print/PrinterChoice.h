@@ -12,7 +12,8 @@ class QPrinter;
 class QWidget;
 
 // The printer used for the run: the one set up in "Configuration de l'impression" (a printer or
-// a PDF file), else the system's default printer, else the first printer installed.
+// a PDF file), else the system's default printer of the moment, else the first printer
+// installed.
 class PrinterChoice
 {
 public:

@@ -2,7 +2,37 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPrintEngine>
 #include <QPrinter>
+
+namespace
+{
+
+// Qt's print engine for the print server takes the job's options as name and value pairs under
+// this key (Qt's own print dialog sets them so).
+constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// One form, one sheet: a queue set to print two pages a sheet would shrink the form onto half of
+// it, and one set to print a banner page first would spend a pre-printed form on the banner.
+void oneSheetPerForm(QPrinter &printer)
+{
+    QPrintEngine *engine = printer.printEngine();
+    if (printer.outputFormat() != QPrinter::NativeFormat || !engine) return;
+    QStringList options = engine->property(CupsOptions).toStringList();
+    const auto set = [&options](const QString &name, const QString &value) {
+        for (qsizetype i = 0; i + 1 < options.size(); i += 2)
+            if (options.at(i) == name) {
+                options[i + 1] = value;
+                return;
+            }
+        options << name << value;
+    };
+    set(QStringLiteral("number-up"), QStringLiteral("1"));
+    set(QStringLiteral("job-sheets"), QStringLiteral("none,none"));
+    engine->setProperty(CupsOptions, options);
+}
+
+} // namespace
 
 PrinterPage::PrinterPage(QPrinter &printer)
     : m_printer(printer), m_metrics(QFont(), &printer), m_dotsPerMm(printer.logicalDpiX() / 25.4)
@@ -22,6 +52,10 @@ bool PrinterPage::begin()
     m_printer.setFullPage(true);
     m_printer.setPageSize(QPageSize(QPageSize::A4));
     m_printer.setPageOrientation(QPageLayout::Landscape);
+    oneSheetPerForm(m_printer);
+    // The print queue names the job.
+    if (m_printer.docName().isEmpty())
+        m_printer.setDocName(QStringLiteral("Kerbo - bulletin de service"));
     if (!m_painter.begin(&m_printer))
         return false;
     m_dotsPerMm = m_printer.logicalDpiX() / 25.4;

@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "ui/print/PrinterChoice.h"
 #include "ui/print/PrinterPage.h"
 
 #include <QtWidgets>
@@ -60,6 +61,7 @@ class PrinterMarginsTest : public QObject
     QTemporaryDir m_dir;
     QProcess m_server;
     QString m_skip;
+    QString m_spool;
 
 private slots:
     // Before any printer is asked for: the print server's client reads its address once.
@@ -76,7 +78,7 @@ private slots:
             QVERIFY(QDir(root).mkpath(QLatin1String(sub)));
         const QString socket = root + QStringLiteral("/cups.sock");
         QVERIFY(writeFile(root + QStringLiteral("/cupsd.conf"),
-                          "LogLevel warn\nListen " + socket.toUtf8() +
+                          "LogLevel warn\nDirtyCleanInterval 0\nListen " + socket.toUtf8() +
                               "\nBrowsing Off\nWebInterface No\nDefaultAuthType None\n"
                               "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                               "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
@@ -88,9 +90,15 @@ private slots:
                               "/temp\nAccessLog " + r + "/log/access\nErrorLog " + r +
                               "/log/error\nPageLog " + r + "/log/page\nFileDevice Yes\n"));
         QVERIFY(writeFile(root + QStringLiteral("/ppd/Marges.ppd"), MarginsPpd));
+        QVERIFY(writeFile(root + QStringLiteral("/ppd/Autre.ppd"), MarginsPpd));
+        // Held jobs stay in the spool with their options. The default queue prints two pages a
+        // sheet after a banner page, as an office may set it.
         QVERIFY(writeFile(root + QStringLiteral("/printers.conf"),
                           "<DefaultPrinter Marges>\nInfo Marges\nDeviceURI file:///dev/null\n"
-                          "State Idle\nAccepting Yes\n</DefaultPrinter>\n"));
+                          "State Stopped\nAccepting Yes\nJobSheets standard none\n"
+                          "Option number-up 2\n</DefaultPrinter>\n"
+                          "<Printer Autre>\nInfo Autre\nDeviceURI file:///dev/null\n"
+                          "State Stopped\nAccepting Yes\n</Printer>\n"));
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"),
                                root + QStringLiteral("/cupsd.conf"), QStringLiteral("-s"),
@@ -105,6 +113,7 @@ private slots:
             return;
         }
         qputenv("CUPS_SERVER", socket.toUtf8());
+        m_spool = root + QStringLiteral("/spool");
     }
 
     void cleanupTestCase()
@@ -133,6 +142,65 @@ private slots:
             QCOMPARE(printer.pageRect(QPrinter::Millimeter).topLeft(), QPointF(0, 0));
             printer.abort();
         }
+    }
+
+    // One form, one sheet, whatever the queue says: two pages a sheet would shrink the form onto
+    // half of it, a banner page would spend a form.
+    void oneFormPerSheetWhateverTheQueueSays()
+    {
+        if (!m_skip.isEmpty()) QSKIP(qPrintable(m_skip));
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            PrinterPage page(printer);
+            QVERIFY(page.begin());
+            page.drawText(60, 6.5, QStringLiteral("DUPONT"));
+            page.endPage();
+        }
+        QByteArray job;
+        QTRY_VERIFY_WITH_TIMEOUT(!(job = lastJob()).isEmpty(), 10000);
+        QCOMPARE(intAfter(job, "number-up"), 1);
+        QVERIFY(job.contains(QByteArray("job-sheets\0\x04none", 16)));
+        QVERIFY(job.contains("Kerbo - bulletin de service"));
+    }
+
+    // Nothing chosen in "Configuration de l'impression": the prints go to the system's default
+    // printer of the moment, changed while the program runs.
+    void theDefaultPrinterOfTheMomentPrints()
+    {
+        if (!m_skip.isEmpty()) QSKIP(qPrintable(m_skip));
+        const QString lpadmin = QStandardPaths::findExecutable(QStringLiteral("lpadmin"),
+                                                               {QStringLiteral("/usr/sbin")});
+        if (lpadmin.isEmpty()) QSKIP("lpadmin is not installed");
+        PrinterChoice choice;
+        QVERIFY(choice.printer());
+        QCOMPARE(choice.printer()->printerName(), QStringLiteral("Marges"));
+        QCOMPARE(QProcess::execute(lpadmin, {QStringLiteral("-d"), QStringLiteral("Autre")}), 0);
+        QCOMPARE(choice.printer()->printerName(), QStringLiteral("Autre"));
+        QCOMPARE(QProcess::execute(lpadmin, {QStringLiteral("-d"), QStringLiteral("Marges")}), 0);
+        // A printer chosen by the driver stays.
+        choice.choosePdfFile(m_dir.filePath(QStringLiteral("choisi.pdf")));
+        QCOMPARE(QProcess::execute(lpadmin, {QStringLiteral("-d"), QStringLiteral("Autre")}), 0);
+        QCOMPARE(choice.printer()->outputFormat(), QPrinter::PdfFormat);
+        QCOMPARE(QProcess::execute(lpadmin, {QStringLiteral("-d"), QStringLiteral("Marges")}), 0);
+    }
+
+private:
+    // The request of the last job the print server took, as it keeps it in its spool.
+    QByteArray lastJob() const
+    {
+        const QStringList jobs =
+            QDir(m_spool).entryList({QStringLiteral("c*")}, QDir::Files, QDir::Name);
+        if (jobs.isEmpty()) return {};
+        QFile f(QDir(m_spool).filePath(jobs.last()));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // An integer attribute of a job's request: its name, then a length of 4 and the value.
+    static int intAfter(const QByteArray &job, const char *name)
+    {
+        const qsizetype at = job.indexOf(name);
+        if (at < 0) return -1;
+        const auto *v = reinterpret_cast<const uchar *>(job.constData() + at + qstrlen(name) + 2);
+        return (v[0] << 24) | (v[1] << 16) | (v[2] << 8) | v[3];
     }
 };
 
