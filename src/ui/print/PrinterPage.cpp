@@ -12,8 +12,9 @@ namespace
 // this key (Qt's own print dialog sets them so).
 constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-// One form, one sheet: a queue set to print two pages a sheet would shrink the form onto half of
-// it, and one set to print a banner page first would spend a pre-printed form on the banner.
+// One form, one sheet, as drawn: the queue's own settings could otherwise shrink the form onto
+// half a sheet (two pages a sheet) or to the printable area (fit to page), mirror it, frame it,
+// print it twice, or spend a pre-printed form on a banner page first.
 void oneSheetPerForm(QPrinter &printer)
 {
     QPrintEngine *engine = printer.printEngine();
@@ -29,6 +30,12 @@ void oneSheetPerForm(QPrinter &printer)
     };
     set(QStringLiteral("number-up"), QStringLiteral("1"));
     set(QStringLiteral("job-sheets"), QStringLiteral("none,none"));
+    set(QStringLiteral("fit-to-page"), QStringLiteral("false"));
+    set(QStringLiteral("print-scaling"), QStringLiteral("none"));
+    set(QStringLiteral("mirror"), QStringLiteral("false"));
+    set(QStringLiteral("page-border"), QStringLiteral("none"));
+    // More copies are asked for by the driver in a print dialog, never by the queue.
+    if (printer.copyCount() == 1) set(QStringLiteral("copies"), QStringLiteral("1"));
     engine->setProperty(CupsOptions, options);
 }
 
@@ -52,6 +59,7 @@ bool PrinterPage::begin()
     m_printer.setFullPage(true);
     m_printer.setPageSize(QPageSize(QPageSize::A4));
     m_printer.setPageOrientation(QPageLayout::Landscape);
+    m_printer.setDuplex(QPrinter::DuplexNone); // one page: nothing to print on its back
     oneSheetPerForm(m_printer);
     // The print queue names the job.
     if (m_printer.docName().isEmpty())

@@ -91,12 +91,16 @@ private slots:
                               "/log/error\nPageLog " + r + "/log/page\nFileDevice Yes\n"));
         QVERIFY(writeFile(root + QStringLiteral("/ppd/Marges.ppd"), MarginsPpd));
         QVERIFY(writeFile(root + QStringLiteral("/ppd/Autre.ppd"), MarginsPpd));
-        // Held jobs stay in the spool with their options. The default queue prints two pages a
-        // sheet after a banner page, as an office may set it.
+        // Held jobs stay in the spool with their options. The default queue prints two copies,
+        // two pages a sheet, fitted, mirrored, framed, on both sides, after a banner page: what
+        // an office may set.
         QVERIFY(writeFile(root + QStringLiteral("/printers.conf"),
                           "<DefaultPrinter Marges>\nInfo Marges\nDeviceURI file:///dev/null\n"
                           "State Stopped\nAccepting Yes\nJobSheets standard none\n"
-                          "Option number-up 2\n</DefaultPrinter>\n"
+                          "Option number-up 2\nOption copies 2\nOption mirror true\n"
+                          "Option fit-to-page true\nOption print-scaling fit\n"
+                          "Option page-border double\nOption sides two-sided-long-edge\n"
+                          "</DefaultPrinter>\n"
                           "<Printer Autre>\nInfo Autre\nDeviceURI file:///dev/null\n"
                           "State Stopped\nAccepting Yes\n</Printer>\n"));
         m_server.setProcessChannelMode(QProcess::MergedChannels);
@@ -159,7 +163,13 @@ private slots:
         QByteArray job;
         QTRY_VERIFY_WITH_TIMEOUT(!(job = lastJob()).isEmpty(), 10000);
         QCOMPARE(intAfter(job, "number-up"), 1);
-        QVERIFY(job.contains(QByteArray("job-sheets\0\x04none", 16)));
+        QCOMPARE(intAfter(job, "copies"), 1);
+        QCOMPARE(valueAfter(job, "job-sheets"), "none");
+        QCOMPARE(valueAfter(job, "print-scaling"), "none");
+        QCOMPARE(valueAfter(job, "page-border"), "none");
+        QCOMPARE(valueAfter(job, "sides"), "one-sided");
+        QCOMPARE(valueAfter(job, "fit-to-page"), QByteArray(1, '\0'));
+        QCOMPARE(valueAfter(job, "mirror"), QByteArray(1, '\0'));
         QVERIFY(job.contains("Kerbo - bulletin de service"));
     }
 
@@ -194,13 +204,25 @@ private:
         QFile f(QDir(m_spool).filePath(jobs.last()));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    // An integer attribute of a job's request: its name, then a length of 4 and the value.
+    // The first value of a job's attribute, as the request holds it: the name, then the value's
+    // length on two bytes and the value.
+    static QByteArray valueAfter(const QByteArray &job, const char *name)
+    {
+        const QByteArray key = QByteArray(name);
+        qsizetype at = -1;
+        // The name stands after its own length, which a longer name ending the same way lacks.
+        for (qsizetype from = 0; (at = job.indexOf(key, from)) >= 2; from = at + 1)
+            if (uchar(job.at(at - 1)) == key.size() && job.at(at - 2) == 0) break;
+        if (at < 2) return {};
+        const qsizetype length_at = at + key.size();
+        const int length = (uchar(job.at(length_at)) << 8) | uchar(job.at(length_at + 1));
+        return job.mid(length_at + 2, length);
+    }
     static int intAfter(const QByteArray &job, const char *name)
     {
-        const qsizetype at = job.indexOf(name);
-        if (at < 0) return -1;
-        const auto *v = reinterpret_cast<const uchar *>(job.constData() + at + qstrlen(name) + 2);
-        return (v[0] << 24) | (v[1] << 16) | (v[2] << 8) | v[3];
+        const QByteArray v = valueAfter(job, name);
+        if (v.size() != 4) return -1;
+        return (uchar(v[0]) << 24) | (uchar(v[1]) << 16) | (uchar(v[2]) << 8) | uchar(v[3]);
     }
 };
 
