@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace
 {
@@ -23,6 +24,21 @@ ServiceDateEdit::ServiceDateEdit(QWidget *parent) : QDateEdit(parent)
 {
     setMinimumDate(ServiceDate::earliest());
     setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
+    lineEdit()->installEventFilter(this);
+}
+
+int ServiceDateEdit::partAtCursor() const
+{
+    const QLineEdit *line = lineEdit();
+    const int at = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    return at < PartStart[1] ? 0 : at < PartStart[2] ? 1 : 2;
+}
+
+void ServiceDateEdit::selectPart(int part)
+{
+    setSelectedSection(part == 0   ? QDateTimeEdit::DaySection
+                       : part == 1 ? QDateTimeEdit::MonthSection
+                                   : QDateTimeEdit::YearSection);
 }
 
 int ServiceDateEdit::partStartingAtCursor() const
@@ -39,19 +55,28 @@ void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
     const QString text = event->text();
     const QChar c = text.size() == 1 ? text.at(0) : QChar();
     const bool digit = c >= u'0' && c <= u'9';
+    // A date set meanwhile by other means ends the run.
+    if (m_run && m_run->shown != date()) m_run.reset();
+    if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier && m_run &&
+        eraseInRun())
+        return;
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) &&
+        event->modifiers() == Qt::NoModifier) {
+        m_run.reset();
+        selectPart(qBound(0, partAtCursor() + (event->key() == Qt::Key_Right ? 1 : -1), 2));
+        return;
+    }
     if (!digit && !isSeparator(c)) {
         m_run.reset();
         QDateEdit::keyPressEvent(event);
         return;
     }
-    // A date set meanwhile by other means ends the run.
-    if (m_run && m_run->shown != date()) m_run.reset();
     const int part = m_run ? -1 : partStartingAtCursor();
     if (digit && part >= 0) {
         // A day typed earlier that the month then shown lacked is still the day meant.
         const int day =
             m_wantedDay && m_wantedDay->shown == date() ? m_wantedDay->day : date().day();
-        m_run = Run{date(), date(), day, part, part, {}, {}};
+        m_run = Run{date(), date(), day, part, part, {}, {}, {}};
     }
     if (!m_run || !typeInRun(c)) QDateEdit::keyPressEvent(event);
 }
@@ -77,35 +102,62 @@ bool ServiceDateEdit::typeInRun(QChar c)
     }
     run.digits += c;
     const int value = run.digits.toInt();
-    switch (run.part) {
-    case 0: // a day of 4 or more takes one digit
-    case 1: // a month of 2 or more too
-        if (run.digits.size() == 2 || value > (run.part == 0 ? 3 : 1))
-            closePart(run);
-        else if (value > 0)
-            run.typed[size_t(run.part)] = value;
-        break;
-    default: // the year on one or two digits, or on four
-        if (run.digits.size() <= 2) {
-            run.typed[2] = ServiceDate::yearOfTwoDigits(value, QDate::currentDate().year());
-        } else if (run.digits.size() == 4) {
-            if (value >= ServiceDate::earliest().year()) {
-                run.typed[2] = value;
-            } else {
-                run.typed[2].reset(); // no such bulletin: the year stays as it was
-                QApplication::beep();
-            }
+    if (run.part < 2 && (run.digits.size() == 2 || value > (run.part == 0 ? 3 : 1))) {
+        closePart(run); // a day of 4 or more takes one digit, a month of 2 or more too
+    } else {
+        takeDigits(run);
+        if (run.part == 2 && run.digits.size() == 4) {
+            if (!run.typed[2]) QApplication::beep(); // no such bulletin
             run.part = 3;
         }
-        break;
     }
     showRun();
     return true;
 }
 
+// Backspace within the run: the last digit typed goes, back into the part before once the part
+// typed is empty. False when the run has nothing left to take back.
+bool ServiceDateEdit::eraseInRun()
+{
+    Run &run = *m_run;
+    if (run.part == 3) run.part = 2;
+    if (run.digits.isEmpty()) {
+        if (run.part == run.first) {
+            m_run.reset();
+            return false;
+        }
+        --run.part;
+        run.digits = run.done[size_t(run.part)];
+    }
+    run.digits.chop(1);
+    takeDigits(run);
+    showRun();
+    return true;
+}
+
+// The value of the part typed so far: a day or month not yet one stays as it was; a year on
+// one or two digits takes its century, on four it is whole, on three it waits for the fourth.
+void ServiceDateEdit::takeDigits(Run &run)
+{
+    std::optional<int> &typed = run.typed[size_t(run.part)];
+    const int value = run.digits.toInt();
+    if (run.part < 2) {
+        typed = value > 0 ? std::optional<int>(value) : std::nullopt;
+        return;
+    }
+    const QString year = run.digits.size() == 3 ? run.digits.left(2) : run.digits;
+    if (year.isEmpty())
+        typed.reset();
+    else if (year.size() <= 2)
+        typed = ServiceDate::yearOfTwoDigits(year.toInt(), QDate::currentDate().year());
+    else
+        typed = value >= ServiceDate::earliest().year() ? std::optional<int>(value) : std::nullopt;
+}
+
 void ServiceDateEdit::closePart(Run &run)
 {
     const int value = run.digits.toInt();
+    run.done[size_t(run.part)] = run.digits;
     const int last = run.part == 0 ? 31 : 12;
     if (value >= 1 && value <= last) {
         run.typed[size_t(run.part)] = value;
@@ -136,9 +188,7 @@ void ServiceDateEdit::showRun()
         m_wantedDay = WantedDay{day, shown};
     else
         m_wantedDay.reset();
-    setSelectedSection(run.part == 0   ? QDateTimeEdit::DaySection
-                       : run.part == 1 ? QDateTimeEdit::MonthSection
-                                       : QDateTimeEdit::YearSection);
+    selectPart(qMin(run.part, 2));
 }
 
 void ServiceDateEdit::focusInEvent(QFocusEvent *event)
@@ -173,6 +223,30 @@ void ServiceDateEdit::wheelEvent(QWheelEvent *event)
         return;
     }
     QDateEdit::wheelEvent(event);
+}
+
+bool ServiceDateEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    // A double click selects the part under the mouse (Qt's box took the month for a word
+    // reaching to the year).
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
+        m_run.reset();
+        const auto *click = static_cast<QMouseEvent *>(event);
+        const int at = lineEdit()->cursorPositionAt(click->position().toPoint());
+        selectPart(at <= PartStart[1] - 1 ? 0 : at <= PartStart[2] - 1 ? 1 : 2);
+        return true;
+    }
+    return QDateEdit::eventFilter(watched, event);
+}
+
+void ServiceDateEdit::fixup(QString &input) const
+{
+    // A part left empty or half typed: the date as it was ("05/04/" gave the year 2000).
+    if (!QDate::fromString(input, displayFormat()).isValid()) {
+        input = date().toString(displayFormat());
+        return;
+    }
+    QDateEdit::fixup(input);
 }
 
 QAbstractSpinBox::StepEnabled ServiceDateEdit::stepEnabled() const

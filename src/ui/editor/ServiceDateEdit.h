@@ -11,8 +11,10 @@
 // over April gave 30/12), sends the month to the year after "01/", and keeps the century shown.
 // Here the parts typed in a row make the date as soon as they make one, a year on two digits
 // takes the century a driver means (ServiceDate::yearOfTwoDigits) and a year on four digits is
-// taken whole. The wheel acts on the box only once it has the keyboard, and a click on its frame
-// does not step the date.
+// taken whole. Backspace goes back through the digits typed, Left and Right go from part to part,
+// a double click selects the part under the mouse, and a part left empty comes back as it was.
+// The wheel acts on the box only once it has the keyboard, and a click on its frame does not
+// step the date.
 class ServiceDateEdit : public QDateEdit
 {
     Q_OBJECT
@@ -25,7 +27,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     StepEnabled stepEnabled() const override;
+    void fixup(QString &input) const override;
 
 private:
     // The keys typed in a row from the start of a part: the date as it was, the part being
@@ -38,6 +42,7 @@ private:
         int part = 0; // 3 once a four-digit year is typed
         QString digits;
         std::array<std::optional<int>, 3> typed;
+        std::array<QString, 3> done; // the digits of the parts done
     };
     // A day typed that the month shown lacks, and the date shown for it.
     struct WantedDay {
@@ -45,10 +50,14 @@ private:
         QDate shown;
     };
 
-    // The part the cursor stands at the start of, or -1.
+    // The part the cursor stands at the start of, or -1; the part it stands in.
     int partStartingAtCursor() const;
+    int partAtCursor() const;
+    void selectPart(int part);
     bool typeInRun(QChar c);
+    bool eraseInRun();
     static void closePart(Run &run);
+    static void takeDigits(Run &run);
     void showRun();
     std::optional<Run> m_run;
     std::optional<WantedDay> m_wantedDay;
