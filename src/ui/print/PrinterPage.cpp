@@ -14,7 +14,8 @@ constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 // One form, one sheet, as drawn: the queue's own settings could otherwise shrink the form onto
 // half a sheet (two pages a sheet) or to the printable area (fit to page), mirror it, frame it,
-// print it twice, or spend a pre-printed form on a banner page first.
+// print it twice, leave it out (even pages only, a page range), or spend a pre-printed form on
+// a banner page first.
 void oneSheetPerForm(QPrinter &printer)
 {
     QPrintEngine *engine = printer.printEngine();
@@ -34,6 +35,8 @@ void oneSheetPerForm(QPrinter &printer)
     set(QStringLiteral("print-scaling"), QStringLiteral("none"));
     set(QStringLiteral("mirror"), QStringLiteral("false"));
     set(QStringLiteral("page-border"), QStringLiteral("none"));
+    set(QStringLiteral("page-set"), QStringLiteral("all")); // "even" would print nothing
+    set(QStringLiteral("page-ranges"), QStringLiteral("1"));
     // More copies are asked for by the driver in a print dialog, never by the queue.
     if (printer.copyCount() == 1) set(QStringLiteral("copies"), QStringLiteral("1"));
     engine->setProperty(CupsOptions, options);

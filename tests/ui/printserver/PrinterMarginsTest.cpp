@@ -92,14 +92,15 @@ private slots:
         QVERIFY(writeFile(root + QStringLiteral("/ppd/Marges.ppd"), MarginsPpd));
         QVERIFY(writeFile(root + QStringLiteral("/ppd/Autre.ppd"), MarginsPpd));
         // Held jobs stay in the spool with their options. The default queue prints two copies,
-        // two pages a sheet, fitted, mirrored, framed, on both sides, after a banner page: what
-        // an office may set.
+        // two pages a sheet, fitted, mirrored, framed, on both sides, even pages or the second
+        // only, after a banner page: what an office may set.
         QVERIFY(writeFile(root + QStringLiteral("/printers.conf"),
                           "<DefaultPrinter Marges>\nInfo Marges\nDeviceURI file:///dev/null\n"
                           "State Stopped\nAccepting Yes\nJobSheets standard none\n"
                           "Option number-up 2\nOption copies 2\nOption mirror true\n"
                           "Option fit-to-page true\nOption print-scaling fit\n"
                           "Option page-border double\nOption sides two-sided-long-edge\n"
+                          "Option page-set even\nOption page-ranges 2\n"
                           "</DefaultPrinter>\n"
                           "<Printer Autre>\nInfo Autre\nDeviceURI file:///dev/null\n"
                           "State Stopped\nAccepting Yes\n</Printer>\n"));
@@ -168,6 +169,8 @@ private slots:
         QCOMPARE(valueAfter(job, "print-scaling"), "none");
         QCOMPARE(valueAfter(job, "page-border"), "none");
         QCOMPARE(valueAfter(job, "sides"), "one-sided");
+        QCOMPARE(valueAfter(job, "page-set"), "all");
+        QCOMPARE(valueAfter(job, "page-ranges"), QByteArray("\0\0\0\1\0\0\0\1", 8));
         QCOMPARE(valueAfter(job, "fit-to-page"), QByteArray(1, '\0'));
         QCOMPARE(valueAfter(job, "mirror"), QByteArray(1, '\0'));
         QVERIFY(job.contains("Kerbo - bulletin de service"));
