@@ -41,15 +41,6 @@ void ServiceDateEdit::selectPart(int part)
                                    : QDateTimeEdit::YearSection);
 }
 
-int ServiceDateEdit::partStartingAtCursor() const
-{
-    const QLineEdit *line = lineEdit();
-    const int at = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
-    for (int part = 0; part < 3; ++part)
-        if (PartStart[size_t(part)] == at) return part;
-    return -1;
-}
-
 void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
@@ -62,6 +53,9 @@ void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
         return;
     if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) &&
         event->modifiers() == Qt::NoModifier) {
+        // Right in a run is the step to the next part, as a separator: after a part closed by
+        // its digits, the next part is already there.
+        if (event->key() == Qt::Key_Right && m_run && typeInRun(u'/')) return;
         m_run.reset();
         selectPart(qBound(0, partAtCursor() + (event->key() == Qt::Key_Right ? 1 : -1), 2));
         return;
@@ -71,8 +65,9 @@ void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
         QDateEdit::keyPressEvent(event);
         return;
     }
-    const int part = m_run ? -1 : partStartingAtCursor();
-    if (digit && part >= 0) {
+    // Digits typed anywhere in a part type it from its start.
+    if (digit && !m_run) {
+        const int part = partAtCursor();
         // A day typed earlier that the month then shown lacked is still the day meant.
         const int day =
             m_wantedDay && m_wantedDay->shown == date() ? m_wantedDay->day : date().day();

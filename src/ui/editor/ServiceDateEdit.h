@@ -9,7 +9,8 @@
 // The editor's date box, "dd/MM/yy". A date typed is the date typed: Qt's box alone cuts a day
 // its month of the moment lacks (29, 30, 31) before the month and the year come ("3112" typed
 // over April gave 30/12), sends the month to the year after "01/", and keeps the century shown.
-// Here the parts typed in a row make the date as soon as they make one, a year on two digits
+// Here digits typed in a part type it from its start, the parts typed in a row make the date as
+// soon as they make one, a year on two digits
 // takes the century a driver means (ServiceDate::yearOfTwoDigits) and a year on four digits is
 // taken whole. Backspace goes back through the digits typed, Left and Right go from part to part,
 // a double click selects the part under the mouse, and a part left empty comes back as it was.
@@ -32,7 +33,7 @@ protected:
     void fixup(QString &input) const override;
 
 private:
-    // The keys typed in a row from the start of a part: the date as it was, the part being
+    // The keys typed in a row from a part on: the date as it was, the part being
     // typed (0 day, 1 month, 2 year), its digits so far, and the parts done.
     struct Run {
         QDate before;
@@ -50,8 +51,7 @@ private:
         QDate shown;
     };
 
-    // The part the cursor stands at the start of, or -1; the part it stands in.
-    int partStartingAtCursor() const;
+    // The part the cursor (or the selection) stands in.
     int partAtCursor() const;
     void selectPart(int part);
     bool typeInRun(QChar c);

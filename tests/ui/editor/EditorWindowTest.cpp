@@ -681,6 +681,22 @@ private slots:
         QTest::mouseDClick(line, Qt::LeftButton, {}, onMonth);
         QCOMPARE(box->currentSection(), QDateTimeEdit::MonthSection);
         QCOMPARE(line->selectedText(), u"09"_s);
+        // Right after a day closed by its digits stays on the month, as a separator does; digits
+        // typed after End or with part of a part selected type that part from its start.
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(box, u"25"_s);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, u"12"_s);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, u"28"_s);
+        QCOMPARE(box->date(), QDate(2028, 12, 25));
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, u"29"_s);
+        QCOMPARE(box->date(), QDate(2029, 12, 25));
+        box->setSelectedSection(QDateTimeEdit::MonthSection);
+        QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClicks(box, u"11"_s);
+        QCOMPARE(box->date(), QDate(2029, 11, 25));
     }
 
     // A part left empty comes back as it was when the keys leave the box.
