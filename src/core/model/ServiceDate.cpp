@@ -5,11 +5,11 @@ namespace ServiceDate
 
 int yearOfTwoDigits(int twoDigits, int currentYear)
 {
-    constexpr int YearsAhead = 10;
+    const int latest = latestYear(currentYear);
     int year = currentYear - currentYear % 100 + twoDigits;
-    if (year > currentYear + YearsAhead)
+    if (year > latest)
         year -= 100;
-    else if (year <= currentYear + YearsAhead - 100)
+    else if (year <= latest - 100)
         year += 100;
     return year;
 }

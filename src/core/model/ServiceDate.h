@@ -14,6 +14,12 @@ inline QDate earliest()
     return QDate(1900, 1, 1);
 }
 
+// The last year a bulletin may carry: ten years after `currentYear`.
+inline int latestYear(int currentYear)
+{
+    return currentYear + 10;
+}
+
 // The year meant by its last two digits: the one within the ninety years up to `currentYear`
 // and the ten after it ("99" typed in 2026 is 1999, "30" is 2030, "37" is 1937).
 int yearOfTwoDigits(int twoDigits, int currentYear);

@@ -13,6 +13,27 @@ namespace
 // Where each part of "dd/MM/yy" starts in the box's text.
 constexpr std::array<int, 3> PartStart = {0, 3, 6};
 
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_NumLock:
+    case Qt::Key_CapsLock:
+    case Qt::Key_ScrollLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isSeparator(QChar c)
 {
     return c == u'/' || c == u'.' || c == u'-' || c == u',' || c == u' ';
@@ -43,11 +64,17 @@ void ServiceDateEdit::selectPart(int part)
 
 void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
 {
+    // A modifier pressed on its own (Shift for "/" on a French keyboard, Num Lock) is no key
+    // typed: the run goes on.
+    if (isModifierKey(event->key())) {
+        QDateEdit::keyPressEvent(event);
+        return;
+    }
     const QString text = event->text();
     const QChar c = text.size() == 1 ? text.at(0) : QChar();
     const bool digit = c >= u'0' && c <= u'9';
-    // A date set meanwhile by other means ends the run.
-    if (m_run && m_run->shown != date()) m_run.reset();
+    // A date set meanwhile by other means, or the cursor moved to another part, ends the run.
+    if (m_run && (m_run->shown != date() || partAtCursor() != qMin(m_run->part, 2))) m_run.reset();
     if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier && m_run &&
         eraseInRun())
         return;
@@ -87,7 +114,12 @@ bool ServiceDateEdit::typeInRun(QChar c)
             m_run.reset();
             return false;
         }
-        if (!run.digits.isEmpty() && run.part < 2) closePart(run);
+        if (run.part >= 2) {
+            // A year typed ends the run: the next digits type the year again.
+            if (!run.digits.isEmpty()) m_run.reset();
+            return true;
+        }
+        if (!run.digits.isEmpty()) closePart(run);
         showRun();
         return true;
     }
@@ -102,7 +134,7 @@ bool ServiceDateEdit::typeInRun(QChar c)
     } else {
         takeDigits(run);
         if (run.part == 2 && run.digits.size() == 4) {
-            if (!run.typed[2]) QApplication::beep(); // no such bulletin
+            if (run.typed[2] != run.digits.toInt()) QApplication::beep();
             run.part = 3;
         }
     }
@@ -140,28 +172,32 @@ void ServiceDateEdit::takeDigits(Run &run)
         typed = value > 0 ? std::optional<int>(value) : std::nullopt;
         return;
     }
+    const int current = QDate::currentDate().year();
     const QString year = run.digits.size() == 3 ? run.digits.left(2) : run.digits;
     if (year.isEmpty())
         typed.reset();
     else if (year.size() <= 2)
-        typed = ServiceDate::yearOfTwoDigits(year.toInt(), QDate::currentDate().year());
-    else
-        typed = value >= ServiceDate::earliest().year() ? std::optional<int>(value) : std::nullopt;
+        typed = ServiceDate::yearOfTwoDigits(year.toInt(), current);
+    else if (value >= ServiceDate::earliest().year() && value <= ServiceDate::latestYear(current))
+        typed = value;
+    else // no bulletin's year ("2625": a year typed again): the two digits the box shows
+        typed = ServiceDate::yearOfTwoDigits(value % 100, current);
 }
 
 void ServiceDateEdit::closePart(Run &run)
 {
-    const int value = run.digits.toInt();
-    run.done[size_t(run.part)] = run.digits;
+    const QString digits = run.digits;
+    const int value = digits.toInt();
+    run.digits.clear();
     const int last = run.part == 0 ? 31 : 12;
-    if (value >= 1 && value <= last) {
-        run.typed[size_t(run.part)] = value;
-    } else {
-        // No such day or month: the part stays as it was.
+    if (value < 1 || value > last) {
+        // No such day or month: the part stays as it was, and the next digits type it again.
         run.typed[size_t(run.part)].reset();
         QApplication::beep();
+        return;
     }
-    run.digits.clear();
+    run.done[size_t(run.part)] = digits;
+    run.typed[size_t(run.part)] = value;
     ++run.part;
 }
 

@@ -595,11 +595,13 @@ private slots:
         row("four-digit year", {2026, 12, 7}, u"14112026"_s, {2026, 11, 14});
         row("blanks, four-digit year", {2026, 12, 7}, u"13 11 2026"_s, {2026, 11, 13});
         row("slashes, four-digit year", {2026, 12, 7}, u"15/10/2026"_s, {2026, 10, 15});
-        // Mistakes: a part that is no day or month, a year too long or too old, are not taken.
-        row("day 32", {2026, 12, 7}, u"321226"_s, {2026, 12, 7});
-        row("month 13", {2026, 12, 7}, u"011327"_s, {2027, 12, 1});
+        // Mistakes: a part that is no day or month is typed again, a fifth digit of the year is
+        // not taken, a four-digit year no bulletin has is the two digits shown.
         row("five-digit year", {2026, 12, 7}, u"0101199999"_s, {1999, 1, 1});
-        row("year before 1900", {2026, 12, 7}, u"01/01/1899"_s, {2026, 1, 1});
+        row("year before 1900", {2026, 12, 7}, u"01/01/1899"_s, {1999, 1, 1}); // as shown
+        row("year typed again", {2026, 12, 7}, u"15032625"_s, {2025, 3, 15});
+        row("day typed again", {2026, 3, 10}, u"32310326"_s, {2026, 3, 31});
+        row("month typed again", {2026, 5, 31}, u"00150326"_s, {2026, 3, 15});
     }
 
     void dateTypedIsTheDateKept()
@@ -646,6 +648,36 @@ private slots:
         QCOMPARE(box->date(), QDate(2027, 5, 22));
         QTest::keyClicks(box, u"141299"_s);
         QCOMPARE(box->date(), QDate(1999, 12, 14));
+    }
+
+    // Keys of the keypad and of a French keyboard, with the modifiers they come with.
+    void keypadAndFrenchKeyboardTypeADate()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 3, 10));
+        editing().setCurrentSlot(DateSlot);
+        const Qt::Key keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_0, Qt::Key_7, Qt::Key_2, Qt::Key_3};
+        for (Qt::Key k : keys) {
+            QTest::keyClick(box, Qt::Key_NumLock); // as some keyboards and tools send it
+            QTest::keyClick(box, k, Qt::KeypadModifier);
+        }
+        QCOMPARE(box->date(), QDate(2023, 7, 12));
+        // A French keyboard types "/" with Shift, pressed on its own first.
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        for (const QString &part : {u"29"_s, u"02"_s, u"24"_s}) {
+            if (part != u"29") {
+                QTest::keyClick(box, Qt::Key_Shift, Qt::ShiftModifier);
+                QTest::keyClick(box, Qt::Key_Slash, Qt::ShiftModifier);
+            }
+            QTest::keyClicks(box, part);
+        }
+        QCOMPARE(box->date(), QDate(2024, 2, 29));
+        // Right after the year ends it: the digits after it type the year again.
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(box, u"150326"_s);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, u"25"_s);
+        QCOMPARE(box->date(), QDate(2025, 3, 15));
     }
 
     // Backspace goes back through the digits typed, into the day once the month is empty.
