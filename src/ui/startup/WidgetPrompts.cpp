@@ -111,6 +111,25 @@ void fitFileColumns(QFileDialog &dialog)
     dialog.resize(qMax(dialog.width(), withinScreen(dialog, width)), dialog.height());
 }
 
+// A file filter that every dialog reads as Windows does, letter case aside. Qt's own dialog
+// matches "*.txt" whatever the case, but the desktop's own (GNOME's) matches it letter for
+// letter and would leave out "26.TXT", a name Windows keeps. Each letter is given in both cases
+// ("*.[tT][xX][tT]") and the dialogs show the filter as it was asked ("*.txt").
+QString caseBlind(const QString &filter)
+{
+    if (filter.contains(QLatin1Char('('))) return filter;
+    QStringList patterns;
+    for (const QString &pattern : filter.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QString blind;
+        for (const QChar c : pattern)
+            blind += c.toLower() == c.toUpper()
+                         ? QString(c)
+                         : QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
+        patterns << blind;
+    }
+    return QStringLiteral("%1 (%2)").arg(filter, patterns.join(QLatin1Char(' ')));
+}
+
 } // namespace
 
 QWidget *WidgetPrompts::owner()
@@ -179,7 +198,8 @@ std::optional<QString> WidgetPrompts::input(const QString &title, const QString 
 
 QString WidgetPrompts::openFile(const QString &title, const QString &folder, const QString &filter)
 {
-    QFileDialog dialog(owner(), title, folder, filter);
+    QFileDialog dialog(owner(), title, folder, caseBlind(filter));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     fitFileColumns(dialog);

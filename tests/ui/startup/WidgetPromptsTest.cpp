@@ -4,6 +4,7 @@
 
 #include <QtWidgets>
 
+#include <fnmatch.h>
 #include <functional>
 
 // The program's dialogs leave room for their whole title, and answer as the driver clicks.
@@ -169,6 +170,67 @@ private slots:
             prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
             day);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    }
+
+    // Day files named on Windows end in ".TXT" as often as in ".txt". The desktop's own dialog
+    // (GNOME's) matches the filter's patterns letter for letter, as fnmatch does: they must
+    // take every case, while the driver still reads the filter "*.txt".
+    void fileFilterTakesTheNamesInEveryCase()
+    {
+        QTemporaryDir folder;
+        const QStringList days{QStringLiteral("25.txt"), QStringLiteral("26.TXT"),
+                               QStringLiteral("27.Txt")};
+        const QStringList others{QStringLiteral("notes.doc"), QStringLiteral("27.txt.bak")};
+        for (const QString &name : days + others) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList patterns, shown, listed;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QFileDialog *dialog = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->isVisible() && qobject_cast<QFileDialog *>(w))
+                    dialog = static_cast<QFileDialog *>(w);
+            if (!dialog) return;
+            poll.stop();
+            const QString filter = dialog->nameFilters().value(0);
+            const qsizetype open = filter.indexOf(QLatin1Char('('));
+            // "name (patterns)", or the patterns alone.
+            patterns = (open < 0 ? filter : filter.mid(open + 1, filter.size() - open - 2))
+                           .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+                shown << combo->currentText();
+            if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+                // Counted as they come: the folder is listed on a thread of the dialog's own.
+                (void)QTest::qWaitFor(
+                    [details] { return details->model()->rowCount(details->rootIndex()) >= 3; });
+                for (int row = 0; row < details->model()->rowCount(details->rootIndex()); ++row)
+                    listed
+                        << details->model()->index(row, 0, details->rootIndex()).data().toString();
+            }
+            dialog->reject();
+        });
+        poll.start();
+        WidgetPrompts prompts;
+        QCOMPARE(
+            prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
+            QString());
+        QVERIFY(!patterns.isEmpty());
+        const auto matched = [&patterns](const QString &name) {
+            for (const QString &pattern : std::as_const(patterns))
+                if (::fnmatch(pattern.toUtf8().constData(), name.toUtf8().constData(), 0) == 0)
+                    return true;
+            return false;
+        };
+        for (const QString &name : days)
+            QVERIFY2(matched(name), qPrintable(name));
+        for (const QString &name : others)
+            QVERIFY2(!matched(name), qPrintable(name));
+        QCOMPARE(shown, QStringList{QStringLiteral("*.txt")});
+        listed.sort();
+        QCOMPARE(listed, days);
     }
 };
 
