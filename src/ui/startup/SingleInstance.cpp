@@ -24,7 +24,19 @@
 namespace
 {
 
-constexpr char RaiseRequest[] = "raise\n";
+constexpr char RaiseRequest[] = "raise";
+// A request is one line: "raise", then the later start's activation token, if any.
+constexpr qsizetype MaxRequest = 300;
+constexpr qsizetype MaxToken = 255;
+
+// A token as desktops make them: printable, without blanks, short.
+bool isToken(const QByteArray &token)
+{
+    if (token.isEmpty() || token.size() > MaxToken) return false;
+    for (const char c : token)
+        if (c < 0x21 || c > 0x7e) return false;
+    return true;
+}
 
 // One socket per data folder, in the user's runtime folder, short enough for a socket address.
 QByteArray socketPathFor(const QString &dataFolder)
@@ -117,43 +129,54 @@ void SingleInstance::acceptRequests()
         auto *reading = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         auto request = std::make_shared<QByteArray>();
         connect(reading, &QSocketNotifier::activated, this, [this, reading, request, fd] {
-            char buffer[64];
+            char buffer[MaxRequest];
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
             if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
             if (got > 0) request->append(buffer, got);
-            if (got > 0 && !request->contains('\n') && request->size() < 64) return;
+            if (got > 0 && !request->contains('\n') && request->size() < MaxRequest) return;
             reading->setEnabled(false);
             reading->deleteLater();
             ::close(fd);
-            if (request->startsWith("raise")) emit raiseRequested();
+            const QByteArray line = request->left(request->indexOf('\n'));
+            if (!line.startsWith(RaiseRequest)) return;
+            const QByteArray token = line.mid(qsizetype(sizeof RaiseRequest)).trimmed();
+            emit raiseRequested(isToken(token) ? token : QByteArray());
         });
     }
 }
 
-bool SingleInstance::raiseRunning() const
+bool SingleInstance::raiseRunning(const QByteArray &activationToken) const
 {
+    QByteArray request = RaiseRequest;
+    if (isToken(activationToken)) request += ' ' + activationToken;
+    request += '\n';
     sockaddr_un address;
     if (!addressFor(m_socketPath, &address)) return false;
     // Never waits: a program too busy to take the connection counts as not answering.
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) return false;
     // The request waits in the socket until the running program reads it.
-    const bool sent =
-        ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-        ::send(fd, RaiseRequest, sizeof RaiseRequest - 1, MSG_NOSIGNAL) ==
-            ssize_t(sizeof RaiseRequest - 1);
+    const bool sent = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+                      ::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) ==
+                          ssize_t(request.size());
     ::close(fd);
     return sent;
 }
 
-void SingleInstance::bringForward(QWidget *window)
+void SingleInstance::bringForward(QWidget *window, const QByteArray &activationToken)
 {
     Workspace::moveToCurrent(window);
     // showNormal() would drop a maximised state that minimising keeps underneath.
     if (window->isMinimized())
         window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->raise();
+    // A Wayland desktop brings a window forward only with a token it gave: the one it gave the
+    // later start that asks. Qt's activation takes it from the environment, and drops it there.
+    const bool handed = !activationToken.isEmpty() &&
+                        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (handed) qputenv(ActivationTokenVariable, activationToken);
     window->activateWindow();
+    if (handed) qunsetenv(ActivationTokenVariable);
 }
 
 QList<QWidget *> SingleInstance::windowsToBringForward(QWidget *main)

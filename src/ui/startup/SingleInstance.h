@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -25,13 +26,20 @@ public:
 
     // Takes the lock and starts listening. False when another running Kerbo holds it.
     bool claim();
-    // Asks the Kerbo that holds the lock to show its window. False when it does not answer.
-    bool raiseRunning() const;
+    // Asks the Kerbo that holds the lock to show its window, with the token that the desktop
+    // gave this start to bring a window forward (see ActivationTokenVariable). False when it
+    // does not answer.
+    bool raiseRunning(const QByteArray &activationToken = {}) const;
+
+    // Where a Wayland desktop gives a program it starts the token that lets it bring a window
+    // forward.
+    static constexpr char ActivationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
 
     // What a later start's request does to a window of the running one: brought to the desktop
     // the driver is looking at, forward, out of the task bar if minimised, maximised again if
     // it was.
-    static void bringForward(QWidget *window);
+    // The activation token, when there is one, brings it forward on a Wayland desktop.
+    static void bringForward(QWidget *window, const QByteArray &activationToken = {});
     // The windows a later start's request brings forward, in that order: `main` (when shown),
     // the program's other windows shown, then the modal window that has the keyboard, which
     // ends on top. A window left behind on another desktop could block the ones brought.
@@ -41,8 +49,8 @@ public:
     QByteArray socketPath() const { return m_socketPath; }
 
 signals:
-    // A later start asked for the window.
-    void raiseRequested();
+    // A later start asked for the window, with its activation token (empty when it had none).
+    void raiseRequested(const QByteArray &activationToken);
 
 private:
     void listen();

@@ -85,13 +85,15 @@ void quitWhenShown(QWidget *window)
 }
 
 // A later start asked for the window: the editor and the windows open over it come forward.
-void raiseEditor()
+void raiseEditor(const QByteArray &activationToken)
 {
     QWidget *editor = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (qobject_cast<EditorWindow *>(w) && w->isVisible()) editor = w;
-    for (QWidget *w : SingleInstance::windowsToBringForward(editor))
-        SingleInstance::bringForward(w);
+    // The desktop's token is good once: for the window that ends on top.
+    const QList<QWidget *> windows = SingleInstance::windowsToBringForward(editor);
+    for (QWidget *w : windows)
+        SingleInstance::bringForward(w, w == windows.last() ? activationToken : QByteArray());
 }
 
 // A print server that never answered holds a thread that cannot be joined: leave without running
@@ -189,7 +191,7 @@ int run(QApplication &app)
     SingleInstance instance(Config::dataFolder(data.programFolder));
     if (data.ok()) {
         if (!instance.claim()) {
-            if (!instance.raiseRunning())
+            if (!instance.raiseRunning(qgetenv(SingleInstance::ActivationTokenVariable)))
                 prompts.message(QStringLiteral("Kerbo"),
                                 StartUpMessages::alreadyRunningText(
                                     Config::dataFolder(data.programFolder)),

@@ -60,11 +60,34 @@ private slots:
         QCOMPARE(raised.size(), 2);
         ::close(silent);
 
+        // The token a Wayland desktop gave the later start travels with the request; anything
+        // that cannot be one is dropped, the request still raises.
+        const QByteArray token = "gnome-shell/Kerbo/2741-3-vm_TIME123456";
+        QVERIFY(second.raiseRunning(token));
+        QTRY_COMPARE(raised.size(), 3);
+        QCOMPARE(raised.last().value(0).toByteArray(), token);
+        const QByteArray longest(255, 'k');
+        QVERIFY(second.raiseRunning(longest));
+        QTRY_COMPARE(raised.size(), 4);
+        QCOMPARE(raised.last().value(0).toByteArray(), longest);
+        for (const QByteArray &bad : {QByteArray("deux mots"), QByteArray("tab\tbed"),
+                                      QByteArray(256, 'k'), QByteArray("\xc3\xa9t\xc3\xa9")}) {
+            const qsizetype before = raised.size();
+            QVERIFY(second.raiseRunning(bad));
+            QTRY_COMPARE(raised.size(), before + 1);
+            QCOMPARE(raised.last().value(0).toByteArray(), QByteArray());
+        }
+        const int forged = connectTo(first.socketPath(), "raise k\x01y\n");
+        QVERIFY(forged >= 0);
+        QTRY_COMPARE(raised.size(), 9);
+        QCOMPARE(raised.last().value(0).toByteArray(), QByteArray());
+        ::close(forged);
+
         // Another data folder is another Kerbo.
         QTemporaryDir other;
         SingleInstance elsewhere(other.path());
         QVERIFY(elsewhere.claim());
-        QCOMPARE(raised.size(), 2);
+        QCOMPARE(raised.size(), 9);
     }
 
     // The window asked for comes back as the driver left it: a maximised editor that was
