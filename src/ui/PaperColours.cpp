@@ -13,6 +13,9 @@ void makePaper(QWidget *form)
     QPalette paper = form->style()->standardPalette();
     paper.setColor(QPalette::Base, Qt::white);
     paper.setColor(QPalette::Text, Qt::black);
+    // Under GNOME's dark style the style's palette keeps dark shades: the date box's calendar
+    // would write its day names in black on its dark header row.
+    paper.setColor(QPalette::AlternateBase, Qt::white);
     form->setPalette(paper);
 }
 

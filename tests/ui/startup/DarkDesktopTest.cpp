@@ -108,6 +108,34 @@ private slots:
         QVERIFY(readableOnLight(editor.rosterList()));
     }
 
+    // GNOME's style keeps dark shades in the palette it was drawn for: the date box's calendar
+    // still writes its day names dark on a light header row.
+    void dateCalendarOpensAsPaperUnderADarkStyle()
+    {
+        struct DarkStyle : QProxyStyle {
+            QPalette standardPalette() const override { return darkPalette(); }
+        };
+        // The application owns its style: it deletes each one the next replaces.
+        const QString before = QApplication::style()->name();
+        QApplication::setStyle(new DarkStyle);
+        {
+            SessionFolder data;
+            EditorWindow editor(data.state, EditorLayout::Editor1024);
+            editor.setAttribute(Qt::WA_DeleteOnClose, false);
+            activate(&editor);
+            QCalendarWidget *calendar = editor.datePicker()->calendarWidget();
+            calendar->show();
+            auto *days =
+                calendar->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+            QVERIFY(days);
+            QRect header = days->visualRect(days->model()->index(0, 0));
+            header = header.united(days->visualRect(days->model()->index(0, 4)));
+            QVERIFY(readableOnLight(days->viewport(), header));
+            calendar->hide();
+        }
+        QApplication::setStyle(before);
+    }
+
     // The drop-down list of a list box of the form opens as paper too.
     void formListDropsAsPaper()
     {
