@@ -26,8 +26,12 @@
 #include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
+
+// How long a window manager may take to say that the window is no longer maximized.
+constexpr int LeaveFitWaitMs = 1000;
 
 // A second caption for the same command: follows the command's action and triggers it.
 QAction *follower(QAction *main, const QString &caption, QObject *parent)
@@ -304,6 +308,10 @@ void EditorWindow::placeFormControls()
 
 void EditorWindow::setFitToWindow(bool fit)
 {
+    if (m_leavingFit) {
+        m_leavingFit = false;
+        if (windowHandle()) windowHandle()->removeEventFilter(this);
+    }
     m_fit = fit;
     action(EditorCommand::FitToWindow)->setChecked(fit);
     m_canvas->setResizable(fit);
@@ -324,6 +332,29 @@ void EditorWindow::setFitToWindow(bool fit)
             adjustSize();
         }
     }
+}
+
+void EditorWindow::leaveFitToWindow()
+{
+    constexpr Qt::WindowStates Large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    QWindow *window = windowHandle();
+    if (!(windowState() & Large) || !window) {
+        setFitToWindow(false);
+        return;
+    }
+    if (!m_leavingFit) window->installEventFilter(this);
+    m_leavingFit = true;
+    const int leaving = ++m_leaving;
+    showNormal();
+    // Without a window manager nothing answers on X11: the form goes back all the same. A
+    // Wayland compositor that keeps the window large (a tiling one) keeps it fitted instead.
+    QTimer::singleShot(LeaveFitWaitMs, this, [this, leaving] {
+        if (!m_leavingFit || leaving != m_leaving) return;
+        m_leavingFit = false;
+        if (windowHandle()) windowHandle()->removeEventFilter(this);
+        if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            setFitToWindow(false);
+    });
 }
 
 QSize EditorWindow::layoutSize() const
@@ -351,6 +382,18 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Resize)
         fitForm();
+    // The window system's own word on the window's state: the configuration it acknowledged.
+    if (m_leavingFit && watched == windowHandle() && event->type() == QEvent::WindowStateChange &&
+        event->spontaneous() &&
+        !(windowHandle()->windowStates() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        m_leavingFit = false;
+        windowHandle()->removeEventFilter(this);
+        // Out of the window system's event: the size changes in a frame of its own.
+        QTimer::singleShot(0, this, [this, leaving = m_leaving] {
+            if (leaving == m_leaving && !action(EditorCommand::FitToWindow)->isChecked())
+                setFitToWindow(false);
+        });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

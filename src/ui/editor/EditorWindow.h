@@ -45,6 +45,10 @@ public:
     // or keeps the layout's size in a window of fixed size.
     void setFitToWindow(bool fit);
     bool fitsToWindow() const { return m_fit; }
+    // Leaves "Ajuster à la fenêtre". A maximized window is first given back its normal state,
+    // and the form its layout's size only once the window system says the window is no longer
+    // maximized: a Wayland compositor cuts off a program whose maximized window changes size.
+    void leaveFitToWindow();
     // The window's size with the form at its layout's scale, menu bar and buttons included.
     QSize layoutSize() const;
 
@@ -97,6 +101,9 @@ private:
     QHBoxLayout *m_row = nullptr;
     bool m_switching = false;
     bool m_fit = false;
+    // Waiting for the window system to take the window out of its maximized state.
+    bool m_leavingFit = false;
+    int m_leaving = 0; // each leaving, counted: a later one overrides an earlier one's timers
     // A command ended while a window of its own still held the keyboard: the form's control
     // takes it when the editor is active again.
     bool m_formOnActivation = false;

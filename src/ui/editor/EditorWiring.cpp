@@ -72,8 +72,7 @@ void switchFit(EditorWindow &editor, Config &config, Prompts &prompts)
         return;
     }
     if (fitsScreen(&editor, editor.layoutSize())) {
-        editor.showNormal();
-        editor.setFitToWindow(false);
+        editor.leaveFitToWindow();
         return;
     }
     prompts.message(QStringLiteral("Kerbo"),

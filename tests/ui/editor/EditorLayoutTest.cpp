@@ -201,6 +201,45 @@ private slots:
         QTRY_COMPARE(m_window->size(), layoutWish);
     }
 
+    // Unticked from a maximized window: the window is given back its normal state first, and
+    // the form its layout's size only once the window system has said so. A Wayland compositor
+    // cuts off a program whose maximized window changes size: the day typed was lost.
+    void leavingTheFitWaitsForTheWindowToLeaveItsMaximizedState()
+    {
+        const QSize layoutWish = m_window->layoutSize();
+        if (!fitsScreen(m_window, layoutWish)) QSKIP("this screen is too small for the layout");
+        typeAt(lineSlot(1, NumeroTrain), u"4711"_s);
+        QAction *fit = m_window->action(EditorCommand::FitToWindow);
+        fit->trigger();
+        QTRY_VERIFY(m_window->isMaximized());
+        QTRY_VERIFY(m_window->width() > layoutWish.width());
+        QTRY_VERIFY(m_window->canvas()->scale() > m_window->canvas()->layoutScale());
+
+        int sizeChangedWhileMaximized = 0;
+        struct Watch : QObject {
+            EditorWindow *window;
+            int *count;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Resize &&
+                    (window->windowHandle()->windowStates() & Qt::WindowMaximized))
+                    ++*count;
+                return false;
+            }
+        } watch;
+        watch.window = m_window;
+        watch.count = &sizeChangedWhileMaximized;
+        m_window->windowHandle()->installEventFilter(&watch);
+        fit->trigger(); // unticked
+        QVERIFY(!fit->isChecked());
+        QVERIFY(m_window->fitsToWindow()); // until the window system answers
+        QTRY_VERIFY(!m_window->fitsToWindow());
+        QTRY_COMPARE(m_window->size(), layoutWish);
+        QCOMPARE(sizeChangedWhileMaximized, 0);
+        QCOMPARE(text()->text(), u"4711"_s);
+        m_window->windowHandle()->removeEventFilter(&watch);
+    }
+
     // Every menu title stands on the bar, "Quitter" included, in every layout; with fonts
     // made larger (a screen at 120 dpi), the titles are drawn smaller to stay there.
     void everyMenuTitleFitsTheBar_data()
