@@ -6,6 +6,7 @@
 #include "core/startup/EditorStage.h"
 #include "core/startup/SplashStage.h"
 #include "core/startup/StartUpMessages.h"
+#include "ui/KeepInSight.h"
 #include "ui/ScreenReader.h"
 #include "ui/Session.h"
 #include "ui/WithinScreen.h"
@@ -227,6 +228,7 @@ int run(QApplication &app)
     EditorWindow *editor = openEditor(session, layout);
     if (stop == Stop::AfterEditorShown)
         quitWhenShown(editor);
+    KeepInSight::watchScreens();
     return leave(printer.probe(), app.exec());
 }
 
