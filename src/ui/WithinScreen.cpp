@@ -1,5 +1,6 @@
 #include "ui/WithinScreen.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -15,7 +16,30 @@ const QScreen *screenOf(const QWidget *window)
     return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
 }
 
+// Room that an X11 window manager takes beside the title for its icon and buttons.
+constexpr int TitleBarExtras = 130;
+// The title bar Qt draws itself on Wayland desktops without their own (GNOME's): the title, in a
+// 14-pixel font, centred between the icon on the left and three buttons on the right.
+constexpr int DrawnTitlePixels = 14;
+constexpr int DrawnTitleSideRoom = 80;
+
 } // namespace
+
+int widthForTitle(const QWidget &window)
+{
+    QFont font = window.font();
+    font.setBold(true);
+    int wanted = QFontMetrics(font).horizontalAdvance(window.windowTitle()) + TitleBarExtras;
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        QFont drawn = window.font();
+        drawn.setPixelSize(DrawnTitlePixels);
+        wanted = qMax(wanted, QFontMetrics(drawn).horizontalAdvance(window.windowTitle()) +
+                                  2 * DrawnTitleSideRoom);
+    }
+    if (const QScreen *screen = screenOf(&window))
+        wanted = qMin(wanted, screen->availableGeometry().width() * 9 / 10);
+    return wanted;
+}
 
 void resizeWithinScreen(QWidget *window, QSize wanted)
 {

@@ -22,3 +22,8 @@ bool fitsScreen(const QWidget *window, QSize wanted);
 void placeOver(QWidget *window, const QWidget *owner);
 // Where the frame of that size goes over the owner's frame, within the room.
 QPoint placedOver(QSize frame, const QRect &owner, const QRect &room);
+
+// The narrowest a window may be for its whole title to show in its title bar, as far as the
+// screen allows: the titles of the questions and of the calibration windows are long and say
+// what the window is about.
+int widthForTitle(const QWidget &window);

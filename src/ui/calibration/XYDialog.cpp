@@ -1,5 +1,6 @@
 #include "ui/calibration/XYDialog.h"
 
+#include "ui/WithinScreen.h"
 #include "ui/calibration/TenthsControl.h"
 
 #include <QGridLayout>
@@ -86,7 +87,7 @@ XYDialog::XYDialog(const QString &title, Calibration::Window window, const Capti
     column->addWidget(title_);
     column->addLayout(grid);
     column->addLayout(m_buttons);
-    setMinimumWidth(640);
+    setMinimumWidth(qMax(640, widthForTitle(*this)));
 
     // The keys go through the window as it reads, from the X box on.
     QWidget *order[] = {xBox, hSlider, yBox, vSlider, m_resetX, m_resetY, m_ok, m_cancel};

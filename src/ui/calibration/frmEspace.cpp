@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/model/PrintItems.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -41,7 +42,7 @@ frmEspace::frmEspace(Session &session, const QString &title, QWidget *parent)
     grid->addWidget(new QLabel(QString::fromUtf16(u"en millimètre"), this), 2, 1);
     grid->addWidget(m_ok, 2, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
-    setMinimumWidth(460);
+    setMinimumWidth(qMax(460, widthForTitle(*this)));
 
     connect(m_ok, &QPushButton::clicked, this, &frmEspace::store);
     m_value->selectAll();

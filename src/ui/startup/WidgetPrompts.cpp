@@ -1,5 +1,7 @@
 #include "ui/startup/WidgetPrompts.h"
 
+#include "ui/WithinScreen.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -16,24 +18,11 @@
 namespace
 {
 
-// Room that a window manager takes beside the title for its icon and buttons.
-constexpr int TitleBarExtras = 130;
-
 // A width that a dialog asks for, as far as its screen allows.
 int withinScreen(const QWidget &dialog, int wanted)
 {
     const QScreen *screen = dialog.screen();
     return screen ? qMin(wanted, screen->availableGeometry().width() * 9 / 10) : wanted;
-}
-
-// The narrowest a dialog may be for the window manager to show its whole title, as far as the
-// screen allows: the titles of the questions are long and say what the question is about.
-int widthForTitle(const QWidget &dialog)
-{
-    QFont font = dialog.font();
-    font.setBold(true);
-    return withinScreen(dialog, QFontMetrics(font).horizontalAdvance(dialog.windowTitle()) +
-                                    TitleBarExtras);
 }
 
 // Room that a message box takes beside its text for its icon and margins.
