@@ -205,6 +205,8 @@ int run(QApplication &app)
     // answer.
     printer.probe().start();
 
+    // From the first window on: the first start's dialog may stand on a monitor unplugged.
+    KeepInSight::watchScreens();
     frmSplash splash;
     const ScreenMetrics screen = readPrimaryScreen();
     splash.showMetrics(screen);
@@ -226,9 +228,7 @@ int run(QApplication &app)
     splash.close();
     prompts.setParent(nullptr);
     EditorWindow *editor = openEditor(session, layout);
-    if (stop == Stop::AfterEditorShown)
-        quitWhenShown(editor);
-    KeepInSight::watchScreens();
+    if (stop == Stop::AfterEditorShown) quitWhenShown(editor);
     return leave(printer.probe(), app.exec());
 }
 
