@@ -1,12 +1,14 @@
 #include "core/print/PainterPage.h"
 
+#include "core/print/PrinterFonts.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
 PainterPage::PainterPage(QPainter &painter, double pixelsPerMm)
     : m_painter(painter), m_k(pixelsPerMm), m_metrics(QFont())
 {
-    setFont(painter.font());
+    setFont(PrinterFonts::deviceDefaultFont());
 }
 
 void PainterPage::setShift(double dx, double dy)

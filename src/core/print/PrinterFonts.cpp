@@ -6,6 +6,8 @@
 #include "core/print/Page.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
 
 #include <cmath>
 
@@ -88,7 +90,29 @@ PrinterFont fromQFont(const QFont &font)
                        boolText(info.italic())};
 }
 
-QFont deviceDefaultFont() { return QFont(); }
+double lineHeightMm(const QFont &font)
+{
+    // Measured as a printer measures it, at 600 dots per inch: a line of the font, in millimetres.
+    constexpr int Dpi = 600;
+    QImage sheet(1, 1, QImage::Format_Mono);
+    sheet.setDotsPerMeterX(qRound(Dpi / 0.0254));
+    sheet.setDotsPerMeterY(qRound(Dpi / 0.0254));
+    return QFontMetricsF(font, &sheet).height() / Dpi * 25.4;
+}
+
+QFont deviceDefaultFont()
+{
+    // A printer here has no font of its own: it prints in the desktop's. Today's desktop fonts
+    // (Noto Sans at 10 points, Cantarell at 11) are taller than the recto's boxes, and the font
+    // dialog itself would refuse them: the printer starts with the largest whole size of that
+    // family that fits.
+    QFont font;
+    int points = qMax(MinimumPoints, NumberText::roundedToInt(QFontInfo(font).pointSizeF()));
+    font.setPointSize(points);
+    while (points > MinimumPoints && lineHeightMm(font) > RectoHeightLimitMm)
+        font.setPointSize(--points);
+    return font;
+}
 
 void ErreurPolice_Recto(Config &config, const QFont &deviceFont)
 {

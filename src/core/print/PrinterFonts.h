@@ -25,8 +25,14 @@ bool isComplete(const PrinterFont &font);
 QFont toQFont(const PrinterFont &font);
 PrinterFont fromQFont(const QFont &font);
 
-// The font a printer starts with before any choice.
+// The smallest size the printer's own font is brought down to.
+constexpr int MinimumPoints = 6;
+
+// The font a printer starts with before any choice: the desktop's family, at its size or the
+// largest whole size below whose line fits the recto's boxes.
 QFont deviceDefaultFont();
+// The height of a line of `font` on a printer, in millimetres.
+double lineHeightMm(const QFont &font);
 
 // Fill every unset setting of a side from the device's font and write it at once to its key.
 void ErreurPolice_Recto(Config &config, const QFont &deviceFont);

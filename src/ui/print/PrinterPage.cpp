@@ -1,5 +1,7 @@
 #include "ui/print/PrinterPage.h"
 
+#include "core/print/PrinterFonts.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPrintEngine>
@@ -70,7 +72,7 @@ bool PrinterPage::begin()
     if (!m_painter.begin(&m_printer))
         return false;
     m_dotsPerMm = m_printer.logicalDpiX() / 25.4;
-    setFont(m_painter.font());
+    setFont(PrinterFonts::deviceDefaultFont());
     return true;
 }
 

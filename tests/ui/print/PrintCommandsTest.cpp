@@ -179,6 +179,34 @@ private slots:
         QCOMPARE(fresh.fontKeys(true), device);
     }
 
+    // Today's desktop fonts (Noto Sans at 10 points, Cantarell at 11) are taller than the
+    // recto's boxes: the printer's own font comes down to the largest size that fits, so that the
+    // first print, and the font dialog opened on it, take it.
+    void printerFontFitsTheBoxesWhateverTheDesktopsSize()
+    {
+        const QFont desktop = QApplication::font();
+        for (const int points : {16, 11, 9}) {
+            QFont large = desktop;
+            large.setPointSize(points);
+            QApplication::setFont(large);
+            const QFont device = PrinterFonts::deviceDefaultFont();
+            QCOMPARE(device.family(), large.family());
+            QVERIFY(device.pointSize() <= points);
+            QVERIFY2(PrinterFonts::lineHeightMm(device) <= PrinterFonts::RectoHeightLimitMm,
+                     qPrintable(QString::number(device.pointSize())));
+            if (device.pointSize() < points) {
+                QFont next = device;
+                next.setPointSize(device.pointSize() + 1);
+                QVERIFY(PrinterFonts::lineHeightMm(next) > PrinterFonts::RectoHeightLimitMm);
+            }
+            Folder fresh;
+            PrinterFonts::checkAtStartUp(fresh.state.config);
+            QCOMPARE(fresh.fontKeys()[1], QString::number(device.pointSize()));
+            QCOMPARE(fresh.fontKeys(true)[1], QString::number(device.pointSize()));
+        }
+        QApplication::setFont(desktop);
+    }
+
     void rectoFontMustFitTheBoxes()
     {
         Folder f(StoredFont);
