@@ -106,11 +106,19 @@ QFont deviceDefaultFont()
     // (Noto Sans at 10 points, Cantarell at 11) are taller than the recto's boxes, and the font
     // dialog itself would refuse them: the printer starts with the largest whole size of that
     // family that fits.
-    QFont font;
+    // Measured once per desktop font: every page drawn starts from it.
+    static QFont desktop, fitted;
+    static bool measured = false;
+    const QFont now;
+    if (measured && now == desktop) return fitted;
+    QFont font = now;
     int points = qMax(MinimumPoints, NumberText::roundedToInt(QFontInfo(font).pointSizeF()));
     font.setPointSize(points);
     while (points > MinimumPoints && lineHeightMm(font) > RectoHeightLimitMm)
         font.setPointSize(--points);
+    desktop = now;
+    fitted = font;
+    measured = true;
     return font;
 }
 
@@ -196,6 +204,8 @@ bool Police_Verso(Config &config, double limitMm, Page &measure, Prompts &prompt
 
 void checkAtStartUp(Config &config)
 {
+    // Past the first start both are complete: the printer's font is not measured.
+    if (isComplete(config.rectoFont) && isComplete(config.versoFont)) return;
     const QFont device = deviceDefaultFont();
     ErreurPolice_Recto(config, device);
     ErreurPolice_Verso(config, device);
