@@ -7,6 +7,20 @@
 #include <fnmatch.h>
 #include <functional>
 
+namespace
+{
+
+// The file dialog on the screen, once it shows.
+QFileDialog *shownFileDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            if (auto *dialog = qobject_cast<QFileDialog *>(w)) return dialog;
+    return nullptr;
+}
+
+} // namespace
+
 // The program's dialogs leave room for their whole title, and answer as the driver clicks.
 class WidgetPromptsTest : public QObject
 {
@@ -138,10 +152,7 @@ private slots:
         QTimer poll;
         poll.setInterval(20);
         connect(&poll, &QTimer::timeout, this, [&poll, &cut, day] {
-            QFileDialog *dialog = nullptr;
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (w->isVisible() && qobject_cast<QFileDialog *>(w))
-                    dialog = static_cast<QFileDialog *>(w);
+            QFileDialog *dialog = shownFileDialog();
             if (!dialog) return;
             poll.stop();
             if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
@@ -189,10 +200,7 @@ private slots:
         QTimer poll;
         poll.setInterval(20);
         connect(&poll, &QTimer::timeout, this, [&] {
-            QFileDialog *dialog = nullptr;
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (w->isVisible() && qobject_cast<QFileDialog *>(w))
-                    dialog = static_cast<QFileDialog *>(w);
+            QFileDialog *dialog = shownFileDialog();
             if (!dialog) return;
             poll.stop();
             const QString filter = dialog->nameFilters().value(0);
