@@ -5,6 +5,7 @@
 #include "core/base/Prompts.h"
 #include "core/print/Page.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -102,17 +103,19 @@ double lineHeightMm(const QFont &font)
 
 QFont deviceDefaultFont()
 {
-    // A printer here has no font of its own: it prints in the desktop's. Today's desktop fonts
-    // (Noto Sans at 10 points, Cantarell at 11) are taller than the recto's boxes, and the font
-    // dialog itself would refuse them: the printer starts with the largest whole size of that
-    // family that fits.
+    // A printer here has no font of its own. The form's default layout was set for a font with
+    // the line of DejaVu Sans at 9 points, which nearly every Linux desktop has: it is taken when
+    // there. Today's desktop fonts sit lower in their line (Noto Sans, Cantarell, Nimbus Sans
+    // for Arial), their tails crossing the verso's row lines: they stand in only where DejaVu Sans
+    // is missing, at the largest whole size up to 9 points whose line fits the recto's boxes.
     // Measured once per desktop font: every page drawn starts from it.
     static QFont desktop, fitted;
     static bool measured = false;
     const QFont now;
     if (measured && now == desktop) return fitted;
-    QFont font = now;
-    int points = qMax(MinimumPoints, NumberText::roundedToInt(QFontInfo(font).pointSizeF()));
+    const QString preferred = QStringLiteral("DejaVu Sans");
+    QFont font = QFontDatabase::hasFamily(preferred) ? QFont(preferred) : now;
+    int points = DefaultPoints;
     font.setPointSize(points);
     while (points > MinimumPoints && lineHeightMm(font) > RectoHeightLimitMm)
         font.setPointSize(--points);

@@ -25,11 +25,12 @@ bool isComplete(const PrinterFont &font);
 QFont toQFont(const PrinterFont &font);
 PrinterFont fromQFont(const QFont &font);
 
-// The smallest size the printer's own font is brought down to.
+// The printer's own font: DejaVu Sans at 9 points, or the desktop's family where it is
+// missing, brought down to fit the recto's boxes, never below 6 points.
+constexpr int DefaultPoints = 9;
 constexpr int MinimumPoints = 6;
 
-// The font a printer starts with before any choice: the desktop's family, at its size or the
-// largest whole size below whose line fits the recto's boxes.
+// The font a printer starts with before any choice.
 QFont deviceDefaultFont();
 // The height of a line of `font` on a printer, in millimetres.
 double lineHeightMm(const QFont &font);
