@@ -1,0 +1,345 @@
+#include "TestMain.h"
+
+#include "EditorFixture.h"
+#include "ui/editor/DayFileWiring.h"
+#include "ui/editor/frmChoixDate.h"
+
+// The two boxes of the form's head that are not plain text: the mention beside Journee, and the
+// date box with its calendar, typed into as a driver types a date.
+class DateAndMentionTest : public EditorFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+
+    // The mention of Journee goes with every key press there, the keys that only move excepted,
+    // and with every change the driver makes to its text.
+    void mentionGoesWithAKeyPress_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("journee");
+        QTest::addColumn<bool>("cleared");
+        const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier;
+        QTest::newRow("digit") << int(Qt::Key_3) << none << u"123"_s << true;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << u"1"_s << true;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << none << u"12"_s << true;
+        QTest::newRow("Return") << int(Qt::Key_Return) << none << u"12"_s << true;
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << ctrl << u"12"_s << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << u"12"_s << true;
+        QTest::newRow("Ctrl+V pastes") << int(Qt::Key_V) << ctrl << u"125"_s << true;
+        QTest::newRow("Ctrl+X with nothing selected") << int(Qt::Key_X) << ctrl << u"12"_s << true;
+        QTest::newRow("Left") << int(Qt::Key_Left) << none << u"12"_s << false;
+        QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << ctrl << u"12"_s << false;
+        QTest::newRow("PageDown") << int(Qt::Key_PageDown) << none << u"12"_s << false;
+        QTest::newRow("F2") << int(Qt::Key_F2) << none << u"12"_s << false;
+        QTest::newRow("a paste by no key, as from the control's menu")
+            << 0 << none << u"125"_s << true;
+    }
+    void mentionGoesWithAKeyPress()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, journee);
+        QFETCH(bool, cleared);
+        QGuiApplication::clipboard()->setText(u"5"_s);
+        showMentionOnJournee(u"12"_s);
+        key ? QTest::keyClick(text(), Qt::Key(key), modifiers) : text()->paste();
+        QCOMPARE(record().slot(JourneeSlot), journee);
+        QCOMPARE(m_window->mentionLabel()->isHidden(), cleared);
+        QCOMPARE(m_window->mentionLabel()->text().isEmpty(), cleared);
+        QCOMPARE(m_state->mention.isEmpty(), cleared);
+    }
+
+    void mentionAndDate()
+    {
+        m_window->showMention(u"2bis"_s);
+        typeAt(7, u"1"_s);
+        QVERIFY(!m_window->mentionLabel()->isHidden());
+        typeAt(8, u"1"_s);
+        QVERIFY(m_window->mentionLabel()->isHidden());
+        QCOMPARE(m_window->mentionLabel()->text(), QString());
+        // Hidden by a command, the controls leave the current slot where it was.
+        editing().hideEditControls();
+        QCOMPARE(record().currentSlot(), 8);
+        QVERIFY(m_window->canvas()->hasFocus());
+        editing().placeEditControl();
+
+        QDateEdit *date = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 12, 4));
+        QCOMPARE(date->text(), u"04/12/26"_s);
+        QVERIFY(!text()->isHidden()); // placed by the program: the controls stay
+        date->setFocus();
+        QCOMPARE(record().currentSlot(), 6);
+        QVERIFY(text()->isHidden());
+        date->setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(date, Qt::Key_Up);
+        QCOMPARE(record().serviceDate(), QDate(2026, 12, 5));
+        // A date typed digit after digit, each part in turn, and steps one by one.
+        date->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(date, u"150327"_s);
+        QCOMPARE(record().serviceDate(), QDate(2027, 3, 15));
+        date->setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(date, Qt::Key_Down);
+        QTest::keyClick(date, Qt::Key_Down);
+        QCOMPARE(record().serviceDate(), QDate(2027, 3, 13));
+        QTest::keyClick(date, Qt::Key_Tab);
+        QCOMPARE(record().currentSlot(), 7);
+        QVERIFY(!text()->isHidden());
+    }
+
+    // A date typed is the date typed, whatever month the box showed, then kept as the keys
+    // leave the box; a year on two digits is the one a driver means, on four the one typed.
+    void dateTypedIsTheDateKept_data()
+    {
+        QTest::addColumn<QDate>("shown");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QDate>("date");
+        const auto row = [](const char *name, QDate shown, const QString &keys, QDate date) {
+            QTest::newRow(name) << shown << keys << date;
+        };
+        row("29 February over December", {2026, 12, 7}, u"290224"_s, {2024, 2, 29});
+        row("31 March over April", {2026, 4, 1}, u"310326"_s, {2026, 3, 31});
+        row("31 January over February", {2027, 2, 10}, u"310127"_s, {2027, 1, 31});
+        row("day and month over April", {2026, 4, 15}, u"3112"_s, {2026, 12, 31});
+        row("last century", {2025, 2, 28}, u"311299"_s, {1999, 12, 31});
+        row("with slashes", {2024, 2, 28}, u"29/02/24"_s, {2024, 2, 29});
+        row("day and month with a slash", {2026, 12, 15}, u"01/10"_s, {2026, 10, 1});
+        row("one-digit parts", {2026, 12, 7}, u"1/1/27"_s, {2027, 1, 1});
+        row("one-digit day without slash", {1998, 12, 5}, u"51226"_s, {2026, 12, 5});
+        row("one-digit day, last century", {2004, 3, 31}, u"50499"_s, {1999, 4, 5});
+        row("four-digit year", {2026, 12, 7}, u"14112026"_s, {2026, 11, 14});
+        row("blanks, four-digit year", {2026, 12, 7}, u"13 11 2026"_s, {2026, 11, 13});
+        row("slashes, four-digit year", {2026, 12, 7}, u"15/10/2026"_s, {2026, 10, 15});
+        // Mistakes: a part that is no day or month is typed again, a fifth digit of the year is
+        // not taken, a four-digit year no bulletin has is the two digits shown.
+        row("five-digit year", {2026, 12, 7}, u"0101199999"_s, {1999, 1, 1});
+        row("year before 1900", {2026, 12, 7}, u"01/01/1899"_s, {1999, 1, 1}); // as shown
+        row("year typed again", {2026, 12, 7}, u"15032625"_s, {2025, 3, 15});
+        row("day typed again", {2026, 3, 10}, u"32310326"_s, {2026, 3, 31});
+        row("month typed again", {2026, 5, 31}, u"00150326"_s, {2026, 3, 15});
+    }
+
+    void dateTypedIsTheDateKept()
+    {
+        QFETCH(QDate, shown);
+        QFETCH(QString, keys);
+        QFETCH(QDate, date);
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(shown);
+        editing().setCurrentSlot(DateSlot);
+        QVERIFY(box->hasFocus());
+        QTest::keyClicks(box, keys);
+        QCOMPARE(box->date(), date);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(record().currentSlot(), DateSlot + 1);
+        QCOMPARE(box->date(), date);
+        QCOMPARE(record().serviceDate(), date);
+        QCOMPARE(box->text(), date.toString(u"dd/MM/yy"));
+    }
+
+    // The day typed is kept through keys that move in the box, and digits typed after a day
+    // picked in the calendar make a new date from the day on.
+    void dayTypedSurvivesEditingKeysAndTheCalendar()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 6, 1));
+        editing().setCurrentSlot(DateSlot);
+        QTest::keyClicks(box, u"31"_s);
+        QCOMPARE(box->date(), QDate(2026, 6, 30)); // June has no 31st
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, u"1299"_s);
+        QCOMPARE(box->date(), QDate(1999, 12, 31));
+
+        m_window->showServiceDate(QDate(2027, 2, 1));
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto *calendar = QApplication::activePopupWidget()->findChild<QCalendarWidget *>();
+        QVERIFY(calendar);
+        calendar->setSelectedDate(QDate(2027, 5, 22));
+        QTest::keyClick(calendar->findChild<QTableView *>(), Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTRY_VERIFY(box->hasFocus());
+        QCOMPARE(box->date(), QDate(2027, 5, 22));
+        QTest::keyClicks(box, u"141299"_s);
+        QCOMPARE(box->date(), QDate(1999, 12, 14));
+    }
+
+    // Keys of the keypad and of a French keyboard, with the modifiers they come with.
+    void keypadAndFrenchKeyboardTypeADate()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 3, 10));
+        editing().setCurrentSlot(DateSlot);
+        const Qt::Key keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_0, Qt::Key_7, Qt::Key_2, Qt::Key_3};
+        for (Qt::Key k : keys) {
+            QTest::keyClick(box, Qt::Key_NumLock); // as some keyboards and tools send it
+            QTest::keyClick(box, k, Qt::KeypadModifier);
+        }
+        QCOMPARE(box->date(), QDate(2023, 7, 12));
+        // A French keyboard types "/" with Shift, pressed on its own first.
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        for (const QString &part : {u"29"_s, u"02"_s, u"24"_s}) {
+            if (part != u"29") {
+                QTest::keyClick(box, Qt::Key_Shift, Qt::ShiftModifier);
+                QTest::keyClick(box, Qt::Key_Slash, Qt::ShiftModifier);
+            }
+            QTest::keyClicks(box, part);
+        }
+        QCOMPARE(box->date(), QDate(2024, 2, 29));
+        // Right after the year ends it: the digits after it type the year again.
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(box, u"150326"_s);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, u"25"_s);
+        QCOMPARE(box->date(), QDate(2025, 3, 15));
+    }
+
+    // Backspace goes back through the digits typed, into the day once the month is empty.
+    void backspaceTakesBackTheDigitsTyped()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2027, 2, 1));
+        editing().setCurrentSlot(DateSlot);
+        QTest::keyClicks(box, u"16"_s);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, u"50627"_s);
+        QCOMPARE(box->date(), QDate(2027, 6, 15));
+    }
+
+    // Right and Left go from part to part; a double click selects the part under the mouse.
+    void arrowsAndDoubleClickChooseAPart()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2027, 6, 15));
+        editing().setCurrentSlot(DateSlot);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, u"9"_s);
+        QCOMPARE(box->date(), QDate(2027, 9, 15));
+        QTest::keyClick(box, Qt::Key_Left);
+        QTest::keyClick(box, Qt::Key_Left);
+        QTest::keyClicks(box, u"2"_s);
+        QCOMPARE(box->date(), QDate(2027, 9, 2));
+        QLineEdit *line = box->findChild<QLineEdit *>();
+        const QFontMetrics metrics(line->font());
+        const QPoint onMonth(2 + metrics.horizontalAdvance(u"02/0"_s) +
+                                 metrics.horizontalAdvance(u'9') / 2,
+                             line->height() / 2);
+        QTest::mouseDClick(line, Qt::LeftButton, {}, onMonth);
+        QCOMPARE(box->currentSection(), QDateTimeEdit::MonthSection);
+        QCOMPARE(line->selectedText(), u"09"_s);
+        // Right after a day closed by its digits stays on the month, as a separator does; digits
+        // typed after End or with part of a part selected type that part from its start.
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(box, u"25"_s);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, u"12"_s);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, u"28"_s);
+        QCOMPARE(box->date(), QDate(2028, 12, 25));
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, u"29"_s);
+        QCOMPARE(box->date(), QDate(2029, 12, 25));
+        box->setSelectedSection(QDateTimeEdit::MonthSection);
+        QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClicks(box, u"11"_s);
+        QCOMPARE(box->date(), QDate(2029, 11, 25));
+    }
+
+    // A part left empty comes back as it was when the keys leave the box.
+    void aPartLeftEmptyComesBack()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2027, 9, 2));
+        editing().setCurrentSlot(DateSlot);
+        box->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(record().serviceDate(), QDate(2027, 9, 2));
+        QCOMPARE(box->text(), u"02/09/27"_s);
+    }
+
+    // The wheel turned over the date box on the way elsewhere changes nothing.
+    void wheelOverTheDateBoxLeavesItAlone()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 12, 16));
+        editing().setCurrentSlot(DateSlot + 1);
+        QWidget *typing = QApplication::focusWidget();
+        const QPointF at(10, 8);
+        QWheelEvent wheel(at, box->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+        QCOMPARE(box->date(), QDate(2026, 12, 16));
+        QCOMPARE(QApplication::focusWidget(), typing);
+    }
+
+    void yearTypedAloneTakesTheCenturyMeant()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 12, 7));
+        editing().setCurrentSlot(DateSlot);
+        box->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClicks(box, u"99"_s);
+        QCOMPARE(record().serviceDate(), QDate(1999, 12, 7));
+    }
+
+    void tabAfterOneDigitOfTheDay()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 12, 7));
+        editing().setCurrentSlot(DateSlot);
+        QTest::keyClicks(box, u"1"_s);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(record().currentSlot(), DateSlot + 1);
+        QVERIFY(text()->isVisible() && text()->hasFocus());
+        QTest::keyClicks(text(), u"5"_s);
+        QCOMPARE(record().slot(DateSlot + 1), u"5"_s);
+        QCOMPARE(record().serviceDate(), QDate(2026, 12, 1));
+    }
+
+    // "Nouvelle journée" asks over the drawn bulletin; a day kept gets its control back where
+    // it was, a new day starts on the first train number.
+    void newDayAsksOverTheDrawnBulletin()
+    {
+        wireDayFiles(*m_window, *m_state, m_data->prompts);
+        typeAt(lineSlot(1, De), u"zz"_s);
+        bool controlsShown = true;
+        m_data->prompts.onShown = [&] {
+            controlsShown = !text()->isHidden() || !list()->isHidden();
+        };
+        m_window->action(EditorCommand::NewDay)->trigger();
+        QCOMPARE(m_data->prompts.last().text, u" NOUVELLE JOURNEE ?"_s);
+        QVERIFY(!controlsShown);
+        QCOMPARE(record().currentSlot(), lineSlot(1, De));
+        QVERIFY(!list()->isHidden() && list()->currentText() == u"ZZ"_s);
+
+        m_data->prompts.answers = {Prompts::Answer::Ok};
+        m_window->action(EditorCommand::NewDay)->trigger();
+        m_data->prompts.onShown = nullptr;
+        QVERIFY(!controlsShown);
+        QCOMPARE(record().slot(lineSlot(1, De)), QString());
+        QCOMPARE(record().currentSlot(), FirstTrainNumberSlot);
+        QVERIFY(!text()->isHidden() && text()->hasFocus());
+    }
+
+    // The calendar of an opened generic day takes a click, or the arrows and Enter.
+    void calendarTakesTheKeysToo()
+    {
+        frmChoixDate window(QDate(2026, 12, 7));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget *days = window.calendar()->findChild<QTableView *>();
+        QVERIFY(days && days->hasFocus());
+        QTest::keyClick(days, Qt::Key_Right);
+        QTest::keyClick(days, Qt::Key_Return);
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(window.chosenDate(), QDate(2026, 12, 8));
+    }
+};
+
+KERBO_TEST(DateAndMentionTest)
+#include "DateAndMentionTest.moc"
