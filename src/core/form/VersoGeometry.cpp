@@ -125,16 +125,16 @@ QList<FormGeometry::Caption> buildCaptions()
     const Boxes &b = boxes();
 
     add(QRectF(3, 8.6, 140, 3.6), u"D   ANOMALIES DE SIGNALISATION", true);
-    const char16_t *dHeads[] = {u"N° du train",     u"N° de l'engin", u"Gares",
-                                u"PK ou N° signal", u"Voie",          u"Avis donné à"};
+    const auto dHeads = columnHeads(VersoText::D);
     for (int col = 0; col < 6; ++col)
         head(b.d[size_t(col)], 13, dHeads[col]);
     add(QRectF(b.d[60].left(), b.d[60].top() - 4.6, 42, 4.2), u"Texte (2) et (3)");
 
     add(QRectF(3, 106.6, 140, 3.6), u"E   OBSERVATIONS RELEVEES SUR LE BULLETIN DE COMPOSITION",
         true);
-    head(b.e[0], 111, u"N° du train");
-    head(b.e[1], 111, u"Observations");
+    const auto eHeads = columnHeads(VersoText::E);
+    head(b.e[0], 111, eHeads[0]);
+    head(b.e[1], 111, eHeads[1]);
 
     add(QRectF(150.5, 2.2, 12, 4.4), u"H", true);
     add(QRectF(b.up.left() - 21, b.up.top(), 20, b.up.height()), u"UP.Résidence");
@@ -142,13 +142,12 @@ QList<FormGeometry::Caption> buildCaptions()
     add(QRectF(b.observations.left(), 7, 100, 3.8), u"OBSERVATIONS DU MECANICIEN");
 
     add(QRectF(150.5, 133.6, 140, 3.6), u"L   REGULARITE", true);
-    const char16_t *lHeads[] = {u"N° circulation", u"PK ou Gare",  u"Annonce",
-                                u"Sortie",         u"Temps perdu", u"Motif du retard"};
+    const auto lHeads = columnHeads(VersoText::L);
     for (int col = 0; col < 6; ++col)
         head(b.l[size_t(col)], 139, lHeads[col]);
 
     add(QRectF(150.5, 176.6, 140, 3.6), u"I   AUTRES AGENTS SUR L'ENGIN MOTEUR", true);
-    const char16_t *iHeads[] = {u"N° du train", u"Nom", u"Fonction", u"Parcours"};
+    const auto iHeads = columnHeads(VersoText::I);
     for (int col = 0; col < 4; ++col)
         head(b.i[size_t(col)], 181, iHeads[col]);
 
@@ -157,6 +156,24 @@ QList<FormGeometry::Caption> buildCaptions()
 }
 
 } // namespace
+
+QList<const char16_t *> columnHeads(VersoText text)
+{
+    switch (text) {
+    case VersoText::D:
+        return {u"N° du train",     u"N° de l'engin", u"Gares",
+                u"PK ou N° signal", u"Voie",          u"Avis donné à"};
+    case VersoText::E:
+        return {u"N° du train", u"Observations"};
+    case VersoText::L:
+        return {u"N° circulation", u"PK ou Gare",  u"Annonce",
+                u"Sortie",         u"Temps perdu", u"Motif du retard"};
+    case VersoText::I:
+        return {u"N° du train", u"Nom", u"Fonction", u"Parcours"};
+    default:
+        return {};
+    }
+}
 
 QRectF box(VersoField field)
 {

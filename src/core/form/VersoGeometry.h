@@ -29,5 +29,8 @@ const QList<QRectF> &frames();
 const QList<double> &lineRules();
 // The printed captions of the verso.
 const QList<FormGeometry::Caption> &captions();
+// The heads of the columns of a boxed frame, left to right (frame D's six of items 75..80);
+// empty for the other texts.
+QList<const char16_t *> columnHeads(VersoText text);
 
 } // namespace VersoGeometry

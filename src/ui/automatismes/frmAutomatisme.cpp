@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/automatismes/AutomatismeKeys.h"
 #include "ui/CodePageInput.h"
+#include "ui/NamedBy.h"
 #include "ui/PaperColours.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
@@ -51,8 +52,8 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
         session.state.config.dataFile(QString::fromLatin1(AutomatismeKeys::FileName)));
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Si le n°du train débute par :"), this));
     m_number = makeBox(QStringLiteral("txtNumTrain"));
+    top->addWidget(captionFor(m_number, QStringLiteral("Si le n°du train débute par :")));
     m_number->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12 + 12);
     top->addWidget(m_number);
     top->addStretch();
@@ -83,11 +84,11 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
     left->addStretch();
 
     auto *right = new QVBoxLayout;
-    auto *listCaption = new QLabel(QStringLiteral("Liste des automatismes enregistrés"), this);
-    listCaption->setWordWrap(true);
-    right->addWidget(listCaption);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstItems"));
+    auto *listCaption = captionFor(m_list, QStringLiteral("Liste des automatismes enregistrés"));
+    listCaption->setWordWrap(true);
+    right->addWidget(listCaption);
     // Wide enough for the counter under it.
     m_list->setMinimumWidth(fontMetrics().horizontalAdvance(Automatismes::counterLabel(9999)));
     m_list->setUniformItemSizes(true); // thousands of items are laid out at once

@@ -1,5 +1,6 @@
 #include "ui/calibration/XYDialog.h"
 
+#include "ui/NamedBy.h"
 #include "ui/WithinScreen.h"
 #include "ui/calibration/TenthsControl.h"
 
@@ -38,7 +39,7 @@ XYDialog::XYDialog(const QString &title, Calibration::Window window, const Capti
         box->setMaxLength(12);
         box->setFixedWidth(90);
         if (!prompt.isEmpty()) grid->addWidget(wrapped(prompt, this), row, 0, 1, 4);
-        grid->addWidget(new QLabel(axis, this), row + 1, 0);
+        grid->addWidget(captionFor(box, axis), row + 1, 0);
         grid->addWidget(box, row + 1, 1);
         grid->addWidget(new QLabel(QString::fromUtf16(u"en  dixiéme de millimètre"), this), row + 1,
                         2);
@@ -52,6 +53,8 @@ XYDialog::XYDialog(const QString &title, Calibration::Window window, const Capti
     vSlider->setInvertedAppearance(true);
     vSlider->setInvertedControls(true); // Up moves the handle up, as it looks
     vSlider->setMinimumHeight(180);
+    hSlider->setAccessibleName(QStringLiteral("X"));
+    vSlider->setAccessibleName(QStringLiteral("Y"));
     QLineEdit *xBox = addAxis(0, QStringLiteral("X"), captions.xPrompt, captions.xRange);
     grid->addWidget(hSlider, 2, 0, 1, 4);
     QLineEdit *yBox = addAxis(3, QStringLiteral("Y"), captions.yPrompt, captions.yRange);

@@ -31,6 +31,7 @@ frmEspace::frmEspace(Session &session, const QString &title, QWidget *parent)
     prompt->setWordWrap(true);
     m_value = new QLineEdit(Calibration::spacingValue(layout, title), this);
     m_value->setMaxLength(12);
+    prompt->setBuddy(m_value);
     m_value->setFixedWidth(90);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setDefault(true);

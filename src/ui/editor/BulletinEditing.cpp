@@ -7,6 +7,7 @@
 #include "core/editor/FrameErase.h"
 #include "core/editor/SlotNavigation.h"
 #include "core/engines/EngineRules.h"
+#include "core/form/BoxNames.h"
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
 #include "ui/NarrowToFit.h"
@@ -156,6 +157,9 @@ void BulletinEditing::placeEditControl()
     const QString &value = m_state.record.slot(slot);
     const bool keepBox = boxSaysRecord(slot);
     m_placedSlot = slot;
+    // A screen reader announces the control by the box it stands on, named before it takes the
+    // keyboard.
+    const QString boxName = BoxNames::of(slot);
     switch (EditRules::controlFor(slot)) {
     // The new control takes the focus before the other one hides, so that the focus never
     // wanders along the focus chain.
@@ -164,6 +168,7 @@ void BulletinEditing::placeEditControl()
         hideEditControls();
         return;
     case Control::Text:
+        m_text->setAccessibleName(boxName);
         m_text->setGeometry(textControlRect(slot));
         m_text->setText(value);
         m_text->show();
@@ -174,6 +179,7 @@ void BulletinEditing::placeEditControl()
         return;
     case Control::List: {
         // The control covers its box and nothing more; its drop-down may be wider.
+        m_list->setAccessibleName(boxName);
         m_list->setGeometry(m_canvas->boxRect(slot));
         if (!keepBox) m_list->setEditText(value);
         m_list->show();

@@ -1,6 +1,7 @@
 #include "ui/editor/EditorWindow.h"
 
 #include "core/AppState.h"
+#include "core/form/BoxNames.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "ui/PaperColours.h"
@@ -267,7 +268,10 @@ void EditorWindow::buildForm()
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("dd/MM/yy"));
     m_date->setToolTip(QStringLiteral("Cliquez sur la flêche pour afficher le calendrier"));
+    m_date->setAccessibleName(BoxNames::of(SlotTable::DateSlot));
     m_roster = new RosterListBox(m_state, m_canvas);
+    m_roster->setAccessibleName(QStringLiteral("Dossier générique"));
+    m_canvas->setAccessibleName(QStringLiteral("Bulletin de service"));
     m_mention = new QLabel(m_canvas);
     m_mention->setObjectName(QStringLiteral("Labelbis"));
     m_mention->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));

@@ -3,6 +3,7 @@
 #include "core/base/Drives.h"
 #include "core/base/Prompts.h"
 #include "core/folders/FolderListing.h"
+#include "ui/NamedBy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -64,11 +65,12 @@ FolderPane::FolderPane(const Captions &captions, QWidget *parent)
     : QGroupBox(captions.title, parent)
 {
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(captions.drive, this));
     m_drives = new QComboBox(this);
+    layout->addWidget(captionFor(m_drives, captions.drive));
     layout->addWidget(m_drives);
-    layout->addWidget(new QLabel(captions.folders, this));
     m_folderList = new QListWidget(this);
+    layout->addWidget(captionFor(m_folderList, captions.folders));
+    m_folderList->setAccessibleDescription(captions.title); // tells the two panes apart
     m_folderList->setItemDelegate(new EntryDelegate(EntryDelegate::Kind::Folders, m_folderList));
     m_folderList->setUniformItemSizes(true);
     layout->addWidget(m_folderList, 2);
@@ -81,8 +83,9 @@ FolderPane::FolderPane(const Captions &captions, QWidget *parent)
         layout->addWidget(m_path);
     }
     if (!captions.files.isEmpty()) {
-        layout->addWidget(new QLabel(captions.files, this));
         m_files = new QListWidget(this);
+        layout->addWidget(captionFor(m_files, captions.files));
+        m_files->setAccessibleDescription(captions.title);
         m_files->setUniformItemSizes(true);
         m_files->setItemDelegate(new EntryDelegate(EntryDelegate::Kind::Files, m_files));
         layout->addWidget(m_files, 3);

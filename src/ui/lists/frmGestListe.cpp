@@ -6,6 +6,7 @@
 #include "core/folders/RosterFolders.h"
 #include "core/lists/ListFile.h"
 #include "ui/CodePageInput.h"
+#include "ui/NamedBy.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
 
@@ -46,10 +47,11 @@ void frmGestListe::build(const QString &title)
     auto *grid = new QGridLayout(this);
     auto *caption = new QLabel(QStringLiteral("à créer ou à suppprimer"), this);
     grid->addWidget(caption, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Elément :"), this), 1, 0);
     m_item = new QLineEdit(this);
+    grid->addWidget(captionFor(m_item, QStringLiteral("Elément :")), 1, 0);
     grid->addWidget(m_item, 1, 1);
     m_list = new QListWidget(this);
+    m_list->setAccessibleName(QStringLiteral("Eléments de la liste"));
     m_list->setUniformItemSizes(true);
     grid->addWidget(m_list, 2, 0, 1, 2);
 

@@ -43,6 +43,8 @@ frmPreview::frmPreview(Session &session, PrintSide side, QWidget *parent)
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setWidget(m_canvas);
+    m_scroll->setAccessibleName(side == PrintSide::Recto ? QStringLiteral("Aperçu du recto")
+                                                         : QStringLiteral("Aperçu du verso"));
     m_scroll->viewport()->installEventFilter(this);
     column->addWidget(m_scroll, 1);
 

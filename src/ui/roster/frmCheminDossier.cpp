@@ -3,6 +3,7 @@
 #include "core/base/Drives.h"
 #include "core/base/Paths.h"
 #include "core/roster/CaraibeConversion.h"
+#include "ui/NamedBy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,17 +60,17 @@ frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &promp
     column->addWidget(instruction);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("CHOISIR LE LECTEUR"), this), 0, 0);
     m_drives = new QComboBox(this);
     for (const QString &root : Drives::list(Drives::Use::Write))
         m_drives->addItem(Drives::label(root), Paths::CheckPath(root));
+    grid->addWidget(captionFor(m_drives, QStringLiteral("CHOISIR LE LECTEUR")), 0, 0);
     grid->addWidget(m_drives, 1, 0);
 
     grid->addWidget(new QLabel(QStringLiteral("INSCRIRE LE NOM DU DOSSIER "), this), 2, 0);
     auto *frame = new QGridLayout;
-    frame->addWidget(new QLabel(QStringLiteral("NOM DU DOSSIER"), this), 0, 0);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtNomDossier"));
+    frame->addWidget(captionFor(m_name, QStringLiteral("NOM DU DOSSIER")), 0, 0);
     frame->addWidget(m_name, 1, 0);
     grid->addLayout(frame, 3, 0);
 

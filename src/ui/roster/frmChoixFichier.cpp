@@ -3,6 +3,7 @@
 #include "core/base/Drives.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
+#include "ui/NamedBy.h"
 #include "ui/roster/frmCheminDossier.h"
 #include "ui/roster/frmReglagePara.h"
 
@@ -26,19 +27,19 @@ frmChoixFichier::frmChoixFichier(const QString &dataFolder, Prompts &prompts, QW
     auto *grid = new QGridLayout;
     column->addLayout(grid);
 
-    grid->addWidget(new QLabel(QStringLiteral("CHOISIR LE LECTEUR"), this), 0, 0);
     m_drives = new QComboBox(this);
     for (const QString &root : Drives::list(Drives::Use::Read))
         m_drives->addItem(Drives::label(root), Paths::CheckPath(root));
+    grid->addWidget(captionFor(m_drives, QStringLiteral("CHOISIR LE LECTEUR")), 0, 0);
     grid->addWidget(m_drives, 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("DOUBLE-CLIQUEZ SUR LE DOSSIER"), this), 2, 0);
     m_folders = new QListWidget(this);
     m_folders->setMinimumSize(280, 220);
+    grid->addWidget(captionFor(m_folders, QStringLiteral("DOUBLE-CLIQUEZ SUR LE DOSSIER")), 2, 0);
     grid->addWidget(m_folders, 3, 0);
 
-    grid->addWidget(new QLabel(QStringLiteral("CLIQUEZ SUR LE FICHIER"), this), 2, 1);
     m_files = new QListWidget(this);
     m_files->setMinimumSize(280, 220);
+    grid->addWidget(captionFor(m_files, QStringLiteral("CLIQUEZ SUR LE FICHIER")), 2, 1);
     grid->addWidget(m_files, 3, 1);
 
     auto *bold = [this] {

@@ -27,12 +27,16 @@ frmReglagePara::frmReglagePara(CaraibeConversion &conversion, Prompts &prompts, 
         grid->addWidget(new QLabel(QString::fromUtf16(captions[c]), this), 0, c);
     // The boxes stand under every caption but "Alors".
     constexpr std::array<int, 4> columns = {0, 2, 3, 4};
+    // What a screen reader calls each box, its row with it.
+    const char16_t *names[] = {u"Début du n° du train", u"Catég", u"Ind Compo", u"Ag Seul"};
 
     const ConvertCriteria::Rows rows = ConvertCriteria::readRows(conversion.criteriaPath());
     for (int row = 0; row < ConvertCriteria::Count; ++row)
         for (int f = 0; f < ConvertCriteria::Fields; ++f) {
             auto *edit = new QLineEdit(rows[size_t(row)][size_t(f)], this);
             edit->setObjectName(QStringLiteral("txt%1_%2").arg(row).arg(f));
+            edit->setAccessibleName(
+                QStringLiteral("Ligne %1, %2").arg(row + 1).arg(QString::fromUtf16(names[f])));
             // Letters are written in capitals, typed or pasted.
             connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
                 const QString upper = Cp1252::toUpper(text);

@@ -1,6 +1,7 @@
 #include "ui/verso/frmVerso.h"
 
 #include "core/AppState.h"
+#include "core/form/BoxNames.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "core/form/VersoGeometry.h"
@@ -154,6 +155,7 @@ void frmVerso::buildBoxes(QWidget *canvas)
             box = edit;
         }
         box->setObjectName(QStringLiteral("%1_%2").arg(int(field.text)).arg(field.index));
+        box->setAccessibleName(BoxNames::ofVerso(field));
         box->setGeometry(inside(VersoGeometry::box(field), m_k));
         box->installEventFilter(this);
         m_fields.insert(box, field);

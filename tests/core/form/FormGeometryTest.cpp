@@ -3,6 +3,7 @@
 #include "RecordingPage.h"
 
 #include "core/config/Config.h"
+#include "core/form/BoxNames.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
@@ -18,6 +19,7 @@
 #include <QPainter>
 
 using namespace SlotTable;
+using namespace Qt::StringLiterals;
 
 // The forms on screen: their boxes where the texts print, the recto captions clear of them, the
 // recto scale in a growing window, and the texts cut to what the boxes show.
@@ -72,6 +74,41 @@ private slots:
 
     // On the sheet (preview, plain paper) frame C is closed under its last row of boxes, above
     // the sheet's edge; the editor's picture keeps the total below it.
+    // Every box the driver can stand on is announced by a name of its own, its row with it.
+    void everyBoxHasANameOfItsOwn()
+    {
+        QHash<QString, int> seen;
+        for (int slot = 1; slot < SlotTable::SlotCount; ++slot) {
+            const QString name = BoxNames::of(slot);
+            QCOMPARE(name.isEmpty(), FormGeometry::slotBox(slot).isEmpty() && slot != 6);
+            if (name.isEmpty()) continue;
+            QVERIFY2(!seen.contains(name),
+                     qPrintable(name + u" names slot "_s + QString::number(seen.value(name))));
+            seen.insert(name, slot);
+        }
+        QCOMPARE(BoxNames::of(SlotTable::lineSlot(1, SlotTable::HeureDep)),
+                 u"Ligne 2, Heure dép"_s);
+        QCOMPARE(BoxNames::of(45), u"Engin de manoeuvre 3"_s); // the third shunting row's engine
+        QCOMPARE(BoxNames::of(28), u"Fin de manoeuvre 1"_s);
+
+        seen.clear();
+        for (VersoText text :
+             {VersoText::D, VersoText::E, VersoText::NumTrainH, VersoText::ObsMecUP,
+              VersoText::ObsMec, VersoText::I, VersoText::J, VersoText::L})
+            for (int index = 0; index < boxCount(text); ++index) {
+                const QString name = BoxNames::ofVerso({text, index});
+                QVERIFY(!name.isEmpty());
+                QVERIFY2(!seen.contains(name), qPrintable(name));
+                seen.insert(name, index);
+            }
+        // Frame D's rows of seven start with the box of "Texte (2) et (3)".
+        QCOMPARE(BoxNames::ofVerso({VersoText::D, 59}), u"D, ligne 10, Avis donné à"_s);
+        QCOMPARE(BoxNames::ofVerso({VersoText::D, 60}), u"D, ligne 11, Texte (2) et (3)"_s);
+        QCOMPARE(BoxNames::ofVerso({VersoText::D, 74}), u"D, ligne 13, N° du train"_s);
+        QCOMPARE(BoxNames::ofVerso({VersoText::E, 3}), u"E, ligne 2, Observations"_s);
+        QCOMPARE(BoxNames::ofVerso({VersoText::L, 9}), u"L, ligne 2, Sortie"_s);
+    }
+
     void sheetClosesFrameC()
     {
         const double k = 4;

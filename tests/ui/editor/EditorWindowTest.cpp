@@ -172,6 +172,26 @@ private slots:
         QCOMPARE(text()->palette().color(QPalette::Base), QColor(Qt::white));
     }
 
+    // A screen reader announces the form's control by the box it has come to, by keys or clicks.
+    void theControlIsNamedAfterItsBox()
+    {
+        const auto spokenName = [] {
+            QAccessibleInterface *a =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            return a ? a->text(QAccessible::Name) : QString();
+        };
+        click(lineSlot(1, HeureDep));
+        QCOMPARE(spokenName(), u"Ligne 2, Heure dép"_s);
+        QTest::keyClick(text(), Qt::Key_Tab);
+        QCOMPARE(spokenName(), u"Ligne 2, Heure arr"_s);
+        click(lineSlot(3, IndCompo)); // the drop-down
+        QCOMPARE(spokenName(), u"Ligne 4, Ind. compo"_s);
+        click(RoulementSlot);
+        QCOMPARE(spokenName(), u"Roulement"_s);
+        m_window->datePicker()->setFocus();
+        QCOMPARE(spokenName(), u"Date PS"_s);
+    }
+
     void totalAfterEachChange()
     {
         typeAt(lineSlot(0, KmTrain), u"120"_s);
