@@ -2,6 +2,7 @@
 
 #include "core/automatismes/AutomatismeKeys.h"
 #include "core/base/AtomicFile.h"
+#include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 
@@ -54,7 +55,7 @@ void AutomatismeStore::ensureLoaded()
             QStringLiteral("Impossible de lire le fichier %1 : %2").arg(shown, file.errorString());
         return;
     }
-    keep(bytes);
+    keep(Cp1252::fromFileBytes(bytes));
 }
 
 void AutomatismeStore::keep(const QByteArray &bytes)

@@ -1,5 +1,8 @@
 #include "core/base/Cp1252.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -33,6 +36,16 @@ QString decode(const char *data, qsizetype size)
         dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
     }
     return out;
+}
+
+QByteArray fromFileBytes(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; }))
+        return bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? bytes : encode(text);
 }
 
 QString decode(const QByteArray &bytes)

@@ -15,6 +15,14 @@ QString decode(const char *data, qsizetype size);
 // A character that Windows-1252 cannot hold becomes "?".
 QByteArray encode(QStringView text);
 
+// The bytes of a file, or of a line, as the program's code page: text that a program writing
+// UTF-8 saved (an editor of today, a roster exported so) comes back as Windows-1252, each
+// character the code page lacks as "?"; a UTF-8 byte-order mark at the start is dropped. Bytes
+// that are not UTF-8 throughout, or that hold no character beyond ASCII, are the code page's
+// already and come back as they are. (Windows-1252 text is valid UTF-8 only where a capital
+// with an accent is followed by a sign of 0x80..0xBF, as in "Ã©": not in a driver's files.)
+QByteArray fromFileBytes(QByteArray bytes);
+
 // `text` as a file gives it back once written: each character the code page cannot hold is "?".
 QString held(QStringView text);
 

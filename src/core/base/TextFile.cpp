@@ -80,7 +80,7 @@ ReadBytes readBytes(const QString &path, qint64 maxBytes)
     }
     if (bytes.size() > maxBytes)
         return tooLarge();
-    result.bytes = std::move(bytes);
+    result.bytes = Cp1252::fromFileBytes(std::move(bytes));
     result.ok = true;
     return result;
 }

@@ -1,6 +1,7 @@
 #include "core/dayfiles/DayFileReader.h"
 
 #include "core/AppState.h"
+#include "core/base/Cp1252.h"
 #include "core/base/IniAccess.h"
 #include "core/base/Prompts.h"
 #include "core/base/TextFile.h"
@@ -252,7 +253,7 @@ bool load(const QString &path, AppState &state, Prompts &prompts)
         return true;
     }
     // One byte more than the largest day file tells an oversized file without reading it all.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    const QByteArray bytes = Cp1252::fromFileBytes(file.read(MaxFileBytes + 1));
     const bool readOk = file.error() == QFileDevice::NoError;
     file.close();
 

@@ -56,6 +56,12 @@ public:
         line = QByteArrayView(m_buffer.constData() + start, length);
         if (line.contains('\0'))
             return Status::Unreadable;
+        // A roster saved in UTF-8 is read line by line as the code page, so that its fixed
+        // columns count characters.
+        if (std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; })) {
+            m_converted = Cp1252::fromFileBytes(line.toByteArray());
+            line = m_converted;
+        }
         last = m_pos >= m_buffer.size() && m_atEnd;
         return Status::Line;
     }
@@ -84,6 +90,7 @@ private:
 
     QFile &m_file;
     QByteArray m_buffer;
+    QByteArray m_converted; // the last line, when it had to be converted
     qsizetype m_pos = 0;
     qint64 m_read = 0;
     bool m_atEnd = false;

@@ -33,6 +33,38 @@ private slots:
         QCOMPARE(TextFile::joinLines({u"é"_s, QString()}), QByteArray("\xE9\r\n\r\n"));
     }
 
+    // A file that a program of today saved in UTF-8 reads as the code page's bytes; the code
+    // page's own bytes, and bytes that are no UTF-8, stay as they are.
+    void textSavedInUtf8ReadsAsTheCodePage_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("read");
+        QTest::newRow("UTF-8") << "S\xC3\xA8te \xC5\x92uvre \xE2\x82\xAC\r\n"_ba
+                               << "S\xE8te \x8Cuvre \x80\r\n"_ba;
+        QTest::newRow("UTF-8 with its mark") << "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9"_ba
+                                             << "\xE9t\xE9"_ba;
+        QTest::newRow("beyond the code page") << "a\xF0\x9F\x9A\x82z"_ba
+                                              << "a?z"_ba;
+        QTest::newRow("the code page's") << "S\xE8te \x8Cuvre \x80"_ba
+                                         << "S\xE8te \x8Cuvre \x80"_ba;
+        QTest::newRow("ASCII") << "[RLT]\r\n"_ba
+                               << "[RLT]\r\n"_ba;
+        QTest::newRow("UTF-8 cut in a character") << "\xC3\xA9t\xC3"_ba
+                                                  << "\xC3\xA9t\xC3"_ba;
+        QTest::newRow("the mark on the code page's") << "\xEF\xBB\xBF\xE9t\xE9"_ba
+                                                     << "\xE9t\xE9"_ba;
+    }
+    void textSavedInUtf8ReadsAsTheCodePage()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, read);
+        QCOMPARE(Cp1252::fromFileBytes(file), read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"ListeGares.txt"_s);
+        QVERIFY(writeBytes(path, file));
+        QCOMPARE(TextFile::readBytes(path, 100).bytes, read);
+    }
+
     void readersTellMissingUnreadableAndOversizedApart()
     {
         QTemporaryDir dir;

@@ -1,4 +1,5 @@
 #include "TestMain.h"
+#include "core/base/Cp1252.h"
 
 #include "FakePrompts.h"
 #include "TestFiles.h"
@@ -448,6 +449,9 @@ private slots:
         QTest::newRow(".SWP is refused") << u"r.SWP"_s << twoPeriods << QString();
         QTest::newRow("bare LF") << u"lf.txt"_s << QByteArray(twoPeriods).replace("\r\n", "\n")
                                  << twoPeriodsText;
+        // Exported in UTF-8, with its mark: the same roster ("Ã‰TÃ‰ 142" was read).
+        QTest::newRow("UTF-8") << u"u.txt"_s << "\xEF\xBB\xBF" + Cp1252::decode(twoPeriods).toUtf8()
+                               << twoPeriodsText;
         QTest::newRow("a start date alone makes no period")
             << u"s.txt"_s << small << u"R1||05/01/2026,,,,,|,,,,,|0"_s;
         QTest::newRow("values as they stand, dates unchecked")
@@ -494,6 +498,11 @@ private slots:
     // The hand-made roster is read to its 13th step, where the reading stops.
     void readsEveryDayOfARoster()
     {
+        // In UTF-8, its fixed columns count characters, as in the code page.
+        const QByteArray utf8 =
+            Cp1252::decode(bytesOf(dataFile(u"roulement-deux-periodes.txt"_s))).toUtf8();
+        QCOMPARE(readAll(write(u"u.txt"_s, utf8)).days,
+                 readAll(dataFile(u"roulement-deux-periodes.txt"_s)).days);
         const Reading r = readAll(dataFile(u"roulement-deux-periodes.txt"_s));
         QCOMPARE(int(r.end), int(CaraibeReader::ReadEnd::TooManySteps));
         // Days 12 to 30 are checked through their conversion; here what the conversion leaves.
