@@ -1,7 +1,27 @@
 #include "core/model/ServiceDate.h"
 
+#include <algorithm>
+
 namespace ServiceDate
 {
+
+namespace
+{
+
+// The year of __DATE__ ("Dec  7 2026").
+constexpr int builtYear()
+{
+    constexpr const char *built = __DATE__;
+    return (built[7] - '0') * 1000 + (built[8] - '0') * 100 + (built[9] - '0') * 10 +
+           (built[10] - '0');
+}
+
+} // namespace
+
+int referenceYear(int clockYear)
+{
+    return std::max(clockYear, builtYear());
+}
 
 int yearOfTwoDigits(int twoDigits, int currentYear)
 {

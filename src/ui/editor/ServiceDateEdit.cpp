@@ -172,7 +172,7 @@ void ServiceDateEdit::takeDigits(Run &run)
         typed = value > 0 ? std::optional<int>(value) : std::nullopt;
         return;
     }
-    const int current = QDate::currentDate().year();
+    const int current = ServiceDate::referenceYear(QDate::currentDate().year());
     const QString year = run.digits.size() == 3 ? run.digits.left(2) : run.digits;
     if (year.isEmpty())
         typed.reset();

@@ -1,5 +1,7 @@
 #include "ui/editor/frmChoixDate.h"
 
+#include "core/model/ServiceDate.h"
+
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -11,6 +13,9 @@ frmChoixDate::frmChoixDate(const QDate &current, QWidget *parent)
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("CLIQUEZ SUR LA DATE "), this));
+    // No day before the first a day file may carry: a year typed "26" in the calendar's year
+    // box was the year 26, saved as an archive that no reader would open again.
+    m_calendar->setMinimumDate(ServiceDate::earliest());
     m_calendar->setSelectedDate(current.isValid() ? current : QDate::currentDate());
     layout->addWidget(m_calendar);
     // A click on a day, or Enter on the day the arrows reached.

@@ -27,6 +27,17 @@ private slots:
         QFETCH(int, year);
         QCOMPARE(ServiceDate::yearOfTwoDigits(digits, currentYear), year);
     }
+
+    // A clock that lost its time gives way to the year the program was built: the driver's
+    // "26" stays 2026 and a "2026" typed whole is a year the box takes.
+    void aClockThatLostItsTimeDoesNotMoveTheCentury()
+    {
+        const int reference = ServiceDate::referenceYear(1999);
+        QVERIFY(reference >= 2026);
+        QCOMPARE(ServiceDate::yearOfTwoDigits(26, reference), 2026);
+        QVERIFY(ServiceDate::latestYear(reference) >= 2036);
+        QCOMPARE(ServiceDate::referenceYear(2090), 2090); // a clock ahead of the build is kept
+    }
 };
 
 KERBO_TEST(ServiceDateTest)

@@ -339,6 +339,18 @@ private slots:
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QCOMPARE(window.chosenDate(), QDate(2026, 12, 8));
     }
+
+    // The calendar's year box goes no further back than a day file may: "26" typed there was
+    // the year 26, and the archive saved so could not be opened again.
+    void calendarKeepsToTheYearsOfADayFile()
+    {
+        frmChoixDate window(QDate(2026, 12, 7));
+        auto *year = window.calendar()->findChild<QSpinBox *>(u"qt_calendar_yearedit"_s);
+        QVERIFY(year);
+        QCOMPARE(year->minimum(), 1900);
+        window.calendar()->setSelectedDate(QDate(26, 12, 7));
+        QVERIFY(window.calendar()->selectedDate() >= QDate(1900, 1, 1));
+    }
 };
 
 KERBO_TEST(DateAndMentionTest)
