@@ -6,6 +6,7 @@
  *                       sync    fsync, fdatasync
  *                       rename  rename, renameat, renameat2, and linkat naming the file
  *                       read    read, readv, pread
+ *                       lock    flock                          (ENOLCK, EOPNOTSUPP)
  *   KERBO_FAULT_FILE  the file: a call hits when it works on that file, on a temporary file
  *                     beside it ("<file>.XXXXXX"), or on an unnamed temporary file (O_TMPFILE)
  *                     of its folder; a folder (ending in "/"): every file under it
@@ -21,6 +22,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/file.h>
 #include <sys/types.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -31,9 +33,11 @@ int kerbo_fault_injection_loaded(void) { return 1; }
 static const struct {
     const char *name;
     int code;
-} errnos[] = {{"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EDQUOT", EDQUOT}, {"EROFS", EROFS},
-              {"EACCES", EACCES}, {"EPERM", EPERM},   {"EFBIG", EFBIG},   {"EINTR", EINTR},
-              {"EXDEV", EXDEV},   {"ENOENT", ENOENT}, {NULL, 0}};
+} errnos[] = {{"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EDQUOT", EDQUOT},
+              {"EROFS", EROFS},   {"EACCES", EACCES}, {"EPERM", EPERM},
+              {"EFBIG", EFBIG},   {"EINTR", EINTR},   {"EXDEV", EXDEV},
+              {"ENOENT", ENOENT}, {"ENOLCK", ENOLCK}, {"EOPNOTSUPP", EOPNOTSUPP},
+              {NULL, 0}};
 
 /* The errno the fault list gives for `call`, or 0 when the call is not to fail. */
 static int faultFor(const char *call)
@@ -307,4 +311,15 @@ int linkat(int oldDir, const char *oldPath, int newDir, const char *newPath, int
         return -1;
     }
     return real_linkat(oldDir, oldPath, newDir, newPath, flags);
+}
+
+int flock(int fd, int operation)
+{
+    NEXT(flock);
+    const int code = faultFor("lock");
+    if (code && fdIsTarget(fd)) {
+        errno = code;
+        return -1;
+    }
+    return real_flock(fd, operation);
 }

@@ -30,6 +30,21 @@ QString systemText(int code, const QString &detail)
         return QStringLiteral("disque protégé en écriture");
     case ENOSPC:
         return QStringLiteral("disque plein");
+#ifdef EDQUOT
+    case EDQUOT:
+        return QStringLiteral("quota du disque dépassé");
+#endif
+    // A failing disk, or a network share whose link dropped.
+    case EIO:
+        return QStringLiteral("erreur d'entrée-sortie du disque ou du réseau");
+    case ENOTCONN:
+    case ECONNABORTED:
+    case ECONNRESET:
+    case ETIMEDOUT:
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case ESTALE:
+        return QStringLiteral("le dossier réseau ne répond plus");
     default:
         return detail;
     }
@@ -45,14 +60,14 @@ QString writeCause(int code, const QString &detail)
 #endif
         return QStringLiteral("le disque est plein.");
     case EIO:
-        return QStringLiteral("erreur d'écriture sur le disque (%1).").arg(detail);
+        return QStringLiteral("erreur d'écriture sur le disque ou le réseau.");
     case EROFS:
         return QStringLiteral("le disque est protégé en écriture.");
     case EACCES:
     case EPERM:
         return QStringLiteral("l'accès est refusé.");
     default:
-        return QStringLiteral("erreur d'écriture (%1).").arg(detail);
+        return QStringLiteral("erreur d'écriture (%1).").arg(systemText(code, detail));
     }
 }
 

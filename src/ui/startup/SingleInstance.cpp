@@ -85,18 +85,36 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::claim()
 {
-    if (m_lock >= 0) return true;
-    // Where the file cannot be made nobody can be told apart: the start is refused, as when
-    // the lock is taken.
+    if (m_lock >= 0 || m_listener >= 0) return true;
     const int fd = ::open(QFile::encodeName(m_lockPath).constData(),
                           O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
         ::close(fd);
-        return false;
+        if (error == EWOULDBLOCK) return false; // another Kerbo holds it
+        return claimWithoutLock();
     }
+    if (fd < 0) return claimWithoutLock();
     m_lock = fd;
     // Without the socket the lock still protects the files; later starts then only say so.
+    listen();
+    return true;
+}
+
+// A folder whose file system keeps no locks (a network share whose lock service does not run
+// refuses them, ENOLCK) or where the file cannot be made: the socket alone tells whether a Kerbo
+// of this user runs on the folder. Refusing the start would keep Kerbo closed for good, with a
+// message about a window that does not exist.
+bool SingleInstance::claimWithoutLock()
+{
+    sockaddr_un address;
+    if (addressFor(m_socketPath, &address)) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool answered =
+            fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        if (fd >= 0) ::close(fd);
+        if (answered) return false;
+    }
     listen();
     return true;
 }

@@ -24,7 +24,8 @@ public:
     explicit SingleInstance(const QString &dataFolder, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // Takes the lock and starts listening. False when another running Kerbo holds it.
+    // Takes the lock and starts listening. False when another running Kerbo holds it; where
+    // the folder keeps no locks, when another running Kerbo answers on the socket.
     bool claim();
     // Asks the Kerbo that holds the lock to show its window, with the token that the desktop
     // gave this start to bring a window forward (see ActivationTokenVariable). False when it
@@ -53,6 +54,7 @@ signals:
     void raiseRequested(const QByteArray &activationToken);
 
 private:
+    bool claimWithoutLock();
     void listen();
     void acceptRequests();
 

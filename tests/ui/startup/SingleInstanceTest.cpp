@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "FaultInjection.h"
 #include "ui/startup/SingleInstance.h"
 
 #include <QMenu>
@@ -158,6 +159,32 @@ private slots:
         // Nobody answers a program that holds no lock.
         QTemporaryDir empty;
         QVERIFY(!SingleInstance(empty.path()).raiseRunning());
+    }
+
+    // A share whose file system refuses locks (ENOLCK), or a lock file that cannot be made:
+    // Kerbo starts, once. It said another Kerbo was open, and never started on such a share.
+    void folderWithoutLocksStillStartsOnce_data()
+    {
+        QTest::addColumn<QByteArray>("fault");
+        QTest::newRow("no locks") << QByteArray("lock:ENOLCK");
+        QTest::newRow("locks not supported") << QByteArray("lock:EOPNOTSUPP");
+        QTest::newRow("no lock file") << QByteArray();
+    }
+    void folderWithoutLocksStillStartsOnce()
+    {
+        QFETCH(QByteArray, fault);
+        QVERIFY(InjectedFault::loaded());
+        QTemporaryDir data;
+        SingleInstance first(data.path());
+        if (fault.isEmpty())
+            QVERIFY(QDir(data.path()).mkdir(QFileInfo(first.lockPath()).fileName()));
+        InjectedFault refused(first.lockPath(), fault.constData());
+        QVERIFY(first.claim());
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        SingleInstance second(data.path());
+        QVERIFY(!second.claim());
+        QVERIFY(second.raiseRunning());
+        QTRY_COMPARE(raised.size(), 1);
     }
 };
 
