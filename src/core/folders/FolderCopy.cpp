@@ -1,12 +1,15 @@
 #include "core/folders/FolderCopy.h"
 
-#include "core/files/FileCopy.h"
 #include "core/base/Drives.h"
+#include "core/files/FileCopy.h"
+#include "core/folders/FolderListing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
 
 namespace FolderCopy
 {
@@ -35,6 +38,16 @@ bool listTree(const QString &root, const QString &relative, QList<Item> &items, 
         if (error)
             *error = QStringLiteral("Impossible de lire le dossier %1")
                          .arg(QDir::toNativeSeparators(dir.path()));
+        return false;
+    }
+    // A name Qt cannot read would be left out of the copy without a word.
+    if (const QStringList unreadable = FolderListing::unreadableNames(dir.path());
+        !unreadable.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Le dossier %1 contient des noms écrits dans un autre codage "
+                                    "que Kerbo ne sait pas copier :\r\n%2\r\nRenommez-les, puis "
+                                    "recommencez.")
+                         .arg(QDir::toNativeSeparators(dir.path()), unreadable.join(u", "_s));
         return false;
     }
     const QFileInfoList entries = dir.entryInfoList(

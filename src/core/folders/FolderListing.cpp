@@ -1,11 +1,18 @@
 #include "core/folders/FolderListing.h"
 
+#include "core/base/Cp1252.h"
 #include "core/base/Drives.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace FolderListing
 {
@@ -60,6 +67,26 @@ QStringList subfolders(const QString &folder)
 QStringList dayFiles(const QString &folder)
 {
     return names(folder, QDir::Files, {QStringLiteral("*.txt")});
+}
+
+QStringList unreadableNames(const QString &folder)
+{
+    QStringList found;
+#ifdef Q_OS_UNIX
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) return found;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(name); // the decoder converts when its result is taken
+        if (utf8.hasError()) found << Cp1252::decode(name);
+    }
+    ::closedir(dir);
+    std::sort(found.begin(), found.end());
+#else
+    Q_UNUSED(folder);
+#endif
+    return found;
 }
 
 QString existingFolder(const QString &driveRoot, const QString &folder)

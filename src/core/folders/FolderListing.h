@@ -26,6 +26,11 @@ QStringList subfolders(const QString &folder);
 // Names of the files matching "*.txt" (without regard to case), sorted the same way.
 QStringList dayFiles(const QString &folder);
 
+// The names in `folder` that are not UTF-8 (a tree unpacked from an old Windows archive leaves
+// Windows-1252 bytes): the system lists them, Qt skips them as if they were not there. Shown as
+// Windows-1252, the likeliest way they were written.
+QStringList unreadableNames(const QString &folder);
+
 // `folder` when it exists, else its nearest existing ancestor within the drive, else the drive
 // root.
 QString existingFolder(const QString &driveRoot, const QString &folder);

@@ -245,8 +245,9 @@ void saveCopy(Prompts &prompts, FolderPanes &panes, const QString &source, const
                         Icon::Critical);
         return;
     }
-    if (!FolderCopy::copyTree(from, destination)) {
-        prompts.message(QStringLiteral("Erreur"), failed, Icon::Critical);
+    if (QString why; !FolderCopy::copyTree(from, destination, &why)) {
+        prompts.message(QStringLiteral("Erreur"), why.isEmpty() ? failed : lines({failed, why}),
+                        Icon::Critical);
         panes.refreshLists();
         return;
     }

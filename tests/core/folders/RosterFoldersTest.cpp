@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -439,6 +440,21 @@ private slots:
         QCOMPARE(entries(d), QStringList{"CopieROULEMENT"});
         QCOMPARE(m_panes.calls, QStringList{"refresh"});
 
+        // Names that are not UTF-8, from an old Windows archive: Qt does not list them, and the
+        // copy left them out and said it had saved the folder. It is refused, naming them.
+        const QString old = folder("ANCIEN");
+        TextFile::writeLines(old + "/1.txt", {"un"});
+        const QByteArray latin1 = QFile::encodeName(old) + "/12 \xE9t\xE9.txt";
+        const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        RosterFolders::saveCopy(m_prompts, m_panes, old, d);
+        QCOMPARE(m_prompts.last().title, "Erreur");
+        QVERIFY2(lastText().contains("12 été.txt") && lastText().contains("Renommez-les"),
+                 qPrintable(lastText()));
+        QVERIFY(!QFileInfo::exists(d + "/CopieANCIEN"));
+        QCOMPARE(entries(d), QStringList{"CopieROULEMENT"});
+
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
         expectLast("Le dossier sauvegardé existes deja sur ce disque",
                    "Le dossier avec ce nom est deja sauvegardé comme CopieROULEMENT sur le disque " +
@@ -484,8 +500,11 @@ private slots:
         const QString d = folder("D");
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
         ::close(fd);
-        expectLast("Erreur", "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !",
-                   Icon::Critical);
+        // The cause follows, naming the file.
+        QCOMPARE(m_prompts.last().title, "Erreur");
+        QCOMPARE(lastText().split("\r\n").first(),
+                 "Suite a une erreur ce dossier n'a pas pu être sauvegardé correctement !");
+        QVERIFY2(lastText().contains("z.sock"), qPrintable(lastText()));
         QCOMPARE(entries(d), QStringList());
     }
 
