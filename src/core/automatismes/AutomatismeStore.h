@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/IniFile.h"
+#include "core/base/TextFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,8 +17,9 @@
 class AutomatismeStore
 {
 public:
-    // No real store comes near this (5,000 automatismes make about 4 MB).
-    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    // No real store comes near this (5,000 automatismes make about 4 MB): the limit of the
+    // program's other INI files.
+    static constexpr qint64 MaxFileSize = TextFile::MaxIniBytes;
 
     // The file this store stands for; a new path is read at the next use.
     void setPath(const QString &path);
@@ -25,7 +27,7 @@ public:
 
     // The parsed file; a missing file reads as empty.
     const IniFile &ini();
-    // The file as it is on disk, byte for byte.
+    // The file's bytes as on disk, in the code page (a file saved in UTF-8 comes converted).
     const QByteArray &bytes();
     // False when the file exists but could not be read whole: nothing may be written over it.
     // `error` then receives a French explanation.

@@ -16,7 +16,7 @@ constexpr qint64 MaxBytes = TextFile::MaxListBytes;
 
 struct Content {
     bool readable = false; // false: the file exists but could not be read (or is too big)
-    QByteArray bytes;      // as on disk; empty for a missing file
+    QByteArray bytes;      // as on disk, in the code page; empty for a missing file
     QStringList lines;
     QString error; // why it could not be read
 };

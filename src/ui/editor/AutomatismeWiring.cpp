@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/automatismes/AutomatismeKeys.h"
 #include "core/automatismes/Automatismes.h"
+#include "core/base/Prompts.h"
 #include "core/editor/FunctionKeys.h"
 #include "core/engines/EngineRules.h"
 #include "core/model/LineView.h"
@@ -12,6 +13,9 @@
 #include "ui/editor/EditorWindow.h"
 
 #include <QGuiApplication>
+#include <QTimer>
+
+#include <memory>
 
 namespace
 {
@@ -57,9 +61,20 @@ void wireAutomatismes(EditorWindow &editor, Session &session)
     BulletinEditing *editing = editor.editing();
     auto *lines = new EditorLines(editor, session);
 
-    QObject::connect(editing, &BulletinEditing::trainNumberTyped, lines, [&state](int slot) {
-        Automatismes::Automatisme(state.record, slot, state.automatismes);
-    });
+    // A file that is there but cannot be read fills no line: said once a run, after the key,
+    // rather than leaving every template gone without a word.
+    auto told = std::make_shared<bool>(false);
+    QObject::connect(editing, &BulletinEditing::trainNumberTyped, lines,
+                     [&state, &session, lines, told](int slot) {
+                         Automatismes::Automatisme(state.record, slot, state.automatismes);
+                         QString error;
+                         if (*told || state.automatismes.writable(&error)) return;
+                         *told = true;
+                         QTimer::singleShot(0, lines, [&session, error] {
+                             session.prompts.message(QStringLiteral("Kerbo"), error,
+                                                     Prompts::Icon::Critical);
+                         });
+                     });
     QObject::connect(editing, &BulletinEditing::engineChanged, lines, [&state](int slot) {
         EngineRules::engineEntered(state.record, slot, state.config.options);
     });

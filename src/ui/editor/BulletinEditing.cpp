@@ -585,8 +585,16 @@ void BulletinEditing::fillList()
     const QString file = EditRules::listFileFor(slot, m_state.engineListFile);
     const QString shown = m_list->currentText();
     m_list->clear();
-    if (!file.isEmpty())
-        m_list->addItems(TextFile::readLines(m_state.config.dataFile(file)).lines);
+    if (!file.isEmpty()) {
+        const TextFile::ReadResult list = TextFile::readLines(m_state.config.dataFile(file));
+        m_list->addItems(list.lines);
+        // A list that is there but cannot be read is told once a run, not left as an empty
+        // drop-down.
+        if (!list.ok && !list.missing && !m_toldUnreadable.contains(file)) {
+            m_toldUnreadable.insert(file);
+            emit listUnreadable(list.error);
+        }
+    }
     m_list->setCurrentIndex(-1);
     m_list->setEditText(shown);
 }

@@ -3,6 +3,7 @@
 #include "core/model/SlotTable.h"
 
 #include <QObject>
+#include <QSet>
 
 class BulletinCanvas;
 class QDateEdit;
@@ -57,11 +58,14 @@ signals:
     // The current slot moved away from `slot` (the driver left its box); the record already
     // names the new current slot.
     void slotLeft(int slot);
+    // The list file of a drop-down is there but cannot be read (told once a run per file).
+    void listUnreadable(const QString &error);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QSet<QString> m_toldUnreadable;
     bool composedText(QObject *target, QInputMethodEvent *event);
     // Text brought in at once (a paste) goes into the control of `target` as typed, one
     // character after the other, through the rules of the slot.

@@ -112,6 +112,13 @@ void wireEditorCommands(EditorWindow &editor, AppState &state, Prompts &prompts,
     }
 
     editor.wireCommand(C::TabMode, [editing] { editing->toggleTabMode(); });
+    // Told once the drop-down is open, not from inside its opening.
+    QObject::connect(
+        editing, &BulletinEditing::listUnreadable, &editor,
+        [&prompts](const QString &error) {
+            prompts.message(QStringLiteral("Kerbo"), error, Prompts::Icon::Critical);
+        },
+        Qt::QueuedConnection);
     EditorWindow *window = &editor;
     editor.wireCommand(C::ScaleSwitch,
          [window, &state, &prompts, openEditor] { switchScale(*window, state, prompts, openEditor); });

@@ -89,7 +89,13 @@ void frmGestListe::build(const QString &title)
 
 void frmGestListe::load(bool skipEmpty)
 {
-    QStringList items = ListFile::lines(m_path);
+    const ListFile::Content content = ListFile::read(m_path);
+    // A list that cannot be read is not shown as an empty one: the driver would take it for
+    // empty, and "Tout Supprimer" empty the file he could not see.
+    m_unreadable = !content.readable;
+    if (m_unreadable)
+        m_session.prompts.message(QStringLiteral("Kerbo"), content.error, Icon::Critical);
+    QStringList items = content.lines;
     if (skipEmpty) items.removeAll(QString());
     m_list->clear();
     m_list->addItems(items);
@@ -148,6 +154,10 @@ void frmGestListe::readyForNextItem()
 
 void frmGestListe::removeAll()
 {
+    if (m_unreadable) {
+        load(true); // read again, and told again while it still cannot be read
+        if (m_unreadable) return;
+    }
     if (m_session.prompts.question(
             QStringLiteral("CONFIRMATION DE LA SUPPRESSION"),
             QStringLiteral("Désirez-vous vraiment supprimer tous les élements ") +

@@ -42,4 +42,5 @@ private:
     QLineEdit *m_item = nullptr;
     QListWidget *m_list = nullptr;
     QPushButton *m_buttons[int(Button::Count)] = {};
+    bool m_unreadable = false; // the file is there but could not be read
 };

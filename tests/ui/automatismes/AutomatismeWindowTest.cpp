@@ -86,6 +86,26 @@ private slots:
         QCOMPARE(window.list()->item(2)->text(), QStringLiteral("143"));
     }
 
+    // A file that is there but cannot be read (a folder in its place here) fills no line and is
+    // told once a run; the lookups said nothing, and only F9 told it.
+    void unreadableFileIsToldAtTheFirstLookup()
+    {
+        QVERIFY(QFile::remove(m_data->dataFile("Automatisme.ini")));
+        QVERIFY(QDir().mkdir(m_data->dataFile("Automatisme.ini")));
+        EditorWindow editor(m_data->state, EditorLayout::Editor1024);
+        wireAutomatismes(editor, m_data->session);
+        activate(&editor);
+        editor.editing()->setCurrentSlot(FirstTrainNumberSlot);
+        QTest::keyClicks(editor.textControl(), QStringLiteral("142"));
+        QTRY_COMPARE(m_data->prompts.calls.size(), 1);
+        QVERIFY2(m_data->prompts.last().text.contains("Automatisme.ini"),
+                 qPrintable(m_data->prompts.last().text));
+        QTest::keyClicks(editor.textControl(), QStringLiteral("4"));
+        QTest::qWait(20);
+        QCOMPARE(m_data->prompts.calls.size(), 1);
+        QCOMPARE(record().slot(lineSlot(0, A)), QString());
+    }
+
     void windowKeysBoxesAndList()
     {
         const QByteArray before = m_data->read("Automatisme.ini");

@@ -108,6 +108,33 @@ private slots:
         QCOMPARE(m_data->read("ListeGares.txt"), QByteArray());
     }
 
+    // A list that is there but cannot be read (too large here) is told, not shown as empty;
+    // "Tout Supprimer" emptied the file the driver could not see.
+    void listThatCannotBeReadIsToldAndKept()
+    {
+        const QByteArray huge(int(TextFile::MaxListBytes) + 1, 'A');
+        m_data->write("ListeGares.txt", huge);
+        {
+            frmGestListe window(m_data->session, ReferenceLists::Kind::Gares);
+            QCOMPARE(m_data->prompts.calls.size(), 1);
+            QVERIFY(m_data->prompts.last().text.contains("trop volumineux"));
+            m_data->prompts.answers = {Prompts::Answer::Yes};
+            click(window.button(frmGestListe::Button::RemoveAll));
+            QCOMPARE(m_data->prompts.calls.size(), 2); // told again, nothing asked
+            QCOMPARE(m_data->read("ListeGares.txt").size(), huge.size());
+        }
+        // The editor's drop-down tells it once a run.
+        EditorWindow editor(state(), EditorLayout::Editor1024);
+        QSignalSpy told(editor.editing(), &BulletinEditing::listUnreadable);
+        editor.editing()->setCurrentSlot(9); // Lieu PS
+        for (int opening = 0; opening < 2; ++opening) {
+            editor.listControl()->showPopup();
+            editor.listControl()->hidePopup();
+        }
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().first().toString().contains("ListeGares.txt"));
+    }
+
     void editorLearnsWhatTheOptionsSwitchOn()
     {
         EditorWindow editor(state(), EditorLayout::Editor1024);
