@@ -28,9 +28,15 @@ public:
         return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal) override
+                         qreal scale) override
     {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // From Qt 6.8 the size comes in the window's units, the screen's scale beside it.
+        return icon().pixmap(size, scale, mode, state);
+#else
+        Q_UNUSED(scale);
         return icon().pixmap(size, 1.0, mode, state);
+#endif
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {

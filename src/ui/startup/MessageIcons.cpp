@@ -109,9 +109,18 @@ public:
         paint(&painter, QRect(QPoint(), size), mode, state);
         return picture;
     }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
     {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // From Qt 6.8 the size comes in the window's units, the screen's scale beside it.
+        QPixmap picture = pixmap((QSizeF(size) * scale).toSize(), mode, state);
+        picture.setDevicePixelRatio(scale);
+        return picture;
+#else
+        Q_UNUSED(scale);
         return pixmap(size, mode, state);
+#endif
     }
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
     bool isNull() override { return false; }
