@@ -61,7 +61,11 @@ QString archiveMention(const QString &fileName, const QString &journee)
 
 QString mentionFromAnswer(const QString &answer, const QString &journee)
 {
-    return trimBlanks(answer.mid(journee.size())).left(MentionLength);
+    QString mention = trimBlanks(answer.mid(journee.size())).left(MentionLength);
+    // A character written as two (an emoji) is not cut in half: half of it would name the file
+    // with a character that is none.
+    if (!mention.isEmpty() && mention.back().isHighSurrogate()) mention.chop(1);
+    return mention;
 }
 
 } // namespace DayNames

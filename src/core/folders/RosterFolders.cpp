@@ -38,12 +38,15 @@ bool nameRefused(Prompts &prompts, const QString &name)
 bool pathRefused(Prompts &prompts, const QString &folder)
 {
     if (Cp1252::holds(folder)) return false;
-    prompts.message(QStringLiteral("Kerbo"),
-                    lines({QStringLiteral("Le chemin du dossier ") + folder +
-                               QStringLiteral(" contient des lettres que Kerbo ne sait pas "
-                                              "enregistrer."),
-                           QStringLiteral("Veuillez renommer ce dossier ou en choisir un autre.")}),
-                    Icon::Exclamation);
+    QStringList text = {QStringLiteral("Le chemin du dossier ") + folder +
+                        QStringLiteral(" contient des lettres que Kerbo ne sait pas enregistrer.")};
+    // The accents a Mac writes as a letter followed by its mark look like any other.
+    if (Cp1252::holds(folder.normalized(QString::NormalizationForm_C)))
+        text << QStringLiteral("Ses lettres accentuées y sont écrites en deux signes, la lettre "
+                               "puis l'accent (à la manière d'un Mac) : retapez-les en "
+                               "renommant le dossier.");
+    text << QStringLiteral("Veuillez renommer ce dossier ou en choisir un autre.");
+    prompts.message(QStringLiteral("Kerbo"), lines(text), Icon::Exclamation);
     return true;
 }
 

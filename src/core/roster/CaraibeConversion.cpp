@@ -1,5 +1,7 @@
 #include "core/roster/CaraibeConversion.h"
 
+#include "core/base/Cp1252.h"
+
 #include "core/base/AtomicFile.h"
 
 #include "core/base/Paths.h"
@@ -58,10 +60,14 @@ void CaraibeConversion::reloadCriteria()
 
 QString CaraibeConversion::folderName(const QString &typed)
 {
-    QString name = typed;
-    // A line break or tab pasted in would be kept in the folder's name on the disk.
+    // Accents typed as a letter and its mark (as a Mac writes them) are joined first.
+    QString name = typed.normalized(QString::NormalizationForm_C);
+    // A line break or tab pasted in would be kept in the folder's name on the disk; a letter
+    // the code page lacks would make a folder that the settings could not name, refused when
+    // the driver chose it as his generic folder.
     name.removeIf([](QChar c) {
-        return QStringView(u"/:|\\?<>*").contains(c) || Paths::isControlCharacter(c);
+        return QStringView(u"/:|\\?<>*").contains(c) || Paths::isControlCharacter(c) ||
+               !Cp1252::holds(QStringView(&c, 1));
     });
     // A name that starts with a dot makes a hidden folder, which no folder list shows.
     while (name.startsWith(u'.'))

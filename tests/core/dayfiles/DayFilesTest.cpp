@@ -583,6 +583,10 @@ private slots:
         QCOMPARE(DayNames::genericMention(u"12.txt"_s, u"12"_s), QString());
         QCOMPARE(DayNames::genericMention(u"12_ bis .TXT"_s, u"12"_s), u"bis"_s);
         QCOMPARE(DayNames::archiveMention(u"12 04 12 2026 .txt"_s, u"12"_s), QString());
+        // The answer to the name prompt loses the day's length, then keeps five characters,
+        // never half of one.
+        QCOMPARE(DayNames::mentionFromAnswer(u"12 abcd\U0001F682"_s, u"12"_s), u"abcd"_s);
+        QCOMPARE(DayNames::mentionFromAnswer(u"12 ab\U0001F682d"_s, u"12"_s), u"ab\U0001F682d"_s);
     }
 };
 

@@ -419,6 +419,13 @@ private slots:
         QCOMPARE(entries(polish), QStringList());
         QCOMPARE(state().config.hdGenerique + state().config.hdArchive, QString());
 
+        // Accents written as a letter and its mark, as a Mac writes them: said so.
+        m_prompts = FakePrompts();
+        run(folder(u"Re\u0301serve"_s));
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
+        QVERIFY2(lastText().contains(u"à la manière d'un Mac"_s), qPrintable(lastText()));
+
+        m_prompts = FakePrompts();
         run(folder(u"Été? €"_s));
         QVERIFY(!m_prompts.titles().isEmpty());
         QVERIFY(!m_prompts.titles().contains(u"Kerbo"_s));

@@ -73,6 +73,12 @@ private slots:
         QGuiApplication::clipboard()->setText(u"..R1\nR2\t"_s);
         window.nameBox()->paste();
         QCOMPARE(window.nameBox()->text(), u"R1R2"_s);
+        // Nor a letter the settings could not name the folder by; accents written as a letter
+        // and its mark are joined.
+        window.nameBox()->clear();
+        QGuiApplication::clipboard()->setText(u"e\u0301te\u0301 Łódź \U0001F682œ"_s);
+        window.nameBox()->paste();
+        QCOMPARE(window.nameBox()->text(), u"été ód œ"_s);
         window.nameBox()->clear();
         QCOMPARE(window.nameShown()->text(), QString());
 
