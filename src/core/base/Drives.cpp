@@ -101,7 +101,9 @@ bool isRoot(const QString &folder)
     if (f.isEmpty()) return false;
     if (f == QDir::toNativeSeparators(QDir::rootPath()) || f == home()) return true;
     const QStorageInfo storage(f);
-    return storage.isValid() && clean(storage.rootPath()) == f;
+    // A folder the system lists no mount for (inside a chroot) is given by Qt 6.8 as a root of
+    // its own, with no device: it is not one.
+    return storage.isValid() && !storage.device().isEmpty() && clean(storage.rootPath()) == f;
 }
 
 QString rootOf(const QString &folder)
