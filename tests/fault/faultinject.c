@@ -8,10 +8,9 @@
  *                       read    read, readv, pread
  *                       lock    flock                          (ENOLCK, EOPNOTSUPP)
  *   KERBO_FAULT_FILE  the file: a call hits when it works on that file, on a temporary file
- *                     beside it ("<file>.XXXXXX"), or on an unnamed temporary file (O_TMPFILE)
- *                     of its folder; a folder (ending in "/"): every file under it
- *   KERBO_FAULT_AFTER bytes that a write or read lets through before it fails (default 0),
- *                     to fail part-way
+ *                     beside it ("<file>.kerbo-XXXXXX"), or on an unnamed temporary file
+ * (O_TMPFILE) of its folder; a folder (ending in "/"): every file under it KERBO_FAULT_AFTER bytes
+ * that a write or read lets through before it fails (default 0), to fail part-way
  *
  * The variables are read at every call, so a test can set and clear them while it runs. */
 #define _GNU_SOURCE

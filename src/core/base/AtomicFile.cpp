@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -73,8 +75,7 @@ QString writeCause(int code, const QString &detail)
 
 // Forces the written data to the disk before the file takes its name, so that a failure to
 // store it (a full disk, an I/O error) is known while the previous file is still in place.
-// QSaveFile::commit() syncs too, but goes on whatever the sync answers.
-bool syncToDisk(QSaveFile &file, int &code)
+bool syncToDisk(QFileDevice &file, int &code)
 {
 #ifdef Q_OS_UNIX
     const int fd = file.handle();
@@ -99,7 +100,7 @@ bool syncToDisk(QSaveFile &file, int &code)
 #else
     Q_UNUSED(file);
     Q_UNUSED(code);
-    return true; // QSaveFile::commit() flushes the file's buffers itself
+    return file.flush(); // the system's own buffers reach the disk as it sees fit
 #endif
 }
 
@@ -135,21 +136,67 @@ QString AtomicFile::readOnlyFailure(const QString &path)
     return failureText(path, readOnlyCause());
 }
 
-AtomicFile::AtomicFile(const QString &path) : m_path(path), m_file(path) {}
+AtomicFile::AtomicFile(const QString &path) : m_path(path), m_target(path) {}
 
 AtomicFile::~AtomicFile()
 {
-    if (m_file.isOpen())
-        m_file.cancelWriting();
+    if (!m_committed) discard();
+}
+
+void AtomicFile::discard()
+{
+    const bool made = m_file.isOpen();
+    m_file.close();
+    if (made) QFile::remove(m_file.fileName());
 }
 
 bool AtomicFile::fail(const QString &cause)
 {
     m_error = failureText(m_path, cause);
-    if (m_file.isOpen())
-        m_file.cancelWriting();
+    discard();
     return false;
 }
+
+namespace
+{
+
+// The file a symbolic link leads to, through every link: it is that file that is written, the
+// link staying a link. The path itself when it is no link, or when the links go round.
+QString linkTarget(const QString &path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
+QString temporaryName(const QString &target)
+{
+    static constexpr char letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString name = target + QLatin1String(AtomicFile::TemporaryMark);
+    for (int i = 0; i < 6; ++i)
+        name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return name;
+}
+
+// Gives the temporary file the target's name, replacing the file there in one step.
+bool renameOver(const QString &from, const QString &to, int &code)
+{
+#ifdef Q_OS_UNIX
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    code = errno;
+    return false;
+#else
+    std::error_code failure;
+    std::filesystem::rename(from.toStdWString(), to.toStdWString(), failure);
+    code = failure.value();
+    return !failure;
+#endif
+}
+
+} // namespace
 
 bool AtomicFile::open()
 {
@@ -162,13 +209,24 @@ bool AtomicFile::open()
     // A file whose owner took its write permission away stays as it is, also for root, whom
     // the system would let replace it.
     if (Paths::keptReadOnly(QFileInfo(m_path))) return fail(readOnlyCause());
+    m_target = linkTarget(m_path);
+    const QFileInfo previous(m_target);
     // Unbuffered: every byte is handed to the system by write() and its failure seen there.
     // Buffered, a small file would only be written inside commit(), whose failed write could
-    // still let the empty temporary file replace the previous one.
-    errno = 0;
-    if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return true;
-    const int code = errno;
+    // still let the empty temporary file replace the previous one. A new name is made, never
+    // one that is there.
+    int code = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_file.setFileName(temporaryName(m_target));
+        errno = 0;
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            // The new file keeps the permissions of the one it replaces.
+            if (previous.exists()) m_file.setPermissions(previous.permissions());
+            return true;
+        }
+        code = errno;
+        if (code != EEXIST) break;
+    }
     const QFileInfo target(m_path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
@@ -200,15 +258,16 @@ bool AtomicFile::commit()
     int code = 0;
     if (!syncToDisk(m_file, code))
         return fail(writeCause(code, QString::fromLocal8Bit(std::strerror(code))));
-    // commit() removes the temporary file itself when it cannot give it the file's name.
-    errno = 0;
-    if (!m_file.commit()) {
-        const int failure = errno;
-        return fail((QFileInfo::exists(m_path)
-                         ? QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
-                         : QStringLiteral("le fichier n'a pas pu être écrit (%1)."))
-                        .arg(systemText(failure, m_file.errorString())));
+    m_file.close();
+    int failure = 0;
+    if (!renameOver(m_file.fileName(), m_target, failure)) {
+        const bool replacing = QFileInfo::exists(m_target);
+        QFile::remove(m_file.fileName());
+        return fail((replacing ? QStringLiteral("le fichier n'a pas pu être remplacé (%1).")
+                               : QStringLiteral("le fichier n'a pas pu être écrit (%1)."))
+                        .arg(systemText(failure, QString::fromLocal8Bit(std::strerror(failure)))));
     }
+    m_committed = true;
     return true;
 }
 

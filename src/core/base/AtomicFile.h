@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QSaveFile>
+#include <QFile>
 #include <QString>
 
 // One file written whole or not at all. The content goes to a temporary file of the same
@@ -9,6 +9,11 @@
 // data to the disk and only then gives the file its name. Until then, and after any failure,
 // the previous file of that name stays byte for byte as it was. Every writer of the program
 // goes through this class (TextFile::writeAtomic for a file written in one piece).
+//
+// The temporary file is named after the file and a mark of the program's own,
+// "<name>.kerbo-XXXXXX", so that one left by a program killed in a save is told apart from the
+// driver's own copies ("Config.ini.backup") when it is cleared away (QSaveFile's
+// "<name>.XXXXXX" could not be).
 class AtomicFile
 {
 public:
@@ -36,10 +41,18 @@ public:
     // The sentence for a file that a writer finds read-only.
     static QString readOnlyFailure(const QString &path);
 
+    // The mark in the name of every temporary file of the writer: "<name>.kerbo-" and six
+    // letters or digits.
+    static constexpr char TemporaryMark[] = ".kerbo-";
+
 private:
     bool fail(const QString &cause);
+    // Closes and removes the temporary file.
+    void discard();
 
     QString m_path;
-    QSaveFile m_file;
+    QString m_target; // m_path, or the file its symbolic links lead to
+    QFile m_file;     // the temporary file
+    bool m_committed = false;
     QString m_error;
 };

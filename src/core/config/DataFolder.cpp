@@ -1,5 +1,7 @@
 #include "core/config/DataFolder.h"
 
+#include "core/base/AtomicFile.h"
+
 #include "core/base/Paths.h"
 #include "core/base/StaleWork.h"
 #include "core/config/Config.h"
@@ -122,11 +124,12 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
 QStringList removeStaleTemporaries(const QString &dataFolder, const QDateTime &now,
                                    qint64 minimumAgeSecs)
 {
-    // The atomic writer's temporary file is the target's name followed by a dot and six
-    // random letters; the writability probe is named by isWritable above.
+    // The atomic writer's temporary file is the target's name followed by the writer's mark and
+    // six random letters or digits; the writability probe is named by isWritable above. Only
+    // those: a driver's "Config.ini.backup" or "ListeGares.txt.251207" is his.
     static const QRegularExpression ours(
-        QStringLiteral("^(.+\\.(txt|ini)\\.[A-Za-z0-9]{6}|kerbo-[A-Za-z0-9]{6}\\.tmp)$"),
-        QRegularExpression::CaseInsensitiveOption);
+        QStringLiteral("^(.+%1[A-Za-z0-9]{6}|kerbo-[A-Za-z0-9]{6}\\.tmp)$")
+            .arg(QRegularExpression::escape(QLatin1String(AtomicFile::TemporaryMark))));
     QStringList removed;
     const QFileInfoList files =
         QDir(dataFolder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);

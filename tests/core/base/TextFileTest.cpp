@@ -85,6 +85,25 @@ private slots:
         QVERIFY(!r.ok && !r.missing && !r.error.isEmpty());
     }
 
+    // A file rewritten keeps its permissions, and a link to it stays a link to the file
+    // rewritten; nothing but the file is left.
+    void rewrittenFileKeepsItsLinksAndPermissions()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"ListeGares.txt"_s);
+        QVERIFY(TextFile::writeAtomic(file, "PARIS\r\n"));
+        const auto kept = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(file, kept));
+        const QString link = dir.filePath(u"Liens/ListeGares.txt"_s);
+        QVERIFY(QDir(dir.path()).mkdir(u"Liens"_s) && QFile::link(file, link));
+        QVERIFY(TextFile::writeAtomic(link, "LYON\r\n"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(TextFile::readBytes(file, 100).bytes, QByteArray("LYON\r\n"));
+        const auto ownerGroupOther = QFileDevice::Permissions(0x7077);
+        QCOMPARE(QFile::permissions(file) & ownerGroupOther, kept);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ListeGares.txt"_s});
+    }
+
     void failedWriteNamesTheFileAndLeavesNothing()
     {
         QTemporaryDir dir;

@@ -117,14 +117,18 @@ private slots:
     {
         TempDataFolder data;
         const QDateTime now = QDateTime::currentDateTime();
-        const QStringList stale = {u"Config.ini.AbCdEf"_s, u"ListeGares.txt.QwErTy"_s,
-                                   u"ParametresImp.TXT.a1B2c3"_s, u"kerbo-Zx81aB.tmp"_s};
+        const QStringList stale = {u"Config.ini.kerbo-AbCdEf"_s, u"ListeGares.txt.kerbo-QwErTy"_s,
+                                   u"ParametresImp.TXT.kerbo-a1B2c3"_s, u"kerbo-Zx81aB.tmp"_s};
         const QStringList kept = {
-            u"Config.ini"_s,               // the file itself
-            u"notes.doc.AbCdEf"_s,         // not a file of the program
-            u"Config.ini.backup1"_s,       // not six letters
-            u"ListeDossier.txt.Ab-dEf"_s,  // not letters and digits
-            u"Automatisme.ini.ZZZZZZ.old"_s,
+            u"Config.ini"_s, // the file itself
+            // The driver's own copies, whatever their ending: they were taken for Qt's
+            // temporary files ("<name>.XXXXXX") and removed.
+            u"Config.ini.backup"_s,
+            u"ListeGares.txt.251207"_s,
+            u"Automatisme.ini.avant1"_s,
+            u"Config.ini.kerbo-backup1"_s,      // not six letters
+            u"ListeDossier.txt.kerbo-Ab-dEf"_s, // not letters and digits
+            u"Automatisme.ini.kerbo-ZZZZZZ.old"_s,
         };
         for (const QString &name : stale + kept) {
             data.write(name, "x");
@@ -132,14 +136,16 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
         }
-        data.write(u"Config.ini.YoUnGs"_s, "x"); // a save in progress of another Kerbo
-        QVERIFY(QDir().mkdir(data.dataFile(u"ListeTaches.txt.FoLdEr"_s)));
+        data.write(u"Config.ini.kerbo-YoUnGs"_s, "x"); // a save in progress of another Kerbo
+        QVERIFY(QDir().mkdir(data.dataFile(u"ListeTaches.txt.kerbo-FoLdEr"_s)));
 
         auto sorted = [](QStringList l) { l.sort(); return l; };
         QCOMPARE(sorted(DataFolder::removeStaleTemporaries(data.dataFolder(), now)), sorted(stale));
-        QCOMPARE(sorted(QDir(data.dataFolder()).entryList(QDir::Files | QDir::Dirs |
-                                                          QDir::NoDotAndDotDot)),
-                 sorted(kept + QStringList{u"Config.ini.YoUnGs"_s, u"ListeTaches.txt.FoLdEr"_s}));
+        QCOMPARE(
+            sorted(
+                QDir(data.dataFolder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)),
+            sorted(kept +
+                   QStringList{u"Config.ini.kerbo-YoUnGs"_s, u"ListeTaches.txt.kerbo-FoLdEr"_s}));
         QCOMPARE(bytesOf(data.dataFile(u"Config.ini"_s)), QByteArray("x"));
     }
 };
