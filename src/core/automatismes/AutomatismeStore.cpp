@@ -10,6 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 void AutomatismeStore::setPath(const QString &path)
 {
     if (path == m_path) return;
@@ -19,6 +23,19 @@ void AutomatismeStore::setPath(const QString &path)
 
 AutomatismeStore::Stamp AutomatismeStore::stamp() const
 {
+#ifdef Q_OS_UNIX
+    // The file's identity and its change time too: a file renamed over it (as a sync does)
+    // with the same size and a copied time is another file all the same.
+    struct stat info;
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0) return Stamp();
+    Stamp stamp;
+    stamp.exists = true;
+    stamp.size = std::uintmax_t(info.st_size);
+    stamp.identity = {qint64(info.st_dev),         qint64(info.st_ino),
+                      qint64(info.st_mtim.tv_sec), qint64(info.st_mtim.tv_nsec),
+                      qint64(info.st_ctim.tv_sec), qint64(info.st_ctim.tv_nsec)};
+    return stamp;
+#else
     const std::filesystem::path path(m_path.toStdU16String());
     std::error_code failure;
     Stamp stamp;
@@ -27,6 +44,7 @@ AutomatismeStore::Stamp AutomatismeStore::stamp() const
     stamp.size = std::filesystem::file_size(path, failure);
     stamp.exists = !failure;
     return stamp;
+#endif
 }
 
 void AutomatismeStore::ensureLoaded()

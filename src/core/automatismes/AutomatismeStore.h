@@ -6,12 +6,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 
 // The automatisme file, read at its first use and kept: the lookups made as the driver types
 // read this copy. The program's own writes replace the copy with what they wrote. The file is
-// read again when its path changes, or when its size or time on disk no longer match the
+// read again when its path changes, or when its size, times or identity on disk no longer match the
 // copy's (a template added by hand while the program runs): a write never starts from a copy
 // older than the file.
 class AutomatismeStore
@@ -52,6 +53,7 @@ private:
         bool exists = false;
         std::uintmax_t size = 0;
         std::filesystem::file_time_type time;
+        std::array<qint64, 6> identity{}; // device, inode, change and write times
         bool operator==(const Stamp &) const = default;
     };
     Stamp stamp() const;

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace
 {
 
@@ -35,6 +37,18 @@ const char *const Captions[AutomatismeKeys::FieldCount] = {
     "Nat",       "Let",    "Engin UM 1", "Emt",     "De UM 1",         "A UM 1",
     "Nat",       "Let",    "Engin UM 2", "Emt",     "De UM 2",         "A UM 2",
     "Km"};
+// What a screen reader calls the boxes whose caption another box has too.
+constexpr std::pair<int, const char *> SpokenNames[] = {{10, "Heure arr à la gare"},
+                                                        {12, "Heure dép de la gare"},
+                                                        {20, "Nat titulaire"},
+                                                        {21, "Let titulaire"},
+                                                        {23, "Emt titulaire"},
+                                                        {24, "Nat UM 1"},
+                                                        {25, "Let UM 1"},
+                                                        {27, "Emt UM 1"},
+                                                        {30, "Nat UM 2"},
+                                                        {31, "Let UM 2"},
+                                                        {33, "Emt UM 2"}};
 
 // Busy pointer for the time of a file operation.
 struct BusyPointer {
@@ -72,6 +86,8 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
             edit->setMinimumWidth(digit * 4);
             grid->addWidget(edit, gridRow + 1, column);
             caption->setBuddy(edit);
+            for (const auto &[field, name] : SpokenNames)
+                if (field == f) edit->setAccessibleName(QString::fromUtf8(name));
             m_boxes[size_t(f)] = edit;
         }
         gridRow += 2;

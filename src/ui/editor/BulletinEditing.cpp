@@ -10,6 +10,7 @@
 #include "core/form/BoxNames.h"
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
+#include "ui/NamedBy.h"
 #include "ui/NarrowToFit.h"
 #include "ui/PaperColours.h"
 #include "ui/editor/BulletinCanvas.h"
@@ -179,7 +180,7 @@ void BulletinEditing::placeEditControl()
         return;
     case Control::List: {
         // The control covers its box and nothing more; its drop-down may be wider.
-        m_list->setAccessibleName(boxName);
+        nameDropDown(m_list, boxName);
         m_list->setGeometry(m_canvas->boxRect(slot));
         if (!keepBox) m_list->setEditText(value);
         m_list->show();

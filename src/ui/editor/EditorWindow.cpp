@@ -4,6 +4,7 @@
 #include "core/form/BoxNames.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
+#include "ui/NamedBy.h"
 #include "ui/PaperColours.h"
 #include "ui/editor/BulletinCanvas.h"
 #include "ui/editor/BulletinEditing.h"
@@ -270,7 +271,7 @@ void EditorWindow::buildForm()
     m_date->setToolTip(QStringLiteral("Cliquez sur la flêche pour afficher le calendrier"));
     m_date->setAccessibleName(BoxNames::of(SlotTable::DateSlot));
     m_roster = new RosterListBox(m_state, m_canvas);
-    m_roster->setAccessibleName(QStringLiteral("Dossier générique"));
+    nameDropDown(m_roster, QStringLiteral("Dossier générique"));
     m_canvas->setAccessibleName(QStringLiteral("Bulletin de service"));
     m_mention = new QLabel(m_canvas);
     m_mention->setObjectName(QStringLiteral("Labelbis"));

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/print/PrintLayoutFile.h"
 #include "core/print/PrinterFonts.h"
+#include "ui/NamedBy.h"
 #include "ui/Session.h"
 #include "ui/WithinScreen.h"
 #include "ui/preview/PlainPaper.h"
@@ -111,8 +112,8 @@ void frmPreview::buildButtons(QWidget *bar)
         row->addWidget(b);
     }
     row->addStretch();
-    row->addWidget(new QLabel(QStringLiteral("Zoom :"), bar));
     m_zoom = new QComboBox(bar);
+    row->addWidget(captionFor(m_zoom, QStringLiteral("Zoom :")));
     m_zoom->addItems(
         {QStringLiteral("Page entière"), QStringLiteral("100 %"), QStringLiteral("200 %")});
     row->addWidget(m_zoom);

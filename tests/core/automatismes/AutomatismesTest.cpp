@@ -3,11 +3,15 @@
 #include "AutomatismeFile.h"
 #include "FakePrompts.h"
 #include "TempDataFolder.h"
+#include "TestFiles.h"
 #include "core/automatismes/AutomatismeForm.h"
 #include "core/automatismes/Automatismes.h"
 #include "core/model/LineView.h"
 
+#include <cstdio>
+
 using namespace SlotTable;
+using namespace Qt::StringLiterals;
 using AutomatismeFile::counter;
 using AutomatismeFile::section;
 
@@ -101,6 +105,22 @@ private slots:
         QCOMPARE(Automatismes::counter(store().ini()), 2);
         QVERIFY(type(2, "88"));
         QCOMPARE(record().slot(lineSlot(2, De)), QStringLiteral("NANTES"));
+
+        // Another file of the same size renamed over it with the same time, as a sync client
+        // or a copy that keeps times does: read again too.
+        const QString path = store().path();
+        const QDateTime written = QFileInfo(path).lastModified();
+        QByteArray other = storeBytes();
+        other.replace("De=NANTES", "De=MORLX");
+        QVERIFY(writeBytes(path + u".new"_s, other));
+        QFile copy(path + u".new"_s);
+        QVERIFY(copy.open(QIODevice::ReadWrite) &&
+                copy.setFileTime(written, QFileDevice::FileModificationTime));
+        copy.close();
+        QVERIFY(::rename(QFile::encodeName(path + u".new"_s).constData(),
+                         QFile::encodeName(path).constData()) == 0);
+        QVERIFY(type(2, "88"));
+        QCOMPARE(record().slot(lineSlot(2, De)), QStringLiteral("MORLX"));
     }
 
     void captureWritesTheLine()

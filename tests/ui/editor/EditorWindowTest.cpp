@@ -184,8 +184,20 @@ private slots:
         QCOMPARE(spokenName(), u"Ligne 2, Heure dép"_s);
         QTest::keyClick(text(), Qt::Key_Tab);
         QCOMPARE(spokenName(), u"Ligne 2, Heure arr"_s);
-        click(lineSlot(3, IndCompo)); // the drop-down
-        QCOMPARE(spokenName(), u"Ligne 4, Ind. compo"_s);
+        // A drop-down's name is its value on Linux: the box is told by the caption labelling
+        // it, a value typed or not.
+        const auto label = [] {
+            QAccessibleInterface *a =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            const auto labels = a->relations(QAccessible::Label);
+            return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+        };
+        click(lineSlot(3, IndCompo));
+        QCOMPARE(label(), u"Ligne 4, Ind. compo"_s);
+        QTest::keyClicks(list(), u"TS"_s);
+        QCOMPARE(label(), u"Ligne 4, Ind. compo"_s);
+        click(lineSlot(3, Gare));
+        QCOMPARE(label(), u"Ligne 4, Gare"_s);
         click(RoulementSlot);
         QCOMPARE(spokenName(), u"Roulement"_s);
         m_window->datePicker()->setFocus();

@@ -29,11 +29,20 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
+// What a screen reader says a control is. A drop-down's name is its value on Linux: what it is
+// comes from the caption that labels it.
+QString spokenName(QAccessibleInterface *a)
+{
+    if (!qobject_cast<QComboBox *>(a->object())) return a->text(QAccessible::Name);
+    const auto labels = a->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
 // The controls of a window that take the keyboard and that a screen reader would announce by
 // their kind alone ("texte", "liste"), with no name.
 QStringList unnamedControls(QWidget *window)
 {
-    QStringList found;
+    QStringList found, boxNames;
     const auto widgets = window->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
         if (!w->isVisibleTo(window) || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
@@ -42,8 +51,14 @@ QStringList unnamedControls(QWidget *window)
         QWidget *parent = w->parentWidget();
         if (qobject_cast<QComboBox *>(parent) || qobject_cast<QAbstractSpinBox *>(parent)) continue;
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
-        if (a && a->text(QAccessible::Name).trimmed().isEmpty())
+        if (!a) continue;
+        const QString name = spokenName(a).trimmed();
+        if (name.isEmpty())
             found << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName();
+        else if (qobject_cast<QLineEdit *>(w)) {
+            if (boxNames.contains(name)) found << u"twice: "_s + name; // boxes not told apart
+            boxNames << name;
+        }
     }
     return found;
 }
