@@ -23,6 +23,15 @@ bool isSystemMount(const QString &root)
     return false;
 }
 
+// The root of the mount that holds `folder`, or "" when the system lists none: Qt 6.8 gives a
+// folder with no mount of its own (inside a chroot) as a root, with no device.
+QString mountRoot(const QString &folder)
+{
+    const QStorageInfo storage(folder);
+    if (!storage.isValid() || storage.device().isEmpty()) return QString();
+    return QDir::toNativeSeparators(QDir::cleanPath(storage.rootPath()));
+}
+
 } // namespace
 
 QString clean(const QString &folder)
@@ -77,8 +86,7 @@ bool stillThere(const QString &root)
 {
     const QString r = clean(root);
     if (r == home() || r == QDir::toNativeSeparators(QDir::rootPath())) return true;
-    const QStorageInfo volume(r);
-    return volume.isValid() && volume.isReady() && clean(volume.rootPath()) == r;
+    return QStorageInfo(r).isReady() && mountRoot(r) == r;
 }
 
 QString label(const QString &root)
@@ -100,17 +108,13 @@ bool isRoot(const QString &folder)
     const QString f = clean(folder);
     if (f.isEmpty()) return false;
     if (f == QDir::toNativeSeparators(QDir::rootPath()) || f == home()) return true;
-    const QStorageInfo storage(f);
-    // A folder the system lists no mount for (inside a chroot) is given by Qt 6.8 as a root of
-    // its own, with no device: it is not one.
-    return storage.isValid() && !storage.device().isEmpty() && clean(storage.rootPath()) == f;
+    return mountRoot(f) == f;
 }
 
 QString rootOf(const QString &folder)
 {
     const QString f = clean(folder);
-    const QStorageInfo storage(f);
-    QString root = storage.isValid() ? clean(storage.rootPath()) : QString();
+    QString root = mountRoot(f);
     const QString h = home();
     if (isSameOrBelow(f, h) && h.size() > root.size()) root = h;
     if (root.isEmpty()) root = QDir::toNativeSeparators(QDir::rootPath());
