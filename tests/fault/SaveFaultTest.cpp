@@ -155,6 +155,23 @@ private slots:
         QVERIFY(!QFile::exists(file));
     }
 
+    // A share that renamed the new file and lost its answer: the save is done, not told failed
+    // with the old file "as it was" when it was not.
+    void renameWhoseAnswerWasLostIsASave()
+    {
+        TempDataFolder data;
+        const QString file = data.dataFile(QStringLiteral("ListeGares.txt"));
+        QVERIFY(TextFile::writeLines(file, {QStringLiteral("PARIS")}));
+        QString error;
+        {
+            InjectedFault lost(file, "renamed:EIO");
+            QVERIFY2(TextFile::writeLines(file, {QStringLiteral("LYON")}, &error),
+                     qPrintable(error));
+        }
+        QCOMPARE(fileBytes(file), QByteArray("LYON\r\n"));
+        QCOMPARE(leftovers(file), QStringList());
+    }
+
     // A Config.ini that fails part-way through its reading is never rewritten from what was
     // read; the driver is told once per run.
     void unreadableConfigIsNeverRewritten()

@@ -5,6 +5,7 @@
  *                       write   write, writev, pwrite          (ENOSPC, EIO, ...)
  *                       sync    fsync, fdatasync
  *                       rename  rename, renameat, renameat2, and linkat naming the file
+ *                       renamed rename done, then failed as if its answer were lost
  *                       read    read, readv, pread
  *                       lock    flock                          (ENOLCK, EOPNOTSUPP)
  *   KERBO_FAULT_FILE  the file: a call hits when it works on that file, on a temporary file
@@ -280,6 +281,13 @@ static int renameFault(int oldDir, const char *oldPath, int newDir, const char *
 int rename(const char *oldPath, const char *newPath)
 {
     NEXT(rename);
+    /* A network share that renamed the file, its answer lost on the way back. */
+    const int lost = faultFor("renamed");
+    if (lost && atIsTarget(AT_FDCWD, newPath)) {
+        const int done = real_rename(oldPath, newPath);
+        errno = lost;
+        return done == 0 ? -1 : done;
+    }
     return renameFault(AT_FDCWD, oldPath, AT_FDCWD, newPath) ? -1 : real_rename(oldPath, newPath);
 }
 

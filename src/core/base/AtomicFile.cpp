@@ -245,7 +245,9 @@ bool AtomicFile::write(QByteArrayView bytes)
     if (!m_file.isOpen())
         return false;
     const QString cause = writeAll(m_file, bytes);
-    return cause.isEmpty() || fail(cause);
+    if (!cause.isEmpty()) return fail(cause);
+    m_written += bytes.size();
+    return true;
 }
 
 bool AtomicFile::commit()
@@ -261,6 +263,12 @@ bool AtomicFile::commit()
     m_file.close();
     int failure = 0;
     if (!renameOver(m_file.fileName(), m_target, failure)) {
+        // A network share may rename the file and lose its answer on the way back: the
+        // temporary file gone and the file of its size, the save is done.
+        if (!QFileInfo::exists(m_file.fileName()) && QFileInfo(m_target).size() == m_written) {
+            m_committed = true;
+            return true;
+        }
         const bool replacing = QFileInfo::exists(m_target);
         QFile::remove(m_file.fileName());
         return fail((replacing ? QStringLiteral("le fichier n'a pas pu être remplacé (%1).")

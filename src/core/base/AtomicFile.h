@@ -54,5 +54,6 @@ private:
     QString m_target; // m_path, or the file its symbolic links lead to
     QFile m_file;     // the temporary file
     bool m_committed = false;
+    qint64 m_written = 0;
     QString m_error;
 };
