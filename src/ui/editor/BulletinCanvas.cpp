@@ -140,9 +140,9 @@ void BulletinCanvas::updateChangedSlots()
         update(m_boxes[size_t(s)]);
 }
 
-int BulletinCanvas::slotAt(const QPoint &point) const
+int BulletinCanvas::slotAt(const QPointF &point) const
 {
-    return FormGeometry::slotAt(QPointF(point) / m_scale);
+    return FormGeometry::slotAt(point / m_scale);
 }
 
 BulletinCanvas::Shown BulletinCanvas::shown(int slot) const
@@ -247,7 +247,7 @@ void BulletinCanvas::paintEvent(QPaintEvent *event)
 
 void BulletinCanvas::mousePressEvent(QMouseEvent *event)
 {
-    const int slot = event->button() == Qt::LeftButton ? slotAt(event->position().toPoint()) : 0;
+    const int slot = event->button() == Qt::LeftButton ? slotAt(event->position()) : 0;
     if (slot > 0)
         emit boxPressed(slot);
     else
@@ -256,7 +256,7 @@ void BulletinCanvas::mousePressEvent(QMouseEvent *event)
 
 void BulletinCanvas::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    const int slot = event->button() == Qt::LeftButton ? slotAt(event->position().toPoint()) : 0;
+    const int slot = event->button() == Qt::LeftButton ? slotAt(event->position()) : 0;
     if (slot > 0)
         emit boxDoubleClicked(slot);
     else

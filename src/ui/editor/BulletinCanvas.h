@@ -36,7 +36,7 @@ public:
     // Schedules the repaint of the boxes whose text changed since the last call.
     void updateChangedSlots();
     // The slot under a point of this widget, 0 when none.
-    int slotAt(const QPoint &point) const;
+    int slotAt(const QPointF &point) const;
 
     // How a slot's text is shown in its box: the whole text, narrowed where it is wider than
     // the box; only a text too wide even narrowed shows its start and an ellipsis (the record

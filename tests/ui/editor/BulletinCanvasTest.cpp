@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "core/model/BulletinRecord.h"
 #include "ui/editor/BulletinCanvas.h"
@@ -159,6 +160,24 @@ private slots:
         // Between the boxes nothing is pressed.
         QTest::mouseClick(&canvas, Qt::LeftButton, {}, QPoint(2, 2));
         QVERIFY(pressed.isEmpty());
+
+        // At a fractional desktop scale a click falls between the window's pixels: one just
+        // inside a box's left edge is in the box (rounded to a whole pixel, it fell before it).
+        int tried = 0;
+        for (int s = 1; s <= LastLineSlot; ++s) {
+            const QRectF mm = FormGeometry::slotBox(s);
+            if (mm.isEmpty()) continue;
+            const double left = mm.left() * canvas.scale();
+            if (left - std::floor(left) < 0.1 || left - std::floor(left) > 0.4) continue;
+            const QPointF inside(left + 0.05, mm.center().y() * canvas.scale());
+            QMouseEvent press(QEvent::MouseButtonPress, inside, canvas.mapToGlobal(inside),
+                              Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(&canvas, &press);
+            QVERIFY2(!pressed.isEmpty(), qPrintable(QString::number(s)));
+            QCOMPARE(pressed.takeLast().at(0).toInt(), s);
+            ++tried;
+        }
+        QVERIFY(tried > 0);
     }
 
     void pictureIsDrawnAtTheScreenResolution()
