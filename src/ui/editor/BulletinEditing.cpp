@@ -8,6 +8,7 @@
 #include "core/editor/SlotNavigation.h"
 #include "core/engines/EngineRules.h"
 #include "core/form/BoxNames.h"
+#include "core/form/FormGeometry.h"
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
 #include "ui/NamedBy.h"
@@ -209,12 +210,19 @@ void BulletinEditing::focusEditControl()
 
 QRect BulletinEditing::textControlRect(int slot) const
 {
-    // Inside the box's lines. At the layout's own scale the boxes stand on whole pixels, their
-    // lines one pixel wide on the left and top edges and just past the right and bottom ones. At
-    // a scale fitted to the window the lines may be wider and fall a pixel either way: the control
-    // keeps a line's width off every edge.
+    // Inside the box's lines. At the layout's own scale each line is one pixel wide, on the
+    // pixel where its edge falls: the control fills what lies between them (taken from the
+    // box's whole pixels, it covered the right and bottom lines of most boxes). At a scale fitted
+    // to the window the lines may be wider and fall a pixel either way: the control keeps a
+    // line's width off every edge.
+    if (m_canvas->scale() == m_canvas->layoutScale()) {
+        const QRectF mm = FormGeometry::slotBox(slot);
+        const double k = m_canvas->scale();
+        const auto line = [k](double at) { return int(std::floor(at * k)); };
+        return QRect(QPoint(line(mm.left()) + 1, line(mm.top()) + 1),
+                     QPoint(line(mm.right()) - 1, line(mm.bottom()) - 1));
+    }
     const QRect box = m_canvas->boxRect(slot);
-    if (m_canvas->scale() == m_canvas->layoutScale()) return box.adjusted(1, 1, 0, 0);
     const int line = int(std::lround(FormPicture::thinLine(m_canvas->scale())));
     return box.adjusted(line, line, -line, -line);
 }

@@ -1,6 +1,9 @@
 #include "TestMain.h"
 
 #include "EditorFixture.h"
+#include "core/editor/EditRules.h"
+#include "core/form/FormGeometry.h"
+#include "core/form/FormPicture.h"
 #include "ui/editor/DayFileWiring.h"
 #include "ui/editor/RosterListBox.h"
 
@@ -202,6 +205,27 @@ private slots:
         QCOMPARE(spokenName(), u"Roulement"_s);
         m_window->datePicker()->setFocus();
         QCOMPARE(spokenName(), u"Date PS"_s);
+    }
+
+    // At the layout's scale the control covers the white inside of its box exactly: the box's
+    // four lines stand on the pixels just around it (it covered the right and bottom ones of
+    // most boxes).
+    void theControlLeavesTheBoxLinesInSight()
+    {
+        BulletinCanvas *canvas = m_window->canvas();
+        const QImage form = FormPicture::editorImage(canvas->scale(), 1.0);
+        const auto dark = [&form](int x, int y) { return qGray(form.pixel(x, y)) < 160; };
+        for (int slot = 1; slot <= LastLineSlot; ++slot) {
+            if (EditRules::controlFor(slot) != EditRules::Control::Text ||
+                FormGeometry::slotBox(slot).isEmpty())
+                continue;
+            click(slot);
+            const QRect g = text()->geometry();
+            const QPoint c = g.center();
+            QVERIFY2(dark(g.left() - 1, c.y()) && dark(g.right() + 1, c.y()) &&
+                         dark(c.x(), g.top() - 1) && dark(c.x(), g.bottom() + 1),
+                     qPrintable(QString::number(slot)));
+        }
     }
 
     void totalAfterEachChange()
