@@ -42,9 +42,21 @@ public:
 // preloaded, so that it runs the same from ctest, a debugger or the shell.
 __attribute__((constructor)) static void preloadFaultLibrary(int, char **argv, char **)
 {
-    if (InjectedFault::loaded() || getenv("KERBO_FAULT_RESTARTED")) return;
+    if (InjectedFault::loaded() || getenv("KERBO_FAULT_RESTARTED")) {
+        // Loaded: the programs the test starts (a shell, a browser, an X server) run without
+        // it, as they would without the test; built with a sanitizer, it would stop them.
+        if (const char *old = getenv("KERBO_FAULT_OLD_PRELOAD"); old && *old)
+            setenv("LD_PRELOAD", old, 1);
+        else
+            unsetenv("LD_PRELOAD");
+        return;
+    }
     std::string preload = KERBO_FAULT_LIBRARY;
-    if (const char *old = getenv("LD_PRELOAD"); old && *old) preload += std::string(":") + old;
+    const char *old = getenv("LD_PRELOAD");
+    if (old && *old) {
+        setenv("KERBO_FAULT_OLD_PRELOAD", old, 1);
+        preload += std::string(":") + old;
+    }
     setenv("LD_PRELOAD", preload.c_str(), 1);
     // A sanitizer runtime linked as a shared library would refuse to come after the library.
     std::string asan = getenv("ASAN_OPTIONS") ? getenv("ASAN_OPTIONS") : "";
