@@ -3,6 +3,7 @@
 #include "FuzzCheck.h"
 
 #include "core/AppState.h"
+#include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/folders/RosterFolderList.h"
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QFile::remove(Paths::join(state.config.dataFolder(), QStringLiteral("ListeDossierTempo.txt")));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     FUZZ_CHECK(writeFile(list, bytes), QStringLiteral("cannot write the input"));
-    const QStringList entries = TextFile::splitLines(bytes);
+    const QStringList entries = TextFile::splitLines(Cp1252::fromFileBytes(bytes)); // as read
     QStringList kept, nonEmpty;
     for (const QString &e : entries) {
         if (!e.isEmpty())
