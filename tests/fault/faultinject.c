@@ -8,6 +8,8 @@
  *                       renamed rename done, then failed as if its answer were lost
  *                       read    read, readv, pread
  *                       lock    flock                          (ENOLCK, EOPNOTSUPP)
+ *                       open    open, openat: every open of the file  (EACCES, EIO, ...)
+ *                       openw   the same, only an open for writing
  *   KERBO_FAULT_FILE  the file: a call hits when it works on that file, on a temporary file
  *                     beside it ("<file>.kerbo-XXXXXX"), or on an unnamed temporary file
  * (O_TMPFILE) of its folder; a folder (ending in "/"): every file under it KERBO_FAULT_AFTER bytes
@@ -15,10 +17,12 @@
  *
  * The variables are read at every call, so a test can set and clear them while it runs. */
 #define _GNU_SOURCE
+#undef _FORTIFY_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -329,4 +333,53 @@ int flock(int fd, int operation)
         return -1;
     }
     return real_flock(fd, operation);
+}
+
+/* An open refused: the file is another user's, or the disk fails. */
+static int openFault(int dirfd, const char *path, int flags)
+{
+    int code = faultFor("open");
+    if (!code && (flags & O_ACCMODE) != O_RDONLY) code = faultFor("openw");
+    if (code && atIsTarget(dirfd, path)) {
+        errno = code;
+        return 1;
+    }
+    return 0;
+}
+
+#define MODE_ARGUMENT(flags)                                                                       \
+    mode_t mode = 0;                                                                               \
+    if (((flags)&O_CREAT) || ((flags)&O_TMPFILE) == O_TMPFILE) {                                   \
+        va_list list;                                                                              \
+        va_start(list, flags);                                                                     \
+        mode = va_arg(list, mode_t);                                                               \
+        va_end(list);                                                                              \
+    }
+
+int open(const char *path, int flags, ...)
+{
+    MODE_ARGUMENT(flags);
+    NEXT(open);
+    return openFault(AT_FDCWD, path, flags) ? -1 : real_open(path, flags, mode);
+}
+
+int open64(const char *path, int flags, ...)
+{
+    MODE_ARGUMENT(flags);
+    NEXT(open64);
+    return openFault(AT_FDCWD, path, flags) ? -1 : real_open64(path, flags, mode);
+}
+
+int openat(int dirfd, const char *path, int flags, ...)
+{
+    MODE_ARGUMENT(flags);
+    NEXT(openat);
+    return openFault(dirfd, path, flags) ? -1 : real_openat(dirfd, path, flags, mode);
+}
+
+int openat64(int dirfd, const char *path, int flags, ...)
+{
+    MODE_ARGUMENT(flags);
+    NEXT(openat64);
+    return openFault(dirfd, path, flags) ? -1 : real_openat64(dirfd, path, flags, mode);
 }

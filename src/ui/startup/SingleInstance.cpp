@@ -86,8 +86,12 @@ SingleInstance::~SingleInstance()
 bool SingleInstance::claim()
 {
     if (m_lock >= 0 || m_listener >= 0) return true;
-    const int fd = ::open(QFile::encodeName(m_lockPath).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // A lock file this user may not write (made by another user of a shared folder, or by the
+    // administrator) still takes the lock: it needs the file open, not writable.
+    if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);

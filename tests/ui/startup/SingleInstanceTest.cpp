@@ -161,6 +161,34 @@ private slots:
         QVERIFY(!SingleInstance(empty.path()).raiseRunning());
     }
 
+    // A lock file this user may not write (another user's in a shared folder, or one the
+    // administrator left) still keeps a second Kerbo out, also one started from another
+    // session, whose runtime folder and socket differ.
+    void lockFileOfAnotherUserStillLocks()
+    {
+        QVERIFY(InjectedFault::loaded());
+        QTemporaryDir data, runtimeA, runtimeB;
+        const bool runtimeSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QString lock = SingleInstance(data.path()).lockPath();
+        QFile made(lock);
+        QVERIFY(made.open(QIODevice::WriteOnly));
+        made.close();
+        InjectedFault refused(lock, "openw:EACCES");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeA.path()));
+        SingleInstance first(data.path());
+        QVERIFY(first.claim());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeB.path()));
+        SingleInstance second(data.path());
+        const bool claimed = second.claim();
+        if (runtimeSet)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        QVERIFY(first.socketPath() != second.socketPath());
+        QVERIFY(!claimed);
+    }
+
     // A share whose file system refuses locks (ENOLCK), or a lock file that cannot be made:
     // Kerbo starts, once. It said another Kerbo was open, and never started on such a share.
     void folderWithoutLocksStillStartsOnce_data()
