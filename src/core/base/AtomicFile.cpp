@@ -118,9 +118,39 @@ QString writeAll(QFileDevice &file, QByteArrayView bytes)
     return QString();
 }
 
-QString readOnlyCause()
+// Why a file that stays as it is cannot be changed: a file of another user (left by the
+// administrator, or by a colleague on a shared computer) is not read-only for its owner.
+QString readOnlyCause(const QFileInfo &file)
 {
+#ifdef Q_OS_UNIX
+    if (file.exists() && (file.permissions() & QFileDevice::WriteOwner) &&
+        file.ownerId() != ::geteuid()) {
+        const QString owner = file.owner();
+        return QStringLiteral("le fichier appartient à l'utilisateur %1, vous ne pouvez pas le "
+                              "modifier.")
+            .arg(owner.isEmpty() ? QString::number(file.ownerId()) : owner);
+    }
+#else
+    Q_UNUSED(file);
+#endif
     return QStringLiteral("le fichier est en lecture seule.");
+}
+
+// The new file keeps the owner, group and permissions of the one it replaces: a save by the
+// administrator leaves the driver's file his, a file shared with a group stays shared.
+void keepOwnership(QFileDevice &file, const QFileInfo &previous)
+{
+    file.setPermissions(previous.permissions());
+#ifdef Q_OS_UNIX
+    const uid_t owner = previous.ownerId();
+    const gid_t group = previous.groupId();
+    const QFileInfo made(file.fileName());
+    if (made.ownerId() == owner && made.groupId() == group) return;
+    // Only the administrator may give a file away; anyone may give it a group of his own.
+    if (::fchown(file.handle(), owner, group) != 0 && made.groupId() != group)
+        (void)::fchown(file.handle(), uid_t(-1), group);
+    file.setPermissions(previous.permissions()); // a change of owner may clear some bits
+#endif
 }
 
 QString failureText(const QString &path, const QString &cause)
@@ -133,7 +163,7 @@ QString failureText(const QString &path, const QString &cause)
 
 QString AtomicFile::readOnlyFailure(const QString &path)
 {
-    return failureText(path, readOnlyCause());
+    return failureText(path, readOnlyCause(QFileInfo(path)));
 }
 
 AtomicFile::AtomicFile(const QString &path) : m_path(path), m_target(path) {}
@@ -208,7 +238,7 @@ bool AtomicFile::open()
     }
     // A file whose owner took its write permission away stays as it is, also for root, whom
     // the system would let replace it.
-    if (Paths::keptReadOnly(QFileInfo(m_path))) return fail(readOnlyCause());
+    if (Paths::keptReadOnly(QFileInfo(m_path))) return fail(readOnlyCause(QFileInfo(m_path)));
     m_target = linkTarget(m_path);
     const QFileInfo previous(m_target);
     // Unbuffered: every byte is handed to the system by write() and its failure seen there.
@@ -220,8 +250,7 @@ bool AtomicFile::open()
         m_file.setFileName(temporaryName(m_target));
         errno = 0;
         if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            // The new file keeps the permissions of the one it replaces.
-            if (previous.exists()) m_file.setPermissions(previous.permissions());
+            if (previous.exists()) keepOwnership(m_file, previous);
             return true;
         }
         code = errno;
@@ -234,7 +263,7 @@ bool AtomicFile::open()
                         .arg(QDir::toNativeSeparators(folder.filePath())));
     if (code == EROFS) return fail(writeCause(code, QString()));
     // The folder may be writable and the file itself not: it is that file that must change.
-    if (target.isFile() && !target.isWritable()) return fail(readOnlyCause());
+    if (target.isFile() && !target.isWritable()) return fail(readOnlyCause(target));
     return fail(QStringLiteral("impossible de créer un fichier dans le dossier %1 (%2).")
                     .arg(QDir::toNativeSeparators(folder.filePath()),
                          systemText(code, m_file.errorString())));

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 
 #include <limits>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -102,6 +105,56 @@ private slots:
         const auto ownerGroupOther = QFileDevice::Permissions(0x7077);
         QCOMPARE(QFile::permissions(file) & ownerGroupOther, kept);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ListeGares.txt"_s});
+    }
+
+    // A computer shared by several drivers: a file saved by the administrator stays its
+    // owner's, with its group, and a driver who cannot change another user's file is told
+    // whose it is, not that it is read-only.
+    void anotherUsersFileKeepsItsOwner()
+    {
+        if (::geteuid() != 0) QSKIP("only the administrator can give files to other users");
+        constexpr uid_t Nobody = 65534;
+        QTemporaryDir dir;
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
+        const QString users = dir.filePath(u"Config.ini"_s);
+        QVERIFY(TextFile::writeAtomic(users, "[Cartouche]\r\n"));
+        QVERIFY(::chown(QFile::encodeName(users).constData(), Nobody, Nobody) == 0);
+        QVERIFY(::chmod(QFile::encodeName(users).constData(), 0640) == 0);
+        QVERIFY(TextFile::writeAtomic(users, "[Cartouche]\r\nNom=DUPONT\r\n"));
+        const QFileInfo saved(users);
+        QCOMPARE(saved.ownerId(), Nobody);
+        QCOMPARE(saved.groupId(), Nobody);
+        QCOMPARE(saved.permissions() & QFileDevice::Permissions(0x7777),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                     QFileDevice::WriteUser | QFileDevice::ReadGroup);
+
+        // The administrator's file, as the other user sees it.
+        const QString admins = dir.filePath(u"12.txt"_s);
+        QVERIFY(TextFile::writeAtomic(admins, "A\r\n"));
+        QVERIFY(::chmod(QFile::encodeName(admins).constData(), 0644) == 0);
+        int told[2];
+        QVERIFY(::pipe(told) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0) _exit(2);
+            QString error;
+            const bool written = TextFile::writeAtomic(admins, "B\r\n", &error);
+            const QByteArray text = error.toUtf8();
+            _exit(written || ::write(told[1], text.constData(), size_t(text.size())) < 0 ? 1 : 0);
+        }
+        ::close(told[1]);
+        QByteArray error;
+        char buffer[512];
+        for (ssize_t n; (n = ::read(told[0], buffer, sizeof buffer)) > 0;)
+            error.append(buffer, n);
+        ::close(told[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QCOMPARE(QString::fromUtf8(error),
+                 u"Impossible d'écrire le fichier %1 : le fichier appartient à l'utilisateur "
+                 "root, vous ne pouvez pas le modifier."_s.arg(QDir::toNativeSeparators(admins)));
+        QCOMPARE(TextFile::readBytes(admins, 100).bytes, "A\r\n");
     }
 
     void failedWriteNamesTheFileAndLeavesNothing()
