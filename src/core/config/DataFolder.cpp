@@ -15,7 +15,44 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace DataFolder {
+namespace
+{
+
+// The owner's name when the file or folder is another user's (one the administrator made while
+// running Kerbo for the driver, say); nothing when it is the user's own.
+QString otherOwner(const QFileInfo &info)
+{
+#ifdef Q_OS_UNIX
+    if (info.exists() && info.ownerId() != ::geteuid())
+        return info.owner().isEmpty() ? QString::number(info.ownerId()) : info.owner();
+#else
+    Q_UNUSED(info);
+#endif
+    return QString();
+}
+
+QString unreadableCause(const QFile &file)
+{
+    const QString owner = otherOwner(QFileInfo(file.fileName()));
+    if (!owner.isEmpty()) return QStringLiteral("il appartient à l'utilisateur %1").arg(owner);
+    return file.errorString();
+}
+
+QString unreadableSettingsText(const QString &path, const QString &cause)
+{
+    return QStringLiteral("Kerbo ne peut pas lire son fichier de réglages :\r\n%1\r\n(%2)\r\n"
+                          "Sans lui, Kerbo repartirait comme à son premier démarrage, et vos "
+                          "réglages seraient remplacés.\r\n"
+                          "Rendez ce fichier lisible puis relancez Kerbo.")
+        .arg(QDir::toNativeSeparators(path), cause);
+}
+
+} // namespace
 
 bool isWritable(const QString &folder)
 {
@@ -23,6 +60,14 @@ bool isWritable(const QString &folder)
         return false;
     QTemporaryFile probe(Paths::join(folder, QStringLiteral("kerbo-XXXXXX.tmp")));
     return probe.open();
+}
+
+QString userFolder(const QString &systemFolder, const QString &home)
+{
+    if (QDir::isAbsolutePath(systemFolder)) return systemFolder;
+    // A relative XDG_DATA_HOME is to be ignored, the desktop's rules say: the default stands,
+    // not a folder under wherever Kerbo was started from.
+    return QDir(home).filePath(QStringLiteral(".local/share/Kerbo"));
 }
 
 bool isInstalled(const QString &programFolder)
@@ -101,7 +146,11 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
             Paths::folderExists(data) ||
             QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(data))).isSymLink();
         if (!driversFolder) {
-            if (!QFileInfo::exists(data) && !QDir().mkpath(root)) continue;
+            if (!QFileInfo::exists(data) && !QDir().mkpath(root)) {
+                details << QStringLiteral("Le dossier %1 n'existe pas et ne peut pas être créé.")
+                               .arg(QDir::toNativeSeparators(QDir::cleanPath(root)));
+                continue;
+            }
             QString seedError;
             if (!seed(factory, QDir::fromNativeSeparators(data), &seedError)) {
                 if (!seedError.isEmpty()) details << seedError;
@@ -109,9 +158,21 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
             }
         }
         if (isWritable(data)) {
+            // Settings that cannot be read would make this start a first start, and the
+            // driver's identity and choices be written over them.
+            const QString settings =
+                QDir(QDir::fromNativeSeparators(data)).filePath(QStringLiteral("Config.ini"));
+            if (QFile file(settings); file.exists() && !file.open(QIODevice::ReadOnly)) {
+                location.error = unreadableSettingsText(settings, unreadableCause(file));
+                return location;
+            }
             location.programFolder = root;
             return location;
         }
+        if (const QString owner = otherOwner(QFileInfo(QDir::fromNativeSeparators(data)));
+            !owner.isEmpty())
+            details << QStringLiteral("Le dossier %1 appartient à l'utilisateur %2.")
+                           .arg(QDir::toNativeSeparators(QDir::cleanPath(data)), owner);
         if (driversFolder)
             break;
     }

@@ -25,6 +25,10 @@ struct Location {
 Location locate(const QString &programFolder, const QString &appDataFolder,
                 const QString &factory = QString::fromLatin1(FactoryCopy));
 
+// The per-user folder, from the system's answer: a relative one (a stray XDG_DATA_HOME) gives
+// way to the default under `home`.
+QString userFolder(const QString &systemFolder, const QString &home);
+
 // Whether the program in `programFolder` was installed with its menu entry (a bin folder beside
 // share/applications): such a program keeps its data per user, even where it could write.
 bool isInstalled(const QString &programFolder);

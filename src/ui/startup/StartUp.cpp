@@ -20,6 +20,7 @@
 #include "ui/startup/frmSplash.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -178,7 +179,8 @@ int run(QApplication &app)
     const QString programFolder = QCoreApplication::applicationDirPath();
     const DataFolder::Location data = DataFolder::locate(
         DataFolder::isInstalled(programFolder) ? QString() : programFolder,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        DataFolder::userFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                               QDir::homePath()));
     if (stop == Stop::AfterDataFolder) {
         if (!data.ok()) {
             std::fprintf(stderr, "%s\n%s\n", qPrintable(DataFolder::unwritableTitle()),

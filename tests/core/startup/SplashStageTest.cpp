@@ -17,9 +17,35 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+// What `work` returns when run by a user who owns none of the test's files ("nobody").
+template <typename Work> QStringList asAnotherUser(Work work)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) return {};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) _exit(2);
+        const QByteArray text = work().join(QChar(u'\x1f')).toUtf8();
+        _exit(::write(pipeEnds[1], text.constData(), size_t(text.size())) < 0 ? 1 : 0);
+    }
+    ::close(pipeEnds[1]);
+    QByteArray text;
+    char buffer[1024];
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, n);
+    ::close(pipeEnds[0]);
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {};
+    return QString::fromUtf8(text).split(u'\x1f');
+}
 
 using Outcome = LayoutChoice::Outcome;
 Q_DECLARE_METATYPE(ScreenMetrics)
@@ -234,10 +260,74 @@ private slots:
         QCOMPARE(splash({1024, 768, 96}, l), EditorLayout::None);
         QCOMPARE(m_prompts.titles(), QStringList{u"Dossier de données inaccessible !!"_s});
         QCOMPARE(m_prompts.last().text,
-                 QString::fromUtf8("Kerbo ne peut pas écrire dans son dossier de données :\r\n%1/\r\n%2/\r\n"
-                                   "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
-                                   "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.")
-                     .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul")));
+                 QString::fromUtf8(
+                     "Kerbo ne peut pas écrire dans son dossier de données :\r\n%1/\r\n%2/\r\n"
+                     "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
+                     "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.\r\n"
+                     "\r\n"
+                     "Le dossier %3 n'existe pas et ne peut pas être créé.")
+                     .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul"),
+                          root.filePath("file/c")));
+
+        // A relative XDG_DATA_HOME names no folder of the driver's: the default is used.
+        QCOMPARE(DataFolder::userFolder("rel/data/Kerbo", "/home/dupont"),
+                 u"/home/dupont/.local/share/Kerbo"_s);
+        QCOMPARE(DataFolder::userFolder("/srv/kerbo/Kerbo", "/home/dupont"), u"/srv/kerbo/Kerbo"_s);
+    }
+
+    // Files of the administrator in the driver's home (Kerbo once run for him with sudo): a
+    // data folder that is not his is named with its owner, and settings he cannot read end the
+    // start; read as missing, they made a first start whose answers were written nowhere.
+    void dataOfAnotherUserIsNamed()
+    {
+        QTemporaryDir factory, root;
+        put(factory.filePath("ListeDossier.txt"), "");
+        const QString program = root.filePath("program"), user = root.filePath("user");
+        put(program + "/DataBul/Config.ini", "[Cartouche]\r\ncondition=1\r\n");
+        put(user + "/DataBul/Config.ini", "[Cartouche]\r\ncondition=1\r\nNom=DUPONT\r\n");
+        QFile::setPermissions(program + "/DataBul/Config.ini",
+                              QFile::ReadOwner | QFile::WriteOwner);
+        // The driver's side, as another user than the one who made the files.
+        QStringList errors;
+        const bool administrator = ::geteuid() == 0;
+        if (administrator) {
+            QVERIFY(::chmod(QFile::encodeName(root.path()).constData(), 0755) == 0);
+            QVERIFY(::chmod(QFile::encodeName(user).constData(), 0777) == 0);
+            QVERIFY(::chmod(QFile::encodeName(user + "/DataBul").constData(), 0755) == 0);
+            QVERIFY(::chmod(QFile::encodeName(program).constData(), 0777) == 0);
+            QVERIFY(::chmod(QFile::encodeName(program + "/DataBul").constData(), 0777) == 0);
+            errors = asAnotherUser([&] {
+                return QStringList{DataFolder::locate(QString(), user, factory.path()).error,
+                                   DataFolder::locate(program, QString(), factory.path()).error};
+            });
+        } else {
+            QFile::setPermissions(program + "/DataBul/Config.ini", QFileDevice::Permissions());
+            QFile::setPermissions(user + "/DataBul", QFile::ReadOwner | QFile::ExeOwner);
+            errors = QStringList{DataFolder::locate(QString(), user, factory.path()).error,
+                                 DataFolder::locate(program, QString(), factory.path()).error};
+            QFile::setPermissions(user + "/DataBul",
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QCOMPARE(errors.size(), 2);
+        if (administrator)
+            QVERIFY2(errors[0].endsWith(u"\r\n\r\nLe dossier %1/DataBul appartient à "
+                                        "l'utilisateur root."_s.arg(user)),
+                     qPrintable(errors[0]));
+        else
+            QVERIFY2(errors[0].startsWith(u"Kerbo ne peut pas écrire"_s), qPrintable(errors[0]));
+        const QString unreadable =
+            u"Kerbo ne peut pas lire son fichier de réglages :\r\n%1/DataBul/Config.ini\r\n("_s.arg(
+                program);
+        QVERIFY2(errors[1].startsWith(unreadable), qPrintable(errors[1]));
+        QVERIFY2(errors[1].endsWith(u")\r\nSans lui, Kerbo repartirait comme à son premier "
+                                    "démarrage, et vos réglages seraient remplacés.\r\nRendez ce "
+                                    "fichier lisible puis relancez Kerbo."_s),
+                 qPrintable(errors[1]));
+        if (administrator) QVERIFY(errors[1].contains(u"(il appartient à l'utilisateur root)"_s));
+        QFile::setPermissions(program + "/DataBul/Config.ini",
+                              QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(lines(program + "/DataBul/Config.ini"),
+                 (QStringList{"[Cartouche]", "condition=1"}));
     }
 
     // The driver's data folder, there but read-only or reached through a link that leads
