@@ -1,6 +1,6 @@
 #include "ui/print/PrinterProbe.h"
 
-#include "ui/print/PrinterChoice.h"
+#include "ui/print/ServerPrinters.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -15,7 +15,7 @@ struct PrinterProbe::Question {
 };
 
 PrinterProbe::PrinterProbe(std::function<bool()> ask)
-    : m_ask(ask ? std::move(ask) : std::function<bool()>(&PrinterChoice::anyPrinterInstalled))
+    : m_ask(ask ? std::move(ask) : std::function<bool()>(&ServerPrinters::anyListed))
 {
 }
 
@@ -45,11 +45,12 @@ PrinterProbe::Answer PrinterProbe::ask(std::chrono::milliseconds budget)
     const bool any = m_question->anyPrinter;
     // A server that let the question wait past the budget, then gave up (the print library's
     // own time limit is a minute or more), does not answer: its "no printer" is no answer, and
-    // the next question would hold whoever asked it as long.
-    const bool slow = m_question->took > budget;
+    // the next question would hold whoever asked it as long. Printers listed late are an answer:
+    // the server was slow a moment, and answers now.
+    const bool gaveUp = m_question->took > budget && !any;
     lock.unlock();
     m_question.reset();
-    if (slow) return Answer::NoAnswer;
+    if (gaveUp) return Answer::NoAnswer;
     return any ? Answer::Printers : Answer::NoPrinter;
 }
 

@@ -10,7 +10,8 @@
 class PrinterProbe
 {
 public:
-    // `ask` runs on the worker thread; by default the names of the system's printers are asked.
+    // `ask` runs on the worker thread; by default the print server is asked for its printers'
+    // names.
     explicit PrinterProbe(std::function<bool()> ask = {});
 
     enum class Answer { Printers, NoPrinter, NoAnswer };

@@ -122,10 +122,9 @@ WarmUp::WarmUp()
     if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
         m_fonts = std::thread(init);
     // The printer question loads the print server's client library, and the dozen libraries it
-    // needs, through Qt's print plugin: loaded now, they are ready when the question is asked.
-    // Where the library is missing nothing is loaded, and the question goes its own way. Bound
-    // lazily, as Qt's plugin loader binds it: only the few functions the question calls are
-    // ever looked up.
+    // needs: loaded now, they are ready when the question is asked. Where the library is missing
+    // nothing is loaded, and the question goes its own way. Bound lazily: only the few functions
+    // the question calls are ever looked up.
     m_printing = std::thread([] { dlopen("libcups.so.2", RTLD_LAZY | RTLD_LOCAL); });
 #endif
 }
