@@ -11,6 +11,9 @@ int main(int argc, char *argv[])
 {
     const StartUp::WarmUp warmUp;
     QApplication app(argc, argv);
+    // The paper form and its French texts read left to right, also under a right-to-left
+    // desktop (Qt's "-reverse", an Arabic or Hebrew session).
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QApplication::setApplicationName(QStringLiteral("Kerbo"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(KERBO_VERSION_MAJOR)

@@ -41,6 +41,7 @@ void PainterPage::drawText(double x, double y, const QString &text)
     m_painter.translate((x + m_dx) * m_k, (y + m_dy) * m_k);
     m_painter.scale(m_k / LayoutPixelsPerMm, m_k / LayoutPixelsPerMm);
     m_painter.setFont(m_drawnFont);
+    m_painter.setLayoutDirection(Qt::LeftToRight); // as on paper, whatever the desktop's
     m_painter.drawText(QPointF(0, m_metrics.ascent()), text);
     m_painter.restore();
 }

@@ -31,6 +31,7 @@ constexpr qreal MinNarrowing = 0.58;
 BulletinCanvas::BulletinCanvas(const BulletinRecord &record, EditorLayout layout, QWidget *parent)
     : QWidget(parent), m_record(record)
 {
+    setLayoutDirection(Qt::LeftToRight); // the paper form's texts, whatever the desktop's
     const FormGeometry::Scale scale = FormGeometry::scaleFor(layout);
     m_layoutScale = scale.pixelsPerMm;
     m_textMm = scale.textMm;

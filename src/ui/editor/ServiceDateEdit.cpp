@@ -44,6 +44,9 @@ bool isSeparator(QChar c)
 ServiceDateEdit::ServiceDateEdit(QWidget *parent) : QDateEdit(parent)
 {
     setMinimumDate(ServiceDate::earliest());
+    // Right to left, Qt's box turns its parts round (yy/MM/dd), and the digits typed would go
+    // into the wrong parts.
+    setLayoutDirection(Qt::LeftToRight);
     setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
     lineEdit()->installEventFilter(this);
 }

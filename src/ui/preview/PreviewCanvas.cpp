@@ -14,6 +14,8 @@ PreviewCanvas::PreviewCanvas(const AppState &state, PrintSide side, QWidget *par
     : QWidget(parent), m_state(state), m_side(side)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The page's texts as on paper: its painter would take a right-to-left desktop's direction.
+    setLayoutDirection(Qt::LeftToRight);
     setPixelsPerMm(1);
 }
 

@@ -71,6 +71,9 @@ bool PrinterPage::begin()
         m_printer.setDocName(QStringLiteral("Kerbo - bulletin de service"));
     if (!m_painter.begin(&m_printer))
         return false;
+    // The form's texts read left to right whatever the desktop's direction: under a
+    // right-to-left one, "2 ARRETS (A)" came out "ARRETS (A) 2".
+    m_painter.setLayoutDirection(Qt::LeftToRight);
     m_dotsPerMm = m_printer.logicalDpiX() / 25.4;
     setFont(PrinterFonts::deviceDefaultFont());
     return true;
