@@ -10,6 +10,8 @@
 int main(int argc, char *argv[])
 {
     const StartUp::WarmUp warmUp;
+    // The X11 desktop's launch id: Qt takes it out of the environment when it connects.
+    const QByteArray launchId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
     // The paper form and its French texts read left to right, also under a right-to-left
     // desktop (Qt's "-reverse", an Arabic or Hebrew session).
@@ -25,5 +27,5 @@ int main(int argc, char *argv[])
     QApplication::setStyle(new KerboStyle);
     app.installEventFilter(new EnterPressesButtons(&app));
     installFrenchTranslations(app);
-    return StartUp::run(app);
+    return StartUp::run(app, launchId);
 }

@@ -199,6 +199,11 @@ void SingleInstance::bringForward(QWidget *window, const QByteArray &activationT
     if (handed) qputenv(ActivationTokenVariable, activationToken);
     window->activateWindow();
     if (handed) qunsetenv(ActivationTokenVariable);
+    // An X11 window manager that keeps focus from windows nobody clicked takes the time of the
+    // click on the menu, which the launch id tells.
+    if (const std::uint32_t clicked = Workspace::launchTime(activationToken);
+        clicked != 0 && QGuiApplication::platformName() == QLatin1String("xcb"))
+        Workspace::activate(window, clicked);
 }
 
 QList<QWidget *> SingleInstance::windowsToBringForward(QWidget *main)

@@ -39,7 +39,8 @@ public:
     // What a later start's request does to a window of the running one: brought to the desktop
     // the driver is looking at, forward, out of the task bar if minimised, maximised again if
     // it was.
-    // The activation token, when there is one, brings it forward on a Wayland desktop.
+    // The activation token, when there is one, brings it forward on a Wayland desktop; an X11
+    // launch id, with the time of the click it tells.
     static void bringForward(QWidget *window, const QByteArray &activationToken = {});
     // The windows a later start's request brings forward, in that order: `main` (when shown),
     // the program's other windows shown, then the modal window that has the keyboard, which

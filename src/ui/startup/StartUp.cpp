@@ -16,6 +16,7 @@
 #include "ui/startup/CommandWiring.h"
 #include "ui/startup/SingleInstance.h"
 #include "ui/startup/WidgetPrompts.h"
+#include "ui/startup/Workspace.h"
 #include "ui/startup/frmCartouche.h"
 #include "ui/startup/frmSplash.h"
 
@@ -163,7 +164,7 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
     return editor;
 }
 
-int run(QApplication &app)
+int run(QApplication &app, const QByteArray &launchId)
 {
     const Stop stop = stopFromEnvironment();
     AppState state;
@@ -193,11 +194,17 @@ int run(QApplication &app)
     SingleInstance instance(Config::dataFolder(data.programFolder));
     if (data.ok()) {
         if (!instance.claim()) {
-            if (!instance.raiseRunning(qgetenv(SingleInstance::ActivationTokenVariable)))
+            // The desktop's permission to bring a window forward goes to the running program:
+            // Wayland's activation token, or the X11 launch id with the time of the click.
+            const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+            if (!instance.raiseRunning(x11 ? launchId
+                                           : qgetenv(SingleInstance::ActivationTokenVariable)))
                 prompts.message(QStringLiteral("Kerbo"),
                                 StartUpMessages::alreadyRunningText(
                                     Config::dataFolder(data.programFolder)),
                                 Prompts::Icon::Exclamation);
+            else if (x11)
+                Workspace::endLaunch(launchId); // no window of this start will say it
             return 0;
         }
         QObject::connect(&instance, &SingleInstance::raiseRequested, &app, &raiseEditor);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include "core/config/ScreenLayout.h"
 
 #include <thread>
@@ -12,7 +14,8 @@ namespace StartUp {
 
 // Runs the program: screen checks, choice of the editor layout, the editor's loading, then the
 // event loop. Returns the exit code.
-int run(QApplication &app);
+// `launchId`: the X11 desktop's launch id of this start (DESKTOP_STARTUP_ID), if any.
+int run(QApplication &app, const QByteArray &launchId = QByteArray());
 
 // Begins on worker threads, while the connection to the display is made, what the start waits
 // for later: the system's font configuration (for the first window's texts) and the print

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include <QByteArray>
+
 struct xcb_connection_t;
 class QWidget;
 
@@ -23,5 +25,19 @@ bool moveToCurrent(xcb_connection_t *connection, std::uint32_t root, std::uint32
 // The same for a window of this program, through Qt's connection to the X server; nothing
 // where Qt does not draw through X11.
 void moveToCurrent(QWidget *window);
+
+// X11 launch feedback (the freedesktop startup notification): the desktop's menu gives a
+// program it starts an id, "..._TIME<time of the click>", and shows a busy pointer until the
+// program says the launch is over. A later start that only brings the running window forward
+// says so itself, with this.
+void endLaunch(xcb_connection_t *connection, std::uint32_t root, const QByteArray &startupId);
+void endLaunch(const QByteArray &startupId);
+// The time of the click that started the launch, 0 when the id does not tell it.
+std::uint32_t launchTime(const QByteArray &startupId);
+// Asks the window manager to activate `window` for a click made at `time` (EWMH): a window
+// manager that keeps focus from windows that were not clicked lets it come forward.
+void activate(xcb_connection_t *connection, std::uint32_t root, std::uint32_t window,
+              std::uint32_t time);
+void activate(QWidget *window, std::uint32_t time);
 
 } // namespace Workspace

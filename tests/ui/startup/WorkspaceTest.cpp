@@ -49,6 +49,43 @@ void showDesktop(xcb_connection_t *c, xcb_window_t root, std::uint32_t desktop)
     xcb_flush(c);
 }
 
+xcb_atom_t atomNamed(xcb_connection_t *c, const char *name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name),
+                              nullptr),
+        &std::free);
+    return atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// The launch messages a desktop's launcher reads on the root window, put together.
+QList<QByteArray> launchMessages(xcb_connection_t *c)
+{
+    const xcb_atom_t begin = atomNamed(c, "_NET_STARTUP_INFO_BEGIN");
+    const xcb_atom_t more = atomNamed(c, "_NET_STARTUP_INFO");
+    QList<QByteArray> messages;
+    QByteArray message;
+    xcb_flush(c);
+    for (int waited = 0; waited < 2000; waited += 10) {
+        std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_poll_for_event(c),
+                                                                         &std::free);
+        if (!event) {
+            if (!messages.isEmpty()) break;
+            QTest::qWait(10);
+            continue;
+        }
+        if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE) continue;
+        const auto *piece = reinterpret_cast<xcb_client_message_event_t *>(event.get());
+        if (piece->type != begin && piece->type != more) continue;
+        if (piece->type == begin) message.clear();
+        const char *data = reinterpret_cast<const char *>(piece->data.data8);
+        const qsizetype length = qsizetype(strnlen(data, 20));
+        message.append(data, length);
+        if (length < 20) messages << message;
+    }
+    return messages;
+}
+
 } // namespace
 
 // A later start asks for the window while the driver looks at another desktop than the
@@ -97,6 +134,41 @@ private slots:
         QTRY_COMPARE(Workspace::desktopOf(c, window), std::optional<std::uint32_t>(2));
         // The desktop in sight stays the one the driver chose.
         QCOMPARE(Workspace::currentDesktop(c, desktop.root), std::optional<std::uint32_t>(2));
+    }
+
+    // Started again from the menu of an X11 desktop while it runs, Kerbo only brings the
+    // running window forward: it tells the desktop the launch is over, or the busy pointer and
+    // the task bar's spinner stayed until the desktop gave up on it.
+    void launchFromTheMenuEnds()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty()) QSKIP("needs Xvfb");
+        Desktop desktop;
+        desktop.server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QVERIFY(desktop.server.waitForReadyRead(10000));
+        const QByteArray display = ":" + desktop.server.readAllStandardOutput().trimmed();
+        desktop.connection = xcb_connect(display.constData(), nullptr);
+        xcb_connection_t *launcher = desktop.connection;
+        QVERIFY(!xcb_connection_has_error(launcher));
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(launcher)).data;
+        const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(launcher, screen->root, XCB_CW_EVENT_MASK, &events);
+        xcb_flush(launcher);
+
+        xcb_connection_t *kerbo = xcb_connect(display.constData(), nullptr);
+        QVERIFY(!xcb_connection_has_error(kerbo));
+        const QByteArray id = "xfce4-panel/kerbo \"menu\"-1234_TIME8675309";
+        Workspace::endLaunch(kerbo, screen->root, id);
+        Workspace::endLaunch(kerbo, screen->root, QByteArray()); // no launch id, nothing said
+        xcb_disconnect(kerbo);
+        QCOMPARE(launchMessages(launcher),
+                 QList<QByteArray>{"remove: ID=xfce4-panel/kerbo\\ \\\"menu\\\"-1234_TIME8675309"});
+
+        QCOMPARE(Workspace::launchTime(id), 8675309u);
+        QCOMPARE(Workspace::launchTime("kde-launch_TIME0"), 0u);
+        QCOMPARE(Workspace::launchTime("gnome-shell-1234-vm-kerbo-1"), 0u);
+        QCOMPARE(Workspace::launchTime("a_TIME99999999999"), 0u);
     }
 };
 
