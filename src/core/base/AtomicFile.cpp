@@ -146,9 +146,11 @@ void keepOwnership(QFileDevice &file, const QFileInfo &previous)
     const gid_t group = previous.groupId();
     const QFileInfo made(file.fileName());
     if (made.ownerId() == owner && made.groupId() == group) return;
-    // Only the administrator may give a file away; anyone may give it a group of his own.
-    if (::fchown(file.handle(), owner, group) != 0 && made.groupId() != group)
-        (void)::fchown(file.handle(), uid_t(-1), group);
+    // Only the administrator may give a file away; anyone may give it a group of his own. A
+    // group the user is not in stays the user's: the file is still written.
+    if (::fchown(file.handle(), owner, group) != 0 && made.groupId() != group &&
+        ::fchown(file.handle(), uid_t(-1), group) != 0)
+        return;
     file.setPermissions(previous.permissions()); // a change of owner may clear some bits
 #endif
 }
