@@ -1,5 +1,6 @@
-#include "TestMain.h"
+#include "AnotherUser.h"
 #include "TestFiles.h"
+#include "TestMain.h"
 
 #include "core/base/Cp1252.h"
 #include "core/base/NumberText.h"
@@ -10,7 +11,6 @@
 
 #include <limits>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -113,7 +113,7 @@ private slots:
     void anotherUsersFileKeepsItsOwner()
     {
         if (::geteuid() != 0) QSKIP("only the administrator can give files to other users");
-        constexpr uid_t Nobody = 65534;
+        constexpr uid_t Nobody = AnotherUserId;
         QTemporaryDir dir;
         QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
         const QString users = dir.filePath(u"Config.ini"_s);
@@ -132,28 +132,15 @@ private slots:
         const QString admins = dir.filePath(u"12.txt"_s);
         QVERIFY(TextFile::writeAtomic(admins, "A\r\n"));
         QVERIFY(::chmod(QFile::encodeName(admins).constData(), 0644) == 0);
-        int told[2];
-        QVERIFY(::pipe(told) == 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0) _exit(2);
+        const QStringList told = asAnotherUser([&] {
             QString error;
-            const bool written = TextFile::writeAtomic(admins, "B\r\n", &error);
-            const QByteArray text = error.toUtf8();
-            _exit(written || ::write(told[1], text.constData(), size_t(text.size())) < 0 ? 1 : 0);
-        }
-        ::close(told[1]);
-        QByteArray error;
-        char buffer[512];
-        for (ssize_t n; (n = ::read(told[0], buffer, sizeof buffer)) > 0;)
-            error.append(buffer, n);
-        ::close(told[0]);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        QCOMPARE(QString::fromUtf8(error),
-                 u"Impossible d'écrire le fichier %1 : le fichier appartient à l'utilisateur "
-                 "root, vous ne pouvez pas le modifier."_s.arg(QDir::toNativeSeparators(admins)));
+            return TextFile::writeAtomic(admins, "B\r\n", &error) ? QString() : error;
+        });
+        QCOMPARE(
+            told,
+            QStringList{
+                u"Impossible d'écrire le fichier %1 : le fichier appartient à l'utilisateur "
+                "root, vous ne pouvez pas le modifier."_s.arg(QDir::toNativeSeparators(admins))});
         QCOMPARE(TextFile::readBytes(admins, 100).bytes, "A\r\n");
     }
 

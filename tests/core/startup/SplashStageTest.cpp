@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "AnotherUser.h"
 #include "FakePrompts.h"
 #include "FileSizeLimit.h"
 
@@ -17,35 +18,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
-// What `work` returns when run by a user who owns none of the test's files ("nobody").
-template <typename Work> QStringList asAnotherUser(Work work)
-{
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) return {};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeEnds[0]);
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) _exit(2);
-        const QByteArray text = work().join(QChar(u'\x1f')).toUtf8();
-        _exit(::write(pipeEnds[1], text.constData(), size_t(text.size())) < 0 ? 1 : 0);
-    }
-    ::close(pipeEnds[1]);
-    QByteArray text;
-    char buffer[1024];
-    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
-        text.append(buffer, n);
-    ::close(pipeEnds[0]);
-    int status = 0;
-    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {};
-    return QString::fromUtf8(text).split(u'\x1f');
-}
 
 using Outcome = LayoutChoice::Outcome;
 Q_DECLARE_METATYPE(ScreenMetrics)

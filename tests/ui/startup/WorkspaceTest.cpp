@@ -19,6 +19,17 @@ struct Desktop {
     xcb_connection_t *connection = nullptr;
     xcb_window_t root = 0;
 
+    // The display's name, empty when the server did not start; connects to it.
+    QByteArray startServer(const QString &xvfb)
+    {
+        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!server.waitForReadyRead(10000)) return {};
+        const QByteArray display = ":" + server.readAllStandardOutput().trimmed();
+        connection = xcb_connect(display.constData(), nullptr);
+        return display;
+    }
+
     ~Desktop()
     {
         if (connection) xcb_disconnect(connection);
@@ -101,11 +112,8 @@ private slots:
         const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
         if (xvfb.isEmpty() || openbox.isEmpty()) QSKIP("needs Xvfb and openbox");
         Desktop desktop;
-        desktop.server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QVERIFY(desktop.server.waitForReadyRead(10000));
-        const QByteArray display = ":" + desktop.server.readAllStandardOutput().trimmed();
-        desktop.connection = xcb_connect(display.constData(), nullptr);
+        const QByteArray display = desktop.startServer(xvfb);
+        QVERIFY(!display.isEmpty());
         QVERIFY(!xcb_connection_has_error(desktop.connection));
         xcb_connection_t *c = desktop.connection;
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
@@ -144,11 +152,8 @@ private slots:
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (xvfb.isEmpty()) QSKIP("needs Xvfb");
         Desktop desktop;
-        desktop.server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QVERIFY(desktop.server.waitForReadyRead(10000));
-        const QByteArray display = ":" + desktop.server.readAllStandardOutput().trimmed();
-        desktop.connection = xcb_connect(display.constData(), nullptr);
+        const QByteArray display = desktop.startServer(xvfb);
+        QVERIFY(!display.isEmpty());
         xcb_connection_t *launcher = desktop.connection;
         QVERIFY(!xcb_connection_has_error(launcher));
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(launcher)).data;
