@@ -267,6 +267,25 @@ private slots:
         compareSlots(folder + u"/30.txt"_s, day30);
     }
 
+    // Six trains fit one day file: the second file of a day, and its mark, begin at seven.
+    void sixTrainsMakeOneFile()
+    {
+        QByteArray roster = "[RLT]\r\nROUL=R6\r\nDDA1=20260105\r\nDFA1=20260301\r\n"
+                            "[JOS]\r\nNUJS=12A\r\n";
+        for (int n = 1; n <= 6; ++n)
+            roster += "[ETP]\r\nNAEP=T\r\nNUMA=45" + QByteArray::number(n) + "\r\nHDEP=0" +
+                      QByteArray::number(n) + "00\r\n";
+        roster += "[TTL]\r\n";
+        const auto conversion = pickRoster(m_dir->filePath(u"six.txt"_s), roster);
+        QCOMPARE(convert(conversion, u"R6"_s), CaraibeConversion::Outcome::Done);
+        QCOMPARE(QDir(drive() + u"R6"_s).entryList(QDir::Files), QStringList{u"12.txt"_s});
+        const BulletinRecord day = readDay(drive() + u"R6/12.txt"_s);
+        QCOMPARE(day.slot(SlotTable::Mark2BSSlot), QString());
+        for (int line = 0; line < SlotTable::LineCount; ++line)
+            QCOMPARE(day.slot(SlotTable::lineSlot(line, SlotTable::NumeroTrain)),
+                     u"45%1"_s.arg(line + 1));
+    }
+
     void refusedDestinations()
     {
         const auto conversion = pickRoster(dataFile(u"roulement-deux-periodes.txt"_s));
@@ -452,6 +471,13 @@ private slots:
         // Exported in UTF-8, with its mark: the same roster ("Ã‰TÃ‰ 142" was read).
         QTest::newRow("UTF-8") << u"u.txt"_s << "\xEF\xBB\xBF" + Cp1252::decode(twoPeriods).toUtf8()
                                << twoPeriodsText;
+        QTest::newRow("six periods")
+            << u"six.txt"_s
+            << crlf("[RLT]|DDA1=20260101|DFA1=20260131|DDA2=20260201|DFA2=20260228|"
+                    "DDA3=20260301|DFA3=20260331|DDA4=20260401|DFA4=20260430|DDA5=20260501|"
+                    "DFA5=20260531|DDA6=20260601|DFA6=20260630")
+            << u"||01/01/2026,01/02/2026,01/03/2026,01/04/2026,01/05/2026,01/06/2026|"
+               u"31/01/2026,28/02/2026,31/03/2026,30/04/2026,31/05/2026,30/06/2026|6"_s;
         QTest::newRow("a start date alone makes no period")
             << u"s.txt"_s << small << u"R1||05/01/2026,,,,,|,,,,,|0"_s;
         QTest::newRow("values as they stand, dates unchecked")
@@ -543,6 +569,13 @@ private slots:
         QTest::newRow("every key of a line takes its value")
             << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=1|LDEP=NBKM LARR|[TTL]")
             << QStringList{u"1A | 1 - NBKM LARR>NBKM LARR NBKM LARR | "_s} << finished;
+        QTest::newRow("values are trimmed of their blanks")
+            << crlf("[RLT]|[JOS]|NUJS=12A  |[ETP]|NAEP=T |NUMA=4512  |HDEP= 0600|[TTL]")
+            << QStringList{u"12A | 4512 0600- > | "_s} << finished;
+        QTest::newRow("a number holding EV but not EVO stays a train")
+            << crlf("[RLT]|[JOS]|NUJS=1A|[ETP]|NAEP=T|NUMA=LEV12|HDEP=0600|[ETP]|NAEP=T|"
+                    "NUMA=EVO2|HDEP=0700|HFEP=0730|[TTL]")
+            << QStringList{u"1A | LEV12 0600- > | EV 0700-0730"_s} << finished;
         QTest::newRow("a NUL byte stops the reading")
             << day1 + crlf("[JOS]|NUJS=2A|[ETP]|" + QByteArray("NAEP=T\0", 7) + "|[TTL]")
             << QStringList{u"1A | 1 0600- > | "_s} << unreadable;
