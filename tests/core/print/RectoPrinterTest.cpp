@@ -158,6 +158,9 @@ private slots:
         p.draw();
         QVERIFY(p.at("Z", 194.6, 63));
         QCOMPARE(p.shown(48, 0, 3), QStringLiteral("NOR"));
+        // Only an engine box that holds something takes the default code: the five lines
+        // without an engine print none.
+        QCOMPARE(p.page.find(u"O"_s).size(), 1);
     }
 
     // Engine texts on a line; the usual cases are seen through the engine rules and the print.

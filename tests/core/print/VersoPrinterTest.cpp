@@ -195,6 +195,7 @@ private slots:
         row("positive X takes the recto centring back", "0|.5|1.5|1", "0|0|3|-.5", {0, -0.5},
             {0.5, 0});
         row("negative X leaves the recto centring out", "0|-2|1.5|1", "0|0|0|0", {-1, 0}, {-2, 0});
+        row("zero X leaves it out too", "0|0|2|0", "0|0|0|0", {0, 0}, {0, 0});
         row("screen calibration on the preview only", "1|0|0|0", "-1|0|0|0", {0, 0}, {1, -1});
     }
     void shifts()
@@ -294,15 +295,18 @@ private slots:
         const VersoLines::Table words = VersoWrap::wrap(QString(400, u'x'), 5, page);
         QCOMPARE(words.back(), QStringLiteral("xxxxxx"));
 
-        // Train numbers are as wide as "888888"; observations stop 5 mm short of ParaImpX[90].
+        // Train numbers are as wide as "888888": a number of six digits holds on its line.
+        // Observations stop 5 mm short of ParaImpX[90]: a word that ends at 16 mm goes on.
         PrintLayout layout;
         layout.ParaImpX[90] = QStringLiteral("20");
         VersoContent verso;
-        verso.txtNumTrainH = QStringLiteral("1234 5678 90");
-        verso.txtObsMec = QStringLiteral("aaaa aaaa aaaa aaaa aaaa");
+        verso.txtNumTrainH = QStringLiteral("1234 5678 90\n140001\n860012");
+        verso.txtObsMec = QStringLiteral("aaaa aaaa aaaa aaaa aaaa\naaaa aaaa aaaaaa x");
         const VersoLines lines = VersoWrap::wrapBoth(verso, layout, page);
-        QCOMPARE(filled(lines.trainNumbers), (QStringList{"1234", "5678", "90"}));
-        QCOMPARE(filled(lines.observations), (QStringList{"aaaa aaaa aaaa", "aaaa aaaa"}));
+        QCOMPARE(filled(lines.trainNumbers),
+                 (QStringList{"1234", "5678", "90", "140001", "860012"}));
+        QCOMPARE(filled(lines.observations),
+                 (QStringList{"aaaa aaaa aaaa", "aaaa aaaa", "aaaa aaaa", "aaaaaa x"}));
     }
 };
 
