@@ -170,6 +170,15 @@ private slots:
         }
         QCOMPARE(fileBytes(file), QByteArray("LYON\r\n"));
         QCOMPARE(leftovers(file), QStringList());
+
+        // Its temporary file gone and the file as it was, the save failed, and says so.
+        {
+            InjectedFault gone(file, "vanished:EIO");
+            QVERIFY(!TextFile::writeLines(file, {QStringLiteral("PARIS")}, &error));
+        }
+        QVERIFY2(error.contains(u"n'a pas pu être remplacé"), qPrintable(error));
+        QCOMPARE(fileBytes(file), QByteArray("LYON\r\n"));
+        QCOMPARE(leftovers(file), QStringList());
     }
 
     // A Config.ini that fails part-way through its reading is never rewritten from what was

@@ -6,6 +6,7 @@
  *                       sync    fsync, fdatasync
  *                       rename  rename, renameat, renameat2, and linkat naming the file
  *                       renamed rename done, then failed as if its answer were lost
+ *                       vanished rename failed, the temporary file gone with it
  *                       read    read, readv, pread
  *                       lock    flock                          (ENOLCK, EOPNOTSUPP)
  *                       open    open, openat: every open of the file  (EACCES, EIO, ...)
@@ -291,6 +292,14 @@ int rename(const char *oldPath, const char *newPath)
         const int done = real_rename(oldPath, newPath);
         errno = lost;
         return done == 0 ? -1 : done;
+    }
+    /* A share that lost the temporary file and refused the rename. */
+    const int gone = faultFor("vanished");
+    if (gone && atIsTarget(AT_FDCWD, newPath)) {
+        NEXT(unlink);
+        real_unlink(oldPath);
+        errno = gone;
+        return -1;
     }
     return renameFault(AT_FDCWD, oldPath, AT_FDCWD, newPath) ? -1 : real_rename(oldPath, newPath);
 }

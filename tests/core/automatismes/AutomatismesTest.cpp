@@ -86,6 +86,16 @@ private slots:
         QVERIFY(type(2, "142")); // overwrites; a multiple unit brings "UM" and the route
         QCOMPARE(line(2, {A, HeureDep, EnginTitu, EnginUm1, Nat2, De2Um1, A2Um1, De2Um2}),
                  QStringList({"AMIEN", "", "  ", "B 67402 SOT", "UM", "PNORD", "AMIEN", ""}));
+        // The route the template gives the engine in multiple unit stands over the line's own.
+        writeStore(counter(1) + section("143", {{"De", "PNORD"},
+                                                {"A", "AMIEN"},
+                                                {"Let2", "B"},
+                                                {"EnginUm1", "67403"},
+                                                {"De2Um1", "CREIL"},
+                                                {"A2Um1", "TOURS"}}));
+        QVERIFY(type(2, "143"));
+        QCOMPARE(line(2, {De2Um1, A2Um1}), QStringList({"CREIL", "TOURS"}));
+        writeStore(counter(2) + section("14", Train14) + section("142", Train142));
         QVERIFY(type(2, " 14 "));
         // Blanks would name the section "Train"; another case is another number.
         QVERIFY(!type(2, "   "));

@@ -20,12 +20,15 @@ private slots:
         IniFile ini;
         ini.parse("[Cartouche]\r\n  Nom =  Dupont  \r\nPrenom=\"  Jean \"\r\nnom=second\r\n"
                   "[CARTOUCHE]\r\nResidence=ignored\r\n[S]\n"
-                  "k=" + QByteArray(300, 'a') + "\n");
+                  "k=" +
+                  QByteArray(300, 'a') + "\ne=\"\"\nf=''\n");
         // Case-insensitive names, trimmed values, one pair of quotes removed, first match wins.
         QCOMPARE(ini.value(u"cartouche", u"NOM"), u"Dupont"_s);
         QCOMPARE(ini.value(u"Cartouche", u"Prenom"), u"  Jean "_s);
         QCOMPARE(ini.value(u"Cartouche", u"Residence"), QString());
         QCOMPARE(ini.value(u"s", u"K"), QString(254, u'a'));
+        QCOMPARE(ini.value(u"S", u"e"), QString()); // a pair of quotes with nothing inside
+        QCOMPARE(ini.value(u"S", u"f"), QString());
         QCOMPARE(ini.value(u"Absent", u"k"), QString());
     }
 

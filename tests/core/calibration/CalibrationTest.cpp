@@ -106,6 +106,34 @@ private slots:
         QTEST(l.ParaImpX[1], "stored");
     }
 
+    // What each window lets through, as its labels say: a frame from 0 to 2970 across and to
+    // 2100 down, the general shift from -1900 to +1900 across and from -50 to +1900 down, the
+    // centring 50 either way.
+    void typedValuesAreHeldToTheWindowsRanges()
+    {
+        using Calibration::Window;
+        const struct {
+            Window window;
+            const char *typed;
+            int x, y;
+        } cases[] = {
+            {Window::FramePosition, "3000", 2970, 2100},
+            {Window::FramePosition, "-5", 0, 0},
+            {Window::FramePosition, "2050", 2050, 2050},
+            {Window::Shift, "2000", 1900, 1900},
+            {Window::Shift, "-60", -60, -50},
+            {Window::Shift, "-2000", -1900, -50},
+            {Window::Centring, "60", 50, 50},
+            {Window::Centring, "-60", -50, -50},
+        };
+        for (const auto &c : cases) {
+            const Calibration::Bounds b = Calibration::bounds(c.window);
+            const int typed = Calibration::sliderValue(QString::fromLatin1(c.typed));
+            QCOMPARE(b.x.clamp(typed), c.x);
+            QCOMPARE(b.y.clamp(typed), c.y);
+        }
+    }
+
     // Item -90 stands for the X of item 90, the line length.
     void spacingIsStoredByTitleThenTheLineLengthChecked_data()
     {
