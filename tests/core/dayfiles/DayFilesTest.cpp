@@ -554,6 +554,17 @@ private slots:
                               iniValue(u"HdArchive"_s), m_state->currentFileFolder}),
                  (QStringList{other, other, m_archive, other}));
         QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
+        // Nor does it when the roster-folder check dropped the generic folder meanwhile (a key
+        // pulled out): the setting comes back, in memory as in Config.ini.
+        const QString pulled = folder(u"CLE"_s);
+        QVERIFY(RosterFolderList::add(m_state->config.dataFolder(), pulled));
+        setFolders(pulled, m_archive);
+        QVERIFY(QDir(pulled).removeRecursively());
+        m_prompts.files = {bad};
+        DayCommands::openGeneric(*m_state, m_prompts, m_view);
+        QCOMPARE((QStringList{m_state->config.hdGenerique, iniValue(u"Hdgenerique"_s)}),
+                 (QStringList{pulled, pulled}));
+        setFolders(other, m_archive);
 
         // A folder whose path the 8-bit settings cannot hold serves this run only.
         const QString polish = folder(u"Łódź"_s);
