@@ -159,6 +159,7 @@ private slots:
                 "Un redémarrage de l'ordinateur sera peut-être nécessaire."));
         QCOMPARE(StartUpMessages::splashResolution({1024, 768, 96}),
                  u"Résolution écran 1024 / 768  pixels"_s);
+        QCOMPARE(StartUpMessages::splashVersion(1, 2, 3), u"Version 1.2.3"_s);
     }
 
     void dataFolderIsPlacedOnlyWhenMissing()
