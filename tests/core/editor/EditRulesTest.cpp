@@ -116,6 +116,13 @@ private slots:
         erase(Frame::B2);
         restore(Frame::B2);
         QCOMPARE(slot(14), QString());
+        // The frame runs to its last box, the last shunting depot code.
+        set(13, u"T"_s);
+        set(49, u"SOT"_s);
+        erase(Frame::B2);
+        QCOMPARE(slot(13) + slot(49), QString());
+        restore(Frame::B2);
+        QCOMPARE(slot(13) + slot(49), u"TSOT"_s);
     }
 };
 

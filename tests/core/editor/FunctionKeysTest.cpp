@@ -81,6 +81,7 @@ private slots:
         row("F3 in the text control", Qt::Key_F3, 118, false, false);
         row("F7 on line 6's EnginUm2", Qt::Key_F7, 268, true, true);
         row("F6 before line 2", Qt::Key_F6, 117, true, false);
+        row("F6 on line 2's first engine", Qt::Key_F6, 118, true, true);
         row("F6 on line 6's Nat3", Qt::Key_F6, 267, true, true);
     }
     void gates()

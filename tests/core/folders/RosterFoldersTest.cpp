@@ -150,6 +150,11 @@ private slots:
         QVERIFY(!RosterFolderList::verify(config()));
         QCOMPARE(list(), QStringList{a});
         QVERIFY(!QFile::exists(tempo()));
+        // A copy whose folders are all there is the list as it stands, not lost with the copy.
+        QVERIFY(QFile::remove(listPath()) && TextFile::writeLines(tempo(), {a}));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(list(), QStringList{a});
+        QVERIFY(!QFile::exists(tempo()));
 
         // An unreadable copy, or an oversized list, is not taken for an empty list.
         config().hdGenerique = "/gone/";
