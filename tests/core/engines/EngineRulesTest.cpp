@@ -175,6 +175,8 @@ private slots:
         row("with one unit", 0, "B 1 X|B 2 Y|", "B 2 Y|B 1 X||T|UM|n3|PNORD|CREIL|r|r");
         row("three, mode 1: reversed twins", 1, "Z 20501 NOR|20500|Z 205- NOR",
             "Z205- NOR|Z 20499 |Z 20502 NOR|T|UM|UM|PNORD|CREIL|PNORD|CREIL");
+        row("leading alone, mode 1: no unit made up", 1, "Z 20501 NOR||",
+            "Z 20502 NOR|||T|n2|n3|r|r|r|r");
         row("no match: third without second", 0, "B 1 X||B 3 Z", "k|k|k|n1|n2|n3|r|r|r|r");
         row("no match: blanks are no engine", 0, "  ||", "k|k|k|n1|n2|n3|r|r|r|r");
     }
@@ -198,6 +200,19 @@ private slots:
                   r, 1,
                   {EnginTitu, EnginUm1, EnginUm2, Nat1, Nat2, Nat3, De2Um1, A2Um1, De2Um2, A2Um2}),
               "result");
+    }
+
+    // Line 1 has no line before it: the frame above it (B2, the shunting tasks) is no line.
+    void firstLineTakesNothing()
+    {
+        BulletinRecord r;
+        for (int slot = 13; slot <= 49; ++slot)
+            r.setSlot(slot, QStringLiteral("SOT"));
+        for (int enaut : {0, 1}) {
+            EngineRules::Change_ParitEngin(r, lineSlot(0, EnginTitu), engineOptions(enaut));
+            QCOMPARE(lineValues(r, 0, {EnginTitu, EnginUm1, EnginUm2, Nat1}),
+                     QStringList({"", "", "", ""}));
+        }
     }
 };
 
