@@ -160,12 +160,23 @@ private slots:
             int slot;
             const char *written, *read;
         };
-        const QList<Case> cases = {
-            {13, "x", "x"}, {51, "o", ""}, {52, "2", ""}, {57, "x", "x"}, {50, nullptr, "x"},
-            {53, nullptr, "2"}, {58, "  123 ", "123"}, {59, "ABCDEFGHI", "ABCDE"},
-            {60, " PARIS-EST", " PARI"}, {62, " 12 ", " 12 "}, {9, "  Lieu  ", "  Lieu  "},
-            {20, "TACHE-LONGUE", "TACHE-L"}, {84, " Z 1 X ", " Z 1 X "},
-            {82, "BB 67401 NV TRES LONG", "BB 67401 NV TRES LONG"}, {10, "A\r\nB", "A B"}};
+        const QList<Case> cases = {{13, "x", "x"},
+                                   {51, "o", ""},
+                                   {52, "2", ""},
+                                   {57, "x", "x"},
+                                   {50, nullptr, "x"},
+                                   {53, nullptr, "2"},
+                                   {58, "  123 ", "123"},
+                                   {59, "ABCDEFGHI", "ABCDE"},
+                                   {60, " PARIS-EST", " PARI"},
+                                   {61, "VIA-X", "VIA"},
+                                   {68, "CHATEAU", "CHA"},
+                                   {62, " 12 ", " 12 "},
+                                   {9, "  Lieu  ", "  Lieu  "},
+                                   {20, "TACHE-LONGUE", "TACHE-L"},
+                                   {84, " Z 1 X ", " Z 1 X "},
+                                   {82, "BB 67401 NV TRES LONG", "BB 67401 NV TRES LONG"},
+                                   {10, "A\r\nB", "A B"}};
         BulletinRecord record;
         for (const Case &c : cases)
             record.setSlot(c.slot, QLatin1String(c.written));

@@ -44,6 +44,8 @@ private slots:
         // keep their case, the typed marks are crosses.
         QCOMPARE(EditRules::typedText(60, u"gare œuvre µß"_s), u"GARE ŒUVRE µß"_s);
         QCOMPARE(EditRules::typedText(1, u"Dupont"_s), u"Dupont"_s);
+        QCOMPARE(EditRules::typedText(2, u"Jean"_s), u"Jean"_s);
+        QCOMPARE(EditRules::typedText(3, u"Sncf"_s), u"SNCF"_s);
         QCOMPARE(EditRules::typedText(13, u"a"_s), u"x"_s);
         // The six-character limit of the shunting engines: not over a selection, not on a line.
         QVERIFY(!EditRules::listKeyRefused(48, u"BB6700"_s, true, false));

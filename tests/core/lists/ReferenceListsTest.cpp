@@ -123,7 +123,7 @@ private slots:
         row("stations not learnt", 0, 1, 9, "CREIL");
         row("engine keeps its blanks", 0, 1, 82, " bb 15001 ptn ", "ListeEnginsAut.txt",
             "BB 15001 PTN");
-        row("engines not learnt", 1, 0, 82, "BB 1");
+        row("engines not learnt", 1, 0, 82, "BB 9");
         row("blank value", 1, 1, 9, "   ");
         // A text chosen from the drop-down is an item already, as the list file writes it.
         row("engine item chosen", 1, 1, 39, "bb 2 ");

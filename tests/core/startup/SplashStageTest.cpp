@@ -5,6 +5,7 @@
 #include "FileSizeLimit.h"
 
 #include "core/AppState.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 #include "core/config/DataFolder.h"
@@ -114,6 +115,24 @@ private slots:
         QCOMPARE(m_state.config.echelle, false);
         QCOMPARE(lines(ini()), (QStringList{"[Echelle Editeur]", "Echelle=1"}));
         QVERIFY(m_prompts.calls.isEmpty());
+    }
+
+    // What a save cut short by a crash left in the data folder goes at the next start; a copy
+    // the driver made stays.
+    void leftoversOfACrashedSaveGoAtTheStart()
+    {
+        const QString folder = data().programFolder + u"DataBul/"_s;
+        const QString leftover =
+            folder + u"Config.ini"_s + QLatin1String(AtomicFile::TemporaryMark) + u"Ab12Cd"_s;
+        const QString copy = folder + u"Config.ini.backup"_s;
+        put(leftover, "[Cartouche]");
+        put(copy, "[Cartouche]");
+        const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+        QVERIFY(setModified(leftover, old) && setModified(copy, old));
+        splash({1024, 768, 96}, data());
+        QVERIFY(!QFile::exists(leftover));
+        QVERIFY(QFile::exists(copy));
+        QFile::remove(copy);
     }
 
     // The message names the screen as it is; "procéder" and "proceder" are each as written.

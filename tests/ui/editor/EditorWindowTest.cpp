@@ -292,6 +292,8 @@ private slots:
         QTest::newRow("Right over the agent marks") << lineSlot(0, Coef) << int(Qt::Key_Right) << lineSlot(0, Nat1) << none;
         QTest::newRow("Down over Observation") << lineSlot(0, A2Um2) << int(Qt::Key_Down) << lineSlot(0, KmTrain) << none;
         QTest::newRow("keypad Enter to the next line") << lineSlot(0, KmTrain) << int(Qt::Key_Enter) << lineSlot(1, NumeroTrain) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+        QTest::newRow("Tab to the last slot")
+            << LastLineSlot - 1 << int(Qt::Key_Tab) << LastLineSlot << none;
         QTest::newRow("Tab after the last slot") << LastLineSlot << int(Qt::Key_Tab) << FirstTrainNumberSlot << none;
         QTest::newRow("Left stays in the text") << 58 << int(Qt::Key_Left) << 58 << none;
         QTest::newRow("PageUp over Non conforme") << 14 << int(Qt::Key_PageUp) << 12 << none;

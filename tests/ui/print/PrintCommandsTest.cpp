@@ -177,6 +177,19 @@ private slots:
         const QStringList device{d.name, QString::number(d.size), d.bold, d.italic};
         QCOMPARE(fresh.fontKeys(), device);
         QCOMPARE(fresh.fontKeys(true), device);
+
+        // A size of 0 is no size; and a complete recto does not spare the verso its check.
+        Folder sizeless("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\nPoliceFontSize=0\r\n"
+                        "PoliceFontBold=True\r\nPoliceFontItalic=False\r\n");
+        QCOMPARE(PrinterFonts::rectoFontForPrinting(sizeless.state.config,
+                                                    QFont(QStringLiteral("DejaVu Sans"), 11))
+                     .pointSize(),
+                 11);
+        QCOMPARE(sizeless.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
+        Folder rectoOnly(StoredFont);
+        PrinterFonts::checkAtStartUp(rectoOnly.state.config);
+        QCOMPARE(rectoOnly.fontKeys(), QStringList({"DejaVu Sans", "9", "False", "False"}));
+        QCOMPARE(rectoOnly.fontKeys(true), device);
     }
 
     // The printer's own font is not the desktop's: today's desktop fonts (Noto Sans at 10

@@ -215,7 +215,11 @@ private slots:
         loadEditor();
         QVERIFY(m_prompts.calls.isEmpty());
         QCOMPARE(m_cartouche.size(), 2); // not shown again
-        QCOMPARE(m_state.record.slot(4), QStringLiteral("LYON"));
+        // The five boxes of the cartouche come from the settings, the last one too.
+        QStringList cartouche;
+        for (int slot = 1; slot <= 5; ++slot)
+            cartouche << m_state.record.slot(slot);
+        QCOMPARE(cartouche, (QStringList{"Dupont", "Jean", "PARIS", "LYON", "7512345A"}));
     }
 
     void rosterFoldersAreVerified()
