@@ -46,9 +46,9 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("twin");
         // Odd up, even down (20500 to the nine below), leading zeros lost, a letter inside ends
-        // the number read, no blank below zero, no last digit no change.
-        for (const char *row :
-             {"20501| 20502", "20500| 20499", "0201| 202", "12A3| 13", "0|-1", "205-|205-", "|"})
+        // the number read, no blank below zero but one for zero, no last digit no change.
+        for (const char *row : {"20501| 20502", "20500| 20499", "0201| 202", "12A3| 13", "0|-1",
+                                "-1| 0", "205-|205-", "|"})
             QTest::newRow(row) << parts(row)[0] << parts(row)[1];
     }
     void twinNumber()

@@ -167,6 +167,11 @@ private slots:
         QCOMPARE(QFileInfo(listPath()).size(), TextFile::MaxListBytes + 1);
         QCOMPARE(config().hdGenerique, "/gone/");
         QVERIFY(RosterFolderList::read(data()).isEmpty());
+        // Nor does a copy beside it take its place.
+        QVERIFY(TextFile::writeLines(tempo(), {a}));
+        QVERIFY(!RosterFolderList::verify(config()));
+        QCOMPARE(QFileInfo(listPath()).size(), TextFile::MaxListBytes + 1);
+        QVERIFY(QFile::remove(tempo()));
 
         // A folder in the list's place is left alone, and adding to it names the file.
         QVERIFY(QFile::remove(listPath()) && QDir().mkpath(listPath()));
