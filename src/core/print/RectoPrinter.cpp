@@ -57,10 +57,11 @@ EngineParts engineParts(const QString &field, int slot, const Options &options)
     return parts;
 }
 
+// Only a ticked box leaves its frame out, as the options window shows it: 1, and nothing else.
 bool leftOut(SlotTable::Frame frame, const Options &options)
 {
-    return (frame == SlotTable::Frame::B1 && options.pasImpB1 != 0)
-        || (frame == SlotTable::Frame::B2 && options.pasImpB2 != 0);
+    return (frame == SlotTable::Frame::B1 && options.pasImpB1 == 1) ||
+           (frame == SlotTable::Frame::B2 && options.pasImpB2 == 1);
 }
 
 // The offset of a slot's row from its item: train line or row of the B2 tables.

@@ -144,6 +144,13 @@ private slots:
         p.draw();
         QVERIFY(p.absent("L"));
         QVERIFY(p.at("K", 260.4, 38.1));
+        // A value the options window shows unticked (a hand-edited 2, Windows' -1 for true)
+        // leaves nothing out.
+        for (const int unticked : {2, -1}) {
+            p.state.config.options.pasImpB1 = p.state.config.options.pasImpB2 = unticked;
+            p.draw();
+            QVERIFY(p.at("L", 15.2 + 4.3, 29.5) && !p.absent("M"));
+        }
     }
 
     void noEngineMarkAndAutomotriceDefaults()
