@@ -62,7 +62,7 @@ bool checkNumbers(const AppState &state, Prompts &prompts, const QString &imposs
                         impossible + QStringLiteral("\r\n") +
                             QStringLiteral("VEUILLEZ INSCRIRE UN NUMERO DE ROULEMENT DANS LE "
                                            "CADRE ROULEMENT SVP."),
-                        Icon::Exclamation);
+                        Icon::None);
         return false;
     }
     return true;
