@@ -105,10 +105,11 @@ void create(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
                       QStringLiteral("Veuillez donner le nom du nouveau dossier") +
                           QStringLiteral(" qui sera crée ") + QStringLiteral("dans : ") + parent,
                       QString());
-    const QString name = answer.value_or(QString()).trimmed();
-    if (name.isEmpty()) return;
+    if (answer.value_or(QString()).isEmpty()) return;
+    const QString name = answer->trimmed();
     const QString folder = Paths::CheckPath(parent) + name;
-    if (nameRefused(prompts, name) || pathRefused(prompts, folder)) return;
+    // Blanks alone name the folder the new one would go into, which is there already.
+    if (!name.isEmpty() && (nameRefused(prompts, name) || pathRefused(prompts, folder))) return;
     // Never a folder at the top of the file system.
     if (parent == QDir::toNativeSeparators(QDir::rootPath())) {
         createFailed(prompts, folder);

@@ -281,6 +281,11 @@ private slots:
         QTest::newRow("existing")
             << "JOUR" << "Erreur"
             << "Un dossier avec ce nom existe déja sur ce disque !  La création est impossible.";
+        // Blanks alone, once trimmed, name the folder itself.
+        QTest::newRow("blanks")
+            << "   "
+            << "Erreur"
+            << "Un dossier avec ce nom existe déja sur ce disque !  La création est impossible.";
         const QString notAName = "Le nom « %2 » ne peut pas être celui d'un dossier.\r\nUn nom "
                                  "de dossier ne contient ni « / » ni « \\ » ni retour à la "
                                  "ligne, et ne commence pas par un point (le dossier serait "
@@ -321,7 +326,7 @@ private slots:
         QVERIFY(!m_data->exists("ListeDossier.txt") && !m_data->exists("Config.ini"));
 
         // A rename to the same name is refused alike, and the folder stays.
-        if (name == u"JOUR") return;
+        if (name == u"JOUR" || name.trimmed().isEmpty()) return;
         m_prompts.inputs = {name};
         RosterFolders::rename(state(), m_prompts, m_view, m_panes, folder("R/JOUR"));
         QCOMPARE(m_prompts.titles().last(), title);
