@@ -180,6 +180,13 @@ void BulletinEditing::placeEditControl()
         m_list->hide();
         return;
     case Control::List: {
+        // The items belong to the list of the slot they were read for: on a slot of another
+        // list they go, or the mouse wheel over the closed control would put an engine into a
+        // station's box. The drop-down reads the slot's own list as it opens.
+        if (EditRules::listFileFor(slot, m_state.engineListFile) != m_listItemsFile) {
+            m_list->clear();
+            m_listItemsFile.clear();
+        }
         // The control covers its box and nothing more; its drop-down may be wider.
         nameDropDown(m_list, boxName);
         m_list->setGeometry(m_canvas->boxRect(slot));
@@ -245,6 +252,11 @@ QString BulletinEditing::textLeftIn(int slot) const
     if (slot == m_placedSlot && !m_list->isHidden() && EditRules::controlFor(slot) == Control::List)
         return m_list->currentText();
     return m_state.record.slot(slot);
+}
+
+void BulletinEditing::addLearntItem(const QString &listFile, const QString &item)
+{
+    if (!listFile.isEmpty() && listFile == m_listItemsFile) m_list->addItem(item);
 }
 
 void BulletinEditing::setCurrentSlot(int slot)
@@ -594,6 +606,7 @@ void BulletinEditing::fillList()
     const QString file = EditRules::listFileFor(slot, m_state.engineListFile);
     const QString shown = m_list->currentText();
     m_list->clear();
+    m_listItemsFile = file;
     if (!file.isEmpty()) {
         const TextFile::ReadResult list = TextFile::readLines(m_state.config.dataFile(file));
         m_list->addItems(list.lines);

@@ -40,6 +40,9 @@ public:
     // engine keeps there the text typed or chosen while the record holds it normalised. The
     // record's value when no list control stands over that box.
     QString textLeftIn(int slot) const;
+    // An item just learnt into a list file joins the list control's items when they are that
+    // list's.
+    void addLearntItem(const QString &listFile, const QString &item);
 
     bool engineTabMode() const;
     void toggleTabMode();
@@ -102,4 +105,5 @@ private:
     bool m_bringing = false;    // a pasted or dropped text going in, character by character
     int m_typedSlot = -1;       // the slot whose control the driver is typing in
     int m_placedSlot = -1;      // the slot the shown control was placed over
+    QString m_listItemsFile;    // the list file the list control's items were read from
 };

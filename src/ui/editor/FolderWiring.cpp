@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
+#include "core/editor/EditRules.h"
 #include "core/lists/ReferenceLists.h"
 #include "ui/Session.h"
 #include "ui/editor/BulletinEditing.h"
@@ -33,8 +34,10 @@ void learnOnLeaving(EditorWindow &editor, Session &session)
                 ReferenceLists::learnLeftSlot(state.config.dataFolder(), state.config.options,
                                               state.engineListFile, slot, value, &error);
             // The drop-down reads its list again whenever it opens: the item added here only
-            // spares the driver that wait.
-            if (learnt) editor.listControl()->addItem(*learnt);
+            // spares the driver that wait, and only among the items of its own list.
+            if (learnt)
+                editor.editing()->addLearntItem(EditRules::listFileFor(slot, state.engineListFile),
+                                                *learnt);
             if (!error.isEmpty())
                 session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Exclamation);
         });

@@ -394,6 +394,26 @@ private slots:
         QCOMPARE(list()->currentText(), QString());
         QCOMPARE(listed(lineSlot(0, Categ)), 0);
 
+        // The mouse wheel over the closed control chooses among the items of the slot's own
+        // list only: those read for another slot never land in this one.
+        const auto wheel = [this] {
+            const QPointF at = QRectF(list()->rect()).center();
+            QWheelEvent down(at, list()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list(), &down);
+        };
+        for (const int slot : {lineSlot(0, EnginTitu), lineSlot(0, De)}) {
+            listed(slot == lineSlot(0, De) ? lineSlot(0, EnginTitu) : 9); // another list's items
+            editing().setCurrentSlot(slot);
+            wheel();
+            QVERIFY2(record().slot(slot).isEmpty(), qPrintable(record().slot(slot)));
+        }
+        listed(lineSlot(0, De));
+        editing().setCurrentSlot(lineSlot(0, A)); // a station box too: the same list
+        wheel();
+        QCOMPARE(record().slot(lineSlot(0, A)), list()->itemText(0).left(5));
+        record().setSlot(lineSlot(0, A), QString());
+
         // A station longer than the screen is wide: the list stays within the screen.
         m_data->writeLines(u"ListeGares.txt"_s, {u"CREIL"_s, QString(400, u'W')});
         typeAt(9, QString());

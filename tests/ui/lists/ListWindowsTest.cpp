@@ -161,13 +161,22 @@ private slots:
         }));
         QCOMPARE(state().config.options.enaug, 1);
 
-        // The drop-down of the box left gains the item at once.
-        editing.setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
-        editor.listControl()->showPopup();
-        editor.listControl()->hidePopup();
+        // The drop-down gains the item at once where the next box takes the same list; the
+        // items of another list are not the next box's.
+        const auto openAt = [&](int slot) {
+            editing.setCurrentSlot(slot);
+            editor.listControl()->showPopup();
+            editor.listControl()->hidePopup();
+        };
+        openAt(SlotTable::lineSlot(0, SlotTable::EnginTitu));
         typeAndLeave(SlotTable::lineSlot(0, SlotTable::EnginTitu), " bb 7");
         QCOMPARE(m_data->read("ListeEnginsAut.txt"), "BB 7\r\n");
-        QVERIFY(editor.listControl()->findText("BB 7") >= 0);
+        editing.setCurrentSlot(SlotTable::lineSlot(0, SlotTable::De));
+        QCOMPARE(editor.listControl()->findText("BB 7"), -1);
+        openAt(SlotTable::lineSlot(0, SlotTable::De));
+        typeAndLeave(SlotTable::lineSlot(0, SlotTable::De), "creil");
+        QCOMPARE(state().record.currentSlot(), SlotTable::lineSlot(0, SlotTable::A));
+        QVERIFY(editor.listControl()->findText("CREIL") >= 0);
 
         // The item learnt stays in its own box: the box the driver goes on to starts empty,
         // whether its drop-down was ever opened or not.
