@@ -296,7 +296,10 @@ void saveArchive(AppState &state, Prompts &prompts, BulletinView &view)
         setting.clear();
         state.config.write(ConfigKeys::CheminDossiers, ArchiveKey, QString());
     }
-    setting = Paths::folderValue(state.config.read(ConfigKeys::CheminDossiers, ArchiveKey).text);
+    // A folder the 8-bit settings cannot hold, opened from, serves the run from memory alone.
+    if (setting.isEmpty() || Cp1252::holds(setting))
+        setting =
+            Paths::folderValue(state.config.read(ConfigKeys::CheminDossiers, ArchiveKey).text);
     const QString folder = setting;
     if (folder.isEmpty()) {
         prompts.message(QStringLiteral("CHEMIN DU DOSSIER ARCHIVE INCONNU !!"),

@@ -528,6 +528,19 @@ private slots:
                  (QStringList{u"AUTRE"_s, u"2bis"_s, m_archive, m_archive}));
         QVERIFY(m_state->config.hdGenerique.isEmpty() && m_view.rosterFolders.isEmpty());
         QVERIFY(RosterFolderList::read(m_state->config.dataFolder()).isEmpty());
+
+        // A folder whose name the settings cannot hold serves the run: the day opened there
+        // is archived there again, and the settings keep the folder they had.
+        const QString elsewhere = folder(u"ARCHIVE Łódź"_s);
+        QVERIFY(QFile::copy(m_archive + name, elsewhere + name));
+        m_prompts.files = {elsewhere + name};
+        DayCommands::openArchive(*m_state, m_prompts, m_view);
+        m_state->record.setSlot(9, u"ENCORE"_s);
+        m_prompts.answers = {Prompts::Answer::Yes};
+        saveArchive();
+        QCOMPARE(iniValue(u"HdArchive"_s), m_archive);
+        QVERIFY(bytesOf(elsewhere + name).contains("\r\nENCORE\r\n"));
+        QVERIFY(!bytesOf(m_archive + name).contains("ENCORE"));
     }
 
     void openGenericBack()
