@@ -88,6 +88,19 @@ private slots:
         QTest::keyClick(date, Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), 7);
         QVERIFY(!text()->isHidden());
+        // Page Down goes on into the bulletin as Tab does; Page Up and Shift+Tab go back.
+        for (const auto &[key, slot] : {std::pair{Qt::Key_PageDown, 7},
+                                        {Qt::Key_Enter, 7},
+                                        {Qt::Key_PageUp, 5},
+                                        {Qt::Key_Backtab, 5}}) {
+            date->setFocus();
+            QCOMPARE(record().currentSlot(), 6);
+            QTest::keyClick(date, key);
+            QCOMPARE(record().currentSlot(), slot);
+        }
+        // A day without a date shows today's.
+        m_window->showServiceDate(QDate());
+        QCOMPARE(date->date(), QDate::currentDate());
     }
 
     // A date typed is the date typed, whatever month the box showed, then kept as the keys

@@ -352,6 +352,33 @@ private slots:
         QTest::keyClick(control(), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(tab->text(), u"Tab N"_s);
         QVERIFY(!record().slot(82).contains(u'T'));
+
+        // Away from the line engines, Tab goes on to the next box in either mode.
+        QTest::mouseClick(tab, Qt::LeftButton);
+        typeAt(1, QString());
+        QTest::keyClick(text(), Qt::Key_Tab);
+        QCOMPARE(record().currentSlot(), 2);
+    }
+
+    // The line keys act from either control, F12 included: F5 and F8 copy line 1 onto line 2
+    // from the list control, F12 erases it again from the text control.
+    void lineKeysFromBothControls()
+    {
+        closeWindow();
+        makeData();
+        showWindow(true);
+        typeAt(lineSlot(0, NumeroTrain), u"4512"_s);
+        typeAt(lineSlot(0, De), u"CREIL"_s);
+        typeAt(lineSlot(0, Via), QString());
+        QTest::keyClick(list(), Qt::Key_F5);
+        typeAt(lineSlot(1, Via), QString());
+        QTest::keyClick(list(), Qt::Key_F8);
+        QCOMPARE(record().slot(lineSlot(1, De)), u"CREIL"_s);
+        typeAt(lineSlot(1, NumeroTrain), QString());
+        m_data->prompts.answers = {Prompts::Answer::Ok};
+        QTest::keyClick(text(), Qt::Key_F12);
+        QCOMPARE(record().slot(lineSlot(1, De)), QString());
+        QCOMPARE(record().slot(lineSlot(0, De)), u"CREIL"_s);
     }
 
     // What the driver types shows whole in the box: too wide, it is drawn narrower; a box of
