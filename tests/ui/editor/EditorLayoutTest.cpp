@@ -75,12 +75,14 @@ private slots:
         QCOMPARE(m_data->prompts.last().text,
                  u"L'éditeur agrandi demande un écran d'au moins 1024 pixels de large.\r\nVotre "
                  "écran mesure 800 x 600 pixels : l'éditeur garde son échelle."_s);
+        QCOMPARE(iniOption(u"Echelle Editeur"_s, u"Echelle"_s), QString()); // nothing kept
 
         // A wide screen of little height opens the larger editor, as at start-up.
         m_state->screen = {1280, 720, 96};
         small.action(EditorCommand::ScaleSwitch)->trigger();
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened[0]->editorLayout(), EditorLayout::Editor1024);
+        QCOMPARE(iniOption(u"Echelle Editeur"_s, u"Echelle"_s), u"0"_s); // the next start too
         QCOMPARE(opened[0]->action(EditorCommand::TabMode)->text(), u"Tab E"_s);
         QVERIFY(opened[0]->editing()->engineTabMode());
         opened[0]->closeForLayoutSwitch();

@@ -110,6 +110,13 @@ private slots:
         f.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::No};
         editor.action(EditorCommand::Print)->trigger();
         QCOMPARE(f.prompts.last().buttons, Prompts::Buttons::YesNo);
+        // A page the driver has deleted since is no page to replace.
+        QVERIFY(QFile::remove(f.pdf()));
+        const qsizetype asked = f.prompts.calls.size();
+        f.prompts.answers = {Prompts::Answer::Ok};
+        editor.action(EditorCommand::Print)->trigger();
+        QCOMPARE(f.prompts.calls.size(), asked + 1); // " IMPRIMER ?" alone
+        QVERIFY(QFile::exists(f.pdf()));
     }
 
     void withoutPrinterOnlyTheMessage()
