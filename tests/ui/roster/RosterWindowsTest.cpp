@@ -68,6 +68,11 @@ private slots:
         window.nameBox()->paste();
         QCOMPARE(window.nameBox()->text(), u"R142 été2"_s);
         QCOMPARE(window.nameShown()->text(), u"R142 été2"_s);
+        // A character swallowed inside the name leaves the caret where it was typed.
+        window.nameBox()->setText(u"R142"_s);
+        window.nameBox()->setCursorPosition(2);
+        QTest::keyClicks(window.nameBox(), u"/X"_s);
+        QCOMPARE(window.nameBox()->text(), u"R1X42"_s);
         // Nor a hidden folder, nor a line break in the name on the disk.
         window.nameBox()->clear();
         QGuiApplication::clipboard()->setText(u"..R1\nR2\t"_s);
@@ -119,6 +124,12 @@ private slots:
         typeCharacters(window.box(14, 3), u"µs"_s);
         QCOMPARE(window.box(3, 1)->text(), u"BÉ"_s);
         QCOMPARE(window.box(14, 3)->text(), u"µS"_s);
+        // A letter typed inside a text goes to capitals where it was typed.
+        typeCharacters(window.box(5, 1), u"ad"_s);
+        window.box(5, 1)->setCursorPosition(1);
+        typeCharacters(window.box(5, 1), u"bc"_s);
+        QCOMPARE(window.box(5, 1)->text(), u"ABCD"_s);
+        window.box(5, 1)->clear();
 
         window.accept();
         const QByteArray ini = bytesOf(dataFolder() + u"/ParaConvert.ini"_s);
@@ -156,8 +167,14 @@ private slots:
         QCOMPARE(window.description()->text(),
                  u"  EST : le ÉTÉ 142 de PARIS € LYON période du  02/03/2026  au  28/06/2026"_s);
 
+        // A folder that exists already is refused, and its name goes from the box.
         frmCheminDossier *destination = window.destination();
-        QTimer::singleShot(0, destination, [destination] {
+        QVERIFY(QDir().mkpath(home() + u"EXISTE"_s));
+        QString leftAfterRefusal = u"?"_s;
+        QTimer::singleShot(0, destination, [destination, &leftAfterRefusal] {
+            destination->nameBox()->setText(u"EXISTE"_s);
+            destination->convertButton()->click();
+            leftAfterRefusal = destination->nameBox()->text();
             destination->nameBox()->setText(u"R142"_s);
             destination->convertButton()->click();
         });
@@ -165,7 +182,10 @@ private slots:
         m_prompts.calls.clear();
         window.next();
 
-        QCOMPARE(m_prompts.titles(), QStringList{u"C'EST FAIT"_s});
+        QCOMPARE(m_prompts.titles().size(), 2);
+        QCOMPARE(m_prompts.titles().last(), u"C'EST FAIT"_s);
+        QCOMPARE(leftAfterRefusal, QString());
+        QVERIFY(QDir(home() + u"EXISTE"_s).isEmpty());
         QCOMPARE(QDir(home() + u"R142"_s).entryList(QDir::Files).size(), 4);
         // Ready for the next roster.
         QCOMPARE(window.folder(), home());
