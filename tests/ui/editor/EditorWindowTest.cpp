@@ -100,13 +100,18 @@ private slots:
         QVERIFY(!text()->acceptDrops() && !list()->lineEdit()->acceptDrops());
     }
 
-    // Alt with a letter is a menu's key: nothing goes into the slot, text or list.
+    // Alt with a letter is a menu's key: nothing goes into the slot, text or list. AltGr, which
+    // reports Ctrl with Alt, types its character.
     void altWithALetterTypesNothing()
     {
         for (int slot : {lineSlot(0, NumeroTrain), lineSlot(0, De)}) {
             editing().setCurrentSlot(slot);
             QTest::keyClick(control(), Qt::Key_F, Qt::AltModifier);
             QCOMPARE(record().slot(slot), QString());
+            QKeyEvent altGr(QEvent::KeyPress, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier,
+                            u"€"_s);
+            QApplication::sendEvent(QApplication::focusWidget(), &altGr);
+            QCOMPARE(record().slot(slot), u"€"_s);
         }
     }
 
@@ -130,6 +135,13 @@ private slots:
         QCOMPARE(lookups, QStringList{u"1429"_s});
         QTRY_VERIFY(painted.region.contains(m_window->canvas()->boxRect(lineSlot(3, De))));
         disconnect(fill);
+        // A paste that leaves the number as it was looks nothing up: the line the driver has
+        // changed since stays as he left it.
+        QGuiApplication::clipboard()->setText(u"1429"_s);
+        text()->selectAll();
+        QTest::keyClick(text(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(record().slot(lineSlot(3, NumeroTrain)), u"1429"_s);
+        QCOMPARE(lookups, QStringList{u"1429"_s});
         // A value placed by the program is no typing (no lookup), but it is cut to its box.
         lookups.clear();
         record().setSlot(lineSlot(0, AgSeul), u"EAS"_s);
