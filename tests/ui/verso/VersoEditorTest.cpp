@@ -384,6 +384,26 @@ private slots:
         QVERIFY(run.box(T::ObsMec)->width() < whileOpen);
         QVERIFY(run.focusOn(T::I, 2));
     }
+
+    // The font chosen with "Choix Police" is the boxes' font at once; cancelled, it is not.
+    void chosenFontShowsInTheBoxes()
+    {
+        Run run;
+        run.open();
+        const QString before = run.box(T::I, 0)->font().family();
+        const QString chosen = before == u"DejaVu Serif" ? QStringLiteral("DejaVu Sans")
+                                                         : QStringLiteral("DejaVu Serif");
+        for (const bool accept : {false, true}) {
+            QTimer::singleShot(0, [&] {
+                auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->setCurrentFont(QFont(chosen, 8));
+                accept ? dialog->accept() : dialog->reject();
+            });
+            run.editor->button(frmVerso::Button::Font)->click();
+            QCOMPARE(run.box(T::I, 0)->font().family(), accept ? chosen : before);
+        }
+    }
 };
 
 KERBO_TEST(VersoEditorTest)
