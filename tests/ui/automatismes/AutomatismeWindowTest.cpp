@@ -163,6 +163,14 @@ private slots:
         QCOMPARE(window.counterLabel()->text(), QStringLiteral(" 1 automatismes enregistrés"));
         const QByteArray after = m_data->read("Automatisme.ini");
         QCOMPARE(after.mid(after.indexOf("[Train142]")), before.mid(before.indexOf("[Train142]")));
+
+        // The number typed is never rewritten by the line it highlights.
+        number->clear();
+        number->setFocus();
+        const QString typed = u' ' + list->item(0)->text();
+        QTest::keyClicks(number, typed);
+        QVERIFY(list->item(0)->isSelected());
+        QCOMPARE(number->text(), typed);
     }
 };
 

@@ -150,6 +150,11 @@ private slots:
         frmChoixFichier window(dataFolder(), m_prompts);
         QCOMPARE(window.folder(), home());
         QVERIFY(items(window.folders()).contains(u"Roulements"_s));
+        // The home folder stands for the drive: nothing above it; a folder below it leads back.
+        QVERIFY(!items(window.folders()).contains(u".."_s));
+        window.openFolder(rosters());
+        QCOMPARE(items(window.folders()).value(0), u".."_s);
+        window.openFolder(home());
 
         // Not a roster: back to the drive, nothing chosen.
         window.openFolder(rosters());
