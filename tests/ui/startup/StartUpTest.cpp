@@ -6,11 +6,12 @@
 
 #include "core/config/CartoucheStore.h"
 #include "core/startup/EditorStage.h"
+#include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
-#include "ui/Session.h"
-#include "ui/startup/frmCartouche.h"
 #include "ui/startup/StartUp.h"
+#include "ui/startup/frmCartouche.h"
 
 #include <QtWidgets>
 #include <QPrinterInfo>
@@ -260,10 +261,21 @@ private slots:
             }
         });
         answer.start(10);
+        bool roomy = false;
+        {
+            EditorWindow probe(m_state, EditorLayout::Editor1024);
+            probe.setAttribute(Qt::WA_DeleteOnClose, false);
+            roomy = fitsScreen(&probe);
+            probe.closeForLayoutSwitch();
+        }
         QPointer<EditorWindow> editor =
             StartUp::openEditor(m_session, EditorLayout::Editor1024);
         QCOMPARE(caption, QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL"));
         QVERIFY(editor->isVisible());
+        // A screen too small for the layout has the form fitted to it for the run; the menu
+        // entry shows the driver's own choice, none here.
+        QCOMPARE(editor->fitsToWindow(), !roomy);
+        QVERIFY(!editor->action(EditorCommand::FitToWindow)->isChecked());
         // The printer check is the real one.
         QCOMPARE(m_prompts.titles().contains(
                      QString::fromUtf8("Attention n'y a acune imprimante installée !!")),
