@@ -124,7 +124,9 @@ void endLaunch(xcb_connection_t *connection, std::uint32_t root, const QByteArra
                        reinterpret_cast<const char *>(&piece));
     }
     xcb_destroy_window(connection, source);
-    xcb_flush(connection);
+    // A round trip, not a flush alone: the second start ends right after, and the server may
+    // drop what it had not read of a program that closed its connection.
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 void endLaunch(const QByteArray &startupId)
