@@ -204,8 +204,9 @@ QString BulletinEditing::textLeftIn(int slot) const
     return m_state.record.slot(slot);
 }
 
-void BulletinEditing::addLearntItem(const QString &listFile, const QString &item)
+void BulletinEditing::addLearntItem(int slot, const QString &item)
 {
+    const QString listFile = EditRules::listFileFor(slot, m_state.engineListFile);
     if (!listFile.isEmpty() && listFile == m_listItemsFile) m_list->addItem(item);
 }
 

@@ -40,9 +40,9 @@ public:
     // engine keeps there the text typed or chosen while the record holds it normalised. The
     // record's value when no list control stands over that box.
     QString textLeftIn(int slot) const;
-    // An item just learnt into a list file joins the list control's items when they are that
-    // list's.
-    void addLearntItem(const QString &listFile, const QString &item);
+    // An item just learnt from the box of `slot` joins the list control's items when they are
+    // that box's list.
+    void addLearntItem(int slot, const QString &item);
 
     bool engineTabMode() const;
     void toggleTabMode();

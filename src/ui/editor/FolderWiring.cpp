@@ -2,7 +2,6 @@
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
-#include "core/editor/EditRules.h"
 #include "core/lists/ReferenceLists.h"
 #include "ui/Session.h"
 #include "ui/editor/BulletinEditing.h"
@@ -35,9 +34,7 @@ void learnOnLeaving(EditorWindow &editor, Session &session)
                                               state.engineListFile, slot, value, &error);
             // The drop-down reads its list again whenever it opens: the item added here only
             // spares the driver that wait, and only among the items of its own list.
-            if (learnt)
-                editor.editing()->addLearntItem(EditRules::listFileFor(slot, state.engineListFile),
-                                                *learnt);
+            if (learnt) editor.editing()->addLearntItem(slot, *learnt);
             if (!error.isEmpty())
                 session.prompts.message(QStringLiteral("Kerbo"), error, Icon::Exclamation);
         });
