@@ -9,7 +9,8 @@ namespace
 {
 
 // The few texts that Qt's French catalogue lacks: the kinds of entry in the file dialogs'
-// "Type" column, and the printer's own properties window.
+// "Type" column, the printer's own properties window, and the password window of a print
+// server that asks who prints.
 class CatalogueGaps : public QTranslator
 {
 public:
@@ -29,7 +30,14 @@ public:
                     {"QAbstractFileIconProvider", "Shortcut", "Raccourci"},
                     {"QAbstractFileIconProvider", "Unknown", "Inconnu"},
                     {"QPrintPropertiesDialog", "Printer Properties", "Propriétés de l'imprimante"},
-                    {"QPrintPropertiesWidget", "Advanced", "Avancé"}};
+                    {"QPrintPropertiesWidget", "Advanced", "Avancé"},
+                    {"QCupsPrinterSupport", "Authentication Needed", "Authentification requise"},
+                    {"QCupsPrinterSupport", "Authentication needed to use %1.",
+                     "Authentification requise pour utiliser %1."},
+                    {"QCupsPrinterSupport", "Authentication needed to use %1 on %2.",
+                     "Authentification requise pour utiliser %1 sur %2."},
+                    {"QCupsPrinterSupport", "Username:", "Nom d'utilisateur :"},
+                    {"QCupsPrinterSupport", "Password:", "Mot de passe :"}};
         for (const auto &gap : gaps)
             if (qstrcmp(context, gap.context) == 0 && qstrcmp(sourceText, gap.english) == 0)
                 return QString::fromUtf8(gap.french);

@@ -91,6 +91,15 @@ private slots:
                  QStringLiteral("Propriétés de l'imprimante"));
         QCOMPARE(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
                  QStringLiteral("Avancé"));
+        // The password window of a print server that asks who prints.
+        QCOMPARE(QCoreApplication::translate("QCupsPrinterSupport", "Authentication Needed"),
+                 QStringLiteral("Authentification requise"));
+        QCOMPARE(QCoreApplication::translate("QCupsPrinterSupport",
+                                             "Authentication needed to use %1 on %2.")
+                     .arg(u"Bureau", u"serveur"),
+                 QStringLiteral("Authentification requise pour utiliser Bureau sur serveur."));
+        QCOMPARE(QCoreApplication::translate("QCupsPrinterSupport", "Password:"),
+                 QStringLiteral("Mot de passe :"));
     }
 
     // Enter presses the button that has the keyboard, in a window with no default button too.
