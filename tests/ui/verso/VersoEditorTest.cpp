@@ -286,6 +286,25 @@ private slots:
         QVERIFY(room.contains(run.editor->geometry()));
         // Restored, it keeps room for its title bar on the screen.
         QVERIFY(run.editor->normalGeometry().height() + 40 <= room.height());
+
+        // Made small by the driver, it brings into sight the box that gets the keyboard: here
+        // the one farthest right and down, out of the view at first.
+        run.editor->showNormal();
+        run.editor->resize(400, 300);
+        QApplication::setActiveWindow(run.editor);
+        QVERIFY(QTest::qWaitForWindowActive(run.editor));
+        QTRY_VERIFY(view->viewport()->height() < view->widget()->height());
+        QLineEdit *farthest = nullptr;
+        for (QLineEdit *box : view->widget()->findChildren<QLineEdit *>())
+            if (!farthest || box->x() + box->y() > farthest->x() + farthest->y()) farthest = box;
+        auto caretInSight = [&] {
+            const QRect caret = farthest->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            return view->viewport()->rect().contains(
+                QRect(farthest->mapTo(view->viewport(), caret.topLeft()), caret.size()));
+        };
+        QVERIFY(!caretInSight());
+        farthest->setFocus();
+        QVERIFY(caretInSight());
     }
 
     // Cancel prints nothing and leaves the tables; either way the focus comes back.
