@@ -78,7 +78,24 @@ bool PrinterChoice::answering(Prompts &prompts)
 bool PrinterChoice::setUp(QWidget *parent, Prompts &prompts)
 {
     if (!answering(prompts)) return false;
-    QPrintDialog dialog(&current(), parent);
+    QPrinter &printer = current();
+    // Qt's dialog changes the printer as it opens (a PDF file chosen before gives way to a
+    // printer) and as the driver goes over its list of printers: what was chosen comes back for
+    // the dialog to open on it, and when the driver cancels.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString file = printer.outputFileName();
+    const QString name = printer.printerName();
+    const auto giveBack = [&printer, toFile, file, name] {
+        if (toFile) {
+            if (printer.outputFormat() != QPrinter::PdfFormat)
+                printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+        } else if (!name.isEmpty() && printer.printerName() != name) {
+            printer.setPrinterName(name);
+        }
+    };
+    QPrintDialog dialog(&printer, parent);
+    giveBack();
     dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
     // One page, one copy: only the choice of printer and its settings make sense here.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -88,8 +105,10 @@ bool PrinterChoice::setUp(QWidget *parent, Prompts &prompts)
     if (auto *buttons = dialog.findChild<QDialogButtonBox *>())
         if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
+        giveBack();
         return false;
+    }
     m_chosen = true;
     // A file chosen here was asked about by the dialog itself.
     if (m_printer->outputFormat() == QPrinter::PdfFormat)

@@ -8,7 +8,9 @@
 #include "ui/print/PrintCommands.h"
 #include "ui/startup/CommandWiring.h"
 
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QtWidgets>
 
 namespace {
@@ -117,6 +119,96 @@ private slots:
         editor.action(EditorCommand::Print)->trigger();
         QCOMPARE(f.prompts.calls.size(), asked + 1); // " IMPRIMER ?" alone
         QVERIFY(QFile::exists(f.pdf()));
+    }
+
+    // A PDF file chosen in "Configuration de l'impression" stays chosen: the dialog opens on it
+    // again, cancelling keeps it, and confirming it starts it afresh (the dialog itself asked
+    // about replacing it). Qt's dialog puts a printer in its place as it opens, or as the driver
+    // goes over the list: seen only on a computer with printers; without any, the file is the
+    // dialog's one choice.
+    void fileChosenInTheDialogStaysChosen()
+    {
+        Folder f;
+        f.state.printLayout.DefautParaImp();
+        // Runs `act` on the dialog once it is open; Yes to Qt's own question, if it comes.
+        using Act = std::function<void(QPrintDialog *, QComboBox *, QLineEdit *)>;
+        const auto inDialog = [](Act act) {
+            QTimer::singleShot(0, [act] {
+                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QTimer::singleShot(0, [] {
+                    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                        box->button(QMessageBox::Yes)->click();
+                });
+                act(dialog, dialog->findChild<QComboBox *>(QStringLiteral("printers")),
+                    dialog->findChild<QLineEdit *>(QStringLiteral("filename")));
+            });
+        };
+        const auto toFile = [&f] {
+            const QPrinter *printer = f.printer.printer();
+            return printer && printer->outputFormat() == QPrinter::PdfFormat &&
+                   printer->outputFileName() == f.pdf();
+        };
+        inDialog([&f](QPrintDialog *dialog, QComboBox *printers, QLineEdit *file) {
+            printers->setCurrentIndex(printers->count() - 1);
+            file->setText(f.pdf());
+            dialog->accept();
+        });
+        QVERIFY(f.printer.setUp(nullptr, f.prompts));
+        QVERIFY(toFile());
+        f.prompts.answers = {Prompts::Answer::Ok};
+        QVERIFY(PrintCommands::printRecto(f.session));
+        QVERIFY(QFile::exists(f.pdf()));
+
+        // Opened again, the driver goes over the list to the first printer, then cancels.
+        bool openedOnTheFile = false;
+        inDialog([&](QPrintDialog *dialog, QComboBox *printers, QLineEdit *file) {
+            openedOnTheFile =
+                printers->currentIndex() == printers->count() - 1 && file->text() == f.pdf();
+            printers->setCurrentIndex(0);
+            dialog->reject();
+        });
+        QVERIFY(!f.printer.setUp(nullptr, f.prompts));
+        QVERIFY(openedOnTheFile);
+        QVERIFY(toFile());
+
+        inDialog([](QPrintDialog *dialog, QComboBox *, QLineEdit *) { dialog->accept(); });
+        QVERIFY(f.printer.setUp(nullptr, f.prompts));
+        QVERIFY(toFile());
+        const qsizetype asked = f.prompts.calls.size();
+        f.prompts.answers = {Prompts::Answer::Ok};
+        QVERIFY(PrintCommands::printRecto(f.session));
+        QCOMPARE(f.prompts.calls.size(), asked + 1); // " IMPRIMER ?" alone
+    }
+
+    // The same for a printer chosen over the system's default: cancelling keeps it, whatever
+    // the driver went over in the list.
+    void printerChosenInTheDialogStaysChosen()
+    {
+        const QStringList names = QPrinterInfo::availablePrinterNames();
+        if (names.size() < 2 || QPrinterInfo::defaultPrinterName().isEmpty())
+            QSKIP("two printers, one of them the default, are needed on this machine");
+        const QString other =
+            names.first() == QPrinterInfo::defaultPrinterName() ? names.at(1) : names.first();
+        Folder f;
+        // Until the driver chooses, the system's default printer prints.
+        QCOMPARE(f.printer.printer()->printerName(), QPrinterInfo::defaultPrinterName());
+        const auto pick = [](const QString &name, bool confirm) {
+            QTimer::singleShot(0, [name, confirm] {
+                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                printers->setCurrentIndex(printers->findText(name));
+                confirm ? dialog->accept() : dialog->reject();
+            });
+        };
+        pick(other, true);
+        QVERIFY(f.printer.setUp(nullptr, f.prompts));
+        QCOMPARE(f.printer.printer()->printerName(), other);
+        pick(QPrinterInfo::defaultPrinterName(), false);
+        QVERIFY(!f.printer.setUp(nullptr, f.prompts));
+        QCOMPARE(f.printer.printer()->printerName(), other);
+        QCOMPARE(f.printer.printer()->outputFormat(), QPrinter::NativeFormat);
     }
 
     void withoutPrinterOnlyTheMessage()
