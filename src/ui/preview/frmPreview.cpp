@@ -8,6 +8,7 @@
 #include "ui/WithinScreen.h"
 #include "ui/preview/PlainPaper.h"
 #include "ui/preview/PreviewCanvas.h"
+#include "ui/print/OnePageDialog.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/VersoCommands.h"
@@ -195,10 +196,7 @@ void frmPreview::printOnPlainPaper()
     if (QPrinter *chosen = m_session.printer.printer())
         printer.setPrinterName(chosen->printerName());
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Imprimer sur papier blanc"));
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    OnePageDialog::prepare(dialog, QStringLiteral("Imprimer sur papier blanc"));
     if (dialog.exec() != QDialog::Accepted) return;
     // A PDF written here is one the run's own prints will not replace without asking.
     if (PlainPaper::print(m_session, m_side, printer)) m_session.printer.printed(printer);

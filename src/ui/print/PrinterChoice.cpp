@@ -1,6 +1,7 @@
 #include "ui/print/PrinterChoice.h"
 
 #include "core/base/Prompts.h"
+#include "ui/print/OnePageDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -96,11 +97,7 @@ bool PrinterChoice::setUp(QWidget *parent, Prompts &prompts)
     };
     QPrintDialog dialog(&printer, parent);
     giveBack();
-    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
-    // One page, one copy: only the choice of printer and its settings make sense here.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    OnePageDialog::prepare(dialog, QStringLiteral("Configuration de l'impression"));
     // Nothing is printed from here: the choice is confirmed, not a print started.
     if (auto *buttons = dialog.findChild<QDialogButtonBox *>())
         if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))

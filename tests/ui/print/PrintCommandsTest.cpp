@@ -211,6 +211,27 @@ private slots:
         QCOMPARE(f.printer.printer()->outputFormat(), QPrinter::NativeFormat);
     }
 
+    // The one page printed leaves no choice of pages: Qt shows its page boxes with a print
+    // server whatever the dialog's options say, and refused "1" in them, in English.
+    void setUpOffersNoChoiceOfPages()
+    {
+        Folder f;
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->text().contains(u"Options")) button->click(); // the lower half
+            for (const char *name : {"gbPrintRange", "pagesLineEdit", "pageSetCombo"})
+                if (auto *box = dialog->findChild<QWidget *>(QLatin1String(name)))
+                    if (box->isVisibleTo(dialog)) shown << QLatin1String(name);
+            QVERIFY(dialog->findChild<QWidget *>(QStringLiteral("copies"))->isVisibleTo(dialog));
+            dialog->reject();
+        });
+        QVERIFY(!f.printer.setUp(nullptr, f.prompts));
+        QCOMPARE(shown, QStringList());
+    }
+
     void withoutPrinterOnlyTheMessage()
     {
         if (PrinterChoice::anyPrinterInstalled())

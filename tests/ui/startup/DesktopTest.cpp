@@ -100,6 +100,13 @@ private slots:
                  QStringLiteral("Authentification requise pour utiliser Bureau sur serveur."));
         QCOMPARE(QCoreApplication::translate("QCupsPrinterSupport", "Password:"),
                  QStringLiteral("Mot de passe :"));
+        // The print dialog's options and its messages.
+        QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Double Sided Printing"),
+                 QStringLiteral("Impression recto verso"));
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Invalid Pages Definition"),
+                 QStringLiteral("Pages mal indiquées"));
+        QCOMPARE(QCoreApplication::translate("QPrintPropertiesDialog", "Page Setup Conflicts"),
+                 QStringLiteral("Conflit dans la mise en page"));
     }
 
     // Enter presses the button that has the keyboard, in a window with no default button too.
