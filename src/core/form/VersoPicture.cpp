@@ -14,23 +14,36 @@ QRectF scaled(const QRectF &mm, double k)
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
 }
 
-// Column heads stand over narrow columns: at their normal size on as many lines as the head's
-// height allows, else made to fit as the recto's captions are.
 void drawCaption(QPainter &p, const FormGeometry::Caption &c, double k)
 {
-    const QFont font = FormPicture::fontFor(c.bold ? 2.6 : 2.0, k, c.bold);
-    const QRectF r = scaled(c.rect, k);
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    const QRectF needed = QFontMetricsF(font).boundingRect(r, flags, c.text);
-    if (needed.width() > r.width() + 1 || needed.height() > r.height() + 1) {
-        FormPicture::drawCaption(p, c, k);
-        return;
-    }
-    p.setFont(font);
-    p.drawText(r, flags, c.text);
+    const FormPicture::CaptionLayout layout = captionLayout(c, k);
+    p.setFont(layout.font);
+    p.drawText(layout.rect,
+               Qt::AlignLeft | Qt::AlignVCenter | (layout.wrapped ? Qt::TextWordWrap : 0), c.text);
 }
 
 } // namespace
+
+FormPicture::CaptionLayout captionLayout(const FormGeometry::Caption &c, double k)
+{
+    // On one line, made to fit as the recto's captions are...
+    const FormPicture::CaptionLayout line = FormPicture::captionLayout(c, k);
+    // ...or on as many lines as the head's height allows, at the largest size that fits there,
+    // when that is larger: a narrow column's head stays legible in a small preview.
+    FormPicture::CaptionLayout lines{FormPicture::fontFor(c.bold ? 2.6 : 2.0, k, c.bold), true,
+                                     scaled(c.rect, k)};
+    const int smallest = line.font.pixelSize() + (line.wrapped ? 0 : 1);
+    for (; lines.font.pixelSize() >= smallest;
+         lines.font.setPixelSize(lines.font.pixelSize() - 1)) {
+        const QRectF needed =
+            QFontMetricsF(lines.font)
+                .boundingRect(lines.rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                              c.text);
+        if (needed.width() <= lines.rect.width() + 1 && needed.height() <= lines.rect.height() + 1)
+            return lines;
+    }
+    return line;
+}
 
 void paint(QPainter &p, double k, FormPicture::Surface surface)
 {

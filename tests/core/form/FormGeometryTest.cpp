@@ -8,6 +8,7 @@
 #include "core/form/FormPicture.h"
 #include "core/form/ScreenRefresh.h"
 #include "core/form/VersoGeometry.h"
+#include "core/form/VersoPicture.h"
 #include "core/model/BulletinRecord.h"
 #include "core/print/PrintLayout.h"
 #include "core/print/RectoPrinter.h"
@@ -211,6 +212,25 @@ private slots:
                     QVERIFY2(!outer.intersects(l.rect) || inner.contains(l.rect),
                              qPrintable(QStringLiteral("%1 at %2 px/mm").arg(c.text).arg(k)));
                 }
+            }
+        }
+    }
+
+    // The verso's column heads stand over narrow columns: from the previews' 100 % on (96 dpi),
+    // each is legible, on two lines where one would need letters too small, and fits its place.
+    void versoHeadsStayLegibleInThePreviews()
+    {
+        for (double k : {96 / 25.4, 4.5, 192 / 25.4}) {
+            for (const FormGeometry::Caption &c : VersoGeometry::captions()) {
+                const FormPicture::CaptionLayout l = VersoPicture::captionLayout(c, k);
+                const QString where = QStringLiteral("%1 at %2 px/mm").arg(c.text).arg(k);
+                QVERIFY2(l.font.pixelSize() >= 7, qPrintable(where));
+                const QRectF place(QPointF(0, 0), l.rect.size());
+                const QRectF needed = QFontMetricsF(l.font).boundingRect(
+                    place, l.wrapped ? Qt::TextWordWrap : 0, c.text);
+                QVERIFY2(needed.width() <= place.width() + 1 &&
+                             needed.height() <= place.height() + 1,
+                         qPrintable(where));
             }
         }
     }
