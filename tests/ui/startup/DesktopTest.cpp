@@ -76,6 +76,9 @@ private slots:
         QMessageBox box(QMessageBox::Question, QStringLiteral("Kerbo"), QStringLiteral("?"),
                         QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Annuler"));
+        // The date box's calendar names its months and days in French too.
+        QCOMPARE(QLocale().monthName(1), QStringLiteral("janvier"));
+        QCOMPARE(QLocale().dayName(1), QStringLiteral("lundi"));
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
         QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Non"));
 

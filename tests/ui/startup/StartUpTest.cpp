@@ -111,6 +111,17 @@ private slots:
     {
         QVERIFY(TextFile::writeLines(
             data("Config.ini"), {"[Cartouche]", "condition=2", "Nom=Durand", "Residence=NANTES"}));
+        // Later on, Escape leaves the cartouche as it was, as any dialog's Escape does.
+        {
+            frmCartouche left(m_state, m_prompts, false);
+            left.show();
+            focusBox(left, 0);
+            QTest::keyClicks(left.box(0), QStringLiteral("Martin"));
+            QTest::keyClick(left.box(0), Qt::Key_Escape);
+            QVERIFY(!left.isVisible());
+            QCOMPARE(left.result(), int(QDialog::Rejected));
+            QCOMPARE(m_state.config.read("Cartouche", "Nom").text, QStringLiteral("Durand"));
+        }
         frmCartouche dialog(m_state, m_prompts, false);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("MODIFICATION DU CARTOUCHE A"));
         QCOMPARE(dialog.instruction()->text(),

@@ -102,6 +102,37 @@ private slots:
         QCOMPARE(prompts.input(title, QStringLiteral("Nom ?"), QStringLiteral("J1")), std::nullopt);
     }
 
+    // Enter gives the answer the question names as its default: No to "Désirez-vous
+    // supprimer ?", whatever button comes first. Texts show as typed, markup included.
+    void enterGivesTheDefaultAnswerAndTextsShowAsTyped()
+    {
+        WidgetPrompts prompts;
+        for (Prompts::Answer answer : {Prompts::Answer::No, Prompts::Answer::Yes}) {
+            QTimer::singleShot(0, this, [] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                QTest::keyClick(dialog, Qt::Key_Return);
+            });
+            QCOMPARE(prompts.question(QStringLiteral("ATTENTION !!"),
+                                      QStringLiteral("Désirez-vous supprimer ?"),
+                                      Prompts::Icon::Question, Prompts::Buttons::YesNo, answer),
+                     answer);
+        }
+        const QString typed = QStringLiteral("Le dossier <i>J1</i> & <b>J2</b>");
+        int shownWidth = 0, typedWidth = 0;
+        whenShown(
+            [&](QDialog &d) {
+                const auto *label = d.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                QVERIFY(label);
+                shownWidth = label->sizeHint().width();
+                typedWidth = label->fontMetrics().horizontalAdvance(typed);
+            },
+            QDialogButtonBox::Ok);
+        prompts.message(QStringLiteral("Kerbo"), typed, Prompts::Icon::Exclamation);
+        QVERIFY2(shownWidth >= typedWidth,
+                 qPrintable(QStringLiteral("%1 < %2").arg(shownWidth).arg(typedWidth)));
+    }
+
     // A message's lines stand one per line, as the texts are written, where the screen allows.
     void longLinesAreNotBroken()
     {
