@@ -214,6 +214,17 @@ private slots:
             centring->okButton()->click();
         });
         verso.button(frmVerso::Button::Centring)->click();
+        // The two menu entries that carry the settings open the window each names.
+        for (EditorCommand c : {EditorCommand::SavePrintParams, EditorCommand::ImportPrintParams}) {
+            onNextModal<frmParametresImp>([&seen](frmParametresImp *transfer) {
+                seen << transfer->windowTitle();
+                transfer->reject();
+            });
+            editor.action(c)->trigger();
+        }
+        QCOMPARE(seen.mid(4), QStringList({"SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE",
+                                           "IMPORTATION DES PARAMETRES DE L'IMPRIMANTE"}));
+        seen = seen.mid(0, 4);
         QCOMPARE(seen, QStringList({"REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE",
                                     "REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR "
                                     "L'IMPRIMANTE",

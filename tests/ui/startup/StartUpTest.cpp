@@ -8,8 +8,11 @@
 #include "core/startup/EditorStage.h"
 #include "ui/Session.h"
 #include "ui/WithinScreen.h"
+#include "ui/editor/BulletinCanvas.h"
+#include "ui/editor/BulletinEditing.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrinterChoice.h"
+#include "ui/startup/CommandWiring.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/frmCartouche.h"
 
@@ -146,6 +149,33 @@ private slots:
                               "changé reste en usage jusqu'à la fermeture de Kerbo, puis sera "
                               "perdu.")));
         QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
+    }
+
+    // Changed from the editor's menu, the cartouche shows at once in the form, in the box the
+    // driver stands on too.
+    void cartoucheChangedFromTheEditorShowsAtOnce()
+    {
+        QVERIFY(
+            TextFile::writeLines(data("Config.ini"), {"[Cartouche]", "condition=1", "Nom=Durand"}));
+        m_state.record.setSlot(1, QStringLiteral("Durand"));
+        EditorWindow editor(m_state, EditorLayout::Editor1024);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        wireCommands(editor, m_session);
+        editor.show();
+        editor.editing()->setCurrentSlot(1);
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<frmCartouche *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->box(0)->setText(QStringLiteral("Martin"));
+            dialog->okButton()->click();
+        });
+        editor.action(EditorCommand::EditCartouche)->trigger();
+        QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
+        QCOMPARE(editor.textControl()->text(), QStringLiteral("Martin"));
+        QTest::keyClick(editor.textControl(), Qt::Key_Tab);
+        QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
+        QCOMPARE(editor.canvas()->shownText(1), QStringLiteral("Martin"));
+        editor.closeForLayoutSwitch();
     }
 
     void cartoucheCapitalsOnlyForWhatIsTyped_data()
