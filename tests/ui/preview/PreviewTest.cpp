@@ -1,13 +1,17 @@
 #include "TestMain.h"
 
 #include "../SessionFolder.h"
+#include "PdfWords.h"
 #include "core/print/PainterPage.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/frmPreview.h"
 
+#include <QPrintDialog>
 #include <QtWidgets>
 
 Q_DECLARE_METATYPE(PrintSide)
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -171,6 +175,61 @@ private slots:
                 QVERIFY2(qGray(image.pixel(x, image.height() - 1)) > 200,
                          qPrintable(QString::number(x)));
         }
+    }
+
+    // "Imprimer" prints the preview's own side. "Imprimer sur papier blanc" prints nothing when
+    // its dialog is cancelled; a PDF it writes is one the run's next print asks before replacing.
+    void printsItsOwnSideAndPlainPaperAsChosen()
+    {
+        if (!pdftotextInstalled()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const auto words = [](const QString &pdf) {
+            QList<PdfWord> read;
+            readPdf(pdf, read);
+            QStringList texts;
+            for (const PdfWord &w : read)
+                texts << w.text;
+            return texts;
+        };
+        for (PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
+            Run run;
+            const QString pdf = run.dir.filePath(QStringLiteral("imprime.pdf"));
+            run.printer.choosePdfFile(pdf);
+            auto preview = run.open(side);
+            run.prompts.answers = {Prompts::Answer::Ok};
+            preview->button(frmPreview::Button::Print)->click();
+            const QStringList printed = words(pdf);
+            const bool recto = side == PrintSide::Recto;
+            QCOMPARE(printed.contains(u"DUPONT"_s), recto);
+            QCOMPARE(printed.contains(u"Brouillard"_s), !recto);
+        }
+
+        Run run;
+        const QString plain = run.dir.filePath(QStringLiteral("blanc.pdf"));
+        run.printer.choosePdfFile(plain);
+        auto preview = run.open(PrintSide::Recto);
+        const auto inDialog = [&plain](bool confirm) {
+            QTimer::singleShot(0, [&plain, confirm] {
+                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                printers->setCurrentIndex(printers->count() - 1); // the PDF file
+                dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(plain);
+                confirm ? dialog->accept() : dialog->reject();
+            });
+        };
+        // Cancelled: no page, and no word (a print would tell when there is no printer, as on a
+        // computer without any: there a print would be seen).
+        inDialog(false);
+        preview->button(frmPreview::Button::PlainPaper)->click();
+        QVERIFY(!QFile::exists(plain));
+        QVERIFY(run.prompts.calls.isEmpty());
+        inDialog(true);
+        preview->button(frmPreview::Button::PlainPaper)->click();
+        QVERIFY(QFile::exists(plain));
+        run.prompts.answers = {Prompts::Answer::Ok, Prompts::Answer::No};
+        preview->button(frmPreview::Button::Print)->click();
+        QCOMPARE(run.prompts.last().buttons, Prompts::Buttons::YesNo);
+        QVERIFY(run.prompts.last().text.startsWith(u"Le fichier "_s + plain));
     }
 
     // The chooser is told it comes from a preview and its changes redraw frame H broken again.
