@@ -31,6 +31,31 @@ class FolderWindowsTest : public QObject
         list->setCurrentItem(found.constFirst());
         QTest::keyClick(list, Qt::Key_Return);
     }
+    // Moves a pane up to the root of its drive, from the keyboard.
+    static void openRoot(FolderPane *pane)
+    {
+        pane->folderList()->setCurrentRow(0);
+        QTest::keyClick(pane->folderList(), Qt::Key_Return);
+    }
+    // Offers a folder of the home folder as a drive in a pane's list and chooses it, as the
+    // folder a key was mounted on stays behind, empty or not, once the key is pulled out.
+    void chooseDrive(FolderPane *pane, const QString &relative) const
+    {
+        QComboBox *drives = pane->driveList();
+        drives->addItem(relative, home(relative));
+        emit drives->activated(drives->count() - 1);
+    }
+    // Everything below the home folder, to see that a command wrote nothing.
+    QStringList tree() const
+    {
+        QStringList all;
+        QDirIterator it(home(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            all << it.next();
+        all.sort();
+        return all;
+    }
 
 private slots:
     void init()
@@ -133,6 +158,12 @@ private slots:
         QTest::mouseClick(window.button(frmGestionFichier::Button::Info), Qt::LeftButton);
         QCOMPARE(m_data->prompts.last().title, "Information");
         QCOMPARE(m_data->prompts.last().text.split("\r\n").size(), 15);
+
+        // Another folder's files come unselected, and the counter says so.
+        QTest::mouseClick(window.button(frmGestionFichier::Button::SelectAll), Qt::LeftButton);
+        QCOMPARE(window.selectionCount()->text(), "2");
+        openRoot(window.source());
+        QCOMPARE(window.selectionCount()->text(), "0");
     }
 
     void fileCopyShowsItsProgress()
@@ -192,7 +223,7 @@ private slots:
         QVERIFY(list.button(frmGestListe::Button::Add)->isHidden());
         QCOMPARE(list.list()->item(1)->text(), current); // never split at its comma
         QTest::keyClicks(list.itemBox(), "x");
-        QCOMPARE(list.itemBox()->text(), "x"); // paths keep their case
+        QCOMPARE(list.itemBox()->text(), "x");           // paths keep their case
         QTest::keyClick(list.itemBox(), Qt::Key_Return); // this window adds nothing
         QCOMPARE(list.list()->count(), 2);
         QCOMPARE(m_data->read("ListeDossier.txt"),
@@ -228,6 +259,140 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&folders));
         for (FolderPane *pane : {folders.source(), folders.target()})
             QCOMPARE(pane->folderList()->findItems("R9", Qt::MatchExactly).size(), 1);
+    }
+
+    // The highlighted folder and the path label follow the pane's current folder.
+    void paneShowsItsCurrentFolder()
+    {
+        FakeView view;
+        frmGestionDossier folders(m_data->session, view);
+        FolderPane *pane = folders.source();
+        QCOMPARE(pane->folderList()->currentRow(), 0); // the drive root, above R1 and R2
+        open(pane, "R1");
+        QCOMPARE(pane->folder(), home("R1"));
+        QCOMPARE(pane->folderList()->currentItem()->text(), "R1");
+        QCOMPARE(pane->pathLabel()->text(), home("R1"));
+        QCOMPARE(folders.target()->pathLabel()->text(), home()); // the other pane stays put
+        openRoot(pane);
+        QCOMPARE(pane->folderList()->currentRow(), 0);
+        QCOMPARE(pane->pathLabel()->text(), home());
+    }
+
+    void driveThatCannotBeReadIsIgnored_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("absent") << false;
+        QTest::newRow("unreadable") << true;
+    }
+    // Choosing a drive that cannot be listed leaves the pane on the drive and folder it was on.
+    void driveThatCannotBeReadIsIgnored()
+    {
+        QFETCH(bool, locked);
+        if (locked) {
+            QVERIFY(QDir(home()).mkdir("LOCKED"));
+            QVERIFY(QFile::setPermissions(home("LOCKED"), QFile::WriteOwner | QFile::ExeOwner));
+            if (QDir(home("LOCKED")).isReadable()) QSKIP("root reads every folder");
+        }
+        frmGestionFichier window(m_data->session);
+        open(window.source(), "R1");
+        chooseDrive(window.source(), locked ? "LOCKED" : "absent");
+        if (locked)
+            QFile::setPermissions(home("LOCKED"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(window.source()->drive(), home());
+        QCOMPARE(window.source()->folder(), home("R1"));
+        QCOMPARE(window.source()->driveList()->currentData().toString(), home());
+        QCOMPARE(window.source()->fileList()->count(), 3);
+    }
+
+    // The commands of the folder window act on the source pane's folder; a copy goes into the
+    // target pane's folder.
+    void folderCommandsTakeTheSourcePane()
+    {
+        QVERIFY(QDir(home()).mkdir("R3"));
+        const QStringList r1 = QDir(home("R1")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        FakeView view;
+        frmGestionDossier folders(m_data->session, view);
+        open(folders.source(), "R1");
+        open(folders.target(), "R3");
+
+        QTest::mouseClick(folders.button(frmGestionDossier::Button::SaveCopy), Qt::LeftButton);
+        QCOMPARE(m_data->prompts.last().text,
+                 "LE DOSSIER " + home("R1") + " EST SAUVEGARDER DANS " + home("R3"));
+        QCOMPARE(QDir(home("R3/CopieR1")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), r1);
+        QCOMPARE(QDir(home("R1")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), r1);
+
+        QTest::mouseClick(folders.button(frmGestionDossier::Button::ChooseArchive), Qt::LeftButton);
+        QCOMPARE(m_data->state.config.hdArchive, home("R1/"));
+
+        // The renamed folder stays the source; the target pane does not move.
+        open(folders.source(), "R1");
+        open(folders.target(), "R3");
+        m_data->prompts.inputs.push_back("R5");
+        QTest::mouseClick(folders.button(frmGestionDossier::Button::Rename), Qt::LeftButton);
+        QCOMPARE(m_data->prompts.last().text, "Le dossier a été renommé comme R5");
+        QCOMPARE(folders.source()->folder(), home("R5"));
+        QCOMPARE(folders.source()->pathLabel()->text(), home("R5"));
+        QCOMPARE(folders.target()->folder(), home("R3"));
+    }
+
+    void commandOnAGoneDriveDoesNothing_data()
+    {
+        QTest::addColumn<bool>("fileWindow");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("goneIsSource");
+        const int create = int(frmGestionDossier::Button::Create);
+        const int saveCopy = int(frmGestionDossier::Button::SaveCopy);
+        const int copy = int(frmGestionFichier::Button::Copy);
+        QTest::newRow("create, source gone") << false << create << true;
+        QTest::newRow("save copy, source gone") << false << saveCopy << true;
+        QTest::newRow("save copy, target gone") << false << saveCopy << false;
+        QTest::newRow("file copy, source gone") << true << copy << true;
+        QTest::newRow("file copy, target gone") << true << copy << false;
+    }
+    // A key pulled out leaves its mount folder on the computer's own disk: a command on it is
+    // refused with a word to the driver, writes nothing there nor anywhere else, and the pane
+    // that was on the key goes back to the home folder.
+    void commandOnAGoneDriveDoesNothing()
+    {
+        QFETCH(bool, fileWindow);
+        QFETCH(int, button);
+        QFETCH(bool, goneIsSource);
+        for (const char *f : {"KEY/R1/1.txt", "KEY/R1/2.txt"}) {
+            QDir().mkpath(QFileInfo(home(f)).path());
+            TextFile::writeLines(home(f), {f});
+        }
+        QVERIFY(QDir(home()).mkdir("R3"));
+        FakeView view;
+        frmGestionFichier files(m_data->session);
+        frmGestionDossier folders(m_data->session, view);
+        FolderPane *source = fileWindow ? files.source() : folders.source();
+        FolderPane *target = fileWindow ? files.target() : folders.target();
+        if (goneIsSource) chooseDrive(source, "KEY");
+        QCOMPARE(source->drive(), goneIsSource ? home("KEY") : home());
+        open(source, "R1");
+        open(target, goneIsSource ? "R3" : "KEY");
+        if (!goneIsSource) chooseDrive(target, "KEY");
+        if (fileWindow) source->fileList()->selectAll();
+        FolderPane *gone = goneIsSource ? source : target;
+        FolderPane *kept = goneIsSource ? target : source;
+        const QString keptFolder = kept->folder();
+        const QStringList before = tree();
+
+        m_data->prompts.inputs.push_back("NEW");
+        if (fileWindow)
+            QTest::mouseClick(files.button(frmGestionFichier::Button(button)), Qt::LeftButton);
+        else
+            QTest::mouseClick(folders.button(frmGestionDossier::Button(button)), Qt::LeftButton);
+        QCOMPARE(m_data->prompts.titles(), QStringList{"Kerbo"});
+        QCOMPARE(m_data->prompts.last().text,
+                 "Le lecteur " + home("KEY") +
+                     " n'est plus là : il a sans doute été retiré.\r\nRien n'a été fait. "
+                     "Choisissez de nouveau le lecteur et le dossier.");
+        QCOMPARE(tree(), before);
+        QCOMPARE(gone->drive(), home());
+        QCOMPARE(gone->folder(), home());
+        QCOMPARE(kept->folder(), keptFolder);
     }
 };
 
