@@ -235,6 +235,41 @@ private slots:
         }
     }
 
+    // The verso drawn: on the editor's tinted paper or on white for a print on plain paper,
+    // every box filled, and no column head in larger letters than the frames' titles.
+    void versoPictureOnBothSurfaces()
+    {
+        const double k = 4;
+        for (FormPicture::Surface surface :
+             {FormPicture::Surface::Editor, FormPicture::Surface::Paper}) {
+            QImage image(qCeil(VersoGeometry::WidthMm * k), qCeil(VersoGeometry::HeightMm * k),
+                         QImage::Format_RGB32);
+            image.fill(Qt::black);
+            QPainter p(&image);
+            VersoPicture::paint(p, k, surface);
+            p.end();
+            const bool paper = surface == FormPicture::Surface::Paper;
+            QCOMPARE(image.pixelColor(0, 0), paper ? QColor(Qt::white) : FormPicture::PaperColour);
+            for (VersoText text : {VersoText::D, VersoText::E, VersoText::ObsMecUP, VersoText::I,
+                                   VersoText::J, VersoText::L})
+                for (int i = 0; i < boxCount(text); ++i) {
+                    const QPointF centre = VersoGeometry::box({text, i}).center() * k;
+                    QVERIFY2(image.pixelColor(centre.toPoint()) == FormPicture::BoxColour,
+                             qPrintable(QStringLiteral("%1 %2").arg(int(text)).arg(i)));
+                }
+        }
+        int largestHead = 0, smallestTitle = 1000;
+        for (const FormGeometry::Caption &c : VersoGeometry::captions()) {
+            const int px = VersoPicture::captionLayout(c, k).font.pixelSize();
+            if (c.bold)
+                smallestTitle = qMin(smallestTitle, px);
+            else
+                largestHead = qMax(largestHead, px);
+        }
+        QVERIFY2(largestHead < smallestTitle,
+                 qPrintable(QStringLiteral("%1 %2").arg(largestHead).arg(smallestTitle)));
+    }
+
     void fittedScale_data()
     {
         QTest::addColumn<double>("width");
