@@ -170,6 +170,12 @@ private slots:
         click(lineSlot(3, IndCompo));
         QVERIFY(text()->isHidden() && list()->hasFocus());
         QCOMPARE(text()->palette().color(QPalette::Base), QColor(Qt::white));
+        // The right button opens the form's menu and leaves the box where the driver stands.
+        QTest::mousePress(m_window->canvas(), Qt::RightButton, {},
+                          m_window->canvas()->boxRect(masse).center());
+        QTest::mouseRelease(m_window->canvas(), Qt::RightButton, {},
+                            m_window->canvas()->boxRect(masse).center());
+        QCOMPARE(record().currentSlot(), lineSlot(3, IndCompo));
     }
 
     // A screen reader announces the form's control by the box it has come to, by keys or clicks.

@@ -151,9 +151,9 @@ private slots:
         QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
     }
 
-    // Changed from the editor's menu, the cartouche shows at once in the form, in the box the
-    // driver stands on too.
-    void cartoucheChangedFromTheEditorShowsAtOnce()
+    // The editor wired as at start-up: its right-click menu works, and the cartouche changed
+    // from its menu shows at once in the form, in the box the driver stands on too.
+    void editorWiredAsAtStartUp()
     {
         QVERIFY(
             TextFile::writeLines(data("Config.ini"), {"[Cartouche]", "condition=1", "Nom=Durand"}));
@@ -161,6 +161,9 @@ private slots:
         EditorWindow editor(m_state, EditorLayout::Editor1024);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
         wireCommands(editor, m_session);
+        // The right-click menu's entries follow their commands, wired now.
+        for (const QAction *entry : editor.contextMenu()->actions())
+            QVERIFY2(entry->isEnabled(), qPrintable(entry->text()));
         editor.show();
         editor.editing()->setCurrentSlot(1);
         QTimer::singleShot(0, [] {
