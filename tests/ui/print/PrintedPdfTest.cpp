@@ -182,9 +182,36 @@ private slots:
         QVERIFY(std::any_of(words.begin(), words.end(),
                             [](const PdfWord &w) { return w.text == u"BULLETIN"; }));
 
-        printer.setOutputFileName(run.dir.filePath(QStringLiteral("absent/x.pdf")));
+        // The general shift places the texts on the form: the form stays. The centring moves
+        // the whole sheet, form and texts alike.
+        const auto printedAt = [&run, &printer] {
+            PlainPaper::print(run.session, PrintSide::Recto, printer);
+            QList<PdfWord> read;
+            readPdf(run.pdf(), read);
+            QPointF at(-1, -1); // DUPONT's left, BULLETIN's left
+            for (const PdfWord &w : read) {
+                if (w.text == u"DUPONT") at.setX(w.xMin);
+                if (w.text == u"BULLETIN") at.setY(w.xMin);
+            }
+            return at;
+        };
+        PrintLayout &layout = run.state.printLayout;
+        const QPointF before = printedAt();
+        layout.ParaImpX[PrintItems::RectoShift] =
+            QString::number(layout.x(PrintItems::RectoShift) + 5);
+        const QPointF shifted = printedAt();
+        QVERIFY(near(shifted.x() - before.x(), 5, 0.2) && near(shifted.y(), before.y(), 0.2));
+        layout.ParaImpX[PrintItems::RectoCentring] =
+            QString::number(layout.x(PrintItems::RectoCentring) + 3);
+        const QPointF centred = printedAt();
+        QVERIFY(near(centred.x() - shifted.x(), 3, 0.2) && near(centred.y() - shifted.y(), 3, 0.2));
+
+        // A file that cannot be written is named, not taken for a printer that does not answer.
+        const QString absent = run.dir.filePath(QStringLiteral("absent/x.pdf"));
+        printer.setOutputFileName(absent);
         QVERIFY(!PlainPaper::print(run.session, PrintSide::Recto, printer));
         QCOMPARE(run.prompts.last().icon, Prompts::Icon::Exclamation);
+        QVERIFY(run.prompts.last().text.contains(absent));
     }
 };
 
