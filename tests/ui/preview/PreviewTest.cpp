@@ -2,6 +2,8 @@
 
 #include "../SessionFolder.h"
 #include "PdfWords.h"
+#include "core/form/FormPicture.h"
+#include "core/form/VersoPicture.h"
 #include "core/print/PainterPage.h"
 #include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/frmPreview.h"
@@ -174,6 +176,51 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 QVERIFY2(qGray(image.pixel(x, image.height() - 1)) > 200,
                          qPrintable(QString::number(x)));
+        }
+    }
+
+    // Each side shows its own form: as much ink as its own picture has, wherever the shifts put
+    // it, and far from the other side's.
+    void eachSideShowsItsOwnForm()
+    {
+        Run run;
+        run.state.record.setSlot(1, QString());
+        run.state.verso.txtJ.clear();
+        const double k = 3.78;
+        const auto ink = [](const QImage &image) {
+            qint64 dark = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    dark += qGray(image.pixel(x, y)) < 160;
+            return dark;
+        };
+        for (const PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
+            PreviewCanvas canvas(run.state, side);
+            canvas.setPixelsPerMm(k);
+            QImage shown(canvas.size(), QImage::Format_RGB32);
+            QPainter p(&shown);
+            canvas.paintSheet(p, shown.rect());
+            p.end();
+            QHash<PrintSide, qint64> own;
+            for (const PrintSide drawn : {PrintSide::Recto, PrintSide::Verso}) {
+                QImage picture(canvas.size(), QImage::Format_RGB32);
+                QPainter q(&picture);
+                q.setRenderHint(QPainter::Antialiasing);
+                if (drawn == PrintSide::Recto)
+                    FormPicture::paint(q, k, FormPicture::Surface::Paper);
+                else
+                    VersoPicture::paint(q, k, FormPicture::Surface::Paper);
+                q.end();
+                own[drawn] = ink(picture);
+            }
+            const PrintSide other = side == PrintSide::Recto ? PrintSide::Verso : PrintSide::Recto;
+            QVERIFY2(std::abs(ink(shown) - own[side]) * 100 < own[side] &&
+                         std::abs(ink(shown) - own[other]) * 10 > own[other],
+                     qPrintable(QStringLiteral("%1: %2, own %3, other %4")
+                                    .arg(int(side))
+                                    .arg(ink(shown))
+                                    .arg(own[side])
+                                    .arg(own[other])));
         }
     }
 
