@@ -174,6 +174,14 @@ private slots:
         QCOMPARE(record().currentSlot(), lineSlot(5, HeureArr));
         QCOMPARE(m_window->datePicker()->geometry().topLeft(), canvas->boxRect(DateSlot).topLeft());
 
+        // A window narrow for its height: the form leaves room for its buttons beside it, and
+        // shows whole.
+        m_window->resize(1100, 1080);
+        QTRY_VERIFY(canvas->formSize().width() < 1100);
+        QVERIFY(canvas->formSize().width() <= canvas->width());
+        QVERIFY(canvas->geometry().right() < quit->x() &&
+                quit->geometry().right() < m_window->centralWidget()->width());
+
         // A smaller window shrinks the form, down to six tenths of the layout's size.
         m_window->resize(400, 300);
         QTRY_COMPARE(canvas->scale(), canvas->layoutScale() * FormGeometry::MinimumFitShare);
