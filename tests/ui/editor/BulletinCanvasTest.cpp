@@ -47,6 +47,16 @@ private slots:
                 record.setSlot(slot, QString::fromLatin1(text));
                 QCOMPARE(canvas.shownText(slot), QString::fromLatin1(text));
             }
+            // A text a fifth wider than its box is narrowed just enough, never cut.
+            for (int slot : {lineSlot(0, De), lineSlot(2, Masse), CartoucheFirstSlot}) {
+                QString text;
+                while (metrics.horizontalAdvance(text) < canvas.boxRect(slot).width() * 1.2)
+                    text += u'N';
+                record.setSlot(slot, text);
+                QCOMPARE(canvas.shownText(slot), text);
+                const qreal narrowing = canvas.shown(slot).narrowing;
+                QVERIFY2(narrowing > 0.6 && narrowing < 1, qPrintable(QString::number(narrowing)));
+            }
             // A total of fifteen digits is shown whole, smaller.
             const QString total = record.slot(TotalKmSlot);
             QVERIFY(QFontMetrics(canvas.totalFont(total)).horizontalAdvance(total)
