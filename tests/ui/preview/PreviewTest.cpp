@@ -179,6 +179,40 @@ private slots:
         }
     }
 
+    // The form is drawn at the screen's own pixel density (run at 200 % too): as sharp as the
+    // vector drawing itself, not a picture enlarged.
+    void sheetDrawnAtTheScreenResolution()
+    {
+        if (qgetenv("QT_SCALE_FACTOR") == "2") QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        Run run;
+        run.state.record.setSlot(1, QString());
+        const double k = 3.78;
+        PreviewCanvas canvas(run.state, PrintSide::Recto);
+        canvas.setPixelsPerMm(k);
+        const qreal ratio = canvas.devicePixelRatioF();
+        const auto blank = [&canvas, ratio] {
+            QImage image(canvas.size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            return image;
+        };
+        QImage shown = blank();
+        QPainter p(&shown);
+        canvas.paintSheet(p, canvas.rect());
+        p.end();
+        QImage drawn = blank();
+        QPainter q(&drawn);
+        q.setRenderHint(QPainter::Antialiasing);
+        FormPicture::paint(q, k, FormPicture::Surface::Paper);
+        q.end();
+        qint64 differ = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                differ += shown.pixel(x, y) != drawn.pixel(x, y);
+        QVERIFY2(differ * 1000 < qint64(shown.width()) * shown.height(),
+                 qPrintable(QString::number(differ)));
+    }
+
     // Each side shows its own form: as much ink as its own picture has, wherever the shifts put
     // it, and far from the other side's.
     void eachSideShowsItsOwnForm()
