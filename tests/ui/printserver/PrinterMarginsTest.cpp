@@ -5,6 +5,7 @@
 
 #include <QtWidgets>
 
+#include <QPrintEngine>
 #include <QPrinter>
 
 // A print server of the test's own, with one printer that cannot print to the paper's edge, as
@@ -174,6 +175,29 @@ private slots:
         QCOMPARE(valueAfter(job, "fit-to-page"), QByteArray(1, '\0'));
         QCOMPARE(valueAfter(job, "mirror"), QByteArray(1, '\0'));
         QVERIFY(job.contains("Kerbo - bulletin de service"));
+    }
+
+    // The printer's properties chosen in the print dialog (two pages a sheet) give way too; the
+    // copies the driver asked for there stay.
+    void dialogsPagesPerSheetGiveWayCopiesStay()
+    {
+        if (!m_skip.isEmpty()) QSKIP(qPrintable(m_skip));
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setCopyCount(3);
+            // Where Qt's dialog keeps the queue options it sets.
+            constexpr auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+            printer.printEngine()->setProperty(
+                cupsOptions, QStringList{QStringLiteral("number-up"), QStringLiteral("2")});
+            PrinterPage page(printer);
+            QVERIFY(page.begin());
+            page.drawText(60, 6.5, QStringLiteral("DUPONT"));
+            page.endPage();
+        }
+        QByteArray job;
+        QTRY_VERIFY_WITH_TIMEOUT(!(job = lastJob()).isEmpty() && intAfter(job, "copies") == 3,
+                                 10000);
+        QCOMPARE(intAfter(job, "number-up"), 1);
     }
 
     // Nothing chosen in "Configuration de l'impression": the prints go to the system's default
