@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "PdfWords.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/PrinterPage.h"
 
@@ -47,6 +48,23 @@ const QByteArray MarginsPpd = R"ppd(*PPD-Adobe: "4.3"
 *PaperDimension A4/A4: "595 842"
 )ppd";
 
+// An office printer left on Letter paper, its factory setting, that keeps 20 mm from each edge.
+QByteArray letterPpd()
+{
+    QByteArray ppd = MarginsPpd;
+    const auto letter = [&ppd](const char *keyword, const char *value) {
+        const QByteArray key = QByteArray("*Default") + keyword + ": ";
+        ppd.replace(key + "A4", key + "Letter\n*" + keyword + " Letter/Letter: \"" + value + "\"");
+    };
+    letter("PageSize", "<</PageSize[612 792]>>setpagedevice");
+    letter("PageRegion", "<</PageSize[612 792]>>setpagedevice");
+    letter("ImageableArea", "57 57 555 735");
+    letter("PaperDimension", "612 792");
+    ppd.replace("*ImageableArea A4/A4: \"12 12 583 830\"",
+                "*ImageableArea A4/A4: \"57 57 538 785\"");
+    return ppd;
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -92,6 +110,7 @@ private slots:
                               "/log/error\nPageLog " + r + "/log/page\nFileDevice Yes\n"));
         QVERIFY(writeFile(root + QStringLiteral("/ppd/Marges.ppd"), MarginsPpd));
         QVERIFY(writeFile(root + QStringLiteral("/ppd/Autre.ppd"), MarginsPpd));
+        QVERIFY(writeFile(root + QStringLiteral("/ppd/Lettre.ppd"), letterPpd()));
         // Held jobs stay in the spool with their options. The default queue prints two copies,
         // two pages a sheet, fitted, mirrored, framed, on both sides, even pages or the second
         // only, after a banner page: what an office may set.
@@ -104,6 +123,8 @@ private slots:
                           "Option page-set even\nOption page-ranges 2\n"
                           "</DefaultPrinter>\n"
                           "<Printer Autre>\nInfo Autre\nDeviceURI file:///dev/null\n"
+                          "State Stopped\nAccepting Yes\n</Printer>\n"
+                          "<Printer Lettre>\nInfo Lettre\nDeviceURI file:///dev/null\n"
                           "State Stopped\nAccepting Yes\n</Printer>\n"));
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"),
@@ -221,7 +242,48 @@ private slots:
         QCOMPARE(QProcess::execute(lpadmin, {QStringLiteral("-d"), QStringLiteral("Marges")}), 0);
     }
 
+    // What the print server receives from a printer left on Letter paper with wide margins: an
+    // A4 sheet in landscape, each text at its millimetres from the sheet's corner.
+    void aLetterPrinterGetsTheFormOnA4InPlace()
+    {
+        if (!m_skip.isEmpty()) QSKIP(qPrintable(m_skip));
+        if (!pdftotextInstalled()) QSKIP("pdftotext (poppler-utils) is not installed");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(QStringLiteral("Lettre"));
+        // Its own paper, as it comes when it is the default printer or from the print dialog.
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        const qsizetype before = jobFiles().size();
+        {
+            PrinterPage page(printer);
+            QVERIFY(page.begin());
+            page.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+            page.setShift(.5, -.5);
+            page.drawText(59.5, 7, QStringLiteral("DUPONT"));
+            page.drawText(280, 200, QStringLiteral("FIN"));
+            page.endPage();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 1, 10000);
+        QCOMPARE(valueAfter(lastJob(), "media"), QByteArray("A4"));
+        QList<PdfWord> words;
+        const QSizeF sheet = readPdf(QDir(m_spool).filePath(jobFiles().last()), words);
+        QVERIFY2(qAbs(sheet.width() - 297) < 0.5 && qAbs(sheet.height() - 210) < 0.5,
+                 qPrintable(QStringLiteral("%1 x %2").arg(sheet.width()).arg(sheet.height())));
+        QCOMPARE(words.size(), 2);
+        const QPointF expected[] = {{60, 6.5}, {280.5, 199.5}}; // shifted by (.5, -.5)
+        for (int i = 0; i < 2; ++i) {
+            const PdfWord &w = words.at(i);
+            QVERIFY2(
+                qAbs(w.xMin - expected[i].x()) < 0.1 && qAbs(w.yMin - expected[i].y()) < 0.1,
+                qPrintable(QStringLiteral("%1 at %2, %3").arg(w.text).arg(w.xMin).arg(w.yMin)));
+        }
+    }
+
 private:
+    // The documents of the jobs the print server took, as it keeps them in its spool, in order.
+    QStringList jobFiles() const
+    {
+        return QDir(m_spool).entryList({QStringLiteral("d*")}, QDir::Files, QDir::Name);
+    }
     // The request of the last job the print server took, as it keeps it in its spool.
     QByteArray lastJob() const
     {
