@@ -1,6 +1,7 @@
 #include "core/config/DataFolder.h"
 #include "core/startup/CommandLine.h"
 #include "ui/EnterPressesButtons.h"
+#include "ui/FrenchFileColumns.h"
 #include "ui/startup/KerboStyle.h"
 #include "ui/startup/StartUp.h"
 #include "ui/startup/Translations.h"
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(new KerboStyle);
     app.installEventFilter(new EnterPressesButtons(&app));
     installFrenchTranslations(app);
+    FrenchFileColumns::installEverywhere(app);
     if (const CommandLine::Answer asked =
             CommandLine::answer(app.arguments().mid(1), version(), true);
         asked.done)

@@ -1,5 +1,6 @@
 #include "ui/startup/WidgetPrompts.h"
 
+#include "ui/FrenchFileColumns.h"
 #include "ui/WithinScreen.h"
 
 #include <QApplication>
@@ -76,8 +77,8 @@ QMessageBox::StandardButton button(Prompts::Answer a)
 }
 
 // Qt's own file dialog sizes its columns for English words ("Folder", "10/29/81 02:02PM"): the
-// columns are given the room that their texts take here (sizes and dates in the desktop's
-// language, kinds of file in French), in a dialog wide enough for all of them.
+// columns are given the room that their French texts take, in a dialog wide enough for all of
+// them.
 void fitFileColumns(QFileDialog &dialog)
 {
     auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
@@ -86,13 +87,12 @@ void fitFileColumns(QFileDialog &dialog)
     const auto room = [&metrics](const QString &widest) {
         return metrics.horizontalAdvance(widest) + 3 * metrics.averageCharWidth();
     };
-    const QLocale desktop = QLocale::system();
+    const QLocale french;
     QHeaderView *header = details->header();
-    header->resizeSection(1, room(desktop.formattedDataSize(1023)));
+    header->resizeSection(1, room(french.formattedDataSize(1023)));
     header->resizeSection(2, room(QStringLiteral("document texte brut")));
-    header->resizeSection(3,
-                          room(desktop.toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)),
-                                                QLocale::ShortFormat)));
+    header->resizeSection(3, room(french.toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)),
+                                                  QLocale::ShortFormat)));
     header->setStretchLastSection(true);
     int width = dialog.sizeHint().width();
     for (int column = 1; column <= 3; ++column)
@@ -191,6 +191,8 @@ QString WidgetPrompts::openFile(const QString &title, const QString &folder, con
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Before the columns are sized: the views take their new model with their first sizes.
+    FrenchFileColumns::install(dialog);
     fitFileColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();

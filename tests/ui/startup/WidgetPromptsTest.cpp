@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "ui/FrenchFileColumns.h"
 #include "ui/startup/WidgetPrompts.h"
 
 #include <QtWidgets>
@@ -169,8 +170,13 @@ private slots:
         QVERIFY2(width <= screen, qPrintable(QStringLiteral("%1 > %2").arg(width).arg(screen)));
     }
 
+    // Whole, and in French on any desktop: an English one wrote "1021 bytes" and the date
+    // month first ("12/8/26" for the 8th of December).
     void fileDialogColumnsShowTheirWholeTexts()
     {
+        const QLocale desktop;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); // as the program starts
+        const auto restore = qScopeGuard([desktop] { QLocale::setDefault(desktop); });
         QTemporaryDir folder;
         const QString day = folder.filePath(QStringLiteral("12 06 12 2026 .txt"));
         QFile file(day);
@@ -178,11 +184,15 @@ private slots:
         file.write(QByteArray(1021, 'x'));
         file.close();
 
+        const QString modified =
+            QFileInfo(day).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+
         QStringList cut; // the texts that do not fit their column
+        QStringList shown;
         // The dialog is looked for until it shows.
         QTimer poll;
         poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, this, [&poll, &cut, day] {
+        connect(&poll, &QTimer::timeout, this, [&poll, &cut, &shown, day] {
             QFileDialog *dialog = shownFileDialog();
             if (!dialog) return;
             poll.stop();
@@ -197,6 +207,7 @@ private slots:
                     if (text.isEmpty() ||
                         metrics.horizontalAdvance(text) >= details->header()->sectionSize(column))
                         cut << QStringLiteral("%1 \"%2\"").arg(column).arg(text);
+                    shown << text;
                 }
             } else {
                 cut << QStringLiteral("no details view");
@@ -212,6 +223,19 @@ private slots:
             prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
             day);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        const QString size = QString::fromUtf16(u"1\u202F021 octets"); // a narrow no-break space
+        QCOMPARE(shown, (QStringList{size, QStringLiteral("document texte brut"), modified}));
+
+        // Qt's other file dialogs, the print dialog's "..." among them, read the same.
+        FrenchFileColumns::installEverywhere(*QCoreApplication::instance());
+        QFileDialog other(nullptr, QStringLiteral("Imprimer dans un fichier"), folder.path());
+        other.show();
+        auto *details = other.findChild<QTreeView *>(QStringLiteral("treeView"));
+        QVERIFY(details);
+        QTRY_VERIFY(details->model()->rowCount(details->rootIndex()) > 0);
+        const QModelIndex row = details->model()->index(0, 0, details->rootIndex());
+        QCOMPARE(row.siblingAtColumn(1).data().toString(), size);
+        QCOMPARE(row.siblingAtColumn(3).data().toString(), modified);
     }
 
     // Day files named on Windows end in ".TXT" as often as in ".txt". The desktop's own dialog
