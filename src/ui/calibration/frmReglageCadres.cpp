@@ -97,10 +97,17 @@ frmReglageCadres::frmReglageCadres(Session &session, PrintSide side, ChooserHook
     for (QList<QHBoxLayout *> &boxRows : rows)
         for (QHBoxLayout *row : boxRows)
             row->addStretch();
+    // Tab goes through the frames as they read, box after box along each row: B3 beside B1
+    // comes before B2 under them, where the order of making them would come back up to it.
+    QList<QWidget *> order;
     for (const QStringList &line : frameRows(side)) {
         auto *row = new QHBoxLayout;
-        for (const QString &frame : line)
-            if (boxes.contains(frame)) row->addWidget(boxes[frame], 1);
+        for (const QString &frame : line) {
+            if (!boxes.contains(frame)) continue;
+            row->addWidget(boxes[frame], 1);
+            for (QPushButton *b : std::as_const(m_frameButtons))
+                if (b->parentWidget() == boxes[frame]) order << b;
+        }
         column->addLayout(row);
     }
 
@@ -143,6 +150,10 @@ frmReglageCadres::frmReglageCadres(Session &session, PrintSide side, ChooserHook
             ++index;
         }
     column->addLayout(commands);
+    for (QPushButton *b : std::as_const(m_commands))
+        order << b;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void frmReglageCadres::addCommand(const QString &caption, const std::function<void()> &run)

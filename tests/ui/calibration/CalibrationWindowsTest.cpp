@@ -294,6 +294,30 @@ private slots:
         QCOMPARE(saved.ParaImpX[90], u"90"_s);
     }
 
+    // Tab reads the chooser row by row: a frame beside another comes before the frame below.
+    void chooserTabGoesAlongTheRows()
+    {
+        Run r;
+        using Steps = QList<std::pair<int, int>>;
+        const std::pair<PrintSide, Steps> runs[] = {
+            // B1 ("Heure FS" last) then B3 beside it ("Panier" first, "2 BS" last), then B2.
+            {PrintSide::Recto, {{12, 23}, {26, 13}}},
+            // E ("Obs bulletin" last) then J beside it, then H under them.
+            {PrintSide::Verso, {{82, 89}, {89, 83}}},
+        };
+        for (const auto &[side, steps] : runs) {
+            frmReglageCadres chooser(r.session, side);
+            chooser.show();
+            QApplication::setActiveWindow(&chooser);
+            QVERIFY(QTest::qWaitForWindowActive(&chooser));
+            for (const auto &[from, to] : steps) {
+                chooser.frameButton(from)->setFocus();
+                QTest::keyClick(chooser.frameButton(from), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), chooser.frameButton(to));
+            }
+        }
+    }
+
     // Exported from one data folder, imported into another through the windows.
     void exportThenImportIntoAnotherDataFolder()
     {
