@@ -53,6 +53,23 @@ QString textOf(const QWidget *box)
     return static_cast<const QPlainTextEdit *>(box)->toPlainText();
 }
 
+// The box that has the keyboard stands out in light yellow, as in the program's other windows:
+// among the verso's many empty boxes a caret alone was hard to find. Left, a line's box lets the
+// lines of the form show through again.
+void showKeyboardIn(QWidget *box, bool in)
+{
+    if (in) {
+        PaperColours::light(box, PaperColours::focusGround());
+        return;
+    }
+    PaperColours::unlight(box);
+    if (qobject_cast<QLineEdit *>(box)) {
+        QPalette clear = box->palette();
+        clear.setColor(QPalette::Base, Qt::transparent);
+        box->setPalette(clear);
+    }
+}
+
 } // namespace
 
 frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
@@ -294,8 +311,9 @@ bool frmVerso::eventFilter(QObject *watched, QEvent *event)
     const auto found = m_fields.constFind(watched);
     if (found == m_fields.constEnd()) return QWidget::eventFilter(watched, event);
     const VersoField field = *found;
-    if (event->type() == QEvent::FocusIn) {
-        m_focus = field;
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (event->type() == QEvent::FocusIn) m_focus = field;
+        showKeyboardIn(static_cast<QWidget *>(watched), event->type() == QEvent::FocusIn);
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         std::optional<VersoField> to;

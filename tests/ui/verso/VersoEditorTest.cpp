@@ -3,6 +3,7 @@
 #include "../SessionFolder.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/VersoGeometry.h"
+#include "ui/PaperColours.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/preview/frmPreview.h"
 #include "ui/verso/VersoWiring.h"
@@ -229,6 +230,24 @@ private slots:
 
     // In every layout each line of text stands whole in its box, accents and descenders
     // included, whatever the rounding of the box's edges to pixels.
+    // The box that has the keyboard is lit; the one left shows the form through it again.
+    void theBoxWithTheKeyboardIsLit()
+    {
+        Run run;
+        run.open();
+        const auto ground = [&run](T text, int index = 0) {
+            return run.box(text, index)->palette().color(QPalette::Base);
+        };
+        QCOMPARE(ground(T::D, 0), PaperColours::focusGround());
+        QTest::keyClick(run.box(T::D, 0), Qt::Key_Return);
+        QVERIFY(run.focusOn(T::D, 1));
+        QCOMPARE(ground(T::D, 1), PaperColours::focusGround());
+        QCOMPARE(ground(T::D, 0).alpha(), 0);
+        run.box(T::ObsMec)->setFocus(); // a text of several lines too
+        QCOMPARE(ground(T::ObsMec), PaperColours::focusGround());
+        QCOMPARE(ground(T::D, 1).alpha(), 0);
+    }
+
     void textsStandWholeInTheirBoxes()
     {
         for (EditorLayout layout :
