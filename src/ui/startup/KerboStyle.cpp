@@ -2,6 +2,7 @@
 
 #include "ui/startup/MessageIcons.h"
 
+#include <QAbstractItemView>
 #include <QIconEngine>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
@@ -86,6 +87,21 @@ int KerboStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWid
 void KerboStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                              const QWidget *widget) const
 {
+    // A list that has the keyboard is outlined in the colour that marks a box or a button that
+    // has it: the style marks only the list's current line, which looks the same with or without
+    // the keyboard once chosen, and an empty list not at all.
+    const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+    if (element == CE_ShapedFrame && frame && frame->frameShape != QFrame::NoFrame &&
+        (option->state & State_HasFocus) && qobject_cast<const QAbstractItemView *>(widget)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Highlight));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->drawRect(option->rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+        return;
+    }
     // The menu bar has the keyboard only after a lone Alt (or while its menus are gone through).
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (element == CE_MenuBarItem && item && widget && widget->hasFocus() &&

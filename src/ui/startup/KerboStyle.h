@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-// The desktop's own style, with three differences:
+// The desktop's own style, with four differences:
 // - the arrow that a menu bar keeps for the menus that do not fit is made the first time it is
 //   drawn. Qt makes it with every menu bar, from a picture file, and finding that file's reader
 //   loads every image plugin of the system; the editor's menu bar shows all its menus and never
@@ -11,7 +11,8 @@
 //   theme has none: Qt's own are small pictures, blurred on a screen scaled to 150 % or 200 %;
 // - a lone Alt, pressed and released, takes the keyboard to the menu bar, whatever the desktop
 //   style says: the driver who works without a mouse reaches every menu command. The menu title
-//   the keyboard stands on is marked as an open one is, where the style would mark nothing.
+//   the keyboard stands on is marked as an open one is, where the style would mark nothing;
+// - a list that has the keyboard is outlined as a box or a button that has it is.
 class KerboStyle : public QProxyStyle
 {
 public:

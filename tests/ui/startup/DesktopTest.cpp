@@ -69,6 +69,37 @@ private slots:
         QVERIFY(!box.iconPixmap().isNull());
     }
 
+    // A list with the keyboard shows it by its outline, empty or with its chosen line.
+    void listWithTheKeyboardIsOutlined()
+    {
+        KerboStyle style;
+        QWidget window;
+        window.setStyle(&style);
+        auto *column = new QVBoxLayout(&window);
+        auto *filled = new QListWidget(&window);
+        auto *empty = new QListWidget(&window);
+        filled->addItem(QStringLiteral("/home"));
+        filled->setCurrentRow(0);
+        for (QListWidget *list : {filled, empty}) {
+            list->setStyle(&style);
+            column->addWidget(list);
+        }
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QRgb highlight = filled->palette().color(QPalette::Highlight).rgb();
+        const auto edge = [](QListWidget *list) {
+            const QImage picture = list->grab().toImage();
+            return picture.pixel(0, picture.height() / 2) & RGB_MASK;
+        };
+        for (QListWidget *list : {filled, empty}) {
+            list->setFocus();
+            QCOMPARE(edge(list), highlight & RGB_MASK);
+            (list == filled ? empty : filled)->setFocus();
+            QVERIFY(edge(list) != (highlight & RGB_MASK));
+        }
+    }
+
     void standardButtonsReadFrench()
     {
         QVERIFY2(installFrenchTranslations(*QCoreApplication::instance()),
