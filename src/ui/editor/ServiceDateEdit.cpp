@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace
 {
@@ -71,6 +73,16 @@ void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
     // typed: the run goes on.
     if (isModifierKey(event->key())) {
         QDateEdit::keyPressEvent(event);
+        return;
+    }
+    // F4, Alt+Down and Alt+Up open the calendar, as they open any drop-down: Qt's box has no
+    // key for it, and Alt+Down stepped the day back instead.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (calendarPopup() && ((event->key() == Qt::Key_F4 && modifiers == Qt::NoModifier) ||
+                            ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
+                             modifiers == Qt::AltModifier))) {
+        m_run.reset();
+        openCalendar();
         return;
     }
     const QString text = event->text();
@@ -246,6 +258,24 @@ void ServiceDateEdit::mousePressEvent(QMouseEvent *event)
     // Qt takes a click beside the arrow for one on a spin box's arrows.
     m_clicked = true;
     QDateEdit::mousePressEvent(event);
+    m_clicked = false;
+}
+
+void ServiceDateEdit::openCalendar()
+{
+    // Qt opens the calendar on a press on the box's arrow only.
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    const QRect arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const QPointF at = arrow.center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    m_clicked = true;
+    QDateEdit::mousePressEvent(&press);
     m_clicked = false;
 }
 

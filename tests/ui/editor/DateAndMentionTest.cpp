@@ -181,6 +181,37 @@ private slots:
         QCOMPARE(box->date(), QDate(1999, 12, 14));
     }
 
+    // The calendar opens from the keys as a drop-down does, without stepping the date; the
+    // arrows and Enter pick a day in it, Escape leaves it.
+    void calendarOpensFromTheKeys()
+    {
+        QDateEdit *box = m_window->datePicker();
+        m_window->showServiceDate(QDate(2026, 6, 10));
+        editing().setCurrentSlot(DateSlot);
+        QTableView *days = nullptr;
+        const auto open = [box, &days](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(box, key, modifiers);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            auto *calendar = QApplication::activePopupWidget()->findChild<QCalendarWidget *>();
+            QVERIFY(calendar);
+            days = calendar->findChild<QTableView *>();
+        };
+        open(Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(days);
+        QCOMPARE(box->date(), QDate(2026, 6, 10));
+        QTest::keyClick(days, Qt::Key_Right);
+        QTest::keyClick(days, Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTRY_VERIFY(box->hasFocus());
+        QCOMPARE(record().serviceDate(), QDate(2026, 6, 11));
+        days = nullptr;
+        open(Qt::Key_F4, Qt::NoModifier);
+        QVERIFY(days);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(record().serviceDate(), QDate(2026, 6, 11));
+    }
+
     // Keys of the keypad and of a French keyboard, with the modifiers they come with.
     void keypadAndFrenchKeyboardTypeADate()
     {
