@@ -5,6 +5,7 @@
 #include "FileSizeLimit.h"
 #include "TempDataFolder.h"
 #include "TestFiles.h"
+#include "core/base/Drives.h"
 #include "core/base/TextFile.h"
 #include "core/calibration/Calibration.h"
 #include "core/calibration/ChooserFrames.h"
@@ -91,6 +92,7 @@ private slots:
         row("below one", ".5", "5", "5", 5, ".5");
         row("negative", "-.5", "-5", "-5", -5, "-.5");
         row("hundredths cut", "12.35", "123.5", "123.9", 123, "12.3");
+        row("hundredths shown without noise", "1.13", "11.3", "113", 113, "11.3");
         row("empty and letters", "", "0", "abc", 0, "0");
         row("blanks and trailing text", " 6.5 ", "65", " 42mm", 42, "4.2");
     }
@@ -155,6 +157,7 @@ private slots:
         row("B2 rows, blanks",
             QStringLiteral("REGLAGE PRECIS DE L'ESPACE EN HAUTEUR DES CADRES B2"), "110", " 5.8 ",
             54, "5.8", {});
+        row("no zero before the comma", CharPitch, "110", ",5", 53, ".5", {});
         row("train lines, below one",
             QStringLiteral("REGLAGE PRECIS DE L'ESPACE EN HAUTEUR DES CADRES C"), "110", "0,5", 55,
             "0.5", {});
@@ -399,7 +402,7 @@ private slots:
         QVERIFY(PrintParamsTransfer::isLayoutFile(QByteArray(bytes).replace("\r\n", "\n")));
         QVERIFY(!PrintParamsTransfer::isLayoutFile(bytes + "5\r\n"));
         // Values the layout reads as their leading number or as 0, and an older, shorter layout.
-        for (const char *value : {"12,5\r\n", "4.5MM\r\n"})
+        for (const char *value : {"12,5\r\n", "4.5MM\r\n", "\t60\r\n"})
             QVERIFY(PrintParamsTransfer::isLayoutFile(QByteArray(bytes).replace("60\r\n", value)));
         const QList<QByteArray> lines = bytes.split('\n');
         QVERIFY(PrintParamsTransfer::isLayoutFile(lines.first(150).join('\n') + '\n'));
@@ -423,6 +426,9 @@ private slots:
 
         QVERIFY(PrintParamsTransfer::createFolder(disk.path(), prompts).isEmpty()); // exists
         QCOMPARE(prompts.last().title, QStringLiteral("CREATION IMPOSSIBLE"));
+        QCOMPARE(prompts.last().text,
+                 QStringLiteral("Le dossier %1 existe déjà.")
+                     .arg(Drives::clean(disk.filePath(QStringLiteral("SAUVE 2007")))));
         QVERIFY(PrintParamsTransfer::createFolder(disk.path(), prompts).isEmpty()); // A/B
         QCOMPARE(prompts.last().title, QStringLiteral("CREATION IMPOSSIBLE"));
         QCOMPARE(prompts.last().text, Paths::folderNameRefusal(QStringLiteral("A/B")));
