@@ -71,6 +71,18 @@ private slots:
                  (QStringList{"dst", "src"}));
     }
 
+    // A link left in the target folder, even one leading nowhere, is a file there: nothing is
+    // written through it.
+    void linkAtTheTargetIsAnExistingFile()
+    {
+        QVERIFY(QFile::link(m_dir.filePath("nowhere.txt"), m_target + "/1.txt"));
+        QVERIFY(!FileCommands::copy(m_prompts, m_source, m_target, {"1.txt"}));
+        QCOMPARE(m_prompts.last().text, "Les fichiers de destination existent déjà ! Les fichiers  "
+                                        "ne seront pas copiés pour des raisons de sécurité !");
+        QVERIFY(QFileInfo(m_target + "/1.txt").isSymLink());
+        QVERIFY(!QFile::exists(m_dir.filePath("nowhere.txt")));
+    }
+
     void deleteAsksFirst()
     {
         using Result = FileCommands::DeleteResult;
