@@ -98,7 +98,18 @@ private slots:
             QVERIFY(!QFile::exists(to));
             QCOMPARE(leftovers(to), QStringList());
         }
+        // A source that cannot be read to its end (a failing stick) gives no half copy.
+        {
+            InjectedFault injected(from, "read:EIO", 1000);
+            QVERIFY(!FileCopy::copy(from, to));
+            QVERIFY(!QFile::exists(to));
+            QCOMPARE(leftovers(to), QStringList());
+        }
         QVERIFY(FileCopy::copy(from, to));
+        QCOMPARE(fileBytes(to), fileBytes(from));
+        // Nor is a file there written over.
+        data.write(QStringLiteral("J13.txt"), QByteArray(10, 'y'));
+        QVERIFY(!FileCopy::copy(data.dataFile(QStringLiteral("J13.txt")), to));
         QCOMPARE(fileBytes(to), fileBytes(from));
     }
 
