@@ -306,6 +306,12 @@ private slots:
                      .pointSize(),
                  11);
         QCOMPARE(sizeless.fontKeys(), QStringList({"Courier New", "11", "True", "False"}));
+        // A printer font between two sizes is stored at the nearer whole size.
+        Folder between("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
+        QFont nearlyTen(QStringLiteral("DejaVu Sans"));
+        nearlyTen.setPointSizeF(9.75);
+        PrinterFonts::rectoFontForPrinting(between.state.config, nearlyTen);
+        QCOMPARE(between.fontKeys().value(1), QStringLiteral("10"));
         Folder rectoOnly(StoredFont);
         PrinterFonts::checkAtStartUp(rectoOnly.state.config);
         QCOMPARE(rectoOnly.fontKeys(), QStringList({"DejaVu Sans", "9", "False", "False"}));
