@@ -20,12 +20,18 @@ install(FILES ${CMAKE_BINARY_DIR}/${KERBO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The data folder, help files included, travels inside the program and is written to the
 # user's data folder on the first start; the README goes with the documentation.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-# The manual page, compressed as Debian keeps them (no name, no date in the gzip header).
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/kerbo.1)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The manual page and the changelog (the package is its own upstream: changelog.gz), compressed
+# as Debian keeps them (no name, no date in the gzip header).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/kerbo.1
+                                                               ${CMAKE_CURRENT_LIST_DIR}/changelog)
 execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/kerbo.1
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/kerbo.1.gz COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${CMAKE_BINARY_DIR}/kerbo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog
+                OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kerbo)
