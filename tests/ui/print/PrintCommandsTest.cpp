@@ -10,7 +10,6 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QtWidgets>
 
 namespace {
@@ -179,36 +178,6 @@ private slots:
         f.prompts.answers = {Prompts::Answer::Ok};
         QVERIFY(PrintCommands::printRecto(f.session));
         QCOMPARE(f.prompts.calls.size(), asked + 1); // " IMPRIMER ?" alone
-    }
-
-    // The same for a printer chosen over the system's default: cancelling keeps it, whatever
-    // the driver went over in the list.
-    void printerChosenInTheDialogStaysChosen()
-    {
-        const QStringList names = QPrinterInfo::availablePrinterNames();
-        if (names.size() < 2 || QPrinterInfo::defaultPrinterName().isEmpty())
-            QSKIP("two printers, one of them the default, are needed on this machine");
-        const QString other =
-            names.first() == QPrinterInfo::defaultPrinterName() ? names.at(1) : names.first();
-        Folder f;
-        // Until the driver chooses, the system's default printer prints.
-        QCOMPARE(f.printer.printer()->printerName(), QPrinterInfo::defaultPrinterName());
-        const auto pick = [](const QString &name, bool confirm) {
-            QTimer::singleShot(0, [name, confirm] {
-                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
-                printers->setCurrentIndex(printers->findText(name));
-                confirm ? dialog->accept() : dialog->reject();
-            });
-        };
-        pick(other, true);
-        QVERIFY(f.printer.setUp(nullptr, f.prompts));
-        QCOMPARE(f.printer.printer()->printerName(), other);
-        pick(QPrinterInfo::defaultPrinterName(), false);
-        QVERIFY(!f.printer.setUp(nullptr, f.prompts));
-        QCOMPARE(f.printer.printer()->printerName(), other);
-        QCOMPARE(f.printer.printer()->outputFormat(), QPrinter::NativeFormat);
     }
 
     // The one page printed leaves no choice of pages: Qt shows its page boxes with a print

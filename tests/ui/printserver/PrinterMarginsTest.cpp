@@ -1,11 +1,13 @@
 #include "TestMain.h"
 
+#include "FakePrompts.h"
 #include "PdfWords.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/PrinterPage.h"
 
 #include <QtWidgets>
 
+#include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
 
@@ -240,6 +242,33 @@ private slots:
         QCOMPARE(QProcess::execute(lpadmin, {QStringLiteral("-d"), QStringLiteral("Autre")}), 0);
         QCOMPARE(choice.printer()->outputFormat(), QPrinter::PdfFormat);
         QCOMPARE(QProcess::execute(lpadmin, {QStringLiteral("-d"), QStringLiteral("Marges")}), 0);
+    }
+
+    // A printer chosen in "Configuration de l'impression" over the system's default prints from
+    // then on; a later cancel keeps it, whatever the driver went over in the list.
+    void aPrinterChosenInTheDialogStaysChosen()
+    {
+        if (!m_skip.isEmpty()) QSKIP(qPrintable(m_skip));
+        PrinterChoice choice;
+        FakePrompts prompts;
+        QCOMPARE(choice.printer()->printerName(), QStringLiteral("Marges"));
+        const auto pick = [](const QString &name, bool confirm) {
+            QTimer::singleShot(0, [name, confirm] {
+                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                QVERIFY(printers && printers->findText(name) >= 0);
+                printers->setCurrentIndex(printers->findText(name));
+                confirm ? dialog->accept() : dialog->reject();
+            });
+        };
+        pick(QStringLiteral("Autre"), true);
+        QVERIFY(choice.setUp(nullptr, prompts));
+        QCOMPARE(choice.printer()->printerName(), QStringLiteral("Autre"));
+        pick(QStringLiteral("Lettre"), false);
+        QVERIFY(!choice.setUp(nullptr, prompts));
+        QCOMPARE(choice.printer()->printerName(), QStringLiteral("Autre"));
+        QCOMPARE(choice.printer()->outputFormat(), QPrinter::NativeFormat);
     }
 
     // What the print server receives from a printer left on Letter paper with wide margins: an
