@@ -102,6 +102,19 @@ void KerboStyle::drawControl(ControlElement element, const QStyleOption *option,
         painter->restore();
         return;
     }
+    // A button that has the keyboard gets a dotted frame inside its edge: the style draws a
+    // button with the keyboard and the window's default button alike, so that a driver going
+    // by Tab could not tell the OK button that has the keyboard from the OK that has not.
+    if (element == CE_PushButtonLabel && (option->state & State_HasFocus)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        painter->save();
+        QPen dotted(option->palette.color(QPalette::Highlight), 1, Qt::DotLine);
+        painter->setPen(dotted);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+        return;
+    }
     // The menu bar has the keyboard only after a lone Alt (or while its menus are gone through).
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (element == CE_MenuBarItem && item && widget && widget->hasFocus() &&

@@ -100,6 +100,31 @@ private slots:
         }
     }
 
+    // The window's default button looks the same with or without the keyboard in the base
+    // style: with it, it must show.
+    void defaultButtonShowsTheKeyboard()
+    {
+        KerboStyle style;
+        QDialog window;
+        window.setStyle(&style);
+        auto *column = new QVBoxLayout(&window);
+        auto *box = new QLineEdit(&window);
+        auto *ok = new QPushButton(QStringLiteral("OK"), &window);
+        ok->setDefault(true);
+        for (QWidget *w : {static_cast<QWidget *>(box), static_cast<QWidget *>(ok)}) {
+            w->setStyle(&style);
+            column->addWidget(w);
+        }
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        const QImage without = ok->grab().toImage();
+        ok->setFocus();
+        QVERIFY(ok->hasFocus() && ok->isDefault());
+        QVERIFY(ok->grab().toImage() != without);
+    }
+
     void standardButtonsReadFrench()
     {
         QVERIFY2(installFrenchTranslations(*QCoreApplication::instance()),
