@@ -7,7 +7,6 @@
 #include "ui/startup/Translations.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -51,7 +50,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(version());
     // Ties the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DataFolder::DesktopId));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/kerbo-64.png")));
+    QGuiApplication::setWindowIcon(StartUp::windowIcon());
     QApplication::setStyle(new KerboStyle);
     app.installEventFilter(new EnterPressesButtons(&app));
     installFrenchTranslations(app);

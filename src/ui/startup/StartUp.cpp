@@ -22,6 +22,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -113,6 +115,15 @@ int leave(const PrinterProbe &probe, int code)
 } // namespace
 
 namespace StartUp {
+
+QIcon windowIcon()
+{
+    // Read as the PNG it is: a reader left to guess the format would first load every image
+    // plug-in of the system and ask each of them, a few milliseconds of the start.
+    QImageReader reader(QStringLiteral(":/icon/kerbo-64.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
 
 WarmUp::WarmUp()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIcon>
 
 #include "core/config/ScreenLayout.h"
 
@@ -16,6 +17,9 @@ namespace StartUp {
 // event loop. Returns the exit code.
 // `launchId`: the X11 desktop's launch id of this start (DESKTOP_STARTUP_ID), if any.
 int run(QApplication &app, const QByteArray &launchId = QByteArray());
+
+// The program's icon, for its windows and the desktop's task bar.
+QIcon windowIcon();
 
 // Begins on worker threads, while the connection to the display is made, what the start waits
 // for later: the system's font configuration (for the first window's texts) and the print

@@ -4,6 +4,7 @@
 #include "ui/EnterPressesButtons.h"
 #include "ui/HelpFile.h"
 #include "ui/startup/KerboStyle.h"
+#include "ui/startup/StartUp.h"
 #include "ui/startup/Translations.h"
 
 #include <QtWidgets>
@@ -43,6 +44,23 @@ private slots:
         QTRY_VERIFY(more->isVisible());
         QCOMPARE(more->icon().pixmap(more->iconSize()).toImage(),
                  own.pixmap(more->iconSize()).toImage());
+    }
+
+    // The icon of the windows, read at the start without loading the system's image plug-ins
+    // (JPEG, GIF and the others): a start pays for each one loaded.
+    void windowIconLoadsNoImagePlugin()
+    {
+        const auto imagePluginsLoaded = [] {
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+        };
+        if (imagePluginsLoaded()) QSKIP("an earlier test of this program loaded image plug-ins");
+        const QIcon icon = StartUp::windowIcon();
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(64, 64)});
+        const QImage picture = icon.pixmap(64).toImage();
+        QVERIFY(picture.hasAlphaChannel());
+        QVERIFY(picture.pixelColor(32, 32).alpha() > 0);
+        QVERIFY(!imagePluginsLoaded());
     }
 
     // A message box's picture at 200 %: drawn at the screen's pixels, where the theme has none,
