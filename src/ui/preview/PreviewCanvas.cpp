@@ -73,6 +73,8 @@ void PreviewCanvas::paintSheet(QPainter &p, const QRect &exposed)
 
 void PreviewCanvas::paintEvent(QPaintEvent *event)
 {
+    if (m_picture.devicePixelRatio() != devicePixelRatioF())
+        renderPicture(); // moved to a monitor of another pixel density
     QPainter p(this);
     paintSheet(p, event->rect());
 }

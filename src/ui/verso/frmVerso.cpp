@@ -21,8 +21,8 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,6 +46,40 @@ QRect inside(const QRectF &mm, double k)
     const int right = qRound(mm.right() * k), bottom = qRound(mm.bottom() * k);
     return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
 }
+
+// The blank verso under the boxes, drawn in vectors at the pixel density of the monitor the
+// window stands on, and drawn again when it is moved to a monitor of another.
+class VersoSheet : public QWidget
+{
+public:
+    explicit VersoSheet(double k) : m_k(k)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(qCeil(VersoGeometry::WidthMm * k), qCeil(VersoGeometry::HeightMm * k));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        if (m_picture.isNull() || m_picture.devicePixelRatio() != ratio) {
+            m_picture = QPixmap(size() * ratio);
+            m_picture.setDevicePixelRatio(ratio);
+            m_picture.fill(FormPicture::PaperColour); // the last pixels, partly covered
+            QPainter painter(&m_picture);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            VersoPicture::paint(painter, m_k);
+        }
+        QPainter p(this);
+        p.setClipRegion(event->region());
+        p.drawPixmap(0, 0, m_picture);
+    }
+
+private:
+    double m_k;
+    QPixmap m_picture;
+};
 
 QString textOf(const QWidget *box)
 {
@@ -82,19 +116,9 @@ frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
     AppState &state = session.state;
     ensureLoaded(state.printLayout, state.config.dataFolder());
 
-    // The picture never changes while the editor is open: drawn once, the boxes over it.
-    const QSize size(qCeil(VersoGeometry::WidthMm * m_k), qCeil(VersoGeometry::HeightMm * m_k));
-    QPixmap picture(size * devicePixelRatioF());
-    picture.setDevicePixelRatio(devicePixelRatioF());
-    picture.fill(FormPicture::PaperColour); // the last pixels, that the form only partly covers
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    VersoPicture::paint(painter, m_k);
-    painter.end();
-    auto *canvas = new QLabel;
-    canvas->setPixmap(picture);
-    canvas->setFixedSize(size);
+    // The boxes over the picture of the form.
+    auto *canvas = new VersoSheet(m_k);
+    const QSize size = canvas->size();
     PaperColours::makePaper(canvas);
     buildBoxes(canvas);
 

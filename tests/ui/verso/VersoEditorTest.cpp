@@ -3,8 +3,10 @@
 #include "../SessionFolder.h"
 #include "core/form/FormGeometry.h"
 #include "core/form/VersoGeometry.h"
+#include "core/form/VersoPicture.h"
 #include "ui/PaperColours.h"
 #include "ui/editor/EditorWindow.h"
+#include "ui/preview/PreviewCanvas.h"
 #include "ui/preview/frmPreview.h"
 #include "ui/verso/VersoWiring.h"
 #include "ui/verso/frmVerso.h"
@@ -86,6 +88,85 @@ private slots:
         QCOMPARE(versoPreview->screen(), laptop);
         QVERIFY(versoPreview->testAttribute(Qt::WA_Moved));
         versoPreview->close();
+        verso->close();
+    }
+
+    // A laptop at 200 % beside an office monitor at 100 % (run with QT_SCREEN_SCALE_FACTORS):
+    // the verso's form and the preview's sheet are drawn at the pixel density of the monitor
+    // they stand on, and again when moved to the other one, never a picture enlarged.
+    void picturesSharpOnEachMonitor()
+    {
+        QScreen *office = nullptr, *laptop = nullptr;
+        for (QScreen *screen : QGuiApplication::screens())
+            (screen->name() == u"Laptop" ? laptop : office) = screen;
+        if (!laptop || !office || laptop->devicePixelRatio() == office->devicePixelRatio())
+            QSKIP("needs two monitors of different pixel densities");
+        Run run;
+        EditorWindow window(run.state, EditorLayout::Editor1024);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        wireVersoAndPreviews(window, run.session);
+        window.move(laptop->availableGeometry().topLeft() + QPoint(20, 20));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        // The picture as the window shows it, without the boxes, against the vector drawing.
+        const auto sharp = [](QWidget *picture, const auto &draw) {
+            const qreal ratio = picture->devicePixelRatioF();
+            QImage shown(picture->size() * ratio, QImage::Format_RGB32);
+            shown.setDevicePixelRatio(ratio);
+            shown.fill(Qt::white);
+            picture->render(&shown, {}, {}, QWidget::DrawWindowBackground);
+            QImage drawn(shown.size(), QImage::Format_RGB32);
+            drawn.setDevicePixelRatio(ratio);
+            drawn.fill(Qt::white);
+            QPainter p(&drawn);
+            draw(p);
+            p.end();
+            qint64 differ = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    differ += shown.pixel(x, y) != drawn.pixel(x, y);
+            return differ * 1000 < qint64(shown.width()) * shown.height();
+        };
+        const auto moveTo = [](QWidget *w, QScreen *screen) {
+            w->windowHandle()->setScreen(screen);
+            w->move(screen->availableGeometry().topLeft());
+            QTRY_COMPARE(w->devicePixelRatioF(), screen->devicePixelRatio());
+        };
+
+        window.action(EditorCommand::Verso)->trigger();
+        auto *verso = window.findChild<frmVerso *>();
+        QVERIFY(verso && QTest::qWaitForWindowExposed(verso));
+        QCOMPARE(verso->devicePixelRatioF(), laptop->devicePixelRatio());
+        QWidget *form = verso->findChild<QScrollArea *>()->widget();
+        const double k = FormGeometry::scaleFor(EditorLayout::Editor1024).pixelsPerMm;
+        const auto versoForm = [k](QPainter &p) {
+            p.fillRect(
+                QRectF(0, 0, VersoGeometry::WidthMm * k + 1, VersoGeometry::HeightMm * k + 1),
+                FormPicture::PaperColour);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            VersoPicture::paint(p, k);
+        };
+        QVERIFY(sharp(form, versoForm));
+        moveTo(verso, office);
+        QVERIFY(sharp(form, versoForm));
+
+        verso->button(frmVerso::Button::Preview)->click();
+        auto *preview = verso->findChild<frmPreview *>();
+        QVERIFY(preview && QTest::qWaitForWindowExposed(preview));
+        preview->setZoom(frmPreview::Zoom::Actual);
+        PreviewCanvas *sheet = preview->canvas();
+        const auto blankSheet = [sheet](QPainter &p) {
+            p.setRenderHint(QPainter::Antialiasing);
+            VersoPicture::paint(p, sheet->pixelsPerMm(), FormPicture::Surface::Paper);
+        };
+        run.state.verso = VersoContent(); // the sheet alone
+        sheet->update();
+        QVERIFY(sharp(sheet, blankSheet));
+        moveTo(preview, laptop);
+        QVERIFY(sharp(sheet, blankSheet));
+        preview->close();
         verso->close();
     }
 
@@ -382,8 +463,10 @@ private slots:
         // leaves of it is paper, not what the memory held.
         frmVerso small(run.session, EditorLayout::Editor800);
         small.setAttribute(Qt::WA_DeleteOnClose, false);
-        auto *canvas = qobject_cast<QLabel *>(small.findChild<QScrollArea *>()->widget());
-        const QImage picture = canvas->pixmap().toImage();
+        QWidget *canvas = small.findChild<QScrollArea *>()->widget();
+        QImage picture(canvas->size(), QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        canvas->render(&picture, {}, {}, QWidget::DrawWindowBackground);
         for (int y = 0; y < picture.height(); ++y)
             QVERIFY2(qGray(picture.pixel(picture.width() - 1, y)) > 200,
                      qPrintable(QString::number(y)));
