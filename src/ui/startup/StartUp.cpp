@@ -168,9 +168,12 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
     const bool fit = state.config.fitToWindow || !fitsScreen(editor);
     editor->setFitToWindow(fit);
     editor->action(EditorCommand::FitToWindow)->setChecked(state.config.fitToWindow);
-    if (fit)
+    if (fit) {
+        // Given back its normal state, or where no window manager maximizes it, the window shows
+        // the form at the layout's size as far as the screen allows, not at its smallest.
+        resizeWithinScreen(editor, editor->layoutSize());
         editor->showMaximized();
-    else
+    } else
         editor->show();
     return editor;
 }

@@ -333,6 +333,26 @@ private slots:
         QTRY_VERIFY(editor.isNull());
     }
 
+    // Opened fitted, the window fills the screen; given back its normal state (by the window
+    // manager, or never maximized where there is none) it shows the form at the layout's size,
+    // within the screen, not at the smallest size the fitted form allows.
+    void openedFittedTheWindowIsRestoredToTheLayoutsSize()
+    {
+        m_data->write(QStringLiteral("Config.ini"),
+                      "[Cartouche]\r\ncondition=1\r\n[Options]\r\nAjusterFenetre=1\r\n");
+        QPointer<EditorWindow> editor = StartUp::openEditor(m_session, EditorLayout::Editor1024);
+        QVERIFY(editor->fitsToWindow() && editor->isMaximized());
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        editor->showNormal();
+        const QSize room = editor->screen()->availableGeometry().size();
+        const QSize normal = editor->layoutSize().boundedTo(room - QSize(16, 40));
+        QTRY_COMPARE(editor->size(), normal);
+        BulletinCanvas *canvas = editor->canvas();
+        if (normal == editor->layoutSize()) QTRY_COMPARE(canvas->scale(), canvas->layoutScale());
+        editor->closeForLayoutSwitch();
+        QTRY_VERIFY(editor.isNull());
+    }
+
     void quittingAsksNothing()
     {
         // Every way of quitting ends the event loop at once; the window goes with it.
