@@ -152,6 +152,39 @@ private slots:
                  QStringList({QStringLiteral("12.txt"), QStringLiteral("13.txt")}));
     }
 
+    // The first start's copy of the factory folder onto a full or failing disk: the driver is
+    // told why, and no folder is left that a later start would take as the data folder. A data
+    // folder that was not forced to the disk before taking its name could be found with empty
+    // files after a power cut.
+    void failedFirstStartLeavesNoDataFolder()
+    {
+        QTemporaryDir factory, home;
+        const QString user = home.filePath(QStringLiteral("Kerbo/"));
+        QVERIFY(QDir().mkpath(user));
+        QFile file(factory.filePath(QStringLiteral("ListeGares.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(20000, 'P'));
+        file.close();
+        QStringList errors;
+        for (const char *fault : {"write:ENOSPC", "sync:EIO", "rename:EIO"}) {
+            InjectedFault injected(user, fault);
+            const DataFolder::Location l = DataFolder::locate(QString(), user, factory.path());
+            QVERIFY2(!l.ok(), fault);
+            errors << l.error;
+            QCOMPARE(QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList());
+        }
+        QVERIFY2(errors[0].endsWith(QStringLiteral("Impossible d'écrire le fichier %1DataBul/"
+                                                   "ListeGares.txt : le disque est plein.")
+                                        .arg(user)),
+                 qPrintable(errors[0]));
+        QVERIFY2(errors[1].contains(QStringLiteral("erreur d'écriture sur le disque")),
+                 qPrintable(errors[1]));
+        QVERIFY(DataFolder::locate(QString(), user, factory.path()).ok());
+        QCOMPARE(fileBytes(user + QStringLiteral("DataBul/ListeGares.txt")),
+                 QByteArray(20000, 'P'));
+    }
+
     void fullDiskIsToldInPlainWords()
     {
         TempDataFolder data;

@@ -101,6 +101,14 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
                               .filePath(QStringLiteral(".%1-XXXXXX").arg(targetInfo.fileName())));
     if (!partial.isValid())
         return fail(QStringLiteral("création du dossier"));
+    // A file that cannot be written is named in the folder the driver knows, with the cause.
+    auto failWriting = [&](const QString &why) {
+        QString named = why;
+        named.replace(QDir::toNativeSeparators(QDir::cleanPath(partial.path())),
+                      QDir::toNativeSeparators(target));
+        if (error) *error = named;
+        return false;
+    };
     const QDir source(factory);
     QDirIterator it(factory, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
@@ -113,12 +121,14 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
                 return fail(QDir::toNativeSeparators(relative));
             continue;
         }
-        if (!QFile::copy(from, to))
-            return fail(QDir::toNativeSeparators(relative));
-        // Resources copy as read-only files; the data files are the user's to change.
-        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                      | QFile::ReadOther);
+        QFile in(from);
+        if (!in.open(QIODevice::ReadOnly)) return fail(QDir::toNativeSeparators(relative));
+        QString why;
+        if (!AtomicFile::writeNew(to, in.readAll(), &why)) return failWriting(why);
     }
+    // Every file on the disk before the folder takes its name: after a power cut the folder is
+    // either missing, and seeded again, or whole, never named with empty files.
+    if (QString why; !AtomicFile::syncFolder(partial.path(), &why)) return failWriting(why);
     if (!QDir().rename(partial.path(), target)) {
         // Another Kerbo started at the same moment filled it first: that folder serves both.
         if (Paths::folderExists(target)) return true;
@@ -214,7 +224,8 @@ QString unwritableText(const QString &dataFolders)
 {
     return QStringLiteral("Kerbo ne peut pas écrire dans son dossier de données :\r\n%1\r\n"
                           "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
-                          "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.")
+                          "Donnez le droit d'écriture sur ce dossier, ou libérez de la place sur "
+                          "le disque, puis relancez Kerbo.")
         .arg(dataFolders);
 }
 

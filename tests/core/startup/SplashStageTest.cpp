@@ -263,7 +263,8 @@ private slots:
                  QString::fromUtf8(
                      "Kerbo ne peut pas écrire dans son dossier de données :\r\n%1/\r\n%2/\r\n"
                      "Vos réglages et vos journées ne pourraient pas être enregistrés.\r\n"
-                     "Donnez le droit d'écriture sur ce dossier puis relancez Kerbo.\r\n"
+                     "Donnez le droit d'écriture sur ce dossier, ou libérez de la place sur le "
+                     "disque, puis relancez Kerbo.\r\n"
                      "\r\n"
                      "Le dossier %3 n'existe pas et ne peut pas être créé.")
                      .arg(root.filePath("program/DataBul"), root.filePath("file/c/DataBul"),
@@ -377,8 +378,8 @@ private slots:
         QVERIFY(!l.ok());
         QCOMPARE(QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
-        QVERIFY2(l.error.endsWith(u"\r\n\r\nImpossible de créer le dossier de données "_s + user
-                                  + u"/DataBul (ListeGares.txt)."_s),
+        QVERIFY2(l.error.contains(u"\r\n\r\nImpossible d'écrire le fichier "_s + user +
+                                  u"/DataBul/ListeGares.txt : "_s),
                  qPrintable(l.error));
         // The next start, with room again, seeds the folder whole.
         QVERIFY(DataFolder::locate(QString(), user, factory.path()).ok());
