@@ -8,6 +8,7 @@
 #include "core/base/IniAccess.h"
 #include "core/config/DataFolder.h"
 #include "core/files/FileCopy.h"
+#include "core/folders/FolderCopy.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/print/PrintLayoutFile.h"
 #include "core/roster/CaraibeConversion.h"
@@ -150,6 +151,36 @@ private slots:
                  CaraibeConversion::Outcome::Done);
         QCOMPARE(QDir(drive + QStringLiteral("R1")).entryList(QDir::Files),
                  QStringList({QStringLiteral("12.txt"), QStringLiteral("13.txt")}));
+    }
+
+    // A roster folder saved onto a full or failing key: the cause names the file in the folder
+    // the driver chose, and the key holds no folder, under that name or half-copied beside it.
+    void failedFolderBackupLeavesNoFolder()
+    {
+        TempDataFolder data;
+        const QString source = data.programFolder() + QStringLiteral("R1/");
+        const QString key = data.programFolder() + QStringLiteral("cle/");
+        QVERIFY(QDir().mkpath(source + QStringLiteral("sem")) && QDir().mkpath(key));
+        for (const QString &name : {QStringLiteral("12.txt"), QStringLiteral("sem/13.txt")}) {
+            QFile day(source + name);
+            QVERIFY(day.open(QIODevice::WriteOnly));
+            day.write(QByteArray(3000, 'x'));
+        }
+        for (const char *fault : {"write:ENOSPC", "sync:EIO", "rename:EIO"}) {
+            InjectedFault injected(key, fault);
+            QString error;
+            QVERIFY(!FolderCopy::copyTree(source, key + QStringLiteral("R1"), &error));
+            QVERIFY2(error.contains(key + QStringLiteral("R1/12.txt : ")) &&
+                         !error.contains(QStringLiteral("/.R1-")),
+                     qPrintable(error));
+            if (fault[0] == 'w')
+                QVERIFY2(error.endsWith(QStringLiteral(" : le disque est plein.")),
+                         qPrintable(error));
+            QCOMPARE(QDir(key).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList());
+        }
+        QVERIFY(FolderCopy::copyTree(source, key + QStringLiteral("R1")));
+        QCOMPARE(fileBytes(key + QStringLiteral("R1/sem/13.txt")), QByteArray(3000, 'x'));
     }
 
     // The first start's copy of the factory folder onto a full or failing disk: the driver is

@@ -97,19 +97,20 @@ bool copyTree(const QString &source, const QString &destination, QString *error)
     const QDir into(work.path());
     for (const Item &item : items) {
         const QString to = into.filePath(item.relative);
+        // Failures name the file in the folder the driver chose, not in the hidden one filled.
+        const QString shown = QDir::toNativeSeparators(QDir(destination).filePath(item.relative));
         switch (item.kind) {
         case Item::Folder:
             if (!into.mkpath(item.relative))
-                return fail(QStringLiteral("Impossible de créer le dossier %1")
-                                .arg(QDir::toNativeSeparators(to)));
+                return fail(QStringLiteral("Impossible de créer le dossier %1").arg(shown));
             break;
         case Item::Link:
             if (!QFile::link(item.linkTarget, to))
-                return fail(QStringLiteral("Impossible de créer le lien %1")
-                                .arg(QDir::toNativeSeparators(to)));
+                return fail(QStringLiteral("Impossible de créer le lien %1").arg(shown));
             break;
         case Item::File:
-            if (!FileCopy::copy(QDir(source).filePath(item.relative), to, error)) return false;
+            if (QString why; !FileCopy::copy(QDir(source).filePath(item.relative), to, &why))
+                return fail(why.replace(QDir::toNativeSeparators(to), shown));
             break;
         }
     }
