@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include <cstdio>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -52,6 +54,12 @@ QString unreadableSettingsText(const QString &path, const QString &cause)
         .arg(QDir::toNativeSeparators(path), cause);
 }
 
+bool isEmptyFolder(const QString &path)
+{
+    return Paths::folderExists(path) && QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::System | QDir::NoDotAndDotDot);
+}
+
 } // namespace
 
 bool isWritable(const QString &folder)
@@ -80,8 +88,13 @@ bool isInstalled(const QString &programFolder)
 
 bool seed(const QString &factory, const QString &targetFolder, QString *error)
 {
-    const QString target = QDir::cleanPath(targetFolder);
-    if (QFileInfo::exists(target))
+    QString target = QDir::cleanPath(targetFolder);
+    // A folder made empty for the data (on another disk, reached through a link) holds nothing
+    // of the driver's: it is filled as a missing one is, the filled copy taking its place whole.
+    const bool replacing = isEmptyFolder(target);
+    if (replacing)
+        target = QFileInfo(target).canonicalFilePath();
+    else if (QFileInfo::exists(target))
         return Paths::folderExists(target);
     auto fail = [&](const QString &what) {
         if (error)
@@ -99,8 +112,8 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
     // Filled under a temporary name, removed whole on failure, renamed once complete.
     QTemporaryDir partial(QDir(targetInfo.absolutePath())
                               .filePath(QStringLiteral(".%1-XXXXXX").arg(targetInfo.fileName())));
-    if (!partial.isValid())
-        return fail(QStringLiteral("création du dossier"));
+    if (!partial.isValid()) // an empty folder beside which nothing can be made is used as it is
+        return replacing || fail(QStringLiteral("création du dossier"));
     // A file that cannot be written is named in the folder the driver knows, with the cause.
     auto failWriting = [&](const QString &why) {
         QString named = why;
@@ -129,9 +142,15 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
     // Every file on the disk before the folder takes its name: after a power cut the folder is
     // either missing, and seeded again, or whole, never named with empty files.
     if (QString why; !AtomicFile::syncFolder(partial.path(), &why)) return failWriting(why);
-    if (!QDir().rename(partial.path(), target)) {
+    if (replacing) QFile::setPermissions(partial.path(), QFileInfo(target).permissions());
+    // The system replaces a folder only while it is empty; a new name is never taken from
+    // another.
+    const bool renamed = replacing ? ::rename(QFile::encodeName(partial.path()).constData(),
+                                              QFile::encodeName(target).constData()) == 0
+                                   : QDir().rename(partial.path(), target);
+    if (!renamed) {
         // Another Kerbo started at the same moment filled it first: that folder serves both.
-        if (Paths::folderExists(target)) return true;
+        if (Paths::folderExists(target) && !isEmptyFolder(target)) return true;
         return fail(QStringLiteral("création du dossier"));
     }
     partial.setAutoRemove(false);
@@ -155,7 +174,7 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
         const bool driversFolder =
             Paths::folderExists(data) ||
             QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(data))).isSymLink();
-        if (!driversFolder) {
+        if (!driversFolder || isEmptyFolder(QDir::fromNativeSeparators(data))) {
             if (!QFileInfo::exists(data) && !QDir().mkpath(root)) {
                 details << QStringLiteral("Le dossier %1 n'existe pas et ne peut pas être créé.")
                                .arg(QDir::toNativeSeparators(QDir::cleanPath(root)));

@@ -6,9 +6,9 @@
 
 // Where the data folder DataBul lives. Beside the program when that folder can be written and
 // the program is not an installed one; otherwise in the user's application data folder. A
-// missing data folder is seeded from the factory copy built into the program, and an existing
-// one is never touched. An existing one that cannot be written is not passed over for the next:
-// the start ends with the message that names it.
+// missing or empty data folder is seeded from the factory copy built into the program, and one
+// holding anything is never touched. An existing one that cannot be written is not passed over
+// for the next: the start ends with the message that names it.
 namespace DataFolder {
 
 inline constexpr auto FactoryCopy = ":/factory/DataBul";
@@ -33,8 +33,9 @@ QString userFolder(const QString &systemFolder, const QString &home);
 // share/applications): such a program keeps its data per user, even where it could write.
 bool isInstalled(const QString &programFolder);
 
-// Copies the factory folder to `target` when `target` does not exist yet. The copy is made
-// beside `target` and renamed at the end, so that a failed copy leaves no half-filled folder.
+// Copies the factory folder to `target` when `target` does not exist yet, or is an empty folder
+// (or a link to one). The copy is made beside `target` (beside the folder the link leads to) and
+// renamed at the end, so that a failed copy leaves no half-filled folder.
 bool seed(const QString &factory, const QString &target, QString *error = nullptr);
 
 // Whether a file can be created in the folder (tried for real: permissions alone can lie).

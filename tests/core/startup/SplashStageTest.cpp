@@ -386,6 +386,40 @@ private slots:
         QCOMPARE(QFileInfo(user + "/DataBul/ListeGares.txt").size(), 64 * 1024);
     }
 
+    // A data folder made empty beforehand, on another disk through a link or in its place, is
+    // filled at the first start; one holding anything, if only a hidden file, is left as it is.
+    void emptyDataFolderIsFilled()
+    {
+        QTemporaryDir factory, root;
+        put(factory.filePath("ListeDossier.txt"), "");
+        put(factory.filePath("ListeGares.txt"), "PARIS\r\n");
+        const QString program = root.filePath("program"), user = root.filePath("user/Kerbo");
+        const QString disk = root.filePath("disk/DataBul");
+        QVERIFY(QDir().mkpath(program + "/DataBul") && QDir().mkpath(disk) && QDir().mkpath(user) &&
+                QFile::link(disk, user + "/DataBul"));
+        QVERIFY(QFile::setPermissions(disk, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                QFile::ReadGroup | QFile::ExeGroup));
+
+        QCOMPARE(DataFolder::locate(program, QString(), factory.path()).programFolder,
+                 Paths::CheckPath(program));
+        QCOMPARE(lines(program + "/DataBul/ListeGares.txt"), QStringList{"PARIS"});
+        QCOMPARE(DataFolder::locate(QString(), user, factory.path()).programFolder,
+                 Paths::CheckPath(user));
+        QVERIFY(QFileInfo(user + "/DataBul").isSymLink());
+        QCOMPARE(lines(disk + "/ListeGares.txt"), QStringList{"PARIS"});
+        QCOMPARE(QFileInfo(disk).permissions() & 0x0777, QFileDevice::Permissions(0x0750));
+        QCOMPARE(QDir(root.filePath("disk"))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"DataBul"});
+
+        const QString used = root.filePath("used");
+        put(used + "/DataBul/.kerbo.lock", "");
+        QVERIFY(DataFolder::locate(used, QString(), factory.path()).ok());
+        QCOMPARE(QDir(used + "/DataBul")
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{".kerbo.lock"});
+    }
+
     void installedProgramKeepsItsDataPerUser()
     {
         QTemporaryDir prefix;
