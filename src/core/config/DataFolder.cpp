@@ -54,6 +54,16 @@ QString unreadableSettingsText(const QString &path, const QString &cause)
         .arg(QDir::toNativeSeparators(path), cause);
 }
 
+// What a first start stopped while filling the data folder (a crash, a power cut) left beside
+// it, once old enough not to be another start's copy in progress.
+void removeStaleCopies(const QString &dataFolder)
+{
+    const QFileInfo folder(QDir::cleanPath(dataFolder));
+    removeStaleWorkFolders(folder.absolutePath(),
+                           QStringLiteral("^\\.%1-[A-Za-z0-9]{6}$")
+                               .arg(QRegularExpression::escape(folder.fileName())));
+}
+
 bool isEmptyFolder(const QString &path)
 {
     return Paths::folderExists(path) && QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden |
@@ -105,10 +115,7 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
     const QFileInfo targetInfo(target);
     if (!QDir().mkpath(targetInfo.absolutePath()))
         return fail(QStringLiteral("création du dossier"));
-    // What a start stopped while filling it (a crash, a power cut) left beside it.
-    removeStaleWorkFolders(targetInfo.absolutePath(),
-                           QStringLiteral("^\\.%1-[A-Za-z0-9]{6}$")
-                               .arg(QRegularExpression::escape(targetInfo.fileName())));
+    removeStaleCopies(target);
     // Filled under a temporary name, removed whole on failure, renamed once complete.
     QTemporaryDir partial(QDir(targetInfo.absolutePath())
                               .filePath(QStringLiteral(".%1-XXXXXX").arg(targetInfo.fileName())));
@@ -195,6 +202,11 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
                 location.error = unreadableSettingsText(settings, unreadableCause(file));
                 return location;
             }
+            // A copy stopped at a first start and filled whole by the next is never needed.
+            const QString folder = QDir::fromNativeSeparators(data);
+            removeStaleCopies(folder);
+            if (const QFileInfo link(QDir::cleanPath(folder)); link.isSymLink())
+                removeStaleCopies(link.canonicalFilePath());
             location.programFolder = root;
             return location;
         }

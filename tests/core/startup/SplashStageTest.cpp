@@ -240,6 +240,12 @@ private slots:
         QVERIFY(DataFolder::locate(program, QString(), factory.path()).ok());
         QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{".DataBul-notes", ".DataBul-YoUng1", "DataBul"}));
+        // The young one, left by a start stopped just before the one that filled the folder,
+        // goes at a later start, once old enough.
+        QVERIFY(setModified(program + "/.DataBul-YoUng1", old));
+        QVERIFY(DataFolder::locate(program, QString(), factory.path()).ok());
+        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{".DataBul-notes", "DataBul"}));
     }
 
     void unwritableDataFolderEndsTheStart()
