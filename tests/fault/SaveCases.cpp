@@ -221,6 +221,32 @@ SaveOutcome importLayout(AppState &s, int version)
     return {outcome == PrintParamsTransfer::Outcome::Done, told(prompts)};
 }
 
+// The layout saved into a folder of the driver's choice (a key), over the copy saved there
+// before.
+QString exportedLayout(const AppState &s)
+{
+    return folder(s, "Sauvegarde") + PrintParamsTransfer::fileName();
+}
+
+void exportSetUp(AppState &s)
+{
+    QDir().mkpath(folder(s, "Sauvegarde"));
+}
+
+SaveOutcome exportLayout(AppState &s, int version)
+{
+    PrintLayout layout;
+    layout.DefautParaImp();
+    layout.ParaImpX[2] = version ? QStringLiteral("12.5") : QStringLiteral("14");
+    if (!SauveParametresImp(layout, s.config.dataFolder())) return {};
+    FakePrompts prompts;
+    prompts.answers = {Prompts::Answer::Yes}; // over the copy saved before
+    const auto outcome =
+        PrintParamsTransfer::exportTo(s.config.dataFolder(), folder(s, "Sauvegarde"), prompts);
+    return {outcome == PrintParamsTransfer::Outcome::Done,
+            told(prompts, "SAUVEGARDE IMPOSSIBLE !!")};
+}
+
 // The converter criteria of the roster window.
 QString criteriaFile(const AppState &s)
 {
@@ -243,6 +269,7 @@ KERBO_SAVE_CASE({"Config.ini", nothingToSetUp, configIni, saveSetting});
 KERBO_SAVE_CASE({"cartouche", nothingToSetUp, configIni, saveCartouche});
 KERBO_SAVE_CASE({"print layout", layoutSetUp, layoutFile, saveLayout});
 KERBO_SAVE_CASE({"layout import", nothingToSetUp, layoutFile, importLayout});
+KERBO_SAVE_CASE({"layout export", exportSetUp, exportedLayout, exportLayout});
 KERBO_SAVE_CASE({"roster-folder list", rosterSetUp, rosterList, saveRosterList});
 KERBO_SAVE_CASE({"reference list", stationListSetUp, stationList, saveStationList});
 KERBO_SAVE_CASE({"automatismes", automatismeSetUp, automatismeFile, saveAutomatisme, true});
