@@ -216,6 +216,27 @@ private slots:
                  QByteArray(20000, 'P'));
     }
 
+    // An empty data folder is filled by a copy renamed over it; one that cannot be replaced so
+    // (the root of a key mounted there: the copy, made beside it, is on another disk) is used
+    // as it is, as before, and nothing is left beside it.
+    void emptyDataFolderThatCannotBeReplacedIsUsed()
+    {
+        QTemporaryDir factory, home;
+        QFile file(factory.filePath(QStringLiteral("ListeGares.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString user = home.filePath(QStringLiteral("Kerbo"));
+        QVERIFY(QDir().mkpath(user + QStringLiteral("/DataBul")));
+        DataFolder::Location l;
+        {
+            InjectedFault mounted(user + QStringLiteral("/DataBul"), "rename:EXDEV");
+            l = DataFolder::locate(QString(), user, factory.path());
+        }
+        QVERIFY2(l.ok(), qPrintable(l.error));
+        QCOMPARE(QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("DataBul")});
+    }
+
     void fullDiskIsToldInPlainWords()
     {
         TempDataFolder data;

@@ -157,7 +157,9 @@ bool seed(const QString &factory, const QString &targetFolder, QString *error)
                                    : QDir().rename(partial.path(), target);
     if (!renamed) {
         // Another Kerbo started at the same moment filled it first: that folder serves both.
-        if (Paths::folderExists(target) && !isEmptyFolder(target)) return true;
+        // An empty folder that cannot be replaced (the root of a disk mounted there) is used as
+        // it is.
+        if (replacing || (Paths::folderExists(target) && !isEmptyFolder(target))) return true;
         return fail(QStringLiteral("création du dossier"));
     }
     partial.setAutoRemove(false);
