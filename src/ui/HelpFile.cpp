@@ -19,9 +19,13 @@ namespace
 void cannotShow(Prompts &prompts, const QString &shown, bool noViewer)
 {
     QStringList text{QStringLiteral("Impossible d'afficher le fichier d'aide ") + shown};
+    // Either way the driver is told what to do: a desktop without xdg-open (installed without
+    // its recommended packages) can still show the page in the browser it has.
     if (noViewer)
         text << QStringLiteral("Aucun programme de cet ordinateur ne sait ouvrir les pages HTML : "
                                "installez un navigateur web.");
+    else
+        text << QStringLiteral("Ouvrez ce fichier avec votre navigateur web.");
     prompts.message(QStringLiteral("AIDE"), Prompts::lines(text), Prompts::Icon::Exclamation);
 }
 

@@ -268,9 +268,22 @@ private slots:
         QVERIFY(url.open(QIODevice::ReadOnly));
         QCOMPARE(url.readAll().trimmed(), QUrl::fromLocalFile(help).toEncoded());
 
+        // An opener that cannot even start: the driver still learns what to do.
+        {
+            QFile script(opener);
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write("#!/nonexistent/sh\n");
+        }
+        HelpFile::show(prompts, help);
+        QTRY_COMPARE(prompts.calls.size(), 2);
+        QCOMPARE(prompts.last().text,
+                 QStringLiteral("Impossible d'afficher le fichier d'aide %1\r\nOuvrez ce fichier "
+                                "avec votre navigateur web.")
+                     .arg(help));
+
         QFile::remove(help);
         HelpFile::show(prompts, help);
-        QCOMPARE(prompts.calls.size(), 2);
+        QCOMPARE(prompts.calls.size(), 3);
         QCOMPARE(prompts.last().text,
                  QStringLiteral("Le fichier d'aide %1 est introuvable.").arg(help));
     }
