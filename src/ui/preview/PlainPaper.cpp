@@ -36,13 +36,11 @@ bool print(Session &session, PrintSide side, QPrinter &printer)
     AppState &state = session.state;
     PrinterPage page(printer);
     if (!page.begin()) {
-        session.prompts.message(
-            QStringLiteral("Kerbo"),
-            printer.outputFileName().isEmpty()
-                ? QStringLiteral("L'imprimante ne répond pas.\r\nRien n'a été imprimé.")
-                : QStringLiteral("Le fichier %1 ne peut pas être écrit.\r\nRien n'a été imprimé.")
-                      .arg(printer.outputFileName()),
-            Prompts::Icon::Exclamation);
+        if (!PrinterPage::reportUnwritableFile(session.prompts, printer))
+            session.prompts.message(
+                QStringLiteral("Kerbo"),
+                QStringLiteral("L'imprimante ne répond pas.\r\nRien n'a été imprimé."),
+                Prompts::Icon::Exclamation);
         return false;
     }
     const QPointF offset = pictureOffset(state.printLayout, side);

@@ -76,8 +76,10 @@ bool SortieImpimante(Session &session)
     std::optional<PrinterPage> page;
     if (printer) {
         page.emplace(*printer);
-        if (!page->begin())
+        if (!page->begin()) {
             page.reset();
+            if (PrinterPage::reportUnwritableFile(session.prompts, *printer)) return false;
+        }
     }
     if (!page) {
         RectoPrinter::reportNoPrinter(session.prompts);

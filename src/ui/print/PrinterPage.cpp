@@ -1,5 +1,6 @@
 #include "ui/print/PrinterPage.h"
 
+#include "core/base/Prompts.h"
 #include "core/print/PrinterFonts.h"
 
 #include <QFontMetricsF>
@@ -54,6 +55,22 @@ PrinterPage::~PrinterPage()
 {
     if (m_painter.isActive())
         endPage();
+}
+
+bool PrinterPage::reportUnwritableFile(Prompts &prompts, const QPrinter &printer)
+{
+    // A file chosen as printer that cannot be written (its folder gone with a USB key, or
+    // read-only) is no missing printer: the driver chooses another file.
+    if (printer.outputFileName().isEmpty()) return false;
+    prompts.message(
+        QStringLiteral("Kerbo"),
+        Prompts::lines(
+            {QStringLiteral("Le fichier %1 ne peut pas être écrit.").arg(printer.outputFileName()),
+             QStringLiteral("Rien n'a été imprimé."),
+             QStringLiteral("Choisissez un autre fichier, ou une imprimante, "
+                            "par Reglages, Configuration de l'impression.")}),
+        Prompts::Icon::Exclamation);
+    return true;
 }
 
 bool PrinterPage::begin()

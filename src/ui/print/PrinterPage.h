@@ -8,6 +8,7 @@
 #include <functional>
 
 class QPrinter;
+class Prompts;
 
 // The page of a real printer (or of a PDF file chosen as printer): A4 landscape, the whole sheet
 // addressable, millimetres converted to the device's dots.
@@ -19,6 +20,9 @@ public:
 
     // Sets up the sheet and starts painting; false when the printer cannot be opened.
     bool begin();
+    // After a failed begin(): when the printer is a PDF file, says that the file cannot be
+    // written and what to do, and gives true; false for a real printer.
+    static bool reportUnwritableFile(Prompts &prompts, const QPrinter &printer);
 
     void setShift(double dx, double dy) override;
     void setFont(const QFont &font) override;

@@ -92,7 +92,10 @@ bool SortieImpVerso(Session &session)
     std::optional<PrinterPage> page;
     if (printer) {
         page.emplace(*printer);
-        if (!page->begin()) page.reset();
+        if (!page->begin()) {
+            page.reset();
+            if (PrinterPage::reportUnwritableFile(session.prompts, *printer)) return false;
+        }
     }
     if (!page) {
         RectoPrinter::reportNoPrinter(session.prompts);

@@ -6,6 +6,7 @@
 #include "core/print/PrinterFonts.h"
 #include "ui/editor/EditorWindow.h"
 #include "ui/print/PrintCommands.h"
+#include "ui/print/VersoCommands.h"
 #include "ui/startup/CommandWiring.h"
 
 #include <QPrintDialog>
@@ -219,6 +220,27 @@ private slots:
                                         "Kerbo ne peut donc pas imprimer vos bulletins."));
         QCOMPARE(m.icon, Prompts::Icon::Exclamation);
         QVERIFY(QDir(f.dir.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    // A PDF file that cannot be written (its folder gone with the USB key) is named, recto and
+    // verso alike: the driver is not told that no printer is installed.
+    void fileThatCannotBeWrittenIsNamed()
+    {
+        Folder f;
+        f.state.printLayout.DefautParaImp();
+        const QString absent = f.dir.filePath(QStringLiteral("cle/bulletin.pdf"));
+        for (bool verso : {false, true}) {
+            f.printer.choosePdfFile(absent);
+            QVERIFY(!(verso ? SortieImpVerso(f.session) : SortieImpimante(f.session)));
+            const FakePrompts::Call &m = f.prompts.last();
+            QCOMPARE(m.title, QStringLiteral("Kerbo"));
+            QCOMPARE(m.text, QStringLiteral("Le fichier %1 ne peut pas être écrit.\r\n"
+                                            "Rien n'a été imprimé.\r\n"
+                                            "Choisissez un autre fichier, ou une imprimante, par "
+                                            "Reglages, Configuration de l'impression.")
+                                 .arg(absent));
+            QCOMPARE(m.icon, Prompts::Icon::Exclamation);
+        }
     }
 
     // The font dialog opens on the style that has the stored weight and slant, obliques
