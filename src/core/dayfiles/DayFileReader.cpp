@@ -246,8 +246,10 @@ bool load(const QString &path, AppState &state, Prompts &prompts)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        // Told like a file that is no day file: what went wrong, then what to do.
         prompts.message(QStringLiteral("Erreur !!"),
-                        QStringLiteral("Impossible d'ouvrir le fichier %1 :\r\n%2")
+                        QStringLiteral("Impossible d'ouvrir le fichier %1 :\r\n%2\r\n\r\n"
+                                       "Choisir un autre fichier s.v.p..")
                             .arg(QDir::toNativeSeparators(path), file.errorString()),
                         Prompts::Icon::Exclamation);
         return true;

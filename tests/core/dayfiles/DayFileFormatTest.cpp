@@ -220,6 +220,17 @@ private slots:
                    u"Ce fichier n'est pas un fichier de journée  ! \r\nLe chargement est "
                    u"impossible.\r\n\r\nChoisir un autre fichier s.v.p.."_s);
     }
+
+    // A file that cannot be opened at all (gone, or not readable) is named, with the same advice.
+    void unopenableFileIsNamed()
+    {
+        const QString path = m_data->dir.filePath(u"12.txt"_s);
+        QVERIFY(QDir().mkpath(path)); // a folder: no file to open under that name
+        QVERIFY(DayFileReader::load(path, *m_state, m_prompts));
+        QCOMPARE(m_prompts.calls.size(), 1);
+        QVERIFY(m_prompts.last().text.startsWith(u"Impossible d'ouvrir le fichier "_s + path));
+        QVERIFY(m_prompts.last().text.endsWith(u"\r\n\r\nChoisir un autre fichier s.v.p.."_s));
+    }
 };
 
 KERBO_TEST(DayFileFormatTest)
