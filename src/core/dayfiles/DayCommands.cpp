@@ -134,7 +134,10 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
     if (file.isEmpty()) return;
     if (!Paths::FileExists(file)) {
         prompts.message(QStringLiteral("FICHIER INTROUVABLE"),
-                        QStringLiteral("Le fichier %1 n'existe pas.").arg(file), Icon::Exclamation);
+                        QStringLiteral("Le fichier %1 n'existe pas.\r\n\r\n"
+                                       "Choisir un autre fichier s.v.p..")
+                            .arg(file),
+                        Icon::Exclamation);
         return;
     }
 

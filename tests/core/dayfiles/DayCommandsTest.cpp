@@ -334,6 +334,20 @@ private slots:
                  (QStringList{other, u"R42"_s}));
     }
 
+    // A file gone between its choice and its opening (a key pulled out) is named, with what to
+    // do, and the day in the editor stays.
+    void vanishedFileIsNamed()
+    {
+        m_state->record.setSlot(7, u"R42"_s);
+        const QString gone = folder(u"CLE"_s) + u"12.txt"_s;
+        m_prompts.files = {gone};
+        DayCommands::openGeneric(*m_state, m_prompts, m_view);
+        QCOMPARE(m_prompts.last().title, u"FICHIER INTROUVABLE"_s);
+        QCOMPARE(m_prompts.last().text, u"Le fichier %1 n'existe pas.\r\n\r\nChoisir un autre "
+                                        u"fichier s.v.p.."_s.arg(gone));
+        QCOMPARE(slot(7), u"R42"_s);
+    }
+
     void mentionsInNames()
     {
         QCOMPARE(DayNames::genericMention(u"12.txt"_s, u"12"_s), QString());
