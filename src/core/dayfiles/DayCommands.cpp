@@ -109,6 +109,11 @@ bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QS
     if (earlier)
         text += QString::fromUtf16(u"\r\n\r\nLe fichier de ce nom déjà présent dans ce dossier "
                                    u"reste tel qu'il était.");
+    // The folder of the days is often on a key, which may not be plugged in.
+    if (!Paths::folderExists(folder))
+        text += QString::fromUtf16(u"\r\n\r\nBranchez la clé ou le disque qui contient ce "
+                                   u"dossier puis sauvegardez de nouveau, ou choisissez un autre "
+                                   u"dossier dans GestionDossiers.");
     prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"), text, Icon::Exclamation);
     return false;
 }

@@ -186,8 +186,9 @@ private slots:
                  qPrintable(m_prompts.last().text));
         QCOMPARE(files(m_archive).size(), 1);
 
-        // A Windows computer's generic folder is no folder here: nothing is written wherever
-        // the program was started, under that folder's name.
+        // A Windows computer's generic folder (or one on a key not plugged in) is no folder
+        // here: nothing is written wherever the program was started, under that folder's name,
+        // and the driver is told what to do.
         setFolders(u"D:\\Roulements\\"_s, m_archive);
         m_state->record.setSlot(8, u"12"_s);
         const QString started = QDir::currentPath();
@@ -195,7 +196,10 @@ private slots:
         saveGeneric();
         QDir::setCurrent(started);
         QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
-        QVERIFY2(m_prompts.last().text.endsWith(u"le dossier D:\\Roulements\\ est introuvable."_s),
+        QVERIFY2(m_prompts.last().text.endsWith(
+                     u"le dossier D:\\Roulements\\ est introuvable.\r\n\r\nBranchez la clé ou le "
+                     u"disque qui contient ce dossier puis sauvegardez de nouveau, ou choisissez "
+                     u"un autre dossier dans GestionDossiers."_s),
                  qPrintable(m_prompts.last().text));
         QVERIFY(!QFileInfo::exists(m_data->dir.filePath(u"D:\\Roulements\\12.txt"_s)));
     }
