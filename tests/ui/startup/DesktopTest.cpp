@@ -14,6 +14,20 @@
 class DesktopTest : public QObject
 {
     Q_OBJECT
+    // Shows `window` with `widgets` in a column, all in `style`, as the active window.
+    static bool showActive(QWidget &window, QStyle &style, const QList<QWidget *> &widgets)
+    {
+        window.setStyle(&style);
+        auto *column = new QVBoxLayout(&window);
+        for (QWidget *w : widgets) {
+            w->setStyle(&style);
+            column->addWidget(w);
+        }
+        window.show();
+        QApplication::setActiveWindow(&window);
+        return QTest::qWaitForWindowActive(&window);
+    }
+
 private slots:
     // The program's style is the desktop's; only the menu bar's arrow is made when first shown.
     void narrowMenuBarShowsTheDesktopStylesArrow()
@@ -92,19 +106,11 @@ private slots:
     {
         KerboStyle style;
         QWidget window;
-        window.setStyle(&style);
-        auto *column = new QVBoxLayout(&window);
         auto *filled = new QListWidget(&window);
         auto *empty = new QListWidget(&window);
         filled->addItem(QStringLiteral("/home"));
         filled->setCurrentRow(0);
-        for (QListWidget *list : {filled, empty}) {
-            list->setStyle(&style);
-            column->addWidget(list);
-        }
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(showActive(window, style, {filled, empty}));
         const QRgb highlight = filled->palette().color(QPalette::Highlight).rgb();
         const auto edge = [](QListWidget *list) {
             const QImage picture = list->grab().toImage();
@@ -124,18 +130,10 @@ private slots:
     {
         KerboStyle style;
         QDialog window;
-        window.setStyle(&style);
-        auto *column = new QVBoxLayout(&window);
         auto *box = new QLineEdit(&window);
         auto *ok = new QPushButton(QStringLiteral("OK"), &window);
         ok->setDefault(true);
-        for (QWidget *w : {static_cast<QWidget *>(box), static_cast<QWidget *>(ok)}) {
-            w->setStyle(&style);
-            column->addWidget(w);
-        }
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(showActive(window, style, {box, ok}));
         box->setFocus();
         const QImage without = ok->grab().toImage();
         ok->setFocus();
