@@ -83,32 +83,25 @@ private slots:
         m_state->record.setSlot(8, u"12"_s);
         m_state->record.setSlot(7, QString());
         saveArchive();
-        const QStringList texts[] = {
-            {u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE."_s,
-             {},
-             u"VEUILLEZ CHOISIR UN DOSSIER GENERIQUE:"_s,
-             {},
-             u"SOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER"_s,
-             u"SUR LE BOUTON \"Choisir ce dossier comme dossier Générique\""_s,
-             {},
-             u"SOIT SUR LE BOUTON LISTE \" DOSSIER ROULEMENT\""_s,
-             u"SI LA LISTE DES DOSSIER ROULEMENT N'EST PAS VIDE."_s},
-            {u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE."_s,
-             {},
-             u"VEUILLEZ CHOISIR UN DOSSIER ARCHIVE DANS LE"_s,
-             u"GESTIONNAIRE DE DOSSIER ET CLIQUER SUR LE BOUTON"_s,
-             u"\"Choisir ce dossier comme dossier Archive\""_s},
-            {u"SAUVEGARDE DE LA JOURNEE GENERIQUE IMPOSSIBLE !! "_s,
-             u"VEUILLEZ INSCRIRE UN NUMERO DE JOURNEE DANS LE CADRE JOURNEE SVP."_s},
-            {u"SAUVEGARDE DE LA JOURNEE ARCHIVE IMPOSSIBLE !! "_s,
-             u"VEUILLEZ INSCRIRE UN NUMERO DE ROULEMENT DANS LE CADRE ROULEMENT SVP."_s}};
         QCOMPARE(m_prompts.titles(),
                  (QStringList{u"CHEMIN DU DOSSIER GENERIQUE INCONNU !!"_s,
                               u"CHEMIN DU DOSSIER ARCHIVE INCONNU !!"_s,
                               u"ATTENTION IL MANQUE LE NUMERO DE JOURNEE!!"_s,
                               u"ATTENTION IL MANQUE LE NUMERO DE ROULEMENT!!"_s}));
+        const QString texts[] = {
+            u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER GENERIQUE.\r\n\r\nVEUILLEZ CHOISIR UN "
+            u"DOSSIER GENERIQUE:\r\n\r\nSOIT PAR LE GESTIONNAIRE DE DOSSIER ET CLIQUER\r\nSUR LE "
+            u"BOUTON \"Choisir ce dossier comme dossier Générique\"\r\n\r\nSOIT SUR LE BOUTON "
+            u"LISTE \" DOSSIER ROULEMENT\"\r\nSI LA LISTE DES DOSSIER ROULEMENT N'EST PAS VIDE."_s,
+            u"JE NE CONNAIS PAS LE CHEMIN DU DOSSIER ARCHIVE.\r\n\r\nVEUILLEZ CHOISIR UN DOSSIER "
+            u"ARCHIVE DANS LE\r\nGESTIONNAIRE DE DOSSIER ET CLIQUER SUR LE BOUTON\r\n\"Choisir "
+            u"ce dossier comme dossier Archive\""_s,
+            u"SAUVEGARDE DE LA JOURNEE GENERIQUE IMPOSSIBLE !! \r\nVEUILLEZ INSCRIRE UN NUMERO DE "
+            u"JOURNEE DANS LE CADRE JOURNEE SVP."_s,
+            u"SAUVEGARDE DE LA JOURNEE ARCHIVE IMPOSSIBLE !! \r\nVEUILLEZ INSCRIRE UN NUMERO DE "
+            u"ROULEMENT DANS LE CADRE ROULEMENT SVP."_s};
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(m_prompts.calls[i].text.split(u"\r\n"_s), texts[i]);
+            QCOMPARE(m_prompts.calls[i].text, texts[i]);
             // The missing roster number alone comes without an icon.
             QCOMPARE(m_prompts.calls[i].icon,
                      i == 3 ? Prompts::Icon::None : Prompts::Icon::Exclamation);
@@ -116,28 +109,24 @@ private slots:
         QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
 
         // A "/" in the day number names no file of the folder: nothing is written, neither in
-        // the folder above nor in one below.
-        for (const QString &day : {u"../X"_s, u"1/2"_s}) {
-            m_state->record.setSlot(7, u"R42"_s);
+        // the folder above nor in one below. Nor does a day number that starts with a dot: its
+        // file would be hidden from every file list, the open dialogs' too.
+        const QString slash = u" contient le caractère « / », qu'un nom de fichier ne peut pas "
+                              u"contenir : retirez-le du numéro de journée ou de la mention."_s;
+        const QString dot = u" commence par un point : le fichier serait caché et n'apparaîtrait "
+                            u"dans aucune liste de fichiers. Retirez le point du début du numéro "
+                            u"de journée."_s;
+        m_state->record.setSlot(7, u"R42"_s);
+        for (const auto &[day, why] : {std::pair{u"../X"_s, slash},
+                                       {u"1/2"_s, slash},
+                                       {u"."_s, dot},
+                                       {u".."_s, dot},
+                                       {u".5"_s, dot}}) {
             m_state->record.setSlot(8, day);
             saveGeneric();
             expectLast(u"SAUVEGARDE IMPOSSIBLE !!"_s,
                        u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier « "_s + day +
-                           u".txt » contient le caractère « / », qu'un nom de fichier ne peut pas "
-                           u"contenir : retirez-le du numéro de journée ou de la mention."_s);
-            saveArchive();
-            QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
-        }
-        // Nor does a day number that starts with a dot: its file would be hidden from every
-        // file list, the open dialogs' too.
-        for (const QString &day : {u"."_s, u".."_s, u".5"_s}) {
-            m_state->record.setSlot(8, day);
-            saveGeneric();
-            expectLast(u"SAUVEGARDE IMPOSSIBLE !!"_s,
-                       u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier « "_s + day +
-                           u".txt » commence par un point : le fichier serait caché et "
-                           u"n'apparaîtrait dans aucune liste de fichiers. Retirez le point du "
-                           u"début du numéro de journée."_s);
+                           u".txt »"_s + why);
             saveArchive();
             QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
         }
@@ -149,11 +138,8 @@ private slots:
                    u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier contient un retour "
                    u"à la ligne ou une tabulation, qu'un nom de fichier ne peut pas contenir : "
                    u"retirez-le de la mention."_s);
-        m_state->mention.clear();
-        QCOMPARE(QDir(m_generic).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(QDir(m_archive).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QVERIFY(files(m_generic).isEmpty() && files(m_archive).isEmpty());
-        QVERIFY(files(m_data->dir.path()).isEmpty());
+        for (const QString &dir : {m_generic, m_archive, m_data->dir.path()})
+            QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void failedSaveKeepsThePreviousFile()
