@@ -113,17 +113,16 @@ private slots:
     void anotherUsersFileKeepsItsOwner()
     {
         if (::geteuid() != 0) QSKIP("only the administrator can give files to other users");
-        constexpr uid_t Nobody = AnotherUserId;
         QTemporaryDir dir;
         QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
         const QString users = dir.filePath(u"Config.ini"_s);
         QVERIFY(TextFile::writeAtomic(users, "[Cartouche]\r\n"));
-        QVERIFY(::chown(QFile::encodeName(users).constData(), Nobody, Nobody) == 0);
+        QVERIFY(::chown(QFile::encodeName(users).constData(), AnotherUserId, AnotherUserId) == 0);
         QVERIFY(::chmod(QFile::encodeName(users).constData(), 0640) == 0);
         QVERIFY(TextFile::writeAtomic(users, "[Cartouche]\r\nNom=DUPONT\r\n"));
         const QFileInfo saved(users);
-        QCOMPARE(saved.ownerId(), Nobody);
-        QCOMPARE(saved.groupId(), Nobody);
+        QCOMPARE(saved.ownerId(), AnotherUserId);
+        QCOMPARE(saved.groupId(), AnotherUserId);
         QCOMPARE(saved.permissions() & QFileDevice::Permissions(0x7777),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                      QFileDevice::WriteUser | QFileDevice::ReadGroup);

@@ -73,8 +73,6 @@ private slots:
         QVERIFY(FormGeometry::slotBox(300).isEmpty());
     }
 
-    // On the sheet (preview, plain paper) frame C is closed under its last row of boxes, above
-    // the sheet's edge; the editor's picture keeps the total below it.
     // Every box the driver can stand on is announced by a name of its own, its row with it.
     void everyBoxHasANameOfItsOwn()
     {
@@ -110,6 +108,8 @@ private slots:
         QCOMPARE(BoxNames::ofVerso({VersoText::L, 9}), u"L, ligne 2, Sortie"_s);
     }
 
+    // On the sheet (preview, plain paper) frame C is closed under its last row of boxes, above
+    // the sheet's edge; the editor's picture keeps the total below it.
     void sheetClosesFrameC()
     {
         const double k = 4;

@@ -278,11 +278,12 @@ private slots:
         QStringList errors;
         const bool administrator = ::geteuid() == 0;
         if (administrator) {
-            QVERIFY(::chmod(QFile::encodeName(root.path()).constData(), 0755) == 0);
-            QVERIFY(::chmod(QFile::encodeName(user).constData(), 0777) == 0);
-            QVERIFY(::chmod(QFile::encodeName(user + "/DataBul").constData(), 0755) == 0);
-            QVERIFY(::chmod(QFile::encodeName(program).constData(), 0777) == 0);
-            QVERIFY(::chmod(QFile::encodeName(program + "/DataBul").constData(), 0777) == 0);
+            for (const auto &[folder, mode] : {std::pair{root.path(), 0755},
+                                               {user, 0777},
+                                               {user + "/DataBul", 0755},
+                                               {program, 0777},
+                                               {program + "/DataBul", 0777}})
+                QVERIFY(::chmod(QFile::encodeName(folder).constData(), mode_t(mode)) == 0);
             errors = asAnotherUser([&] {
                 return QStringList{DataFolder::locate(QString(), user, factory.path()).error,
                                    DataFolder::locate(program, QString(), factory.path()).error};
