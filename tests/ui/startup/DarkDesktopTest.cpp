@@ -158,33 +158,23 @@ private slots:
         SessionFolder data;
         data.saveFactoryLayout();
 
+        // Each window active, its box with the keyboard and typed into.
+        const auto typedReads = [](QWidget &window, QLineEdit *box, const char *typed) {
+            activate(&window);
+            box->setFocus();
+            QTest::keyClicks(box, QLatin1String(typed));
+            QVERIFY2(readableOnLight(box), qPrintable(window.windowTitle()));
+            window.close();
+        };
         frmCartouche cartouche(data.state, data.prompts, false);
-        activate(&cartouche);
-        QTest::keyClicks(cartouche.box(0), QStringLiteral("MMMMMM"));
-        QVERIFY(readableOnLight(cartouche.box(0)));
-        cartouche.close();
-
+        typedReads(cartouche, cartouche.box(0), "MMMMMM");
         QWidget parent;
         frmAutomatisme automatisme(data.session, &parent);
-        activate(&automatisme);
-        QTest::keyClicks(automatisme.numberBox(), QStringLiteral("88888"));
-        QVERIFY(readableOnLight(automatisme.numberBox()));
-        automatisme.close();
-
+        typedReads(automatisme, automatisme.numberBox(), "88888");
         frmOption options(data.session);
-        activate(&options);
-        QLineEdit *prefix = options.text(ConfigKeys::PrefixTrain);
-        prefix->setFocus();
-        QTest::keyClicks(prefix, QStringLiteral("MMMM"));
-        QVERIFY(readableOnLight(prefix));
-        options.close();
-
+        typedReads(options, options.text(ConfigKeys::PrefixTrain), "MMMM");
         frmCentrage centring(data.session, PrintSide::Recto);
-        activate(&centring);
-        centring.xControl()->box()->setFocus();
-        QTest::keyClicks(centring.xControl()->box(), QStringLiteral("888"));
-        QVERIFY(readableOnLight(centring.xControl()->box()));
-        centring.close();
+        typedReads(centring, centring.xControl()->box(), "888");
     }
 
     void versoBoxesShowDarkTextOnPaper()

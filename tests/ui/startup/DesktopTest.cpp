@@ -158,30 +158,24 @@ private slots:
         const QFileIconProvider kinds;
         QCOMPARE(kinds.type(QFileInfo(QDir::tempPath())), QStringLiteral("Dossier"));
         QCOMPARE(kinds.type(QFileInfo(QDir::rootPath())), QStringLiteral("Lecteur"));
-        // Qt 6.8's catalogue puts a no-break space before the colon.
-        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:").replace(QChar(0xA0), u' '),
-                 QStringLiteral("Voir dans :"));
-        // The printer's properties window, opened from "Configuration de l'impression".
-        QCOMPARE(QCoreApplication::translate("QPrintPropertiesDialog", "Printer Properties"),
-                 QStringLiteral("Propriétés de l'imprimante"));
-        QCOMPARE(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
-                 QStringLiteral("Avancé"));
-        // The password window of a print server that asks who prints.
-        QCOMPARE(QCoreApplication::translate("QCupsPrinterSupport", "Authentication Needed"),
-                 QStringLiteral("Authentification requise"));
-        QCOMPARE(QCoreApplication::translate("QCupsPrinterSupport",
-                                             "Authentication needed to use %1 on %2.")
-                     .arg(u"Bureau", u"serveur"),
-                 QStringLiteral("Authentification requise pour utiliser Bureau sur serveur."));
-        QCOMPARE(QCoreApplication::translate("QCupsPrinterSupport", "Password:"),
-                 QStringLiteral("Mot de passe :"));
-        // The print dialog's options and its messages.
-        QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Double Sided Printing"),
-                 QStringLiteral("Impression recto verso"));
-        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Invalid Pages Definition"),
-                 QStringLiteral("Pages mal indiquées"));
-        QCOMPARE(QCoreApplication::translate("QPrintPropertiesDialog", "Page Setup Conflicts"),
-                 QStringLiteral("Conflit dans la mise en page"));
+        // The file dialog, the printer's properties opened from "Configuration de l'impression",
+        // the password window of a print server that asks who prints, the print dialog's options
+        // and messages. Qt 6.8's catalogue puts a no-break space before a colon.
+        const char *const french[][3] = {
+            {"QFileDialog", "Look in:", "Voir dans :"},
+            {"QPrintPropertiesDialog", "Printer Properties", "Propriétés de l'imprimante"},
+            {"QPrintPropertiesWidget", "Advanced", "Avancé"},
+            {"QCupsPrinterSupport", "Authentication Needed", "Authentification requise"},
+            {"QCupsPrinterSupport", "Authentication needed to use %1 on %2.",
+             "Authentification requise pour utiliser %1 sur %2."},
+            {"QCupsPrinterSupport", "Password:", "Mot de passe :"},
+            {"QPrintSettingsOutput", "Double Sided Printing", "Impression recto verso"},
+            {"QPrintDialog", "Invalid Pages Definition", "Pages mal indiquées"},
+            {"QPrintPropertiesDialog", "Page Setup Conflicts", "Conflit dans la mise en page"},
+        };
+        for (const auto &[context, english, expected] : french)
+            QCOMPARE(QCoreApplication::translate(context, english).replace(QChar(0xA0), u' '),
+                     QString::fromUtf8(expected));
     }
 
     // Enter presses the button that has the keyboard, in a window with no default button too.
@@ -189,16 +183,12 @@ private slots:
     {
         EnterPressesButtons filter;
         qApp->installEventFilter(&filter);
+        KerboStyle style;
         QDialog window;
         auto *box = new QLineEdit(&window);
         auto *save = new QPushButton(QStringLiteral("Enregistrer"), &window);
         save->setAutoDefault(false);
-        auto *layout = new QVBoxLayout(&window);
-        layout->addWidget(box);
-        layout->addWidget(save);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(showActive(window, style, {box, save}));
         QSignalSpy pressed(save, &QPushButton::clicked);
 
         box->setFocus();
@@ -235,16 +225,17 @@ private slots:
         const auto openerDone = [] {
             return QCoreApplication::instance()->findChildren<QProcess *>().isEmpty();
         };
-        const auto openerExits = [&](int code) {
-            QFile script(opener);
-            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1.url\"\nexit %2\n")
-                             .arg(opener)
-                             .arg(code)
-                             .toLocal8Bit());
-            script.close();
-            script.setPermissions(script.permissions() | QFile::ExeOwner);
+        const auto writeOpener = [&opener](const QString &script) {
+            QFile file(opener);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(script.toLocal8Bit());
+            file.setPermissions(file.permissions() | QFile::ExeOwner);
             QFile::remove(opener + QStringLiteral(".url"));
+        };
+        const auto openerExits = [&](int code) {
+            writeOpener(QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1.url\"\nexit %2\n")
+                            .arg(opener)
+                            .arg(code));
         };
 
         FakePrompts prompts;
@@ -267,11 +258,7 @@ private slots:
         QCOMPARE(url.readAll().trimmed(), QUrl::fromLocalFile(help).toEncoded());
 
         // An opener that cannot even start: the driver still learns what to do.
-        {
-            QFile script(opener);
-            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            script.write("#!/nonexistent/sh\n");
-        }
+        writeOpener(QStringLiteral("#!/nonexistent/sh\n"));
         HelpFile::show(prompts, help);
         QTRY_COMPARE(prompts.calls.size(), 2);
         QCOMPARE(prompts.last().text,
