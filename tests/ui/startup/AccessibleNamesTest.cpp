@@ -63,14 +63,18 @@ QStringList unnamedControls(QWidget *window)
     return found;
 }
 
-#define CHECK_NAMED(window)                                                                        \
-    do {                                                                                           \
-        (window).show();                                                                           \
-        const QStringList unnamed = unnamedControls(&(window));                                    \
-        QVERIFY2(unnamed.isEmpty(),                                                                \
-                 qPrintable((window).windowTitle() + u": "_s + unnamed.join(u", "_s)));            \
-        (window).hide();                                                                           \
-    } while (false)
+// Every control of the window, shown, has a name.
+void checkNamed(QWidget &window)
+{
+    window.show();
+    const QStringList unnamed = unnamedControls(&window);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(window.windowTitle() + u": "_s + unnamed.join(u", "_s)));
+    window.hide();
+}
+void checkNamed(QWidget &&window)
+{
+    checkNamed(window);
+} // a window made for the check alone
 
 } // namespace
 
@@ -86,54 +90,30 @@ private slots:
         data.saveFactoryLayout();
         EditorWindow editor(data.state, EditorLayout::Editor1024);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
-        CHECK_NAMED(editor);
+        checkNamed(editor);
 
-        frmCartouche cartouche(data.state, data.prompts, false);
-        CHECK_NAMED(cartouche);
-        frmOption options(data.session);
-        CHECK_NAMED(options);
-        frmAutomatisme automatisme(data.session);
-        CHECK_NAMED(automatisme);
-        frmGestListe stations(data.session, ReferenceLists::Kind(0));
-        CHECK_NAMED(stations);
-        frmGestListe rosterFolders(data.session, editor);
-        CHECK_NAMED(rosterFolders);
-        frmGestionDossier folders(data.session, editor);
-        CHECK_NAMED(folders);
-        frmGestionFichier files(data.session);
-        CHECK_NAMED(files);
-
+        checkNamed(frmCartouche(data.state, data.prompts, false));
+        checkNamed(frmOption(data.session));
+        checkNamed(frmAutomatisme(data.session));
+        checkNamed(frmGestListe(data.session, ReferenceLists::Kind(0)));
+        checkNamed(frmGestListe(data.session, editor));
+        checkNamed(frmGestionDossier(data.session, editor));
+        checkNamed(frmGestionFichier(data.session));
         for (PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
-            frmReglageCadres chooser(data.session, side);
-            CHECK_NAMED(chooser);
-            frmCentrage centring(data.session, side);
-            CHECK_NAMED(centring);
-            frmReglageGeneral shift(data.session, Calibration::shiftTitle(side));
-            CHECK_NAMED(shift);
+            checkNamed(frmReglageCadres(data.session, side));
+            checkNamed(frmCentrage(data.session, side));
+            checkNamed(frmReglageGeneral(data.session, Calibration::shiftTitle(side)));
+            checkNamed(frmPreview(data.session, side));
         }
-        frmPositionCadre position(data.session, u"REGLAGE PRECIS DU CADRE NOM"_s);
-        CHECK_NAMED(position);
-        frmEspace spacing(data.session, u"REGLAGE PRECIS DE L'ESPACE ENTRE CARACTERES"_s);
-        CHECK_NAMED(spacing);
-        frmParametresImp exportWindow(data.session, frmParametresImp::Mode::Export);
-        CHECK_NAMED(exportWindow);
+        checkNamed(frmPositionCadre(data.session, u"REGLAGE PRECIS DU CADRE NOM"_s));
+        checkNamed(frmEspace(data.session, u"REGLAGE PRECIS DE L'ESPACE ENTRE CARACTERES"_s));
+        checkNamed(frmParametresImp(data.session, frmParametresImp::Mode::Export));
+        checkNamed(frmVerso(data.session, EditorLayout::Editor1024));
 
         CaraibeConversion conversion(data.dataFolder());
-        frmChoixFichier rosterFile(data.dataFolder(), data.prompts);
-        CHECK_NAMED(rosterFile);
-        frmCheminDossier destination(conversion, data.prompts);
-        CHECK_NAMED(destination);
-        frmReglagePara criteria(conversion, data.prompts);
-        CHECK_NAMED(criteria);
-
-        frmVerso verso(data.session, EditorLayout::Editor1024);
-        verso.setAttribute(Qt::WA_DeleteOnClose, false);
-        CHECK_NAMED(verso);
-        for (PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
-            frmPreview preview(data.session, side);
-            preview.setAttribute(Qt::WA_DeleteOnClose, false);
-            CHECK_NAMED(preview);
-        }
+        checkNamed(frmChoixFichier(data.dataFolder(), data.prompts));
+        checkNamed(frmCheminDossier(conversion, data.prompts));
+        checkNamed(frmReglagePara(conversion, data.prompts));
     }
 };
 

@@ -63,14 +63,13 @@ private slots:
 
         // The token a Wayland desktop gave the later start travels with the request; anything
         // that cannot be one is dropped, the request still raises.
-        const QByteArray token = "gnome-shell/Kerbo/2741-3-vm_TIME123456";
-        QVERIFY(second.raiseRunning(token));
-        QTRY_COMPARE(raised.size(), 3);
-        QCOMPARE(raised.last().value(0).toByteArray(), token);
-        const QByteArray longest(255, 'k');
-        QVERIFY(second.raiseRunning(longest));
-        QTRY_COMPARE(raised.size(), 4);
-        QCOMPARE(raised.last().value(0).toByteArray(), longest);
+        for (const QByteArray &token :
+             {QByteArray("gnome-shell/Kerbo/2741-3-vm_TIME123456"), QByteArray(255, 'k')}) {
+            const qsizetype before = raised.size();
+            QVERIFY(second.raiseRunning(token));
+            QTRY_COMPARE(raised.size(), before + 1);
+            QCOMPARE(raised.last().value(0).toByteArray(), token);
+        }
         for (const QByteArray &bad : {QByteArray("deux mots"), QByteArray("tab\tbed"),
                                       QByteArray(256, 'k'), QByteArray("\xc3\xa9t\xc3\xa9")}) {
             const qsizetype before = raised.size();

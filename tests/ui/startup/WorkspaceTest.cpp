@@ -40,26 +40,6 @@ struct Desktop {
     }
 };
 
-// Tells the window manager what a pager would: show another desktop.
-void showDesktop(xcb_connection_t *c, xcb_window_t root, std::uint32_t desktop)
-{
-    const char *name = "_NET_CURRENT_DESKTOP";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name),
-                              nullptr),
-        &std::free);
-    xcb_client_message_event_t show{};
-    show.response_type = XCB_CLIENT_MESSAGE;
-    show.format = 32;
-    show.window = root;
-    show.type = atom->atom;
-    show.data.data32[0] = desktop;
-    xcb_send_event(c, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&show));
-    xcb_flush(c);
-}
-
 xcb_atom_t atomNamed(xcb_connection_t *c, const char *name)
 {
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
@@ -67,6 +47,21 @@ xcb_atom_t atomNamed(xcb_connection_t *c, const char *name)
                               nullptr),
         &std::free);
     return atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// Tells the window manager what a pager would: show another desktop.
+void showDesktop(xcb_connection_t *c, xcb_window_t root, std::uint32_t desktop)
+{
+    xcb_client_message_event_t show{};
+    show.response_type = XCB_CLIENT_MESSAGE;
+    show.format = 32;
+    show.window = root;
+    show.type = atomNamed(c, "_NET_CURRENT_DESKTOP");
+    show.data.data32[0] = desktop;
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&show));
+    xcb_flush(c);
 }
 
 // The launch messages a desktop's launcher reads on the root window, put together.
