@@ -11,13 +11,18 @@
 namespace
 {
 
-// The file dialog on the screen, once it shows.
-QFileDialog *shownFileDialog()
+// Runs act on the file dialog once it shows; it is looked for until then.
+void whenFileDialogShown(QTimer &poll, std::function<void(QFileDialog *)> act)
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            if (auto *dialog = qobject_cast<QFileDialog *>(w)) return dialog;
-    return nullptr;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&poll, act] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QFileDialog *>(w); dialog && w->isVisible()) {
+                poll.stop();
+                return act(dialog);
+            }
+    });
+    poll.start();
 }
 
 } // namespace
@@ -101,6 +106,19 @@ private slots:
 
         whenShown([](QDialog &) {}, QDialogButtonBox::Cancel);
         QCOMPARE(prompts.input(title, QStringLiteral("Nom ?"), QStringLiteral("J1")), std::nullopt);
+
+        // A title wider than the screen stops at the screen.
+        int width = 0, screen = 0;
+        whenShown(
+            [&](QDialog &d) {
+                width = d.width();
+                screen = d.screen()->availableGeometry().width();
+            },
+            QDialogButtonBox::Ok);
+        prompts.message(QString(400, QLatin1Char('W')), QStringLiteral("Texte"),
+                        Prompts::Icon::None);
+        QVERIFY2(width > 0 && width <= screen,
+                 qPrintable(QStringLiteral("%1 > %2").arg(width).arg(screen)));
     }
 
     // Enter gives the answer the question names as its default: No to "Désirez-vous
@@ -154,22 +172,6 @@ private slots:
         QVERIFY2(height < 3 * lineHeight, qPrintable(QStringLiteral("%1").arg(height)));
     }
 
-    void aTitleWiderThanTheScreenStopsAtTheScreen()
-    {
-        WidgetPrompts prompts;
-        int width = 0, screen = 0;
-        whenShown(
-            [&](QDialog &d) {
-                width = d.width();
-                screen = d.screen()->availableGeometry().width();
-            },
-            QDialogButtonBox::Ok);
-        prompts.message(QString(400, QLatin1Char('W')), QStringLiteral("Texte"),
-                        Prompts::Icon::None);
-        QVERIFY(width > 0);
-        QVERIFY2(width <= screen, qPrintable(QStringLiteral("%1 > %2").arg(width).arg(screen)));
-    }
-
     // Whole, and in French on any desktop: an English one wrote "1021 bytes" and the date
     // month first ("12/8/26" for the 8th of December).
     void fileDialogColumnsShowTheirWholeTexts()
@@ -189,13 +191,8 @@ private slots:
 
         QStringList cut; // the texts that do not fit their column
         QStringList shown;
-        // The dialog is looked for until it shows.
         QTimer poll;
-        poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, this, [&poll, &cut, &shown, day] {
-            QFileDialog *dialog = shownFileDialog();
-            if (!dialog) return;
-            poll.stop();
+        whenFileDialogShown(poll, [&cut, &shown, day](QFileDialog *dialog) {
             if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
                 if (!QTest::qWaitFor(
                         [details] { return details->model()->rowCount(details->rootIndex()) > 0; }))
@@ -217,7 +214,6 @@ private slots:
                 name->setText(QFileInfo(day).fileName());
             static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept
         });
-        poll.start();
         WidgetPrompts prompts;
         QCOMPARE(
             prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
@@ -253,11 +249,7 @@ private slots:
         }
         QStringList patterns, shown, listed;
         QTimer poll;
-        poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, this, [&] {
-            QFileDialog *dialog = shownFileDialog();
-            if (!dialog) return;
-            poll.stop();
+        whenFileDialogShown(poll, [&](QFileDialog *dialog) {
             const QString filter = dialog->nameFilters().value(0);
             const qsizetype open = filter.indexOf(QLatin1Char('('));
             // "name (patterns)", or the patterns alone.
@@ -275,7 +267,6 @@ private slots:
             }
             dialog->reject();
         });
-        poll.start();
         WidgetPrompts prompts;
         QCOMPARE(
             prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
