@@ -144,9 +144,8 @@ private slots:
             QApplication::setActiveWindow(&w);
             QVERIFY(QTest::qWaitForWindowActive(&w));
             QCOMPARE(w.focusWidget(), w.xControl()->box());
-            for (QWidget *next : {static_cast<QWidget *>(w.xControl()->slider()),
-                                  static_cast<QWidget *>(w.yControl()->box()),
-                                  static_cast<QWidget *>(w.yControl()->slider())}) {
+            for (QWidget *next : QList<QWidget *>{w.xControl()->slider(), w.yControl()->box(),
+                                                  w.yControl()->slider()}) {
                 QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
                 QCOMPARE(w.focusWidget(), next);
             }
@@ -222,14 +221,13 @@ private slots:
             });
             editor.action(c)->trigger();
         }
-        QCOMPARE(seen.mid(4), QStringList({"SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE",
-                                           "IMPORTATION DES PARAMETRES DE L'IMPRIMANTE"}));
-        seen = seen.mid(0, 4);
         QCOMPARE(seen, QStringList({"REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE",
                                     "REGLAGE PRECIS DE CHAQUE CADRE  VERSO DU BULLETIN SUR "
                                     "L'IMPRIMANTE",
                                     "REGLAGE PRECIS DE CHAQUE CADRE SUR L'IMPRIMANTE +",
-                                    "CENTRAGE DU BULLETIN VERSO"}));
+                                    "CENTRAGE DU BULLETIN VERSO",
+                                    "SAUVEGARDE DES PARAMETRES DE L'IMPRIMANTE",
+                                    "IMPORTATION DES PARAMETRES DE L'IMPRIMANTE"}));
         QCOMPARE(r.read(FileName), r.file);
         QVERIFY(r.prompts.calls.isEmpty());
     }

@@ -78,8 +78,7 @@ private slots:
         frmGestionFichier files(m_data->session);
         frmGestionDossier folders(m_data->session, view);
         frmParametresImp layouts(m_data->session, frmParametresImp::Mode::Export);
-        for (QWidget *window : {static_cast<QWidget *>(&files), static_cast<QWidget *>(&folders),
-                                static_cast<QWidget *>(&layouts)}) {
+        for (QWidget *window : QList<QWidget *>{&files, &folders, &layouts}) {
             window->show();
             const QRect room = window->screen()->availableGeometry();
             QVERIFY2(window->width() + 16 <= room.width() && window->height() + 40 <= room.height(),
@@ -123,8 +122,7 @@ private slots:
         // A copy stopped after some files shows them all behind its message.
         QVERIFY(QDir(home()).mkdir("R4"));
         QVERIFY(QFile::copy(home("R1/3.txt"), home("R4/3.txt")));
-        window.target()->folderList()->setCurrentRow(0); // up to the home folder
-        QTest::keyClick(window.target()->folderList(), Qt::Key_Return);
+        openRoot(window.target()); // up to the home folder
         open(window.target(), "R4");
         int listedBehindMessage = -1;
         m_data->prompts.onShown = [&] {
@@ -134,8 +132,7 @@ private slots:
         m_data->prompts.onShown = nullptr;
         QCOMPARE(window.copiedCount()->text(), " 2");
         QCOMPARE(listedBehindMessage, 3);
-        window.target()->folderList()->setCurrentRow(0);
-        QTest::keyClick(window.target()->folderList(), Qt::Key_Return);
+        openRoot(window.target());
         open(window.target(), "R2");
         // The counter is the current copy's: one stopped at its first file copied nothing.
         files->clearSelection();
