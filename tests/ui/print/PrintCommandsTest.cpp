@@ -2,6 +2,7 @@
 
 #include "../SessionFolder.h"
 #include "RecordingPage.h"
+#include "TestFiles.h"
 #include "core/base/IniFile.h"
 #include "core/print/PrinterFonts.h"
 #include "ui/editor/EditorWindow.h"
@@ -38,12 +39,6 @@ struct Folder : SessionFolder {
         return values;
     }
 };
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

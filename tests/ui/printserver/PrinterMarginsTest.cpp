@@ -2,6 +2,7 @@
 
 #include "FakePrompts.h"
 #include "PdfWords.h"
+#include "TestFiles.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/PrinterPage.h"
 
@@ -52,12 +53,6 @@ QByteArray letterPpd()
     return ppd;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class PrinterMarginsTest : public QObject
@@ -83,36 +78,36 @@ private slots:
         for (const char *sub : {"ppd", "cache", "state", "spool", "temp", "log"})
             QVERIFY(QDir(root).mkpath(QLatin1String(sub)));
         const QString socket = root + QStringLiteral("/cups.sock");
-        QVERIFY(writeFile(root + QStringLiteral("/cupsd.conf"),
-                          "LogLevel warn\nDirtyCleanInterval 0\nListen " + socket.toUtf8() +
-                              "\nBrowsing Off\nWebInterface No\nDefaultAuthType None\n"
-                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                              "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                              "  </Limit>\n</Policy>\n"));
+        QVERIFY(writeBytes(root + QStringLiteral("/cupsd.conf"),
+                           "LogLevel warn\nDirtyCleanInterval 0\nListen " + socket.toUtf8() +
+                               "\nBrowsing Off\nWebInterface No\nDefaultAuthType None\n"
+                               "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                               "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                               "  </Limit>\n</Policy>\n"));
         const QByteArray r = root.toUtf8();
-        QVERIFY(writeFile(root + QStringLiteral("/cups-files.conf"),
-                          "ServerRoot " + r + "\nCacheDir " + r + "/cache\nStateDir " + r +
-                              "/state\nRequestRoot " + r + "/spool\nTempDir " + r +
-                              "/temp\nAccessLog " + r + "/log/access\nErrorLog " + r +
-                              "/log/error\nPageLog " + r + "/log/page\nFileDevice Yes\n"));
-        QVERIFY(writeFile(root + QStringLiteral("/ppd/Marges.ppd"), MarginsPpd));
-        QVERIFY(writeFile(root + QStringLiteral("/ppd/Autre.ppd"), MarginsPpd));
-        QVERIFY(writeFile(root + QStringLiteral("/ppd/Lettre.ppd"), letterPpd()));
+        QVERIFY(writeBytes(root + QStringLiteral("/cups-files.conf"),
+                           "ServerRoot " + r + "\nCacheDir " + r + "/cache\nStateDir " + r +
+                               "/state\nRequestRoot " + r + "/spool\nTempDir " + r +
+                               "/temp\nAccessLog " + r + "/log/access\nErrorLog " + r +
+                               "/log/error\nPageLog " + r + "/log/page\nFileDevice Yes\n"));
+        QVERIFY(writeBytes(root + QStringLiteral("/ppd/Marges.ppd"), MarginsPpd));
+        QVERIFY(writeBytes(root + QStringLiteral("/ppd/Autre.ppd"), MarginsPpd));
+        QVERIFY(writeBytes(root + QStringLiteral("/ppd/Lettre.ppd"), letterPpd()));
         // Held jobs stay in the spool with their options. The default queue prints two copies,
         // two pages a sheet, fitted, mirrored, framed, on both sides, even pages or the second
         // only, after a banner page: what an office may set.
-        QVERIFY(writeFile(root + QStringLiteral("/printers.conf"),
-                          "<DefaultPrinter Marges>\nInfo Marges\nDeviceURI file:///dev/null\n"
-                          "State Stopped\nAccepting Yes\nJobSheets standard none\n"
-                          "Option number-up 2\nOption copies 2\nOption mirror true\n"
-                          "Option fit-to-page true\nOption print-scaling fit\n"
-                          "Option page-border double\nOption sides two-sided-long-edge\n"
-                          "Option page-set even\nOption page-ranges 2\n"
-                          "</DefaultPrinter>\n"
-                          "<Printer Autre>\nInfo Autre\nDeviceURI file:///dev/null\n"
-                          "State Stopped\nAccepting Yes\n</Printer>\n"
-                          "<Printer Lettre>\nInfo Lettre\nDeviceURI file:///dev/null\n"
-                          "State Stopped\nAccepting Yes\n</Printer>\n"));
+        QVERIFY(writeBytes(root + QStringLiteral("/printers.conf"),
+                           "<DefaultPrinter Marges>\nInfo Marges\nDeviceURI file:///dev/null\n"
+                           "State Stopped\nAccepting Yes\nJobSheets standard none\n"
+                           "Option number-up 2\nOption copies 2\nOption mirror true\n"
+                           "Option fit-to-page true\nOption print-scaling fit\n"
+                           "Option page-border double\nOption sides two-sided-long-edge\n"
+                           "Option page-set even\nOption page-ranges 2\n"
+                           "</DefaultPrinter>\n"
+                           "<Printer Autre>\nInfo Autre\nDeviceURI file:///dev/null\n"
+                           "State Stopped\nAccepting Yes\n</Printer>\n"
+                           "<Printer Lettre>\nInfo Lettre\nDeviceURI file:///dev/null\n"
+                           "State Stopped\nAccepting Yes\n</Printer>\n"));
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"),
                                root + QStringLiteral("/cupsd.conf"), QStringLiteral("-s"),
@@ -301,9 +296,7 @@ private:
     {
         const QStringList jobs =
             QDir(m_spool).entryList({QStringLiteral("c*")}, QDir::Files, QDir::Name);
-        if (jobs.isEmpty()) return {};
-        QFile f(QDir(m_spool).filePath(jobs.last()));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return jobs.isEmpty() ? QByteArray() : bytesOf(QDir(m_spool).filePath(jobs.last()));
     }
     // The first value of a job's attribute, as the request holds it: the name, then the value's
     // length on two bytes and the value.

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "FakePrompts.h"
+#include "TestFiles.h"
 #include "ui/EnterPressesButtons.h"
 #include "ui/HelpFile.h"
 #include "ui/startup/KerboStyle.h"
@@ -206,9 +207,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString help = dir.filePath(QStringLiteral("AideKerbo1.html"));
-        QFile file(help);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<html></html>") > 0);
-        file.close();
+        QVERIFY(writeBytes(help, "<html></html>"));
         const QString opener = dir.filePath(QStringLiteral("xdg-open"));
         // The opener of the test comes first in PATH until the test ends, however it ends.
         struct Path {
@@ -220,10 +219,8 @@ private slots:
             return QCoreApplication::instance()->findChildren<QProcess *>().isEmpty();
         };
         const auto writeOpener = [&opener](const QString &script) {
-            QFile file(opener);
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(script.toLocal8Bit());
-            file.setPermissions(file.permissions() | QFile::ExeOwner);
+            QVERIFY(writeBytes(opener, script.toLocal8Bit()));
+            QFile::setPermissions(opener, QFile::permissions(opener) | QFile::ExeOwner);
             QFile::remove(opener + QStringLiteral(".url"));
         };
         const auto openerExits = [&](int code) {
@@ -247,9 +244,8 @@ private slots:
         HelpFile::show(prompts, help);
         QTRY_VERIFY(openerDone());
         QCOMPARE(prompts.calls.size(), 1);
-        QFile url(opener + QStringLiteral(".url"));
-        QVERIFY(url.open(QIODevice::ReadOnly));
-        QCOMPARE(url.readAll().trimmed(), QUrl::fromLocalFile(help).toEncoded());
+        QCOMPARE(bytesOf(opener + QStringLiteral(".url")).trimmed(),
+                 QUrl::fromLocalFile(help).toEncoded());
 
         // An opener that cannot even start: the driver still learns what to do.
         writeOpener(QStringLiteral("#!/nonexistent/sh\n"));

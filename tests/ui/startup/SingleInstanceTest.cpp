@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "FaultInjection.h"
+#include "TestFiles.h"
 #include "ui/startup/SingleInstance.h"
 
 #include <QMenu>
@@ -172,9 +173,7 @@ private slots:
         const bool runtimeSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
         const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
         const QString lock = SingleInstance(data.path()).lockPath();
-        QFile made(lock);
-        QVERIFY(made.open(QIODevice::WriteOnly));
-        made.close();
+        QVERIFY(writeBytes(lock, {}));
         InjectedFault refused(lock, "openw:EACCES");
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeA.path()));
         SingleInstance first(data.path());

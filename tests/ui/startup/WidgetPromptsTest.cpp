@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "TestFiles.h"
 #include "ui/FrenchFileColumns.h"
 #include "ui/WithinScreen.h"
 #include "ui/startup/WidgetPrompts.h"
@@ -176,10 +177,7 @@ private slots:
         const auto restore = qScopeGuard([desktop] { QLocale::setDefault(desktop); });
         QTemporaryDir folder;
         const QString day = folder.filePath(QStringLiteral("12 06 12 2026 .txt"));
-        QFile file(day);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(1021, 'x'));
-        file.close();
+        QVERIFY(writeBytes(day, QByteArray(1021, 'x')));
 
         const QString modified =
             QFileInfo(day).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
@@ -238,10 +236,8 @@ private slots:
         const QStringList days{QStringLiteral("25.txt"), QStringLiteral("26.TXT"),
                                QStringLiteral("27.Txt")};
         const QStringList others{QStringLiteral("notes.doc"), QStringLiteral("27.txt.bak")};
-        for (const QString &name : days + others) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const QString &name : days + others)
+            QVERIFY(writeBytes(folder.filePath(name), {}));
         QStringList patterns, shown, listed;
         QTimer poll;
         whenFileDialogShown(poll, [&](QFileDialog *dialog) {
