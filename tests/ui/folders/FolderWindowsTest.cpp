@@ -45,6 +45,16 @@ class FolderWindowsTest : public QObject
         drives->addItem(relative, home(relative));
         emit drives->activated(drives->count() - 1);
     }
+    // Copies in the file window: the number of files its target list shows behind the message
+    // that ends the copy.
+    int copyListingBehindTheMessage(frmGestionFichier &window) const
+    {
+        int listed = -1;
+        m_data->prompts.onShown = [&] { listed = window.target()->fileList()->count(); };
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
+        m_data->prompts.onShown = nullptr;
+        return listed;
+    }
     // Everything below the home folder, to see that a command wrote nothing.
     QStringList tree() const
     {
@@ -124,14 +134,8 @@ private slots:
         QVERIFY(QFile::copy(home("R1/3.txt"), home("R4/3.txt")));
         openRoot(window.target()); // up to the home folder
         open(window.target(), "R4");
-        int listedBehindMessage = -1;
-        m_data->prompts.onShown = [&] {
-            listedBehindMessage = window.target()->fileList()->count();
-        };
-        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
-        m_data->prompts.onShown = nullptr;
+        QCOMPARE(copyListingBehindTheMessage(window), 3);
         QCOMPARE(window.copiedCount()->text(), " 2");
-        QCOMPARE(listedBehindMessage, 3);
         openRoot(window.target());
         open(window.target(), "R2");
         // The counter is the current copy's: one stopped at its first file copied nothing.
@@ -193,14 +197,8 @@ private slots:
         painted.targetList = window.target()->fileList()->viewport();
         window.copiedCount()->installEventFilter(&painted);
         // Behind the closing message, the target list already shows every file copied.
-        int listedBehindMessage = -1;
-        m_data->prompts.onShown = [&] {
-            listedBehindMessage = window.target()->fileList()->count();
-        };
-        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
-        m_data->prompts.onShown = nullptr;
+        QCOMPARE(copyListingBehindTheMessage(window), 3);
         QCOMPARE(m_data->prompts.last().text, "Les fichiers ont été correctement copiés !");
-        QCOMPARE(listedBehindMessage, 3);
         QVERIFY2(painted.texts.contains(" 1"), qPrintable(painted.texts.join('|')));
         QVERIFY(painted.namesShown);
         QCOMPARE(window.target()->fileList()->count(), 3);
@@ -244,16 +242,16 @@ private slots:
         QCOMPARE(folders.target()->folder(), home());
 
         // A folder made in another program shows once the driver comes back to the window.
-        folders.show();
-        folders.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&folders));
-        QVERIFY(QDir(home()).mkdir("R9"));
+        const auto activate = [](QWidget &window) {
+            window.show();
+            window.activateWindow();
+            return QTest::qWaitForWindowActive(&window);
+        };
         QWidget elsewhere;
-        elsewhere.show();
-        elsewhere.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
-        folders.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&folders));
+        QVERIFY(activate(folders));
+        QVERIFY(QDir(home()).mkdir("R9"));
+        QVERIFY(activate(elsewhere));
+        QVERIFY(activate(folders));
         for (FolderPane *pane : {folders.source(), folders.target()})
             QCOMPARE(pane->folderList()->findItems("R9", Qt::MatchExactly).size(), 1);
     }
