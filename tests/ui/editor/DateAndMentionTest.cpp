@@ -10,6 +10,32 @@ class DateAndMentionTest : public EditorFixture
 {
     Q_OBJECT
 
+    // Shows `date` in the date box and puts the keys in it.
+    QDateEdit *dateBox(QDate date)
+    {
+        m_window->showServiceDate(date);
+        editing().setCurrentSlot(DateSlot);
+        return m_window->datePicker();
+    }
+    // Types `keys` into `w`: ⌫ is Backspace, ⌦ Delete, ← and → the arrows, ⇲ End, ⇧ Shift+Right.
+    static void typeKeys(QWidget *w, const QString &keys)
+    {
+        static const QHash<QChar, std::pair<Qt::Key, Qt::KeyboardModifier>> named = {
+            {u'⌫', {Qt::Key_Backspace, Qt::NoModifier}},
+            {u'⌦', {Qt::Key_Delete, Qt::NoModifier}},
+            {u'←', {Qt::Key_Left, Qt::NoModifier}},
+            {u'→', {Qt::Key_Right, Qt::NoModifier}},
+            {u'⇲', {Qt::Key_End, Qt::NoModifier}},
+            {u'⇧', {Qt::Key_Right, Qt::ShiftModifier}}};
+        for (const QChar c : keys) {
+            const auto key = named.constFind(c);
+            if (key == named.cend())
+                QTest::keyClicks(w, QString(c));
+            else
+                QTest::keyClick(w, key->first, key->second);
+        }
+    }
+
 private slots:
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
@@ -108,11 +134,14 @@ private slots:
     void dateTypedIsTheDateKept_data()
     {
         QTest::addColumn<QDate>("shown");
+        QTest::addColumn<int>("section"); // selected before typing; none: as the box comes
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QDate>("date");
-        const auto row = [](const char *name, QDate shown, const QString &keys, QDate date) {
-            QTest::newRow(name) << shown << keys << date;
+        const auto row = [](const char *name, QDate shown, const QString &keys, QDate date,
+                            QDateTimeEdit::Section section = QDateTimeEdit::NoSection) {
+            QTest::newRow(name) << shown << int(section) << keys << date;
         };
+        const auto day = QDateTimeEdit::DaySection, year = QDateTimeEdit::YearSection;
         row("29 February over December", {2026, 12, 7}, u"290224"_s, {2024, 2, 29});
         row("31 March over April", {2026, 4, 1}, u"310326"_s, {2026, 3, 31});
         row("31 January over February", {2027, 2, 10}, u"310127"_s, {2027, 1, 31});
@@ -133,19 +162,33 @@ private slots:
         row("year typed again", {2026, 12, 7}, u"15032625"_s, {2025, 3, 15});
         row("day typed again", {2026, 3, 10}, u"32310326"_s, {2026, 3, 31});
         row("month typed again", {2026, 5, 31}, u"00150326"_s, {2026, 3, 15});
+        // Keys that move in the box: the day typed is kept through them, Backspace goes back
+        // into the day once the month is empty, Right and Left go from part to part.
+        row("31 in June, Delete, then the rest", {2026, 6, 1}, u"31⌦1299"_s, {1999, 12, 31});
+        row("Backspace into the day", {2027, 2, 1}, u"16⌫50627"_s, {2027, 6, 15});
+        row("Right and Left", {2027, 6, 15}, u"→9←←2"_s, {2027, 9, 2});
+        // Right after a part closed by its digits goes on to the next part only, as a separator
+        // does; after the year it ends it, the digits after it type the year again.
+        row("Right after each closed part", {2027, 9, 2}, u"25→12→28"_s, {2028, 12, 25}, day);
+        row("Right after the year", {2026, 3, 10}, u"150326→25"_s, {2025, 3, 15}, day);
+        // Digits typed after End or with part of a part selected type that part from its start.
+        row("End", {2028, 12, 25}, u"⇲29"_s, {2029, 12, 25}, day);
+        row("part of the month selected", {2029, 12, 25}, u"⇧11"_s, {2029, 11, 25},
+            QDateTimeEdit::MonthSection);
+        row("year typed alone", {2026, 12, 7}, u"99"_s, {1999, 12, 7}, year);
+        row("year left empty comes back", {2027, 9, 2}, u"⌫"_s, {2027, 9, 2}, year);
     }
-
     void dateTypedIsTheDateKept()
     {
         QFETCH(QDate, shown);
+        QFETCH(int, section);
         QFETCH(QString, keys);
         QFETCH(QDate, date);
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(shown);
-        editing().setCurrentSlot(DateSlot);
+        QDateEdit *box = dateBox(shown);
         QVERIFY(box->hasFocus());
-        QTest::keyClicks(box, keys);
-        QCOMPARE(box->date(), date);
+        if (section != QDateTimeEdit::NoSection)
+            box->setSelectedSection(QDateTimeEdit::Section(section));
+        typeKeys(box, keys);
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), DateSlot + 1);
         QCOMPARE(box->date(), date);
@@ -153,20 +196,10 @@ private slots:
         QCOMPARE(box->text(), date.toString(u"dd/MM/yy"));
     }
 
-    // The day typed is kept through keys that move in the box, and digits typed after a day
-    // picked in the calendar make a new date from the day on.
-    void dayTypedSurvivesEditingKeysAndTheCalendar()
+    // Digits typed after a day picked in the calendar make a new date from the day on.
+    void digitsAfterTheCalendar()
     {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2026, 6, 1));
-        editing().setCurrentSlot(DateSlot);
-        QTest::keyClicks(box, u"31"_s);
-        QCOMPARE(box->date(), QDate(2026, 6, 30)); // June has no 31st
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, u"1299"_s);
-        QCOMPARE(box->date(), QDate(1999, 12, 31));
-
-        m_window->showServiceDate(QDate(2027, 2, 1));
+        QDateEdit *box = dateBox(QDate(2027, 2, 1));
         box->setSelectedSection(QDateTimeEdit::DaySection);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
         QTRY_VERIFY(QApplication::activePopupWidget());
@@ -185,9 +218,7 @@ private slots:
     // arrows and Enter pick a day in it, Escape leaves it.
     void calendarOpensFromTheKeys()
     {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2026, 6, 10));
-        editing().setCurrentSlot(DateSlot);
+        QDateEdit *box = dateBox(QDate(2026, 6, 10));
         QTableView *days = nullptr;
         const auto open = [box, &days](Qt::Key key, Qt::KeyboardModifiers modifiers) {
             QTest::keyClick(box, key, modifiers);
@@ -215,11 +246,8 @@ private slots:
     // Keys of the keypad and of a French keyboard, with the modifiers they come with.
     void keypadAndFrenchKeyboardTypeADate()
     {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2026, 3, 10));
-        editing().setCurrentSlot(DateSlot);
-        const Qt::Key keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_0, Qt::Key_7, Qt::Key_2, Qt::Key_3};
-        for (Qt::Key k : keys) {
+        QDateEdit *box = dateBox(QDate(2026, 3, 10));
+        for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_0, Qt::Key_7, Qt::Key_2, Qt::Key_3}) {
             QTest::keyClick(box, Qt::Key_NumLock); // as some keyboards and tools send it
             QTest::keyClick(box, k, Qt::KeypadModifier);
         }
@@ -234,39 +262,12 @@ private slots:
             QTest::keyClicks(box, part);
         }
         QCOMPARE(box->date(), QDate(2024, 2, 29));
-        // Right after the year ends it: the digits after it type the year again.
-        box->setSelectedSection(QDateTimeEdit::DaySection);
-        QTest::keyClicks(box, u"150326"_s);
-        QTest::keyClick(box, Qt::Key_Right);
-        QTest::keyClicks(box, u"25"_s);
-        QCOMPARE(box->date(), QDate(2025, 3, 15));
     }
 
-    // Backspace goes back through the digits typed, into the day once the month is empty.
-    void backspaceTakesBackTheDigitsTyped()
+    // A double click selects the part under the mouse.
+    void doubleClickChoosesAPart()
     {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2027, 2, 1));
-        editing().setCurrentSlot(DateSlot);
-        QTest::keyClicks(box, u"16"_s);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, u"50627"_s);
-        QCOMPARE(box->date(), QDate(2027, 6, 15));
-    }
-
-    // Right and Left go from part to part; a double click selects the part under the mouse.
-    void arrowsAndDoubleClickChooseAPart()
-    {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2027, 6, 15));
-        editing().setCurrentSlot(DateSlot);
-        QTest::keyClick(box, Qt::Key_Right);
-        QTest::keyClicks(box, u"9"_s);
-        QCOMPARE(box->date(), QDate(2027, 9, 15));
-        QTest::keyClick(box, Qt::Key_Left);
-        QTest::keyClick(box, Qt::Key_Left);
-        QTest::keyClicks(box, u"2"_s);
-        QCOMPARE(box->date(), QDate(2027, 9, 2));
+        QDateEdit *box = dateBox(QDate(2027, 9, 2));
         QLineEdit *line = box->findChild<QLineEdit *>();
         const QFontMetrics metrics(line->font());
         const QPoint onMonth(2 + metrics.horizontalAdvance(u"02/0"_s) +
@@ -275,35 +276,6 @@ private slots:
         QTest::mouseDClick(line, Qt::LeftButton, {}, onMonth);
         QCOMPARE(box->currentSection(), QDateTimeEdit::MonthSection);
         QCOMPARE(line->selectedText(), u"09"_s);
-        // Right after a day closed by its digits stays on the month, as a separator does; digits
-        // typed after End or with part of a part selected type that part from its start.
-        box->setSelectedSection(QDateTimeEdit::DaySection);
-        QTest::keyClicks(box, u"25"_s);
-        QTest::keyClick(box, Qt::Key_Right);
-        QTest::keyClicks(box, u"12"_s);
-        QTest::keyClick(box, Qt::Key_Right);
-        QTest::keyClicks(box, u"28"_s);
-        QCOMPARE(box->date(), QDate(2028, 12, 25));
-        QTest::keyClick(box, Qt::Key_End);
-        QTest::keyClicks(box, u"29"_s);
-        QCOMPARE(box->date(), QDate(2029, 12, 25));
-        box->setSelectedSection(QDateTimeEdit::MonthSection);
-        QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClicks(box, u"11"_s);
-        QCOMPARE(box->date(), QDate(2029, 11, 25));
-    }
-
-    // A part left empty comes back as it was when the keys leave the box.
-    void aPartLeftEmptyComesBack()
-    {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2027, 9, 2));
-        editing().setCurrentSlot(DateSlot);
-        box->setSelectedSection(QDateTimeEdit::YearSection);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_Tab);
-        QCOMPARE(record().serviceDate(), QDate(2027, 9, 2));
-        QCOMPARE(box->text(), u"02/09/27"_s);
     }
 
     // The wheel turned over the date box on the way elsewhere changes nothing.
@@ -321,21 +293,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), typing);
     }
 
-    void yearTypedAloneTakesTheCenturyMeant()
-    {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2026, 12, 7));
-        editing().setCurrentSlot(DateSlot);
-        box->setSelectedSection(QDateTimeEdit::YearSection);
-        QTest::keyClicks(box, u"99"_s);
-        QCOMPARE(record().serviceDate(), QDate(1999, 12, 7));
-    }
-
     void tabAfterOneDigitOfTheDay()
     {
-        QDateEdit *box = m_window->datePicker();
-        m_window->showServiceDate(QDate(2026, 12, 7));
-        editing().setCurrentSlot(DateSlot);
+        QDateEdit *box = dateBox(QDate(2026, 12, 7));
         QTest::keyClicks(box, u"1"_s);
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), DateSlot + 1);
