@@ -112,13 +112,9 @@ private slots:
                             ++line;
                         for (int x = line - 1 + extra; x <= box.right() + 1; ++x)
                             QVERIFY2(blank.pixel(x, y) == filled.pixel(x, y),
-                                     qPrintable(QStringLiteral("layout %1, slot %2, x %3, line at "
-                                                               "%4, \"%5\"")
-                                                    .arg(int(layout))
-                                                    .arg(s)
-                                                    .arg(x)
-                                                    .arg(line)
-                                                    .arg(record.slot(s))));
+                                     qPrintable(QString::asprintf(
+                                         "layout %d, slot %d, x %d, line at %d, \"%s\"",
+                                         int(layout), s, x, line, qPrintable(record.slot(s)))));
                     }
                 }
             }

@@ -154,21 +154,17 @@ private slots:
         // It covers the inside of the box and none of its lines, thicker at this scale.
         QImage form(canvas->size(), QImage::Format_RGB32);
         canvas->render(&form, {}, {}, QWidget::DrawWindowBackground);
+        // Tight all the same: a line within two pixels of each edge.
         const QRect control = text()->geometry();
         const int middleY = control.center().y(), middleX = control.center().x();
-        for (const QPoint inside :
-             {QPoint(control.left(), middleY), QPoint(control.right(), middleY),
-              QPoint(middleX, control.top()), QPoint(middleX, control.bottom())})
+        for (const auto &[inside, out] : {std::pair{QPoint(control.left(), middleY), QPoint(-1, 0)},
+                                          {QPoint(control.right(), middleY), QPoint(1, 0)},
+                                          {QPoint(middleX, control.top()), QPoint(0, -1)},
+                                          {QPoint(middleX, control.bottom()), QPoint(0, 1)}}) {
             QCOMPARE(form.pixelColor(inside), FormPicture::BoxColour);
-        // Tight all the same: a line within two pixels of each edge.
-        auto lineNear = [&](QPoint at, QPoint step) {
-            return form.pixelColor(at + step) == FormPicture::InkColour ||
-                   form.pixelColor(at + 2 * step) == FormPicture::InkColour;
-        };
-        QVERIFY(lineNear({control.left(), middleY}, {-1, 0}));
-        QVERIFY(lineNear({control.right(), middleY}, {1, 0}));
-        QVERIFY(lineNear({middleX, control.top()}, {0, -1}));
-        QVERIFY(lineNear({middleX, control.bottom()}, {0, 1}));
+            QVERIFY(form.pixelColor(inside + out) == FormPicture::InkColour ||
+                    form.pixelColor(inside + 2 * out) == FormPicture::InkColour);
+        }
         QVERIFY(text()->font().pixelSize() > layoutFont * 1.4);
         click(lineSlot(5, HeureArr)); // a click far from the corner reaches its slot
         QCOMPARE(record().currentSlot(), lineSlot(5, HeureArr));

@@ -10,6 +10,17 @@ class EngineSlotsTest : public EditorFixture
 {
     Q_OBJECT
 
+    enum Gesture {
+        Typed,
+        Chosen,
+        CodeTypedAfter,
+        Tabbed,
+        EngineReplaced,
+        TypedThenListShown,
+        ChosenThenRedrawn,
+        TypedThenRedrawn
+    };
+
     void openEditor(int enaut, int eneng)
     {
         makeData();
@@ -82,20 +93,17 @@ private slots:
         QTest::addColumn<int>("gesture");
         QTest::addColumn<QString>("engine");
         QTest::addColumn<QString>("code");
-        enum { Chosen, CodeTypedAfter, Tabbed, EngineReplaced };
         for (int enaut : {0, 1}) {
-            const QByteArray mode = enaut ? ", mode 1" : ", mode 0";
-            QTest::newRow("item chosen" + mode) << enaut << int(Chosen) << "B67401"
-                                                << "SOT";
-            QTest::newRow("code typed in its slot" + mode)
-                << enaut << int(CodeTypedAfter) << "B67401"
-                << "SOT";
-            QTest::newRow("day opened and tabbed through" + mode)
-                << enaut << int(Tabbed) << "B67401"
-                << "SOT";
+            const auto row = [enaut](const char *name, Gesture gesture, const char *engine,
+                                     const char *code) {
+                QTest::addRow("%s, mode %d", name, enaut)
+                    << enaut << int(gesture) << engine << code;
+            };
+            row("item chosen", Chosen, "B67401", "SOT");
+            row("code typed in its slot", CodeTypedAfter, "B67401", "SOT");
+            row("day opened and tabbed through", Tabbed, "B67401", "SOT");
             // A new engine typed over the old one does not take the old one's code.
-            QTest::newRow("engine replaced" + mode)
-                << enaut << int(EngineReplaced) << "Y8001" << (enaut ? "NOR" : "");
+            row("engine replaced", EngineReplaced, "Y8001", enaut ? "NOR" : "");
         }
     }
     void shuntingCodeKept()
@@ -103,71 +111,58 @@ private slots:
         QFETCH(int, enaut);
         QFETCH(int, gesture);
         openEditor(enaut, 0);
-        switch (gesture) {
-        case 0:
+        if (gesture == Chosen) {
             choose(39, u"B 67401 SOT"_s);
             key(Qt::Key_Tab);
-            break;
-        case 1:
+        } else if (gesture == CodeTypedAfter) {
             type(39, u"b67401"_s);
             key(Qt::Key_Tab);
             QCOMPARE(record().slot(40), enaut ? u"NOR"_s : QString());
             type(40, u"sot"_s);
             key(Qt::Key_Backtab);
             key(Qt::Key_Tab);
-            break;
-        case 3:
+        } else {
             record().setSlot(39, u"B67401"_s);
             record().setSlot(40, u"SOT"_s);
-            type(39, u"y 8001"_s);
-            key(Qt::Key_Tab);
-            break;
-        default:
-            record().setSlot(39, u"B67401"_s);
-            record().setSlot(40, u"SOT"_s);
-            record().setSlot(42, u"C1"_s);
-            record().setSlot(43, u"LYO"_s);
-            editing().setCurrentSlot(39);
-            while (record().currentSlot() <= 43)
+            if (gesture == EngineReplaced) {
+                type(39, u"y 8001"_s);
                 key(Qt::Key_Tab);
-            QCOMPARE(record().slot(42), u"C1"_s);
-            QCOMPARE(record().slot(43), u"LYO"_s);
+            } else {
+                record().setSlot(42, u"C1"_s);
+                record().setSlot(43, u"LYO"_s);
+                editing().setCurrentSlot(39);
+                while (record().currentSlot() <= 43)
+                    key(Qt::Key_Tab);
+                QCOMPARE(record().slot(42), u"C1"_s);
+                QCOMPARE(record().slot(43), u"LYO"_s);
+            }
         }
         QTEST(record().slot(39), "engine");
         QTEST(record().slot(40), "code");
         QVERIFY(m_data->read(m_state->engineListFile).count("\r\n") == 3);
     }
 
-    // The engine list learns the text the driver left in the box, never an item chosen in it.
+    // The engine list learns the text the driver left in the box, never an item chosen in it;
+    // a command that redraws the whole bulletin (a save) leaves the driver's text in its box.
     void learning_data()
     {
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("gesture");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("learnt");
-        enum { Typed, Chosen, TypedThenListShown, ChosenThenRedrawn, TypedThenRedrawn };
-        QTest::newRow("shunting item") << 39 << int(Chosen) << "B 67401 SOT"
-                                       << "";
-        QTest::newRow("line item") << lineSlot(0, EnginTitu) << int(Chosen) << "BB 67401 SOT"
-                                   << "";
-        QTest::newRow("line item without blanks")
-            << lineSlot(2, EnginUm1) << int(Chosen) << "C1LYON"
-            << "";
-        QTest::newRow("item typed") << lineSlot(1, EnginUm2) << int(Typed) << "c1lyon"
-                                    << "";
-        QTest::newRow("line engine typed") << lineSlot(0, EnginTitu) << int(Typed) << "bb 1 x"
-                                           << "BB 1 X";
-        QTest::newRow("shunting engine typed") << 42 << int(Typed) << "c 1 lyo"
-                                               << "C 1 LYO";
-        QTest::newRow("drop-down opened over a typed engine")
-            << 45 << int(TypedThenListShown) << "c 1 lyo"
-            << "C 1 LYO";
-        // A command that redraws the whole bulletin (a save) leaves the driver's text in its box.
-        QTest::newRow("shunting item, bulletin redrawn") << 39 << int(ChosenThenRedrawn)
-                                                         << "B 67401 SOT" << "";
-        QTest::newRow("shunting engine typed, bulletin redrawn")
-            << 42 << int(TypedThenRedrawn) << "c 1 lyo"
-            << "C 1 LYO";
+        const auto row = [](const char *name, int slot, Gesture gesture, const char *text,
+                            const char *learnt = "") {
+            QTest::newRow(name) << slot << int(gesture) << text << learnt;
+        };
+        row("shunting item", 39, Chosen, "B 67401 SOT");
+        row("line item", lineSlot(0, EnginTitu), Chosen, "BB 67401 SOT");
+        row("line item without blanks", lineSlot(2, EnginUm1), Chosen, "C1LYON");
+        row("item typed", lineSlot(1, EnginUm2), Typed, "c1lyon");
+        row("line engine typed", lineSlot(0, EnginTitu), Typed, "bb 1 x", "BB 1 X");
+        row("shunting engine typed", 42, Typed, "c 1 lyo", "C 1 LYO");
+        row("drop-down opened over a typed engine", 45, TypedThenListShown, "c 1 lyo", "C 1 LYO");
+        row("shunting item, bulletin redrawn", 39, ChosenThenRedrawn, "B 67401 SOT");
+        row("shunting engine typed, bulletin redrawn", 42, TypedThenRedrawn, "c 1 lyo", "C 1 LYO");
     }
     void learning()
     {
@@ -177,24 +172,25 @@ private slots:
         QFETCH(QString, learnt);
         openEditor(0, 1);
         const QByteArray before = m_data->read(m_state->engineListFile);
-        if (gesture == 1 || gesture == 3) {
+        const bool chosen = gesture == Chosen || gesture == ChosenThenRedrawn;
+        if (chosen) {
             choose(slot, text);
         } else {
             type(slot, text);
-            if (gesture == 2) {
+            if (gesture == TypedThenListShown) {
                 list()->showPopup();
                 list()->hidePopup();
                 QCOMPARE(list()->currentText(), text.toUpper());
             }
         }
-        if (gesture >= 3) {
+        if (gesture == ChosenThenRedrawn || gesture == TypedThenRedrawn) {
             m_window->refreshBulletin();
             QCOMPARE(list()->currentText(), text.toUpper());
         }
         key(Qt::Key_Tab);
         QCOMPARE(m_data->read(m_state->engineListFile),
                  learnt.isEmpty() ? before : before + learnt.toLatin1() + "\r\n");
-        if (isShuntingEngine(slot) && gesture != 1 && gesture != 3) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
+        if (isShuntingEngine(slot) && !chosen) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
     }
 
     // "Nouvelle journée" cancelled gives the engine box back with the text the driver typed,
