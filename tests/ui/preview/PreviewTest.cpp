@@ -21,12 +21,11 @@ struct Run : SessionFolder {
     Run()
     {
         saveFactoryLayout();
-        const PrinterFont font{QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
-                               QStringLiteral("False")};
+        const PrinterFont font{u"DejaVu Sans"_s, 10, u"False"_s, u"False"_s};
         state.config.rectoFont = font;
         state.config.versoFont = font;
-        state.record.setSlot(1, QStringLiteral("DUPONT"));
-        state.verso.txtJ = QStringLiteral("Brouillard");
+        state.record.setSlot(1, u"DUPONT"_s);
+        state.verso.txtJ = u"Brouillard"_s;
     }
     std::unique_ptr<frmPreview> open(PrintSide side)
     {
@@ -38,20 +37,52 @@ struct Run : SessionFolder {
     }
 };
 
+// The sheet as the canvas paints it, over `ground` (black shows what it leaves unpainted).
+QImage paintedSheet(PreviewCanvas &canvas, QColor ground = Qt::white, qreal ratio = 1)
+{
+    QImage image(canvas.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(ground);
+    QPainter p(&image);
+    canvas.paintSheet(p, canvas.rect());
+    return image;
+}
+
+// The side's form alone, drawn from its vector picture as paper shows it.
+QImage drawnForm(QSize size, double k, PrintSide side, qreal ratio = 1)
+{
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (side == PrintSide::Recto)
+        FormPicture::paint(p, k, FormPicture::Surface::Paper);
+    else
+        VersoPicture::paint(p, k, FormPicture::Surface::Paper);
+    return image;
+}
+
+// The pixels `dark` picks: how many, and the box around them.
+std::pair<qint64, QRect> ink(const QImage &image, const std::function<bool(QColor)> &dark)
+{
+    qint64 count = 0;
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (dark(image.pixelColor(x, y))) {
+                ++count;
+                bounds |= QRect(x, y, 1, 1);
+            }
+    return {count, bounds};
+}
+
 // The box around the texts of the sheet: the pixels of black ink (the form is drawn in red).
 QRect inkBounds(PreviewCanvas *canvas)
 {
-    QImage image(canvas->size(), QImage::Format_RGB32);
-    QPainter p(&image);
-    canvas->paintSheet(p, image.rect());
-    p.end();
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() < 60 && c.green() < 60 && c.blue() < 60) bounds |= QRect(x, y, 1, 1);
-        }
-    return bounds;
+    return ink(paintedSheet(*canvas),
+               [](QColor c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; })
+        .second;
 }
 
 // The same place, give or take the pixel that anti-aliasing may add at a glyph's side.
@@ -88,11 +119,11 @@ private slots:
         const QRect before = inkBounds(canvas);
         QVERIFY(!before.isEmpty());
         PrintLayout &layout = run.state.printLayout;
-        layout.ParaImpX[size_t(centring)] = QStringLiteral("2");
-        layout.ParaImpY[size_t(centring)] = QStringLiteral("2");
+        layout.ParaImpX[size_t(centring)] = u"2"_s;
+        layout.ParaImpY[size_t(centring)] = u"2"_s;
         preview->redraw();
         QVERIFY(sameInk(inkBounds(canvas), before));
-        layout.ParaImpY[size_t(calibration)] = QStringLiteral("1"); // 1 mm, 4 pixels down
+        layout.ParaImpY[size_t(calibration)] = u"1"_s; // 1 mm, 4 pixels down
         preview->redraw();
         QVERIFY(sameInk(inkBounds(canvas), before.translated(0, 4)));
     }
@@ -109,9 +140,8 @@ private slots:
             QCOMPARE_LE(whole.minimumSizeHint().width(), whole.screen()->availableGeometry().width());
         }
         auto preview = run.open(PrintSide::Recto);
-        QCOMPARE(preview->windowTitle(),
-                 QStringLiteral("VISUALISATION DU BS RECTO AVANT D'IMPRIMER"));
-        QCOMPARE(preview->zoomChoice()->currentText(), QStringLiteral("Page entière"));
+        QCOMPARE(preview->windowTitle(), u"VISUALISATION DU BS RECTO AVANT D'IMPRIMER"_s);
+        QCOMPARE(preview->zoomChoice()->currentText(), u"Page entière"_s);
         const QSize room = preview->scrollArea()->viewport()->size();
         QSize sheet = preview->canvas()->size();
         QVERIFY(sheet.width() <= room.width() && sheet.height() <= room.height());
@@ -128,7 +158,7 @@ private slots:
     // pixels, a long name was drawn up to 4 % wider or narrower than it prints.
     void textsAreAsWideAsOnPaper()
     {
-        QFont font(QStringLiteral("DejaVu Sans"));
+        QFont font(u"DejaVu Sans"_s);
         font.setPointSize(10);
         // The width of the ink, in millimetres, at k pixels a millimetre.
         const auto inkWidth = [&font](double k) {
@@ -137,24 +167,15 @@ private slots:
             QPainter p(&image);
             PainterPage page(p, k);
             page.setFont(font);
-            page.drawText(2, 2, QStringLiteral("Delafontaine-Marchand"));
+            page.drawText(2, 2, u"Delafontaine-Marchand"_s);
             p.end();
-            int left = image.width(), right = -1;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (qGray(image.pixel(x, y)) < 128) {
-                        left = std::min(left, x);
-                        right = std::max(right, x);
-                    }
-            return (right - left + 1) / k;
+            return ink(image, [](QColor c) { return qGray(c.rgb()) < 128; }).second.width() / k;
         };
         const double paper = inkWidth(1200 / 25.4);
         for (const double k : {3.0, 3.78, 5.2, 7.56})
-            QVERIFY2(std::abs(inkWidth(k) - paper) < 1.5 / k,
-                     qPrintable(QStringLiteral("%1 px/mm: %2 mm, paper %3 mm")
-                                    .arg(k)
-                                    .arg(inkWidth(k))
-                                    .arg(paper)));
+            QVERIFY2(
+                std::abs(inkWidth(k) - paper) < 1.5 / k,
+                qPrintable(u"%1 px/mm: %2 mm, paper %3 mm"_s.arg(k).arg(inkWidth(k)).arg(paper)));
     }
 
     // The sheet's last pixels, that the form covers only in part, are paper on both sides; they
@@ -165,11 +186,7 @@ private slots:
         for (const PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
             PreviewCanvas canvas(run.state, side);
             canvas.setPixelsPerMm(3.33); // 297 mm ends just inside a pixel
-            QImage image(canvas.size(), QImage::Format_RGB32);
-            image.fill(Qt::black);
-            QPainter p(&image);
-            canvas.paintSheet(p, image.rect());
-            p.end();
+            const QImage image = paintedSheet(canvas, Qt::black);
             for (int y = 0; y < image.height(); ++y)
                 QVERIFY2(qGray(image.pixel(image.width() - 1, y)) > 200,
                          qPrintable(QString::number(y)));
@@ -190,21 +207,8 @@ private slots:
         PreviewCanvas canvas(run.state, PrintSide::Recto);
         canvas.setPixelsPerMm(k);
         const qreal ratio = canvas.devicePixelRatioF();
-        const auto blank = [&canvas, ratio] {
-            QImage image(canvas.size() * ratio, QImage::Format_RGB32);
-            image.setDevicePixelRatio(ratio);
-            image.fill(Qt::white);
-            return image;
-        };
-        QImage shown = blank();
-        QPainter p(&shown);
-        canvas.paintSheet(p, canvas.rect());
-        p.end();
-        QImage drawn = blank();
-        QPainter q(&drawn);
-        q.setRenderHint(QPainter::Antialiasing);
-        FormPicture::paint(q, k, FormPicture::Surface::Paper);
-        q.end();
+        const QImage shown = paintedSheet(canvas, Qt::white, ratio);
+        const QImage drawn = drawnForm(canvas.size(), k, PrintSide::Recto, ratio);
         qint64 differ = 0;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
@@ -221,40 +225,22 @@ private slots:
         run.state.record.setSlot(1, QString());
         run.state.verso.txtJ.clear();
         const double k = 3.78;
-        const auto ink = [](const QImage &image) {
-            qint64 dark = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    dark += qGray(image.pixel(x, y)) < 160;
-            return dark;
+        const auto dark = [](const QImage &image) {
+            return ink(image, [](QColor c) { return qGray(c.rgb()) < 160; }).first;
         };
         for (const PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
             PreviewCanvas canvas(run.state, side);
             canvas.setPixelsPerMm(k);
-            QImage shown(canvas.size(), QImage::Format_RGB32);
-            QPainter p(&shown);
-            canvas.paintSheet(p, shown.rect());
-            p.end();
+            const qint64 shown = dark(paintedSheet(canvas));
             QHash<PrintSide, qint64> own;
-            for (const PrintSide drawn : {PrintSide::Recto, PrintSide::Verso}) {
-                QImage picture(canvas.size(), QImage::Format_RGB32);
-                QPainter q(&picture);
-                q.setRenderHint(QPainter::Antialiasing);
-                if (drawn == PrintSide::Recto)
-                    FormPicture::paint(q, k, FormPicture::Surface::Paper);
-                else
-                    VersoPicture::paint(q, k, FormPicture::Surface::Paper);
-                q.end();
-                own[drawn] = ink(picture);
-            }
+            for (const PrintSide drawn : {PrintSide::Recto, PrintSide::Verso})
+                own[drawn] = dark(drawnForm(canvas.size(), k, drawn));
             const PrintSide other = side == PrintSide::Recto ? PrintSide::Verso : PrintSide::Recto;
-            QVERIFY2(std::abs(ink(shown) - own[side]) * 100 < own[side] &&
-                         std::abs(ink(shown) - own[other]) * 10 > own[other],
-                     qPrintable(QStringLiteral("%1: %2, own %3, other %4")
-                                    .arg(int(side))
-                                    .arg(ink(shown))
-                                    .arg(own[side])
-                                    .arg(own[other])));
+            QVERIFY2(std::abs(shown - own[side]) * 100 < own[side] &&
+                         std::abs(shown - own[other]) * 10 > own[other],
+                     qPrintable(
+                         u"%1: %2, own %3, other %4"_s.arg(int(side)).arg(shown).arg(own[side]).arg(
+                             own[other])));
         }
     }
 
@@ -273,7 +259,7 @@ private slots:
         };
         for (PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
             Run run;
-            const QString pdf = run.dir.filePath(QStringLiteral("imprime.pdf"));
+            const QString pdf = run.dir.filePath(u"imprime.pdf"_s);
             run.printer.choosePdfFile(pdf);
             auto preview = run.open(side);
             run.prompts.answers = {Prompts::Answer::Ok};
@@ -285,16 +271,16 @@ private slots:
         }
 
         Run run;
-        const QString plain = run.dir.filePath(QStringLiteral("blanc.pdf"));
+        const QString plain = run.dir.filePath(u"blanc.pdf"_s);
         run.printer.choosePdfFile(plain);
         auto preview = run.open(PrintSide::Recto);
         const auto inDialog = [&plain](bool confirm) {
             QTimer::singleShot(0, [&plain, confirm] {
                 auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
                 QVERIFY(dialog);
-                auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                auto *printers = dialog->findChild<QComboBox *>(u"printers"_s);
                 printers->setCurrentIndex(printers->count() - 1); // the PDF file
-                dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(plain);
+                dialog->findChild<QLineEdit *>(u"filename"_s)->setText(plain);
                 confirm ? dialog->accept() : dialog->reject();
             });
         };
@@ -318,19 +304,17 @@ private slots:
     {
         Run run;
         QStringList calls;
-        run.session.calibration
-            .openFrameChooser = [&](QWidget *, PrintSide side, bool fromPreview,
-                                    const CalibrationHooks::LayoutChanged &layoutChanged) {
-            calls << QStringLiteral("chooser %1 %2").arg(side == PrintSide::Verso).arg(fromPreview);
-            run.state.verso.txtObsMec = QStringLiteral("Freinage");
-            layoutChanged();
-            calls << run.state.versoLines.observations[0];
-        };
+        run.session.calibration.openFrameChooser =
+            [&](QWidget *, PrintSide side, bool fromPreview,
+                const CalibrationHooks::LayoutChanged &layoutChanged) {
+                calls << u"chooser %1 %2"_s.arg(side == PrintSide::Verso).arg(fromPreview);
+                run.state.verso.txtObsMec = u"Freinage"_s;
+                layoutChanged();
+                calls << run.state.versoLines.observations[0];
+            };
         auto preview = run.open(PrintSide::Verso);
-        QCOMPARE(preview->windowTitle(),
-                 QStringLiteral("VISUALISATION DU BS VERSO AVANT D'IMPRIMER"));
-        QCOMPARE(preview->button(frmPreview::Button::Back)->text(),
-                 QStringLiteral("Retour Editeur Verso"));
+        QCOMPARE(preview->windowTitle(), u"VISUALISATION DU BS VERSO AVANT D'IMPRIMER"_s);
+        QCOMPARE(preview->button(frmPreview::Button::Back)->text(), u"Retour Editeur Verso"_s);
         QVERIFY(!preview->button(frmPreview::Button::Centring)->isEnabled());
         preview->button(frmPreview::Button::Calibration)->click();
         QCOMPARE(calls, (QStringList{"chooser 1 1", "Freinage"}));

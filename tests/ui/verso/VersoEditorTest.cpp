@@ -13,6 +13,7 @@
 
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,8 +26,7 @@ struct Run : SessionFolder {
     Run()
     {
         saveFactoryLayout();
-        state.config.versoFont = {QStringLiteral("DejaVu Sans"), 10, QStringLiteral("False"),
-                                  QStringLiteral("False")};
+        state.config.versoFont = {u"DejaVu Sans"_s, 10, u"False"_s, u"False"_s};
     }
     ~Run() { delete editor; }
     void open()
@@ -40,7 +40,15 @@ struct Run : SessionFolder {
     QWidget *box(T text, int index = 0) { return editor->textBox({text, index}); }
     QLineEdit *line(T text, int index = 0) { return qobject_cast<QLineEdit *>(box(text, index)); }
     bool focusOn(T text, int index = 0) { return QApplication::focusWidget() == box(text, index); }
-    QString pdf() const { return dir.filePath(QStringLiteral("verso.pdf")); }
+    QString pdf() const { return dir.filePath(u"verso.pdf"_s); }
+    // The recto editor, its verso and preview commands wired as in the program.
+    std::unique_ptr<EditorWindow> recto()
+    {
+        auto window = std::make_unique<EditorWindow>(state, EditorLayout::Editor1024);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        wireVersoAndPreviews(*window, session);
+        return window;
+    }
 };
 
 } // namespace
@@ -60,9 +68,8 @@ private slots:
         if (!laptop) QSKIP("needs a second monitor");
         const QRect room = laptop->availableGeometry();
         Run run;
-        EditorWindow window(run.state, EditorLayout::Editor1024);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        wireVersoAndPreviews(window, run.session);
+        const auto owned = run.recto();
+        EditorWindow &window = *owned;
         window.move(room.topLeft() + QPoint(60, 30));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -102,9 +109,8 @@ private slots:
         if (!laptop || !office || laptop->devicePixelRatio() == office->devicePixelRatio())
             QSKIP("needs two monitors of different pixel densities");
         Run run;
-        EditorWindow window(run.state, EditorLayout::Editor1024);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        wireVersoAndPreviews(window, run.session);
+        const auto owned = run.recto();
+        EditorWindow &window = *owned;
         window.move(laptop->availableGeometry().topLeft() + QPoint(20, 20));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -173,9 +179,8 @@ private slots:
     void opensFromTheEditorWithTheLayoutLoaded()
     {
         Run run;
-        EditorWindow window(run.state, EditorLayout::Editor1024);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        wireVersoAndPreviews(window, run.session);
+        const auto owned = run.recto();
+        EditorWindow &window = *owned;
         QAction *entry = nullptr;
         for (QAction *a : window.contextMenu()->actions())
             if (a->text() == u"EditeurVerso") entry = a;
@@ -183,7 +188,7 @@ private slots:
         entry->trigger();
         auto *verso = window.findChild<frmVerso *>();
         QVERIFY(verso && verso->isVisible());
-        QCOMPARE(verso->windowTitle(), QStringLiteral("EDITEUR VERSO"));
+        QCOMPARE(verso->windowTitle(), u"EDITEUR VERSO"_s);
         QVERIFY(run.state.printLayout.isLoaded());
         QStringList captions;
         for (int b = 0; b < int(frmVerso::Button::Count); ++b)
@@ -198,22 +203,19 @@ private slots:
         QVERIFY(!verso->isVisible());
 
         window.action(EditorCommand::PreviewRecto)->trigger();
-        auto *preview = window.findChild<frmPreview *>();
-        QVERIFY(preview && preview->isVisible());
-        QCOMPARE(preview->windowTitle(),
-                 QStringLiteral("VISUALISATION DU BS RECTO AVANT D'IMPRIMER"));
+        QVERIFY(window.findChild<frmPreview *>() && window.findChild<frmPreview *>()->isVisible());
     }
 
     // Enter and Backspace follow the verso order, caret at the end; Tab reaches frame L last.
     void typingAndMovingByKeys()
     {
         Run run;
-        run.state.verso.txtE[15] = QStringLiteral("12345");
-        run.state.verso.textL[7] = QStringLiteral("PK 45.3");
+        run.state.verso.txtE[15] = u"12345"_s;
+        run.state.verso.textL[7] = u"PK 45.3"_s;
         run.open();
         QVERIFY(run.focusOn(T::D, 0));
-        QTest::keyClicks(run.box(T::D, 0), QStringLiteral("Carre"));
-        QCOMPARE(run.state.verso.txtD[0], QStringLiteral("Carre"));
+        QTest::keyClicks(run.box(T::D, 0), u"Carre"_s);
+        QCOMPARE(run.state.verso.txtD[0], u"Carre"_s);
         run.line(T::I, 0)->setFocus(); // empty: Backspace goes back
         QTest::keyClick(run.box(T::I, 0), Qt::Key_Backspace);
         QVERIFY(run.focusOn(T::E, 15));
@@ -223,50 +225,46 @@ private slots:
 
         // The train numbers take several lines: Enter stays there. Tab goes on to frame L.
         run.box(T::NumTrainH)->setFocus();
-        QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("123"));
+        QTest::keyClicks(run.box(T::NumTrainH), u"123"_s);
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Return);
-        QTest::keyClicks(run.box(T::NumTrainH), QStringLiteral("456"));
-        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456"));
+        QTest::keyClicks(run.box(T::NumTrainH), u"456"_s);
+        QCOMPARE(run.state.verso.txtNumTrainH, u"123\n456"_s);
         // What the day file cannot hold shows as its "?", in both kinds of box.
-        typeCharacters(run.box(T::NumTrainH), QStringLiteral("ł7"));
-        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456?7"));
-        typeCharacters(run.box(T::D, 0), QStringLiteral("ő"));
-        QCOMPARE(run.state.verso.txtD[0], QStringLiteral("Carre?"));
+        typeCharacters(run.box(T::NumTrainH), u"ł7"_s);
+        QCOMPARE(run.state.verso.txtNumTrainH, u"123\n456?7"_s);
+        typeCharacters(run.box(T::D, 0), u"ő"_s);
+        QCOMPARE(run.state.verso.txtD[0], u"Carre?"_s);
         // A character written as two (an emoji) is one "?", the next key goes right after it,
         // and Undo takes the typing back.
         QLineEdit *d = run.line(T::D, 0);
         d->setCursorPosition(1);
-        typeCharacters(d, QStringLiteral("😀Z"));
-        QCOMPARE(d->text(), QStringLiteral("C?Zarre?"));
+        typeCharacters(d, u"😀Z"_s);
+        QCOMPARE(d->text(), u"C?Zarre?"_s);
         QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(run.state.verso.txtD[0], QStringLiteral("Carre?"));
+        QCOMPARE(run.state.verso.txtD[0], u"Carre?"_s);
         // Pasted into a box of several lines: turned as it goes in, Undo takes the paste back.
         auto *trains = static_cast<QPlainTextEdit *>(run.box(T::NumTrainH));
         QTextCursor at = trains->textCursor();
         at.setPosition(1);
         trains->setTextCursor(at);
-        QGuiApplication::clipboard()->setText(QStringLiteral("ż😀"));
+        QGuiApplication::clipboard()->setText(u"ż😀"_s);
         QTest::keyClick(trains, Qt::Key_V, Qt::ControlModifier);
-        typeCharacters(trains, QStringLiteral("8"));
-        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("1??823\n456?7"));
+        typeCharacters(trains, u"8"_s);
+        QCOMPARE(run.state.verso.txtNumTrainH, u"1??823\n456?7"_s);
         QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the 8
         QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the paste, turned or not
-        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456?7"));
-        // A paste of what the code page holds is the box's own: Undo takes back the paste only.
+        QCOMPARE(run.state.verso.txtNumTrainH, u"123\n456?7"_s);
+        // A paste into a line, turned as it goes in or not, is one step of Undo of its own.
         d->end(false);
-        typeCharacters(d, QStringLiteral("X"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("AB"));
-        QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(d->text(), QStringLiteral("Carre?XAB"));
-        QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(d->text(), QStringLiteral("Carre?X"));
-        // And so is a paste that is turned as it goes in.
-        typeCharacters(d, QStringLiteral("Y"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("AΩ"));
-        QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(d->text(), QStringLiteral("Carre?XYA?"));
-        QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(d->text(), QStringLiteral("Carre?XY"));
+        for (const auto &[typed, pasted, shown] :
+             {std::tuple{u"X"_s, u"AB"_s, u"Carre?XAB"_s}, {u"Y"_s, u"AΩ"_s, u"Carre?XYA?"_s}}) {
+            typeCharacters(d, typed);
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(d->text(), shown);
+            QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(d->text(), shown.chopped(pasted.size()));
+        }
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
@@ -278,7 +276,7 @@ private slots:
                    edit->contentsRect().width() - 5;
         };
         QTest::keyClick(run.box(T::L, 0), Qt::Key_Tab);
-        QTest::keyClicks(run.box(T::L, 1), QStringLiteral("PK 45.3"));
+        QTest::keyClicks(run.box(T::L, 1), u"PK 45.3"_s);
         QVERIFY(fits(run.line(T::L, 1)));
         QVERIFY(run.line(T::L, 1)->font().stretch() < 100);
         QVERIFY(fits(run.line(T::L, 7)));
@@ -306,11 +304,9 @@ private slots:
         // Escape goes back to the recto editor, from a line or from a box of several lines.
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
         QVERIFY(!run.editor->isVisible());
-        QCOMPARE(run.state.verso.txtNumTrainH, QStringLiteral("123\n456?7"));
+        QCOMPARE(run.state.verso.txtNumTrainH, u"123\n456?7"_s);
     }
 
-    // In every layout each line of text stands whole in its box, accents and descenders
-    // included, whatever the rounding of the box's edges to pixels.
     // The box that has the keyboard is lit; the one left shows the form through it again.
     void theBoxWithTheKeyboardIsLit()
     {
@@ -329,12 +325,14 @@ private slots:
         QCOMPARE(ground(T::D, 1).alpha(), 0);
     }
 
+    // In every layout each line of text stands whole in its box, accents and descenders
+    // included, whatever the rounding of the box's edges to pixels.
     void textsStandWholeInTheirBoxes()
     {
         for (EditorLayout layout :
              {EditorLayout::Editor1024, EditorLayout::Editor800, EditorLayout::LargeFont}) {
             Run run;
-            run.state.verso.txtObsMecUP = QStringLiteral("UP TRACTION PARIS SUD EST RESIDENCE");
+            run.state.verso.txtObsMecUP = u"UP TRACTION PARIS SUD EST RESIDENCE"_s;
             frmVerso editor(run.session, layout);
             // A text longer than its box shows its beginning.
             QCOMPARE(qobject_cast<QLineEdit *>(editor.textBox({T::ObsMecUP, 0}))->cursorPosition(),
@@ -344,7 +342,7 @@ private slots:
             const int size = row->font().pixelSize();
             for (int index = 0; index < 16; ++index)
                 QCOMPARE(editor.textBox({T::E, index})->font().pixelSize(), size);
-            QTest::keyClicks(row, QStringLiteral("Égypq"));
+            QTest::keyClicks(row, u"Égypq"_s);
             QCOMPARE(row->font().pixelSize(), size);
             const QList<QLineEdit *> lines = editor.findChildren<QLineEdit *>();
             QVERIFY(lines.size() > 100);
@@ -361,8 +359,7 @@ private slots:
                              qPrintable(line->objectName()));
                 }
                 QVERIFY2(metrics.height() <= line->height(),
-                         qPrintable(QStringLiteral("layout %1, box %2: %3 px for a %4 px line")
-                                        .arg(int(layout))
+                         qPrintable(u"layout %1, box %2: %3 px for a %4 px line"_s.arg(int(layout))
                                         .arg(line->objectName())
                                         .arg(line->height())
                                         .arg(metrics.height())));
@@ -412,21 +409,21 @@ private slots:
     {
         Run run;
         run.printer.choosePdfFile(run.pdf());
-        run.state.verso.txtNumTrainH = QStringLiteral("12345\n67890");
-        run.state.versoLines.trainNumbers[0] = QStringLiteral("ancien");
+        run.state.verso.txtNumTrainH = u"12345\n67890"_s;
+        run.state.versoLines.trainNumbers[0] = u"ancien"_s;
         run.open();
         run.line(T::E, 5)->setFocus();
         run.editor->button(frmVerso::Button::Print)->click();
         QCOMPARE(run.prompts.titles(), QStringList{"Kerbo"});
         QVERIFY(!QFile::exists(run.pdf()));
-        QCOMPARE(run.state.versoLines.trainNumbers[0], QStringLiteral("ancien"));
+        QCOMPARE(run.state.versoLines.trainNumbers[0], u"ancien"_s);
         QVERIFY(run.focusOn(T::E, 5));
 
         run.prompts.answers.push_back(Prompts::Answer::Ok);
         run.editor->button(frmVerso::Button::Print)->click();
         QCOMPARE(run.prompts.calls.size(), 2);
         QVERIFY(QFileInfo(run.pdf()).size() > 0);
-        QCOMPARE(run.state.versoLines.trainNumbers[1], QStringLiteral("67890"));
+        QCOMPARE(run.state.versoLines.trainNumbers[1], u"67890"_s);
         QVERIFY(run.focusOn(T::E, 5));
     }
 
@@ -441,7 +438,7 @@ private slots:
                  (QStringList{"Kerbo", "Attention n'y a acune imprimante installée !!",
                               "Attention n'y a acune imprimante installée!!"}));
         QVERIFY(run.prompts.calls[1].text.startsWith(
-            QStringLiteral("Pour que le programme fonctionne normalement \r\n")));
+            u"Pour que le programme fonctionne normalement \r\n"_s));
     }
 
     // The observations wrap on screen as on paper, however many lines they hold: the scroll bar
@@ -454,7 +451,7 @@ private slots:
         const int shortText = observations->viewport()->width();
         QStringList lines;
         for (int i = 0; i < 60; ++i)
-            lines << QStringLiteral("ligne %1").arg(i);
+            lines << u"ligne %1"_s.arg(i);
         observations->setPlainText(lines.join(u'\n'));
         QApplication::processEvents();
         QCOMPARE(observations->viewport()->width(), shortText);
@@ -481,18 +478,17 @@ private slots:
         run.session.calibration.openFrameChooser =
             [&](QWidget *parent, PrintSide side, bool fromPreview,
                 const CalibrationHooks::LayoutChanged &layoutChanged) {
-                calls << QStringLiteral("chooser %1 %2 %3")
-                             .arg(parent == run.editor)
+                calls << u"chooser %1 %2 %3"_s.arg(parent == run.editor)
                              .arg(side == PrintSide::Verso)
                              .arg(fromPreview);
-                run.state.printLayout.ParaImpX[90] = QStringLiteral("50");
+                run.state.printLayout.ParaImpX[90] = u"50"_s;
                 layoutChanged();
                 whileOpen = run.box(T::ObsMec)->width();
                 // Its "Quitter" reads the layout again, and tells nothing.
-                run.state.printLayout.ParaImpX[90] = QStringLiteral("30");
+                run.state.printLayout.ParaImpX[90] = u"30"_s;
             };
         run.session.calibration.openCentring = [&](QWidget *, PrintSide side) {
-            calls << QStringLiteral("centring %1").arg(side == PrintSide::Verso);
+            calls << u"centring %1"_s.arg(side == PrintSide::Verso);
         };
         run.open();
         const int before = run.box(T::ObsMec)->width();
@@ -512,8 +508,7 @@ private slots:
         Run run;
         run.open();
         const QString before = run.box(T::I, 0)->font().family();
-        const QString chosen = before == u"DejaVu Serif" ? QStringLiteral("DejaVu Sans")
-                                                         : QStringLiteral("DejaVu Serif");
+        const QString chosen = before == u"DejaVu Serif" ? u"DejaVu Sans"_s : u"DejaVu Serif"_s;
         for (const bool accept : {false, true}) {
             QTimer::singleShot(0, [&] {
                 auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
