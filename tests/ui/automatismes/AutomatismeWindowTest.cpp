@@ -12,6 +12,7 @@
 #include <QtWidgets>
 
 using namespace SlotTable;
+using namespace Qt::StringLiterals;
 
 // The editor and the automatisme window in self-propelled mode, automatismes 14 and 142 stored.
 class AutomatismeWindowTest : public QObject
@@ -43,8 +44,8 @@ private slots:
                                                                   {"EmtUm1", "NOR"}}));
         Options &options = m_data->state.config.options;
         options.enaut = 1;
-        options.lettreAutom = QStringLiteral("Z");
-        options.emtaut = QStringLiteral("NOR");
+        options.lettreAutom = u"Z"_s;
+        options.emtaut = u"NOR"_s;
         options.nbvhe = 3;
     }
 
@@ -55,35 +56,35 @@ private slots:
         activate(&editor);
         BulletinEditing &editing = *editor.editing();
         editing.setCurrentSlot(FirstTrainNumberSlot);
-        QTest::keyClicks(editor.textControl(), QStringLiteral("14"));
-        QCOMPARE(record().slot(lineSlot(0, A)), QStringLiteral("CREIL"));
-        QTest::keyClicks(editor.textControl(), QStringLiteral("2"));
-        QCOMPARE(record().slot(lineSlot(0, A)), QStringLiteral("AMIEN"));
+        QTest::keyClicks(editor.textControl(), u"14"_s);
+        QCOMPARE(record().slot(lineSlot(0, A)), u"CREIL"_s);
+        QTest::keyClicks(editor.textControl(), u"2"_s);
+        QCOMPARE(record().slot(lineSlot(0, A)), u"AMIEN"_s);
 
         // F2 on the next line continues it and sends the driver to its train number.
         editing.setCurrentSlot(lineSlot(1, De));
         QTest::keyClick(editor.listControl(), Qt::Key_F2);
         QCOMPARE(record().currentSlot(), lineSlot(1, NumeroTrain));
         QVERIFY(editor.textControl()->isVisible() && editor.textControl()->text().isEmpty());
-        QCOMPARE(record().slot(lineSlot(1, EnginTitu)), QStringLiteral("Z 20504 NOR"));
+        QCOMPARE(record().slot(lineSlot(1, EnginTitu)), u"Z 20504 NOR"_s);
 
         // An engine typed keeps the driver's text in the control; the record is normalised.
         editing.setCurrentSlot(lineSlot(2, EnginTitu));
-        QTest::keyClicks(editor.listControl(), QStringLiteral("20501"));
-        QCOMPARE(editor.listControl()->currentText(), QStringLiteral("20501"));
-        QCOMPARE(record().slot(lineSlot(2, EnginTitu)), QStringLiteral("Z 20501 NOR"));
-        QCOMPARE(record().slot(lineSlot(2, NbVeh)), QStringLiteral("3"));
+        QTest::keyClicks(editor.listControl(), u"20501"_s);
+        QCOMPARE(editor.listControl()->currentText(), u"20501"_s);
+        QCOMPARE(record().slot(lineSlot(2, EnginTitu)), u"Z 20501 NOR"_s);
+        QCOMPARE(record().slot(lineSlot(2, NbVeh)), u"3"_s);
         QTest::keyClick(editor.listControl(), Qt::Key_Tab);
         editing.setCurrentSlot(lineSlot(2, EnginTitu));
-        QCOMPARE(editor.listControl()->currentText(), QStringLiteral("Z 20501 NOR"));
+        QCOMPARE(editor.listControl()->currentText(), u"Z 20501 NOR"_s);
 
         // F9 stores line 2 under the number typed there; the window then lists it.
         editing.setCurrentSlot(lineSlot(1, NumeroTrain));
-        QTest::keyClicks(editor.textControl(), QStringLiteral("143"));
+        QTest::keyClicks(editor.textControl(), u"143"_s);
         m_data->prompts.answers.push_back(Prompts::Answer::Yes);
         QTest::keyClick(editor.textControl(), Qt::Key_F9);
         frmAutomatisme window(m_data->session, &editor);
-        QCOMPARE(window.list()->item(2)->text(), QStringLiteral("143"));
+        QCOMPARE(window.list()->item(2)->text(), u"143"_s);
     }
 
     // A file that is there but cannot be read (a folder in its place here) fills no line and is
@@ -96,11 +97,11 @@ private slots:
         wireAutomatismes(editor, m_data->session);
         activate(&editor);
         editor.editing()->setCurrentSlot(FirstTrainNumberSlot);
-        QTest::keyClicks(editor.textControl(), QStringLiteral("142"));
+        QTest::keyClicks(editor.textControl(), u"142"_s);
         QTRY_COMPARE(m_data->prompts.calls.size(), 1);
         QVERIFY2(m_data->prompts.last().text.contains("Automatisme.ini"),
                  qPrintable(m_data->prompts.last().text));
-        QTest::keyClicks(editor.textControl(), QStringLiteral("4"));
+        QTest::keyClicks(editor.textControl(), u"4"_s);
         QTest::qWait(20);
         QCOMPARE(m_data->prompts.calls.size(), 1);
         QCOMPARE(record().slot(lineSlot(0, A)), QString());
@@ -130,16 +131,16 @@ private slots:
 
         // Capitals as typed; the leading engine's box keeps its number when left.
         window.box(22)->setFocus();
-        QTest::keyClicks(window.box(22), QStringLiteral("bb 67401 sot"));
-        QCOMPARE(window.box(22)->text(), QStringLiteral("BB 67401 SOT"));
+        QTest::keyClicks(window.box(22), u"bb 67401 sot"_s);
+        QCOMPARE(window.box(22)->text(), u"BB 67401 SOT"_s);
         QTest::keyClick(window.box(22), Qt::Key_Return);
-        QCOMPARE(window.box(22)->text(), QStringLiteral("B67401 "));
+        QCOMPARE(window.box(22)->text(), u"B67401 "_s);
 
         // A click on an item loads it; deleting it leaves the others as they were.
         QListWidget *list = window.list();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(0)).center());
-        QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
+        QCOMPARE(window.box(1)->text(), u"CREIL"_s);
         // Each box shows the start of its text, whatever its length.
         QCOMPARE(window.box(1)->cursorPosition(), 0);
         // The keys load the item highlighted, the keyboard staying on the list; the item
@@ -150,17 +151,17 @@ private slots:
         QCOMPARE(number->text(), list->item(1)->text());
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(number->text(), list->item(0)->text());
-        QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
+        QCOMPARE(window.box(1)->text(), u"CREIL"_s);
         // Emptied, then taken again with Space on the line still highlighted.
         QTest::mouseClick(window.button(frmAutomatisme::Button::ClearAll), Qt::LeftButton);
         QVERIFY(number->text().isEmpty() && list->selectedItems().isEmpty());
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Space);
         QCOMPARE(number->text(), list->item(0)->text());
-        QCOMPARE(window.box(1)->text(), QStringLiteral("CREIL"));
+        QCOMPARE(window.box(1)->text(), u"CREIL"_s);
         QTest::mouseClick(window.button(frmAutomatisme::Button::Delete), Qt::LeftButton);
         QCOMPARE(list->count(), 1);
-        QCOMPARE(window.counterLabel()->text(), QStringLiteral(" 1 automatismes enregistrés"));
+        QCOMPARE(window.counterLabel()->text(), u" 1 automatismes enregistrés"_s);
         const QByteArray after = m_data->read("Automatisme.ini");
         QCOMPARE(after.mid(after.indexOf("[Train142]")), before.mid(before.indexOf("[Train142]")));
 

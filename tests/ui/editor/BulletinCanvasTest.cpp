@@ -9,6 +9,7 @@
 #include <QtWidgets>
 
 using namespace SlotTable;
+using namespace Qt::StringLiterals;
 
 class BulletinCanvasTest : public QObject
 {
@@ -21,8 +22,8 @@ private slots:
         for (EditorLayout layout : {EditorLayout::Editor1024, EditorLayout::Editor800}) {
             BulletinRecord record;
             for (int s = 1; s <= LastLineSlot; ++s)
-                record.setSlot(s, QStringLiteral("PARIS NORD GARE DU NORD 12345"));
-            record.setSlot(TotalKmSlot, QStringLiteral("1234567890123.25"));
+                record.setSlot(s, u"PARIS NORD GARE DU NORD 12345"_s);
+            record.setSlot(TotalKmSlot, u"1234567890123.25"_s);
             BulletinCanvas canvas(record, layout);
             const QFontMetricsF metrics(canvas.textFont());
             for (int s = 1; s <= LastLineSlot; ++s) {
@@ -34,10 +35,10 @@ private slots:
                          qPrintable(QString::number(s)));
                 QVERIFY(shown.narrowing >= 0.58 && shown.narrowing < 1);
                 QVERIFY(shown.text == record.slot(s) || shown.text.endsWith(QChar(0x2026)));
-                QCOMPARE(record.slot(s), QStringLiteral("PARIS NORD GARE DU NORD 12345"));
+                QCOMPARE(record.slot(s), u"PARIS NORD GARE DU NORD 12345"_s);
             }
-            record.setSlot(1, QStringLiteral("DUPONT"));
-            QCOMPARE(canvas.shownText(1), QStringLiteral("DUPONT"));
+            record.setSlot(1, u"DUPONT"_s);
+            QCOMPARE(canvas.shownText(1), u"DUPONT"_s);
             QCOMPARE(canvas.shown(1).narrowing, 1.0);
             // Station codes, speeds and the establishment's name are read whole, narrowed.
             const std::pair<int, const char *> usual[] = {
@@ -61,7 +62,7 @@ private slots:
             const QString total = record.slot(TotalKmSlot);
             QVERIFY(QFontMetrics(canvas.totalFont(total)).horizontalAdvance(total)
                     < canvas.boxRect(TotalKmSlot).width());
-            record.setSlot(TotalKmSlot, QStringLiteral("100000000000000000000"));
+            record.setSlot(TotalKmSlot, u"100000000000000000000"_s);
             // Nothing is painted outside the boxes, nor in the date's.
             BulletinRecord empty;
             BulletinCanvas blankCanvas(empty, layout);
@@ -77,7 +78,7 @@ private slots:
                 for (int x = 0; x < blank.width(); ++x)
                     if (blank.pixel(x, y) != filled.pixel(x, y))
                         QVERIFY2(boxes.contains(QPoint(x, y)),
-                                 qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                                 qPrintable(u"%1, %2"_s.arg(x).arg(y)));
         }
     }
 
@@ -127,11 +128,11 @@ private slots:
         BulletinCanvas canvas(record, EditorLayout::Editor1024);
         canvas.show();
         QVERIFY(QTest::qWaitForWindowExposed(&canvas));
-        record.setSlot(3, QStringLiteral("PARIS NORD"));
+        record.setSlot(3, u"PARIS NORD"_s);
         const QPoint at = canvas.boxRect(3).center();
         QHelpEvent help(QEvent::ToolTip, at, canvas.mapToGlobal(at));
         QApplication::sendEvent(&canvas, &help);
-        QTRY_COMPARE(QToolTip::text(), QStringLiteral("PARIS NORD"));
+        QTRY_COMPARE(QToolTip::text(), u"PARIS NORD"_s);
     }
 
     void clicksLandOnTheirSlotAtEveryScale_data()
