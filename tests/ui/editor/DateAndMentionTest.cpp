@@ -170,7 +170,7 @@ private slots:
         // Right after a part closed by its digits goes on to the next part only, as a separator
         // does; after the year it ends it, the digits after it type the year again.
         row("Right after each closed part", {2027, 9, 2}, u"25→12→28"_s, {2028, 12, 25}, day);
-        row("Right after the year", {2026, 3, 10}, u"150326→25"_s, {2025, 3, 15}, day);
+        row("Right after the year", {2026, 3, 10}, u"150326→9"_s, {2009, 3, 15}, day);
         // Digits typed after End or with part of a part selected type that part from its start.
         row("End", {2028, 12, 25}, u"⇲29"_s, {2029, 12, 25}, day);
         row("part of the month selected", {2029, 12, 25}, u"⇧11"_s, {2029, 11, 25},
