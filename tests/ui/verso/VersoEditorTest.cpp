@@ -214,8 +214,17 @@ private slots:
         run.state.verso.textL[7] = u"PK 45.3"_s;
         run.open();
         QVERIFY(run.focusOn(T::D, 0));
+        // The box that has the keyboard is lit; the one left shows the form through it again.
+        const auto ground = [&run](T text, int index = 0) {
+            return run.box(text, index)->palette().color(QPalette::Base);
+        };
+        QCOMPARE(ground(T::D, 0), PaperColours::focusGround());
         QTest::keyClicks(run.box(T::D, 0), u"Carre"_s);
         QCOMPARE(run.state.verso.txtD[0], u"Carre"_s);
+        QTest::keyClick(run.box(T::D, 0), Qt::Key_Return);
+        QVERIFY(run.focusOn(T::D, 1));
+        QCOMPARE(ground(T::D, 1), PaperColours::focusGround());
+        QCOMPARE(ground(T::D, 0).alpha(), 0);
         run.line(T::I, 0)->setFocus(); // empty: Backspace goes back
         QTest::keyClick(run.box(T::I, 0), Qt::Key_Backspace);
         QVERIFY(run.focusOn(T::E, 15));
@@ -225,6 +234,8 @@ private slots:
 
         // The train numbers take several lines: Enter stays there. Tab goes on to frame L.
         run.box(T::NumTrainH)->setFocus();
+        QCOMPARE(ground(T::NumTrainH), PaperColours::focusGround()); // a box of several lines too
+        QCOMPARE(ground(T::I, 0).alpha(), 0);
         QTest::keyClicks(run.box(T::NumTrainH), u"123"_s);
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Return);
         QTest::keyClicks(run.box(T::NumTrainH), u"456"_s);
@@ -305,24 +316,6 @@ private slots:
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Escape);
         QVERIFY(!run.editor->isVisible());
         QCOMPARE(run.state.verso.txtNumTrainH, u"123\n456?7"_s);
-    }
-
-    // The box that has the keyboard is lit; the one left shows the form through it again.
-    void theBoxWithTheKeyboardIsLit()
-    {
-        Run run;
-        run.open();
-        const auto ground = [&run](T text, int index = 0) {
-            return run.box(text, index)->palette().color(QPalette::Base);
-        };
-        QCOMPARE(ground(T::D, 0), PaperColours::focusGround());
-        QTest::keyClick(run.box(T::D, 0), Qt::Key_Return);
-        QVERIFY(run.focusOn(T::D, 1));
-        QCOMPARE(ground(T::D, 1), PaperColours::focusGround());
-        QCOMPARE(ground(T::D, 0).alpha(), 0);
-        run.box(T::ObsMec)->setFocus(); // a text of several lines too
-        QCOMPARE(ground(T::ObsMec), PaperColours::focusGround());
-        QCOMPARE(ground(T::D, 1).alpha(), 0);
     }
 
     // In every layout each line of text stands whole in its box, accents and descenders
