@@ -177,6 +177,7 @@ private slots:
             QDateTimeEdit::MonthSection);
         row("year typed alone", {2026, 12, 7}, u"99"_s, {1999, 12, 7}, year);
         row("year left empty comes back", {2027, 9, 2}, u"⌫"_s, {2027, 9, 2}, year);
+        row("one digit of the day", {2026, 12, 7}, u"1"_s, {2026, 12, 1});
     }
     void dateTypedIsTheDateKept()
     {
@@ -194,6 +195,11 @@ private slots:
         QCOMPARE(box->date(), date);
         QCOMPARE(record().serviceDate(), date);
         QCOMPARE(box->text(), date.toString(u"dd/MM/yy"));
+        // The keys typed next go into Roulement.
+        QVERIFY(text()->isVisible() && text()->hasFocus());
+        QTest::keyClicks(text(), u"5"_s);
+        QCOMPARE(record().slot(DateSlot + 1), u"5"_s);
+        QCOMPARE(record().serviceDate(), date);
     }
 
     // Digits typed after a day picked in the calendar make a new date from the day on.
@@ -293,18 +299,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), typing);
     }
 
-    void tabAfterOneDigitOfTheDay()
-    {
-        QDateEdit *box = dateBox(QDate(2026, 12, 7));
-        QTest::keyClicks(box, u"1"_s);
-        QTest::keyClick(box, Qt::Key_Tab);
-        QCOMPARE(record().currentSlot(), DateSlot + 1);
-        QVERIFY(text()->isVisible() && text()->hasFocus());
-        QTest::keyClicks(text(), u"5"_s);
-        QCOMPARE(record().slot(DateSlot + 1), u"5"_s);
-        QCOMPARE(record().serviceDate(), QDate(2026, 12, 1));
-    }
-
     // "Nouvelle journée" asks over the drawn bulletin; a day kept gets its control back where
     // it was, a new day starts on the first train number.
     void newDayAsksOverTheDrawnBulletin()
@@ -330,10 +324,15 @@ private slots:
         QVERIFY(!text()->isHidden() && text()->hasFocus());
     }
 
-    // The calendar of an opened generic day takes a click, or the arrows and Enter.
-    void calendarTakesTheKeysToo()
+    // The calendar of an opened generic day takes the arrows and Enter. Its year box goes no
+    // further back than a day file may: "26" typed there was the year 26, and the archive saved
+    // so could not be opened again.
+    void calendarOfAGenericDay()
     {
         frmChoixDate window(QDate(2026, 12, 7));
+        auto *year = window.calendar()->findChild<QSpinBox *>(u"qt_calendar_yearedit"_s);
+        QVERIFY(year);
+        QCOMPARE(year->minimum(), 1900);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWidget *days = window.calendar()->findChild<QTableView *>();
@@ -342,16 +341,6 @@ private slots:
         QTest::keyClick(days, Qt::Key_Return);
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QCOMPARE(window.chosenDate(), QDate(2026, 12, 8));
-    }
-
-    // The calendar's year box goes no further back than a day file may: "26" typed there was
-    // the year 26, and the archive saved so could not be opened again.
-    void calendarKeepsToTheYearsOfADayFile()
-    {
-        frmChoixDate window(QDate(2026, 12, 7));
-        auto *year = window.calendar()->findChild<QSpinBox *>(u"qt_calendar_yearedit"_s);
-        QVERIFY(year);
-        QCOMPARE(year->minimum(), 1900);
         window.calendar()->setSelectedDate(QDate(26, 12, 7));
         QVERIFY(window.calendar()->selectedDate() >= QDate(1900, 1, 1));
     }

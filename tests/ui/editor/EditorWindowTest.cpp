@@ -231,16 +231,13 @@ private slots:
         }
     }
 
-    void totalAfterEachChange()
+    // TOTAL Km is counted again after each change, and after frame C is erased.
+    void totalAndFrameC()
     {
         typeAt(lineSlot(0, KmTrain), u"120"_s);
         QCOMPARE(record().slot(TotalKmSlot), u"120"_s);
         QTest::keyClick(text(), Qt::Key_Backspace);
         QCOMPARE(record().slot(TotalKmSlot), u"12"_s);
-    }
-
-    void eraseAndRestoreFrameC()
-    {
         record().setSlot(LastLineSlot, u"80 km"_s);
         typeAt(lineSlot(1, NumeroTrain), u"847002"_s);
         m_window->action(EditorCommand::EraseC)->trigger();
