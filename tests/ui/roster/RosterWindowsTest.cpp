@@ -163,9 +163,22 @@ private slots:
         QCOMPARE(window.choice()->text(), QString());
         QCOMPARE(window.description()->text(), u"  EST :"_s);
 
-        window.openFolder(rosters());
+        // Enter on a folder opens it and on a file picks it, without pressing "Suivant" as well.
+        window.show();
+        QListWidget *folders = window.folders();
+        folders->setCurrentItem(folders->findItems(u"Roulements"_s, Qt::MatchExactly).value(0));
+        folders->setFocus();
+        m_prompts.calls.clear();
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(window.folder(), rosters());
+        QVERIFY(m_prompts.calls.empty());
+        window.files()->setCurrentRow(1);
+        window.files()->setFocus();
         m_prompts.inputs.push_back(u"2"_s);
-        window.pickFile(u"roulement.txt"_s);
+        QTest::keyClick(window.files(), Qt::Key_Enter);
+        QVERIFY(window.conversion().hasFile());
+        QCOMPARE(m_prompts.titles().size(), 1); // the period question only
+        QVERIFY(!window.destination()->isVisible());
         QCOMPARE(window.description()->text(),
                  u"  EST : le ÉTÉ 142 de PARIS € LYON période du  02/03/2026  au  28/06/2026"_s);
 
@@ -195,28 +208,6 @@ private slots:
         QCOMPARE(destination->nameBox()->text(), QString());
         window.next();
         QCOMPARE(m_prompts.last().text, u"Veuillez selectionner un fichier s.v.p."_s);
-    }
-
-    // Enter on a folder opens it and on a file picks it, without pressing "Suivant" as well.
-    void choosingWithTheKeyboard()
-    {
-        frmChoixFichier window(dataFolder(), m_prompts);
-        window.show();
-        QListWidget *folders = window.folders();
-        folders->setCurrentItem(folders->findItems(u"Roulements"_s, Qt::MatchExactly).value(0));
-        folders->setFocus();
-        QTest::keyClick(folders, Qt::Key_Return);
-        QCOMPARE(window.folder(), rosters());
-        QVERIFY(m_prompts.calls.empty());
-
-        QListWidget *files = window.files();
-        files->setCurrentRow(1);
-        files->setFocus();
-        m_prompts.inputs.push_back(u"2"_s);
-        QTest::keyClick(files, Qt::Key_Enter);
-        QVERIFY(window.conversion().hasFile());
-        QCOMPARE(m_prompts.titles().size(), 1); // the period question only
-        QVERIFY(!window.destination()->isVisible());
     }
 };
 
