@@ -99,22 +99,39 @@ bool hasControlCharacter(const QString &text)
     return std::any_of(text.cbegin(), text.cend(), isControlCharacter);
 }
 
+QChar refusedOnKey(const QString &name)
+{
+    static constexpr QStringView Refused = u"\\:*?\"<>|";
+    for (const QChar c : name)
+        if (Refused.contains(c)) return c;
+    return QChar();
+}
+
 QString folderNameRefusal(const QString &name)
 {
     // A name that starts with a dot makes a hidden folder, which no folder list shows; a line
     // break in it would break the line of the roster-folder list that names it.
-    if (!name.startsWith(u'.') && !name.contains(u'/') && !name.contains(u'\\') &&
-        !hasControlCharacter(name))
-        return QString();
-    QString shown = name;
-    for (QChar &c : shown)
-        if (isControlCharacter(c)) c = u' ';
-    return Prompts::lines({QStringLiteral("Le nom « ") + shown +
-                               QStringLiteral(" » ne peut pas être celui d'un dossier."),
-                           QStringLiteral("Un nom de dossier ne contient ni « / » ni « \\ » ni "
-                                          "retour à la ligne, et ne commence pas par un point "
-                                          "(le dossier serait caché)."),
-                           QStringLiteral("Veuillez en donner un autre.")});
+    if (name.startsWith(u'.') || name.contains(u'/') || name.contains(u'\\') ||
+        hasControlCharacter(name)) {
+        QString shown = name;
+        for (QChar &c : shown)
+            if (isControlCharacter(c)) c = u' ';
+        return Prompts::lines({QStringLiteral("Le nom « ") + shown +
+                                   QStringLiteral(" » ne peut pas être celui d'un dossier."),
+                               QStringLiteral("Un nom de dossier ne contient ni « / » ni « \\ » "
+                                              "ni retour à la ligne, et ne commence pas par un "
+                                              "point (le dossier serait caché)."),
+                               QStringLiteral("Veuillez en donner un autre.")});
+    }
+    // The folder could not be made on a key, nor one made elsewhere copied to it.
+    const QChar refused = refusedOnKey(name);
+    if (refused.isNull()) return QString();
+    return Prompts::lines(
+        {QStringLiteral("Le nom « ") + name + QStringLiteral(" » contient le caractère « ") +
+             refused +
+             QStringLiteral(" », qu'une clé USB ou un ordinateur Windows refuse dans un nom de "
+                            "dossier."),
+         QStringLiteral("Veuillez en donner un autre, sans aucun des caractères : * ? \" < > |")});
 }
 
 } // namespace Paths

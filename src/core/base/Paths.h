@@ -43,10 +43,14 @@ bool sameFolder(const QString &a, const QString &b);
 bool isControlCharacter(QChar c);
 // Whether `text` holds one.
 bool hasControlCharacter(const QString &text);
+// The first character of `name` that a USB key (a FAT file system) and Windows refuse in the
+// name of a file or folder, "\" included; a null character when there is none. A day saved
+// under such a name on the driver's own disk could never be copied to his key.
+QChar refusedOnKey(const QString &name);
 // A name typed for a new folder makes one folder of its parent that the folder lists show:
 // neither separator ("\" is one on a Windows computer's paths, which the settings may hold), no
-// control character, no dot first ("." and ".." included). Empty when the name will do;
-// otherwise the lines of the message that says why.
+// control character, no dot first ("." and ".." included), nothing a USB key refuses. Empty when
+// the name will do; otherwise the lines of the message that says why.
 QString folderNameRefusal(const QString &name);
 
 } // namespace Paths

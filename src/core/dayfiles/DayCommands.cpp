@@ -79,6 +79,14 @@ QString nameProblem(const QString &name)
                QString::fromUtf16(u" » contient le caractère « / », qu'un nom de fichier ne peut "
                                   u"pas contenir : retirez-le du numéro de journée ou de la "
                                   u"mention.");
+    // A key refuses these (the day of "12:30" would be told "accès refusé" there), and a day
+    // saved under such a name on the computer could never be copied to the key.
+    if (const QChar refused = Paths::refusedOnKey(name); !refused.isNull())
+        return QString::fromUtf16(u"Le nom de fichier « ") + name +
+               QString::fromUtf16(u" » contient le caractère « ") + refused +
+               QString::fromUtf16(u" », qu'une clé USB ou un ordinateur Windows refuse dans un "
+                                  u"nom de fichier : retirez-le du numéro de journée ou de la "
+                                  u"mention.");
     // A line break pasted into the mention would make a name no list shows on one line.
     if (Paths::hasControlCharacter(name))
         return QString::fromUtf16(u"Le nom de fichier contient un retour à la ligne ou une "

@@ -116,9 +116,19 @@ private slots:
         const QString dot = u" commence par un point : le fichier serait caché et n'apparaîtrait "
                             u"dans aucune liste de fichiers. Retirez le point du début du numéro "
                             u"de journée."_s;
+        // Nor does a name that a USB key refuses, which could never be copied to the key.
+        const auto onKey = [](const char16_t *c) {
+            return u" contient le caractère « "_s + QString::fromUtf16(c) +
+                   u" », qu'une clé USB ou un ordinateur Windows refuse dans un nom de fichier "
+                   u": retirez-le du numéro de journée ou de la mention."_s;
+        };
         m_state->record.setSlot(7, u"R42"_s);
         for (const auto &[day, why] : {std::pair{u"../X"_s, slash},
                                        {u"1/2"_s, slash},
+                                       {u"12:30"_s, onKey(u":")},
+                                       {u"1\\2"_s, onKey(u"\\")},
+                                       {u"12?"_s, onKey(u"?")},
+                                       {u"<12>"_s, onKey(u"<")},
                                        {u"."_s, dot},
                                        {u".."_s, dot},
                                        {u".5"_s, dot}}) {

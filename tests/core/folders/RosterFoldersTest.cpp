@@ -304,6 +304,19 @@ private slots:
             QTest::newRow(name) << name << "Kerbo"
                                 << QString(notAName).replace("%2",
                                                              QString(name).replace('\n', ' '));
+        // What a USB key refuses in a name: the folder could be made on the computer's own
+        // disk but never copied to the key.
+        const QString onKey = "Le nom « %2 » contient le caractère « %3 », qu'une clé USB ou un "
+                              "ordinateur Windows refuse dans un nom de dossier.\r\nVeuillez en "
+                              "donner un autre, sans aucun des caractères : * ? \" < > |";
+        for (const auto &[name, c] : {std::pair{"R12:2", ":"},
+                                      {"A*", "*"},
+                                      {"A?", "?"},
+                                      {"\"A\"", "\""},
+                                      {"<A>", "<"},
+                                      {"A|B", "|"}})
+            QTest::newRow(name) << name << "Kerbo"
+                                << QString(onKey).replace("%2", name).replace("%3", c);
         QTest::newRow("outside the code page")
             << "日本"
             << "Kerbo"
