@@ -50,6 +50,22 @@ bool pathRefused(Prompts &prompts, const QString &folder)
     return true;
 }
 
+// The window may still show a folder that is gone: deleted or renamed by another program, or
+// on a key pulled out and plugged in again, or replaced by another key under the same name.
+// Nothing is done on it, least of all storing it as a working folder.
+bool folderGone(Prompts &prompts, FolderPanes &panes, const QString &folder)
+{
+    if (Paths::folderExists(folder)) return false;
+    prompts.message(QStringLiteral("Kerbo"),
+                    lines({QStringLiteral("Le dossier ") + folder +
+                               QStringLiteral(" n'existe plus : il a été supprimé ou renommé, ou "
+                                              "la clé qui le contient a été retirée."),
+                           QStringLiteral("Rien n'a été fait. Choisissez de nouveau le dossier.")}),
+                    Icon::Exclamation);
+    panes.refreshLists();
+    return true;
+}
+
 // Writes folder keys of Config.ini in one save; a failure is told and changes nothing.
 bool store(const AppState &state, Prompts &prompts, const QList<Config::Entry> &entries)
 {
@@ -100,6 +116,7 @@ void create(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
             const QString &source)
 {
     const QString parent = Drives::clean(source);
+    if (folderGone(prompts, panes, parent)) return;
     const std::optional<QString> answer =
         prompts.input(QStringLiteral("Création d'un dossier roulement"),
                       QStringLiteral("Veuillez donner le nom du nouveau dossier") +
@@ -180,6 +197,7 @@ void rename(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
                         Icon::Critical);
         return;
     }
+    if (folderGone(prompts, panes, folder)) return;
     const QFileInfo info(folder);
     const QString parent = Paths::CheckPath(Drives::clean(info.path()));
     const std::optional<QString> answer =
@@ -221,6 +239,7 @@ void saveCopy(Prompts &prompts, FolderPanes &panes, const QString &source, const
                         Icon::Critical);
         return;
     }
+    if (folderGone(prompts, panes, from)) return;
     const QString copyName = QStringLiteral("Copie") + QFileInfo(from).fileName();
     const QString failed = QStringLiteral("Suite a une erreur ce dossier n'a pas pu être ") +
                            QStringLiteral("sauvegardé correctement !");
@@ -276,6 +295,7 @@ void chooseGeneric(AppState &state, Prompts &prompts, BulletinView &view, Folder
             Icon::Critical);
         return;
     }
+    if (folderGone(prompts, panes, folder)) return;
     const QString entry = Paths::CheckPath(folder);
     if (pathRefused(prompts, entry)) return;
     if (!setGeneric(state, prompts, view, entry)) return;
@@ -303,6 +323,7 @@ void chooseArchive(AppState &state, Prompts &prompts, FolderPanes &panes, const 
             Icon::Critical);
         return;
     }
+    if (folderGone(prompts, panes, folder)) return;
     const QString entry = Paths::CheckPath(folder);
     if (pathRefused(prompts, entry)) return;
     if (!store(state, prompts, {{ConfigKeys::CheminDossiers, ConfigKeys::HdArchive, entry}}))

@@ -411,6 +411,33 @@ private slots:
         QCOMPARE(entries(folder("T")), QStringList());
     }
 
+    // A folder the window still shows but that is gone (its key pulled out and another plugged
+    // in under the same name) is neither stored as a working folder nor worked on.
+    void vanishedFolderRefused_data()
+    {
+        QTest::addColumn<int>("unused");
+        for (const char *command : {"create", "rename", "copy", "generic", "archive"})
+            QTest::newRow(command) << 0;
+    }
+    void vanishedFolderRefused()
+    {
+        writeList({folder("R12") + "/"});
+        const QString gone = folder("CLE/R13");
+        QVERIFY(QDir(gone).removeRecursively());
+        run(gone);
+        QCOMPARE(m_prompts.calls.size(), 1);
+        expectLast("Kerbo",
+                   "Le dossier " + gone +
+                       " n'existe plus : il a été supprimé ou renommé, ou la clé qui le contient a "
+                       "été retirée.\r\nRien n'a été fait. Choisissez de nouveau le dossier.",
+                   Icon::Exclamation);
+        QCOMPARE(m_panes.calls, QStringList{"refresh"});
+        QVERIFY(!m_data->exists("Config.ini"));
+        QCOMPARE(list(), QStringList{folder("R12") + "/"});
+        QCOMPARE(entries(folder("CLE")), QStringList());
+        QCOMPARE(entries(folder("T")), QStringList());
+    }
+
     // A folder whose path has a letter that the 8-bit settings cannot hold is refused before
     // anything is stored or created; accented French letters are fine.
     void pathsOutsideTheCodePageRefused_data()
