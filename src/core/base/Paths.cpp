@@ -99,12 +99,15 @@ bool hasControlCharacter(const QString &text)
     return std::any_of(text.cbegin(), text.cend(), isControlCharacter);
 }
 
+bool isRefusedOnKey(QChar c)
+{
+    return QStringView(u"\\:*?\"<>|").contains(c);
+}
+
 QChar refusedOnKey(const QString &name)
 {
-    static constexpr QStringView Refused = u"\\:*?\"<>|";
-    for (const QChar c : name)
-        if (Refused.contains(c)) return c;
-    return QChar();
+    const auto found = std::find_if(name.cbegin(), name.cend(), isRefusedOnKey);
+    return found == name.cend() ? QChar() : *found;
 }
 
 QString folderNameRefusal(const QString &name)

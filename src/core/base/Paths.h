@@ -43,9 +43,11 @@ bool sameFolder(const QString &a, const QString &b);
 bool isControlCharacter(QChar c);
 // Whether `text` holds one.
 bool hasControlCharacter(const QString &text);
-// The first character of `name` that a USB key (a FAT file system) and Windows refuse in the
-// name of a file or folder, "\" included; a null character when there is none. A day saved
-// under such a name on the driver's own disk could never be copied to his key.
+// Whether a USB key (a FAT file system) and Windows refuse `c` in the name of a file or folder,
+// "\" included. A day saved under such a name on the driver's own disk could never be copied to
+// his key.
+bool isRefusedOnKey(QChar c);
+// The first such character of `name`; a null character when there is none.
 QChar refusedOnKey(const QString &name);
 // A name typed for a new folder makes one folder of its parent that the folder lists show:
 // neither separator ("\" is one on a Windows computer's paths, which the settings may hold), no

@@ -66,7 +66,7 @@ QString CaraibeConversion::folderName(const QString &typed)
     // the code page lacks would make a folder that the settings could not name, refused when
     // the driver chose it as his generic folder.
     name.removeIf([](QChar c) {
-        return QStringView(u"/:|\\?<>*").contains(c) || Paths::isControlCharacter(c) ||
+        return c == u'/' || Paths::isRefusedOnKey(c) || Paths::isControlCharacter(c) ||
                !Cp1252::holds(QStringView(&c, 1));
     });
     // A name that starts with a dot makes a hidden folder, which no folder list shows.

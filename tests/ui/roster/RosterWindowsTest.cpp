@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(window.windowTitle(), u"CHOIX DU LECTEUR "_s);
         QCOMPARE(window.drives()->itemData(0).toString(), home());
 
-        QTest::keyClicks(window.nameBox(), u"R/1:4|2\\?<>*"_s);
+        QTest::keyClicks(window.nameBox(), u"R/1:4|2\\?<>*\""_s);
         QCOMPARE(window.nameBox()->text(), u"R142"_s);
         // A character swallowed inside the name leaves the caret where it was typed.
         window.nameBox()->setCursorPosition(2);
