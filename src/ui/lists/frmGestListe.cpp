@@ -115,6 +115,8 @@ void frmGestListe::add()
         return;
     case ReferenceLists::AddResult::Added:
         m_list->addItem(ReferenceLists::storedItem(m_item->text()));
+        // At the foot of a list of hundreds: brought into view, so that the driver sees it there.
+        m_list->scrollToItem(m_list->item(m_list->count() - 1));
         m_item->clear();
         return;
     case ReferenceLists::AddResult::Failed:

@@ -108,6 +108,23 @@ private slots:
         QCOMPARE(m_data->read("ListeGares.txt"), QByteArray());
     }
 
+    // What the driver adds to a list of hundreds is shown at its foot, not left out of sight.
+    void addedItemShownInLongList()
+    {
+        QByteArray stations;
+        for (int i = 0; i < 800; ++i)
+            stations += "GARE " + QByteArray::number(1000 + i) + "\r\n";
+        m_data->write("ListeGares.txt", stations);
+        frmGestListe window(m_data->session, ReferenceLists::Kind::Gares);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QListWidget *list = window.list();
+        QTest::keyClicks(window.itemBox(), "vernon");
+        click(window.button(frmGestListe::Button::Add));
+        QCOMPARE(list->item(800)->text(), "VERNON");
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(800))));
+    }
+
     // A list that is there but cannot be read (too large here) is told, not shown as empty;
     // "Tout Supprimer" emptied the file the driver could not see.
     void listThatCannotBeReadIsToldAndKept()
