@@ -20,6 +20,39 @@ namespace FolderListing
 namespace
 {
 
+// Compares names as the file-open dialog orders them: numbers by their value, so that day 2
+// comes before day 10 and day 100, the rest without regard to case.
+int naturalCompare(const QString &a, const QString &b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            while (i < a.size() && a[i] == u'0')
+                ++i;
+            while (j < b.size() && b[j] == u'0')
+                ++j;
+            const qsizetype startA = i, startB = j;
+            while (i < a.size() && a[i].isDigit())
+                ++i;
+            while (j < b.size() && b[j].isDigit())
+                ++j;
+            // Without their leading zeros, the longer number is the larger.
+            if (i - startA != j - startB) return i - startA < j - startB ? -1 : 1;
+            const int c = QStringView(a)
+                              .mid(startA, i - startA)
+                              .compare(QStringView(b).mid(startB, j - startB));
+            if (c != 0) return c;
+            continue;
+        }
+        const QChar ca = a[i].toCaseFolded(), cb = b[j].toCaseFolded();
+        if (ca != cb) return ca < cb ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
+    return 0;
+}
+
 QStringList names(const QString &folder, QDir::Filters filters, const QStringList &patterns)
 {
     QDir dir(folder);
@@ -27,7 +60,7 @@ QStringList names(const QString &folder, QDir::Filters filters, const QStringLis
     // Sorted here: QDir's own sort without regard to case costs more than the listing itself.
     QStringList list = dir.entryList(filters | QDir::NoDotAndDotDot, QDir::Unsorted);
     std::sort(list.begin(), list.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
+        const int c = naturalCompare(a, b);
         return c != 0 ? c < 0 : a < b;
     });
     return list;

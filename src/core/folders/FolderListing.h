@@ -20,7 +20,8 @@ struct Entry {
 // A folder outside the drive gives the drive root alone as the current folder.
 QList<Entry> entries(const QString &driveRoot, const QString &folder);
 
-// Names of the visible subfolders, sorted without regard to case.
+// Names of the visible subfolders, sorted as the file-open dialog sorts them: numbers within
+// the names by their value, letters without regard to case.
 QStringList subfolders(const QString &folder);
 
 // Names of the files matching "*.txt" (without regard to case), sorted the same way.

@@ -227,14 +227,21 @@ private slots:
         folder("R/A");
         folder("R/.hidden");
         folder("R/dossier.txt");
-        for (const char *f : {"R/2.txt", "R/10.TXT", "R/notes.doc", "R/b/1.txt"})
+        folder("R/ROUL 9");
+        folder("R/roul 10");
+        for (const char *f : {"R/2.txt", "R/10.TXT", "R/notes.doc", "R/b/1.txt", "R/100.txt",
+                              "R/10 2bis.txt", "R/010 1bis.txt", "R/9.txt"})
             QFile(QDir(home()).filePath(f)).open(QIODevice::WriteOnly);
         QStringList shown;
         for (const FolderListing::Entry &e : FolderListing::entries(home(), folder("R")))
             shown << QStringLiteral("%1%2%3").arg(QString(e.depth, u' '), e.open ? "+" : "-",
                                                   e.name);
-        QCOMPARE(shown, (QStringList{"+" + home(), " +R", "  -A", "  -b", "  -dossier.txt"}));
-        QCOMPARE(FolderListing::dayFiles(folder("R")), (QStringList{"10.TXT", "2.txt"}));
+        QCOMPARE(shown, (QStringList{"+" + home(), " +R", "  -A", "  -b", "  -dossier.txt",
+                                     "  -ROUL 9", "  -roul 10"}));
+        // Day numbers in their order, as the file-open dialog shows them.
+        QCOMPARE(
+            FolderListing::dayFiles(folder("R")),
+            (QStringList{"2.txt", "9.txt", "010 1bis.txt", "10 2bis.txt", "10.TXT", "100.txt"}));
         // A folder that went away gives way to its nearest existing parent.
         QCOMPARE(FolderListing::existingFolder(home(), folder("R/gone/deeper", false)),
                  folder("R"));
