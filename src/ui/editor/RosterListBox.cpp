@@ -22,14 +22,17 @@ RosterListBox::RosterListBox(AppState &state, QWidget *parent) : QComboBox(paren
 
 void RosterListBox::showPopup()
 {
+    const QString shown = currentText();
     if (count() == 0) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const QString shown = currentText();
         addItems(RosterFolderList::read(m_state.config.dataFolder()));
-        setCurrentIndex(-1);
-        setEditText(shown);
         QApplication::restoreOverrideCursor();
     }
+    // The drop-down opens on the folder the box shows, which an opened day or the folder window
+    // may have changed since the last choice in the list; on none when it is of no line.
+    const int shownAt = findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    setCurrentIndex(shownAt);
+    if (shownAt < 0) setEditText(shown);
     // The drop-down is as wide as its longest folder, as far as the screen allows: folders kept
     // side by side differ at the end of their path, which a list as narrow as the box would cut.
     const int widest = view()->sizeHintForColumn(0) + 2 * view()->frameWidth() +

@@ -277,6 +277,35 @@ private slots:
         QCOMPARE(m_state->config.hdGenerique, m_data->dir.path() + u"/R1/"_s);
     }
 
+    // Among thirty roster folders the drop-down opens on the folder the box shows, whichever way
+    // it got there, and marks none when the box shows a folder of no line.
+    void rosterListOpensOnTheFolderShown()
+    {
+        QStringList folders;
+        for (int i = 0; i < 30; ++i)
+            folders << u"/roulements/ROUL %1/"_s.arg(400 + i);
+        m_data->writeLines(u"ListeDossier.txt"_s, folders);
+        RosterListBox *roster = m_window->rosterList();
+        m_window->showRosterFolder(folders[25]);
+        roster->showPopup();
+        QCOMPARE(roster->view()->currentIndex().row(), 25);
+        QVERIFY(roster->view()->viewport()->rect().contains(
+            roster->view()->visualRect(roster->view()->currentIndex())));
+        roster->hidePopup();
+        emit roster->activated(3);
+        // A generic day opened from another folder of the list.
+        m_window->showRosterFolder(folders[20]);
+        roster->showPopup();
+        QCOMPARE(roster->view()->currentIndex().row(), 20);
+        QCOMPARE(roster->currentText(), folders[20]);
+        roster->hidePopup();
+        m_window->showRosterFolder(u"/ailleurs/"_s);
+        roster->showPopup();
+        QVERIFY(!roster->view()->selectionModel()->isSelected(roster->view()->currentIndex()));
+        QCOMPARE(roster->currentText(), u"/ailleurs/"_s);
+        roster->hidePopup();
+    }
+
     // What the driver types shows whole in the box: too wide, it is drawn narrower; a box of
     // room enough, or a control moved on to one, shows it at the form's own width.
     void typedTextShowsWholeInNarrowBoxes()
