@@ -27,4 +27,15 @@ void SlotComboBox::showPopup()
     view()->setMinimumWidth(qMin(qMax(width(), view()->sizeHintForColumn(0) + 24), room));
     view()->setMaximumWidth(room);
     QComboBox::showPopup();
+    // In a list of hundreds of stations the drop-down opens where the driver is: on the item
+    // the box shows, or on the first that begins with what he typed. The box keeps its text
+    // until he takes an item.
+    const QString shown = currentText();
+    if (shown.isEmpty()) return;
+    int at = findText(shown, Qt::MatchFixedString);
+    if (at < 0) at = findText(shown, Qt::MatchStartsWith);
+    if (at < 0) return;
+    const QModelIndex item = model()->index(at, modelColumn(), rootModelIndex());
+    view()->setCurrentIndex(item);
+    view()->scrollTo(item, QAbstractItemView::PositionAtTop);
 }

@@ -306,6 +306,30 @@ private slots:
         roster->hidePopup();
     }
 
+    // In a list of hundreds of stations the drop-down opens on the station the box shows, or on
+    // the first one that begins with what was typed; the box keeps its text until one is taken.
+    void dropDownOpensOnTheStationShown()
+    {
+        QStringList stations;
+        for (int i = 0; i < 800; ++i)
+            stations << u"G%1"_s.arg(1000 + i);
+        m_data->writeLines(u"ListeGares.txt"_s, stations);
+        const auto openedOn = [this](int slot, const QString &keys) {
+            typeAt(slot, keys);
+            list()->showPopup();
+            QAbstractItemView *view = list()->view();
+            const bool shown =
+                view->viewport()->rect().contains(view->visualRect(view->currentIndex()));
+            const int row = view->currentIndex().row();
+            list()->hidePopup();
+            return shown ? row : -1;
+        };
+        QCOMPARE(openedOn(lineSlot(0, De), u"G1500"_s), 500);
+        QCOMPARE(list()->currentText(), u"G1500"_s);
+        QCOMPARE(openedOn(lineSlot(0, A), u"g16"_s), 600);
+        QCOMPARE(list()->currentText(), u"G16"_s);
+    }
+
     // What the driver types shows whole in the box: too wide, it is drawn narrower; a box of
     // room enough, or a control moved on to one, shows it at the form's own width.
     void typedTextShowsWholeInNarrowBoxes()
