@@ -9,6 +9,7 @@
 #include "ui/NamedBy.h"
 #include "ui/Session.h"
 #include "ui/TypedUpperCase.h"
+#include "ui/WithinScreen.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using Icon = Prompts::Icon;
@@ -29,6 +31,7 @@ frmGestListe::frmGestListe(Session &session, ReferenceLists::Kind kind, QWidget 
     new TypedUpperCase(m_item);
     CodePageInput::watch(m_item);
     load(false);
+    fitLongestItem();
 }
 
 frmGestListe::frmGestListe(Session &session, BulletinView &view, QWidget *parent)
@@ -39,6 +42,7 @@ frmGestListe::frmGestListe(Session &session, BulletinView &view, QWidget *parent
     // Adding here would turn paths to upper case: folders are added by the folder window.
     button(Button::Add)->hide();
     load(true);
+    fitLongestItem();
 }
 
 void frmGestListe::build(const QString &title)
@@ -85,6 +89,17 @@ void frmGestListe::build(const QString &title)
     connect(button(Button::RemoveAll), &QPushButton::clicked, this, &frmGestListe::removeAll);
     connect(button(Button::Quit), &QPushButton::clicked, this, &QDialog::reject);
     resize(480, 420);
+}
+
+void frmGestListe::fitLongestItem()
+{
+    // Roster folders kept side by side differ at the end of their paths: the window grows, as
+    // far as the screen allows, until the longest item shows whole.
+    layout()->activate();
+    const int room = m_list->width() - 2 * m_list->frameWidth() -
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    const int missing = m_list->sizeHintForColumn(0) - room;
+    if (missing > 0) resizeWithinScreen(this, QSize(width() + missing, height()));
 }
 
 void frmGestListe::load(bool skipEmpty)

@@ -31,6 +31,7 @@ public:
 private:
     void build(const QString &title);
     void load(bool skipEmpty);
+    void fitLongestItem();
     void add();
     void removeItem();
     void readyForNextItem();

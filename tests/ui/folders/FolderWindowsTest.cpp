@@ -256,6 +256,22 @@ private slots:
             QCOMPARE(pane->folderList()->findItems("R9", Qt::MatchExactly).size(), 1);
     }
 
+    // Roster folders kept side by side differ at the end of their paths: the removal list is
+    // wide enough to show them whole.
+    void rosterFolderListShowsWholePaths()
+    {
+        FakeView view;
+        QStringList folders;
+        for (const char *season : {"ETE 2025", "HIVER 2025", "ETE 2026"})
+            folders << home(QStringLiteral("ROULEMENTS/ROULEMENT 412 DE PARIS ST LAZARE %1/")
+                                .arg(QLatin1String(season)));
+        TextFile::writeLines(m_data->dataFile("ListeDossier.txt"), folders);
+        frmGestListe list(m_data->session, view);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QVERIFY(list.list()->sizeHintForColumn(0) <= list.list()->viewport()->width());
+    }
+
     // The highlighted folder and the path label follow the pane's current folder.
     void paneShowsItsCurrentFolder()
     {
