@@ -31,7 +31,6 @@ frmGestListe::frmGestListe(Session &session, ReferenceLists::Kind kind, QWidget 
     new TypedUpperCase(m_item);
     CodePageInput::watch(m_item);
     load(false);
-    fitLongestItem();
 }
 
 frmGestListe::frmGestListe(Session &session, BulletinView &view, QWidget *parent)
@@ -94,7 +93,8 @@ void frmGestListe::build(const QString &title)
 void frmGestListe::fitLongestItem()
 {
     // Roster folders kept side by side differ at the end of their paths: the window grows, as
-    // far as the screen allows, until the longest item shows whole.
+    // far as the screen allows, until the longest path shows whole. (A reference list of
+    // thousands of short items is not measured: that would make it slow to open.)
     layout()->activate();
     const int room = m_list->width() - 2 * m_list->frameWidth() -
                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
