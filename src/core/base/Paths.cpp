@@ -134,7 +134,9 @@ QString folderNameRefusal(const QString &name)
              refused +
              QStringLiteral(" », qu'une clé USB ou un ordinateur Windows refuse dans un nom de "
                             "dossier."),
-         QStringLiteral("Veuillez en donner un autre, sans aucun des caractères : * ? \" < > |")});
+         QStringLiteral(
+             "Veuillez en donner un autre, sans « : », « * », « ? », « \" », « < », « > » "
+             "ni « | ».")});
 }
 
 } // namespace Paths

@@ -313,9 +313,10 @@ private slots:
                                                              QString(name).replace('\n', ' '));
         // What a USB key refuses in a name: the folder could be made on the computer's own
         // disk but never copied to the key.
-        const QString onKey = "Le nom « %2 » contient le caractère « %3 », qu'une clé USB ou un "
-                              "ordinateur Windows refuse dans un nom de dossier.\r\nVeuillez en "
-                              "donner un autre, sans aucun des caractères : * ? \" < > |";
+        const QString onKey =
+            "Le nom « %2 » contient le caractère « %3 », qu'une clé USB ou un "
+            "ordinateur Windows refuse dans un nom de dossier.\r\nVeuillez en "
+            "donner un autre, sans « : », « * », « ? », « \" », « < », « > » ni « | ».";
         for (const auto &[name, c] : {std::pair{"R12:2", ":"},
                                       {"A*", "*"},
                                       {"A?", "?"},
