@@ -52,6 +52,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own French texts for the standard dialogs; the shared libraries come from SHLIBDEPS.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
-# xdg-utils opens the help files in the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, cups-client, xdg-utils")
+# xdg-utils opens the help files in the desktop's browser. qt6-wayland lets Kerbo open its
+# windows on a Wayland desktop (GNOME's and KDE's default session): Qt then picks it by itself,
+# and without it falls back to the desktop's X11 server, where there is one, or does not start.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, cups-client, xdg-utils, qt6-wayland")
 include(CPack)

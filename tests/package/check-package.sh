@@ -21,6 +21,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6printsupport6 libc6 qt6-translations-l10n; do
   [[ $depends == *"$lib"* ]] && pass "depends on $lib" || fail "Depends lacks $lib: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == *qt6-wayland* ]] && pass "recommends qt6-wayland" \
+  || fail "Recommends lacks qt6-wayland (a Wayland-only desktop starts no window): $recommends"
 [ "$(dpkg-deb -f "$deb" Package)" = kerbo ] && pass "package name" || fail "package name"
 
 # The menu entry names a program and an icon that the package holds.
