@@ -27,15 +27,16 @@ constexpr int DrawnTitleSideRoom = 80;
 
 int widthForTitle(const QWidget &window)
 {
+    // The same program gets either title bar on one desktop: GNOME's Wayland session draws its
+    // own for a program that goes through XWayland (qt6-wayland missing), Qt's for one that does
+    // not. Room for both.
     QFont font = window.font();
     font.setBold(true);
-    int wanted = QFontMetrics(font).horizontalAdvance(window.windowTitle()) + TitleBarExtras;
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        QFont drawn = window.font();
-        drawn.setPixelSize(DrawnTitlePixels);
-        wanted = qMax(wanted, QFontMetrics(drawn).horizontalAdvance(window.windowTitle()) +
-                                  2 * DrawnTitleSideRoom);
-    }
+    QFont drawn = window.font();
+    drawn.setPixelSize(DrawnTitlePixels);
+    int wanted =
+        qMax(QFontMetrics(font).horizontalAdvance(window.windowTitle()) + TitleBarExtras,
+             QFontMetrics(drawn).horizontalAdvance(window.windowTitle()) + 2 * DrawnTitleSideRoom);
     if (const QScreen *screen = screenOf(&window))
         wanted = qMin(wanted, screen->availableGeometry().width() * 9 / 10);
     return wanted;

@@ -4,6 +4,7 @@
 #include "core/base/Paths.h"
 #include "core/roster/CaraibeConversion.h"
 #include "ui/NamedBy.h"
+#include "ui/WithinScreen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,6 +108,7 @@ frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &promp
     buttons->addWidget(cancel);
     buttons->addStretch();
     column->addLayout(buttons);
+    setMinimumWidth(widthForTitle(*this));
 }
 
 void frmCheminDossier::showEvent(QShowEvent *event)

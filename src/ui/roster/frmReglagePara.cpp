@@ -5,6 +5,7 @@
 #include "core/roster/CaraibeConversion.h"
 #include "core/roster/ConvertCriteria.h"
 #include "ui/CodePageInput.h"
+#include "ui/WithinScreen.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,6 +63,7 @@ frmReglagePara::frmReglagePara(CaraibeConversion &conversion, Prompts &prompts, 
     buttons->addWidget(info);
     buttons->addStretch();
     column->addLayout(buttons);
+    setMinimumWidth(widthForTitle(*this));
 }
 
 void frmReglagePara::accept()

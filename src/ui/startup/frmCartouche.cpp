@@ -6,6 +6,7 @@
 #include "ui/CodePageInput.h"
 #include "ui/PaperColours.h"
 #include "ui/TypedUpperCase.h"
+#include "ui/WithinScreen.h"
 
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -48,6 +49,7 @@ frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, Q
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     connect(m_ok, &QPushButton::clicked, this, &frmCartouche::accept);
     column->addWidget(m_ok, 0, Qt::AlignHCenter);
+    setMinimumWidth(widthForTitle(*this));
 }
 
 void frmCartouche::run(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)

@@ -3,6 +3,7 @@
 #include "../SessionFolder.h"
 #include "core/calibration/Calibration.h"
 #include "core/roster/CaraibeConversion.h"
+#include "ui/WithinScreen.h"
 #include "ui/automatismes/frmAutomatisme.h"
 #include "ui/calibration/frmCentrage.h"
 #include "ui/calibration/frmEspace.h"
@@ -63,12 +64,17 @@ QStringList unnamedControls(QWidget *window)
     return found;
 }
 
-// Every control of the window, shown, has a name.
+// Every control of the window, shown, has a name; and the window is wide enough for its title
+// bar to show the whole title, which says what the window is about.
 void checkNamed(QWidget &window)
 {
     window.show();
     const QStringList unnamed = unnamedControls(&window);
     QVERIFY2(unnamed.isEmpty(), qPrintable(window.windowTitle() + u": "_s + unnamed.join(u", "_s)));
+    QVERIFY2(window.width() >= widthForTitle(window),
+             qPrintable(u"%1: %2 pixels wide for a title that needs %3"_s.arg(window.windowTitle())
+                            .arg(window.width())
+                            .arg(widthForTitle(window))));
     window.hide();
 }
 void checkNamed(QWidget &&window)
@@ -79,7 +85,7 @@ void checkNamed(QWidget &&window)
 } // namespace
 
 // What a screen reader says of each window: every box, list and button the keys reach has a
-// name, the caption beside it.
+// name, the caption beside it. What the title bar says of it: its whole title.
 class AccessibleNamesTest : public QObject
 {
     Q_OBJECT
@@ -93,6 +99,7 @@ private slots:
         checkNamed(editor);
 
         checkNamed(frmCartouche(data.state, data.prompts, false));
+        checkNamed(frmCartouche(data.state, data.prompts, true));
         checkNamed(frmOption(data.session));
         checkNamed(frmAutomatisme(data.session));
         checkNamed(frmGestListe(data.session, ReferenceLists::Kind(0)));
