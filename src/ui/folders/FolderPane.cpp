@@ -205,3 +205,10 @@ QStringList FolderPane::selectedFiles() const
         if (m_files->item(i)->isSelected()) names << m_files->item(i)->text();
     return names;
 }
+
+void FolderPane::selectFiles(const QStringList &names)
+{
+    if (!m_files) return;
+    for (int i = 0; i < m_files->count(); ++i)
+        if (names.contains(m_files->item(i)->text())) m_files->item(i)->setSelected(true);
+}

@@ -45,6 +45,8 @@ public:
     QLabel *pathLabel() const { return m_path; }
     // Names of the selected files, in list order.
     QStringList selectedFiles() const;
+    // Selects the files of these names that the list shows.
+    void selectFiles(const QStringList &names);
 
 signals:
     void folderChanged(const QString &folder);

@@ -83,6 +83,22 @@ frmGestionFichier::frmGestionFichier(Session &session, QWidget *parent)
     resizeWithinScreen(this, QSize(760, 560));
 }
 
+void frmGestionFichier::changeEvent(QEvent *event)
+{
+    // Back on this window from another program, where the driver (or a sync) may have added,
+    // deleted or renamed day files: both panes list again what their folders hold now, still on
+    // those folders, and the files still there stay selected. A stale list would copy or delete
+    // files that are no longer there, and hide the new ones.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        const QString folder = m_source->folder();
+        const QStringList selected = m_source->selectedFiles();
+        m_source->refresh();
+        m_target->refresh();
+        if (m_source->folder() == folder) m_source->selectFiles(selected);
+    }
+    QDialog::changeEvent(event);
+}
+
 void frmGestionFichier::copy()
 {
     // Listed again after every file, a target of a few thousand files made a long copy slower

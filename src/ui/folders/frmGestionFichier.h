@@ -24,6 +24,9 @@ public:
     QLabel *selectionCount() const { return m_selection; }
     QLabel *copiedCount() const { return m_copied; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void copy();
     void remove();

@@ -167,6 +167,49 @@ private slots:
         QCOMPARE(window.selectionCount()->text(), "0");
     }
 
+    // Files added, deleted or renamed in another program show once the driver comes back to
+    // the window; the files still there stay selected, and a folder gone gives way to its parent.
+    void fileWindowListsAgainOnReturn()
+    {
+        const auto activate = [](QWidget &window) {
+            window.show();
+            window.activateWindow();
+            return QTest::qWaitForWindowActive(&window);
+        };
+        const auto names = [](QListWidget *list) {
+            QStringList all;
+            for (int i = 0; i < list->count(); ++i)
+                all << list->item(i)->text();
+            return all;
+        };
+        frmGestionFichier window(m_data->session);
+        QWidget elsewhere;
+        QVERIFY(activate(window));
+        open(window.source(), "R1");
+        open(window.target(), "R2");
+        QListWidget *files = window.source()->fileList();
+        files->item(0)->setSelected(true);
+        files->item(2)->setSelected(true);
+        QCOMPARE(window.selectionCount()->text(), "2");
+
+        QVERIFY(activate(elsewhere));
+        QVERIFY(QFile::remove(home("R1/1.txt")));
+        TextFile::writeLines(home("R1/4.txt"), {"4"});
+        TextFile::writeLines(home("R2/5.txt"), {"5"});
+        QVERIFY(activate(window));
+        QCOMPARE(names(files), (QStringList{"2.txt", "3.txt", "4.txt"}));
+        QCOMPARE(window.source()->selectedFiles(), QStringList{"3.txt"});
+        QCOMPARE(window.selectionCount()->text(), "1");
+        QCOMPARE(names(window.target()->fileList()), (QStringList{"2.txt", "5.txt"}));
+
+        QVERIFY(activate(elsewhere));
+        QVERIFY(QDir(home()).rename("R1", "R1 ancien"));
+        QVERIFY(activate(window));
+        QCOMPARE(window.source()->folder(), home());
+        QCOMPARE(window.selectionCount()->text(), "0");
+        QCOMPARE(window.target()->folder(), home("R2"));
+    }
+
     void fileCopyShowsItsProgress()
     {
         QVERIFY(QDir(home()).mkdir("R3"));
