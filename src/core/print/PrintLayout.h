@@ -15,6 +15,9 @@ struct PrintLayout {
     // calibration window reads ParametresImp.txt again (it may have been unreadable, or put in
     // place by hand, since the last try).
     bool isLoaded() const { return !ParaImpX[1].isEmpty(); }
+    // ParametresImp.txt as it was when the tables were last read from it (its size and times);
+    // empty while they were not. Tells a file replaced since by another program.
+    QString fileStamp;
 
     // Values as numbers (leading-number parse; empty or not a number reads 0).
     double x(int item) const;

@@ -65,6 +65,17 @@ TextFile::ReadResult readLayout(const QString &dataFolder)
     return TextFile::readLines(PrintLayoutFile::path(dataFolder), TextFile::MaxLayoutBytes);
 }
 
+// The file's size, last change and status change: a file renamed over it keeps none of them.
+QString stampOf(const QString &dataFolder)
+{
+    const QFileInfo file(PrintLayoutFile::path(dataFolder));
+    if (!file.exists()) return QString();
+    return QStringLiteral("%1 %2 %3")
+        .arg(file.size())
+        .arg(file.lastModified().toMSecsSinceEpoch())
+        .arg(file.metadataChangeTime().toMSecsSinceEpoch());
+}
+
 } // namespace
 
 bool PrintLayoutFile::existsUnreadable(const QString &dataFolder)
@@ -74,14 +85,18 @@ bool PrintLayoutFile::existsUnreadable(const QString &dataFolder)
 
 void ChargeParaImp(PrintLayout &layout, const QString &dataFolder)
 {
+    // Taken before the reading: a change made while it reads is seen at the next use.
+    const QString stamp = stampOf(dataFolder);
     const TextFile::ReadResult file = readLayout(dataFolder);
-    if (file.ok)
-        PrintLayoutFile::applyLines(layout, file.lines);
+    if (!file.ok) return;
+    PrintLayoutFile::applyLines(layout, file.lines);
+    layout.fileStamp = stamp;
 }
 
 void ensureLoaded(PrintLayout &layout, const QString &dataFolder)
 {
-    if (!layout.isLoaded())
+    if (!layout.isLoaded() ||
+        (!layout.fileStamp.isEmpty() && layout.fileStamp != stampOf(dataFolder)))
         ChargeParaImp(layout, dataFolder);
 }
 

@@ -30,7 +30,9 @@ void applyLines(PrintLayout &layout, const QStringList &lines);
 // every entry it does not reach keeps the value it had.
 void ChargeParaImp(PrintLayout &layout, const QString &dataFolder);
 
-// ChargeParaImp, unless the layout was loaded already during this run.
+// ChargeParaImp, unless the layout was loaded already during this run and the file is still the
+// one it was loaded from: a file that another program put in place since (a sync, a copy made by
+// hand) is read again rather than written over later with the tables of the start.
 void ensureLoaded(PrintLayout &layout, const QString &dataFolder);
 
 // Replaces the file atomically. On failure `error` receives a French explanation and the

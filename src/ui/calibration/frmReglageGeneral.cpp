@@ -28,7 +28,9 @@ frmReglageGeneral::frmReglageGeneral(Session &session, const QString &title, QWi
     : XYDialog(title, Calibration::Window::Shift, captions(), parent), m_session(session)
 {
     PrintLayout &layout = session.state.printLayout;
-    ensureLoaded(layout, session.state.config.dataFolder());
+    // Opened from a frame chooser, whose changes not saved yet are in the tables: never read
+    // over them here, even from a file changed since.
+    if (!layout.isLoaded()) ChargeParaImp(layout, session.state.config.dataFolder());
     m_opening = Calibration::remember(layout, PrintItems::itemByTitle(title));
     if (m_opening.item >= 0) showItem(m_opening.x, m_opening.y);
     highlightFocusedBox();

@@ -100,6 +100,28 @@ private slots:
         QCOMPARE(layout.ParaImpX[1], QStringLiteral("60"));
     }
 
+    // A file put in place by another program (a sync, a copy made in the file manager) is read
+    // at the next use, rather than written over later with the tables read at the start.
+    void fileReplacedOnDiskIsReadAgain()
+    {
+        QTemporaryDir dir;
+        PrintLayout layout;
+        QVERIFY(SauveParametresImp(defaults(), dir.path()));
+        ensureLoaded(layout, dir.path());
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("60"));
+        QStringList replaced = PrintLayoutFile::lines(numbered());
+        replaced[1] = QStringLiteral("71.5");
+        QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), replaced));
+        ensureLoaded(layout, dir.path());
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("71.5"));
+        // Gone, or cut short by a sync at work: what it no longer holds is kept.
+        QVERIFY(QFile::remove(PrintLayoutFile::path(dir.path())));
+        ensureLoaded(layout, dir.path());
+        QVERIFY(TextFile::writeLines(PrintLayoutFile::path(dir.path()), {}));
+        ensureLoaded(layout, dir.path());
+        QCOMPARE(layout.ParaImpX[1], QStringLiteral("71.5"));
+    }
+
     void numbersAreWrittenInLayoutForm()
     {
         // Calibration values show the usual forms; here the traps of binary fractions.
