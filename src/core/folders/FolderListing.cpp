@@ -132,4 +132,12 @@ QString existingFolder(const QString &driveRoot, const QString &folder)
     return f;
 }
 
+QString goneText(const QString &folder)
+{
+    return QStringLiteral("Le dossier ") + folder +
+           QStringLiteral(" n'existe plus : il a été supprimé ou renommé, ou la clé qui le "
+                          "contient a été retirée.\r\nRien n'a été fait. Choisissez de nouveau "
+                          "le dossier.");
+}
+
 } // namespace FolderListing

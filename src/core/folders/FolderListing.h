@@ -36,4 +36,8 @@ QStringList unreadableNames(const QString &folder);
 // root.
 QString existingFolder(const QString &driveRoot, const QString &folder);
 
+// What the driver is told of a folder a window still shows that is no longer there: deleted or
+// renamed by another program, or on a key pulled out.
+QString goneText(const QString &folder);
+
 } // namespace FolderListing

@@ -2,10 +2,11 @@
 
 #include "core/AppState.h"
 #include "core/base/Cp1252.h"
+#include "core/base/Drives.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
-#include "core/base/Drives.h"
 #include "core/folders/FolderCopy.h"
+#include "core/folders/FolderListing.h"
 #include "core/folders/FolderPanes.h"
 #include "core/folders/RosterFolderList.h"
 #include "core/lists/ListFile.h"
@@ -56,12 +57,7 @@ bool pathRefused(Prompts &prompts, const QString &folder)
 bool folderGone(Prompts &prompts, FolderPanes &panes, const QString &folder)
 {
     if (Paths::folderExists(folder)) return false;
-    prompts.message(QStringLiteral("Kerbo"),
-                    lines({QStringLiteral("Le dossier ") + folder +
-                               QStringLiteral(" n'existe plus : il a été supprimé ou renommé, ou "
-                                              "la clé qui le contient a été retirée."),
-                           QStringLiteral("Rien n'a été fait. Choisissez de nouveau le dossier.")}),
-                    Icon::Exclamation);
+    prompts.message(QStringLiteral("Kerbo"), FolderListing::goneText(folder), Icon::Exclamation);
     panes.refreshLists();
     return true;
 }

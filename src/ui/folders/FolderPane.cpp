@@ -1,6 +1,7 @@
 #include "ui/folders/FolderPane.h"
 
 #include "core/base/Drives.h"
+#include "core/base/Paths.h"
 #include "core/base/Prompts.h"
 #include "core/folders/FolderListing.h"
 #include "ui/NamedBy.h"
@@ -130,6 +131,20 @@ bool FolderPane::drivesThere(Prompts &prompts, std::initializer_list<FolderPane 
     return true;
 }
 
+bool FolderPane::foldersThere(Prompts &prompts, std::initializer_list<FolderPane *> panes)
+{
+    for (FolderPane *pane : panes) {
+        if (Paths::folderExists(pane->folder())) continue;
+        const QString gone = pane->folder();
+        for (FolderPane *p : panes)
+            p->refreshKeepingSelection();
+        prompts.message(QStringLiteral("Kerbo"), FolderListing::goneText(gone),
+                        Prompts::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
 void FolderPane::setFolder(const QString &folder)
 {
     const QString f = Drives::clean(folder);
@@ -147,6 +162,16 @@ void FolderPane::setFolder(const QString &folder)
 void FolderPane::refresh()
 {
     display(m_drive, m_folder);
+}
+
+void FolderPane::refreshKeepingSelection()
+{
+    const QString folder = m_folder;
+    const QStringList selected = selectedFiles();
+    refresh();
+    if (!m_files || m_folder != folder) return;
+    for (int i = 0; i < m_files->count(); ++i)
+        if (selected.contains(m_files->item(i)->text())) m_files->item(i)->setSelected(true);
 }
 
 void FolderPane::display(const QString &drive, const QString &folder)
@@ -204,11 +229,4 @@ QStringList FolderPane::selectedFiles() const
     for (int i = 0; i < m_files->count(); ++i)
         if (m_files->item(i)->isSelected()) names << m_files->item(i)->text();
     return names;
-}
-
-void FolderPane::selectFiles(const QStringList &names)
-{
-    if (!m_files) return;
-    for (int i = 0; i < m_files->count(); ++i)
-        if (names.contains(m_files->item(i)->text())) m_files->item(i)->setSelected(true);
 }

@@ -35,9 +35,14 @@ public:
     // The lists read again from the disk; a current folder that went away gives way to its
     // nearest existing parent.
     void refresh();
+    // The same, the files still there staying selected when the folder is still there.
+    void refreshKeepingSelection();
     // Whether the panes' drives are all still there; when one went away (a key pulled out), the
     // driver is told, and its pane goes back to the drives there are, on the home folder.
     static bool drivesThere(Prompts &prompts, std::initializer_list<FolderPane *> panes);
+    // Whether the panes' folders are all still there; when one went away (deleted or renamed by
+    // another program), the driver is told, and every pane lists the disk as it is now.
+    static bool foldersThere(Prompts &prompts, std::initializer_list<FolderPane *> panes);
 
     QComboBox *driveList() const { return m_drives; }
     QListWidget *folderList() const { return m_folderList; }
@@ -45,8 +50,6 @@ public:
     QLabel *pathLabel() const { return m_path; }
     // Names of the selected files, in list order.
     QStringList selectedFiles() const;
-    // Selects the files of these names that the list shows.
-    void selectFiles(const QStringList &names);
 
 signals:
     void folderChanged(const QString &folder);

@@ -70,12 +70,17 @@ frmGestionFichier::frmGestionFichier(Session &session, QWidget *parent)
     connect(m_source, &FolderPane::folderChanged, this, recount);
     connect(button(Button::SelectAll), &QPushButton::clicked, this,
             [this] { m_source->fileList()->selectAll(); });
-    // Files are copied or deleted only on drives that are still there.
+    // Files are copied or deleted only on drives and in folders that are still there: in a
+    // folder gone since it was listed, nothing would be deleted, and nothing said.
     connect(button(Button::Copy), &QPushButton::clicked, this, [this] {
-        if (FolderPane::drivesThere(m_session.prompts, {m_source, m_target})) copy();
+        if (FolderPane::drivesThere(m_session.prompts, {m_source, m_target}) &&
+            FolderPane::foldersThere(m_session.prompts, {m_source, m_target}))
+            copy();
     });
     connect(button(Button::Delete), &QPushButton::clicked, this, [this] {
-        if (FolderPane::drivesThere(m_session.prompts, {m_source, m_target})) remove();
+        if (FolderPane::drivesThere(m_session.prompts, {m_source, m_target}) &&
+            FolderPane::foldersThere(m_session.prompts, {m_source}))
+            remove();
     });
     connect(button(Button::Info), &QPushButton::clicked, this,
             [this] { FileCommands::info(m_session.prompts); });
@@ -90,11 +95,8 @@ void frmGestionFichier::changeEvent(QEvent *event)
     // those folders, and the files still there stay selected. A stale list would copy or delete
     // files that are no longer there, and hide the new ones.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        const QString folder = m_source->folder();
-        const QStringList selected = m_source->selectedFiles();
-        m_source->refresh();
+        m_source->refreshKeepingSelection();
         m_target->refresh();
-        if (m_source->folder() == folder) m_source->selectFiles(selected);
     }
     QDialog::changeEvent(event);
 }

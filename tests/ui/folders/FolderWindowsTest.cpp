@@ -210,6 +210,34 @@ private slots:
         QCOMPARE(window.target()->folder(), home("R2"));
     }
 
+    // A folder renamed or deleted by another program while the window stays in front (a sync):
+    // copying from or into it, or deleting in it, is refused with a word to the driver rather
+    // than done on nothing, and the panes list the disk as it is now.
+    void fileCommandOnAGoneFolderDoesNothing()
+    {
+        frmGestionFichier window(m_data->session);
+        open(window.source(), "R1");
+        open(window.target(), "R2");
+        window.source()->fileList()->selectAll();
+        QVERIFY(QDir(home()).rename("R2", "R2 ancien"));
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Copy), Qt::LeftButton);
+        QCOMPARE(m_data->prompts.titles(), QStringList{"Kerbo"});
+        QCOMPARE(m_data->prompts.last().text,
+                 "Le dossier " + home("R2") +
+                     " n'existe plus : il a été supprimé ou renommé, ou la clé qui le contient a "
+                     "été retirée.\r\nRien n'a été fait. Choisissez de nouveau le dossier.");
+        QCOMPARE(window.target()->folder(), home());
+        QCOMPARE(window.source()->selectedFiles().size(), 3);
+
+        QVERIFY(QDir(home()).rename("R1", "R1 ancien"));
+        m_data->prompts.answers = {Prompts::Answer::Yes};
+        QTest::mouseClick(window.button(frmGestionFichier::Button::Delete), Qt::LeftButton);
+        QCOMPARE(m_data->prompts.titles(), (QStringList{"Kerbo", "Kerbo"}));
+        QVERIFY(m_data->prompts.last().text.startsWith("Le dossier " + home("R1") + " n'existe"));
+        QCOMPARE(QDir(home("R1 ancien")).entryList(QDir::Files).size(), 4);
+        QCOMPARE(window.source()->folder(), home());
+    }
+
     void fileCopyShowsItsProgress()
     {
         QVERIFY(QDir(home()).mkdir("R3"));
