@@ -3,6 +3,7 @@
 #include "core/base/Drives.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
+#include "core/folders/FolderListing.h"
 #include "ui/NamedBy.h"
 #include "ui/roster/frmCheminDossier.h"
 #include "ui/roster/frmReglagePara.h"
@@ -122,9 +123,39 @@ void frmChoixFichier::chooseDrive(int index)
     openFolder(root);
 }
 
+void frmChoixFichier::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        const QString folder = Drives::clean(m_folder);
+        const QString existing = FolderListing::existingFolder(m_drive, folder);
+        if (existing != folder) {
+            // Renamed or deleted meanwhile: its nearest parent, and no file chosen in it.
+            openFolder(existing);
+        } else {
+            // The file picked stays picked, and so does its line.
+            const QListWidgetItem *current = m_files->currentItem();
+            const QString picked = current ? current->text() : QString();
+            listFolder();
+            const QList<QListWidgetItem *> found = m_files->findItems(picked, Qt::MatchExactly);
+            if (!picked.isEmpty() && !found.isEmpty()) m_files->setCurrentItem(found.first());
+        }
+    }
+    QDialog::changeEvent(event);
+}
+
 void frmChoixFichier::openFolder(const QString &folder)
 {
     m_folder = Paths::CheckPath(QDir::toNativeSeparators(folder));
+    listFolder();
+
+    m_conversion.forgetFile();
+    m_description->setText(m_conversion.description());
+    m_destination->showHeader(QString(), QString());
+    showChoice(m_folder);
+}
+
+void frmChoixFichier::listFolder()
+{
     m_folders->clear();
     m_files->clear();
     const QDir dir(m_folder);
@@ -140,11 +171,6 @@ void frmChoixFichier::openFolder(const QString &folder)
         item->setData(Qt::UserRole, info.absoluteFilePath());
     }
     m_files->addItems(dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
-
-    m_conversion.forgetFile();
-    m_description->setText(m_conversion.description());
-    m_destination->showHeader(QString(), QString());
-    showChoice(m_folder);
 }
 
 void frmChoixFichier::folderActivated(QListWidgetItem *item)

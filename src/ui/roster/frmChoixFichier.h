@@ -41,6 +41,9 @@ protected:
     // Enter on a list opens its folder or picks its file, and goes no further: "Suivant", the
     // default button, is not pressed with it.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Back on this window from another program (a browser that downloaded the roster, the file
+    // manager): the lists show again what the folder holds now.
+    void changeEvent(QEvent *event) override;
 
 private:
     void chooseDrive(int index);
@@ -48,6 +51,8 @@ private:
     // Back to the home drive with nothing chosen, after a conversion.
     void startAgain();
     void showChoice(const QString &choice);
+    // Fills the folder and file lists from the disk.
+    void listFolder();
 
     CaraibeConversion m_conversion;
     Prompts &m_prompts;
