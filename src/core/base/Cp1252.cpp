@@ -40,6 +40,15 @@ QString decode(const char *data, qsizetype size)
 
 QByteArray fromFileBytes(QByteArray bytes)
 {
+    // Windows' "Unicode" (UTF-16, as Notepad or PowerShell save a file) always starts with its
+    // mark; read as the code page, every letter would be followed by a zero byte.
+    const bool littleEnd = bytes.startsWith("\xFF\xFE");
+    if (littleEnd || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(littleEnd ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        const QString text = utf16.decode(QByteArrayView(bytes).sliced(2));
+        if (!utf16.hasError()) return encode(text);
+    }
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; }))
         return bytes;

@@ -16,7 +16,8 @@ QString decode(const char *data, qsizetype size);
 QByteArray encode(QStringView text);
 
 // The bytes of a file, or of a line, as the program's code page: text that a program writing
-// UTF-8 saved (an editor of today, a roster exported so) comes back as Windows-1252, each
+// UTF-8 saved (an editor of today, a roster exported so), or UTF-16 with its byte-order mark
+// (Windows' "Unicode", as Notepad or PowerShell save it), comes back as Windows-1252, each
 // character the code page lacks as "?"; a UTF-8 byte-order mark at the start is dropped. Bytes
 // that are not UTF-8 throughout, or that hold no character beyond ASCII, are the code page's
 // already and come back as they are. (Windows-1252 text is valid UTF-8 only where a capital

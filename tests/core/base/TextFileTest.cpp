@@ -36,8 +36,8 @@ private slots:
         QCOMPARE(TextFile::joinLines({u"é"_s, QString()}), QByteArray("\xE9\r\n\r\n"));
     }
 
-    // A file that a program of today saved in UTF-8 reads as the code page's bytes; the code
-    // page's own bytes, and bytes that are no UTF-8, stay as they are.
+    // A file that a program of today saved in UTF-8 or UTF-16 reads as the code page's bytes;
+    // the code page's own bytes, and bytes that are no UTF-8, stay as they are.
     void textSavedInUtf8ReadsAsTheCodePage_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -56,6 +56,11 @@ private slots:
                                                   << "\xC3\xA9t\xC3"_ba;
         QTest::newRow("the mark on the code page's") << "\xEF\xBB\xBF\xE9t\xE9"_ba
                                                      << "\xE9t\xE9"_ba;
+        // Windows' "Unicode", as Notepad or PowerShell save a list or the settings.
+        QTest::newRow("UTF-16 with its mark") << "\xFF\xFES\0\xE8\0t\0e\0\r\0\n\0B\x01"_ba
+                                              << "S\xE8te\r\n?"_ba;
+        QTest::newRow("UTF-16, big end first") << "\xFE\xFF\0S\0\xE8"_ba
+                                               << "S\xE8"_ba;
     }
     void textSavedInUtf8ReadsAsTheCodePage()
     {
