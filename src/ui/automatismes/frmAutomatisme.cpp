@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -170,6 +171,20 @@ QLineEdit *frmAutomatisme::makeBox(const QString &name)
     new TypedUpperCase(edit);
     CodePageInput::watch(edit);
     return edit;
+}
+
+void frmAutomatisme::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // The line chosen stays chosen, without loading its automatisme again over the boxes
+        // the driver may be changing.
+        const QSignalBlocker quiet(m_list);
+        const QListWidgetItem *current = m_list->currentItem();
+        const QString chosen = current && current->isSelected() ? current->text() : QString();
+        fillList();
+        if (!chosen.isEmpty()) selectItem(chosen);
+    }
+    QDialog::changeEvent(event);
 }
 
 void frmAutomatisme::fillList()

@@ -31,6 +31,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Back on this window from another program, which may have changed Automatisme.ini (a sync,
+    // a text editor): the list and the counter say again what the file holds.
+    void changeEvent(QEvent *event) override;
 
 private:
     QLineEdit *makeBox(const QString &name);

@@ -107,6 +107,30 @@ private slots:
         QCOMPARE(record().slot(lineSlot(0, A)), QString());
     }
 
+    // Automatisme.ini changed by another program (a sync, a text editor) while the window was
+    // open: back on it, the list and the counter say what the file holds, the line chosen still
+    // chosen and the boxes as the driver left them.
+    void listFollowsTheFileOnReturn()
+    {
+        frmAutomatisme window(m_data->session);
+        QWidget elsewhere;
+        activate(&window);
+        QListWidget *list = window.list();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        window.box(1)->setText(u"LILLE"_s);
+        activate(&elsewhere);
+        m_data->writeLines("Automatisme.ini",
+                           AutomatismeFile::counter(2) +
+                               AutomatismeFile::section("142", {{"A", "AMIEN"}}) +
+                               AutomatismeFile::section("16", {{"A", "ARRAS"}}));
+        activate(&window);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), u"16"_s);
+        QCOMPARE(list->selectedItems().value(0)->text(), u"142"_s);
+        QCOMPARE(window.box(1)->text(), u"LILLE"_s);
+    }
+
     void windowKeysBoxesAndList()
     {
         const QByteArray before = m_data->read("Automatisme.ini");
