@@ -198,8 +198,10 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
     view.showServiceDate(state.record.serviceDate());
     view.refreshBulletin();
 
+    // The calendar opens on today, the day a generic day is opened for: the date the template
+    // carries is the day it was saved or converted, often months back.
     if (kind.generic && state.config.options.calendrier == u"1" && chooseDate) {
-        if (const std::optional<QDate> date = chooseDate(state.record.serviceDate())) {
+        if (const std::optional<QDate> date = chooseDate(QDate::currentDate())) {
             state.record.setServiceDate(*date);
             view.showServiceDate(*date);
         }

@@ -12,8 +12,8 @@ struct AppState;
 // The editor's day commands: new day, open and save of generic and archive days.
 namespace DayCommands {
 
-// Asks the driver for the service date of an opened generic day (the date window); nullopt
-// leaves the date as read.
+// Asks the driver for the service date of an opened generic day (the date window, opened on
+// `current`); nullopt leaves the date as read.
 using DateChooser = std::function<std::optional<QDate>(const QDate &current)>;
 
 // False when the driver cancels.

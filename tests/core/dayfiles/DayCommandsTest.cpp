@@ -284,10 +284,18 @@ private slots:
                  (QStringList{u"2bis"_s, other, other, other}));
         QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
 
-        // With the option Calendrier the date window gives the date.
+        // With the option Calendrier the date window gives the date. It opens on today, not on
+        // the day the template was saved.
         m_state->config.options.calendrier = u"1"_s;
-        DayCommands::openGeneric(*m_state, m_prompts, m_view, threeDaysLater);
-        QCOMPARE(m_state->record.serviceDate(), QDate(2026, 12, 7));
+        QDate offered;
+        const QDate before = QDate::currentDate();
+        DayCommands::openGeneric(*m_state, m_prompts, m_view, [&offered](const QDate &d) {
+            offered = d;
+            return std::optional<QDate>(d.addDays(3));
+        });
+        QVERIFY2(offered == before || offered == QDate::currentDate(),
+                 qPrintable(offered.toString()));
+        QCOMPARE(m_state->record.serviceDate(), offered.addDays(3));
 
         // A file that is not a day file changes no folder setting.
         const QString bad = writeFile(folder(u"BAD"_s) + u"12.txt"_s, "pas une journee");
