@@ -94,6 +94,12 @@ bool pressable(const QPushButton *button)
 
 int main(int argc, char *argv[])
 {
+    // The offscreen platform warns at every window it cannot size or document it cannot open:
+    // thousands of lines over the figures. Only the serious messages are shown.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     QApplication app(argc, argv);
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("DataBul"));
@@ -166,8 +172,9 @@ int main(int argc, char *argv[])
         const bool grows = after.files > before.files || after.widgets > before.widgets ||
                            after.objects > before.objects;
         growing += grows;
-        std::printf("%-36s %+6lld kB %+7lld %+8lld %+8d%s\n",
-                    qPrintable(action->text().remove(QLatin1Char('&')).left(36)),
+        // Padded as characters: the accented names are longer in bytes.
+        std::printf("%s %+6lld kB %+7lld %+8lld %+8d%s\n",
+                    qPrintable(action->text().remove(QLatin1Char('&')).left(36).leftJustified(36)),
                     after.residentKb - before.residentKb, qint64(after.files - before.files),
                     qint64(after.widgets - before.widgets), after.objects - before.objects,
                     grows ? "  GROWS" : "");
