@@ -220,7 +220,12 @@ void frmAutomatisme::itemClicked()
 {
     QListWidgetItem *item = m_list->currentItem();
     if (!item) return;
-    m_number->setText(item->text());
+    // The item already in the number box loads too: a click brings back what is stored over
+    // boxes changed since (the box says no change for the same text).
+    if (m_number->text() == item->text())
+        numberChanged(item->text());
+    else
+        m_number->setText(item->text());
     m_number->end(false);
     m_number->setFocus();
 }

@@ -167,6 +167,12 @@ private slots:
         QCOMPARE(window.box(1)->text(), u"CREIL"_s);
         // Each box shows the start of its text, whatever its length.
         QCOMPARE(window.box(1)->cursorPosition(), 0);
+        // Clicked again, the item shown brings back what is stored over the boxes changed since.
+        window.box(1)->setText(u"LILLE"_s);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        QCOMPARE(window.box(1)->text(), u"CREIL"_s);
+        QVERIFY(number->hasFocus());
         // The keys load the item highlighted, the keyboard staying on the list; the item
         // deleted is the one loaded.
         list->setFocus();
