@@ -372,8 +372,12 @@ frmPreview *frmVerso::openPreview()
 {
     // The preview breaks frame H into lines as printing does, each time it draws.
     auto *preview = new frmPreview(m_session, PrintSide::Verso, this);
-    // The preview's chooser may have changed the line length of the observations.
-    connect(preview, &QObject::destroyed, this, &frmVerso::layoutChanged);
+    // The preview's font and calibration commands may have changed the verso font and the line
+    // length of the observations: the boxes take them up on its return.
+    connect(preview, &QObject::destroyed, this, [this] {
+        applyTextFont();
+        layoutChanged();
+    });
     // The keyboard goes back to the text when the preview closes, as after the other buttons.
     restoreFocus();
     preview->show();

@@ -496,22 +496,35 @@ private slots:
     }
 
     // The font chosen with "Choix Police" is the boxes' font at once; cancelled, it is not.
+    // Chosen in the preview, it is theirs when the preview closes, the observations' too.
     void chosenFontShowsInTheBoxes()
     {
         Run run;
         run.open();
         const QString before = run.box(T::I, 0)->font().family();
         const QString chosen = before == u"DejaVu Serif" ? u"DejaVu Sans"_s : u"DejaVu Serif"_s;
-        for (const bool accept : {false, true}) {
-            QTimer::singleShot(0, [&] {
+        auto choose = [&](const QString &family, bool accept) {
+            QTimer::singleShot(0, [&run, family, accept] {
                 auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
                 QVERIFY(dialog);
-                dialog->setCurrentFont(QFont(chosen, 8));
+                dialog->setCurrentFont(QFont(family, 8));
                 accept ? dialog->accept() : dialog->reject();
             });
+        };
+        for (const bool accept : {false, true}) {
+            choose(chosen, accept);
             run.editor->button(frmVerso::Button::Font)->click();
             QCOMPARE(run.box(T::I, 0)->font().family(), accept ? chosen : before);
         }
+
+        frmPreview *preview = run.editor->openPreview();
+        choose(before, true);
+        preview->button(frmPreview::Button::Font)->click();
+        QCOMPARE(run.state.config.versoFont.name, before);
+        preview->button(frmPreview::Button::Back)->click();
+        QTRY_VERIFY(!run.editor->findChild<frmPreview *>());
+        QCOMPARE(run.box(T::I, 0)->font().family(), before);
+        QCOMPARE(run.box(T::ObsMec)->font().family(), before);
     }
 };
 
