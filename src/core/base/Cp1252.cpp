@@ -27,18 +27,12 @@ char encodeOne(char16_t c)
 
 namespace Cp1252 {
 
-QString decode(const char *data, qsizetype size)
+namespace
 {
-    QString out(size, Qt::Uninitialized);
-    QChar *dst = out.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto b = static_cast<unsigned char>(data[i]);
-        dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
-    }
-    return out;
-}
 
-QByteArray fromFileBytes(QByteArray bytes)
+// One reading of a file's bytes as the code page: UTF-16 or UTF-8 text converted, a UTF-8 mark
+// dropped.
+QByteArray convertedOnce(QByteArray bytes)
 {
     // Windows' "Unicode" (UTF-16, as Notepad or PowerShell save a file) always starts with its
     // mark; read as the code page, every letter would be followed by a zero byte.
@@ -55,6 +49,29 @@ QByteArray fromFileBytes(QByteArray bytes)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     return utf8.hasError() ? bytes : encode(text);
+}
+
+} // namespace
+
+QString decode(const char *data, qsizetype size)
+{
+    QString out(size, Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto b = static_cast<unsigned char>(data[i]);
+        dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+QByteArray fromFileBytes(const QByteArray &bytes)
+{
+    // What is read is written back as read: it must read the same again. Where the converted
+    // text would itself pass for another encoding (a UTF-8 mark before a UTF-16 one, text that
+    // begins with "ÿþ" or is UTF-8 twice over), no reading is sure and the bytes stay as they are.
+    const QByteArray once = convertedOnce(bytes);
+    if (once == bytes || convertedOnce(once) == once) return once;
+    return bytes;
 }
 
 QString decode(const QByteArray &bytes)

@@ -22,7 +22,8 @@ QByteArray encode(QStringView text);
 // that are not UTF-8 throughout, or that hold no character beyond ASCII, are the code page's
 // already and come back as they are. (Windows-1252 text is valid UTF-8 only where a capital
 // with an accent is followed by a sign of 0x80..0xBF, as in "Ã©": not in a driver's files.)
-QByteArray fromFileBytes(QByteArray bytes);
+// What comes back reads the same again; bytes whose reading would not are left as they are.
+QByteArray fromFileBytes(const QByteArray &bytes);
 
 // `text` as a file gives it back once written: each character the code page cannot hold is "?".
 QString held(QStringView text);
