@@ -190,9 +190,8 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
         const CaraibeDayFile::Target target{work, LettrePeriode(), m_header.roster, m_criteria,
                                             today};
         end = CaraibeReader::OuvreFichier_CARAIBE(m_path, [&](const JourneeCaraibe &day) {
-            if (const QString number = CaraibeDayFile::unnamableNumber(day, target);
-                !number.isEmpty())
-                unnamed << QStringLiteral("\"%1\"").arg(number);
+            if (const std::optional<QString> number = CaraibeDayFile::unnamableNumber(day, target))
+                unnamed << QStringLiteral("\"%1\"").arg(*number);
             return SauveFichier_Caraibe(day, target, m_converted, &error);
         });
         if (end == CaraibeReader::ReadEnd::CannotOpen)

@@ -82,11 +82,12 @@ DayFile dayFile(const QString &name, const JourneeCaraibe &day, const Target &ta
 
 } // namespace
 
-QString unnamableNumber(const JourneeCaraibe &day, const Target &target)
+std::optional<QString> unnamableNumber(const JourneeCaraibe &day, const Target &target)
 {
-    if (day.nujs.isEmpty() || day.nujs.back() != target.lettre) return QString();
+    if (day.nujs.isEmpty() || day.nujs.back() != target.lettre) return std::nullopt;
     const QString number = day.nujs.chopped(1);
-    return namesAFile(number) ? QString() : number;
+    if (namesAFile(number)) return std::nullopt;
+    return number;
 }
 
 QList<DayFile> files(const JourneeCaraibe &day, const Target &target)

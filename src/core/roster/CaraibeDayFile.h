@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Turns one roster day into generic day files that the editor opens.
 namespace CaraibeDayFile {
 
@@ -30,8 +32,9 @@ struct DayFile {
 // others, both with Mark2BS ticked.
 QList<DayFile> files(const JourneeCaraibe &day, const Target &target);
 
-// The number of a day of the target's period that cannot name a file ("1/2"); empty otherwise.
-QString unnamableNumber(const JourneeCaraibe &day, const Target &target);
+// The number of a day of the target's period that cannot name a file ("1/2", or "" for a day
+// given only its period letter); nullopt for a day that gives its files or is not of the period.
+std::optional<QString> unnamableNumber(const JourneeCaraibe &day, const Target &target);
 
 } // namespace CaraibeDayFile
 

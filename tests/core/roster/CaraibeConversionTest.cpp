@@ -313,13 +313,13 @@ private slots:
         const auto conversion =
             pickRoster(m_dir->filePath(u"slash.txt"_s),
                        "[RLT]\r\n[JOS]\r\nNUJS=1/2A\r\n[TTL]\r\n[JOS]\r\nNUJS=9A\r\n[TTL]\r\n"
-                       "[JOS]\r\nNUJS=..A\r\n[TTL]\r\n");
+                       "[JOS]\r\nNUJS=A\r\n[TTL]\r\n[JOS]\r\nNUJS=..A\r\n[TTL]\r\n");
         QCOMPARE(convert(conversion, u"R1"_s), CaraibeConversion::Outcome::Done);
         QCOMPARE(m_prompts.titles(), (QStringList{u"C'EST FAIT"_s, u"Kerbo"_s}));
         QVERIFY(m_prompts.calls[0].text.startsWith(u"C'est fait  1 journees"_s));
         expectLast(u"Kerbo"_s,
                    u"Ces journées du roulement n'ont pas été converties : leur numéro ne peut pas "
-                   u"servir de nom de fichier.\r\n\"1/2\", \"..\""_s,
+                   u"servir de nom de fichier.\r\n\"1/2\", \"\", \"..\""_s,
                    Prompts::Icon::Exclamation);
         QCOMPARE(QDir(drive() + u"R1"_s).entryList(QDir::Files), QStringList{u"9.txt"_s});
     }
