@@ -5,6 +5,7 @@
 #include "core/base/Prompts.h"
 #include "core/folders/FolderListing.h"
 #include "ui/NamedBy.h"
+#include "ui/WithinScreen.h"
 #include "ui/roster/frmCheminDossier.h"
 #include "ui/roster/frmReglagePara.h"
 
@@ -141,6 +142,17 @@ void frmChoixFichier::changeEvent(QEvent *event)
         }
     }
     QDialog::changeEvent(event);
+}
+
+bool frmChoixFichier::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    // Before the window is shown its size is not yet its own: the first showing gives it that.
+    if (event->type() == QEvent::LayoutRequest && isVisible() && layout()) {
+        const int needed = layout()->totalHeightForWidth(width());
+        if (needed > height()) resizeWithinScreen(this, QSize(width(), needed));
+    }
+    return handled;
 }
 
 void frmChoixFichier::openFolder(const QString &folder)

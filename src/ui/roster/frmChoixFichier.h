@@ -44,6 +44,9 @@ protected:
     // Back on this window from another program (a browser that downloaded the roster, the file
     // manager): the lists show again what the folder holds now.
     void changeEvent(QEvent *event) override;
+    // A text that wraps onto one more line (a long path, a long roster description) needs the
+    // height of it, which a window is not given by itself: the window grows.
+    bool event(QEvent *event) override;
 
 private:
     void chooseDrive(int index);

@@ -177,6 +177,37 @@ private slots:
         QVERIFY(!window.conversion().hasFile());
     }
 
+    // A long roster description, or a long path, takes more lines: the window grows to hold
+    // them rather than laying its lists over the captions below them.
+    void longTextsKeepTheirRoom()
+    {
+        QVERIFY(writeBytes(rosters() + u"long.txt"_s,
+                           "[RLT]\r\nROUL=ROULEMENT 142 TRACTION VOYAGEURS\r\n"
+                           "LIEU=PARIS SUD-EST VILLENEUVE-SAINT-GEORGES TRIAGE\r\n"
+                           "DDA1=20260105\r\nDFA1=20260301\r\n"));
+        frmChoixFichier window(dataFolder(), m_prompts);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.openFolder(rosters());
+        window.pickFile(u"long.txt"_s);
+        QCoreApplication::processEvents();
+        QVERIFY(window.conversion().hasFile());
+
+        QList<QWidget *> column;
+        for (QLabel *label : window.findChildren<QLabel *>())
+            if (label->isVisible() && label->geometry().top() > window.files()->geometry().top())
+                column << label;
+        QVERIFY(column.size() >= 5);
+        const int listsEnd =
+            std::max(window.folders()->geometry().bottom(), window.files()->geometry().bottom());
+        for (const QWidget *w : column) {
+            const auto *label = static_cast<const QLabel *>(w);
+            QVERIFY2(label->geometry().top() > listsEnd, qPrintable(label->text()));
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                     qPrintable(label->text()));
+        }
+    }
+
     void convertingFromTheWindows()
     {
         frmChoixFichier window(dataFolder(), m_prompts);
