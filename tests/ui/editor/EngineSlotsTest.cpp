@@ -193,6 +193,31 @@ private slots:
         if (isShuntingEngine(slot) && !chosen) QCOMPARE(record().slot(slot + 1), u"LYO"_s);
     }
 
+    // The engine keys of the list control, pressed over an engine the driver was typing: the
+    // engines of line 1 come down to line 2, and the box then shows what its slot holds, not
+    // the text typed before, which the next key would otherwise bring back.
+    void engineKeysShowTheSlotsNewEngine()
+    {
+        openEditor(1, 0);
+        record().setSlot(lineSlot(0, EnginTitu), u"Z 20501 NOR"_s);
+        record().setSlot(lineSlot(0, EnginUm1), u"Z 20503 NOR"_s);
+        type(lineSlot(1, EnginUm1), u"b 9"_s);
+        const auto engines = [this] {
+            return QStringList{record().slot(lineSlot(1, EnginTitu)),
+                               record().slot(lineSlot(1, EnginUm1)), list()->currentText()};
+        };
+        key(Qt::Key_F3); // driven back from the other cab: reversed, each to its twin
+        QCOMPARE(engines(), QStringList({u"Z 20504 NOR"_s, u"Z 20502 NOR"_s, u"Z 20502 NOR"_s}));
+        key(Qt::Key_F6); // reversed as they are
+        QCOMPARE(engines(), QStringList({u"Z 20503 NOR"_s, u"Z 20501 NOR"_s, u"Z 20501 NOR"_s}));
+        key(Qt::Key_F7);
+        QCOMPARE(engines(), QStringList({u"Z 20504 NOR"_s, u"Z 20502 NOR"_s, u"Z 20502 NOR"_s}));
+        m_data->prompts.answers = {Prompts::Answer::Ok};
+        key(Qt::Key_F12);
+        QCOMPARE(engines(), QStringList({u""_s, u""_s, u""_s}));
+        QCOMPARE(record().currentSlot(), lineSlot(1, EnginUm1));
+    }
+
     // "Nouvelle journée" cancelled gives the engine box back with the text the driver typed,
     // not the slot's rebuilt form.
     void newDayCancelledKeepsTheTypedEngine()
