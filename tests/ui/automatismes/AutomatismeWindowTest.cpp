@@ -78,9 +78,12 @@ private slots:
         editing.setCurrentSlot(lineSlot(2, EnginTitu));
         QCOMPARE(editor.listControl()->currentText(), u"Z 20501 NOR"_s);
 
-        // F9 stores line 2 under the number typed there; the window then lists it.
+        // F9 stores line 2 under the number typed there; the window then lists it. Ctrl+F9 is
+        // no capture: nothing is asked.
         editing.setCurrentSlot(lineSlot(1, NumeroTrain));
         QTest::keyClicks(editor.textControl(), u"143"_s);
+        QTest::keyClick(editor.textControl(), Qt::Key_F9, Qt::ControlModifier);
+        QCOMPARE(m_data->prompts.calls.size(), 0);
         m_data->prompts.answers.push_back(Prompts::Answer::Yes);
         QTest::keyClick(editor.textControl(), Qt::Key_F9);
         frmAutomatisme window(m_data->session, &editor);
