@@ -127,6 +127,7 @@ private slots:
         press(lineSlot(0, Gare), Qt::Key_F5);
         QCOMPARE(m_prompts.last().text,
                  QStringLiteral(" Copie de la ligne du train 1  effectuée "));
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Information);
         const QStringList copied = lineValues(0);
 
         FakeView dayView;
@@ -148,6 +149,7 @@ private slots:
         QCOMPARE(m_prompts.last().text,
                  QStringLiteral(" Attention effacement de la ligne du train 3"));
         QCOMPARE(m_prompts.last().buttons, Prompts::Buttons::OkCancel);
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
         QCOMPARE(record().slot(129), QStringLiteral("L2r0"));
         m_prompts.answers.push_back(Prompts::Answer::Ok);
         press(lineSlot(2, Nat2), Qt::Key_F12);
