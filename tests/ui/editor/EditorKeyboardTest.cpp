@@ -130,9 +130,10 @@ private slots:
         typeAt(lineSlot(0, De), u"CREIL"_s);
         typeAt(lineSlot(0, Via), QString());
         QTest::keyClick(list(), Qt::Key_F5);
-        typeAt(lineSlot(1, Via), QString());
+        typeAt(lineSlot(1, De), QString());
         QTest::keyClick(list(), Qt::Key_F8);
         QCOMPARE(record().slot(lineSlot(1, De)), u"CREIL"_s);
+        QCOMPARE(list()->currentText(), u"CREIL"_s); // the box under the keys shows it at once
         typeAt(lineSlot(1, NumeroTrain), QString());
         m_data->prompts.answers = {Prompts::Answer::Ok};
         QTest::keyClick(text(), Qt::Key_F12);
