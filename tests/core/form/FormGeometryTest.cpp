@@ -28,24 +28,28 @@ class FormGeometryTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every box of the form holds its own number of characters, frame B2's rows and the six lines
+    // alike; the other slots keep the whole text.
     void cutsToTheDisplayLimitsAndKeepsTheCut()
     {
-        const QList<std::tuple<int, QString, QString>> cuts = {
-            {lineSlot(1, De), "PARISN", "PARIS"},
-            {lineSlot(5, AgSeul), "EAS", "EA"},
-            {lineSlot(0, Gare), "CHAN", "CHAN"},
-            {lineSlot(0, Via), "ORRY", "ORR"},
-            {47, "PNORD", "PNO"}, // LieuMv of row 4
-            {32, "MANOEUVRE", "MANOEUV"},
-            {lineSlot(0, NumeroTrain), "123456789012", "123456789012"},
-            {1, "Un nom bien plus long que sa case", "Un nom bien plus long que sa case"},
-        };
+        const std::pair<int, int> rowLimits[] = {{14, 7}, {26, 7}, {38, 3}, {39, 7}, {40, 3}};
+        const std::pair<int, int> lineLimits[] = {{De, 5},    {A, 5},        {Via, 3},   {Gare, 5},
+                                                  {Categ, 3}, {IndCompo, 5}, {AgSeul, 2}};
+        QHash<int, int> limits;
+        for (int row = 0; row < 4; ++row)
+            for (const auto &[first, limit] : rowLimits)
+                limits.insert(first + 3 * row, limit);
+        for (int line = 0; line < LineCount; ++line)
+            for (const auto &[offset, limit] : lineLimits)
+                limits.insert(lineSlot(line, offset), limit);
+        const QString typed = u"PARIS NORD SURFACE"_s;
         BulletinRecord r;
-        for (const auto &[slot, in, out] : cuts)
-            r.setSlot(slot, in);
+        for (int s = 1; s <= LastLineSlot; ++s)
+            r.setSlot(s, typed);
         QVERIFY(ScreenRefresh::SortieEcranEditeur(r));
-        for (const auto &[slot, in, out] : cuts)
-            QCOMPARE(r.slot(slot), out);
+        for (int s = 1; s <= LastLineSlot; ++s)
+            QVERIFY2(r.slot(s) == typed.left(limits.value(s, typed.size())),
+                     qPrintable(u"%1: %2"_s.arg(s).arg(r.slot(s))));
         QVERIFY(!ScreenRefresh::SortieEcranEditeur(r)); // nothing left to cut
     }
 
