@@ -58,6 +58,8 @@ private slots:
                 const qreal narrowing = canvas.shown(slot).narrowing;
                 QVERIFY2(narrowing > 0.6 && narrowing < 1, qPrintable(QString::number(narrowing)));
             }
+            // The total stands out in bold from the texts of the boxes.
+            QVERIFY(canvas.totalFont(u"0"_s).bold() && !canvas.textFont().bold());
             // A total of fifteen digits is shown whole, smaller.
             const QString total = record.slot(TotalKmSlot);
             QVERIFY(QFontMetrics(canvas.totalFont(total)).horizontalAdvance(total)

@@ -135,6 +135,22 @@ private slots:
         QCOMPARE(record().slot(lineSlot(0, AgSeul)), u"EA"_s);
     }
 
+    // Wherever a key goes into the text, the caret then stands at its end, ready for the next
+    // character of the box.
+    void caretGoesToTheEndAfterAChange()
+    {
+        const int hour = lineSlot(0, HeureDep);
+        typeAt(hour, u"0712"_s);
+        text()->setCursorPosition(2);
+        QTest::keyClicks(text(), u"h"_s);
+        QCOMPARE(record().slot(hour), u"07H12"_s);
+        QCOMPARE(text()->cursorPosition(), 5);
+        text()->setCursorPosition(1);
+        QTest::keyClick(text(), Qt::Key_Delete);
+        QCOMPARE(record().slot(hour), u"0H12"_s);
+        QCOMPARE(text()->cursorPosition(), 4);
+    }
+
     void marks()
     {
         typeAt(13, u"ab"_s);
