@@ -101,8 +101,56 @@ private slots:
                               "Ouvrir Fichier Archive", "Sauver Fichier Générique",
                               "Sauver Fichier Archive", "Aperçu BS", "Imprimer", "EditeurVerso",
                               "Quitter le progamme"}));
-        QCOMPARE(m_window->action(EditorCommand::ScaleSwitch)->text(),
-                 u"Réduire l'échelle de l'éditeur"_s);
+        // The entries of each menu, and those of the two menus of "Fichier".
+        QStringList entries;
+        for (const QAction *title : m_window->menuBar()->actions())
+            if (title->menu()) {
+                entries << captions(title->menu());
+                for (const QAction *entry : title->menu()->actions())
+                    if (entry->menu()) entries << captions(entry->menu());
+            }
+        QCOMPARE(entries, QStringList({"Gestion des fichiers",
+                                       "&Ouvrir",
+                                       "Sauvegarder ",
+                                       "Nouvelle Journée",
+                                       "Convertisseur Caraibe",
+                                       "A propos de Kerbo",
+                                       "Journée Génerique",
+                                       "Journée Archive",
+                                       "Journée Génerique",
+                                       "Journée Archive",
+                                       "Réduire l'échelle de l'éditeur",
+                                       "Ajuster à la fenêtre",
+                                       "&Choix Police",
+                                       "Centrage du bulletin",
+                                       "Du bulletin sur l'imprimante",
+                                       "Configuration de l'impression",
+                                       "Importer les paramètres d'imprimante",
+                                       "Sauver les paramètres d'imprimante",
+                                       "Options",
+                                       "Automatisme",
+                                       "Engins",
+                                       "Gares",
+                                       "Tâches",
+                                       "Catégories",
+                                       "IndiceCompo",
+                                       "AgentSeul",
+                                       "Effacer le cadre A",
+                                       "Effacer le cadre B 1",
+                                       "Effacer le cadre B 2",
+                                       "Effacer le cadre B 3",
+                                       "Effacer le cadre C",
+                                       "Rétablir le cadre A",
+                                       "Rétablir le cadre B1",
+                                       "Rétablir le cadre B2",
+                                       "Rétablir le cadre B3",
+                                       "Rétablir le cadre C"}));
+        QStringList buttons;
+        for (const QPushButton *b : m_window->findChildren<QPushButton *>())
+            buttons << b->text();
+        QCOMPARE(buttons,
+                 QStringList({"Aperçu BS", "Editeur Verso", "Tab N", "Ouvrir G", "Ouvrir A",
+                              "Sauver G", "Sauver A", "Imprimer", "Nouvelle journée", "Quitter"}));
         // Commands built elsewhere stay disabled until they are wired.
         QVERIFY(m_window->action(EditorCommand::RestoreC)->isEnabled());
         QVERIFY(!m_window->action(EditorCommand::Print)->isEnabled());
