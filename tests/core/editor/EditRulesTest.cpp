@@ -25,21 +25,37 @@ class EditRulesTest : public QObject
 private slots:
     void init() { m_state = AppState(); }
 
+    // Which list feeds each box of the form; the date has its own control, every other box the
+    // text control.
     void controlsAndListFiles()
     {
         using EditRules::Control;
-        QCOMPARE(EditRules::controlFor(6), Control::Date);
-        for (int s : {9, 11, 14, 35, 38, 39, 41, 49, 59, 60, 61, 68, 72, 73, 74, 82, 84, 88, 239})
-            QVERIFY2(EditRules::controlFor(s) == Control::List, qPrintable(QString::number(s)));
-        for (int s : {1, 8, 10, 13, 15, 16, 50, 56, 57, 58, 62, 81, 272})
-            QVERIFY2(EditRules::controlFor(s) == Control::Text, qPrintable(QString::number(s)));
-        const QList<QPair<int, QString>> files = {
-            {47, "ListeGares.txt"}, {32, "ListeTaches.txt"}, {108, "ListeCateg.txt"},
-            {73, "InCompo.txt"},    {74, "AgentSeul.txt"},   {45, "ListeEngins.txt"},
+        using namespace SlotTable;
+        QHash<int, QString> files;
+        const auto feed = [&files](const QString &file, std::initializer_list<int> boxes,
+                                   std::initializer_list<int> offsets) {
+            for (int s : boxes)
+                files.insert(s, file);
+            for (int line = 0; line < LineCount; ++line)
+                for (int r : offsets)
+                    files.insert(lineSlot(line, r), file);
         };
-        for (const auto &[slot, file] : files)
-            QCOMPARE(EditRules::listFileFor(slot, {}), file);
-        QCOMPARE(EditRules::listFileFor(268, "ListeEnginsAut.txt"), u"ListeEnginsAut.txt"_s);
+        feed(u"ListeGares.txt"_s, {9, 11, 38, 40, 41, 43, 44, 46, 47, 49}, {De, A, Via, Gare});
+        feed(u"ListeTaches.txt"_s, {14, 17, 20, 23, 26, 29, 32, 35}, {});
+        feed(u"ListeCateg.txt"_s, {}, {Categ});
+        feed(u"InCompo.txt"_s, {}, {IndCompo});
+        feed(u"AgentSeul.txt"_s, {}, {AgSeul});
+        feed(u"ListeEnginsAut.txt"_s, {39, 42, 45, 48}, {EnginTitu, EnginUm1, EnginUm2});
+        for (int s = 1; s <= LastLineSlot; ++s) {
+            const QString file = files.value(s);
+            QVERIFY2(EditRules::listFileFor(s, u"ListeEnginsAut.txt"_s) == file,
+                     qPrintable(QString::number(s)));
+            const Control control = s == DateSlot    ? Control::Date
+                                    : file.isEmpty() ? Control::Text
+                                                     : Control::List;
+            QVERIFY2(EditRules::controlFor(s) == control, qPrintable(QString::number(s)));
+        }
+        QCOMPARE(EditRules::listFileFor(45, {}), u"ListeEngins.txt"_s);
         // Typed text goes to capitals within the code page (µ and ß have none there); the names
         // keep their case, the typed marks are crosses.
         QCOMPARE(EditRules::typedText(60, u"gare œuvre µß"_s), u"GARE ŒUVRE µß"_s);
