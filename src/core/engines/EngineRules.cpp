@@ -32,7 +32,8 @@ void countVehicles(BulletinRecord &record, int line, const Options &options)
 {
     const int units = 1 + int(filled(record.slot(lineSlot(line, EnginUm1)))) +
                       int(filled(record.slot(lineSlot(line, EnginUm2))));
-    record.setSlot(lineSlot(line, NbVeh), QString::number(options.nbvhe * units));
+    // Counted wide: the count of the options may be as large as an int holds.
+    record.setSlot(lineSlot(line, NbVeh), QString::number(qint64(options.nbvhe) * units));
 }
 
 void carryOver(BulletinRecord &record, int slot, const Options &options, bool twins)

@@ -76,7 +76,7 @@ bool OptionValues::confirm(AppState &state) const
     o.pasImpB2 = pasImpB2;
     o.enaut = enaut;
     o.emtaut = emtaut;
-    o.nbvhe = int(NumberText::leadingNumber(nbvhe));
+    o.nbvhe = NumberText::toInt(NumberText::leadingNumber(nbvhe));
     o.indCompo = indCompo;
     o.nbUm = 0;
     o.lettreAutom = lettreAutom;

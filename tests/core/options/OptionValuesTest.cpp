@@ -1,6 +1,8 @@
 #include "TestMain.h"
 
 #include "TempDataFolder.h"
+#include "core/engines/EngineRules.h"
+#include "core/model/BulletinRecord.h"
 #include "core/options/OptionValues.h"
 
 using namespace Qt::StringLiterals;
@@ -88,6 +90,30 @@ private slots:
         QVERIFY(!data.state.unsavedOptions);
         QCOMPARE(OptionValues::inUse(data.state), OptionValues::read(file));
         QCOMPARE(OptionValues::read(file), v);
+    }
+
+    // A count typed with a key held down, beyond any whole number the program keeps: the run
+    // takes the value the next start reads, and a line of two units counts twice as many.
+    void outsizedVehicleCount()
+    {
+        TempDataFolder data;
+        OptionValues v;
+        v.enaut = true;
+        v.nbvhe = "99999999999";
+        QCOMPARE(int(OptionRules::checkVehicleCount(v.nbvhe)),
+                 int(OptionRules::VehicleCount::Keep));
+        QVERIFY(v.confirm(data.state));
+        const int inUse = data.state.config.options.nbvhe;
+        data.state.config.load();
+        QCOMPARE(inUse, data.state.config.options.nbvhe);
+
+        BulletinRecord r;
+        r.setSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu), u"20501"_s);
+        r.setSlot(SlotTable::lineSlot(0, SlotTable::EnginUm1), u"20502"_s);
+        EngineRules::engineEntered(r, SlotTable::lineSlot(0, SlotTable::EnginUm1),
+                                   data.state.config.options);
+        QCOMPARE(r.slot(SlotTable::lineSlot(0, SlotTable::NbVeh)),
+                 QString::number(2 * qint64(inUse)));
     }
 
     void vehicleCount_data()
