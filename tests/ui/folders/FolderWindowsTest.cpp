@@ -7,6 +7,7 @@
 #include "ui/folders/frmGestionDossier.h"
 #include "ui/folders/frmGestionFichier.h"
 #include "ui/lists/frmGestListe.h"
+#include "ui/options/frmOption.h"
 
 #include <QtWidgets>
 
@@ -72,6 +73,25 @@ class FolderWindowsTest : public QObject
             all << it.next();
         all.sort();
         return all;
+    }
+
+    // What the driver reads on a window: its title, then the titles of its panes and the
+    // captions of its labels, check boxes and buttons, in their order on the window. Labels
+    // that show a path or a count are left out.
+    static QStringList captions(const QWidget &window)
+    {
+        QStringList texts{window.windowTitle()};
+        for (const QWidget *w : window.findChildren<QWidget *>()) {
+            if (const auto *box = qobject_cast<const QGroupBox *>(w))
+                texts << box->title();
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+                texts << button->text();
+            else if (const auto *label = qobject_cast<const QLabel *>(w);
+                     label && !label->text().isEmpty() && !label->text().startsWith(u'/') &&
+                     !label->text().at(0).isDigit())
+                texts << label->text();
+        }
+        return texts;
     }
 
 private slots:
@@ -448,6 +468,93 @@ private slots:
         QCOMPARE(gone->drive(), home());
         QCOMPARE(gone->folder(), home());
         QCOMPARE(kept->folder(), keptFolder);
+    }
+
+    // Every caption of the folder, file and options windows and both "&Info" texts, as the
+    // driver reads them, odd spacings and spellings included.
+    void windowTextsAsTheDriverReadsThem()
+    {
+        FakeView view;
+        frmGestionDossier folders(m_data->session, view);
+        QCOMPARE(
+            captions(folders),
+            QStringList(
+                {"GESTION DES DOSSIERS ", "POUR SELECTIONNER UN DOSSIER DOUBLE-CLIQUEZ SON ICONE",
+                 "Source :", "Lecteur source :", "Répertoire source :", "Chemin Source:", "Cible :",
+                 "Lecteur cible :", "Répertoire cible :", "Chemin Cible:", "Créer un  dossier ",
+                 "Renommer un  dossier", "Sauvegarder un  dossier",
+                 "Choisir ce dossier comme dossier Générique",
+                 "Choisir ce dossier comme dossier Archive",
+                 "Enlever un dossier dans la liste roulement", "&Info", "Quitter"}));
+        QTest::mouseClick(folders.button(frmGestionDossier::Button::Info), Qt::LeftButton);
+        QCOMPARE(m_data->prompts.last().text.split("\r\n"),
+                 QStringList(
+                     {"Ce programme permet de créer , sauvegarder ou renommer ",
+                      "un dossier sur le lecteur de votre choix . ",
+                      "La sélection d'un dossier ne peut se faire que sur le répertoire source.",
+                      "Pour faire une sélection double-cliquez avec le bouton gauche de la souris ",
+                      "sur le dossier de votre choix dans le répertoire source.",
+                      "Assurez-vous alors que l'icône de ce dossier représente bien un dossier "
+                      "ouvert.",
+                      "Pour sauvegarder un dossier il faut le sélectionner sur répertoire source ",
+                      "et ensuite créer le chemin sur le répertoire cible.",
+                      "Le dossier sera sauvegardé avec le préfixe \"Copie\"ajouter au nom du "
+                      "dossier ",
+                      "pour éviter un doublon sur un même disque et un blocage du système.",
+                      "Ce nom peut être modifier à condition qu'il soit différent du dossier "
+                      "source.",
+                      "Vous avez aussi la possibilité de supprimer un dossier sur la liste des "
+                      "roulements de l'éditeur.",
+                      "NOTA : Supprimer un dossier dans la liste des roulements ne supprime pas "
+                      "réellement le dossier,",
+                      "pour supprimer réellement un dossier il faut le faire par l'explorateur "
+                      "Window's."}));
+
+        frmGestionFichier files(m_data->session);
+        QCOMPARE(captions(files),
+                 QStringList({"GESTION DES FICHIERS", "Source :", "Lecteur source :",
+                              "Répertoire source :", "Fichiers source :", "Cible :",
+                              "Lecteur cible :", "Répertoire cible :", "Fichiers cible :",
+                              "Sélection :", "Copié(s) :", "&Selection de  tous les fichiers",
+                              "&Copier", "S&upprimer", "&Info", "&Quitter"}));
+        QTest::mouseClick(files.button(frmGestionFichier::Button::Info), Qt::LeftButton);
+        QCOMPARE(
+            m_data->prompts.last().text.split("\r\n"),
+            QStringList(
+                {"Ce programme permet de copier un ou plusieurs fichiers d'un dossier ",
+                 "vers un autre dossier sur le lecteur de votre choix ainsi que la ",
+                 "suppression des fichiers selectionnés .",
+                 "La selection des fichiers ne peut se faire que sur le lecteur souce.",
+                 "Pour faire une selection cliquez avec le bouton gauche de la souris ",
+                 "sur le ou les fichiers de votre choix dans la fenêtre \"Fichiers source\" .",
+                 "Pour faire plusieurs selections appuyez et maintenez la touche controle (CTRL)  ",
+                 "et cliquez avec le bouton gauche de la souris sur les fichiers à selectionner.",
+                 "Pour  selectionner tous les fichiers d'un coup cliquez sur le bouton "
+                 "\"Selection de ",
+                 "tous les fichiers\" . ",
+                 "Pour faire une copie (aprés la selection) il faut créer le chemin en cliquant",
+                 "avec le bouton gauche de la souris sur le lecteur cible et ensuite en  ",
+                 "double-cliquant sur le dossier de votre choix dans le répertoire cible.",
+                 "Assurez-vous alors que l'icône du dossier selectionné représente bien un",
+                 "dossier ouvert."}));
+
+        // The check box of LOC has its caption beside it, in a label of its own.
+        frmOption options(m_data->session);
+        QCOMPARE(
+            captions(options),
+            QStringList({"OPTIONS DE L'EDITEUR", " CLIQUER OU MODIFIER L'OPTION DE VOTRE CHOIX",
+                         "  Entrée automatique des gares", "  Entrée automatique des engins",
+                         "  Ne pas imprimer le cadre B1", "  Ne pas imprimer le cadre B2",
+                         "  Editeur en mode automotrice (ou autorail)",
+                         " Inscrire l'Emt des automotrices",
+                         " Inscrire le nombre de véhicule  par automotrice",
+                         " Inscrire la letrre ( ou chiffre ) des automotrices",
+                         " Inscrire l'indice de composition",
+                         "  Calendrier au chargement d'une journée générique",
+                         "Faire précéder les numeros de train du nombre", "",
+                         " Tous les parcours EV transformés en LOC                         "
+                         "(Si  prévu par des accords locaux )                              ",
+                         "Valider"}));
     }
 };
 
