@@ -62,28 +62,67 @@ const Expected LineFields[] = {
     {EnginUm1, "C 27301 LYO", 49, "LYO"}, {EnginUm2, "D 36002 NVS", 69, "=D"},
     {EnginUm2, "D 36002 NVS", 70, "36002"}, {EnginUm2, "D 36002 NVS", 71, "NVS"}};
 
+// The other fields, each printed alone: slot, text, item, row offset (mm) and what it shows. The
+// marks all hold "x": printed alone, a mark at another item shows nothing where it should.
+struct HeadField {
+    int slot;
+    const char *value;
+    int item;
+    double row;
+    const char *printed;
+};
+
+// A Residence longer than its boxes prints whole, on into the next frame's boxes.
+// clang-format off
+const HeadField HeadFields[] = {
+    {1, "DUPONT", 1, 0, "=DUPONT"}, {2, "JEAN", 2, 0, "=JEAN"}, {3, "ABC", 3, 0, "ABC"},
+    {4, "PARIS NORD", 4, 0, "PARIS NORD"}, {5, "7812345", 5, 0, "7812345"}, {7, "R12", 7, 0, "R12"},
+    {8, "J34", 8, 0, "J34"}, {9, "LPS", 9, 0, "LPS"}, {10, "0600", 10, 0, "0600"},
+    {11, "LFS", 11, 0, "LFS"}, {12, "1400", 12, 0, "1400"}, {13, "x", 13, 0, "=x"},
+    {17, "TACHE1", 14, 5.8, "TACHE1"}, {18, "0610", 15, 5.8, "0610"}, {19, "0620", 16, 5.8, "0620"},
+    {29, "MANOE", 17, 5.8, "MANOE"}, {30, "0630", 18, 5.8, "0630"}, {31, "0640", 19, 5.8, "0640"},
+    {44, "DEFGH", 58, 11.6, "DEF"}, {45, "Z6740199", 59, 11.6, "Z67401"},
+    {46, "SOTX", 60, 11.6, "SOT"}, {50, "x", 22, 0, "=x"}, {51, "x", 20, 0, "=x"},
+    {52, "x", 21, 0, "=x"}, {53, "x", 23, 0, "=x"}, {54, "2", 24, 0, "=2"}, {55, "15", 25, 0, "15"},
+    {56, "x", 26, 0, "=x"}};
+// clang-format on
+
 } // namespace
 
 class RectoPrinterTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Head, date and shunting rows, at positions worked out by hand.
-    void fieldsLandInTheirBoxesWithinTheirLimits()
+    // Head and date at positions worked out by hand.
+    void fieldsLandInTheirBoxes()
     {
         Printed p;
         p.set(1, "DUPONT");
         p.set(3, "ABC");
-        p.set(41, "DEFGH");      // LieuMv of row 2: 3 characters
-        p.set(42, "Z6740199");   // EnginMa of row 2: 6 characters
-        p.set(43, "SOTX");       // EmtMa of row 2: 3 characters
         p.draw();
         QVERIFY(p.at("DUPONT", 60, 6.5));
         // The first character stands one pitch right of the anchor.
         QVERIFY(p.at("A", 112.2, 9.7) && p.at("B", 116.5, 9.7) && p.at("C", 120.8, 9.7));
         QCOMPARE(p.shown(6, 0, 6), QStringLiteral("050307"));
-        QCOMPARE(p.shown(58, 5.8, 3) + p.shown(59, 5.8, 6) + p.shown(60, 5.8, 3),
-                 QStringLiteral("DEFZ67401SOT"));
+    }
+
+    // Each field of the head and of frames B1 to B3 at its own item, within its limit.
+    void everyFieldAboveTheLinesAtItsItem_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(std::size(HeadFields)); ++i)
+            QTest::addRow("slot %d, item %d", HeadFields[i].slot, HeadFields[i].item) << i;
+    }
+    void everyFieldAboveTheLinesAtItsItem()
+    {
+        QFETCH(int, index);
+        const HeadField &f = HeadFields[index];
+        Printed p;
+        p.set(f.slot, f.value);
+        p.draw();
+        const qsizetype count = qstrlen(f.printed) - (f.printed[0] == '=' ? 1 : 0);
+        QCOMPARE(p.shown(f.item, f.row, count), QString::fromUtf8(f.printed));
+        QCOMPARE(p.page.texts.size(), 6 + (f.printed[0] == '=' ? 1 : count)); // and the date
     }
 
     // A whole third line printed: each field lands at its own item, 2 x 25.6 mm down.
