@@ -108,6 +108,27 @@ private slots:
         QTEST(l.ParaImpX[1], "stored");
     }
 
+    // The windows find their item by the title they show, spelt as the driver has always read
+    // it: odd spellings and double blanks are part of the key.
+    void titlesSpeltAsShownFindTheirItem()
+    {
+        const std::pair<const char16_t *, int> titles[] = {
+            {u"REGLAGE GENERALE DE L'ENSEMBLE DES CADRES", 0},
+            {u"REGLAGE PRECIS DU AUTRE AGENT", 43},
+            {u"REGLAGE PRECIS DU CADRE DE L'ENGIN MOTEUR UM1", 50},
+            {u"REGLAGE PRECIS EN D DU CADRE  TXTE (2)et (3)", 74},
+            {u"REGLAGE PRECIS EN D DU CADRE  N° DE L'ENGIN", 76},
+            {u"REGLAGE PRECIS EN D DU CADRE  CADRE GARES", 77},
+            {u"REGLAGE PRECIS EN E DU CADRE  N° DU TRAIN", 81},
+            {u"REGLAGE PRECIS EN H DU CADRE UP,RESIDENCE", 91},
+            {u"REGLAGE PRECIS EN L DU CADRE  N°CIRCULATION", 97},
+            {u"REGLAGE PRECIS EN L DU CADRE TEPMS PERDU", 101},
+            {u"REGLAGE PRECIS DE L'ESPACE ENTRE LES LIGNES", 90}};
+        for (const auto &[title, item] : titles)
+            QVERIFY2(PrintItems::itemByTitle(QStringView(title)) == item,
+                     qPrintable(QString::fromUtf16(title)));
+    }
+
     // What each window lets through, as its labels say: a frame from 0 to 2970 across and to
     // 2100 down, the general shift from -1900 to +1900 across and from -50 to +1900 down, the
     // centring 50 either way.
