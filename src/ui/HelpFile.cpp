@@ -26,7 +26,7 @@ void cannotShow(Prompts &prompts, const QString &shown, bool noViewer)
                                "installez un navigateur web.");
     else
         text << QStringLiteral("Ouvrez ce fichier avec votre navigateur web.");
-    prompts.message(QStringLiteral("AIDE"), Prompts::lines(text), Prompts::Icon::Exclamation);
+    prompts.message(QStringLiteral("Kerbo"), Prompts::lines(text), Prompts::Icon::Exclamation);
 }
 
 } // namespace
@@ -35,7 +35,7 @@ void show(Prompts &prompts, const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo::exists(path)) {
-        prompts.message(QStringLiteral("AIDE"),
+        prompts.message(QStringLiteral("Kerbo"),
                         QStringLiteral("Le fichier d'aide ") + shown +
                             QStringLiteral(" est introuvable."),
                         Prompts::Icon::Exclamation);

@@ -4,7 +4,7 @@ class Prompts;
 class QString;
 
 // A help file of the data folder shown in the system's viewer (a web browser). A file that is
-// missing, or that no program of the computer can show, is told in a message titled "AIDE".
+// missing, or that no program of the computer can show, is told in a message.
 namespace HelpFile
 {
 

@@ -76,8 +76,7 @@ SaveOutcome saveDay(AppState &s, int version)
     prompts.answers = {Prompts::Answer::Yes}; // overwrite the earlier file
     FakeView view;
     DayCommands::saveArchive(s, prompts, view);
-    return {!told(prompts, "SAUVEGARDE REUSSIE").isEmpty(),
-            told(prompts, "SAUVEGARDE IMPOSSIBLE !!")};
+    return {!told(prompts, "SAUVEGARDE REUSSIE").isEmpty(), told(prompts, "Kerbo")};
 }
 
 // A setting written at once when a window changes it; a failure is told once per run.
@@ -243,8 +242,7 @@ SaveOutcome exportLayout(AppState &s, int version)
     prompts.answers = {Prompts::Answer::Yes}; // over the copy saved before
     const auto outcome =
         PrintParamsTransfer::exportTo(s.config.dataFolder(), folder(s, "Sauvegarde"), prompts);
-    return {outcome == PrintParamsTransfer::Outcome::Done,
-            told(prompts, "SAUVEGARDE IMPOSSIBLE !!")};
+    return {outcome == PrintParamsTransfer::Outcome::Done, told(prompts, "Kerbo")};
 }
 
 // The converter criteria of the roster window.

@@ -286,7 +286,7 @@ private slots:
             QVERIFY(!EcritureINI(ini, "Options", "NbUm", "2"));
         }
         QCOMPARE(fileBytes(ini), before);
-        QCOMPARE(told, QStringList{Config::writeFailureTitle()});
+        QCOMPARE(told, QStringList{QStringLiteral("Kerbo")});
     }
 
     // The other readers take nothing from a file that fails part-way, and write nothing over it.

@@ -113,7 +113,7 @@ touch "$work/file"
 if run "$work/file/home" >"$work/out" 2>"$work/err"; then
   fail "started without a data folder"
 else
-  grep -q "Dossier de données inaccessible" "$work/err" && pass "unwritable home is reported" \
+  grep -q "ne peut pas écrire dans son dossier de données" "$work/err" && pass "unwritable home is reported" \
     || fail "unwritable home: $(cat "$work/err")"
 fi
 

@@ -36,8 +36,8 @@ AutomatismeForm::Saved AutomatismeForm::save(const QString &number,
     }
     const Automatismes::SaveResult result = Automatismes::save(m_store, number, values);
     if (!result.ok) {
-        m_prompts.message(QStringLiteral("ATTENTION ENREGISTREMENT IMPOSSIBLE !!"),
-                          impossible + result.error, Prompts::Icon::Exclamation);
+        m_prompts.message(QStringLiteral("Kerbo"), impossible + result.error,
+                          Prompts::Icon::Exclamation);
         return Saved::Refused;
     }
     return result.added ? Saved::Added : Saved::Updated;
@@ -55,7 +55,7 @@ bool AutomatismeForm::remove(const QString &number, bool itemSelected)
     }
     QString error;
     if (Automatismes::remove(m_store, number.trimmed(), &error)) return true;
-    m_prompts.message(QStringLiteral("ATTENTION SUPPRESSION IMPOSSIBLE !!"),
+    m_prompts.message(QStringLiteral("Kerbo"),
                       QStringLiteral("SUPPRESSION DE L'AUTOMATISME IMPOSSIBLE !! \r\n") + error,
                       Prompts::Icon::Exclamation);
     return false;

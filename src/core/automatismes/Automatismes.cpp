@@ -292,7 +292,7 @@ void captureLine(BulletinRecord &record, int slot, const Options &options, Autom
                         QStringLiteral("L'ENREGISTREMENT DE L'AUTOMATISME A REUSSI ."),
                         Prompts::Icon::Information);
     else
-        prompts.message(QStringLiteral("ATTENTION ENREGISTREMENT IMPOSSIBLE !!"),
+        prompts.message(QStringLiteral("Kerbo"),
                         QStringLiteral("ENREGISTREMENT DE L'AUTOMATISME IMPOSSIBLE !! \r\n") +
                             saved.error,
                         Prompts::Icon::Exclamation);

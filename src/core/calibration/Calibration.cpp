@@ -254,7 +254,7 @@ bool saveAndReload(PrintLayout &layout, const QString &dataFolder, Prompts &prom
         saved = SauveParametresImp(layout, dataFolder, &error);
     if (!saved) {
         prompts.message(
-            QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
+            QStringLiteral("Kerbo"),
             QStringLiteral("LES PARAMETRES DE L'IMPRIMANTE N'ONT PAS ETE SAUVEGARDES.") +
                 QStringLiteral("\r\n") + error + QStringLiteral("\r\n\r\n") +
                 QString::fromUtf16(u"Le fichier ParametresImp.txt reste tel qu'il était. Les "

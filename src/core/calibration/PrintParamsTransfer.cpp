@@ -45,7 +45,7 @@ void reportImportFailure(Prompts &prompts, const QString &detail = QString())
 void reportExportFailure(Prompts &prompts, const QString &detail)
 {
     prompts.message(
-        QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"),
+        QStringLiteral("Kerbo"),
         crlf({QStringLiteral("LES PARAMETRES DE L'IMPRIMANTE N'ONT PAS ETE SAUVEGARDES."), detail}),
         Prompts::Icon::Exclamation);
 }
@@ -95,7 +95,7 @@ QString createFolder(const QString &parent, Prompts &prompts)
     if (!answer) return QString();
     const QString name = answer->trimmed();
     if (name.isEmpty()) return QString();
-    const QString title = QStringLiteral("CREATION IMPOSSIBLE");
+    const QString title = QStringLiteral("Kerbo");
     if (const QString why = Paths::folderNameRefusal(name); !why.isEmpty()) {
         prompts.message(title, why, Prompts::Icon::Exclamation);
         return QString();

@@ -98,7 +98,7 @@ bool Config::write(const QList<Entry> &entries, QString *error) const
 
 QString Config::writeFailureTitle()
 {
-    return QStringLiteral("ENREGISTREMENT DES REGLAGES IMPOSSIBLE !!");
+    return QStringLiteral("Kerbo");
 }
 
 QString Config::writeFailureText(const QString &error)

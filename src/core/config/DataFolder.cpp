@@ -250,7 +250,7 @@ QStringList removeStaleTemporaries(const QString &dataFolder, const QDateTime &n
 
 QString unwritableTitle()
 {
-    return QStringLiteral("Dossier de données inaccessible !!");
+    return QStringLiteral("Kerbo");
 }
 
 QString unwritableText(const QString &dataFolders)

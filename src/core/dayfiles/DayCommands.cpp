@@ -106,8 +106,7 @@ bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QS
 {
     const QString refused = QString::fromUtf16(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n");
     if (const QString problem = nameProblem(name); !problem.isEmpty()) {
-        prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"), refused + problem,
-                        Icon::Exclamation);
+        prompts.message(QStringLiteral("Kerbo"), refused + problem, Icon::Exclamation);
         return false;
     }
     QString error;
@@ -122,7 +121,7 @@ bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QS
         text += QString::fromUtf16(u"\r\n\r\nBranchez la clé ou le disque qui contient ce "
                                    u"dossier puis sauvegardez de nouveau, ou choisissez un autre "
                                    u"dossier dans GestionDossiers.");
-    prompts.message(QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"), text, Icon::Exclamation);
+    prompts.message(QStringLiteral("Kerbo"), text, Icon::Exclamation);
     return false;
 }
 
@@ -146,7 +145,7 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
         prompts.openFile(QString::fromUtf16(kind.title), start, QStringLiteral("*.txt"));
     if (file.isEmpty()) return;
     if (!Paths::FileExists(file)) {
-        prompts.message(QStringLiteral("FICHIER INTROUVABLE"),
+        prompts.message(QStringLiteral("Kerbo"),
                         QStringLiteral("Le fichier %1 n'existe pas.\r\n\r\n"
                                        "Choisir un autre fichier s.v.p..")
                             .arg(file),

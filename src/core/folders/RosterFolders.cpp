@@ -211,7 +211,7 @@ void rename(AppState &state, Prompts &prompts, BulletinView &view, FolderPanes &
         return;
     }
     if (!QDir().rename(folder, renamed)) {
-        prompts.message(QStringLiteral("ERREUR DANS LE RENOMMAGE DU DOSSIER"),
+        prompts.message(QStringLiteral("Kerbo"),
                         QStringLiteral("Pour une raison inconnue le dossier ") + folder +
                             QStringLiteral(" n'a pas pu être renommé. Désolé !"),
                         Icon::Critical);

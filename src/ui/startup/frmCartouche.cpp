@@ -102,7 +102,7 @@ void frmCartouche::accept()
         texts[i] = m_boxes[i]->text();
     QString error;
     if (!CartoucheStore::confirm(m_state.config, m_state.record, texts, &error))
-        m_prompts.message(windowTitle(),
+        m_prompts.message(QStringLiteral("Kerbo"),
                           error + QString::fromUtf16(u"\r\n\r\nLe fichier Config.ini reste tel "
                                                      u"qu'il était. Le cartouche changé reste en "
                                                      u"usage jusqu'à la fermeture de Kerbo, puis "

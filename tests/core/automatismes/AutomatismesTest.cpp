@@ -29,7 +29,7 @@ const AutomatismeFile::Values Train14{{"De", "PNORD"}, {"A", "CREIL"},         {
 const AutomatismeFile::Values Train142{
     {"De", "PNORD"}, {"A", "AMIEN"}, {"Let2", "B"}, {"EnginUm1", "67402"}, {"EmtUm1", "SOT"}};
 const QString MissingTitle = QStringLiteral("ATTENTION IL MANQUE LE NUMERO DE TRAIN !!");
-const QString FailedTitle = QStringLiteral("ATTENTION ENREGISTREMENT IMPOSSIBLE !!");
+const QString FailedTitle = QStringLiteral("Kerbo");
 
 } // namespace
 

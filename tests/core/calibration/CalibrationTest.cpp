@@ -259,7 +259,7 @@ private slots:
         }
         QCOMPARE(folder.read(FileName), before);
         QCOMPARE(layout.ParaImpX[1], QStringLiteral("63"));
-        QCOMPARE(prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
+        QCOMPARE(prompts.last().title, QStringLiteral("Kerbo"));
         const QString told = prompts.last().text;
         QVERIFY2(told.startsWith(QStringLiteral(
                      "LES PARAMETRES DE L'IMPRIMANTE N'ONT PAS ETE SAUVEGARDES.\r\n")) &&
@@ -353,7 +353,7 @@ private slots:
         // No layout file to export: nothing copied.
         QVERIFY(QFile::remove(t.data.dataFile(FileName)) && QFile::remove(t.copy()));
         QCOMPARE(t.exportTo(), Outcome::Stay);
-        QCOMPARE(t.prompts.last().title, QStringLiteral("SAUVEGARDE IMPOSSIBLE !!"));
+        QCOMPARE(t.prompts.last().title, QStringLiteral("Kerbo"));
         QVERIFY(!QFile::exists(t.copy()));
     }
 
@@ -446,12 +446,12 @@ private slots:
         QCOMPARE(prompts.calls[1].text, QString::fromUtf16(u"Le dossier SAUVE 2007 a été créé !"));
 
         QVERIFY(PrintParamsTransfer::createFolder(disk.path(), prompts).isEmpty()); // exists
-        QCOMPARE(prompts.last().title, QStringLiteral("CREATION IMPOSSIBLE"));
+        QCOMPARE(prompts.last().title, QStringLiteral("Kerbo"));
         QCOMPARE(prompts.last().text,
                  QStringLiteral("Le dossier %1 existe déjà.")
                      .arg(Drives::clean(disk.filePath(QStringLiteral("SAUVE 2007")))));
         QVERIFY(PrintParamsTransfer::createFolder(disk.path(), prompts).isEmpty()); // A/B
-        QCOMPARE(prompts.last().title, QStringLiteral("CREATION IMPOSSIBLE"));
+        QCOMPARE(prompts.last().title, QStringLiteral("Kerbo"));
         QCOMPARE(prompts.last().text, Paths::folderNameRefusal(QStringLiteral("A/B")));
         QVERIFY(!QFileInfo::exists(disk.filePath(QStringLiteral("A"))));
     }

@@ -134,17 +134,17 @@ private slots:
                                        {u".5"_s, dot}}) {
             m_state->record.setSlot(8, day);
             saveGeneric();
-            expectLast(u"SAUVEGARDE IMPOSSIBLE !!"_s,
+            expectLast(u"Kerbo"_s,
                        u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier « "_s + day +
                            u".txt »"_s + why);
             saveArchive();
-            QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
+            QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         }
         // A line break pasted into the mention of the name prompt.
         m_state->record.setSlot(8, u"12"_s);
         m_state->mention = u"a\nb"_s;
         saveGeneric();
-        expectLast(u"SAUVEGARDE IMPOSSIBLE !!"_s,
+        expectLast(u"Kerbo"_s,
                    u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\nLe nom de fichier contient un retour "
                    u"à la ligne ou une tabulation, qu'un nom de fichier ne peut pas contenir : "
                    u"retirez-le de la mention."_s);
@@ -161,8 +161,7 @@ private slots:
         m_state->record.setSlot(8, day);
         m_prompts.answers = {Prompts::Answer::Yes};
         saveArchive();
-        QCOMPARE(m_prompts.titles(),
-                 (QStringList{u"ATTENTION !!"_s, u"SAUVEGARDE IMPOSSIBLE !!"_s}));
+        QCOMPARE(m_prompts.titles(), (QStringList{u"ATTENTION !!"_s, u"Kerbo"_s}));
         QVERIFY(m_prompts.last().text.startsWith(u"LA JOURNEE N'A PAS ETE SAUVEGARDEE.\r\n"));
         // In French whatever the desktop's language.
         QVERIFY2(m_prompts.last().text.contains(u"(nom de fichier trop long)"_s),
@@ -175,7 +174,7 @@ private slots:
         // With no earlier file (a name too long for any file), the message speaks of none.
         m_state->record.setSlot(8, QString(250, u'J'));
         saveArchive();
-        QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         QVERIFY(!m_prompts.last().text.contains(u"reste tel qu'il était"_s));
         QVERIFY2(m_prompts.last().text.contains(u"(nom de fichier trop long)"_s) &&
                      !m_prompts.last().text.contains(u"remplacé"_s),
@@ -191,7 +190,7 @@ private slots:
         QDir::setCurrent(m_data->dir.path());
         saveGeneric();
         QDir::setCurrent(started);
-        QCOMPARE(m_prompts.last().title, u"SAUVEGARDE IMPOSSIBLE !!"_s);
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         QVERIFY2(m_prompts.last().text.endsWith(
                      u"le dossier D:\\Roulements\\ est introuvable.\r\n\r\nBranchez la clé ou le "
                      u"disque qui contient ce dossier puis sauvegardez de nouveau, ou choisissez "
@@ -350,7 +349,7 @@ private slots:
         const QString gone = folder(u"CLE"_s) + u"12.txt"_s;
         m_prompts.files = {gone};
         DayCommands::openGeneric(*m_state, m_prompts, m_view);
-        QCOMPARE(m_prompts.last().title, u"FICHIER INTROUVABLE"_s);
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         QCOMPARE(m_prompts.last().text, u"Le fichier %1 n'existe pas.\r\n\r\nChoisir un autre "
                                         u"fichier s.v.p.."_s.arg(gone));
         QCOMPARE(slot(7), u"R42"_s);

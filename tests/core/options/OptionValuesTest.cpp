@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(data.state.engineListFile, "ListeEnginsAut.txt");
         QCOMPARE(data.read("Config.ini"), QByteArray("[Options]\r\nEnaut=0\r\n"));
         QCOMPARE(told.size(), 2);
-        QCOMPARE(told[0], u"ENREGISTREMENT DES REGLAGES IMPOSSIBLE !!"_s);
+        QCOMPARE(told[0], u"Kerbo"_s);
         QVERIFY2(told[1].contains(u"le fichier est en lecture seule."_s), qPrintable(told[1]));
         // The window shows them again, and a second confirmation keeps what it shows.
         QCOMPARE(OptionValues::inUse(data.state), v);

@@ -244,7 +244,7 @@ private slots:
         put(root.filePath("file"), "x");
         l = DataFolder::locate(root.filePath("program"), root.filePath("file/c"), factory.path());
         QCOMPARE(splash({1024, 768, 96}, l), EditorLayout::None);
-        QCOMPARE(m_prompts.titles(), QStringList{u"Dossier de données inaccessible !!"_s});
+        QCOMPARE(m_prompts.titles(), QStringList{u"Kerbo"_s});
         QCOMPARE(m_prompts.last().text,
                  QString::fromUtf8(
                      "Kerbo ne peut pas écrire dans son dossier de données :\r\n%1/\r\n%2/\r\n"

@@ -159,7 +159,7 @@ private slots:
         const qsizetype shown = m_data->prompts.calls.size();
         QTest::keyClick(text(), Qt::Key_F1);
         QCOMPARE(m_data->prompts.calls.size(), shown + 1);
-        QCOMPARE(m_data->prompts.last().title, u"AIDE"_s);
+        QCOMPARE(m_data->prompts.last().title, u"Kerbo"_s);
         QVERIFY(m_data->prompts.last().text.contains(u"AideKerbo1.html"_s));
     }
 

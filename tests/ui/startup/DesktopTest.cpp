@@ -233,7 +233,7 @@ private slots:
         openerExits(3);
         HelpFile::show(prompts, help);
         QTRY_COMPARE(prompts.calls.size(), 1);
-        QCOMPARE(prompts.last().title, QStringLiteral("AIDE"));
+        QCOMPARE(prompts.last().title, QStringLiteral("Kerbo"));
         QCOMPARE(prompts.last().text,
                  QStringLiteral("Impossible d'afficher le fichier d'aide %1\r\nAucun programme de "
                                 "cet ordinateur ne sait ouvrir les pages HTML : installez un "

@@ -142,7 +142,7 @@ private slots:
         frmCartouche again(m_state, m_prompts, false);
         again.box(0)->setText(QStringLiteral("Martin"));
         again.okButton()->click();
-        QCOMPARE(m_prompts.titles(), QStringList{QStringLiteral("MODIFICATION DU CARTOUCHE A")});
+        QCOMPARE(m_prompts.titles(), QStringList{QStringLiteral("Kerbo")});
         QVERIFY(m_prompts.last().text.endsWith(
             QString::fromUtf8("\r\n\r\nLe fichier Config.ini reste tel qu'il était. Le cartouche "
                               "changé reste en usage jusqu'à la fermeture de Kerbo, puis sera "
