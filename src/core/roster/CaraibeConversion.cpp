@@ -211,7 +211,7 @@ CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, cons
 
     if (!error.isEmpty()) {
         m_converted = 0;
-        prompts.message(ErrorTitle,
+        prompts.message(QStringLiteral("Kerbo"),
                         lines({error, QString::fromUtf16(u"La conversion n'a pas eu lieu : "
                                                          u"aucun dossier n'a été créé.")}),
                         Prompts::Icon::Critical);

@@ -75,7 +75,7 @@ void frmReglagePara::accept()
     QString error;
     if (!ConvertCriteria::writeRows(m_conversion.criteriaPath(), rows, &error)) {
         // The window stays open with what was typed.
-        m_prompts.message(QStringLiteral("Erreur !!"), error, Prompts::Icon::Exclamation);
+        m_prompts.message(QStringLiteral("Kerbo"), error, Prompts::Icon::Exclamation);
         return;
     }
     m_conversion.reloadCriteria();

@@ -333,6 +333,7 @@ private slots:
         QVERIFY(QFile::remove(roster));
         QCOMPARE(convert(conversion, u"R1"_s), CaraibeConversion::Outcome::Failed);
         QVERIFY(m_prompts.last().text.contains(u"ne peut plus être lu"_s));
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
         QCOMPARE(driveEntries(), QStringList());
 

@@ -140,6 +140,13 @@ private slots:
         const QStringList lines = m_prompts.last().text.split(u"\r\n"_s);
         QCOMPARE(lines.size(), 16);
         QCOMPARE(lines[7], u"les cases \"Gatég =\",\"Ind Compo =\" et \"Ag Seul =\". "_s);
+
+        // A criteria file that cannot be read is not written over; the driver is told.
+        const QString file = dataFolder() + u"/ParaConvert.ini"_s;
+        QVERIFY(QFile::remove(file) && QDir().mkdir(file));
+        window.accept();
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
+        QVERIFY(m_prompts.last().text.endsWith(u"les critères n'ont pas été enregistrés."_s));
     }
 
     // A roster downloaded, or a folder renamed, while the window was open shows once the driver
