@@ -280,6 +280,11 @@ private slots:
         QVERIFY(m_prompts.last().text.contains("Impossible de lire"));
         QString error;
         QVERIFY(!Automatismes::remove(store(), "14", &error));
+        AutomatismeForm form(store(), m_prompts);
+        QVERIFY(!form.remove("14", true));
+        QCOMPARE(m_prompts.last().title, FailedTitle);
+        QVERIFY(m_prompts.last().text.startsWith(
+            QStringLiteral("SUPPRESSION DE L'AUTOMATISME IMPOSSIBLE !! \r\nImpossible de lire")));
     }
 
     void windowRules()
