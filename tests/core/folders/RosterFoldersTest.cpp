@@ -359,11 +359,16 @@ private slots:
         const QString r1 = folder("R1"), other = folder("R2");
         writeList({other + "/", r1 + "/"});
         state().config.hdGenerique = r1 + "/";
-        m_prompts.inputs = {"R2", " R9 "};
+        m_prompts.inputs = {"R2", QString(300, u'N'), " R9 "};
         RosterFolders::rename(state(), m_prompts, m_view, m_panes, r1);
         QCOMPARE(m_prompts.calls[0].defaultText, "R1");
         QCOMPARE(lastText(), "Un dossier avec ce nom existe déja sur ce disque !  Il est "
                              "impossible de le renommer avec le même nom.");
+        QVERIFY(QFileInfo(r1).isDir());
+        // A name longer than the disk takes: the rename fails, and says so.
+        RosterFolders::rename(state(), m_prompts, m_view, m_panes, r1);
+        QCOMPARE(m_prompts.last().title, "Kerbo");
+        QVERIFY(lastText().endsWith(" n'a pas pu être renommé. Désolé !"));
         QVERIFY(QFileInfo(r1).isDir());
 
         RosterFolders::rename(state(), m_prompts, m_view, m_panes, r1);
