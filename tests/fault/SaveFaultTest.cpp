@@ -6,8 +6,11 @@
 #include "TempDataFolder.h"
 #include "TestFiles.h"
 
+#include "core/automatismes/AutomatismeStore.h"
 #include "core/base/IniAccess.h"
+#include "core/base/TextFile.h"
 #include "core/config/DataFolder.h"
+#include "core/dayfiles/DayFileReader.h"
 #include "core/files/FileCopy.h"
 #include "core/folders/FolderCopy.h"
 #include "core/folders/RosterFolderList.h"
@@ -287,6 +290,43 @@ private slots:
         }
         QCOMPARE(fileBytes(ini), before);
         QCOMPARE(told, QStringList{QStringLiteral("Kerbo")});
+    }
+
+    // A file that cannot be read is told in French whatever the system's language: a key that
+    // fails, a file the driver may not read.
+    void readFailuresAreToldInFrench()
+    {
+        TempDataFolder data;
+        const QString file = data.dataFolder() + QStringLiteral("Liste.txt");
+        data.writeLines(QStringLiteral("Liste.txt"), {QStringLiteral("PARIS")});
+        const auto french = [](const QString &told) {
+            return told.startsWith(QStringLiteral("Impossible d")) &&
+                   !told.contains(QLatin1String("error"), Qt::CaseInsensitive) &&
+                   !told.contains(QLatin1String("denied"), Qt::CaseInsensitive);
+        };
+        for (const char *fault : {"read:EIO", "open:EACCES"}) {
+            InjectedFault failing(file, fault);
+            const QString read = TextFile::readBytes(file, 1000).error;
+            QVERIFY2(french(read), qPrintable(read));
+            QString copied;
+            QVERIFY(!FileCopy::copy(file, file + QStringLiteral(".copie"), &copied));
+            QVERIFY2(french(copied), qPrintable(copied));
+            AutomatismeStore store;
+            store.setPath(file);
+            QString stored;
+            QVERIFY(!store.writable(&stored));
+            QVERIFY2(french(stored), qPrintable(stored));
+        }
+        // A day file that cannot be opened (one that fails once open is no day file).
+        InjectedFault refused(file, "open:EACCES");
+        FakePrompts prompts;
+        QVERIFY(DayFileReader::load(file, data.state, prompts));
+        QVERIFY2(french(prompts.last().text), qPrintable(prompts.last().text));
+        // Config.ini, at start.
+        data.writeLines(QStringLiteral("Config.ini"), {QStringLiteral("[Cartouche]")});
+        InjectedFault settings(data.state.config.iniPath(), "open:EACCES");
+        const QString start = DataFolder::locate(data.programFolder(), QString()).error;
+        QVERIFY2(start.contains(QStringLiteral("\r\n(l'accès est refusé)\r\n")), qPrintable(start));
     }
 
     // The other readers take nothing from a file that fails part-way, and write nothing over it.

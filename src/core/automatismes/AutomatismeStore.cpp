@@ -11,6 +11,8 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+
 #include <sys/stat.h>
 #endif
 
@@ -69,8 +71,8 @@ void AutomatismeStore::ensureLoaded()
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        m_readError =
-            QStringLiteral("Impossible de lire le fichier %1 : %2").arg(shown, file.errorString());
+        const QString cause = AtomicFile::readCause(errno, file.errorString());
+        m_readError = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(shown, cause);
         return;
     }
     keep(Cp1252::fromFileBytes(bytes));

@@ -73,6 +73,28 @@ QString writeCause(int code, const QString &detail)
     }
 }
 
+} // namespace
+
+QString AtomicFile::readCause(int code, const QString &detail)
+{
+    switch (code) {
+    case EIO:
+        return QStringLiteral("erreur de lecture sur le disque ou le réseau.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("l'accès est refusé.");
+    case ENOENT:
+        return QStringLiteral("il est introuvable.");
+    case EISDIR:
+        return QStringLiteral("c'est un dossier.");
+    default:
+        return QStringLiteral("erreur de lecture (%1).").arg(systemText(code, detail));
+    }
+}
+
+namespace
+{
+
 // Forces the written data to the disk before the file takes its name, so that a failure to
 // store it (a full disk, an I/O error) is known while the previous file is still in place.
 bool syncToDisk(QFileDevice &file, int &code)

@@ -41,6 +41,11 @@ public:
     // The sentence for a file that a writer finds read-only.
     static QString readOnlyFailure(const QString &path);
 
+    // Why a file could not be opened or read, in French whatever the system's language: `code`
+    // is the errno of the failed call, `detail` the system's own wording, kept in brackets for
+    // a cause the program does not name.
+    static QString readCause(int code, const QString &detail);
+
     // The mark in the name of every temporary file of the writer: "<name>.kerbo-" and six
     // letters or digits.
     static constexpr char TemporaryMark[] = ".kerbo-";

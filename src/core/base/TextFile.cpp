@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace TextFile {
 namespace {
 
@@ -49,7 +51,7 @@ ReadBytes readBytes(const QString &path, qint64 maxBytes)
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = cannotRead(path, file.errorString());
+        result.error = cannotRead(path, AtomicFile::readCause(errno, file.errorString()));
         return result;
     }
     auto tooLarge = [&] {
@@ -64,14 +66,14 @@ ReadBytes readBytes(const QString &path, qint64 maxBytes)
         return tooLarge();
     QByteArray bytes = file.read(qMin(file.size(), maxBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.error = cannotRead(path, file.errorString());
+        result.error = cannotRead(path, AtomicFile::readCause(errno, file.errorString()));
         return result;
     }
     // A file that grows while read, or one whose size the system does not tell.
     while (!file.atEnd() && bytes.size() <= maxBytes) {
         const QByteArray more = file.read(64 * 1024);
         if (file.error() != QFileDevice::NoError) {
-            result.error = cannotRead(path, file.errorString());
+            result.error = cannotRead(path, AtomicFile::readCause(errno, file.errorString()));
             return result;
         }
         if (more.isEmpty())

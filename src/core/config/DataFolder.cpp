@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
@@ -38,11 +39,14 @@ QString otherOwner(const QFileInfo &info)
     return QString();
 }
 
-QString unreadableCause(const QFile &file)
+// `code` is the errno of the failed open; the cause goes in brackets, without a final stop.
+QString unreadableCause(const QFile &file, int code)
 {
     const QString owner = otherOwner(QFileInfo(file.fileName()));
     if (!owner.isEmpty()) return QStringLiteral("il appartient à l'utilisateur %1").arg(owner);
-    return file.errorString();
+    QString cause = AtomicFile::readCause(code, file.errorString());
+    if (cause.endsWith(u'.')) cause.chop(1);
+    return cause;
 }
 
 QString unreadableSettingsText(const QString &path, const QString &cause)
@@ -201,7 +205,8 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
             const QString settings =
                 QDir(QDir::fromNativeSeparators(data)).filePath(QStringLiteral("Config.ini"));
             if (QFile file(settings); file.exists() && !file.open(QIODevice::ReadOnly)) {
-                location.error = unreadableSettingsText(settings, unreadableCause(file));
+                const int code = errno;
+                location.error = unreadableSettingsText(settings, unreadableCause(file, code));
                 return location;
             }
             // A copy stopped at a first start and filled whole by the next is never needed.

@@ -1,6 +1,7 @@
 #include "core/dayfiles/DayFileReader.h"
 
 #include "core/AppState.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/Cp1252.h"
 #include "core/base/IniAccess.h"
 #include "core/base/Prompts.h"
@@ -15,6 +16,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace DayFileReader {
 namespace {
@@ -246,11 +248,12 @@ bool load(const QString &path, AppState &state, Prompts &prompts)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        const QString cause = AtomicFile::readCause(errno, file.errorString());
         // Told like a file that is no day file: what went wrong, then what to do.
         prompts.message(QStringLiteral("Erreur !!"),
                         QStringLiteral("Impossible d'ouvrir le fichier %1 :\r\n%2\r\n\r\n"
                                        "Choisir un autre fichier s.v.p..")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()),
+                            .arg(QDir::toNativeSeparators(path), cause),
                         Prompts::Icon::Exclamation);
         return true;
     }

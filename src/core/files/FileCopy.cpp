@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace FileCopy
 {
 
@@ -20,14 +22,16 @@ bool copy(const QString &source, const QString &destination, QString *error)
     if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
         return fail(destination, QStringLiteral("le fichier existe déjà"));
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) return fail(source, in.errorString());
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(source, AtomicFile::readCause(errno, in.errorString()));
     AtomicFile out(destination);
     if (!out.open()) return fail(destination, out.error());
     QByteArray chunk;
     constexpr qint64 ChunkSize = 1 << 20;
     while (!in.atEnd()) {
         chunk = in.read(ChunkSize);
-        if (in.error() != QFileDevice::NoError) return fail(source, in.errorString());
+        if (in.error() != QFileDevice::NoError)
+            return fail(source, AtomicFile::readCause(errno, in.errorString()));
         if (chunk.isEmpty()) break;
         if (!out.write(chunk)) return fail(destination, out.error());
     }
