@@ -2,6 +2,8 @@
 
 #include "DayFilesFixture.h"
 
+#include "core/editor/FrameErase.h"
+
 using namespace Qt::StringLiterals;
 
 // The day commands: new, save and open a generic or archive day.
@@ -14,7 +16,9 @@ private slots:
 
     void newDay()
     {
+        FrameErase::erase(m_state->record, m_state->saveAreas, SlotTable::Frame::A);
         m_state->record.setSlot(1, u"DUPONT"_s);
+        m_state->record.setSlot(8, u" 12 "_s);
         m_state->mention = u"2bis"_s;
         m_state->currentFileFolder = m_archive;
         DayCommands::newDay(*m_state, m_prompts, m_view); // Cancel
@@ -25,6 +29,10 @@ private slots:
         QVERIFY(slot(1) == u"DUPONT" && slot(8).isEmpty() && m_state->verso == VersoContent());
         QVERIFY(m_state->mention.isEmpty() && m_state->currentFileFolder.isEmpty());
         QCOMPARE(m_state->record.serviceDate(), QDate::currentDate());
+        // "Rétablir le cadre A" has nothing of the day before to bring back.
+        FrameErase::restore(m_state->record, m_state->saveAreas, m_state->config,
+                            SlotTable::Frame::A);
+        QVERIFY(slot(7).isEmpty() && slot(8).isEmpty());
     }
 
     void genericSaveAndOverwritePrompt()
@@ -150,6 +158,33 @@ private slots:
                    u"retirez-le de la mention."_s);
         for (const QString &dir : {m_generic, m_archive, m_data->dir.path()})
             QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // What a save leaves for the next one: the mention is used up, and the folder saved to
+    // decides whether a generic save asks first. A name given in the prompt is written over
+    // when a file has it already.
+    void aSaveUsesUpTheMention()
+    {
+        m_state->mention = u"2bis"_s;
+        saveGeneric();
+        QVERIFY(!m_view.mentions.isEmpty() && m_view.mentions.last().isEmpty()); // label hidden
+        saveGeneric(); // 12.txt, which is not there yet
+        m_state->record.setSlot(9, u"AUTRE"_s);
+        m_prompts.inputs = {u"12 2bis"_s};
+        saveGeneric();
+        QCOMPARE(files(m_generic), (QStringList{u"12 2bis.txt"_s, u"12.txt"_s}));
+        QVERIFY(bytesOf(m_generic + u"12 2bis.txt"_s).contains("\r\nAUTRE\r\n"));
+
+        m_state->mention = u"arc"_s;
+        saveArchive();
+        saveArchive(); // without the mention, a name not there yet
+        QCOMPARE(files(m_archive),
+                 (QStringList{u"12 04 12 2026 .txt"_s, u"12 arc 04 12 2026 .txt"_s}));
+        saveGeneric(); // the day now comes from the archive folder: No
+        const QString saved = u"SAUVEGARDE REUSSIE"_s;
+        QCOMPARE(m_prompts.titles(),
+                 (QStringList{saved, saved, u"ATTENTION !!! "_s, saved, saved, saved,
+                              u"Sauvegarder un fichier archive comme un fichier générique ?"_s}));
     }
 
     void failedSaveKeepsThePreviousFile()
@@ -343,6 +378,31 @@ private slots:
 
     // A file gone between its choice and its opening (a key pulled out) is named, with what to
     // do, and the day in the editor stays.
+    // An opened day replaces the one in the editor, also where the file has empty lines or
+    // ends before its km and regularity blocks.
+    void openingReplacesTheDay()
+    {
+        const QStringList empty = DayFileWriter::lines(BulletinRecord(), VersoContent());
+        const QString file =
+            writeFile(m_generic + u"12.txt"_s,
+                      TextFile::joinLines(empty.mid(0, empty.indexOf(u"@@DebutKmTrain@@"_s))));
+        for (bool generic : {true, false}) {
+            for (int s = 7; s <= SlotTable::TotalKmSlot; ++s)
+                m_state->record.setSlot(s, u"x"_s);
+            m_state->verso.textL = QStringList(VersoContent::LCount, u"L"_s);
+            m_prompts.files = {file};
+            if (generic)
+                DayCommands::openGeneric(*m_state, m_prompts, m_view);
+            else
+                DayCommands::openArchive(*m_state, m_prompts, m_view);
+            QStringList left;
+            for (int s = 7; s <= 272; ++s)
+                if (!slot(s).isEmpty()) left << QString::number(s);
+            QCOMPARE(left, QStringList());
+            QCOMPARE(m_state->verso, VersoContent());
+        }
+    }
+
     void vanishedFileIsNamed()
     {
         m_state->record.setSlot(7, u"R42"_s);
