@@ -66,6 +66,24 @@ void retype(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
+// Every line of text a window shows, on its labels and its buttons.
+QStringList shownTexts(const QWidget &window)
+{
+    QStringList shown;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        shown << label->text().split(u'\n');
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        shown << button->text();
+    return shown;
+}
+
+void verifyShows(const QWidget &window, const QStringList &texts)
+{
+    const QStringList shown = shownTexts(window);
+    for (const QString &text : texts)
+        QVERIFY2(shown.contains(text), qPrintable(window.windowTitle() + u" : "_s + text));
+}
+
 } // namespace
 
 class CalibrationWindowsTest : public QObject
@@ -290,6 +308,56 @@ private slots:
         const PrintLayout saved = r.saved(); // the shift window saves at once
         QCOMPARE(saved.ParaImpY[93], u"1"_s);
         QCOMPARE(saved.ParaImpX[90], u"90"_s);
+    }
+
+    // The windows' texts are those drivers know from their forms and the help file, odd
+    // spellings and double blanks included: none is corrected on the way.
+    void windowsShowTheirTextsLetterForLetter()
+    {
+        Run r(true);
+        ChooserHooks fromPreview;
+        fromPreview.fromPreview = true;
+        const QStringList chooser = {
+            u"Déplacement général de tous les cadres en hauteur et largeur"_s,
+            u"Calibrage Ecran-Imprimante"_s, u"Paramétres par défaut"_s, u"Quitter"_s};
+        verifyShows(
+            frmReglageCadres(r.session, PrintSide::Recto, fromPreview),
+            chooser + QStringList{u"CLIQUEZ SUR LE CADRE QUE VOUS                    VOULEZ "
+                                  u"MODIFIER"_s,
+                                  u"Nom"_s, u"Heure dép"_s, u"Engin moteur"_s, u"Let"_s, u"Emt"_s,
+                                  u"Espace entre les caractères"_s,
+                                  u"Espace  en hauteur des cadres B2 (Entre 2 Tâche)"_s,
+                                  u"Espace en hauteur des cadres C (Entre 2 trains)"_s, u"Aide"_s});
+        verifyShows(frmReglageCadres(r.session, PrintSide::Verso, fromPreview),
+                    chooser + QStringList{u"Espace entre les lignes"_s,
+                                          u"LONGUEUR DU TEXTE  OBSERVATIONS  DU MECANICIEN"_s});
+
+        const QStringList moves = {u"OK"_s, u"Annuler"_s, u"Remise à zéro en hauteur"_s,
+                                   u"Remise à zéro en largeur"_s, u"en  dixiéme de millimètre"_s};
+        verifyShows(frmPositionCadre(r.session, u"REGLAGE PRECIS DU CADRE NOM"_s),
+                    moves + QStringList{u"De 0  à 2970  MAXI  En HAUTEUR"_s,
+                                        u"De 0  à 2100 MAXI  En HAUTEUR"_s,
+                                        u"LES VALEURS NEGATIVES NE SONT PAS AUTORISEES"_s,
+                                        u"ENTREZ ICI LA NOUVELLE POSITION X A PARTIR DU COTE "
+                                        u"GAUCHE DU BULLETIN OU DEPLACEZ LE CURSEUR HORIZONTAL"_s,
+                                        u"ENTREZ ICI LA NOUVELLE POSITION Y A PARTIR DU HAUT DU "
+                                        u"BULLETIN OU DEPLACEZ LE CURSEUR VERTICAL"_s});
+        verifyShows(frmReglageGeneral(r.session, Calibration::shiftTitle(PrintSide::Verso)),
+                    moves + QStringList{u"+ 1900  A  - 1900 MAXI  En LARGEUR"_s,
+                                        u"+ 1900  A  - 50 MAXI  En HAUTEUR"_s,
+                                        u"Les valeurs positives sont utilisées pour abaisser les "
+                                        u"cadres (Ex 1 baissera les cadres de 1/10 mm)."_s,
+                                        u"Les valeurs négativesves sont utilisées pour remonter "
+                                        u"les cadres (Ex -1 remontera les cadres de 1/10 mm )."_s});
+        verifyShows(frmCentrage(r.session, PrintSide::Verso),
+                    {u"&OK"_s, u"Annuler"_s, u"&Info"_s, u"Remise à zéro en hauteur"_s,
+                     u"Remise à zéro en largeur"_s, u"+ 50  A  - 50 MAXI  En HAUTEUR"_s,
+                     u"+ 50  A  - 50 MAXI  En LARGEUR"_s});
+        verifyShows(frmEspace(r.session, u"REGLAGE PRECIS DE L'ESPACE EN HAUTEUR DES CADRES C"_s),
+                    {u"ENTREZ ICI LA NOUVELLE VALEUR DE L'ESPACE"_s, u"en millimètre"_s, u"OK"_s});
+        verifyShows(frmEspace(r.session, Calibration::observationLengthTitle()),
+                    {u" NOUVELLE LONGUEUR DU TEXTE  MAXI 110 et MINI 20"_s});
+        QVERIFY(r.prompts.calls.isEmpty());
     }
 
     // Tab reads the chooser row by row: a frame beside another comes before the frame below.
