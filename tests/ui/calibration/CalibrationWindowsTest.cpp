@@ -308,6 +308,11 @@ private slots:
         const PrintLayout saved = r.saved(); // the shift window saves at once
         QCOMPARE(saved.ParaImpY[93], u"1"_s);
         QCOMPARE(saved.ParaImpX[90], u"90"_s);
+
+        // Only the recto chooser has "Aide": the calibration help, not the editor's.
+        frmReglageCadres recto(r.session, PrintSide::Recto);
+        recto.commandButton(u"Aide"_s)->click();
+        QVERIFY(r.prompts.last().text.contains(u"Aide2.html"_s));
     }
 
     // The windows' texts are those drivers know from their forms and the help file, odd
