@@ -227,8 +227,9 @@ void frmPreview::openCentring()
     AppState &state = m_session.state;
     ensureLoaded(state.printLayout, state.config.dataFolder());
     hooks.openCentring(this, m_side);
-    // The tables hold again exactly what the file holds.
-    if (m_side == PrintSide::Recto) ChargeParaImp(state.printLayout, state.config.dataFolder());
+    // The window has saved the file and read it back. One it could not write is not read again:
+    // the centring stays in use until Kerbo closes, as the driver was told.
+    ensureLoaded(state.printLayout, state.config.dataFolder());
     redraw();
 }
 

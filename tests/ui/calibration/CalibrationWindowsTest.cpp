@@ -1,8 +1,10 @@
 #include "TestMain.h"
 
 #include "../SessionFolder.h"
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 #include "core/base/Drives.h"
+#include "ui/calibration/CalibrationWindows.h"
 #include "ui/calibration/TenthsControl.h"
 #include "ui/calibration/frmCentrage.h"
 #include "ui/calibration/frmEspace.h"
@@ -199,6 +201,24 @@ private slots:
         QCOMPARE(r.layout().ParaImpX[0], before);
         QCOMPARE(r.saved().ParaImpX[0], before);
         QCOMPARE(r.prompts.calls.size(), 1);
+    }
+
+    // The centring chosen in the recto preview cannot be saved: it stays in use until Kerbo is
+    // closed, as the driver is told, rather than being read back from the file.
+    void centringFromThePreviewStaysWhenTheDiskIsFull()
+    {
+        Run r(true);
+        CalibrationWindows::installHooks(r.session, [] {});
+        frmPreview preview(r.session, PrintSide::Recto);
+        onNextModal<frmCentrage>([](frmCentrage *w) {
+            w->yControl()->slider()->setValue(-12);
+            FileSizeLimit full(64);
+            w->okButton()->click();
+        });
+        preview.button(frmPreview::Button::Centring)->click();
+        QCOMPARE(r.read(FileName), r.file);
+        QVERIFY(r.prompts.last().text.startsWith(u"LES PARAMETRES DE L'IMPRIMANTE N'ONT"_s));
+        QCOMPARE(r.layout().ParaImpY[95], u"-1.2"_s);
     }
 
     // Each window opens the chooser of its side; "Quitter" first thing in a run keeps the file.
