@@ -60,10 +60,11 @@ private slots:
         QList<EditorWindow *> opened; // the windows the switch builds
         EditorWindow small(*m_state, EditorLayout::Editor800);
         small.setAttribute(Qt::WA_DeleteOnClose, false);
-        wireEditorCommands(small, *m_state, m_data->prompts, [&](EditorLayout layout) {
+        const auto open = [&](EditorLayout layout) {
             opened << new EditorWindow(*m_state, layout);
             return opened.last();
-        });
+        };
+        wireEditorCommands(small, *m_state, m_data->prompts, open);
         QCOMPARE(small.action(EditorCommand::ScaleSwitch)->text(),
                  u"Augmenter l'échelle de l'éditeur"_s);
         small.action(EditorCommand::TabMode)->trigger();
@@ -85,8 +86,19 @@ private slots:
         QCOMPARE(iniOption(u"Echelle Editeur"_s, u"Echelle"_s), u"0"_s); // the next start too
         QCOMPARE(opened[0]->action(EditorCommand::TabMode)->text(), u"Tab E"_s);
         QVERIFY(opened[0]->editing()->engineTabMode());
-        opened[0]->closeForLayoutSwitch();
-        delete opened[0];
+
+        // And back down: kept for the next start, which opens the 800 editor again.
+        wireEditorCommands(*opened[0], *m_state, m_data->prompts, open);
+        QCOMPARE(opened[0]->action(EditorCommand::ScaleSwitch)->text(),
+                 u"Réduire l'échelle de l'éditeur"_s);
+        opened[0]->action(EditorCommand::ScaleSwitch)->trigger();
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[1]->editorLayout(), EditorLayout::Editor800);
+        QCOMPARE(iniOption(u"Echelle Editeur"_s, u"Echelle"_s), u"1"_s);
+        QCOMPARE(m_state->keptScreen, (ScreenMetrics{800, 720, 96}));
+        opened[1]->closeForLayoutSwitch();
+        delete opened[1];
+        delete opened[0]; // closed by the switch, not yet deleted: no event loop ran since
     }
 
     void menusAndCaptions()
