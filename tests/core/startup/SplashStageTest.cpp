@@ -85,6 +85,9 @@ private slots:
         QTest::newRow("640 at 120") << S{640, 480, 120} << false << C{resolution, none, {640, 480, 120}, false};
         QTest::newRow("900 wide") << S{900, 700, 96} << false << C{open, e800, {800, 700, 96}, false};
         QTest::newRow("800 at 110") << S{800, 600, 110} << false << C{open, e800, {800, 600, 96}, false};
+        // Above 100 dpi a wide screen has large fonts, whatever the scale flag said.
+        QTest::newRow("1024 at 101 flag on")
+            << S{1024, 768, 101} << true << C{open, large, {1024, 768, 101}, false};
         QTest::newRow("1024 at 98") << S{1024, 768, 98} << false << C{open, e1024, {1024, 768, 98}, false};
         QTest::newRow("1024 at 100 flag on") << S{1024, 768, 100} << true << C{open, e800, {800, 768, 96}, true};
     }
