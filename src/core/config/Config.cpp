@@ -37,7 +37,7 @@ void Config::load()
     etablissement = text(K::Cartouche, K::Etablissement);
     residence = text(K::Cartouche, K::Residence);
     immatriculation = text(K::Cartouche, K::Immatriculation);
-    condition = number(K::Cartouche, K::Condition);
+    condition = NumberText::leadingNumber(text(K::Cartouche, K::Condition));
 
     options.enaug = number(K::Options, K::Enaug);
     options.eneng = number(K::Options, K::Eneng);

@@ -35,7 +35,8 @@ public:
     QString dossierRlt;
 
     QString nom, prenom, etablissement, residence, immatriculation;
-    int condition = 0;
+    // Kept as the number the file holds: only 0 is a first start ("0.5" is not).
+    double condition = 0;
 
     Options options;
     QString loc;

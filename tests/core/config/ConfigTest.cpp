@@ -62,7 +62,7 @@ private slots:
                             "NbUm=-99999999999\r\nPasImpB2=x\r\n[PoliceImprimante]\r\n"
                             "PoliceFontSize=123456789012345678901234567890\r\n");
         const Config &c = data.state.config;
-        QCOMPARE(c.condition, std::numeric_limits<int>::max()); // not a first start
+        QCOMPARE(c.condition, 99999999999.0); // not a first start
         QCOMPARE(c.options.nbUm, std::numeric_limits<int>::min());
         QCOMPARE(c.rectoFont.size, std::numeric_limits<int>::max());
         QCOMPARE(c.options.pasImpB2, 0);

@@ -264,6 +264,20 @@ private slots:
             QCOMPARE(m_state.record.slot(slot), m_answer->at(slot - 1));
     }
 
+    // The first start is condition 0 read as a number: any other number is a later start, as
+    // for the dialog's OK, which writes 1 only over a 0. Else the dialog came at every start.
+    void firstStartIsConditionZero()
+    {
+        for (const auto &[value, first] :
+             {std::pair{"0.5", false}, {"-0.5", false}, {"x1", true}}) {
+            QVERIFY(TextFile::writeLines(data("Config.ini"),
+                                         {"[Cartouche]", "condition=" + QString(value)}));
+            m_cartouche.clear();
+            loadEditor();
+            QVERIFY2(m_cartouche.isEmpty() != first, value);
+        }
+    }
+
     void rosterFoldersAreVerified()
     {
         // The current folder, written without its final separator, is still recognised as gone.
