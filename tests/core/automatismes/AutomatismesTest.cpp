@@ -133,6 +133,42 @@ private slots:
         QCOMPARE(record().slot(lineSlot(2, De)), QStringLiteral("MORLX"));
     }
 
+    // Each key fills its own slot of the line; the marks and the number are left alone. A nature
+    // the template gives stands; the second engine in multiple unit gets the defaults as well.
+    void lookupFillsEachSlotFromItsKey()
+    {
+        AutomatismeFile::Values all;
+        for (const QString &key : AutomatismeFile::Keys)
+            all[key] = key.toUpper();
+        for (const char *key : {"Nat3", "De2Um2", "A2Um2"})
+            all[key] = QString();
+        writeStore(counter(1) + section("77", all));
+        for (int r = 0; r < LineLength; ++r)
+            record().setSlot(lineSlot(5, r), QStringLiteral("OLD"));
+        QVERIFY(type(5, "77"));
+        QStringList filled;
+        for (int r = 0; r < LineLength; ++r)
+            filled << record().slot(lineSlot(5, r));
+        QCOMPARE(filled, QStringList({"OLD",       "77",
+                                      "DE",        "A",
+                                      "VIA",       "EVODÉP",
+                                      "MVDÉP",     "HEUREDÉP",
+                                      "HEUREARR",  "MVARR",
+                                      "EVOARR",    "GARE",
+                                      "HEUREARR2", "MV",
+                                      "HEUREDÉP2", "GATEG",
+                                      "INDCOMPO",  "AGSEUL",
+                                      "NBVÉH",     "LONG",
+                                      "MASSE",     "COEF",
+                                      "OLD",       "OLD",
+                                      "NAT1",      "LET1 ENGINTITU EMTTITU",
+                                      "NAT2",      "LET2 ENGINUM1 EMTUM1",
+                                      "DE2UM1",    "A2UM1",
+                                      "UM",        "LET3 ENGINUM2 EMTUM2",
+                                      "DE",        "A",
+                                      "OLD",       "KM"}));
+    }
+
     void captureWritesTheLine()
     {
         m_data->state.config.options.enaut = 1;
