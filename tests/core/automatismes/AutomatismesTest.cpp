@@ -346,6 +346,7 @@ private slots:
         // An engine box keeps the number part once left (the leading engine's, in the window
         // test, with a blank); other boxes keep their text.
         QCOMPARE(AutomatismeForm::leftBoxText(26, "1234567"), QStringLiteral("234567"));
+        QCOMPARE(AutomatismeForm::leftBoxText(32, "Z 20503 NOR"), QStringLiteral("20503"));
         QCOMPARE(AutomatismeForm::leftBoxText(21, "B 1"), QStringLiteral("B 1"));
     }
 };

@@ -206,6 +206,31 @@ private slots:
         QVERIFY(list->item(0)->isSelected());
         QCOMPARE(number->text(), typed);
     }
+
+    // "Enregistrer" of a new number lists it, trimmed and chosen, and counts it; saved again it
+    // is neither listed nor counted twice. The deletion takes the number trimmed as well.
+    void saveNewThenAgainThenDelete()
+    {
+        frmAutomatisme window(m_data->session);
+        activate(&window);
+        QListWidget *list = window.list();
+        QTest::keyClicks(window.numberBox(), u" 15"_s);
+        QTest::keyClick(window.numberBox(), Qt::Key_Return);
+        QTest::keyClicks(window.box(0), u"rennes"_s);
+        QPushButton *save = window.button(frmAutomatisme::Button::Save);
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(save, Qt::LeftButton);
+            QCOMPARE(list->count(), 3);
+            QCOMPARE(list->selectedItems().value(0), list->item(2));
+            QCOMPARE(list->item(2)->text(), u"15"_s);
+            QCOMPARE(window.counterLabel()->text(), u" 3 automatismes enregistrés"_s);
+        }
+        QVERIFY(m_data->read("Automatisme.ini")
+                    .contains("[Train15]\r\nNumeroTrain= 15\r\nDe=RENNES\r\nA=\r\n"));
+        QTest::mouseClick(window.button(frmAutomatisme::Button::Delete), Qt::LeftButton);
+        QCOMPARE(list->count(), 2);
+        QVERIFY(!m_data->read("Automatisme.ini").contains("Train15"));
+    }
 };
 
 KERBO_TEST(AutomatismeWindowTest)
