@@ -262,6 +262,14 @@ void BulletinEditing::typeBroughtText(QObject *target, const QString &brought)
     // The text goes in by the typing rules, one character after the other, but it is one change:
     // a train number looks for its automatisme once, with the whole number.
     const int slot = m_state.record.currentSlot();
+    // The train prefix goes in first, as for a key, and is a change of its own: the template
+    // stored under the prefix fills the line before the whole number is looked up.
+    const QString prefix = m_state.config.options.prefixTrain;
+    if (target == m_text && !text.isEmpty() &&
+        EditRules::prefixFirst(slot, m_text->text(), prefix)) {
+        m_text->setText(prefix);
+        userEdited(prefix);
+    }
     const QString before = m_state.record.slot(slot);
     m_bringing = true;
     for (QChar c : std::as_const(text)) {
