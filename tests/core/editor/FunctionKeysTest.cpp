@@ -76,6 +76,7 @@ private slots:
         row("F5 on line 1's Fac", Qt::Key_F5, 57, false, false);
         row("F5 on the first number", Qt::Key_F5, 58, false, true);
         row("F12 on line 6's Nat3", Qt::Key_F12, 267, true, false);
+        row("F9 on line 6's Nat3", Qt::Key_F9, 267, false, false);
         row("Ctrl+F9", Qt::Key_F9, 100, false, false, Qt::ControlModifier);
         row("Ctrl+Shift+F9", Qt::Key_F9, 100, false, true, Qt::ControlModifier | Qt::ShiftModifier);
         row("F3 in the text control", Qt::Key_F3, 118, false, false);
