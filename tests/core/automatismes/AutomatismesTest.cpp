@@ -187,8 +187,10 @@ private slots:
                  QStringLiteral("Voulez- vous enregistrer la ligne du "
                                 "train 2 comme un nouvel automatisme ? \r\n"));
         QCOMPARE(m_prompts.calls[0].buttons, Prompts::Buttons::YesNo);
+        QCOMPARE(m_prompts.calls[0].icon, Prompts::Icon::Information);
         QCOMPARE(m_prompts.last().text,
                  QStringLiteral("L'ENREGISTREMENT DE L'AUTOMATISME A REUSSI ."));
+        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Information);
         QCOMPARE(m_view.calls, QStringList({"show", "busy", "idle", "show"}));
         AutomatismeFile::Values written{
             {"De", "PNORD"}, {"HeureDép2", "0715"}, {"Let1", "Z"},     {"EnginTitu", "20501"},
