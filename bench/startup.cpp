@@ -3,10 +3,13 @@
 // own, with a session bus of its own, and ends right after its window's first frame. Kerbo runs on
 // a data folder of its own, past its first start, with the system's printers. The same window with
 // one line of text is timed beside them: what the fonts alone cost any program that shows a word. A
-// second figure times Kerbo when the print server accepts the connection but never answers.
+// second figure times Kerbo when the print server accepts the connection but never answers. The
+// programs tell their stages (loaded, connected to the display, ...) in their start-up log, and
+// the bench places them on its own clock: where each start's time goes.
 #include "ui/print/PrinterChoice.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -36,10 +40,14 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Milliseconds from the start to the first frame (the program's "shown" line); negative when
-// the program failed.
-double timedRun(const QString &program, const QStringList &arguments,
-                const QProcessEnvironment &env)
+// A program's start: milliseconds from the launch to the first frame (the program's "shown"
+// line), negative when the program failed, and to each stage it told on the way.
+struct Run {
+    double shown = -1;
+    std::vector<std::pair<QByteArray, double>> stages;
+};
+
+Run timedRun(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
 {
     // The servers a program has just left (the display's, the print server) go on working for
     // it a few milliseconds: the next start would pay for them. Each start begins on a quiet
@@ -47,19 +55,50 @@ double timedRun(const QString &program, const QStringList &arguments,
     QThread::msleep(SettleMs);
     QProcess process;
     process.setProcessEnvironment(env);
-    process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer timer;
+    const qint64 launched = QDeadlineTimer::current().deadlineNSecs();
     timer.start();
     process.start(program, arguments);
-    double shown = -1;
+    Run run;
     while (process.waitForReadyRead(30000)) {
         if (process.readAllStandardOutput().contains("shown")) {
-            shown = double(timer.nsecsElapsed()) / 1e6;
+            run.shown = double(timer.nsecsElapsed()) / 1e6;
             break;
         }
     }
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) return -1;
-    return shown;
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) run.shown = -1;
+    // "kerbo.startup: <stage> <monotonic clock in ns>"
+    for (const QByteArray &line : process.readAllStandardError().split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() == 3 && words[0] == "kerbo.startup:")
+            run.stages.emplace_back(words[1], double(words[2].toLongLong() - launched) / 1e6);
+    }
+    return run;
+}
+
+// The median time of every stage over the runs, in the order the stages come.
+QByteArray stagesLine(const std::vector<Run> &runs)
+{
+    std::vector<QByteArray> order;
+    std::map<QByteArray, std::vector<double>> times;
+    for (const Run &run : runs)
+        for (const auto &[stage, ms] : run.stages) {
+            if (times[stage].empty() && std::find(order.begin(), order.end(), stage) == order.end())
+                order.push_back(stage);
+            times[stage].push_back(ms);
+        }
+    std::vector<std::pair<double, QByteArray>> medians;
+    for (const QByteArray &stage : order)
+        medians.emplace_back(median(times[stage]), stage);
+    std::sort(medians.begin(), medians.end());
+    QByteArray line;
+    double before = 0;
+    for (const auto &[ms, stage] : medians) {
+        line += (line.isEmpty() ? "" : ", ") + stage + ' ' + QByteArray::number(ms, 'f', 1) +
+                " (+" + QByteArray::number(ms - before, 'f', 1) + ')';
+        before = ms;
+    }
+    return line.isEmpty() ? QByteArrayLiteral("no stage told") : line;
 }
 
 // An X server of the bench's own, as a desktop has one; nullptr when Xvfb is not installed.
@@ -130,6 +169,8 @@ int main(int argc, char **argv)
     config.write("\r\n[Cartouche]\r\nNom=DUPONT\r\nPrenom=JEAN\r\ncondition=1\r\n");
     config.close();
     env.insert(QStringLiteral("KERBO_EXIT_AFTER"), QStringLiteral("editor"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kerbo.startup.info=true"));
+    env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
 
     QString display;
     const std::unique_ptr<QProcess> xvfb = startXvfb(&display);
@@ -148,17 +189,21 @@ int main(int argc, char **argv)
     const QString bare = QStringLiteral(KERBO_BARE_WINDOW);
     const QStringList withText{QStringLiteral("text")};
     for (int i = 0; i < 2; ++i) {
-        if (timedRun(program, {}, env) < 0 || timedRun(bare, {}, env) < 0 ||
-            timedRun(bare, withText, env) < 0) {
+        if (timedRun(program, {}, env).shown < 0 || timedRun(bare, {}, env).shown < 0 ||
+            timedRun(bare, withText, env).shown < 0) {
             std::printf("startup: a program did not start and end cleanly\n");
             return 1;
         }
     }
+    std::vector<Run> kerboRuns, peerRuns, textRuns;
     std::vector<double> kerbo, peer, text;
     for (int i = 0; i < Rounds; ++i) {
-        kerbo.push_back(timedRun(program, {}, env));
-        peer.push_back(timedRun(bare, {}, env));
-        text.push_back(timedRun(bare, withText, env));
+        kerboRuns.push_back(timedRun(program, {}, env));
+        peerRuns.push_back(timedRun(bare, {}, env));
+        textRuns.push_back(timedRun(bare, withText, env));
+        kerbo.push_back(kerboRuns.back().shown);
+        peer.push_back(peerRuns.back().shown);
+        text.push_back(textRuns.back().shown);
         if (kerbo.back() < 0 || peer.back() < 0 || text.back() < 0) {
             std::printf("startup: a program did not start and end cleanly\n");
             return 1;
@@ -180,6 +225,10 @@ int main(int argc, char **argv)
     std::printf("the bare QMainWindow with one line of text (median of %d): %.1f ms, %.2f times "
                 "the bare window; Kerbo takes %.2f times this one\n",
                 Rounds, t, t / b, k / t);
+    std::printf("where the time goes, median ms from the launch (+ since the stage before):\n"
+                "  Kerbo: %s\n  bare QMainWindow: %s\n  with one line of text: %s\n",
+                stagesLine(kerboRuns).constData(), stagesLine(peerRuns).constData(),
+                stagesLine(textRuns).constData());
 
     // A print server that takes the connection and never answers: the kernel accepts for it.
     QTcpServer stalled;
@@ -188,7 +237,7 @@ int main(int argc, char **argv)
                QStringLiteral("127.0.0.1:%1").arg(stalled.serverPort()));
     std::vector<double> slow;
     for (int i = 0; i < StalledRounds; ++i) {
-        slow.push_back(timedRun(program, {}, env));
+        slow.push_back(timedRun(program, {}, env).shown);
         if (slow.back() < 0) {
             std::printf("startup: Kerbo did not start with a print server that does not answer\n");
             return 1;

@@ -4,6 +4,7 @@
 #include "ui/FrenchFileColumns.h"
 #include "ui/startup/KerboStyle.h"
 #include "ui/startup/StartUp.h"
+#include "ui/startup/StartUpMarks.h"
 #include "ui/startup/Translations.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ int told(const CommandLine::Answer &asked)
 
 int main(int argc, char *argv[])
 {
+    markStartUp("loaded");
     // Help and version are answered without a display.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -43,6 +45,7 @@ int main(int argc, char *argv[])
     // The X11 desktop's launch id: Qt takes it out of the environment when it connects.
     const QByteArray launchId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
+    markStartUp("display");
     // The paper form and its French texts read left to right, also under a right-to-left
     // desktop (Qt's "-reverse", an Arabic or Hebrew session).
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);

@@ -2,9 +2,11 @@
 // program that links Qt Widgets only, as any bare Qt program does. It ends right after the
 // window's first frame and says so, as Kerbo does when told to. Started with "text", the window
 // shows one line of text in a label, as the splash window does, and nothing more: the least that
-// any window with a word in it pays for the fonts.
+// any window with a word in it pays for the fonts. It tells its stages as Kerbo does.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMainWindow>
 #include <QTimer>
 #include <QWindow>
@@ -14,6 +16,13 @@
 namespace
 {
 
+Q_LOGGING_CATEGORY(lcStartUp, "kerbo.startup", QtWarningMsg)
+
+void markStartUp(const char *stage)
+{
+    qCInfo(lcStartUp, "%s %lld", stage, QDeadlineTimer::current().deadlineNSecs());
+}
+
 class QuitWhenExposed : public QObject
 {
 protected:
@@ -21,6 +30,7 @@ protected:
     {
         if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
             watched->removeEventFilter(this);
+            markStartUp("shown");
             std::fputs("shown\n", stdout);
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -33,7 +43,9 @@ protected:
 
 int main(int argc, char **argv)
 {
+    markStartUp("loaded");
     QApplication app(argc, argv);
+    markStartUp("display");
     QMainWindow window;
     window.resize(1012, 690);
     if (argc > 1 && qstrcmp(argv[1], "text") == 0)

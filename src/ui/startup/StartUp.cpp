@@ -15,6 +15,7 @@
 #include "ui/print/PrinterChoice.h"
 #include "ui/startup/CommandWiring.h"
 #include "ui/startup/SingleInstance.h"
+#include "ui/startup/StartUpMarks.h"
 #include "ui/startup/WidgetPrompts.h"
 #include "ui/startup/Workspace.h"
 #include "ui/startup/frmCartouche.h"
@@ -36,6 +37,8 @@
 #if __has_include(<dlfcn.h>)
 #include <dlfcn.h>
 #endif
+
+Q_LOGGING_CATEGORY(lcStartUp, "kerbo.startup", QtWarningMsg)
 
 namespace {
 
@@ -60,6 +63,7 @@ Stop stopFromEnvironment()
 // so that a script timing the start-up does not count the program's exit.
 void shownAndQuit()
 {
+    markStartUp("shown");
     std::fputs("shown\n", stdout);
     std::fflush(stdout);
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -154,6 +158,7 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
     Prompts &prompts = session.prompts;
     state.layout = layout;
     auto *editor = new EditorWindow(state, layout);
+    markStartUp("editor");
     wireCommands(*editor, session);
 
     EditorStageHooks hooks;
@@ -241,6 +246,7 @@ int run(QApplication &app, const QByteArray &launchId)
                                        primary->devicePixelRatio());
     splash.show();
     app.processEvents();
+    markStartUp("splash");
     prompts.setParent(&splash);
 
     const EditorLayout layout = SplashStage::conclude(decision, prompts, screen, data);
