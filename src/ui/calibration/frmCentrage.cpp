@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/model/PrintItems.h"
 #include "core/print/PrintLayoutFile.h"
+#include "ui/EndOfRun.h"
 #include "ui/Session.h"
 #include "ui/calibration/TenthsControl.h"
 
@@ -26,6 +27,7 @@ frmCentrage::frmCentrage(Session &session, PrintSide side, QWidget *parent)
       m_session(session)
 {
     PrintLayout &layout = session.state.printLayout;
+    EndOfRun::watch();
     ensureLoaded(layout, session.state.config.dataFolder());
     m_opening = Calibration::remember(layout, side == PrintSide::Recto ? PrintItems::RectoCentring
                                                                        : PrintItems::VersoCentring);
@@ -52,6 +54,8 @@ void frmCentrage::reject()
 {
     PrintLayout &layout = m_session.state.printLayout;
     Calibration::restore(layout, m_opening);
-    Calibration::saveAndReload(layout, m_session.state.config.dataFolder(), m_session.prompts);
+    // The end of the run saves nothing: a chooser open below may hold frames not confirmed yet.
+    if (!EndOfRun::underway())
+        Calibration::saveAndReload(layout, m_session.state.config.dataFolder(), m_session.prompts);
     QDialog::reject();
 }

@@ -4,6 +4,7 @@
 #include "core/calibration/ChooserFrames.h"
 #include "core/model/PrintItems.h"
 #include "core/print/PrintLayoutFile.h"
+#include "ui/EndOfRun.h"
 #include "ui/Session.h"
 #include "ui/calibration/CalibrationHelp.h"
 #include "ui/calibration/frmEspace.h"
@@ -47,6 +48,7 @@ frmReglageCadres::frmReglageCadres(Session &session, PrintSide side, ChooserHook
 {
     // Without the layout in memory, "Quitter" would write empty tables over the driver's file.
     ensureLoaded(session.state.printLayout, session.state.config.dataFolder());
+    EndOfRun::watch();
     setModal(true);
     setWindowTitle(
         side == PrintSide::Recto
@@ -188,6 +190,15 @@ void frmReglageCadres::openShift(const QString &title)
 {
     frmReglageGeneral shift(m_session, title, this);
     shift.exec();
+}
+
+void frmReglageCadres::reject()
+{
+    // The run ending with the chooser open: what it holds was never confirmed by "Quitter".
+    if (EndOfRun::underway())
+        QDialog::reject();
+    else
+        quit();
 }
 
 void frmReglageCadres::quit()

@@ -37,7 +37,8 @@ public:
 
     // "Quitter": draws again, saves and reloads the layout, closes.
     void quit();
-    void reject() override { quit(); }
+    // The close box and Escape act as "Quitter"; the end of the run closes it unsaved.
+    void reject() override;
 
 private:
     void addCommand(const QString &caption, const std::function<void()> &run);

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/model/PrintItems.h"
 #include "core/print/PrintLayoutFile.h"
+#include "ui/EndOfRun.h"
 #include "ui/Session.h"
 #include "ui/calibration/TenthsControl.h"
 
@@ -28,6 +29,7 @@ frmReglageGeneral::frmReglageGeneral(Session &session, const QString &title, QWi
     : XYDialog(title, Calibration::Window::Shift, captions(), parent), m_session(session)
 {
     PrintLayout &layout = session.state.printLayout;
+    EndOfRun::watch();
     // Opened from a frame chooser, whose changes not saved yet are in the tables: never read
     // over them here, even from a file changed since.
     if (!layout.isLoaded()) ChargeParaImp(layout, session.state.config.dataFolder());
@@ -52,6 +54,8 @@ void frmReglageGeneral::reject()
 {
     PrintLayout &layout = m_session.state.printLayout;
     Calibration::restore(layout, m_opening);
-    Calibration::saveAndReload(layout, m_session.state.config.dataFolder(), m_session.prompts);
+    // The end of the run saves nothing: a chooser open below may hold frames not confirmed yet.
+    if (!EndOfRun::underway())
+        Calibration::saveAndReload(layout, m_session.state.config.dataFolder(), m_session.prompts);
     QDialog::reject();
 }

@@ -293,6 +293,46 @@ private slots:
         QCOMPARE(r.layout().ParaImpX[1], u"100"_s); // the next print uses it
     }
 
+    // The desktop session ends (its session manager asks Kerbo to quit) with the chooser open,
+    // a frame moved in it and the general shift open over it: the windows close as cancelled and
+    // nothing is saved that the chooser's "Quitter" did not confirm.
+    void sessionEndOverTheChooserSavesNothing()
+    {
+        Run r(true);
+        int refreshed = 0;
+        ChooserHooks hooks;
+        hooks.refresh = [&refreshed] { ++refreshed; };
+        frmReglageCadres chooser(r.session, PrintSide::Recto, hooks);
+        // A window that will not close keeps this test's event loops alive: Qt closes the
+        // others, then gives up ending the run.
+        struct Stays : QWidget {
+            void closeEvent(QCloseEvent *event) override { event->ignore(); }
+        } stays;
+        stays.show();
+        const QString shift = r.layout().ParaImpX[0];
+        QTimer::singleShot(0, [&] {
+            onNextModal<frmPositionCadre>([](frmPositionCadre *w) {
+                retype(w->xControl()->box(), u"1000"_s);
+                w->okButton()->click();
+            });
+            chooser.frameButton(1)->click();
+            onNextModal<frmReglageGeneral>([](frmReglageGeneral *w) {
+                w->xControl()->slider()->setValue(-300);
+                QEvent quit(QEvent::Quit);
+                QCoreApplication::sendEvent(qApp, &quit);
+            });
+            chooser
+                .commandButton(u"Déplacement général de tous les cadres en hauteur et largeur"_s)
+                ->click();
+        });
+        chooser.exec();
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(r.read(FileName), r.file);
+        QCOMPARE(r.layout().ParaImpX[0], shift);
+        QCOMPARE(refreshed, 0);
+        QVERIFY(r.prompts.calls.isEmpty());
+    }
+
     void chooserCommandsBySide()
     {
         Run r;
