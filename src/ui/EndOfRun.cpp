@@ -8,6 +8,7 @@ namespace
 {
 
 bool ending = false;
+int agreed = 0;
 
 } // namespace
 
@@ -24,6 +25,11 @@ bool EndOfRun::underway()
     return ending;
 }
 
+int EndOfRun::requests()
+{
+    return agreed;
+}
+
 bool EndOfRun::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Quit || watched != QCoreApplication::instance() || ending)
@@ -33,5 +39,7 @@ bool EndOfRun::eventFilter(QObject *watched, QEvent *event)
     ending = true;
     QCoreApplication::sendEvent(watched, event);
     ending = false;
+    // Refused when a window would not close.
+    if (event->isAccepted()) ++agreed;
     return true;
 }

@@ -13,6 +13,9 @@ public:
     static void watch();
     // While the windows are being closed because the run ends.
     static bool underway();
+    // How many times the end of the run was asked and agreed to so far: one asked before the
+    // editor's event loop runs (the first start's cartouche open) must end the run all the same.
+    static int requests();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -6,6 +6,7 @@
 #include "core/startup/EditorStage.h"
 #include "core/startup/SplashStage.h"
 #include "core/startup/StartUpMessages.h"
+#include "ui/EndOfRun.h"
 #include "ui/KeepInSight.h"
 #include "ui/ScreenReader.h"
 #include "ui/Session.h"
@@ -167,7 +168,15 @@ EditorWindow *openEditor(Session &session, EditorLayout layout)
     hooks.runCartouche = [&state, &prompts](bool firstStart) {
         frmCartouche::run(state, prompts, firstStart, nullptr);
     };
+    EndOfRun::watch();
+    const int endsAsked = EndOfRun::requests();
     EditorStage::run(state, prompts, *editor, hooks);
+    // The desktop session ended while the editor was loading, its first start's cartouche open:
+    // the run ends there, the editor never shown.
+    if (EndOfRun::requests() != endsAsked) {
+        delete editor;
+        return nullptr;
+    }
     // A screen too small for the layout (a small laptop's, scaled) gets the form fitted to it
     // for this run; the driver's own choice in Config.ini is left as it is.
     const bool fit = state.config.fitToWindow || !fitsScreen(editor);
@@ -256,6 +265,7 @@ int run(QApplication &app, const QByteArray &launchId)
     splash.close();
     prompts.setParent(nullptr);
     EditorWindow *editor = openEditor(session, layout);
+    if (!editor) return leave(printer.probe(), 0);
     if (stop == Stop::AfterEditorShown) quitWhenShown(editor);
     return leave(printer.probe(), app.exec());
 }

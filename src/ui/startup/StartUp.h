@@ -40,6 +40,7 @@ private:
 };
 
 // Opens the editor of a layout and runs its loading. Used at start and by the scale switch.
+// nullptr when the run was ended during the loading.
 EditorWindow *openEditor(Session &session, EditorLayout layout);
 
 } // namespace StartUp

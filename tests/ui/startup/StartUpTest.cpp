@@ -344,6 +344,30 @@ private slots:
         QTRY_VERIFY(editor.isNull());
     }
 
+    // The desktop session ends while the first start's cartouche is open: nothing typed in it is
+    // kept, and the run ends there instead of showing the editor to a session that is gone.
+    void sessionEndDuringTheFirstStartEndsTheRun()
+    {
+        QTimer end;
+        connect(&end, &QTimer::timeout, [&end] {
+            if (auto *dialog = qobject_cast<frmCartouche *>(QApplication::activeModalWidget())) {
+                end.stop();
+                dialog->box(0)->setText(QStringLiteral("Dupont"));
+                QEvent quit(QEvent::Quit); // as the session manager's "die" sends it
+                QCoreApplication::sendEvent(qApp, &quit);
+            }
+        });
+        end.start(10);
+        QVERIFY(!StartUp::openEditor(m_session, EditorLayout::Editor1024));
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<EditorWindow *>(w) || !w->isVisible());
+        QCOMPARE(CartoucheStore::read(m_state.config)[0], QString());
+        // The quit left the thread's event loops ending: a run of the application's loop, as the
+        // program's next start would have, clears that for the tests that follow.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
     // Opened fitted, the window fills the screen; given back its normal state (by the window
     // manager, or never maximized where there is none) it shows the form at the layout's size,
     // within the screen, not at the smallest size the fitted form allows.
