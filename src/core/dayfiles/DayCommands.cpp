@@ -4,6 +4,7 @@
 #include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
+#include "core/config/DataFolder.h"
 #include "core/dayfiles/Blanks.h"
 #include "core/dayfiles/DayFileReader.h"
 #include "core/dayfiles/DayFileWriter.h"
@@ -109,6 +110,9 @@ bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QS
         prompts.message(QStringLiteral("Kerbo"), refused + problem, Icon::Exclamation);
         return false;
     }
+    // What a save killed in this folder left (at a logout, a power cut): only the start's sweep
+    // of DataBul would never reach the roster and archive folders.
+    DataFolder::removeStaleTemporaries(folder);
     QString error;
     const bool earlier = QFileInfo::exists(folder + name);
     if (DayFileWriter::save(folder + name, state.record, state.verso, &error)) return true;

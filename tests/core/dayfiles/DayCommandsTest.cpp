@@ -187,6 +187,20 @@ private slots:
                               u"Sauvegarder un fichier archive comme un fichier générique ?"_s}));
     }
 
+    // A save cut short (Kerbo killed at a logout, a power cut) leaves its temporary file beside
+    // the day; the next save into that folder takes it away, the way the start does in DataBul.
+    void aSaveSweepsWhatAKilledSaveLeft()
+    {
+        const QString left = writeFile(m_generic + u"12.txt.kerbo-AbC123"_s, "half a day");
+        QFile file(left);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        saveGeneric();
+        QCOMPARE(files(m_generic), QStringList{u"12.txt"_s});
+    }
+
     void failedSaveKeepsThePreviousFile()
     {
         // A name of 255 characters can exist but leaves no room for a temporary file beside it.
