@@ -1,6 +1,7 @@
 #include "ui/CodePageInput.h"
 
 #include "core/base/Cp1252.h"
+#include "core/editor/EditRules.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,11 +18,18 @@ namespace CodePageInput
 namespace
 {
 
+// What a box of one line keeps of a text: one line in the code page, a line break or a tab a
+// blank, as the files hold it (the box shows a break as a blank, the printer joins the words).
+QString lineHeld(const QString &text)
+{
+    return EditRules::storable(text);
+}
+
 // Where a place in `text` stands once the text is turned: a character outside the code page
-// written as two (a surrogate pair) becomes one "?".
+// written as two (a surrogate pair) becomes one "?", a CR LF one blank.
 int heldPosition(const QString &text, int position)
 {
-    return int(Cp1252::held(QStringView(text).left(position)).size());
+    return int(lineHeld(text.left(position)).size());
 }
 
 // Keys and composed text bring their text already turned. A paste is left to the box, an undo
@@ -65,7 +73,7 @@ private:
     {
         auto *line = qobject_cast<QLineEdit *>(watched);
         const QString text = QGuiApplication::clipboard()->text();
-        if (!line || line->isReadOnly() || Cp1252::holds(text)) return false;
+        if (!line || line->isReadOnly() || lineHeld(text) == text) return false;
         // A paste is an undo step of its own, as the box's own paste makes it: moving the cursor
         // closes the step of what was typed before.
         const bool selected = line->hasSelectedText();
@@ -75,7 +83,7 @@ private:
             line->setCursorPosition(start > 0 ? start - 1 : start + 1);
             line->setSelection(start, length);
         }
-        line->insert(Cp1252::held(text));
+        line->insert(lineHeld(text));
         return true;
     }
 };
@@ -87,9 +95,10 @@ void watch(QLineEdit *edit)
     edit->installEventFilter(new Watcher(edit));
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] {
         const QString text = edit->text();
-        if (Cp1252::holds(text)) return;
+        const QString held = lineHeld(text);
+        if (held == text) return;
         const int cursor = heldPosition(text, edit->cursorPosition());
-        edit->setText(Cp1252::held(text));
+        edit->setText(held);
         edit->setCursorPosition(cursor);
     });
 }

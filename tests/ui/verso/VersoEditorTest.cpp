@@ -276,6 +276,21 @@ private slots:
             QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(d->text(), shown.chopped(pasted.size()));
         }
+        // A box of one line keeps one line of what is pasted, by the keys or the box's menu:
+        // a line break or a tab is a blank, as the day file holds it, and Undo still takes the
+        // paste back. The printer would draw the words of a break joined.
+        QLineEdit *e = run.line(T::E, 1);
+        e->setFocus();
+        QGuiApplication::clipboard()->setText(u"voie\r\n2\tsud"_s);
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(run.state.verso.txtE[1], u"voie 2 sud"_s);
+        QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e->text(), QString());
+        QGuiApplication::clipboard()->setText(u"\uFEFFquai\nA"_s);
+        e->paste();
+        QCOMPARE(run.state.verso.txtE[1], u"quai A"_s);
+        QCOMPARE(e->cursorPosition(), 6);
+        run.box(T::NumTrainH)->setFocus();
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
         QVERIFY(run.focusOn(T::L, 0));
