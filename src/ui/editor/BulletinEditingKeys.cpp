@@ -23,10 +23,16 @@ using EditRules::Control;
 namespace
 {
 
+// Whether a key's text begins with a character that prints. One written as two (an emoji) is
+// one character, though neither of its halves prints.
+bool printable(const QString &t)
+{
+    return !t.isEmpty() && QChar::isPrint(t.toUcs4().constFirst());
+}
+
 bool isCharacter(const QKeyEvent *event)
 {
-    const QString t = event->text();
-    return !t.isEmpty() && t.at(0).isPrint() &&
+    return printable(event->text()) &&
            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
@@ -34,8 +40,7 @@ bool isCharacter(const QKeyEvent *event)
 // (in lower case) into the slot. AltGr, which also reports Ctrl where it reports Alt, types.
 bool isAltLetter(const QKeyEvent *event)
 {
-    const QString t = event->text();
-    return !t.isEmpty() && t.at(0).isPrint() && (event->modifiers() & Qt::AltModifier) &&
+    return printable(event->text()) && (event->modifiers() & Qt::AltModifier) &&
            !(event->modifiers() & Qt::ControlModifier);
 }
 

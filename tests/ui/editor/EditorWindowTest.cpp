@@ -23,7 +23,7 @@ class EditorWindowTest : public EditorFixture
 {
     Q_OBJECT
 
-    enum Gesture { Keys, Backspace, Paste };
+    enum Gesture { Keys, Backspace, Paste, Characters };
 
 private slots:
     void init() { openWindow(); }
@@ -59,6 +59,12 @@ private slots:
             {}, {}, u"1"_s);
         row("Backspace in a train number", lineSlot(1, NumeroTrain), Backspace, u"847"_s, {},
             u"84"_s);
+        // A key whose character is written as two (an emoji) is a character like any other.
+        row("emoji key on mark 13", 13, Characters, {}, u"😀"_s, u"x"_s);
+        row("emoji key in Nom", 1, Characters, u"Dupont"_s, u"😀"_s, u"Dupont?"_s);
+        row("emoji key in a list slot", lineSlot(0, De), Characters, {}, u"a😀"_s, u"A?"_s);
+        row("emoji key first in a train number", lineSlot(0, NumeroTrain), Characters, {}, u"😀"_s,
+            u"14?"_s);
         row("paste on a mark", 50, Paste, {}, u"oui"_s, u"x"_s);
         row("paste in capitals", 3, Paste, {}, u"paris\r\nnord"_s, u"PARIS NORD"_s);
         row("paste in Nom keeps its case", 1, Paste, {}, u"Dupont"_s, u"Dupont"_s);
@@ -88,6 +94,8 @@ private slots:
             QTest::keyClicks(control(), input);
         } else if (gesture == Backspace) {
             QTest::keyClick(control(), Qt::Key_Backspace);
+        } else if (gesture == Characters) {
+            typeCharacters(control(), input);
         } else {
             QGuiApplication::clipboard()->setText(input);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
