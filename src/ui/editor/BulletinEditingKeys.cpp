@@ -23,11 +23,12 @@ using EditRules::Control;
 namespace
 {
 
-// Whether a key's text begins with a character that prints. One written as two (an emoji) is
-// one character, though neither of its halves prints.
+// Whether a key's text is a character rather than a control code (Backspace, Tab, Enter,
+// Escape, Delete send one). One written as two (an emoji) is one character, and an invisible one
+// (a joiner) is typed too: the slot's rules make of it what the files can hold.
 bool printable(const QString &t)
 {
-    return !t.isEmpty() && QChar::isPrint(t.toUcs4().constFirst());
+    return !t.isEmpty() && QChar::category(t.toUcs4().constFirst()) != QChar::Other_Control;
 }
 
 bool isCharacter(const QKeyEvent *event)

@@ -65,6 +65,9 @@ private slots:
         row("emoji key in a list slot", lineSlot(0, De), Characters, {}, u"a😀"_s, u"A?"_s);
         row("emoji key first in a train number", lineSlot(0, NumeroTrain), Characters, {}, u"😀"_s,
             u"14?"_s);
+        // So is an invisible one (a joiner, a layout's zero-width key), which no file holds.
+        row("joiner key on mark 50", 50, Characters, {}, u"\u200D"_s, u"x"_s);
+        row("joiner key in a station", lineSlot(0, De), Characters, {}, u"a\u200Db"_s, u"AB"_s);
         row("paste on a mark", 50, Paste, {}, u"oui"_s, u"x"_s);
         row("paste in capitals", 3, Paste, {}, u"paris\r\nnord"_s, u"PARIS NORD"_s);
         row("paste in Nom keeps its case", 1, Paste, {}, u"Dupont"_s, u"Dupont"_s);
