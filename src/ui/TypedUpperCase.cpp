@@ -2,8 +2,10 @@
 
 #include "core/base/TypedText.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 
 TypedUpperCase::TypedUpperCase(QLineEdit *edit) : QObject(edit), m_edit(edit)
 {
@@ -35,15 +37,39 @@ void TypedUpperCase::edited(const QString &text)
     m_edit->setCursorPosition(cursor);
 }
 
-bool TypedUpperCase::eventFilter(QObject *watched, QEvent *event)
+void TypedUpperCase::restore(bool undo)
 {
-    if (watched != m_edit || event->type() != QEvent::KeyPress || m_edit->isReadOnly())
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    const bool undo = key->matches(QKeySequence::Undo);
-    if (!undo && !key->matches(QKeySequence::Redo)) return false;
     m_restoring = true;
     undo ? m_edit->undo() : m_edit->redo();
     m_restoring = false;
+}
+
+bool TypedUpperCase::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_edit || m_edit->isReadOnly()) return false;
+    if (event->type() == QEvent::ContextMenu &&
+        m_edit->contextMenuPolicy() == Qt::DefaultContextMenu) {
+        // The box's own menu, whose Undo and Redo put the text back as the keys do.
+        // Qt has connected them by name or by member, depending on its version.
+        const auto calls = [this](QAction *action, void (QLineEdit::*slot)(), const char *name) {
+            return disconnect(action, &QAction::triggered, m_edit, slot) ||
+                   disconnect(action, SIGNAL(triggered()), m_edit, name);
+        };
+        QMenu *menu = m_edit->createStandardContextMenu();
+        for (QAction *action : menu->actions()) {
+            if (calls(action, &QLineEdit::undo, SLOT(undo())))
+                connect(action, &QAction::triggered, this, [this] { restore(true); });
+            else if (calls(action, &QLineEdit::redo, SLOT(redo())))
+                connect(action, &QAction::triggered, this, [this] { restore(false); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool undo = key->matches(QKeySequence::Undo);
+    if (!undo && !key->matches(QKeySequence::Redo)) return false;
+    restore(undo);
     return true;
 }

@@ -8,7 +8,7 @@ class QLineEdit;
 // Turns to capitals what the driver types or pastes into a line edit, within the code page (a
 // letter whose capital the data files cannot hold stays as typed). The text that was already
 // there is left as it stands, whether read from a file or typed earlier; so is the text that an
-// undo or a redo from the keyboard puts back.
+// undo or a redo puts back, from the keyboard or the box's menu.
 class TypedUpperCase : public QObject
 {
 public:
@@ -20,6 +20,7 @@ protected:
 
 private:
     void rememberStart();
+    void restore(bool undo);
     void edited(const QString &text);
 
     QLineEdit *m_edit;

@@ -184,7 +184,7 @@ private slots:
     {
         QTest::addColumn<QString>("stored"); // Residence in Config.ini on opening
         QTest::addColumn<int>("cursor");     // -1: the whole text, selected on entering the box
-        QTest::addColumn<QString>("typed");  // "\x1a" stands for Ctrl+Z
+        QTest::addColumn<QString>("typed");  // "\x1a": Ctrl+Z; "\x1b": the box's menu's Undo
         QTest::addColumn<QString>("shown");
         QTest::newRow("added inside") << "Paris" << 2 << "x"
                                       << "PaXris";
@@ -192,6 +192,8 @@ private slots:
                                                  << "N";
         QTest::newRow("undo puts the stored text back") << "Paris" << -1 << "B\x1a"
                                                         << "Paris";
+        QTest::newRow("undo from the menu too") << "Paris" << -1 << "B\x1b"
+                                                << "Paris";
         QTest::newRow("capitals of the code page only")
             << "" << -1 << QString::fromUtf8("aµßéœÿ") << QString::fromUtf8("AµßÉŒŸ");
         QTest::newRow("outside the code page: the ? the file holds")
@@ -209,10 +211,21 @@ private slots:
         focusBox(dialog, 3);
         QLineEdit *edit = dialog.box(3);
         if (cursor >= 0) edit->setCursorPosition(cursor);
-        for (QChar c : typed) // as a keyboard sends them, beyond Latin-1 too
-            c == u'\x1a' ? QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier)
-                         : QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c),
-                                               Qt::NoModifier);
+        for (QChar c : typed) { // as a keyboard sends them, beyond Latin-1 too
+            if (c == u'\x1b') {
+                QContextMenuEvent asked(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                        edit->mapToGlobal(QPoint(2, 2)));
+                QApplication::sendEvent(edit, &asked);
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                menu->actions().constFirst()->trigger(); // Undo leads the box's menu
+                menu->close();
+            } else if (c == u'\x1a') {
+                QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+            } else {
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), {});
+            }
+        }
         QCOMPARE(edit->text(), shown);
         dialog.okButton()->click();
         QCOMPARE(m_state.record.slot(4), shown);
