@@ -1,10 +1,10 @@
 #include "ui/roster/frmReglagePara.h"
 
-#include "core/base/Cp1252.h"
 #include "core/base/Prompts.h"
 #include "core/roster/CaraibeConversion.h"
 #include "core/roster/ConvertCriteria.h"
 #include "ui/CodePageInput.h"
+#include "ui/TypedUpperCase.h"
 #include "ui/WithinScreen.h"
 
 #include <QGridLayout>
@@ -38,15 +38,8 @@ frmReglagePara::frmReglagePara(CaraibeConversion &conversion, Prompts &prompts, 
             edit->setObjectName(QStringLiteral("txt%1_%2").arg(row).arg(f));
             edit->setAccessibleName(
                 QStringLiteral("Ligne %1, %2").arg(row + 1).arg(QString::fromUtf16(names[f])));
-            // Letters are written in capitals, typed or pasted.
-            connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-                const QString upper = Cp1252::toUpper(text);
-                if (upper == text)
-                    return;
-                const int cursor = edit->cursorPosition();
-                edit->setText(upper);
-                edit->setCursorPosition(cursor);
-            });
+            // Letters typed or pasted are written in capitals; the file's stay as they are.
+            new TypedUpperCase(edit);
             CodePageInput::watch(edit);
             grid->addWidget(edit, row + 1, columns[size_t(f)]);
             m_boxes[size_t(row)][size_t(f)] = edit;

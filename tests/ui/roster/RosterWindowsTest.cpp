@@ -114,6 +114,10 @@ private slots:
         CaraibeConversion conversion(dataFolder());
         frmReglagePara window(conversion, m_prompts);
         QCOMPARE(window.box(3, 1)->text(), u"bpb"_s);
+        // What the file holds stays as it is written: only the letters typed become capitals.
+        window.box(3, 1)->end(false);
+        typeCharacters(window.box(3, 1), u"x"_s);
+        QCOMPARE(window.box(3, 1)->text(), u"bpbX"_s);
 
         // Capitals as Windows-1252 has them: é gives É, µ has none and stays.
         window.box(3, 1)->clear();
