@@ -48,18 +48,19 @@ protected:
         case QEvent::KeyPress: {
             auto *key = static_cast<QKeyEvent *>(event);
             if (key->matches(QKeySequence::Paste)) return pasteIntoLine(watched);
-            if (Cp1252::holds(key->text())) return false;
-            QKeyEvent turned(QEvent::KeyPress, key->key(), key->modifiers(),
-                             Cp1252::held(key->text()), key->isAutoRepeat(), key->count());
+            const QString text = turnedText(watched, key->text());
+            if (text == key->text()) return false;
+            QKeyEvent turned(QEvent::KeyPress, key->key(), key->modifiers(), text,
+                             key->isAutoRepeat(), key->count());
             QCoreApplication::sendEvent(watched, &turned);
             return true;
         }
         case QEvent::InputMethod: {
             auto *input = static_cast<QInputMethodEvent *>(event);
-            if (Cp1252::holds(input->commitString())) return false;
+            const QString text = turnedText(watched, input->commitString());
+            if (text == input->commitString()) return false;
             QInputMethodEvent turned(input->preeditString(), input->attributes());
-            turned.setCommitString(Cp1252::held(input->commitString()), input->replacementStart(),
-                                   input->replacementLength());
+            turned.setCommitString(text, input->replacementStart(), input->replacementLength());
             QCoreApplication::sendEvent(watched, &turned);
             return true;
         }
@@ -69,6 +70,15 @@ protected:
     }
 
 private:
+    // A line edit takes what a paste into it keeps (an invisible character goes); the code
+    // (Enter, Backspace, Escape) of a key that types no character is left to it.
+    static QString turnedText(QObject *watched, const QString &text)
+    {
+        const bool typed =
+            !text.isEmpty() && QChar::category(text.toUcs4().constFirst()) != QChar::Other_Control;
+        return typed && qobject_cast<QLineEdit *>(watched) ? lineHeld(text) : Cp1252::held(text);
+    }
+
     static bool pasteIntoLine(QObject *watched)
     {
         auto *line = qobject_cast<QLineEdit *>(watched);

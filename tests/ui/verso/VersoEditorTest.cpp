@@ -290,6 +290,8 @@ private slots:
         e->paste();
         QCOMPARE(run.state.verso.txtE[1], u"quai A"_s);
         QCOMPARE(e->cursorPosition(), 6);
+        typeCharacters(e, u"\u200D😀"_s); // as a paste keeps it: no invisible joiner
+        QCOMPARE(run.state.verso.txtE[1], u"quai A?"_s);
         run.box(T::NumTrainH)->setFocus();
         QTest::keyClick(run.box(T::NumTrainH), Qt::Key_Tab);
         QTest::keyClick(run.box(T::ObsMec), Qt::Key_Tab);
