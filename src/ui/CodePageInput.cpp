@@ -118,10 +118,12 @@ void watch(QPlainTextEdit *edit)
     edit->installEventFilter(new Watcher(edit));
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit] {
         QTextDocument *document = edit->document();
-        if (Cp1252::holds(document->toPlainText())) return;
+        const QString whole = document->toPlainText();
+        if (Cp1252::holds(whole) && !whole.contains(u'\t')) return;
         // Each character the code page lacks is replaced where it stands, in the same step of
         // the undo history as the edit that brought it: the rest of the text, the cursor and the
-        // view stay as they are, and Undo takes the whole edit back.
+        // view stay as they are, and Undo takes the whole edit back. A pasted tab, which no key
+        // types here, is a blank: the lines break at blanks on paper.
         QTextCursor replace(document);
         replace.joinPreviousEditBlock();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -130,10 +132,11 @@ void watch(QPlainTextEdit *edit)
                 const bool pair =
                     text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate();
                 const int from = pair ? i - 1 : i;
-                if (Cp1252::holds(QStringView(text).mid(from, i - from + 1))) continue;
+                const bool tab = text[i] == u'\t';
+                if (!tab && Cp1252::holds(QStringView(text).mid(from, i - from + 1))) continue;
                 replace.setPosition(block.position() + from);
                 replace.setPosition(block.position() + i + 1, QTextCursor::KeepAnchor);
-                replace.insertText(QStringLiteral("?"));
+                replace.insertText(tab ? QStringLiteral(" ") : QStringLiteral("?"));
                 i = from;
             }
         }

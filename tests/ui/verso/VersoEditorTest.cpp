@@ -262,6 +262,11 @@ private slots:
         QTest::keyClick(trains, Qt::Key_V, Qt::ControlModifier);
         typeCharacters(trains, u"8"_s);
         QCOMPARE(run.state.verso.txtNumTrainH, u"1??823\n456?7"_s);
+        // A tab, which no key types there, is a blank: the lines break at blanks on paper.
+        QGuiApplication::clipboard()->setText(u"\t"_s);
+        QTest::keyClick(trains, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(run.state.verso.txtNumTrainH, u"1??8 23\n456?7"_s);
+        QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the tab
         QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the 8
         QTest::keyClick(trains, Qt::Key_Z, Qt::ControlModifier); // the paste, turned or not
         QCOMPARE(run.state.verso.txtNumTrainH, u"123\n456?7"_s);
