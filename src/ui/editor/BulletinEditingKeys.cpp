@@ -26,14 +26,14 @@ namespace
 // Whether a key's text is a character rather than a control code (Backspace, Tab, Enter,
 // Escape, Delete send one). One written as two (an emoji) is one character, and an invisible one
 // (a joiner) is typed too: the slot's rules make of it what the files can hold.
-bool printable(const QString &t)
+bool typesCharacter(const QString &t)
 {
     return !t.isEmpty() && QChar::category(t.toUcs4().constFirst()) != QChar::Other_Control;
 }
 
 bool isCharacter(const QKeyEvent *event)
 {
-    return printable(event->text()) &&
+    return typesCharacter(event->text()) &&
            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
@@ -41,7 +41,7 @@ bool isCharacter(const QKeyEvent *event)
 // (in lower case) into the slot. AltGr, which also reports Ctrl where it reports Alt, types.
 bool isAltLetter(const QKeyEvent *event)
 {
-    return printable(event->text()) && (event->modifiers() & Qt::AltModifier) &&
+    return typesCharacter(event->text()) && (event->modifiers() & Qt::AltModifier) &&
            !(event->modifiers() & Qt::ControlModifier);
 }
 
