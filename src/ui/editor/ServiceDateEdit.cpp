@@ -3,6 +3,7 @@
 #include "core/model/ServiceDate.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -50,7 +51,21 @@ ServiceDateEdit::ServiceDateEdit(QWidget *parent) : QDateEdit(parent)
     // into the wrong parts.
     setLayoutDirection(Qt::LeftToRight);
     setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
+    // A right click opens the bulletin's menu, as over the other boxes; the box's own menu
+    // pasted a date by Qt's rules.
+    setContextMenuPolicy(Qt::NoContextMenu);
     lineEdit()->installEventFilter(this);
+}
+
+void ServiceDateEdit::typePasted(const QString &pasted)
+{
+    // The characters of a paste are typed, one after the other, from the part the cursor
+    // stands in: "31/12/99" is the date that these keys make.
+    m_run.reset();
+    for (const QChar c : pasted.trimmed()) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        keyPressEvent(&key);
+    }
 }
 
 int ServiceDateEdit::partAtCursor() const
@@ -83,6 +98,10 @@ void ServiceDateEdit::keyPressEvent(QKeyEvent *event)
                              modifiers == Qt::AltModifier))) {
         m_run.reset();
         openCalendar();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        typePasted(QGuiApplication::clipboard()->text());
         return;
     }
     const QString text = event->text();
@@ -298,6 +317,15 @@ bool ServiceDateEdit::eventFilter(QObject *watched, QEvent *event)
         const auto *click = static_cast<QMouseEvent *>(event);
         const int at = lineEdit()->cursorPositionAt(click->position().toPoint());
         selectPart(at <= PartStart[1] - 1 ? 0 : at <= PartStart[2] - 1 ? 1 : 2);
+        return true;
+    }
+    // The middle button's paste of the selection is typed as a paste is.
+    if (watched == lineEdit() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            typePasted(QGuiApplication::clipboard()->text(QClipboard::Selection));
         return true;
     }
     return QDateEdit::eventFilter(watched, event);

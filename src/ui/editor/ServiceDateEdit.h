@@ -14,7 +14,7 @@
 // takes the century a driver means (ServiceDate::yearOfTwoDigits) and a year on four digits is
 // taken whole. Backspace goes back through the digits typed, Left and Right go from part to part,
 // a double click selects the part under the mouse, and a part left empty comes back as it was.
-// F4, Alt+Down and Alt+Up open the calendar.
+// F4, Alt+Down and Alt+Up open the calendar. A paste is typed, key after key.
 // The wheel acts on the box only once it has the keyboard, and a click on its frame does not
 // step the date.
 class ServiceDateEdit : public QDateEdit
@@ -54,6 +54,7 @@ private:
 
     // Opens the calendar under the box, as a click on its arrow does.
     void openCalendar();
+    void typePasted(const QString &pasted);
     // The part the cursor (or the selection) stands in.
     int partAtCursor() const;
     void selectPart(int part);

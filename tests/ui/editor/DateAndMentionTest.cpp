@@ -17,16 +17,15 @@ class DateAndMentionTest : public EditorFixture
         editing().setCurrentSlot(DateSlot);
         return m_window->datePicker();
     }
-    // Types `keys` into `w`: ⌫ is Backspace, ⌦ Delete, ← and → the arrows, ⇲ End, ⇧ Shift+Right.
+    // Types `keys` into `w`: ⌫ is Backspace, ⌦ Delete, ← and → the arrows, ⇲ End, ⇧ Shift+Right,
+    // ⌂ Ctrl+A, ⎘ Ctrl+V.
     static void typeKeys(QWidget *w, const QString &keys)
     {
         static const QHash<QChar, std::pair<Qt::Key, Qt::KeyboardModifier>> named = {
-            {u'⌫', {Qt::Key_Backspace, Qt::NoModifier}},
-            {u'⌦', {Qt::Key_Delete, Qt::NoModifier}},
-            {u'←', {Qt::Key_Left, Qt::NoModifier}},
-            {u'→', {Qt::Key_Right, Qt::NoModifier}},
-            {u'⇲', {Qt::Key_End, Qt::NoModifier}},
-            {u'⇧', {Qt::Key_Right, Qt::ShiftModifier}}};
+            {u'⌫', {Qt::Key_Backspace, Qt::NoModifier}}, {u'⌦', {Qt::Key_Delete, Qt::NoModifier}},
+            {u'←', {Qt::Key_Left, Qt::NoModifier}},      {u'→', {Qt::Key_Right, Qt::NoModifier}},
+            {u'⇲', {Qt::Key_End, Qt::NoModifier}},       {u'⇧', {Qt::Key_Right, Qt::ShiftModifier}},
+            {u'⌂', {Qt::Key_A, Qt::ControlModifier}},    {u'⎘', {Qt::Key_V, Qt::ControlModifier}}};
         for (const QChar c : keys) {
             const auto key = named.constFind(c);
             if (key == named.cend())
@@ -148,6 +147,10 @@ private slots:
         row("day and month over April", {2026, 4, 15}, u"3112"_s, {2026, 12, 31});
         row("last century", {2025, 2, 28}, u"311299"_s, {1999, 12, 31});
         row("with slashes", {2024, 2, 28}, u"29/02/24"_s, {2024, 2, 29});
+        // A paste (⎘: Ctrl+V of the clipboard's "31/12/99") is the same keys typed: Qt's box
+        // took the century shown.
+        row("pasted, last century", {2026, 4, 15}, u"⎘"_s, {1999, 12, 31});
+        row("pasted over the whole date", {2026, 4, 15}, u"⌂⎘"_s, {1999, 12, 31});
         row("day and month with a slash", {2026, 12, 15}, u"01/10"_s, {2026, 10, 1});
         row("one-digit parts", {2026, 12, 7}, u"1/1/27"_s, {2027, 1, 1});
         row("one-digit day without slash", {1998, 12, 5}, u"51226"_s, {2026, 12, 5});
@@ -189,12 +192,16 @@ private slots:
         QVERIFY(box->hasFocus());
         if (section != QDateTimeEdit::NoSection)
             box->setSelectedSection(QDateTimeEdit::Section(section));
+        QGuiApplication::clipboard()->setText(u"31/12/99"_s);
         typeKeys(box, keys);
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(record().currentSlot(), DateSlot + 1);
         QCOMPARE(box->date(), date);
         QCOMPARE(record().serviceDate(), date);
         QCOMPARE(box->text(), date.toString(u"dd/MM/yy"));
+        // Nothing comes in another way: a drop, or the paste of the box's own menu.
+        QVERIFY(!box->findChild<QLineEdit *>()->acceptDrops());
+        QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
         // The keys typed next go into Roulement.
         QVERIFY(text()->isVisible() && text()->hasFocus());
         QTest::keyClicks(text(), u"5"_s);
