@@ -240,8 +240,13 @@ QStringList removeStaleTemporaries(const QString &dataFolder, const QDateTime &n
         QStringLiteral("^(.+%1[A-Za-z0-9]{6}|kerbo-[A-Za-z0-9]{6}\\.tmp)$")
             .arg(QRegularExpression::escape(QLatin1String(AtomicFile::TemporaryMark))));
     QStringList removed;
+    // Named first by pattern: a day's folder may hold years of days, each save sweeps it.
     const QFileInfoList files =
-        QDir(dataFolder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+        QDir(dataFolder)
+            .entryInfoList(
+                {QLatin1String("*") + QLatin1String(AtomicFile::TemporaryMark) + QLatin1String("*"),
+                 QStringLiteral("kerbo-*.tmp")},
+                QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     for (const QFileInfo &file : files) {
         if (file.isSymLink() || !ours.match(file.fileName()).hasMatch())
             continue;
