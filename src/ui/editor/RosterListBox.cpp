@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
+#include <QWheelEvent>
 
 RosterListBox::RosterListBox(AppState &state, QWidget *parent) : QComboBox(parent), m_state(state)
 {
     setEditable(true);
+    setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     lineEdit()->setReadOnly(true);
@@ -97,6 +99,17 @@ void RosterListBox::focusOutEvent(QFocusEvent *event)
     // Whatever the list shows becomes the generic folder, even an empty text.
     setCurrentGenericFolder(currentText());
     QComboBox::focusOutEvent(event);
+}
+
+void RosterListBox::wheelEvent(QWheelEvent *event)
+{
+    // A wheel turned over the list on the way elsewhere leaves the generic folder alone, and the
+    // keyboard in the bulletin.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void RosterListBox::choose(int index)

@@ -5,7 +5,8 @@
 struct AppState;
 
 // The roster list: the current generic folder, chosen among the entries of ListeDossier.txt.
-// Typing is refused; a key sends the driver back to the bulletin.
+// Typing is refused; a key sends the driver back to the bulletin. The wheel chooses a folder only
+// once the list has the keyboard.
 class RosterListBox : public QComboBox
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void choose(int index);

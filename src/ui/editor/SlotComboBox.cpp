@@ -2,10 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QScreen>
+#include <QWheelEvent>
 
 SlotComboBox::SlotComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
+    setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(20);
     // Free text stays as typed: no completion from the items.
@@ -38,4 +40,14 @@ void SlotComboBox::showPopup()
     const QModelIndex item = model()->index(at, modelColumn(), rootModelIndex());
     view()->setCurrentIndex(item);
     view()->scrollTo(item, QAbstractItemView::PositionAtTop);
+}
+
+void SlotComboBox::wheelEvent(QWheelEvent *event)
+{
+    // A wheel turned over the box on the way elsewhere leaves the slot alone.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }

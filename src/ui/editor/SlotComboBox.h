@@ -3,7 +3,8 @@
 #include <QComboBox>
 
 // The editor's list control: an editable drop-down that tells its owner before it opens, so that
-// the items can be read again from the slot's list file.
+// the items can be read again from the slot's list file. The wheel chooses among the items only
+// once the control has the keyboard.
 class SlotComboBox : public QComboBox
 {
     Q_OBJECT
@@ -13,4 +14,7 @@ public:
 
 signals:
     void aboutToShowPopup();
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
 };

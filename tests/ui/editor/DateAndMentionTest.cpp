@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 #include "ui/editor/DayFileWiring.h"
+#include "ui/editor/RosterListBox.h"
 #include "ui/editor/frmChoixDate.h"
 
 // The two boxes of the form's head that are not plain text: the mention beside Journee, and the
@@ -291,19 +292,43 @@ private slots:
         QCOMPARE(line->selectedText(), u"09"_s);
     }
 
-    // The wheel turned over the date box on the way elsewhere changes nothing.
-    void wheelOverTheDateBoxLeavesItAlone()
+    // The wheel turned over a box on the way elsewhere changes nothing and leaves the keyboard
+    // where it is: the date box, the roster list (its folders read), the drop-down of a station
+    // (its stations read) while the keyboard is in the roster list.
+    void wheelOnTheWayLeavesTheBoxesAlone()
     {
+        const QString folder = m_data->dir.path() + u"/R2/"_s;
+        m_data->writeLines(u"ListeDossier.txt"_s, {m_data->dir.path() + u"/R1/"_s, folder});
         QDateEdit *box = m_window->datePicker();
         m_window->showServiceDate(QDate(2026, 12, 16));
+        RosterListBox *roster = m_window->rosterList();
+        m_window->showRosterFolder(folder);
+        roster->showPopup();
+        roster->hidePopup();
+        emit roster->activated(1);
+        editing().setCurrentSlot(lineSlot(0, De));
+        list()->showPopup();
+        list()->hidePopup();
+        const auto wheelOver = [](QWidget *w, int delta) {
+            const QPointF at(10, 8);
+            QWheelEvent wheel(at, w->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w, &wheel);
+        };
         editing().setCurrentSlot(DateSlot + 1);
         QWidget *typing = QApplication::focusWidget();
-        const QPointF at(10, 8);
-        QWheelEvent wheel(at, box->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(box, &wheel);
+        wheelOver(box, 120);
+        wheelOver(roster, 120);
         QCOMPARE(box->date(), QDate(2026, 12, 16));
+        QCOMPARE(m_state->config.hdGenerique, folder);
+        QCOMPARE(iniOption(u"CheminDossiers"_s, u"Hdgenerique"_s), folder);
         QCOMPARE(QApplication::focusWidget(), typing);
+
+        editing().setCurrentSlot(lineSlot(0, De));
+        roster->setFocus();
+        wheelOver(list(), -120);
+        QCOMPARE(record().slot(lineSlot(0, De)), QString());
+        QVERIFY(roster->hasFocus());
     }
 
     // "Nouvelle journée" asks over the drawn bulletin; a day kept gets its control back where
