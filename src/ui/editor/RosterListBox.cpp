@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/folders/RosterFolderList.h"
+#include "ui/LeftClickFocus.h"
 #include "ui/PaperColours.h"
 
 #include <QAbstractItemView>
@@ -15,10 +16,11 @@
 RosterListBox::RosterListBox(AppState &state, QWidget *parent) : QComboBox(parent), m_state(state)
 {
     setEditable(true);
-    setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     lineEdit()->setReadOnly(true);
+    // Not taken by the wheel, nor by the right button.
+    focusOnLeftClickOnly(this, lineEdit());
     connect(this, &QComboBox::activated, this, &RosterListBox::choose);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/editor/ServiceDateEdit.h"
 
 #include "core/model/ServiceDate.h"
+#include "ui/LeftClickFocus.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -50,7 +51,8 @@ ServiceDateEdit::ServiceDateEdit(QWidget *parent) : QDateEdit(parent)
     // Right to left, Qt's box turns its parts round (yy/MM/dd), and the digits typed would go
     // into the wrong parts.
     setLayoutDirection(Qt::LeftToRight);
-    setFocusPolicy(Qt::StrongFocus); // not taken by the wheel
+    // Not taken by the wheel, nor by the right button that opens the bulletin's menu.
+    focusOnLeftClickOnly(this, lineEdit());
     // A right click opens the bulletin's menu, as over the other boxes; the box's own menu
     // pasted a date by Qt's rules.
     setContextMenuPolicy(Qt::NoContextMenu);

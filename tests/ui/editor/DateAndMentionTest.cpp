@@ -331,6 +331,36 @@ private slots:
         QVERIFY(roster->hasFocus());
     }
 
+    // The right button over the date box or the roster list opens the bulletin's menu, as over
+    // the boxes, and leaves the keyboard in the box where the driver stands: the next key goes
+    // there, not into the date or off to Nom.
+    void rightButtonLeavesTheKeyboardInItsBox()
+    {
+        m_window->showServiceDate(QDate(2026, 12, 16));
+        QDateEdit *date = m_window->datePicker();
+        RosterListBox *roster = m_window->rosterList();
+        const QList<QWidget *> pressed = {date->findChild<QLineEdit *>(), date, roster->lineEdit(),
+                                          roster};
+        for (QWidget *w : pressed) {
+            record().setSlot(lineSlot(0, NumeroTrain), QString());
+            typeAt(lineSlot(0, NumeroTrain), u"1"_s);
+            QTimer::singleShot(0, [] {
+                if (QWidget *menu = QApplication::activePopupWidget()) menu->close();
+            });
+            QTest::mousePress(w, Qt::RightButton, {}, QPoint(6, w->height() / 2));
+            QTest::mouseRelease(w, Qt::RightButton, {}, QPoint(6, w->height() / 2));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+            QCOMPARE(record().currentSlot(), lineSlot(0, NumeroTrain));
+            QCOMPARE(record().slot(lineSlot(0, NumeroTrain)), u"15"_s);
+        }
+        QCOMPARE(date->date(), QDate(2026, 12, 16));
+        // The left button still takes the keyboard into them.
+        QTest::mouseClick(date->findChild<QLineEdit *>(), Qt::LeftButton, {}, QPoint(6, 6));
+        QCOMPARE(record().currentSlot(), DateSlot);
+        QTest::mouseClick(roster->lineEdit(), Qt::LeftButton, {}, QPoint(6, 6));
+        QVERIFY(roster->hasFocus());
+    }
+
     // "Nouvelle journée" asks over the drawn bulletin; a day kept gets its control back where
     // it was, a new day starts on the first train number.
     void newDayAsksOverTheDrawnBulletin()
