@@ -305,6 +305,28 @@ private slots:
         QCOMPARE(m_state->config.hdGenerique, m_data->dir.path() + u"/R1/"_s);
     }
 
+    // A day opened from a folder whose name the 8-bit settings cannot hold ("Roulement ő") makes
+    // it the generic folder for this run only: leaving the roster list that shows it does not
+    // store it with "?" in place of its letter, which no folder has, while an ordinary folder
+    // shown there is stored as before.
+    void rosterListStoresNoFolderTheSettingsCannotHold()
+    {
+        RosterListBox *roster = m_window->rosterList();
+        const QString stored = iniOption(u"CheminDossiers"_s, u"Hdgenerique"_s);
+        for (const QString &name : {u"Roulement ő"_s, u"Roulement é"_s}) {
+            const QString folder = m_data->dir.path() + u'/' + name + u'/';
+            m_state->config.hdGenerique = folder;
+            m_window->showRosterFolder(folder);
+            roster->setFocus();
+            QVERIFY(roster->hasFocus());
+            text()->setFocus();
+            QVERIFY(!roster->hasFocus());
+            QCOMPARE(m_state->config.hdGenerique, folder);
+            QCOMPARE(iniOption(u"CheminDossiers"_s, u"Hdgenerique"_s),
+                     name.endsWith(u'é') ? folder : stored);
+        }
+    }
+
     // Among thirty roster folders the drop-down opens on the folder the box shows, whichever way
     // it got there, and marks none when the box shows a folder of no line.
     void rosterListOpensOnTheFolderShown()
