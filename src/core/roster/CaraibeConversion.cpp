@@ -153,11 +153,14 @@ QString CaraibeConversion::validityLine() const
            + m_header.endDates[k];
 }
 
-CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, const QString &name,
+CaraibeConversion::Outcome CaraibeConversion::convert(const QString &drive, const QString &typed,
                                                       Prompts &prompts, const QDate &today,
                                                       const std::function<void(bool)> &busy)
 {
     m_converted = 0;
+    // Blanks at the ends do not show in any list: "R142 " would sit beside "R142" looking the
+    // same, and blanks alone would name a folder that looks unnamed.
+    const QString name = typed.trimmed();
     if (name.isEmpty()) {
         prompts.message(ErrorTitle, QStringLiteral("Veuillez inscrire le nom du dossier s.v.p."),
                         Prompts::Icon::Exclamation);

@@ -286,20 +286,25 @@ private slots:
     void refusedDestinations()
     {
         const auto conversion = pickRoster(dataFile(u"roulement-deux-periodes.txt"_s));
-        QCOMPARE(convert(conversion, QString()), CaraibeConversion::Outcome::NameMissing);
-        QCOMPARE(m_prompts.last().text, u"Veuillez inscrire le nom du dossier s.v.p."_s);
-        QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
+        for (const QString &name : {QString(), u"   "_s}) {
+            QCOMPARE(convert(conversion, name), CaraibeConversion::Outcome::NameMissing);
+            QCOMPARE(m_prompts.last().text, u"Veuillez inscrire le nom du dossier s.v.p."_s);
+            QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
+        }
 
         // A folder or a file of that name is never touched.
         QVERIFY(QDir(drive()).mkpath(u"R142"_s) && writeBytes(drive() + u"R142/12.txt"_s, "mine")
                 && writeBytes(drive() + u"notes"_s, "mine"));
-        for (const QString &name : {u"R142"_s, u"notes"_s, u".."_s}) {
+        // Blanks at the ends name the same folder as without them.
+        for (const QString &name : {u"R142"_s, u" R142 "_s, u"notes"_s, u".."_s}) {
             QCOMPARE(convert(conversion, name), CaraibeConversion::Outcome::FolderExists);
             QVERIFY(m_prompts.last().text.startsWith(u"Un dossier avec ce nom existe déja"_s));
             QCOMPARE(m_prompts.last().icon, Prompts::Icon::Critical);
         }
         QCOMPARE(bytesOf(drive() + u"R142/12.txt"_s), QByteArray("mine"));
         QCOMPARE(QDir(drive() + u"R142"_s).entryList(QDir::Files), QStringList{u"12.txt"_s});
+        QCOMPARE(QDir(drive()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{u"R142"_s});
 
         // A name as long as the file system allows is a good destination.
         const QString longest(240, u'R');
