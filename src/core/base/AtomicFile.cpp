@@ -228,7 +228,15 @@ QString temporaryName(const QString &target)
 {
     static constexpr char letters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString name = target + QLatin1String(AtomicFile::TemporaryMark);
+    // A name may take the whole length a folder allows (255 bytes): the temporary file's keeps
+    // only as much of it as leaves room for the mark, whole characters only.
+    constexpr qsizetype NameMax = 255;
+    constexpr qsizetype Added = sizeof AtomicFile::TemporaryMark - 1 + 6;
+    const qsizetype cut = qMax(target.lastIndexOf(u'/'), target.lastIndexOf(u'\\')) + 1;
+    QString base = target.mid(cut);
+    while (base.size() > 1 && QFile::encodeName(base).size() + Added > NameMax)
+        base.chop(base.size() >= 2 && base.back().isLowSurrogate() ? 2 : 1);
+    QString name = target.left(cut) + base + QLatin1String(AtomicFile::TemporaryMark);
     for (int i = 0; i < 6; ++i)
         name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
     return name;

@@ -71,6 +71,24 @@ private slots:
                  (QStringList{"dst", "src"}));
     }
 
+    // Days named as long as the disk allows (255 bytes, an accent taking two) are written and
+    // copied like any other, and nothing of the work is left beside them.
+    void namesAsLongAsTheDiskAllows()
+    {
+        QStringList names = {QString(251, u'x') + QStringLiteral(".txt"),
+                             QString(125, u'é') + QStringLiteral("x.txt")};
+        for (const QString &name : names) {
+            QCOMPARE(QFile::encodeName(name).size(), 255);
+            write(m_source, name, name);
+        }
+        QVERIFY(FileCommands::copy(m_prompts, m_source, m_target, names));
+        names.sort();
+        QCOMPARE(files(m_target), names);
+        for (const QString &name : names)
+            QCOMPARE(TextFile::readLines(QDir(m_target).filePath(name)).lines, QStringList{name});
+        QCOMPARE(files(m_source).size(), 5);
+    }
+
     // A link left in the target folder, even one leading nowhere, is a file there: nothing is
     // written through it.
     void linkAtTheTargetIsAnExistingFile()
