@@ -89,8 +89,9 @@ bool copyTree(const QString &source, const QString &destination, QString *error)
     QList<Item> items;
     if (!listTree(source, QString(), items, error)) return false;
 
-    QTemporaryDir work(
-        QDir(dest.path()).filePath(u'.' + dest.fileName() + QStringLiteral("-XXXXXX")));
+    // Hidden, and short whatever the copy's name: a name of the whole length a folder's name may
+    // have is still a good destination.
+    QTemporaryDir work(QDir(dest.path()).filePath(QStringLiteral(".kerbo-copie-XXXXXX")));
     if (!work.isValid())
         return fail(QStringLiteral("Impossible de créer un dossier dans %1 : %2")
                         .arg(QDir::toNativeSeparators(dest.path()), work.errorString()));

@@ -517,6 +517,12 @@ private slots:
         QVERIFY(!QFileInfo::exists(d + "/CopieANCIEN"));
         QCOMPARE(entries(d), QStringList{"CopieROULEMENT"});
 
+        // A copy whose name takes the whole length a folder's name may have (255 bytes).
+        const QString longest(250, u'R');
+        RosterFolders::saveCopy(m_prompts, m_panes, folder(longest), d);
+        QCOMPARE(m_prompts.last().title, "Kerbo");
+        QCOMPARE(entries(d), (QStringList{"CopieROULEMENT", "Copie" + longest}));
+
         RosterFolders::saveCopy(m_prompts, m_panes, r, d);
         expectLast("Le dossier sauvegardé existes deja sur ce disque",
                    "Le dossier avec ce nom est deja sauvegardé comme CopieROULEMENT sur le disque " +
