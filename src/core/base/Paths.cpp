@@ -1,5 +1,6 @@
 #include "core/base/Paths.h"
 
+#include "core/base/Cp1252.h"
 #include "core/base/Prompts.h"
 
 #include <QDir>
@@ -87,6 +88,11 @@ bool sameFolder(const QString &a, const QString &b)
     constexpr Qt::CaseSensitivity Case = Qt::CaseSensitive;
 #endif
     return !a.isEmpty() && !b.isEmpty() && plain(a).compare(plain(b), Case) == 0;
+}
+
+bool storable(const QString &folder)
+{
+    return Cp1252::holds(folder) && !hasControlCharacter(folder);
 }
 
 bool isControlCharacter(QChar c)

@@ -39,6 +39,11 @@ QString folderOf(const QString &filePath);
 // they end ("C:\X\" written on Windows, "/home/u/X" without its last "/").
 bool sameFolder(const QString &a, const QString &b);
 
+// Whether a folder's path can be kept in the 8-bit settings and the roster-folder list and read
+// back the same: each of its characters in the code page, and no line break nor other control
+// character, which would cut its line in two.
+bool storable(const QString &folder);
+
 // A line break, a tab or another control character.
 bool isControlCharacter(QChar c);
 // Whether `text` holds one.

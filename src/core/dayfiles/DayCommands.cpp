@@ -1,7 +1,6 @@
 #include "core/dayfiles/DayCommands.h"
 
 #include "core/AppState.h"
-#include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
 #include "core/config/DataFolder.h"
@@ -9,8 +8,8 @@
 #include "core/dayfiles/DayFileReader.h"
 #include "core/dayfiles/DayFileWriter.h"
 #include "core/dayfiles/DayNames.h"
-#include "core/model/BulletinView.h"
 #include "core/folders/RosterFolderList.h"
+#include "core/model/BulletinView.h"
 #include "core/model/SlotTable.h"
 
 #include <QFileInfo>
@@ -181,8 +180,9 @@ void openDay(AppState &state, Prompts &prompts, BulletinView &view, const OpenKi
     const QString folder = Paths::folderOf(file);
     setting = folder;
     // A path the 8-bit files cannot hold serves this run only: stored, it would come back with
-    // "?" in place of its letters and be dropped as missing at the next start.
-    const bool storable = Cp1252::holds(folder);
+    // "?" in place of its letters, or cut at a line break, and be dropped as missing at the next
+    // start.
+    const bool storable = Paths::storable(folder);
     if (storable) state.config.write(ConfigKeys::CheminDossiers, kind.key, folder);
     if (kind.generic) {
         // The day is open either way; a list that cannot take the folder is told.
@@ -318,7 +318,7 @@ void saveArchive(AppState &state, Prompts &prompts, BulletinView &view)
         state.config.write(ConfigKeys::CheminDossiers, ArchiveKey, QString());
     }
     // A folder the 8-bit settings cannot hold, opened from, serves the run from memory alone.
-    if (setting.isEmpty() || Cp1252::holds(setting))
+    if (setting.isEmpty() || Paths::storable(setting))
         setting =
             Paths::folderValue(state.config.read(ConfigKeys::CheminDossiers, ArchiveKey).text);
     const QString folder = setting;

@@ -36,8 +36,23 @@ bool nameRefused(Prompts &prompts, const QString &name)
 
 // The settings and the list keep paths in the 8-bit code page: a folder whose path holds a
 // letter outside it would be stored with "?" and lost at the next start.
+// A line break (a name pasted in a file manager) would cut its line in two, the first half
+// naming another folder.
 bool pathRefused(Prompts &prompts, const QString &folder)
 {
+    if (Paths::hasControlCharacter(folder)) {
+        QString shown = folder;
+        for (QChar &c : shown)
+            if (Paths::isControlCharacter(c)) c = u' ';
+        prompts.message(QStringLiteral("Kerbo"),
+                        lines({QStringLiteral("Le chemin du dossier ") + shown +
+                                   QStringLiteral(" contient un retour à la ligne ou une "
+                                                  "tabulation, que Kerbo ne sait pas enregistrer."),
+                               QStringLiteral("Veuillez renommer ce dossier ou en choisir un "
+                                              "autre.")}),
+                        Icon::Exclamation);
+        return true;
+    }
     if (Cp1252::holds(folder)) return false;
     QStringList text = {QStringLiteral("Le chemin du dossier ") + folder +
                         QStringLiteral(" contient des lettres que Kerbo ne sait pas enregistrer.")};

@@ -1,7 +1,7 @@
 #include "ui/editor/RosterListBox.h"
 
 #include "core/AppState.h"
-#include "core/base/Cp1252.h"
+#include "core/base/Paths.h"
 #include "core/folders/RosterFolderList.h"
 #include "ui/LeftClickFocus.h"
 #include "ui/PaperColours.h"
@@ -127,7 +127,7 @@ void RosterListBox::setCurrentGenericFolder(const QString &folder)
     m_state.config.hdGenerique = folder;
     // A folder opened from, whose path the 8-bit settings cannot hold, serves this run only:
     // stored, it would come back with "?" in place of its letters, a folder that is nowhere.
-    if (Cp1252::holds(folder))
+    if (Paths::storable(folder))
         m_state.config.write(ConfigKeys::CheminDossiers, ConfigKeys::Hdgenerique, folder);
 }
 

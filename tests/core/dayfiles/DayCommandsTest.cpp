@@ -367,15 +367,18 @@ private slots:
                  (QStringList{pulled, pulled}));
         setFolders(other, m_archive);
 
-        // A folder whose path the 8-bit settings cannot hold serves this run only.
-        const QString polish = folder(u"Łódź"_s);
-        QVERIFY(QFile::copy(other + u"12 2bis.txt"_s, polish + u"12.txt"_s));
-        m_prompts.files = {polish + u"12.txt"_s};
-        DayCommands::openGeneric(*m_state, m_prompts, m_view);
-        QCOMPARE((QStringList{m_state->config.hdGenerique, iniValue(u"Hdgenerique"_s),
-                              m_state->currentFileFolder}),
-                 (QStringList{polish, other, polish}));
-        QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
+        // A folder whose path the 8-bit settings cannot hold serves this run only, as does one
+        // with a line break in its name, which would cut its line of the files in two.
+        for (const QString &name : {u"Łódź"_s, u"R1\nR2"_s}) {
+            const QString unstorable = folder(name);
+            QVERIFY(QFile::copy(other + u"12 2bis.txt"_s, unstorable + u"12.txt"_s));
+            m_prompts.files = {unstorable + u"12.txt"_s};
+            DayCommands::openGeneric(*m_state, m_prompts, m_view);
+            QCOMPARE((QStringList{m_state->config.hdGenerique, iniValue(u"Hdgenerique"_s),
+                                  m_state->currentFileFolder}),
+                     (QStringList{unstorable, other, unstorable}));
+            QCOMPARE(RosterFolderList::read(m_state->config.dataFolder()), QStringList{other});
+        }
 
         // Where the roster-folder list cannot take the folder, the day opens all the same and
         // the driver is told.

@@ -478,6 +478,13 @@ private slots:
         QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
         QVERIFY2(lastText().contains(u"à la manière d'un Mac"_s), qPrintable(lastText()));
 
+        // A line break in a name (pasted in a file manager) would cut the path's line in the
+        // settings and the list in two: the first half names another folder.
+        m_prompts = FakePrompts();
+        run(folder(u"R1\nR2"_s));
+        QCOMPARE(m_prompts.last().title, u"Kerbo"_s);
+        QVERIFY(!m_data->exists("Config.ini") && !QFile::exists(listPath()));
+
         m_prompts = FakePrompts();
         run(folder(u"Été? €"_s));
         QVERIFY(!m_prompts.titles().isEmpty());

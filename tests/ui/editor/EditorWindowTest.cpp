@@ -307,13 +307,13 @@ private slots:
 
     // A day opened from a folder whose name the 8-bit settings cannot hold ("Roulement ő") makes
     // it the generic folder for this run only: leaving the roster list that shows it does not
-    // store it with "?" in place of its letter, which no folder has, while an ordinary folder
-    // shown there is stored as before.
+    // store it with "?" in place of its letter, nor cut at a line break in the name, while an
+    // ordinary folder shown there is stored as before.
     void rosterListStoresNoFolderTheSettingsCannotHold()
     {
         RosterListBox *roster = m_window->rosterList();
         const QString stored = iniOption(u"CheminDossiers"_s, u"Hdgenerique"_s);
-        for (const QString &name : {u"Roulement ő"_s, u"Roulement é"_s}) {
+        for (const QString &name : {u"Roulement ő"_s, u"R1\nR2"_s, u"Roulement é"_s}) {
             const QString folder = m_data->dir.path() + u'/' + name + u'/';
             m_state->config.hdGenerique = folder;
             m_window->showRosterFolder(folder);
