@@ -65,7 +65,9 @@ QString mentionFromAnswer(const QString &answer, const QString &journee)
     // A character written as two (an emoji) is not cut in half: half of it would name the file
     // with a character that is none.
     if (!mention.isEmpty() && mention.back().isHighSurrogate()) mention.chop(1);
-    return mention;
+    // Nor does it end with a blank ("abcd e" cut to five): the file "12 abcd .txt", opened
+    // again, gives the mention "abcd", and its next save would go to a second file beside it.
+    return trimBlanks(mention);
 }
 
 } // namespace DayNames

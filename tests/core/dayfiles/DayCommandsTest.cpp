@@ -441,6 +441,16 @@ private slots:
         // never half of one.
         QCOMPARE(DayNames::mentionFromAnswer(u"12 abcd\U0001F682"_s, u"12"_s), u"abcd"_s);
         QCOMPARE(DayNames::mentionFromAnswer(u"12 ab\U0001F682d"_s, u"12"_s), u"ab\U0001F682d"_s);
+        // The file a save names, opened again, gives back its mention: the next save targets
+        // that file, not a second one beside it. Five characters that end with a blank lose it.
+        for (const QString &answer : {u"12 abcd e"_s, u"12 deuxieme"_s, u"12 a b"_s}) {
+            const QString mention = DayNames::mentionFromAnswer(answer, u"12"_s);
+            QCOMPARE(DayNames::genericMention(DayNames::genericName(u"12"_s, mention), u"12"_s),
+                     mention);
+            QCOMPARE(DayNames::archiveMention(
+                         DayNames::archiveName(u"12"_s, mention, QDate(2026, 12, 4)), u"12"_s),
+                     mention);
+        }
     }
 };
 
