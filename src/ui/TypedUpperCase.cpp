@@ -46,7 +46,12 @@ void TypedUpperCase::restore(bool undo)
 
 bool TypedUpperCase::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_edit || m_edit->isReadOnly()) return false;
+    // Only these two events ask the box anything: the others come also while the box is being
+    // destroyed (the focus it gives up), when it is a line edit no more.
+    if (watched != m_edit ||
+        (event->type() != QEvent::ContextMenu && event->type() != QEvent::KeyPress) ||
+        m_edit->isReadOnly())
+        return false;
     if (event->type() == QEvent::ContextMenu &&
         m_edit->contextMenuPolicy() == Qt::DefaultContextMenu) {
         // The box's own menu, whose Undo and Redo put the text back as the keys do.
