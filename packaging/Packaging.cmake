@@ -22,11 +22,12 @@ install(FILES ${CMAKE_BINARY_DIR}/${KERBO_APP_ID}.metainfo.xml
 # user's data folder on the first start; the README goes with the documentation.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-# The manual page and the changelog (the package is its own upstream: changelog.gz), compressed
-# as Debian keeps them (no name, no date in the gzip header).
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/kerbo.1
-                                                               ${CMAKE_CURRENT_LIST_DIR}/changelog)
-execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/kerbo.1
+# The manual page (its header names the version and its date, so that a new version's page says
+# so) and the changelog (the package is its own upstream: changelog.gz), compressed as Debian
+# keeps them (no name, no date in the gzip header).
+configure_file(${CMAKE_CURRENT_LIST_DIR}/kerbo.1.in ${CMAKE_BINARY_DIR}/kerbo.1 @ONLY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog)
+execute_process(COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/kerbo.1
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/kerbo.1.gz COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${CMAKE_BINARY_DIR}/kerbo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog

@@ -38,8 +38,16 @@ icon=$(sed -n 's/^Icon=//p' "$desktop")
 metainfo=$root/usr/share/metainfo/fr.kerbo.Kerbo.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">fr.kerbo.Kerbo.desktop</launchable>" "$metainfo" \
   && pass "metainfo launches the desktop entry" || fail "metainfo launchable"
-[ -f "$root/usr/share/man/man1/$exec_name.1.gz" ] && pass "manual page $exec_name(1)" \
-  || fail "no manual page for $exec_name"
+manpage=$root/usr/share/man/man1/$exec_name.1.gz
+if [ -f "$manpage" ]; then
+  # `man kerbo` of an upgraded program names the version installed.
+  header=$(gzip -dc "$manpage" | sed -n '/^\.TH /{p;q}')
+  [[ $header == *"\"Kerbo $(dpkg-deb -f "$deb" Version)\""* ]] \
+    && pass "manual page $exec_name(1) of this version" \
+    || fail "manual page header '$header', package $(dpkg-deb -f "$deb" Version)"
+else
+  fail "no manual page for $exec_name"
+fi
 grep -q '^Categories=.*Office;' "$desktop" && pass "category Office" || fail "category"
 # Qt is the system's: the program looks for libraries where the system keeps them, never beside
 # itself nor in the folder it is started from.
