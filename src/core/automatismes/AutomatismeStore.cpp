@@ -128,13 +128,16 @@ bool AutomatismeStore::replace(IniFile next, QString *error)
         return false;
     }
     QByteArray bytes = next.toBytes();
+    // The file the driver keeps, wherever his link leads, with its owner and permissions.
+    const QString target = AtomicFile::linkTarget(m_path);
     const QString temporary =
-        QFileInfo(m_path).dir().filePath(QString::fromLatin1(AutomatismeKeys::TemporaryFileName));
+        QFileInfo(target).dir().filePath(QString::fromLatin1(AutomatismeKeys::TemporaryFileName));
     if (!TextFile::writeAtomic(temporary, bytes, error)) return false;
+    AtomicFile::keepOwnership(temporary, target);
     // A rename within one folder replaces the old file in one step.
     std::error_code failure;
     std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
-                            std::filesystem::path(m_path.toStdU16String()), failure);
+                            std::filesystem::path(target.toStdU16String()), failure);
     if (failure) {
         if (error)
             *error = QStringLiteral("Impossible de remplacer le fichier %1 : %2")

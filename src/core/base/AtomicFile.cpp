@@ -185,6 +185,23 @@ QString failureText(const QString &path, const QString &cause)
 
 } // namespace
 
+// The file a symbolic link leads to, through every link: it is that file that is written, the
+// link staying a link. The path itself when it is no link, or when the links go round.
+QString AtomicFile::linkTarget(const QString &path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
+void AtomicFile::keepOwnership(const QString &made, const QString &previous)
+{
+    const QFileInfo before(previous);
+    QFile file(made);
+    if (before.exists() && file.open(QIODevice::ReadOnly)) ::keepOwnership(file, before);
+}
+
 QString AtomicFile::readOnlyFailure(const QString &path)
 {
     return failureText(path, readOnlyCause(QFileInfo(path)));
@@ -213,16 +230,6 @@ bool AtomicFile::fail(const QString &cause)
 
 namespace
 {
-
-// The file a symbolic link leads to, through every link: it is that file that is written, the
-// link staying a link. The path itself when it is no link, or when the links go round.
-QString linkTarget(const QString &path)
-{
-    QFileInfo file(path);
-    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
-        file.setFile(file.symLinkTarget());
-    return file.isSymLink() ? path : file.filePath();
-}
 
 QString temporaryName(const QString &target)
 {
@@ -282,7 +289,7 @@ bool AtomicFile::open()
         m_file.setFileName(temporaryName(m_target));
         errno = 0;
         if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            if (previous.exists()) keepOwnership(m_file, previous);
+            if (previous.exists()) ::keepOwnership(m_file, previous);
             return true;
         }
         code = errno;

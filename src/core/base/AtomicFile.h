@@ -38,6 +38,13 @@ public:
     static bool writeNew(const QString &path, QByteArrayView bytes, QString *error);
     static bool syncFolder(const QString &folder, QString *error);
 
+    // A file that takes another's place by a rename of its own (Automatisme2.ini over
+    // Automatisme.ini): the file that `path` names through its symbolic links, which the rename
+    // must replace, and the owner, group and permissions of `previous` given to `made` (as the
+    // writer gives them to its own temporary file).
+    static QString linkTarget(const QString &path);
+    static void keepOwnership(const QString &made, const QString &previous);
+
     // The sentence for a file that a writer finds read-only.
     static QString readOnlyFailure(const QString &path);
 

@@ -293,6 +293,29 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == before);
     }
 
+    // A removal puts a new file in the old one's place: a file kept private (or shared with a
+    // group) keeps its permissions, and a link to a file of another folder stays a link.
+    void removalKeepsTheFilesPermissionsAndLink()
+    {
+        const QByteArray after = TextFile::joinLines(counter(1) + section("142", Train142));
+        writeStore(counter(2) + section("14", Train14) + section("142", Train142));
+        const QString path = m_data->dataFile("Automatisme.ini");
+        const auto kept = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, kept));
+        QString error;
+        QVERIFY2(Automatismes::remove(store(), "14", &error), qPrintable(error));
+        QCOMPARE(storeBytes(), after);
+        QCOMPARE(QFile::permissions(path) & QFileDevice::Permissions(0x7077), kept);
+
+        const QString elsewhere = m_data->dir.filePath("Cle/Automatisme.ini");
+        QVERIFY(QDir().mkpath(QFileInfo(elsewhere).absolutePath()));
+        QVERIFY(QFile::rename(path, elsewhere) && QFile::link(elsewhere, path));
+        QVERIFY2(Automatismes::remove(store(), "142", &error), qPrintable(error));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(TextFile::readBytes(elsewhere, 1000).bytes, TextFile::joinLines(counter(0)));
+        QCOMPARE(QFile::permissions(elsewhere) & QFileDevice::Permissions(0x7077), kept);
+    }
+
     void badStores()
     {
         // Duplicates (the first counts), no counter, a value beyond 254 characters, odd bytes.
