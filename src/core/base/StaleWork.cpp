@@ -4,6 +4,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+bool isLeftOver(const QDateTime &changed, const QDateTime &now, qint64 minimumAgeSecs)
+{
+    const qint64 age = changed.secsTo(now);
+    return age >= minimumAgeSecs || age <= -minimumAgeSecs;
+}
+
 QStringList removeStaleWorkFolders(const QString &parent, const QString &pattern,
                                    const QDateTime &now, qint64 minimumAgeSecs)
 {
@@ -13,7 +19,7 @@ QStringList removeStaleWorkFolders(const QString &parent, const QString &pattern
         QDir(parent).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QFileInfo &folder : folders) {
         if (folder.isSymLink() || !ours.match(folder.fileName()).hasMatch()) continue;
-        if (folder.lastModified().secsTo(now) < minimumAgeSecs) continue;
+        if (!isLeftOver(folder.lastModified(), now, minimumAgeSecs)) continue;
         if (QDir(folder.filePath()).removeRecursively()) removed << folder.fileName();
     }
     return removed;

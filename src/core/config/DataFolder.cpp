@@ -250,8 +250,7 @@ QStringList removeStaleTemporaries(const QString &dataFolder, const QDateTime &n
     for (const QFileInfo &file : files) {
         if (file.isSymLink() || !ours.match(file.fileName()).hasMatch())
             continue;
-        if (file.lastModified().secsTo(now) < minimumAgeSecs)
-            continue;
+        if (!isLeftOver(file.lastModified(), now, minimumAgeSecs)) continue;
         if (QFile::remove(file.filePath()))
             removed << file.fileName();
     }

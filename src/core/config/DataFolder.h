@@ -43,9 +43,9 @@ bool isWritable(const QString &folder);
 
 // Removes what interrupted saves left in a folder (the data folder at start, a day's folder
 // before the day is saved there): the temporary files "<name>.XXXXXX" of its files and the
-// probes "kerbo-XXXXXX.tmp" of isWritable. Only those last changed `minimumAgeSecs` or more
-// before `now`: a younger one may be a save in progress of another Kerbo. Returns the names
-// removed.
+// probes "kerbo-XXXXXX.tmp" of isWritable. Only those left over (isLeftOver: changed
+// `minimumAgeSecs` or more before `now`, or as far after it): a younger one may be a save in
+// progress of another Kerbo. Returns the names removed.
 QStringList removeStaleTemporaries(const QString &dataFolder,
                                    const QDateTime &now = QDateTime::currentDateTime(),
                                    qint64 minimumAgeSecs = 15 * 60);

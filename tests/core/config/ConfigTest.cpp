@@ -137,15 +137,27 @@ private slots:
             QVERIFY(f.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
         }
         data.write(u"Config.ini.kerbo-YoUnGs"_s, "x"); // a save in progress of another Kerbo
+        // The clock set back since: two hours ahead of it was written before, a few minutes
+        // ahead may be a save in progress of a share whose clock runs a little ahead.
+        const auto dated = [&data](const QString &name, const QDateTime &time) {
+            data.write(name, "x");
+            QFile f(data.dataFile(name));
+            return f.open(QIODevice::ReadWrite) &&
+                   f.setFileTime(time, QFileDevice::FileModificationTime);
+        };
+        QVERIFY(dated(u"Automatisme.ini.kerbo-AhEaD2"_s, now.addSecs(2 * 3600)));
+        QVERIFY(dated(u"Automatisme.ini.kerbo-AhEaD1"_s, now.addSecs(5 * 60)));
         QVERIFY(QDir().mkdir(data.dataFile(u"ListeTaches.txt.kerbo-FoLdEr"_s)));
 
         auto sorted = [](QStringList l) { l.sort(); return l; };
-        QCOMPARE(sorted(DataFolder::removeStaleTemporaries(data.dataFolder(), now)), sorted(stale));
+        QCOMPARE(sorted(DataFolder::removeStaleTemporaries(data.dataFolder(), now)),
+                 sorted(stale + QStringList{u"Automatisme.ini.kerbo-AhEaD2"_s}));
         QCOMPARE(
             sorted(
                 QDir(data.dataFolder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)),
-            sorted(kept +
-                   QStringList{u"Config.ini.kerbo-YoUnGs"_s, u"ListeTaches.txt.kerbo-FoLdEr"_s}));
+            sorted(kept + QStringList{u"Config.ini.kerbo-YoUnGs"_s,
+                                      u"ListeTaches.txt.kerbo-FoLdEr"_s,
+                                      u"Automatisme.ini.kerbo-AhEaD1"_s}));
         QCOMPARE(bytesOf(data.dataFile(u"Config.ini"_s)), QByteArray("x"));
     }
 };
