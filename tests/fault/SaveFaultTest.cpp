@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "AutomatismeFile.h"
 #include "FakePrompts.h"
 #include "FaultInjection.h"
 #include "SaveCase.h"
@@ -354,6 +355,23 @@ private slots:
             InjectedFault failingLayout(PrintLayoutFile::path(data.dataFolder()), "read:EIO", 100);
             ChargeParaImp(loaded, data.dataFolder());
         }
+        // The automatismes: a save made on the part read would drop every template after it.
+        QStringList templates = AutomatismeFile::counter(60);
+        for (int n = 0; n < 60; ++n)
+            templates << AutomatismeFile::section(QString::number(140000 + n), {});
+        data.writeLines(QStringLiteral("Automatisme.ini"), templates);
+        const QString ini = data.dataFile(QStringLiteral("Automatisme.ini"));
+        const QByteArray iniBefore = fileBytes(ini);
+        {
+            InjectedFault failingIni(ini, "read:EIO", 1000);
+            AutomatismeStore store;
+            store.setPath(ini);
+            QString error;
+            QVERIFY(
+                !store.change([](IniFile &i) { i.setValue(u"Train1", u"De", u"PARIS"); }, &error));
+            QVERIFY2(error.startsWith(QStringLiteral("Impossible de lire")), qPrintable(error));
+        }
+        QCOMPARE(fileBytes(ini), iniBefore);
         QCOMPARE(fileBytes(list), listBefore);
         QCOMPARE(data.state.config.hdGenerique, QStringLiteral("/gone/"));
         QCOMPARE(loaded.ParaImpX[1], QStringLiteral("kept"));

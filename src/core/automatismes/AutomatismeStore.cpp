@@ -2,7 +2,6 @@
 
 #include "core/automatismes/AutomatismeKeys.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 
@@ -67,15 +66,14 @@ void AutomatismeStore::ensureLoaded()
                           .arg(shown);
         return;
     }
-    QFile file(m_path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        const QString cause = AtomicFile::readCause(errno, file.errorString());
-        m_readError = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(shown, cause);
+    // Read to its end: one read can come back short and without an error when the next one
+    // fails, and a save made on that part would drop every template after it.
+    TextFile::ReadBytes file = TextFile::readBytes(m_path, MaxFileSize);
+    if (!file.ok) {
+        m_readError = file.error;
         return;
     }
-    keep(Cp1252::fromFileBytes(bytes));
+    keep(file.bytes);
 }
 
 void AutomatismeStore::keep(const QByteArray &bytes)
