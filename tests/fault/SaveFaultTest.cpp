@@ -12,6 +12,7 @@
 #include "core/base/TextFile.h"
 #include "core/config/DataFolder.h"
 #include "core/dayfiles/DayFileReader.h"
+#include "core/dayfiles/DayFileWriter.h"
 #include "core/files/FileCopy.h"
 #include "core/folders/FolderCopy.h"
 #include "core/folders/RosterFolderList.h"
@@ -372,6 +373,25 @@ private slots:
             QVERIFY2(error.startsWith(QStringLiteral("Impossible de lire")), qPrintable(error));
         }
         QCOMPARE(fileBytes(ini), iniBefore);
+        // A day whose reading stops after its fixed part would open without its kilometres.
+        data.state.record.setSlot(7, QStringLiteral("R1"));
+        data.state.record.setSlot(8, QStringLiteral("12"));
+        data.state.record.setSlot(SlotTable::lineSlot(0, SlotTable::KmTrain), QStringLiteral("87"));
+        const QString day = data.dataFile(QStringLiteral("12.txt"));
+        QVERIFY(DayFileWriter::save(day, data.state.record, data.state.verso));
+        {
+            InjectedFault failingDay(day, "read:EIO", fileBytes(day).indexOf("@@DebutKmTrain@@"));
+            AppState opened;
+            opened.config = data.state.config;
+            FakePrompts prompts;
+            QVERIFY(DayFileReader::load(day, opened, prompts));
+            QCOMPARE(prompts.calls.size(), 1);
+        }
+        AppState whole;
+        whole.config = data.state.config;
+        FakePrompts quiet;
+        QVERIFY(!DayFileReader::load(day, whole, quiet));
+        QCOMPARE(whole.record.slot(SlotTable::lineSlot(0, SlotTable::KmTrain)), u"87");
         QCOMPARE(fileBytes(list), listBefore);
         QCOMPARE(data.state.config.hdGenerique, QStringLiteral("/gone/"));
         QCOMPARE(loaded.ParaImpX[1], QStringLiteral("kept"));

@@ -258,9 +258,18 @@ bool load(const QString &path, AppState &state, Prompts &prompts)
         return true;
     }
     // One byte more than the largest day file tells an oversized file without reading it all.
-    const QByteArray bytes = Cp1252::fromFileBytes(file.read(MaxFileBytes + 1));
-    const bool readOk = file.error() == QFileDevice::NoError;
+    // Read to the end: one read can come back short and without an error when the next one
+    // fails, and the day would open without its kilometres or its regularity.
+    QByteArray raw;
+    while (!file.atEnd() && raw.size() <= MaxFileBytes) {
+        const QByteArray more = file.read(MaxFileBytes + 1 - raw.size());
+        if (more.isEmpty()) break;
+        raw += more;
+    }
+    const bool readOk =
+        file.error() == QFileDevice::NoError && (file.atEnd() || raw.size() > MaxFileBytes);
     file.close();
+    const QByteArray bytes = Cp1252::fromFileBytes(raw);
 
     QStringList lines;
     if (!readOk || !splitDayFile(bytes, lines)
