@@ -434,7 +434,11 @@ private slots:
         const qint64 roundMicros = qMax<qint64>(20000, timer.nsecsElapsed() / 4000);
 
         std::set<QByteArray> seen;
-        for (int k = 0; k < kills; ++k) {
+        // On a busy machine the saver's pace varies from one start to the next: the kills go on,
+        // up to five times as many, until both contents of every file have been met.
+        const auto allMet = [&seen, &cases] { return seen.size() == cases.size() * 2; };
+        int k = 0;
+        for (; k < kills || (!allMet() && k < kills * 5); ++k) {
             QProcess saver;
             QVERIFY2(start(saver, {QString::number(k % 2)}), "the saver did not start");
             QThread::usleep(QRandomGenerator::global()->bounded(roundMicros * 3 / 2));
@@ -461,8 +465,8 @@ private slots:
             QCOMPARE(leftovers(file), QStringList());
         }
         // Both contents of every file were met: the kills did fall in the middle of the saves.
-        QCOMPARE(seen.size(), cases.size() * 2);
-        qInfo("%d kills, %lld temporary files left by them and removed", kills, qint64(removed));
+        QVERIFY(allMet());
+        qInfo("%d kills, %lld temporary files left by them and removed", k, qint64(removed));
     }
 };
 
