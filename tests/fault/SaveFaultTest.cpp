@@ -26,6 +26,9 @@
 
 #include <set>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace
 {
 
@@ -190,8 +193,19 @@ private slots:
                          qPrintable(error));
             QCOMPARE(entries(key), QStringList());
         }
+        // A backup stopped half-way (a power cut, the key pulled out) left its hidden folder,
+        // which no window shows: the next backup onto that key removes it once it is old enough
+        // to be no other Kerbo's copy in progress.
+        const QString stopped = key + QStringLiteral(".kerbo-copie-Ab12Cd");
+        const QString young = key + QStringLiteral(".kerbo-copie-Zz98Yx");
+        for (const QString &left : {stopped, young})
+            QVERIFY(QDir().mkpath(left) &&
+                    writeBytes(left + QStringLiteral("/12.txt"), QByteArray(1000, 'x')));
+        const timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(stopped).constData(), hourAgo, 0) == 0);
         QVERIFY(FolderCopy::copyTree(source, key + QStringLiteral("R1")));
         QCOMPARE(fileBytes(key + QStringLiteral("R1/sem/13.txt")), QByteArray(3000, 'x'));
+        QCOMPARE(entries(key), QStringList({QStringLiteral(".kerbo-copie-Zz98Yx"), "R1"}));
     }
 
     // The first start's copy of the factory folder onto a full or failing disk: the driver is

@@ -1,6 +1,7 @@
 #include "core/folders/FolderCopy.h"
 
 #include "core/base/Drives.h"
+#include "core/base/StaleWork.h"
 #include "core/files/FileCopy.h"
 #include "core/folders/FolderListing.h"
 
@@ -90,7 +91,10 @@ bool copyTree(const QString &source, const QString &destination, QString *error)
     if (!listTree(source, QString(), items, error)) return false;
 
     // Hidden, and short whatever the copy's name: a name of the whole length a folder's name may
-    // have is still a good destination.
+    // have is still a good destination. One that a copy stopped half-way (a crash, a power cut,
+    // a key pulled out) left there is removed first: the driver never sees it, and it would stay
+    // on the key for good.
+    removeStaleWorkFolders(dest.path(), QStringLiteral("^\\.kerbo-copie-[A-Za-z0-9]{6}$"));
     QTemporaryDir work(QDir(dest.path()).filePath(QStringLiteral(".kerbo-copie-XXXXXX")));
     if (!work.isValid())
         return fail(QStringLiteral("Impossible de créer un dossier dans %1 : %2")
