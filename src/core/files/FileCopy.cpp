@@ -25,7 +25,13 @@ bool copy(const QString &source, const QString &destination, QString *error)
     if (!in.open(QIODevice::ReadOnly))
         return fail(source, AtomicFile::readCause(errno, in.errorString()));
     AtomicFile out(destination);
-    if (!out.open()) return fail(destination, out.error());
+    // The writer's sentence names the copy and says why: "Impossible d'écrire le fichier ... :
+    // le disque est plein.", told as it is rather than after the same name a second time.
+    const auto failWriting = [&] {
+        if (error) *error = out.error();
+        return false;
+    };
+    if (!out.open()) return failWriting();
     QByteArray chunk;
     constexpr qint64 ChunkSize = 1 << 20;
     while (!in.atEnd()) {
@@ -33,9 +39,9 @@ bool copy(const QString &source, const QString &destination, QString *error)
         if (in.error() != QFileDevice::NoError)
             return fail(source, AtomicFile::readCause(errno, in.errorString()));
         if (chunk.isEmpty()) break;
-        if (!out.write(chunk)) return fail(destination, out.error());
+        if (!out.write(chunk)) return failWriting();
     }
-    if (!out.commit()) return fail(destination, out.error());
+    if (!out.commit()) return failWriting();
     return true;
 }
 
