@@ -17,3 +17,11 @@ bool isLeftOver(const QDateTime &changed, const QDateTime &now, qint64 minimumAg
 QStringList removeStaleWorkFolders(const QString &parent, const QString &pattern,
                                    const QDateTime &now = QDateTime::currentDateTime(),
                                    qint64 minimumAgeSecs = 15 * 60);
+
+// Removes what interrupted saves left in a folder: the atomic writer's temporary files
+// "<name>.kerbo-XXXXXX" and the writability probes "kerbo-XXXXXX.tmp", only those and only when
+// left over (isLeftOver): a younger one may be a save in progress of another Kerbo. A driver's
+// "Config.ini.backup" stays his. Returns the names removed.
+QStringList removeStaleTemporaryFiles(const QString &folder,
+                                      const QDateTime &now = QDateTime::currentDateTime(),
+                                      qint64 minimumAgeSecs = 15 * 60);

@@ -3,6 +3,7 @@
 #include "core/base/Drives.h"
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
+#include "core/base/StaleWork.h"
 #include "core/base/TextFile.h"
 #include "core/print/PrintLayoutFile.h"
 
@@ -143,6 +144,9 @@ Outcome exportTo(const QString &dataFolder, const QString &folder, Prompts &prom
                                          .arg(Drives::clean(source)));
         return Outcome::Stay;
     }
+    // What an export stopped here left: the layout is saved in a folder of the driver's
+    // choice, where nothing else of Kerbo sweeps.
+    removeStaleTemporaryFiles(folder);
     QString error;
     if (!TextFile::writeAtomic(target, read.bytes, &error)) {
         reportExportFailure(prompts, error);

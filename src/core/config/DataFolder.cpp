@@ -233,28 +233,7 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
 QStringList removeStaleTemporaries(const QString &dataFolder, const QDateTime &now,
                                    qint64 minimumAgeSecs)
 {
-    // The atomic writer's temporary file is the target's name followed by the writer's mark and
-    // six random letters or digits; the writability probe is named by isWritable above. Only
-    // those: a driver's "Config.ini.backup" or "ListeGares.txt.251207" is his.
-    static const QRegularExpression ours(
-        QStringLiteral("^(.+%1[A-Za-z0-9]{6}|kerbo-[A-Za-z0-9]{6}\\.tmp)$")
-            .arg(QRegularExpression::escape(QLatin1String(AtomicFile::TemporaryMark))));
-    QStringList removed;
-    // Named first by pattern: a day's folder may hold years of days, each save sweeps it.
-    const QFileInfoList files =
-        QDir(dataFolder)
-            .entryInfoList(
-                {QLatin1String("*") + QLatin1String(AtomicFile::TemporaryMark) + QLatin1String("*"),
-                 QStringLiteral("kerbo-*.tmp")},
-                QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
-    for (const QFileInfo &file : files) {
-        if (file.isSymLink() || !ours.match(file.fileName()).hasMatch())
-            continue;
-        if (!isLeftOver(file.lastModified(), now, minimumAgeSecs)) continue;
-        if (QFile::remove(file.filePath()))
-            removed << file.fileName();
-    }
-    return removed;
+    return removeStaleTemporaryFiles(dataFolder, now, minimumAgeSecs);
 }
 
 QString unwritableTitle()

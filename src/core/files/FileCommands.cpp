@@ -2,6 +2,7 @@
 
 #include "core/base/Paths.h"
 #include "core/base/Prompts.h"
+#include "core/base/StaleWork.h"
 #include "core/files/FileCopy.h"
 
 #include <QFile>
@@ -20,6 +21,9 @@ bool copy(Prompts &prompts, const QString &source, const QString &target,
         if (ending) ending();
         prompts.message(title, text, icon);
     };
+    // What a copy stopped here left (a power cut, a logout): no save of Kerbo may ever come to
+    // this folder to sweep it.
+    if (!selected.isEmpty()) removeStaleTemporaryFiles(target);
     int count = 0;
     for (const QString &name : selected) {
         const QString from = Paths::CheckPath(source) + name;

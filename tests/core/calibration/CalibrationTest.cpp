@@ -350,6 +350,19 @@ private slots:
         QCOMPARE(t.exportTo(), Outcome::Done);
         QCOMPARE(bytesOf(t.copy()), layoutBytes("62"));
 
+        // An export stopped half-way left its temporary file on the key: the next export there
+        // removes it, as nothing else of Kerbo comes to that folder.
+        const QString stopped = t.copy() + QStringLiteral(".kerbo-Ab12Cd");
+        {
+            QFile file(stopped);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("6") == 1 && file.flush() &&
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
+        t.prompts.answers.push_back(Prompts::Answer::Yes);
+        QCOMPARE(t.exportTo(), Outcome::Done);
+        QVERIFY(!QFile::exists(stopped));
+
         // No layout file to export: nothing copied.
         QVERIFY(QFile::remove(t.data.dataFile(FileName)) && QFile::remove(t.copy()));
         QCOMPARE(t.exportTo(), Outcome::Stay);

@@ -4,6 +4,7 @@
 #include "core/base/TextFile.h"
 #include "core/files/FileCommands.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -99,6 +100,23 @@ private slots:
                                         "ne seront pas copiés pour des raisons de sécurité !");
         QVERIFY(QFileInfo(m_target + "/1.txt").isSymLink());
         QVERIFY(!QFile::exists(m_dir.filePath("nowhere.txt")));
+    }
+
+    // A copy stopped half-way (a power cut, a logout) leaves its temporary file in the target
+    // folder, where no save of Kerbo comes to sweep: the next copy there removes it, once old
+    // enough to be no other Kerbo's copy in progress, and leaves the driver's own files alone.
+    void copySweepsWhatAStoppedCopyLeft()
+    {
+        const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+        for (const char *name : {"1.txt.kerbo-Ab12Cd", "2.txt.kerbo-Xy34Zw", "notes.txt.bak"})
+            write(m_target, name, name);
+        for (const char *old : {"1.txt.kerbo-Ab12Cd", "notes.txt.bak"}) {
+            QFile file(QDir(m_target).filePath(old));
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+        }
+        QVERIFY(FileCommands::copy(m_prompts, m_source, m_target, {"3.txt"}));
+        QCOMPARE(files(m_target), (QStringList{"2.txt.kerbo-Xy34Zw", "3.txt", "notes.txt.bak"}));
     }
 
     void deleteAsksFirst()
