@@ -9,6 +9,7 @@
 
 #include "core/automatismes/AutomatismeStore.h"
 #include "core/base/IniAccess.h"
+#include "core/base/StaleWork.h"
 #include "core/base/TextFile.h"
 #include "core/config/DataFolder.h"
 #include "core/dayfiles/DayFileReader.h"
@@ -475,10 +476,9 @@ private slots:
         // Every kill that caught a temporary file on its way is cleaned up at the next start.
         qsizetype removed = 0;
         for (const QString &file : files) {
-            removed +=
-                DataFolder::removeStaleTemporaries(Paths::CheckPath(QFileInfo(file).absolutePath()),
-                                                   QDateTime::currentDateTime().addDays(1))
-                    .size();
+            removed += removeStaleTemporaryFiles(Paths::CheckPath(QFileInfo(file).absolutePath()),
+                                                 QDateTime::currentDateTime().addDays(1))
+                           .size();
             QCOMPARE(leftovers(file), QStringList());
         }
         // Both contents of every file were met: the kills did fall in the middle of the saves.

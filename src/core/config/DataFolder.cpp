@@ -230,12 +230,6 @@ Location locate(const QString &programFolder, const QString &appDataFolder, cons
     return location;
 }
 
-QStringList removeStaleTemporaries(const QString &dataFolder, const QDateTime &now,
-                                   qint64 minimumAgeSecs)
-{
-    return removeStaleTemporaryFiles(dataFolder, now, minimumAgeSecs);
-}
-
 QString unwritableTitle()
 {
     return QStringLiteral("Kerbo");

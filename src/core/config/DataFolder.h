@@ -41,15 +41,6 @@ bool seed(const QString &factory, const QString &target, QString *error = nullpt
 // Whether a file can be created in the folder (tried for real: permissions alone can lie).
 bool isWritable(const QString &folder);
 
-// Removes what interrupted saves left in a folder (the data folder at start, a day's folder
-// before the day is saved there): the temporary files "<name>.XXXXXX" of its files and the
-// probes "kerbo-XXXXXX.tmp" of isWritable. Only those left over (isLeftOver: changed
-// `minimumAgeSecs` or more before `now`, or as far after it): a younger one may be a save in
-// progress of another Kerbo. Returns the names removed.
-QStringList removeStaleTemporaries(const QString &dataFolder,
-                                   const QDateTime &now = QDateTime::currentDateTime(),
-                                   qint64 minimumAgeSecs = 15 * 60);
-
 QString unwritableTitle();
 // `dataFolders`: the folders tried, one per line.
 QString unwritableText(const QString &dataFolders);

@@ -1,4 +1,5 @@
 #include "core/dayfiles/DayCommands.h"
+#include "core/base/StaleWork.h"
 
 #include "core/AppState.h"
 #include "core/base/Paths.h"
@@ -111,7 +112,7 @@ bool writeDay(AppState &state, Prompts &prompts, const QString &folder, const QS
     }
     // What a save killed in this folder left (at a logout, a power cut): only the start's sweep
     // of DataBul would never reach the roster and archive folders.
-    DataFolder::removeStaleTemporaries(folder);
+    removeStaleTemporaryFiles(folder);
     QString error;
     const bool earlier = QFileInfo::exists(folder + name);
     if (DayFileWriter::save(folder + name, state.record, state.verso, &error)) return true;

@@ -1,4 +1,5 @@
 #include "core/startup/SplashStage.h"
+#include "core/base/StaleWork.h"
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
@@ -21,7 +22,7 @@ Decision decide(AppState &state, const ScreenMetrics &screen, const DataFolder::
     if (!decision.dataFolderOk)
         return decision;
     state.config.ouestKerbo = data.programFolder;
-    DataFolder::removeStaleTemporaries(state.config.dataFolder());
+    removeStaleTemporaryFiles(state.config.dataFolder());
     const bool scaleFlag =
         state.config.read(ConfigKeys::EchelleEditeur, ConfigKeys::Echelle).number != 0;
 

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include "core/base/Paths.h"
+#include "core/base/StaleWork.h"
 #include "core/config/CartoucheStore.h"
 #include "core/config/DataFolder.h"
 
@@ -150,7 +151,7 @@ private slots:
         QVERIFY(QDir().mkdir(data.dataFile(u"ListeTaches.txt.kerbo-FoLdEr"_s)));
 
         auto sorted = [](QStringList l) { l.sort(); return l; };
-        QCOMPARE(sorted(DataFolder::removeStaleTemporaries(data.dataFolder(), now)),
+        QCOMPARE(sorted(removeStaleTemporaryFiles(data.dataFolder(), now)),
                  sorted(stale + QStringList{u"Automatisme.ini.kerbo-AhEaD2"_s}));
         QCOMPARE(
             sorted(
