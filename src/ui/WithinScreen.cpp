@@ -1,6 +1,7 @@
 #include "ui/WithinScreen.h"
 
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -40,6 +41,19 @@ int widthForTitle(const QWidget &window)
     if (const QScreen *screen = screenOf(&window))
         wanted = qMin(wanted, screen->availableGeometry().width() * 9 / 10);
     return wanted;
+}
+
+void holdWidthForTitle(QWidget *window, int atLeast)
+{
+    QLayout *layout = window->layout();
+    const QMargins margins = layout->contentsMargins();
+    auto *room =
+        new QSpacerItem(qMax(atLeast, widthForTitle(*window)) - margins.left() - margins.right(), 0,
+                        QSizePolicy::Minimum, QSizePolicy::Fixed);
+    if (auto *grid = qobject_cast<QGridLayout *>(layout))
+        grid->addItem(room, grid->rowCount(), 0, 1, qMax(1, grid->columnCount()));
+    else
+        layout->addItem(room);
 }
 
 void resizeWithinScreen(QWidget *window, QSize wanted)

@@ -27,3 +27,7 @@ QPoint placedOver(QSize frame, const QRect &owner, const QRect &room);
 // screen allows: the titles of the questions and of the calibration windows are long and say
 // what the window is about.
 int widthForTitle(const QWidget &window);
+// Keeps the window at least that wide, or `atLeast` where it is wider, and never narrower than
+// its layout needs: a minimum width set on the window itself would stand in for its layout's,
+// and with a large desktop font cut its captions and buttons. Called once its layout is built.
+void holdWidthForTitle(QWidget *window, int atLeast = 0);

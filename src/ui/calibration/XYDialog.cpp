@@ -90,7 +90,7 @@ XYDialog::XYDialog(const QString &title, Calibration::Window window, const Capti
     column->addWidget(title_);
     column->addLayout(grid);
     column->addLayout(m_buttons);
-    setMinimumWidth(qMax(640, widthForTitle(*this)));
+    holdWidthForTitle(this, 640);
 
     // The keys go through the window as it reads, from the X box on.
     QWidget *order[] = {xBox, hSlider, yBox, vSlider, m_resetX, m_resetY, m_ok, m_cancel};

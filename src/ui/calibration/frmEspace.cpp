@@ -43,7 +43,7 @@ frmEspace::frmEspace(Session &session, const QString &title, QWidget *parent)
     grid->addWidget(new QLabel(QString::fromUtf16(u"en millimètre"), this), 2, 1);
     grid->addWidget(m_ok, 2, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
-    setMinimumWidth(qMax(460, widthForTitle(*this)));
+    holdWidthForTitle(this, 460);
 
     connect(m_ok, &QPushButton::clicked, this, &frmEspace::store);
     m_value->selectAll();

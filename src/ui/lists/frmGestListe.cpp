@@ -87,7 +87,7 @@ void frmGestListe::build(const QString &title)
     connect(button(Button::Remove), &QPushButton::clicked, this, &frmGestListe::removeItem);
     connect(button(Button::RemoveAll), &QPushButton::clicked, this, &frmGestListe::removeAll);
     connect(button(Button::Quit), &QPushButton::clicked, this, &QDialog::reject);
-    setMinimumWidth(widthForTitle(*this));
+    holdWidthForTitle(this);
     resize(480, 420);
 }
 

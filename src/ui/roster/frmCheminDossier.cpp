@@ -108,7 +108,7 @@ frmCheminDossier::frmCheminDossier(CaraibeConversion &conversion, Prompts &promp
     buttons->addWidget(cancel);
     buttons->addStretch();
     column->addLayout(buttons);
-    setMinimumWidth(widthForTitle(*this));
+    holdWidthForTitle(this);
 }
 
 void frmCheminDossier::showEvent(QShowEvent *event)
@@ -117,6 +117,11 @@ void frmCheminDossier::showEvent(QShowEvent *event)
     // and a name left from an earlier opening is replaced by what he types.
     m_name->setFocus();
     m_name->selectAll();
+    // Qt opens a window at two thirds of the screen's height at most, and counts the wrapped
+    // instruction's lines in none of its minimums: with a large desktop font the boxes under it
+    // were squeezed out of sight.
+    if (const int wanted = layout()->totalHeightForWidth(width()); wanted > height())
+        resize(width(), wanted);
     QDialog::showEvent(event);
 }
 

@@ -56,7 +56,7 @@ frmReglagePara::frmReglagePara(CaraibeConversion &conversion, Prompts &prompts, 
     buttons->addWidget(info);
     buttons->addStretch();
     column->addLayout(buttons);
-    setMinimumWidth(widthForTitle(*this));
+    holdWidthForTitle(this);
 }
 
 void frmReglagePara::accept()

@@ -49,7 +49,7 @@ frmCartouche::frmCartouche(AppState &state, Prompts &prompts, bool firstStart, Q
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     connect(m_ok, &QPushButton::clicked, this, &frmCartouche::accept);
     column->addWidget(m_ok, 0, Qt::AlignHCenter);
-    setMinimumWidth(widthForTitle(*this));
+    holdWidthForTitle(this);
 }
 
 void frmCartouche::run(AppState &state, Prompts &prompts, bool firstStart, QWidget *parent)

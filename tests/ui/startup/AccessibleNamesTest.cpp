@@ -77,10 +77,71 @@ void checkNamed(QWidget &window)
                             .arg(widthForTitle(window))));
     window.hide();
 }
-void checkNamed(QWidget &&window)
+
+// Runs the check on each window of the program, made for it.
+void forEveryWindow(const std::function<void(QWidget &)> &check)
 {
-    checkNamed(window);
-} // a window made for the check alone
+    SessionFolder data;
+    data.saveFactoryLayout();
+    EditorWindow editor(data.state, EditorLayout::Editor1024);
+    editor.setAttribute(Qt::WA_DeleteOnClose, false);
+    check(editor);
+
+    const auto made = [&check](QWidget &&window) { check(window); };
+    made(frmCartouche(data.state, data.prompts, false));
+    made(frmCartouche(data.state, data.prompts, true));
+    made(frmOption(data.session));
+    made(frmAutomatisme(data.session));
+    made(frmGestListe(data.session, ReferenceLists::Kind(0)));
+    made(frmGestListe(data.session, editor));
+    made(frmGestionDossier(data.session, editor));
+    made(frmGestionFichier(data.session));
+    for (PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
+        made(frmReglageCadres(data.session, side));
+        made(frmCentrage(data.session, side));
+        made(frmReglageGeneral(data.session, Calibration::shiftTitle(side)));
+        made(frmPreview(data.session, side));
+    }
+    made(frmPositionCadre(data.session, u"REGLAGE PRECIS DU CADRE NOM"_s));
+    made(frmEspace(data.session, u"REGLAGE PRECIS DE L'ESPACE ENTRE CARACTERES"_s));
+    made(frmParametresImp(data.session, frmParametresImp::Mode::Export));
+    made(frmVerso(data.session, EditorLayout::Editor1024));
+
+    CaraibeConversion conversion(data.dataFolder());
+    made(frmChoixFichier(data.dataFolder(), data.prompts));
+    made(frmCheminDossier(conversion, data.prompts));
+    made(frmReglagePara(conversion, data.prompts));
+}
+
+// The captions and buttons of the window, shown, that have less room than their text takes.
+// The form's own boxes are drawn in the form's fonts, whatever the desktop's.
+QStringList cutCaptions(QWidget &window)
+{
+    QStringList cut;
+    const auto widgets = window.findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        if (!w->isVisibleTo(&window)) continue;
+        QString text;
+        QSize needed;
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()) {
+            text = label->text();
+            needed = label->wordWrap()
+                         ? QSize(0, label->heightForWidth(label->contentsRect().width()))
+                         : label->sizeHint();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            text = button->text();
+            needed = button->sizeHint();
+        }
+        if (text.isEmpty()) continue;
+        if (needed.width() > w->width() || needed.height() > w->height())
+            cut << u"\"%1\" %2x%3 for %4x%5"_s.arg(text)
+                       .arg(w->width())
+                       .arg(w->height())
+                       .arg(needed.width())
+                       .arg(needed.height());
+    }
+    return cut;
+}
 
 } // namespace
 
@@ -92,35 +153,24 @@ class AccessibleNamesTest : public QObject
 private slots:
     void everyControlOfEveryWindowHasAName()
     {
-        SessionFolder data;
-        data.saveFactoryLayout();
-        EditorWindow editor(data.state, EditorLayout::Editor1024);
-        editor.setAttribute(Qt::WA_DeleteOnClose, false);
-        checkNamed(editor);
+        forEveryWindow([](QWidget &window) { checkNamed(window); });
+    }
 
-        checkNamed(frmCartouche(data.state, data.prompts, false));
-        checkNamed(frmCartouche(data.state, data.prompts, true));
-        checkNamed(frmOption(data.session));
-        checkNamed(frmAutomatisme(data.session));
-        checkNamed(frmGestListe(data.session, ReferenceLists::Kind(0)));
-        checkNamed(frmGestListe(data.session, editor));
-        checkNamed(frmGestionDossier(data.session, editor));
-        checkNamed(frmGestionFichier(data.session));
-        for (PrintSide side : {PrintSide::Recto, PrintSide::Verso}) {
-            checkNamed(frmReglageCadres(data.session, side));
-            checkNamed(frmCentrage(data.session, side));
-            checkNamed(frmReglageGeneral(data.session, Calibration::shiftTitle(side)));
-            checkNamed(frmPreview(data.session, side));
-        }
-        checkNamed(frmPositionCadre(data.session, u"REGLAGE PRECIS DU CADRE NOM"_s));
-        checkNamed(frmEspace(data.session, u"REGLAGE PRECIS DE L'ESPACE ENTRE CARACTERES"_s));
-        checkNamed(frmParametresImp(data.session, frmParametresImp::Mode::Export));
-        checkNamed(frmVerso(data.session, EditorLayout::Editor1024));
-
-        CaraibeConversion conversion(data.dataFolder());
-        checkNamed(frmChoixFichier(data.dataFolder(), data.prompts));
-        checkNamed(frmCheminDossier(conversion, data.prompts));
-        checkNamed(frmReglagePara(conversion, data.prompts));
+    // A driver who reads badly sets the desktop's font at 18 points: every caption and button
+    // of every window shows its whole text, none cut by its neighbour or the window's edge.
+    void everyCaptionShowsWholeAtALargeFont()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (screen.width() < 1366 || screen.height() < 768) QSKIP("needs a 1366x768 screen");
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(u"DejaVu Sans"_s, 18));
+        forEveryWindow([](QWidget &window) {
+            window.show();
+            const QStringList cut = cutCaptions(window);
+            QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
+            window.hide();
+        });
+        QApplication::setFont(desktop);
     }
 };
 
