@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,17 +92,21 @@ EditorWindow::EditorWindow(AppState &state, EditorLayout layout, QWidget *parent
 void EditorWindow::fitMenuBar(int room)
 {
     // With large fonts the titles would run past the window, the last ones ("Aide", "Quitter")
-    // behind a button of their own that the keys never reach: the titles are drawn smaller, down
-    // to seven tenths of their size, until they fit the window.
+    // behind a button of their own that the keys never reach: the titles are drawn smaller until
+    // they fit the window, down to the size the 800 editor draws them in. A desktop font of 16 or
+    // 18 points needs about half its size there.
     QMenuBar *bar = menuBar();
     const QFont start = bar->font();
+    const int smallest = FormGeometry::scaleFor(EditorLayout::Editor800).buttonFontPx;
     QFont font = start;
-    const bool pixels = start.pixelSize() > 0;
-    for (int tenth = 9; tenth >= 7 && menuBarWidth(bar, font) > room; --tenth) {
-        if (pixels)
-            font.setPixelSize(std::max(1, start.pixelSize() * tenth / 10));
+    for (int twentieth = 19; twentieth > 0 && menuBarWidth(bar, font) > room; --twentieth) {
+        QFont smaller = start;
+        if (start.pixelSize() > 0)
+            smaller.setPixelSize(start.pixelSize() * twentieth / 20);
         else
-            font.setPointSizeF(start.pointSizeF() * tenth / 10);
+            smaller.setPointSizeF(start.pointSizeF() * twentieth / 20);
+        if (QFontInfo(smaller).pixelSize() < smallest) break;
+        font = smaller;
     }
     if (font != start) bar->setFont(font);
 }

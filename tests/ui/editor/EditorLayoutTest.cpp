@@ -294,26 +294,36 @@ private slots:
     }
 
     // Each layout's window fits the screen it is for. Every menu title stands on the bar,
-    // "Quitter" included, in every layout; with fonts made larger (a screen at 120 dpi), the
-    // titles are drawn smaller to stay there.
+    // "Quitter" included, in every layout; with fonts made larger (a screen at 120 dpi, a desktop
+    // font of 16 or 18 points), the titles are drawn smaller to stay there.
     void everyMenuTitleFitsTheBar_data()
     {
         QTest::addColumn<int>("layout");
         QTest::addColumn<double>("fontScale");
+        QTest::addColumn<int>("points"); // the desktop's font, where it is set
         QTest::addColumn<QSize>("screen");
-        QTest::newRow("1024") << int(EditorLayout::Editor1024) << 1.0 << QSize(1024, 740);
-        QTest::newRow("800") << int(EditorLayout::Editor800) << 1.0 << QSize(800, 580);
-        QTest::newRow("large fonts") << int(EditorLayout::LargeFont) << 1.0 << QSize(1024, 740);
-        QTest::newRow("large fonts at 120 dpi") << int(EditorLayout::LargeFont) << 1.25 << QSize();
+        QTest::newRow("1024") << int(EditorLayout::Editor1024) << 1.0 << 0 << QSize(1024, 740);
+        QTest::newRow("800") << int(EditorLayout::Editor800) << 1.0 << 0 << QSize(800, 580);
+        QTest::newRow("large fonts")
+            << int(EditorLayout::LargeFont) << 1.0 << 0 << QSize(1024, 740);
+        QTest::newRow("large fonts at 120 dpi")
+            << int(EditorLayout::LargeFont) << 1.25 << 0 << QSize();
+        for (const int points : {16, 18}) {
+            QTest::addRow("1024, desktop font of %d points", points)
+                << int(EditorLayout::Editor1024) << 1.0 << points << QSize();
+            QTest::addRow("large fonts, desktop font of %d points", points)
+                << int(EditorLayout::LargeFont) << 1.0 << points << QSize();
+        }
     }
     void everyMenuTitleFitsTheBar()
     {
         QFETCH(int, layout);
         QFETCH(double, fontScale);
+        QFETCH(int, points);
         QFETCH(QSize, screen);
         const QFont appFont = QApplication::font();
         QFont larger = appFont;
-        larger.setPointSizeF(appFont.pointSizeF() * fontScale);
+        larger.setPointSizeF(points ? points : appFont.pointSizeF() * fontScale);
         QApplication::setFont(larger);
         EditorWindow window(*m_state, EditorLayout(layout));
         window.setAttribute(Qt::WA_DeleteOnClose, false);
