@@ -106,11 +106,14 @@ frmAutomatisme::frmAutomatisme(Session &session, QWidget *parent)
     auto *listCaption = captionFor(m_list, QStringLiteral("Liste des automatismes enregistrés"));
     listCaption->setWordWrap(true);
     right->addWidget(listCaption);
-    // Wide enough for the counter under it.
-    m_list->setMinimumWidth(fontMetrics().horizontalAdvance(Automatismes::counterLabel(9999)));
+    // Wide enough for the numbers it lists and for the counter under it, on two lines where the
+    // desktop's font is large: on one, the window at 18 points was wider than a 1366-pixel screen.
+    m_list->setMinimumWidth(
+        fontMetrics().horizontalAdvance(Automatismes::counterLabel(9999).section(u' ', 0, 2)));
     m_list->setUniformItemSizes(true); // thousands of items are laid out at once
     right->addWidget(m_list, 1);
     m_counter = new QLabel(this);
+    m_counter->setWordWrap(true);
     right->addWidget(m_counter);
 
     auto *body = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "core/print/PrintLayoutFile.h"
 #include "ui/EndOfRun.h"
 #include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/calibration/CalibrationHelp.h"
 #include "ui/calibration/frmEspace.h"
 #include "ui/calibration/frmPositionCadre.h"
@@ -16,6 +17,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,13 +68,20 @@ frmReglageCadres::frmReglageCadres(Session &session, PrintSide side, ChooserHook
     click->setAlignment(Qt::AlignCenter);
     column->addWidget(click);
 
+    // The frames scroll where the screen is too small for them all (a large desktop font); the
+    // commands under them stay in sight.
+    auto *frames = new QWidget(this);
+    auto *frameColumn = new QVBoxLayout(frames);
+    frameColumn->setContentsMargins(0, 0, 0, 0);
+    frameColumn->setSpacing(column->spacing());
+
     // One box per frame of the form, its buttons in the rows of the table.
     QMap<QString, QGroupBox *> boxes;
     QMap<QString, QList<QHBoxLayout *>> rows;
     for (const ChooserFrames::Button &b : ChooserFrames::buttons(side)) {
         const QString frame = QString::fromUtf16(b.frame);
         if (!boxes.contains(frame)) {
-            auto *box = new QGroupBox(frame, this);
+            auto *box = new QGroupBox(frame, frames);
             new QVBoxLayout(box);
             box->layout()->setSpacing(2);
             box->layout()->setContentsMargins(4, 2, 4, 4);
@@ -110,8 +120,15 @@ frmReglageCadres::frmReglageCadres(Session &session, PrintSide side, ChooserHook
             for (QPushButton *b : std::as_const(m_frameButtons))
                 if (b->parentWidget() == boxes[frame]) order << b;
         }
-        column->addLayout(row);
+        frameColumn->addLayout(row);
     }
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(frames);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // the keys go from button to button
+    scroll->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    column->addWidget(scroll, 1);
 
     if (side == PrintSide::Recto) {
         addCommand(QString::fromUtf16(u"Espace entre les caractères"),
@@ -142,20 +159,35 @@ frmReglageCadres::frmReglageCadres(Session &session, PrintSide side, ChooserHook
         addCommand(QStringLiteral("Aide"), [this] { CalibrationHelp::open(m_session); });
     addCommand(QStringLiteral("Quitter"), [this] { quit(); });
 
-    // Two columns, so that the long captions stay whole; a hidden button leaves no hole.
+    // Two columns, so that the long captions stay whole, or one where two would be wider than
+    // the screen; a hidden button leaves no hole.
     auto *commands = new QGridLayout;
     commands->setSpacing(4);
-    int index = 0;
+    QList<QPushButton *> shown;
     for (QPushButton *b : std::as_const(m_commands))
-        if (!(b->isHidden() && b->testAttribute(Qt::WA_WState_ExplicitShowHide))) {
-            commands->addWidget(b, index / 2, index % 2);
-            ++index;
-        }
+        if (!(b->isHidden() && b->testAttribute(Qt::WA_WState_ExplicitShowHide))) shown << b;
+    int widest[2] = {0, 0};
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        widest[i % 2] = qMax(widest[i % 2], shown[i]->sizeHint().width());
+    const QMargins margins = column->contentsMargins();
+    const int twoColumns =
+        widest[0] + widest[1] + commands->spacing() + margins.left() + margins.right();
+    const int perRow = fitsScreen(this, QSize(twoColumns, 0)) ? 2 : 1;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        commands->addWidget(shown[i], int(i / perRow), int(i % perRow));
     column->addLayout(commands);
     for (QPushButton *b : std::as_const(m_commands))
         order << b;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // Qt bounds a scroll area's wish to some lines of text: the window asks for all the frames.
+    QSize wanted = sizeHint();
+    wanted.setWidth(
+        qMax(wanted.width(), frames->sizeHint().width() + margins.left() + margins.right()));
+    wanted.rheight() += qMax(0, frames->sizeHint().height() - scroll->sizeHint().height());
+    if (!fitsScreen(this, wanted)) // and room for the scroll bar beside them
+        wanted.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
+    resizeWithinScreen(this, wanted);
 }
 
 void frmReglageCadres::addCommand(const QString &caption, const std::function<void()> &run)

@@ -157,7 +157,9 @@ private slots:
     }
 
     // A driver who reads badly sets the desktop's font at 18 points: every caption and button
-    // of every window shows its whole text, none cut by its neighbour or the window's edge.
+    // of every window shows its whole text, none cut by its neighbour or the window's edge, and
+    // every window fits a laptop's screen of 1366x768, its title bar and frame included (the
+    // previews fill the screen).
     void everyCaptionShowsWholeAtALargeFont()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -168,6 +170,10 @@ private slots:
             window.show();
             const QStringList cut = cutCaptions(window);
             QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
+            QVERIFY2(window.isMaximized() || fitsScreen(&window, window.size()),
+                     qPrintable(u"%1: %2x%3"_s.arg(window.windowTitle())
+                                    .arg(window.width())
+                                    .arg(window.height())));
             window.hide();
         });
         QApplication::setFont(desktop);
