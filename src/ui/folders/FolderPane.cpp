@@ -67,6 +67,11 @@ FolderPane::FolderPane(const Captions &captions, QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     m_drives = new QComboBox(this);
+    // A drive's name can be long (a key mounted under /media/<user>/<its name>, a long home
+    // folder): the list is not made as wide as it, or the windows would run past the screen;
+    // the name shows cut in the box and whole in its drop-down.
+    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_drives->setMinimumContentsLength(24);
     layout->addWidget(captionFor(m_drives, captions.drive));
     layout->addWidget(m_drives);
     m_folderList = new QListWidget(this);

@@ -111,6 +111,12 @@ private slots:
     // every button in sight, the title bar and the borders allowed for.
     void windowsFitTheScreen()
     {
+        // A drive whose name is long (a key mounted under /media/<user>/<its name>, a long home
+        // folder) does not make the windows wider.
+        const QString longHome =
+            home(QStringLiteral("jean-baptiste.dupont/SAUVEGARDE DEPOT RENNES"));
+        QDir().mkpath(longHome);
+        qputenv("HOME", longHome.toLocal8Bit());
         FakeView view;
         frmGestionFichier files(m_data->session);
         frmGestionDossier folders(m_data->session, view);
