@@ -2,12 +2,13 @@
 
 #include "core/AppState.h"
 #include "core/base/Prompts.h"
-#include "core/print/PrinterFonts.h"
 #include "core/print/PrintLayoutFile.h"
+#include "core/print/PrinterFonts.h"
 #include "core/print/RectoPrinter.h"
+#include "ui/Session.h"
+#include "ui/WithinScreen.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/PrinterPage.h"
-#include "ui/Session.h"
 
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -60,9 +61,12 @@ bool chooseRectoFont(QWidget *parent, Session &session)
 PrinterFonts::FontDialog fontDialog(QWidget *parent)
 {
     return [parent](const QFont &initial) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
-        return ok ? std::optional<QFont>(font) : std::nullopt;
+        QFontDialog dialog(withStyleName(initial), parent);
+        // Qt opens it at 500x360 pixels whatever the desktop's font: at 18 points its lists
+        // showed one line each and its captions were cut.
+        resizeWithinScreen(&dialog, dialog.sizeHint());
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.selectedFont();
     };
 }
 

@@ -259,6 +259,42 @@ private slots:
         QVERIFY(face.weight() >= QFont::Bold && face.style() != QFont::StyleNormal);
     }
 
+    // At a desktop font of 18 points the font dialog opens large enough for its lists to show
+    // several lines and for its captions to show whole, as far as the screen allows; Qt opens it
+    // at 500x360 pixels whatever the font.
+    void fontDialogOpensAtTheDesktopsFontSize()
+    {
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 18));
+        QSize shown, needed;
+        int sizeLines = 0;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            shown = dialog->size();
+            // As far as the screen allows, its frame and title bar beside.
+            needed = dialog->sizeHint().boundedTo(dialog->screen()->availableGeometry().size() -
+                                                  QSize(16, 40));
+            const auto lists = dialog->findChildren<QListView *>();
+            if (!lists.isEmpty()) {
+                const QListView *sizes = lists.last(); // the sizes, 6 to 72 points
+                sizeLines = sizes->viewport()->height() / qMax(1, sizes->sizeHintForRow(0));
+            }
+            dialog->reject();
+        });
+        const std::optional<QFont> chosen =
+            PrintCommands::fontDialog(nullptr)(QFont(QStringLiteral("DejaVu Sans"), 9));
+        QApplication::setFont(desktop);
+        QVERIFY(!chosen);
+        QVERIFY2(shown.width() >= needed.width() && shown.height() >= needed.height(),
+                 qPrintable(QStringLiteral("%1x%2 for %3x%4")
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(needed.width())
+                                .arg(needed.height())));
+        QVERIFY2(sizeLines >= 4, qPrintable(QString::number(sizeLines)));
+    }
+
     void unsetFontSettingsAreCompletedFromThePrinter()
     {
         Folder f("[PoliceImprimante]\r\nPoliceFontName=Courier New\r\n");
