@@ -19,6 +19,12 @@ inline QColor focusGround()
 // The widget and every control standing on it take the colours of paper.
 void makePaper(QWidget *form);
 
+// The controls standing on the form now are drawn as on a light desktop, in Qt's own style,
+// whatever style the desktop chose: a desktop's style (Adwaita) frames a box with room for its
+// own padding, which the form's boxes, a few pixels tall, do not have, and draws the arrows of
+// its dark variant in light colours, unseen on paper. Called once the controls are made.
+void drawAsPaper(QWidget *form);
+
 // The box shows `ground` behind dark text; `unlight` gives it back the colours of its window.
 void light(QWidget *box, const QColor &ground);
 void unlight(QWidget *box);

@@ -282,6 +282,7 @@ void EditorWindow::buildForm()
     m_mention->setObjectName(QStringLiteral("Labelbis"));
     m_mention->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));
     m_mention->hide();
+    PaperColours::drawAsPaper(m_canvas);
     placeFormControls();
 
     m_editing = new BulletinEditing(m_state, m_canvas, m_text, m_list, m_date, m_mention, this);

@@ -121,6 +121,7 @@ frmVerso::frmVerso(Session &session, EditorLayout layout, QWidget *parent)
     const QSize size = canvas->size();
     PaperColours::makePaper(canvas);
     buildBoxes(canvas);
+    PaperColours::drawAsPaper(canvas);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(1, 1, 1, 1);

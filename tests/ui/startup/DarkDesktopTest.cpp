@@ -136,6 +136,59 @@ private slots:
         QApplication::setStyle(before);
     }
 
+    // A desktop style of its own with a dark variant (Adwaita's): the form's controls are drawn
+    // as on paper all the same, the text of a drop-down box whole in its few pixels and its arrow
+    // dark on light. That style leaves room in a box for its own padding and draws its arrows in
+    // the light colours of its dark palette.
+    void formControlsKeepTheirLooksUnderADesktopStyle()
+    {
+        struct PaddedDarkStyle : QProxyStyle {
+            PaddedDarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+            QPalette standardPalette() const override { return darkPalette(); }
+            QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                                 SubControl part, const QWidget *widget) const override
+            {
+                const QRect r = QProxyStyle::subControlRect(control, option, part, widget);
+                return control == CC_ComboBox && part == SC_ComboBoxEditField
+                           ? r.adjusted(6, 6, -6, -6)
+                           : r;
+            }
+        };
+        const QString before = QApplication::style()->name();
+        const QPalette desktop = QApplication::palette();
+        QApplication::setStyle(new PaddedDarkStyle);
+        QApplication::setPalette(darkPalette());
+        {
+            SessionFolder data;
+            EditorWindow editor(data.state, EditorLayout::Editor1024);
+            editor.setAttribute(Qt::WA_DeleteOnClose, false);
+            activate(&editor);
+            editor.editing()->setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
+            QComboBox *list = editor.listControl();
+            for (QComboBox *box : {static_cast<QComboBox *>(editor.rosterList()), list}) {
+                QStyleOptionComboBox option;
+                option.initFrom(box);
+                const QRect arrow = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                 QStyle::SC_ComboBoxArrow, box);
+                const QImage picture = box->grab(arrow).toImage();
+                int arrowInk = 0, ground = 0;
+                for (int y = 0; y < picture.height(); ++y)
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const int grey = qGray(picture.pixel(x, y));
+                        arrowInk += grey < 150;
+                        ground += grey > 200;
+                    }
+                QVERIFY2(arrowInk >= 3 && ground > picture.width() * picture.height() / 2,
+                         qPrintable(QStringLiteral("%1: %2 dark, %3 light")
+                                        .arg(QString::fromLatin1(box->metaObject()->className()))
+                                        .arg(arrowInk)
+                                        .arg(ground)));
+            }
+        }
+        QApplication::setStyle(before);
+        QApplication::setPalette(desktop);
+    }
+
     // The drop-down list of a list box of the form opens as paper too.
     void formListDropsAsPaper()
     {
