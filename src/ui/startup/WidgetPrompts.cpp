@@ -98,6 +98,17 @@ void fitFileColumns(QFileDialog &dialog)
     for (int column = 1; column <= 3; ++column)
         width += header->sectionSize(column);
     dialog.resize(qMax(dialog.width(), withinScreen(dialog, width)), dialog.height());
+    // With a large desktop font the columns run past the widest dialog the screen takes: the
+    // names, short ones ("120 04 12 2026 deuxi.txt"), give up the room that lacks, so that the date
+    // stays in sight.
+    dialog.layout()->activate();
+    int columns = 0;
+    for (int column = 0; column <= 3; ++column)
+        columns += header->sectionSize(column);
+    const int lacking = columns - details->maximumViewportSize().width();
+    if (lacking > 0)
+        header->resizeSection(0, qMax(room(QStringLiteral("120 04 12 2026 deuxi.txt")),
+                                      header->sectionSize(0) - lacking));
 }
 
 // A file filter that every dialog reads as Windows does, letter case aside. Qt's own dialog

@@ -227,6 +227,39 @@ private slots:
         QCOMPARE(row.siblingAtColumn(3).data().toString(), modified);
     }
 
+    // At a desktop font of 18 points on a 1366-pixel screen the dialog is as wide as the screen
+    // allows, and the date column, its caption included, still shows whole beside the names
+    // without scrolling.
+    void fileDialogShowsEveryColumnAtALargeFont()
+    {
+        if (QGuiApplication::primaryScreen()->availableGeometry().width() < 1366)
+            QSKIP("needs a 1366x768 screen");
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 18));
+        QTemporaryDir folder;
+        int dateEnds = 0, viewWidth = 0;
+        QTimer poll;
+        whenFileDialogShown(poll, [&](QFileDialog *dialog) {
+            if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+                const QHeaderView *header = details->header();
+                const QString date = QLocale(QLocale::French, QLocale::France)
+                                         .toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59)),
+                                                   QLocale::ShortFormat);
+                dateEnds = header->sectionViewportPosition(3) +
+                           qMax(QFontMetrics(details->font()).horizontalAdvance(date),
+                                header->sectionSizeHint(3)); // its caption too
+                viewWidth = details->viewport()->width();
+            }
+            dialog->reject();
+        });
+        WidgetPrompts prompts;
+        prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt"));
+        QApplication::setFont(desktop);
+        QVERIFY(viewWidth > 0);
+        QVERIFY2(dateEnds <= viewWidth,
+                 qPrintable(QStringLiteral("%1 > %2").arg(dateEnds).arg(viewWidth)));
+    }
+
     // Day files named on Windows end in ".TXT" as often as in ".txt". The desktop's own dialog
     // (GNOME's) matches the filter's patterns letter for letter, as fnmatch does: they must
     // take every case, while the driver still reads the filter "*.txt".
