@@ -30,6 +30,10 @@ frmChoixFichier::frmChoixFichier(const QString &dataFolder, Prompts &prompts, QW
     column->addLayout(grid);
 
     m_drives = new QComboBox(this);
+    // Not as wide as a long drive name (a key mounted under /media/<user>/<its name>, a long
+    // home folder), which the drop-down shows whole: the window would run past the screen.
+    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_drives->setMinimumContentsLength(24);
     for (const QString &root : Drives::list(Drives::Use::Read))
         m_drives->addItem(Drives::label(root), Paths::CheckPath(root));
     grid->addWidget(captionFor(m_drives, QStringLiteral("CHOISIR LE LECTEUR")), 0, 0);

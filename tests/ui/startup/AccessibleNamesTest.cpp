@@ -159,23 +159,38 @@ private slots:
     // A driver who reads badly sets the desktop's font at 18 points: every caption and button
     // of every window shows its whole text, none cut by its neighbour or the window's edge, and
     // every window fits a laptop's screen of 1366x768, its title bar and frame included (the
-    // previews fill the screen).
+    // previews fill the screen), also with a drive of a long name.
     void everyCaptionShowsWholeAtALargeFont()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         if (screen.width() < 1366 || screen.height() < 768) QSKIP("needs a 1366x768 screen");
         const QFont desktop = QApplication::font();
         QApplication::setFont(QFont(u"DejaVu Sans"_s, 18));
-        forEveryWindow([](QWidget &window) {
-            window.show();
-            const QStringList cut = cutCaptions(window);
-            QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
+        const auto fits = [](QWidget &window) {
             QVERIFY2(window.isMaximized() || fitsScreen(&window, window.size()),
                      qPrintable(u"%1: %2x%3"_s.arg(window.windowTitle())
                                     .arg(window.width())
                                     .arg(window.height())));
+        };
+        forEveryWindow([&fits](QWidget &window) {
+            window.show();
+            const QStringList cut = cutCaptions(window);
+            QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
+            fits(window);
             window.hide();
         });
+        // The home folder is a drive of the drive lists: one with a long name.
+        QTemporaryDir folder;
+        const QString home = folder.filePath(u"jean-baptiste.dupont/SAUVEGARDE DEPOT RENNES"_s);
+        QVERIFY(QDir().mkpath(home));
+        const QByteArray homeBefore = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home));
+        forEveryWindow([&fits](QWidget &window) {
+            window.show();
+            fits(window);
+            window.hide();
+        });
+        qputenv("HOME", homeBefore);
         QApplication::setFont(desktop);
     }
 };
