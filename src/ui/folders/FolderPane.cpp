@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -86,6 +87,7 @@ FolderPane::FolderPane(const Captions &captions, QWidget *parent)
         m_path->setTextFormat(Qt::PlainText);
         m_path->setWordWrap(true);
         m_path->setFrameShape(QFrame::StyledPanel);
+        m_path->installEventFilter(this);
         layout->addWidget(m_path);
     }
     if (!captions.files.isEmpty()) {
@@ -198,7 +200,10 @@ void FolderPane::display(const QString &drive, const QString &folder)
         if (e.path == m_folder) current = item;
     }
     m_folderList->setCurrentItem(current);
-    if (m_path) m_path->setText(m_folder);
+    if (m_path) {
+        m_path->setText(m_folder);
+        holdPathLines();
+    }
 
     if (m_files) {
         m_files->clear();
@@ -234,4 +239,18 @@ QStringList FolderPane::selectedFiles() const
     for (int i = 0; i < m_files->count(); ++i)
         if (m_files->item(i)->isSelected()) names << m_files->item(i)->text();
     return names;
+}
+
+bool FolderPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_path && event->type() == QEvent::Resize) holdPathLines();
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void FolderPane::holdPathLines()
+{
+    // A window gives a text that wraps no more room than it had: a long path, on three lines at
+    // a large desktop font, lost its last line, the end of the path chosen. The label asks for
+    // every line at the width it has.
+    if (m_path->isVisible()) m_path->setMinimumHeight(m_path->heightForWidth(m_path->width()));
 }

@@ -55,8 +55,12 @@ signals:
     void folderChanged(const QString &folder);
     void fileSelectionChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void fillDrives();
+    void holdPathLines();
     void display(const QString &drive, const QString &folder);
     void driveChosen(int index);
     void folderActivated(QListWidgetItem *item);

@@ -174,6 +174,7 @@ private slots:
         };
         forEveryWindow([&fits](QWidget &window) {
             window.show();
+            QCoreApplication::processEvents(); // the layout asked again once shown
             const QStringList cut = cutCaptions(window);
             QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
             fits(window);
@@ -187,6 +188,9 @@ private slots:
         qputenv("HOME", QFile::encodeName(home));
         forEveryWindow([&fits](QWidget &window) {
             window.show();
+            QCoreApplication::processEvents(); // the layout asked again once shown
+            const QStringList cut = cutCaptions(window);
+            QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
             fits(window);
             window.hide();
         });
