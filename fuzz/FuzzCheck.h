@@ -58,18 +58,11 @@ inline QString scratchFolder()
 }
 
 // The value a key reads back once written: on its line, trimmed of blanks, without one pair of
-// surrounding quotes, cut at 254 characters. With its `key`, as the file reads it again: its
-// line "key=value" read on its own (a line that passes for UTF-8 reads converted).
-inline QString readBack(const QString &written, QStringView key = {})
+// surrounding quotes, cut at 254 characters.
+inline QString readBack(const QString &written)
 {
-    QString v = written;
+    QString v = Cp1252::decode(Cp1252::encode(written));
     v.replace(u'\r', u' ').replace(u'\n', u' ');
-    QByteArray line = Cp1252::encode(v);
-    if (!key.isNull()) {
-        const QByteArray name = Cp1252::encode(key) + '=';
-        line = Cp1252::lineAsRead(name + line).sliced(name.size());
-    }
-    v = Cp1252::decode(line);
     qsizetype b = 0, e = v.size();
     while (b < e && (v[b] == u' ' || v[b] == u'\t'))
         ++b;

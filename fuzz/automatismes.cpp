@@ -54,10 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 continue;
             const Automatismes::Values back = Automatismes::read(store.ini(), trimmed);
             for (size_t i = 0; i < values.size(); ++i)
-                FUZZ_CHECK(back[i] == readBack(values[i], Automatismes::keyName(int(i))),
+                FUZZ_CHECK(back[i] == readBack(values[i]),
                            QStringLiteral("train %1, key %2: '%3' reads '%4'")
-                               .arg(shown(trimmed), Automatismes::keyName(int(i)), shown(values[i]),
-                                    shown(back[i])));
+                               .arg(shown(trimmed), Automatismes::keyName(int(i)),
+                                    shown(values[i]), shown(back[i])));
             sameAsDisk(store, trimmed);
         } else {
             QString error;

@@ -28,9 +28,12 @@ void othersKept(const IniFile &before, const IniFile &after, const QList<Config:
                 return true;
         return false;
     };
+    // A name with other white space at an end than blanks and tabs (a form feed) is one that
+    // no lookup reaches: looked up, it is trimmed of it.
+    const auto reachable = [](const QString &name) { return name.trimmed() == name; };
     for (const QString &section : before.sections())
         for (const QString &key : before.keys(section))
-            if (!isNamed(section, key))
+            if (reachable(section) && reachable(key) && !isNamed(section, key))
                 FUZZ_CHECK(after.value(section, key) == before.value(section, key),
                            QStringLiteral("%1 changed [%2] %3")
                                .arg(QLatin1String(what), shown(section), shown(key)));
@@ -63,12 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(opened.confirm(state), QStringLiteral("options not written"));
     othersKept(beforeOptions, IniFile(ini), opened.entries(), "the options");
     OptionValues expected = opened;
-    for (const auto &[text, key] : {std::pair{&expected.emtaut, ConfigKeys::Emtaut},
-                                    {&expected.nbvhe, ConfigKeys::Nbvhe},
-                                    {&expected.lettreAutom, ConfigKeys::LettreAutom},
-                                    {&expected.indCompo, ConfigKeys::IndCompo},
-                                    {&expected.prefixTrain, ConfigKeys::PrefixTrain}})
-        *text = readBack(*text, QString::fromLatin1(key));
+    for (QString *text : {&expected.emtaut, &expected.nbvhe, &expected.lettreAutom,
+                          &expected.indCompo, &expected.prefixTrain})
+        *text = readBack(*text);
     FUZZ_CHECK(OptionValues::read(ini) == expected,
                QStringLiteral("the options read back otherwise than confirmed"));
 
@@ -94,9 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < ConvertCriteria::Count; ++i)
         for (int f = 0; f < ConvertCriteria::Fields; ++f)
             FUZZ_CHECK(
-                written[size_t(i)][size_t(f)] ==
-                    readBack(rows[size_t(i)][size_t(f)],
-                             QString::fromLatin1(ConvertCriteria::keys()[size_t(f)])),
+                written[size_t(i)][size_t(f)] == readBack(rows[size_t(i)][size_t(f)]),
                 QStringLiteral("criterion %1, field %2: '%3' reads '%4'")
                     .arg(i)
                     .arg(f)

@@ -2,7 +2,6 @@
 
 #include "core/automatismes/AutomatismeKeys.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/Cp1252.h"
 #include "core/base/Paths.h"
 #include "core/base/TextFile.h"
 
@@ -83,17 +82,6 @@ void AutomatismeStore::keep(const QByteArray &bytes)
     m_ini.parse(m_bytes);
 }
 
-void AutomatismeStore::keepWritten(const QByteArray &bytes)
-{
-    // What the file will read as: a value that passes for UTF-8 on its line reads converted.
-    const QByteArray asRead = Cp1252::fromFileBytes(bytes);
-    if (asRead != bytes)
-        keep(asRead);
-    else
-        m_bytes = bytes;
-    m_stamp = stamp();
-}
-
 const IniFile &AutomatismeStore::ini()
 {
     ensureLoaded();
@@ -123,7 +111,8 @@ bool AutomatismeStore::change(const std::function<void(IniFile &)> &edit, QStrin
         m_ini.parse(m_bytes);
         return false;
     }
-    keepWritten(bytes);
+    m_bytes = std::move(bytes);
+    m_stamp = stamp();
     return true;
 }
 
@@ -156,7 +145,8 @@ bool AutomatismeStore::replace(IniFile next, QString *error)
         return false;
     }
     m_ini = std::move(next);
-    keepWritten(bytes);
+    m_bytes = std::move(bytes);
+    m_stamp = stamp();
     return true;
 }
 

@@ -14,7 +14,7 @@
 // read this copy. The program's own writes replace the copy with what they wrote. The file is
 // read again when its path changes, or when its size, times or identity on disk no longer match the
 // copy's (a template added by hand while the program runs): a write never starts from a copy
-// older than the file. What a write keeps is what the file reads as.
+// older than the file.
 class AutomatismeStore
 {
 public:
@@ -59,7 +59,6 @@ private:
     Stamp stamp() const;
     void ensureLoaded();
     void keep(const QByteArray &bytes);
-    void keepWritten(const QByteArray &bytes);
 
     QString m_path;
     bool m_loaded = false;

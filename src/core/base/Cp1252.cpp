@@ -35,58 +35,16 @@ bool isAscii(QByteArrayView bytes)
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
 }
 
-// Whether `bytes` is well-formed UTF-8 (no overlong forms, no surrogates, nothing past
-// U+10FFFF): told without decoding, as most lines of a file of the code page fail at once.
-bool isUtf8(QByteArrayView bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *end = p + bytes.size();
-    while (p < end) {
-        const unsigned char c = *p++;
-        if (c < 0x80) continue;
-        int more = 0;
-        unsigned char low = 0x80, high = 0xBF; // range of the byte after the first
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            if (c == 0xE0) low = 0xA0;
-            if (c == 0xED) high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            if (c == 0xF0) low = 0x90;
-            if (c == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p < more || *p < low || *p > high) return false;
-        for (int i = 1; i < more; ++i)
-            if ((p[i] & 0xC0) != 0x80) return false;
-        p += more;
-    }
-    return true;
-}
-
 // One line as the code page: UTF-8 converted, anything else as it is.
 QByteArray lineOnce(QByteArrayView line)
 {
-    if (isAscii(line) || !isUtf8(line)) return line.toByteArray();
+    if (isAscii(line)) return line.toByteArray();
     // A mark past the file's start is a character like any other (one the code page lacks).
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return encode(QString(utf8.decode(line)));
+    const QString text = utf8.decode(line);
+    return utf8.hasError() ? line.toByteArray() : encode(text);
 }
-
-} // namespace
-
-QByteArray lineAsRead(QByteArrayView line)
-{
-    const QByteArray once = lineOnce(line);
-    return (once == line || lineOnce(once) == once) ? once : line.toByteArray();
-}
-
-namespace
-{
 
 // Each line read on its own, so that writing one line of a file never changes how another one
 // reads (a file whose only bytes that are no UTF-8 stood on the line just rewritten). A line
@@ -99,7 +57,9 @@ QByteArray linesOnce(QByteArrayView bytes)
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
         end = end < 0 ? bytes.size() : end + 1;
-        out += lineAsRead(bytes.sliced(start, end - start));
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        const QByteArray once = lineOnce(line);
+        out += (once == line || lineOnce(once) == once) ? once : line.toByteArray();
         start = end;
     }
     return out;

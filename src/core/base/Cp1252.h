@@ -27,9 +27,6 @@ QByteArray encode(QStringView text);
 // What comes back reads the same again; bytes whose reading would not are left as they are.
 QByteArray fromFileBytes(const QByteArray &bytes);
 
-// A line of a file (not its first, which may start with a mark) as fromFileBytes() reads it.
-QByteArray lineAsRead(QByteArrayView line);
-
 // `text` as a file gives it back once written: each character the code page cannot hold is "?".
 QString held(QStringView text);
 

@@ -29,18 +29,6 @@ QByteArrayView sectionName(QByteArrayView line)
     return trimmed(t.sliced(1, close - 1));
 }
 
-// Names looked up lose the blanks that the reading drops around a name in the file, and only
-// them: a name ending in another white space (a form feed, a no-break space) is found as listed.
-QStringView trimmed(QStringView name)
-{
-    qsizetype b = 0, e = name.size();
-    while (b < e && (name[b] == u' ' || name[b] == u'\t'))
-        ++b;
-    while (e > b && (name[e - 1] == u' ' || name[e - 1] == u'\t'))
-        --e;
-    return name.sliced(b, e - b);
-}
-
 QString folded(QByteArrayView bytes)
 {
     return Cp1252::decode(bytes.data(), bytes.size()).toCaseFolded();
@@ -49,7 +37,7 @@ QString folded(QByteArrayView bytes)
 bool sameName(QByteArrayView bytes, QStringView name)
 {
     return QStringView(Cp1252::decode(bytes.data(), bytes.size()))
-               .compare(trimmed(name), Qt::CaseInsensitive) == 0;
+               .compare(name.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 QByteArray cleanValue(QStringView value)
@@ -128,7 +116,7 @@ QByteArrayView IniFile::text(const Line &line) const
 
 int IniFile::findSection(QStringView section) const
 {
-    return m_firstSection.value(trimmed(section).toString().toCaseFolded(), -1);
+    return m_firstSection.value(section.trimmed().toString().toCaseFolded(), -1);
 }
 
 int IniFile::sectionEnd(int sectionIndex) const
@@ -236,14 +224,13 @@ void IniFile::eraseLines(int from, int count)
 
 bool IniFile::validName(QStringView name)
 {
-    if (trimmed(name).isEmpty()) return false;
+    if (name.trimmed().isEmpty())
+        return false;
     for (const QChar c : name)
         if (c == u'[' || c == u']' || c == u'=' || c == u'\r' || c == u'\n' || c == u'\0')
             return false;
-    // A character outside the code page would be written as "?" and no longer match; a name
-    // whose bytes pass for UTF-8 would read converted.
-    const QByteArray bytes = Cp1252::encode(name);
-    return Cp1252::decode(bytes) == name && Cp1252::lineAsRead(bytes) == bytes;
+    // A character outside the code page would be written as "?" and no longer match.
+    return Cp1252::decode(Cp1252::encode(name)) == name;
 }
 
 bool IniFile::setValue(QStringView section, QStringView key, QStringView value)
@@ -266,14 +253,14 @@ bool IniFile::setValue(QStringView section, QStringView key, QStringView value)
         int at = sectionEnd(s);
         while (at - 1 > m_sections[s].header && trimmed(text(m_lines[at - 1])).isEmpty())
             --at;
-        insertLine(at, makeLine(Cp1252::encode(trimmed(key)) + '=' + cleanValue(value)));
+        insertLine(at, makeLine(Cp1252::encode(key.trimmed()) + '=' + cleanValue(value)));
         return true;
     }
     const int at = int(m_lines.size());
-    insertLine(at, makeLine('[' + Cp1252::encode(trimmed(section)) + ']'));
-    m_sections.push_back(Section{trimmed(section).toString().toCaseFolded(), at});
+    insertLine(at, makeLine('[' + Cp1252::encode(section.trimmed()) + ']'));
+    m_sections.push_back(Section{section.trimmed().toString().toCaseFolded(), at});
     m_firstSection.insert(m_sections.back().folded, int(m_sections.size()) - 1);
-    insertLine(at + 1, makeLine(Cp1252::encode(trimmed(key)) + '=' + cleanValue(value)));
+    insertLine(at + 1, makeLine(Cp1252::encode(key.trimmed()) + '=' + cleanValue(value)));
     return true;
 }
 

@@ -38,8 +38,7 @@ public:
     QStringList keys(QStringView section) const;
 
     // A section or key name that would read back as something else: empty, or holding "[",
-    // "]", "=", a line break, or a character that Windows-1252 cannot hold, or characters whose
-    // bytes pass for UTF-8 ("Ã©").
+    // "]", "=", a line break, or a character that Windows-1252 cannot hold.
     static bool validName(QStringView name);
 
     // Refuses (false, nothing changed) a section or key name that is not validName().

@@ -223,7 +223,6 @@ private slots:
                                                 "FICHIER DES AUTOMATISMES NE PEUT PAS ENREGISTRER.";
         QTest::newRow("a NUL") << QStringLiteral("14\u0000") << FailedTitle << unwritable;
         QTest::newRow("outside the code page") << "14\u0141" << FailedTitle << unwritable;
-        QTest::newRow("passes for UTF-8") << "14\u00C3\u00A9" << FailedTitle << unwritable;
     }
     void captureRefusals()
     {
@@ -236,19 +235,6 @@ private slots:
         QTEST(m_prompts.last().text, "text");
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
         QVERIFY(!m_data->exists("Automatisme.ini"));
-    }
-
-    void whatIsKeptIsWhatTheFileReads()
-    {
-        // A text typed that passes for UTF-8 on its line ("Ã©") reads "é" from the file: the
-        // lookups that follow the save read it so too, not only those after a restart.
-        Automatismes::Values values;
-        values[0] = QString::fromUtf8("Ã©");
-        QVERIFY(Automatismes::save(store(), u"14"_s, values).ok);
-        AutomatismeStore fresh;
-        fresh.setPath(store().path());
-        QCOMPARE(store().bytes(), fresh.bytes());
-        QCOMPARE(Automatismes::read(store().ini(), u"14"_s)[0], QString::fromUtf8("é"));
     }
 
     void deletionKeepsTheOthers()
