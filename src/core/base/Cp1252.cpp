@@ -30,44 +30,9 @@ namespace Cp1252 {
 namespace
 {
 
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
-}
-
-// One line as the code page: UTF-8 converted, anything else as it is.
-QByteArray lineOnce(QByteArrayView line)
-{
-    if (isAscii(line)) return line.toByteArray();
-    // A mark past the file's start is a character like any other (one the code page lacks).
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = utf8.decode(line);
-    return utf8.hasError() ? line.toByteArray() : encode(text);
-}
-
-// Each line read on its own, so that writing one line of a file never changes how another one
-// reads (a file whose only bytes that are no UTF-8 stood on the line just rewritten). A line
-// whose reading would itself pass for UTF-8 (UTF-8 twice over) stays as it is.
-QByteArray linesOnce(QByteArrayView bytes)
-{
-    QByteArray out;
-    out.reserve(bytes.size());
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        end = end < 0 ? bytes.size() : end + 1;
-        const QByteArrayView line = bytes.sliced(start, end - start);
-        const QByteArray once = lineOnce(line);
-        out += (once == line || lineOnce(once) == once) ? once : line.toByteArray();
-        start = end;
-    }
-    return out;
-}
-
-// One reading of a file's bytes as the code page: UTF-16 text converted; a UTF-8 mark dropped,
-// UTF-8 lines converted.
-QByteArray convertedOnce(QByteArrayView bytes)
+// One reading of a file's bytes as the code page: UTF-16 or UTF-8 text converted, a UTF-8 mark
+// dropped.
+QByteArray convertedOnce(QByteArray bytes)
 {
     // Windows' "Unicode" (UTF-16, as Notepad or PowerShell save a file) always starts with its
     // mark; read as the code page, every letter would be followed by a zero byte.
@@ -75,11 +40,15 @@ QByteArray convertedOnce(QByteArrayView bytes)
     if (littleEnd || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder utf16(littleEnd ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                              QStringDecoder::Flag::Stateless);
-        const QString text = utf16.decode(bytes.sliced(2));
+        const QString text = utf16.decode(QByteArrayView(bytes).sliced(2));
         if (!utf16.hasError()) return encode(text);
     }
-    if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-    return isAscii(bytes) ? bytes.toByteArray() : linesOnce(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; }))
+        return bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? bytes : encode(text);
 }
 
 } // namespace
@@ -99,7 +68,7 @@ QByteArray fromFileBytes(const QByteArray &bytes)
 {
     // What is read is written back as read: it must read the same again. Where the converted
     // text would itself pass for another encoding (a UTF-8 mark before a UTF-16 one, text that
-    // begins with "ÿþ"), no reading is sure and the bytes stay as they are.
+    // begins with "ÿþ" or is UTF-8 twice over), no reading is sure and the bytes stay as they are.
     const QByteArray once = convertedOnce(bytes);
     if (once == bytes || convertedOnce(once) == once) return once;
     return bytes;

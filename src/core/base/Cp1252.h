@@ -18,11 +18,9 @@ QByteArray encode(QStringView text);
 // The bytes of a file, or of a line, as the program's code page: text that a program writing
 // UTF-8 saved (an editor of today, a roster exported so), or UTF-16 with its byte-order mark
 // (Windows' "Unicode", as Notepad or PowerShell save it), comes back as Windows-1252, each
-// character the code page lacks as "?"; a UTF-8 byte-order mark at the start is dropped. UTF-8
-// is told line by line, so that a line's reading never hangs on the bytes of another (lines
-// added by such an editor to a file of the code page; one line rewritten by a save). A line
-// that is not UTF-8 throughout, or that holds no character beyond ASCII, is the code page's
-// already and comes back as it is. (Windows-1252 text is valid UTF-8 only where a capital
+// character the code page lacks as "?"; a UTF-8 byte-order mark at the start is dropped. Bytes
+// that are not UTF-8 throughout, or that hold no character beyond ASCII, are the code page's
+// already and come back as they are. (Windows-1252 text is valid UTF-8 only where a capital
 // with an accent is followed by a sign of 0x80..0xBF, as in "Ã©": not in a driver's files.)
 // What comes back reads the same again; bytes whose reading would not are left as they are.
 QByteArray fromFileBytes(const QByteArray &bytes);

@@ -83,19 +83,6 @@ private slots:
         QCOMPARE(LectureINI(path, "OPTIONS", "nbum").number, 2.5);
     }
 
-    void rewritingOneLineLeavesTheReadingOfOthers()
-    {
-        // The line rewritten held the file's only bytes that are no UTF-8; the other lines,
-        // written back byte for byte, must not then read as UTF-8 where they read otherwise.
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Config.ini"_s);
-        QVERIFY(writeBytes(path, "[Cartouche]\r\nNom=\xC3\x89mile\r\n[Options]\r\nEnaug=\xFF\r\n"));
-        IniFile ini(path);
-        const QString nom = ini.value(u"Cartouche", u"Nom");
-        QVERIFY(ini.setValue(u"Options", u"Enaug", u"0") && ini.save());
-        QCOMPARE(IniFile(path).value(u"Cartouche", u"Nom"), nom);
-    }
-
     void oversizedIniIsNeverWrittenOver()
     {
         QTemporaryDir dir;

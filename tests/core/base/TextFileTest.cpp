@@ -71,10 +71,6 @@ private slots:
                                                                    << "\xFF\xFE\xFF\0\xFE\0a\0"_ba;
         QTest::newRow("UTF-8 twice over") << "\xC3\x83\xC2\xA9"_ba
                                           << "\xC3\x83\xC2\xA9"_ba;
-        // Each line is read on its own: lines a UTF-8 editor added to a file of the code page.
-        QTest::newRow("lines of both")
-            << "S\xE8te\r\n\xC3\xA9t\xC3\xA9\r\n\xC3\x83\xC2\xA9\n\xEF\xBB\xBF"_ba
-            << "S\xE8te\r\n\xE9t\xE9\r\n\xC3\x83\xC2\xA9\n?"_ba;
     }
     void textSavedInUtf8ReadsAsTheCodePage()
     {
