@@ -172,28 +172,22 @@ private slots:
                                     .arg(window.width())
                                     .arg(window.height())));
         };
-        forEveryWindow([&fits](QWidget &window) {
+        const auto check = [&fits](QWidget &window) {
             window.show();
             QCoreApplication::processEvents(); // the layout asked again once shown
             const QStringList cut = cutCaptions(window);
             QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
             fits(window);
             window.hide();
-        });
+        };
+        forEveryWindow(check);
         // The home folder is a drive of the drive lists: one with a long name.
         QTemporaryDir folder;
         const QString home = folder.filePath(u"jean-baptiste.dupont/SAUVEGARDE DEPOT RENNES"_s);
         QVERIFY(QDir().mkpath(home));
         const QByteArray homeBefore = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home));
-        forEveryWindow([&fits](QWidget &window) {
-            window.show();
-            QCoreApplication::processEvents(); // the layout asked again once shown
-            const QStringList cut = cutCaptions(window);
-            QVERIFY2(cut.isEmpty(), qPrintable(window.windowTitle() + u": "_s + cut.join(u", "_s)));
-            fits(window);
-            window.hide();
-        });
+        forEveryWindow(check);
         qputenv("HOME", homeBefore);
         QApplication::setFont(desktop);
     }
