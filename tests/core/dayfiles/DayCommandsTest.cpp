@@ -132,13 +132,10 @@ private slots:
                    u": retirez-le du numéro de journée ou de la mention."_s;
         };
         m_state->record.setSlot(7, u"R42"_s);
+        // The other characters a key refuses are the folder names' (the same check).
         for (const auto &[day, why] : {std::pair{u"../X"_s, slash},
-                                       {u"1/2"_s, slash},
                                        {u"12:30"_s, onKey(u":")},
                                        {u"1\\2"_s, onKey(u"\\")},
-                                       {u"12?"_s, onKey(u"?")},
-                                       {u"<12>"_s, onKey(u"<")},
-                                       {u"."_s, dot},
                                        {u".."_s, dot},
                                        {u".5"_s, dot}}) {
             m_state->record.setSlot(8, day);
