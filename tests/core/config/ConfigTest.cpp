@@ -131,21 +131,17 @@ private slots:
             u"ListeDossier.txt.kerbo-Ab-dEf"_s, // not letters and digits
             u"Automatisme.ini.kerbo-ZZZZZZ.old"_s,
         };
-        for (const QString &name : stale + kept) {
-            data.write(name, "x");
-            QFile f(data.dataFile(name));
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            QVERIFY(f.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
-        }
-        data.write(u"Config.ini.kerbo-YoUnGs"_s, "x"); // a save in progress of another Kerbo
-        // The clock set back since: two hours ahead of it was written before, a few minutes
-        // ahead may be a save in progress of a share whose clock runs a little ahead.
         const auto dated = [&data](const QString &name, const QDateTime &time) {
             data.write(name, "x");
             QFile f(data.dataFile(name));
             return f.open(QIODevice::ReadWrite) &&
                    f.setFileTime(time, QFileDevice::FileModificationTime);
         };
+        for (const QString &name : stale + kept)
+            QVERIFY(dated(name, now.addSecs(-3600)));
+        data.write(u"Config.ini.kerbo-YoUnGs"_s, "x"); // a save in progress of another Kerbo
+        // The clock set back since: two hours ahead of it was written before, a few minutes
+        // ahead may be a save in progress of a share whose clock runs a little ahead.
         QVERIFY(dated(u"Automatisme.ini.kerbo-AhEaD2"_s, now.addSecs(2 * 3600)));
         QVERIFY(dated(u"Automatisme.ini.kerbo-AhEaD1"_s, now.addSecs(5 * 60)));
         QVERIFY(QDir().mkdir(data.dataFile(u"ListeTaches.txt.kerbo-FoLdEr"_s)));
