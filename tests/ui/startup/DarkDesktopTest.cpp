@@ -15,6 +15,8 @@
 
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 
@@ -87,63 +89,21 @@ private slots:
     }
     void cleanupTestCase() { QApplication::setPalette(m_before); }
 
-    void formBoxesShowDarkTextOnPaper()
+    // The form's boxes lit up for the keyboard and typed into, its drop-downs' arrows and the
+    // date box's calendar, under the desktop's dark palette, then under a desktop style of its
+    // own with a dark variant (Adwaita's): that style leaves room in a box for its own padding,
+    // draws its arrows in the light colours of its dark palette and, as GNOME's does, keeps dark
+    // shades in the palette it was drawn for.
+    void formStaysPaper_data()
     {
-        SessionFolder data;
-        data.state.config.hdGenerique = data.dataFolder();
-        EditorWindow editor(data.state, EditorLayout::Editor1024);
-        editor.setAttribute(Qt::WA_DeleteOnClose, false);
-        activate(&editor);
-        BulletinEditing &editing = *editor.editing();
-
-        editing.setCurrentSlot(SlotTable::FirstTrainNumberSlot);
-        QTest::keyClicks(editor.textControl(), QStringLiteral("88888"));
-        QVERIFY(readableOnLight(editor.textControl()));
-        editing.setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
-        QTest::keyClicks(editor.listControl(), QStringLiteral("BB 88888"));
-        QVERIFY(readableOnLight(editor.listControl()));
-        QVERIFY(readableOnLight(editor.datePicker()));
-        editor.rosterList()->setFocus();
-        QVERIFY(editor.rosterList()->hasFocus());
-        QVERIFY(readableOnLight(editor.rosterList()));
+        QTest::addColumn<bool>("desktopStyle");
+        QTest::newRow("dark palette") << false;
+        QTest::newRow("dark desktop style") << true;
     }
-
-    // GNOME's style keeps dark shades in the palette it was drawn for: the date box's calendar
-    // still writes its day names dark on a light header row.
-    void dateCalendarOpensAsPaperUnderADarkStyle()
-    {
-        struct DarkStyle : QProxyStyle {
-            QPalette standardPalette() const override { return darkPalette(); }
-        };
-        // The application owns its style: it deletes each one the next replaces.
-        const QString before = QApplication::style()->name();
-        QApplication::setStyle(new DarkStyle);
-        {
-            SessionFolder data;
-            EditorWindow editor(data.state, EditorLayout::Editor1024);
-            editor.setAttribute(Qt::WA_DeleteOnClose, false);
-            activate(&editor);
-            QCalendarWidget *calendar = editor.datePicker()->calendarWidget();
-            calendar->show();
-            auto *days =
-                calendar->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
-            QVERIFY(days);
-            QRect header = days->visualRect(days->model()->index(0, 0));
-            header = header.united(days->visualRect(days->model()->index(0, 4)));
-            QVERIFY(readableOnLight(days->viewport(), header));
-            calendar->hide();
-        }
-        QApplication::setStyle(before);
-    }
-
-    // A desktop style of its own with a dark variant (Adwaita's): the form's controls are drawn
-    // as on paper all the same, the text of a drop-down box whole in its few pixels and its arrow
-    // dark on light. That style leaves room in a box for its own padding and draws its arrows in
-    // the light colours of its dark palette.
-    void formControlsKeepTheirLooksUnderADesktopStyle()
+    void formStaysPaper()
     {
         struct PaddedDarkStyle : QProxyStyle {
-            PaddedDarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+            PaddedDarkStyle() : QProxyStyle(QStyleFactory::create(u"Fusion"_s)) {}
             QPalette standardPalette() const override { return darkPalette(); }
             QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                  SubControl part, const QWidget *widget) const override
@@ -154,18 +114,32 @@ private slots:
                            : r;
             }
         };
+        QFETCH(bool, desktopStyle);
         const QString before = QApplication::style()->name();
-        const QPalette desktop = QApplication::palette();
-        QApplication::setStyle(new PaddedDarkStyle);
-        QApplication::setPalette(darkPalette());
+        if (desktopStyle) {
+            QApplication::setStyle(new PaddedDarkStyle); // the application deletes it
+            QApplication::setPalette(darkPalette());
+        }
         {
             SessionFolder data;
+            data.state.config.hdGenerique = data.dataFolder();
             EditorWindow editor(data.state, EditorLayout::Editor1024);
             editor.setAttribute(Qt::WA_DeleteOnClose, false);
             activate(&editor);
-            editor.editing()->setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
-            QComboBox *list = editor.listControl();
-            for (QComboBox *box : {static_cast<QComboBox *>(editor.rosterList()), list}) {
+            BulletinEditing &editing = *editor.editing();
+            editing.setCurrentSlot(SlotTable::FirstTrainNumberSlot);
+            QTest::keyClicks(editor.textControl(), u"88888"_s);
+            QVERIFY(readableOnLight(editor.textControl()));
+            editing.setCurrentSlot(SlotTable::lineSlot(0, SlotTable::EnginTitu));
+            QTest::keyClicks(editor.listControl(), u"BB 88888"_s);
+            QVERIFY(readableOnLight(editor.listControl()));
+            QVERIFY(readableOnLight(editor.datePicker()));
+            editor.rosterList()->setFocus();
+            QVERIFY(editor.rosterList()->hasFocus());
+            QVERIFY(readableOnLight(editor.rosterList()));
+
+            for (QComboBox *box : {static_cast<QComboBox *>(editor.rosterList()),
+                                   static_cast<QComboBox *>(editor.listControl())}) {
                 QStyleOptionComboBox option;
                 option.initFrom(box);
                 const QRect arrow = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
@@ -179,14 +153,26 @@ private slots:
                         ground += grey > 200;
                     }
                 QVERIFY2(arrowInk >= 3 && ground > picture.width() * picture.height() / 2,
-                         qPrintable(QStringLiteral("%1: %2 dark, %3 light")
+                         qPrintable(u"%1: %2 dark, %3 light"_s
                                         .arg(QString::fromLatin1(box->metaObject()->className()))
                                         .arg(arrowInk)
                                         .arg(ground)));
             }
+
+            // The calendar writes its day names dark on a light header row.
+            QCalendarWidget *calendar = editor.datePicker()->calendarWidget();
+            calendar->show();
+            auto *days = calendar->findChild<QTableView *>(u"qt_calendar_calendarview"_s);
+            QVERIFY(days);
+            QRect header = days->visualRect(days->model()->index(0, 0));
+            header = header.united(days->visualRect(days->model()->index(0, 4)));
+            QVERIFY(readableOnLight(days->viewport(), header));
+            calendar->hide();
         }
-        QApplication::setStyle(before);
-        QApplication::setPalette(desktop);
+        if (desktopStyle) {
+            QApplication::setStyle(before);
+            QApplication::setPalette(darkPalette());
+        }
     }
 
     // The drop-down list of a list box of the form opens as paper too.
@@ -195,7 +181,7 @@ private slots:
         QWidget form;
         PaperColours::makePaper(&form);
         auto *box = new SlotComboBox(&form);
-        box->addItems({QStringLiteral("BB 15000 LEN"), QStringLiteral("MMMMMM")});
+        box->addItems({u"BB 15000 LEN"_s, u"MMMMMM"_s});
         box->setGeometry(10, 10, 120, 20);
         activate(&form);
         box->showPopup();
@@ -228,14 +214,10 @@ private slots:
         typedReads(options, options.text(ConfigKeys::PrefixTrain), "MMMM");
         frmCentrage centring(data.session, PrintSide::Recto);
         typedReads(centring, centring.xControl()->box(), "888");
-    }
 
-    void versoBoxesShowDarkTextOnPaper()
-    {
-        SessionFolder data;
-        data.saveFactoryLayout();
-        data.state.verso.txtD[1] = QStringLiteral("MMMMMM");
-        data.state.verso.txtObsMec = QStringLiteral("MMMMMM");
+        // The verso's boxes, with their texts.
+        data.state.verso.txtD[1] = u"MMMMMM"_s;
+        data.state.verso.txtObsMec = u"MMMMMM"_s;
         frmVerso verso(data.session, EditorLayout::Editor1024);
         verso.setAttribute(Qt::WA_DeleteOnClose, false);
         activate(&verso);
