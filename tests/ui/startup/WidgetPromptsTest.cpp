@@ -10,6 +10,8 @@
 #include <fnmatch.h>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 
@@ -25,6 +27,16 @@ void whenFileDialogShown(QTimer &poll, std::function<void(QFileDialog *)> act)
             }
     });
     poll.start();
+}
+
+// The file dialog's list of details, once it lists `rows` files or more.
+QTreeView *detailsOf(QFileDialog *dialog, int rows = 1)
+{
+    auto *details = dialog->findChild<QTreeView *>(u"treeView"_s);
+    if (details)
+        (void)QTest::qWaitFor(
+            [details, rows] { return details->model()->rowCount(details->rootIndex()) >= rows; });
+    return details;
 }
 
 } // namespace
@@ -56,58 +68,46 @@ class WidgetPromptsTest : public QObject
     }
 
 private slots:
-    // A prompt opens over the window the driver works in: on its monitor, wherever the mouse is.
-    void promptsOpenOverTheActiveWindow()
+    // A prompt opens over the window the driver works in, on its monitor wherever the mouse is,
+    // with room for its whole title.
+    void longTitlesFitTheDialog()
     {
         QWidget window;
-        window.setWindowTitle(QStringLiteral("EDITEUR"));
+        window.setWindowTitle(u"EDITEUR"_s);
         window.setGeometry(QRect(QPoint(40, 30), QSize(600, 400)));
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         WidgetPrompts prompts;
-        const auto overWindow = [&window](QDialog &d) {
+        const QString title = u"ENREGISTRER CETTE LIGNE DU TRAIN COMME UN AUTOMATISME ?"_s;
+        QList<int> room; // beside the title, in each dialog
+        const auto measure = [&room, &window](QDialog &d) {
+            room << d.width() - titleWidth(d);
             QCOMPARE(d.parentWidget(), &window);
             QVERIFY(window.frameGeometry().contains(d.geometry().center()));
         };
-        whenShown(overWindow, QDialogButtonBox::Ok);
-        prompts.message(QStringLiteral("Kerbo"), QStringLiteral("Texte."),
-                        Prompts::Icon::Exclamation);
-        whenShown(overWindow, QDialogButtonBox::Cancel);
-        prompts.input(QStringLiteral("Kerbo"), QStringLiteral("Nom ?"), QString());
-    }
-
-    void longTitlesFitTheDialog()
-    {
-        WidgetPrompts prompts;
-        const QString title =
-            QStringLiteral("ENREGISTRER CETTE LIGNE DU TRAIN COMME UN AUTOMATISME ?");
-        QList<int> room; // beside the title, in each dialog
-        const auto measure = [&room](QDialog &d) { room << d.width() - titleWidth(d); };
         whenShown(measure, QDialogButtonBox::No);
-        QCOMPARE(prompts.question(title, QStringLiteral("Voulez- vous ?"),
-                                  Prompts::Icon::Information, Prompts::Buttons::YesNo,
-                                  Prompts::Answer::Yes),
+        QCOMPARE(prompts.question(title, u"Voulez- vous ?"_s, Prompts::Icon::Information,
+                                  Prompts::Buttons::YesNo, Prompts::Answer::Yes),
                  Prompts::Answer::No);
         whenShown(measure, QDialogButtonBox::Ok);
-        prompts.message(title, QStringLiteral("Court."), Prompts::Icon::Exclamation);
+        prompts.message(title, u"Court."_s, Prompts::Icon::Exclamation);
         whenShown(
             [&measure](QDialog &d) {
                 measure(d);
                 auto *edit = d.findChild<QLineEdit *>();
                 QVERIFY(edit);
-                QCOMPARE(edit->text(), QStringLiteral("J1"));
-                edit->setText(QStringLiteral("J1 bis"));
+                QCOMPARE(edit->text(), u"J1"_s);
+                edit->setText(u"J1 bis"_s);
             },
             QDialogButtonBox::Ok);
-        QCOMPARE(prompts.input(title, QStringLiteral("Nom ?"), QStringLiteral("J1")),
-                 std::optional<QString>(QStringLiteral("J1 bis")));
+        QCOMPARE(prompts.input(title, u"Nom ?"_s, u"J1"_s), std::optional<QString>(u"J1 bis"_s));
         QCOMPARE(room.size(), 3);
         for (int width : room)
             QVERIFY2(width >= 100, qPrintable(QString::number(width)));
 
         whenShown([](QDialog &) {}, QDialogButtonBox::Cancel);
-        QCOMPARE(prompts.input(title, QStringLiteral("Nom ?"), QStringLiteral("J1")), std::nullopt);
+        QCOMPARE(prompts.input(title, u"Nom ?"_s, u"J1"_s), std::nullopt);
 
         // A title wider than the screen asks no more room than the screen has: what is asked is
         // looked at, a dialog shown being held to the screen whatever it asks.
@@ -128,44 +128,42 @@ private slots:
                 QVERIFY(dialog);
                 QTest::keyClick(dialog, Qt::Key_Return);
             });
-            QCOMPARE(prompts.question(QStringLiteral("ATTENTION !!"),
-                                      QStringLiteral("Désirez-vous supprimer ?"),
+            QCOMPARE(prompts.question(u"ATTENTION !!"_s, u"Désirez-vous supprimer ?"_s,
                                       Prompts::Icon::Question, Prompts::Buttons::YesNo, answer),
                      answer);
         }
-        const QString typed = QStringLiteral("Le dossier <i>J1</i> & <b>J2</b>");
+        const QString typed = u"Le dossier <i>J1</i> & <b>J2</b>"_s;
         int shownWidth = 0, typedWidth = 0;
         whenShown(
             [&](QDialog &d) {
-                const auto *label = d.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                const auto *label = d.findChild<QLabel *>(u"qt_msgbox_label"_s);
                 QVERIFY(label);
                 shownWidth = label->sizeHint().width();
                 typedWidth = label->fontMetrics().horizontalAdvance(typed);
             },
             QDialogButtonBox::Ok);
-        prompts.message(QStringLiteral("Kerbo"), typed, Prompts::Icon::Exclamation);
+        prompts.message(u"Kerbo"_s, typed, Prompts::Icon::Exclamation);
         QVERIFY2(shownWidth >= typedWidth,
-                 qPrintable(QStringLiteral("%1 < %2").arg(shownWidth).arg(typedWidth)));
+                 qPrintable(u"%1 < %2"_s.arg(shownWidth).arg(typedWidth)));
     }
 
     // A message's lines stand one per line, as the texts are written, where the screen allows.
     void longLinesAreNotBroken()
     {
         WidgetPrompts prompts;
-        const QString text =
-            QStringLiteral("Par la suite si le numéro de train correspond au numero enregistré "
-                           "toutes les\r\nautres cases s'inscriront automatiquement.");
+        const QString text = u"Par la suite si le numéro de train correspond au numero enregistré "
+                             u"toutes les\r\nautres cases s'inscriront automatiquement."_s;
         int height = 0, lineHeight = 0;
         whenShown(
             [&](QDialog &d) {
-                const auto *label = d.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                const auto *label = d.findChild<QLabel *>(u"qt_msgbox_label"_s);
                 QVERIFY(label);
                 height = label->height();
                 lineHeight = label->fontMetrics().lineSpacing();
             },
             QDialogButtonBox::Ok);
-        prompts.message(QStringLiteral("Information"), text, Prompts::Icon::Information);
-        QVERIFY2(height < 3 * lineHeight, qPrintable(QStringLiteral("%1").arg(height)));
+        prompts.message(u"Information"_s, text, Prompts::Icon::Information);
+        QVERIFY2(height < 3 * lineHeight, qPrintable(u"%1"_s.arg(height)));
     }
 
     // Whole, and in French on any desktop: an English one wrote "1021 bytes" and the date
@@ -176,52 +174,45 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); // as the program starts
         const auto restore = qScopeGuard([desktop] { QLocale::setDefault(desktop); });
         QTemporaryDir folder;
-        const QString day = folder.filePath(QStringLiteral("12 06 12 2026 .txt"));
+        const QString day = folder.filePath(u"12 06 12 2026 .txt"_s);
         QVERIFY(writeBytes(day, QByteArray(1021, 'x')));
 
-        const QString modified =
-            QFileInfo(day).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+        const QString modified = QFileInfo(day).lastModified().toString(u"dd/MM/yyyy HH:mm"_s);
 
         QStringList cut; // the texts that do not fit their column
         QStringList shown;
         QTimer poll;
         whenFileDialogShown(poll, [&cut, &shown, day](QFileDialog *dialog) {
-            if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
-                if (!QTest::qWaitFor(
-                        [details] { return details->model()->rowCount(details->rootIndex()) > 0; }))
-                    cut << QStringLiteral("the folder never listed");
+            if (QTreeView *details = detailsOf(dialog)) {
                 const QModelIndex row = details->model()->index(0, 0, details->rootIndex());
                 const QFontMetrics metrics(details->font());
                 for (int column = 1; column <= 3; ++column) {
                     const QString text = row.siblingAtColumn(column).data().toString();
                     if (text.isEmpty() ||
                         metrics.horizontalAdvance(text) >= details->header()->sectionSize(column))
-                        cut << QStringLiteral("%1 \"%2\"").arg(column).arg(text);
+                        cut << u"%1 \"%2\""_s.arg(column).arg(text);
                     shown << text;
                 }
             } else {
-                cut << QStringLiteral("no details view");
+                cut << u"no details view"_s;
             }
             // As the driver types it: the name box has the focus.
-            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            if (auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s))
                 name->setText(QFileInfo(day).fileName());
             static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept
         });
         WidgetPrompts prompts;
-        QCOMPARE(
-            prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
-            day);
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        QCOMPARE(prompts.openFile(u"SELECTION"_s, folder.path(), u"*.txt"_s), day);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", "_s)));
         const QString size = QString::fromUtf16(u"1\u202F021 octets"); // a narrow no-break space
-        QCOMPARE(shown, (QStringList{size, QStringLiteral("document texte brut"), modified}));
+        QCOMPARE(shown, (QStringList{size, u"document texte brut"_s, modified}));
 
         // Qt's other file dialogs, the print dialog's "..." among them, read the same.
         FrenchFileColumns::installEverywhere(*QCoreApplication::instance());
-        QFileDialog other(nullptr, QStringLiteral("Imprimer dans un fichier"), folder.path());
+        QFileDialog other(nullptr, u"Imprimer dans un fichier"_s, folder.path());
         other.show();
-        auto *details = other.findChild<QTreeView *>(QStringLiteral("treeView"));
+        QTreeView *details = detailsOf(&other);
         QVERIFY(details);
-        QTRY_VERIFY(details->model()->rowCount(details->rootIndex()) > 0);
         const QModelIndex row = details->model()->index(0, 0, details->rootIndex());
         QCOMPARE(row.siblingAtColumn(1).data().toString(), size);
         QCOMPARE(row.siblingAtColumn(3).data().toString(), modified);
@@ -235,12 +226,12 @@ private slots:
         if (QGuiApplication::primaryScreen()->availableGeometry().width() < 1366)
             QSKIP("needs a 1366x768 screen");
         const QFont desktop = QApplication::font();
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 18));
+        QApplication::setFont(QFont(u"DejaVu Sans"_s, 18));
         QTemporaryDir folder;
         int dateEnds = 0, viewWidth = 0;
         QTimer poll;
         whenFileDialogShown(poll, [&](QFileDialog *dialog) {
-            if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+            if (auto *details = dialog->findChild<QTreeView *>(u"treeView"_s)) {
                 const QHeaderView *header = details->header();
                 const QString date = QLocale(QLocale::French, QLocale::France)
                                          .toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59)),
@@ -253,11 +244,10 @@ private slots:
             dialog->reject();
         });
         WidgetPrompts prompts;
-        prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt"));
+        prompts.openFile(u"SELECTION"_s, folder.path(), u"*.txt"_s);
         QApplication::setFont(desktop);
         QVERIFY(viewWidth > 0);
-        QVERIFY2(dateEnds <= viewWidth,
-                 qPrintable(QStringLiteral("%1 > %2").arg(dateEnds).arg(viewWidth)));
+        QVERIFY2(dateEnds <= viewWidth, qPrintable(u"%1 > %2"_s.arg(dateEnds).arg(viewWidth)));
     }
 
     // Day files named on Windows end in ".TXT" as often as in ".txt". The desktop's own dialog
@@ -266,9 +256,8 @@ private slots:
     void fileFilterTakesTheNamesInEveryCase()
     {
         QTemporaryDir folder;
-        const QStringList days{QStringLiteral("25.txt"), QStringLiteral("26.TXT"),
-                               QStringLiteral("27.Txt")};
-        const QStringList others{QStringLiteral("notes.doc"), QStringLiteral("27.txt.bak")};
+        const QStringList days{u"25.txt"_s, u"26.TXT"_s, u"27.Txt"_s};
+        const QStringList others{u"notes.doc"_s, u"27.txt.bak"_s};
         for (const QString &name : days + others)
             QVERIFY(writeBytes(folder.filePath(name), {}));
         QStringList patterns, shown, listed;
@@ -279,12 +268,10 @@ private slots:
             // "name (patterns)", or the patterns alone.
             patterns = (open < 0 ? filter : filter.mid(open + 1, filter.size() - open - 2))
                            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            if (auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+            if (auto *combo = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s))
                 shown << combo->currentText();
-            if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
-                // Counted as they come: the folder is listed on a thread of the dialog's own.
-                (void)QTest::qWaitFor(
-                    [details] { return details->model()->rowCount(details->rootIndex()) >= 3; });
+            // Counted as they come: the folder is listed on a thread of the dialog's own.
+            if (QTreeView *details = detailsOf(dialog, 3)) {
                 for (int row = 0; row < details->model()->rowCount(details->rootIndex()); ++row)
                     listed
                         << details->model()->index(row, 0, details->rootIndex()).data().toString();
@@ -292,9 +279,7 @@ private slots:
             dialog->reject();
         });
         WidgetPrompts prompts;
-        QCOMPARE(
-            prompts.openFile(QStringLiteral("SELECTION"), folder.path(), QStringLiteral("*.txt")),
-            QString());
+        QCOMPARE(prompts.openFile(u"SELECTION"_s, folder.path(), u"*.txt"_s), QString());
         QVERIFY(!patterns.isEmpty());
         const auto matched = [&patterns](const QString &name) {
             for (const QString &pattern : std::as_const(patterns))
@@ -306,7 +291,7 @@ private slots:
             QVERIFY2(matched(name), qPrintable(name));
         for (const QString &name : others)
             QVERIFY2(!matched(name), qPrintable(name));
-        QCOMPARE(shown, QStringList{QStringLiteral("*.txt")});
+        QCOMPARE(shown, QStringList{u"*.txt"_s});
         listed.sort();
         QCOMPARE(listed, days);
     }
