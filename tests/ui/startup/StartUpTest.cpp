@@ -19,6 +19,8 @@
 #include <QtWidgets>
 #include <QPrinterInfo>
 
+using namespace Qt::StringLiterals;
+
 // The cartouche dialog, the editor's loading on a first and a later start, and quitting.
 class StartUpTest : public QObject
 {
@@ -58,6 +60,21 @@ class StartUpTest : public QObject
                 return a->trigger();
         QFAIL(text);
     }
+    void writeConfig(const QStringList &lines)
+    {
+        QVERIFY(TextFile::writeLines(data("Config.ini"), lines));
+    }
+    // Runs `act` on the cartouche dialog once it shows, from the event loop it runs.
+    static void whenCartoucheShown(QTimer &poll, const std::function<void(frmCartouche *)> &act)
+    {
+        QObject::connect(&poll, &QTimer::timeout, [&poll, act] {
+            if (auto *dialog = qobject_cast<frmCartouche *>(QApplication::activeModalWidget())) {
+                poll.stop();
+                act(dialog);
+            }
+        });
+        poll.start(10);
+    }
     static void focusBox(frmCartouche &dialog, int box)
     {
         dialog.show();
@@ -81,10 +98,10 @@ private slots:
     void cartoucheFilledWithTheKeyboard()
     {
         frmCartouche dialog(m_state, m_prompts, true);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL"));
+        QCOMPARE(dialog.windowTitle(), u"PREMIER DEMARRAGE DU LOGICIEL"_s);
         QCOMPARE(dialog.instruction()->text(),
-                 QStringLiteral("BONJOUR,C'EST VOTRE PREMIER DEMARRAGE DU LOGICIEL VEUILLEZ "
-                                "REMPLIR LE CARTOUCHE A "));
+                 u"BONJOUR,C'EST VOTRE PREMIER DEMARRAGE DU LOGICIEL VEUILLEZ "
+                 u"REMPLIR LE CARTOUCHE A "_s);
         focusBox(dialog, 0);
         const char *typed[] = {"dupont", "jean", "paris nord", "lyon", "75a"};
         for (int i = 0; i < 5; ++i) {
@@ -112,51 +129,49 @@ private slots:
 
     void cartoucheModificationAndAFailedWrite()
     {
-        QVERIFY(TextFile::writeLines(
-            data("Config.ini"), {"[Cartouche]", "condition=2", "Nom=Durand", "Residence=NANTES"}));
+        writeConfig({"[Cartouche]", "condition=2", "Nom=Durand", "Residence=NANTES"});
         // Later on, Escape leaves the cartouche as it was, as any dialog's Escape does.
         {
             frmCartouche left(m_state, m_prompts, false);
             focusBox(left, 0);
-            QTest::keyClicks(left.box(0), QStringLiteral("Martin"));
+            QTest::keyClicks(left.box(0), u"Martin"_s);
             QTest::keyClick(left.box(0), Qt::Key_Escape);
             QVERIFY(!left.isVisible());
             QCOMPARE(left.result(), int(QDialog::Rejected));
-            QCOMPARE(m_state.config.read("Cartouche", "Nom").text, QStringLiteral("Durand"));
+            QCOMPARE(m_state.config.read("Cartouche", "Nom").text, u"Durand"_s);
         }
         frmCartouche dialog(m_state, m_prompts, false);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("MODIFICATION DU CARTOUCHE A"));
+        QCOMPARE(dialog.windowTitle(), u"MODIFICATION DU CARTOUCHE A"_s);
         QCOMPARE(dialog.instruction()->text(),
-                 QStringLiteral("APRES AVOIR EFFECTUE LES MODIFICATIONS APPUYEZ SUR LE BOUTON OK"));
-        QCOMPARE(dialog.box(0)->text(), QStringLiteral("Durand"));
+                 u"APRES AVOIR EFFECTUE LES MODIFICATIONS APPUYEZ SUR LE BOUTON OK"_s);
+        QCOMPARE(dialog.box(0)->text(), u"Durand"_s);
         focusBox(dialog, 3);
-        QCOMPARE(dialog.box(3)->selectedText(), QStringLiteral("NANTES")); // typing replaces it
-        QTest::keyClicks(dialog.box(3), QStringLiteral("brest"));
+        QCOMPARE(dialog.box(3)->selectedText(), u"NANTES"_s); // typing replaces it
+        QTest::keyClicks(dialog.box(3), u"brest"_s);
         dialog.okButton()->click();
-        QCOMPARE(m_state.config.read("Cartouche", "Residence").text, QStringLiteral("BREST"));
+        QCOMPARE(m_state.config.read("Cartouche", "Residence").text, u"BREST"_s);
         // condition is written only while it is 0.
-        QCOMPARE(m_state.config.read("Cartouche", "condition").text, QStringLiteral("2"));
+        QCOMPARE(m_state.config.read("Cartouche", "condition").text, u"2"_s);
 
         // A failed write is reported, naming the file; the texts still serve this run.
-        m_state.config.ouestKerbo = QStringLiteral("/nonexistent/kerbo/");
+        m_state.config.ouestKerbo = u"/nonexistent/kerbo/"_s;
         frmCartouche again(m_state, m_prompts, false);
-        again.box(0)->setText(QStringLiteral("Martin"));
+        again.box(0)->setText(u"Martin"_s);
         again.okButton()->click();
-        QCOMPARE(m_prompts.titles(), QStringList{QStringLiteral("Kerbo")});
+        QCOMPARE(m_prompts.titles(), QStringList{u"Kerbo"_s});
         QVERIFY(m_prompts.last().text.endsWith(
-            QString::fromUtf8("\r\n\r\nLe fichier Config.ini reste tel qu'il était. Le cartouche "
-                              "changé reste en usage jusqu'à la fermeture de Kerbo, puis sera "
-                              "perdu.")));
-        QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
+            u"\r\n\r\nLe fichier Config.ini reste tel qu'il était. Le cartouche "
+            u"changé reste en usage jusqu'à la fermeture de Kerbo, puis sera "
+            u"perdu."_s));
+        QCOMPARE(m_state.record.slot(1), u"Martin"_s);
     }
 
     // The editor wired as at start-up: its right-click menu works, and the cartouche changed
     // from its menu shows at once in the form, in the box the driver stands on too.
     void editorWiredAsAtStartUp()
     {
-        QVERIFY(
-            TextFile::writeLines(data("Config.ini"), {"[Cartouche]", "condition=1", "Nom=Durand"}));
-        m_state.record.setSlot(1, QStringLiteral("Durand"));
+        writeConfig({"[Cartouche]", "condition=1", "Nom=Durand"});
+        m_state.record.setSlot(1, u"Durand"_s);
         EditorWindow editor(m_state, EditorLayout::Editor1024);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
         wireCommands(editor, m_session);
@@ -168,15 +183,15 @@ private slots:
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<frmCartouche *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            dialog->box(0)->setText(QStringLiteral("Martin"));
+            dialog->box(0)->setText(u"Martin"_s);
             dialog->okButton()->click();
         });
         editor.action(EditorCommand::EditCartouche)->trigger();
-        QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
-        QCOMPARE(editor.textControl()->text(), QStringLiteral("Martin"));
+        QCOMPARE(m_state.record.slot(1), u"Martin"_s);
+        QCOMPARE(editor.textControl()->text(), u"Martin"_s);
         QTest::keyClick(editor.textControl(), Qt::Key_Tab);
-        QCOMPARE(m_state.record.slot(1), QStringLiteral("Martin"));
-        QCOMPARE(editor.canvas()->shownText(1), QStringLiteral("Martin"));
+        QCOMPARE(m_state.record.slot(1), u"Martin"_s);
+        QCOMPARE(editor.canvas()->shownText(1), u"Martin"_s);
         editor.closeForLayoutSwitch();
     }
 
@@ -194,10 +209,9 @@ private slots:
                                                         << "Paris";
         QTest::newRow("undo from the menu too") << "Paris" << -1 << "B\x1b"
                                                 << "Paris";
-        QTest::newRow("capitals of the code page only")
-            << "" << -1 << QString::fromUtf8("aµßéœÿ") << QString::fromUtf8("AµßÉŒŸ");
+        QTest::newRow("capitals of the code page only") << "" << -1 << u"aµßéœÿ"_s << u"AµßÉŒŸ"_s;
         QTest::newRow("outside the code page: the ? the file holds")
-            << "" << -1 << QString::fromUtf8("łódź") << QString::fromUtf8("?ÓD?");
+            << "" << -1 << u"łódź"_s << u"?ÓD?"_s;
     }
     void cartoucheCapitalsOnlyForWhatIsTyped()
     {
@@ -205,8 +219,7 @@ private slots:
         QFETCH(int, cursor);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        QVERIFY(TextFile::writeLines(data("Config.ini"),
-                                     {"[Cartouche]", "condition=1", "Residence=" + stored}));
+        writeConfig({"[Cartouche]", "condition=1", "Residence=" + stored});
         frmCartouche dialog(m_state, m_prompts, false);
         focusBox(dialog, 3);
         QLineEdit *edit = dialog.box(3);
@@ -236,19 +249,17 @@ private slots:
     void firstStartThenSecondStart()
     {
         // No Cartouche section: a first start; left without OK, the dialog comes back.
-        QVERIFY(TextFile::writeLines(data("Config.ini"),
-                                     {"[CheminDossiers]", "OuestKerbo=/elsewhere/", "[Options]",
-                                      "Enaut=1", "[Echelle Editeur]", "Echelle=1"}));
+        writeConfig({"[CheminDossiers]", "OuestKerbo=/elsewhere/", "[Options]", "Enaut=1",
+                     "[Echelle Editeur]", "Echelle=1"});
         loadEditor();
         QCOMPARE(m_cartouche, QList<bool>{true});
         m_answer = CartoucheStore::Texts{"Dupont", "Jean", "PARIS", "LYON", "7512345A"};
         loadEditor(false);
         QCOMPARE(m_prompts.titles(),
-                 QStringList{QString::fromUtf8("Attention n'y a acune imprimante installée !!")});
-        QCOMPARE(m_prompts.last().text,
-                 QString::fromUtf8("\r\nPour que le programme fonctionne normalement \r\n"
-                                   "il faut qu'une imprimante soit installée par défaut.\r\n"
-                                   "Sinon vous ne pourrez pas imprimer vos bulletins."));
+                 QStringList{u"Attention n'y a acune imprimante installée !!"_s});
+        QCOMPARE(m_prompts.last().text, u"\r\nPour que le programme fonctionne normalement \r\n"
+                                        u"il faut qu'une imprimante soit installée par défaut.\r\n"
+                                        u"Sinon vous ne pourrez pas imprimer vos bulletins."_s);
         QCOMPARE(m_prompts.last().icon, Prompts::Icon::Exclamation);
         QCOMPARE(m_cartouche, (QList<bool>{true, true}));
         QCOMPARE(m_state.record.currentSlot(), 58);
@@ -256,7 +267,7 @@ private slots:
         QCOMPARE(m_view.date, QDate::currentDate());
         QCOMPARE(m_view.calls, (QStringList{"roster:" + Paths::driveC(), "refresh"}));
         QCOMPARE(m_state.config.hdArchive, Paths::driveC());
-        QCOMPARE(m_state.engineListFile, QStringLiteral("ListeEnginsAut.txt"));
+        QCOMPARE(m_state.engineListFile, u"ListeEnginsAut.txt"_s);
         // What the splash settled wins over the file.
         QCOMPARE(m_state.config.ouestKerbo, folder());
         QCOMPARE(m_state.config.echelle, false);
@@ -283,8 +294,7 @@ private slots:
     {
         for (const auto &[value, first] :
              {std::pair{"0.5", false}, {"-0.5", false}, {"x1", true}}) {
-            QVERIFY(TextFile::writeLines(data("Config.ini"),
-                                         {"[Cartouche]", "condition=" + QString(value)}));
+            writeConfig({"[Cartouche]", "condition=" + QString(value)});
             m_cartouche.clear();
             loadEditor();
             QVERIFY2(m_cartouche.isEmpty() != first, value);
@@ -294,11 +304,10 @@ private slots:
     void rosterFoldersAreVerified()
     {
         // The current folder, written without its final separator, is still recognised as gone.
-        const QString gone = Paths::CheckPath(m_data->dir.filePath(QStringLiteral("GONE")));
+        const QString gone = Paths::CheckPath(m_data->dir.filePath(u"GONE"_s));
         QVERIFY(TextFile::writeLines(data("ListeDossier.txt"), {gone}));
-        QVERIFY(TextFile::writeLines(data("Config.ini"), {"[CheminDossiers]",
-                                                          "Hdgenerique=" + gone.chopped(1),
-                                                          "[Cartouche]", "condition=1"}));
+        writeConfig(
+            {"[CheminDossiers]", "Hdgenerique=" + gone.chopped(1), "[Cartouche]", "condition=1"});
         loadEditor();
         QCOMPARE(m_state.config.read("CheminDossiers", "Hdgenerique").text, QString());
         QCOMPARE(m_view.calls,
@@ -306,9 +315,8 @@ private slots:
 
         // The drive root of a Windows computer's settings stands for the home folder here.
         for (const char *root : {"\\", "C:\\", "c:"}) {
-            QVERIFY(TextFile::writeLines(
-                data("Config.ini"), {"[CheminDossiers]", "Hdgenerique=" + QString(root),
-                                     "HdArchive=" + QString(root), "[Cartouche]", "condition=1"}));
+            writeConfig({"[CheminDossiers]", "Hdgenerique=" + QString(root),
+                         "HdArchive=" + QString(root), "[Cartouche]", "condition=1"});
             loadEditor();
             QCOMPARE(m_state.config.hdGenerique, Paths::driveC());
             QCOMPARE(m_state.config.hdArchive, Paths::driveC());
@@ -317,18 +325,13 @@ private slots:
 
     void openEditorShowsTheRealDialogs()
     {
-        // The modal cartouche dialog is answered from the event loop it runs.
         QString caption;
         QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto *dialog = qobject_cast<frmCartouche *>(QApplication::activeModalWidget())) {
-                answer.stop();
-                caption = dialog->windowTitle();
-                dialog->box(0)->setText(QStringLiteral("Dupont"));
-                dialog->okButton()->click();
-            }
+        whenCartoucheShown(answer, [&caption](frmCartouche *dialog) {
+            caption = dialog->windowTitle();
+            dialog->box(0)->setText(u"Dupont"_s);
+            dialog->okButton()->click();
         });
-        answer.start(10);
         bool roomy = false;
         {
             EditorWindow probe(m_state, EditorLayout::Editor1024);
@@ -338,21 +341,20 @@ private slots:
         }
         QPointer<EditorWindow> editor =
             StartUp::openEditor(m_session, EditorLayout::Editor1024);
-        QCOMPARE(caption, QStringLiteral("PREMIER DEMARRAGE DU LOGICIEL"));
+        QCOMPARE(caption, u"PREMIER DEMARRAGE DU LOGICIEL"_s);
         QVERIFY(editor->isVisible());
         // A screen too small for the layout has the form fitted to it for the run; the menu
         // entry shows the driver's own choice, none here.
         QCOMPARE(editor->fitsToWindow(), !roomy);
         QVERIFY(!editor->action(EditorCommand::FitToWindow)->isChecked());
         // The printer check is the real one.
-        QCOMPARE(m_prompts.titles().contains(
-                     QString::fromUtf8("Attention n'y a acune imprimante installée !!")),
+        QCOMPARE(m_prompts.titles().contains(u"Attention n'y a acune imprimante installée !!"_s),
                  QPrinterInfo::availablePrinters().isEmpty());
 
         // The menu entry opens the same dialog, captioned for a change.
         answer.start(10);
         trigger(editor->menuBar()->actions(), "Modifier le cartouche A");
-        QCOMPARE(caption, QStringLiteral("MODIFICATION DU CARTOUCHE A"));
+        QCOMPARE(caption, u"MODIFICATION DU CARTOUCHE A"_s);
         editor->closeForLayoutSwitch();
         QTRY_VERIFY(editor.isNull());
     }
@@ -362,15 +364,11 @@ private slots:
     void sessionEndDuringTheFirstStartEndsTheRun()
     {
         QTimer end;
-        connect(&end, &QTimer::timeout, [&end] {
-            if (auto *dialog = qobject_cast<frmCartouche *>(QApplication::activeModalWidget())) {
-                end.stop();
-                dialog->box(0)->setText(QStringLiteral("Dupont"));
-                QEvent quit(QEvent::Quit); // as the session manager's "die" sends it
-                QCoreApplication::sendEvent(qApp, &quit);
-            }
+        whenCartoucheShown(end, [](frmCartouche *dialog) {
+            dialog->box(0)->setText(u"Dupont"_s);
+            QEvent quit(QEvent::Quit); // as the session manager's "die" sends it
+            QCoreApplication::sendEvent(qApp, &quit);
         });
-        end.start(10);
         QVERIFY(!StartUp::openEditor(m_session, EditorLayout::Editor1024));
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<EditorWindow *>(w) || !w->isVisible());
@@ -386,7 +384,7 @@ private slots:
     // within the screen, not at the smallest size the fitted form allows.
     void openedFittedTheWindowIsRestoredToTheLayoutsSize()
     {
-        m_data->write(QStringLiteral("Config.ini"),
+        m_data->write(u"Config.ini"_s,
                       "[Cartouche]\r\ncondition=1\r\n[Options]\r\nAjusterFenetre=1\r\n");
         QPointer<EditorWindow> editor = StartUp::openEditor(m_session, EditorLayout::Editor1024);
         QVERIFY(editor->fitsToWindow() && editor->isMaximized());
