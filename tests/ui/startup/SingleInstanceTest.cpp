@@ -14,6 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 
@@ -119,10 +121,9 @@ private slots:
         verso.show();
         QWidget hidden;
         QMenu menu;
-        menu.addAction(QStringLiteral("Quitter"));
+        menu.addAction(u"Quitter"_s);
         menu.popup(QPoint(0, 0));
-        QMessageBox question(QMessageBox::Question, QStringLiteral("Kerbo"),
-                             QStringLiteral(" IMPRIMER ?"));
+        QMessageBox question(QMessageBox::Question, u"Kerbo"_s, u" IMPRIMER ?"_s);
         question.setWindowModality(Qt::ApplicationModal);
         question.show();
         QTRY_COMPARE(QApplication::activeModalWidget(), &question);

@@ -9,6 +9,8 @@
 #include <memory>
 #include <xcb/xcb.h>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 
@@ -22,8 +24,7 @@ struct Desktop {
     // The display's name, empty when the server did not start; connects to it.
     QByteArray startServer(const QString &xvfb)
     {
-        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        server.start(xvfb, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
         if (!server.waitForReadyRead(10000)) return {};
         const QByteArray display = ":" + server.readAllStandardOutput().trimmed();
         connection = xcb_connect(display.constData(), nullptr);
@@ -103,8 +104,8 @@ class WorkspaceTest : public QObject
 private slots:
     void windowOnAnotherDesktopComesToTheOneInSight()
     {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
+        const QString openbox = QStandardPaths::findExecutable(u"openbox"_s);
         if (xvfb.isEmpty() || openbox.isEmpty()) QSKIP("needs Xvfb and openbox");
         Desktop desktop;
         const QByteArray display = desktop.startServer(xvfb);
@@ -123,9 +124,9 @@ private slots:
         QVERIFY(!Workspace::moveToCurrent(c, desktop.root, window));
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        env.insert(u"DISPLAY"_s, QString::fromLatin1(display));
         desktop.manager.setProcessEnvironment(env);
-        desktop.manager.start(openbox, {QStringLiteral("--sm-disable")});
+        desktop.manager.start(openbox, {u"--sm-disable"_s});
         QTRY_VERIFY_WITH_TIMEOUT(Workspace::desktopOf(c, window).has_value(), 10000);
         QCOMPARE(Workspace::currentDesktop(c, desktop.root), std::optional<std::uint32_t>(0));
         QCOMPARE(Workspace::desktopOf(c, window), std::optional<std::uint32_t>(0));
@@ -144,7 +145,7 @@ private slots:
     // the task bar's spinner stayed until the desktop gave up on it.
     void launchFromTheMenuEnds()
     {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
         if (xvfb.isEmpty()) QSKIP("needs Xvfb");
         Desktop desktop;
         const QByteArray display = desktop.startServer(xvfb);
