@@ -103,19 +103,12 @@ private slots:
         date->setCurrentSection(QDateTimeEdit::DaySection);
         QTest::keyClick(date, Qt::Key_Up);
         QCOMPARE(record().serviceDate(), QDate(2026, 12, 5));
-        // A date typed digit after digit, each part in turn, and steps one by one.
-        date->setSelectedSection(QDateTimeEdit::DaySection);
-        QTest::keyClicks(date, u"150327"_s);
-        QCOMPARE(record().serviceDate(), QDate(2027, 3, 15));
-        date->setCurrentSection(QDateTimeEdit::DaySection);
         QTest::keyClick(date, Qt::Key_Down);
         QTest::keyClick(date, Qt::Key_Down);
-        QCOMPARE(record().serviceDate(), QDate(2027, 3, 13));
-        QTest::keyClick(date, Qt::Key_Tab);
-        QCOMPARE(record().currentSlot(), 7);
-        QVERIFY(!text()->isHidden());
-        // Page Down goes on into the bulletin as Tab does; Page Up and Shift+Tab go back.
-        for (const auto &[key, slot] : {std::pair{Qt::Key_PageDown, 7},
+        QCOMPARE(record().serviceDate(), QDate(2026, 12, 3));
+        // Tab, Page Down and Enter go on into the bulletin; Page Up and Shift+Tab go back.
+        for (const auto &[key, slot] : {std::pair{Qt::Key_Tab, 7},
+                                        {Qt::Key_PageDown, 7},
                                         {Qt::Key_Enter, 7},
                                         {Qt::Key_PageUp, 5},
                                         {Qt::Key_Backtab, 5}}) {
@@ -123,6 +116,7 @@ private slots:
             QCOMPARE(record().currentSlot(), 6);
             QTest::keyClick(date, key);
             QCOMPARE(record().currentSlot(), slot);
+            QVERIFY(!text()->isHidden());
         }
         // A day without a date shows today's.
         m_window->showServiceDate(QDate());
@@ -144,7 +138,6 @@ private slots:
         const auto day = QDateTimeEdit::DaySection, year = QDateTimeEdit::YearSection;
         row("29 February over December", {2026, 12, 7}, u"290224"_s, {2024, 2, 29});
         row("31 March over April", {2026, 4, 1}, u"310326"_s, {2026, 3, 31});
-        row("31 January over February", {2027, 2, 10}, u"310127"_s, {2027, 1, 31});
         row("day and month over April", {2026, 4, 15}, u"3112"_s, {2026, 12, 31});
         row("last century", {2025, 2, 28}, u"311299"_s, {1999, 12, 31});
         row("with slashes", {2024, 2, 28}, u"29/02/24"_s, {2024, 2, 29});
@@ -210,51 +203,46 @@ private slots:
         QCOMPARE(record().serviceDate(), date);
     }
 
-    // Digits typed after a day picked in the calendar make a new date from the day on.
-    void digitsAfterTheCalendar()
-    {
-        QDateEdit *box = dateBox(QDate(2027, 2, 1));
-        box->setSelectedSection(QDateTimeEdit::DaySection);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        auto *calendar = QApplication::activePopupWidget()->findChild<QCalendarWidget *>();
-        QVERIFY(calendar);
-        calendar->setSelectedDate(QDate(2027, 5, 22));
-        QTest::keyClick(calendar->findChild<QTableView *>(), Qt::Key_Return);
-        QTRY_VERIFY(!QApplication::activePopupWidget());
-        QTRY_VERIFY(box->hasFocus());
-        QCOMPARE(box->date(), QDate(2027, 5, 22));
-        QTest::keyClicks(box, u"141299"_s);
-        QCOMPARE(box->date(), QDate(1999, 12, 14));
-    }
-
-    // The calendar opens from the keys as a drop-down does, without stepping the date; the
-    // arrows and Enter pick a day in it, Escape leaves it.
+    // The calendar opens from the keys as a drop-down does, without stepping the date, or from
+    // its button; the arrows and Enter pick a day in it, Escape leaves it. Digits typed after a
+    // day picked make a new date from the day on.
     void calendarOpensFromTheKeys()
     {
         QDateEdit *box = dateBox(QDate(2026, 6, 10));
         QTableView *days = nullptr;
-        const auto open = [box, &days](Qt::Key key, Qt::KeyboardModifiers modifiers) {
-            QTest::keyClick(box, key, modifiers);
+        const auto opened = [&days] {
             QTRY_VERIFY(QApplication::activePopupWidget());
             auto *calendar = QApplication::activePopupWidget()->findChild<QCalendarWidget *>();
             QVERIFY(calendar);
             days = calendar->findChild<QTableView *>();
         };
-        open(Qt::Key_Down, Qt::AltModifier);
+        const auto picked = [box, &days](Qt::Key key) {
+            QTest::keyClick(days, key);
+            QTest::keyClick(days, Qt::Key_Return);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QTRY_VERIFY(box->hasFocus());
+        };
+        QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+        opened();
         QVERIFY(days);
         QCOMPARE(box->date(), QDate(2026, 6, 10));
-        QTest::keyClick(days, Qt::Key_Right);
-        QTest::keyClick(days, Qt::Key_Return);
-        QTRY_VERIFY(!QApplication::activePopupWidget());
-        QTRY_VERIFY(box->hasFocus());
+        picked(Qt::Key_Right);
         QCOMPARE(record().serviceDate(), QDate(2026, 6, 11));
         days = nullptr;
-        open(Qt::Key_F4, Qt::NoModifier);
+        QTest::keyClick(box, Qt::Key_F4);
+        opened();
         QVERIFY(days);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QCOMPARE(record().serviceDate(), QDate(2026, 6, 11));
+
+        box->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
+        opened();
+        picked(Qt::Key_Down);
+        QCOMPARE(box->date(), QDate(2026, 6, 18));
+        QTest::keyClicks(box, u"141299"_s);
+        QCOMPARE(box->date(), QDate(1999, 12, 14));
     }
 
     // Keys of the keypad and of a French keyboard, with the modifiers they come with.
