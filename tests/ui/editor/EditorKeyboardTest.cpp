@@ -61,11 +61,8 @@ private slots:
         row("Up at Nom stays", 1, Qt::Key_Up, 1);
         row("Up to the date place", 7, Qt::Key_Up, DateSlot);
         row("Ctrl+Down", 58, Qt::Key_Down, 59, ctrl);
-        row("Ctrl+Return", 54, Qt::Key_Return, 55, ctrl);
-        row("Ctrl+PageDown over 2 BS and Fac", 55, Qt::Key_PageDown, 58, ctrl);
         row("Ctrl+Tab", 12, Qt::Key_Tab, 14, ctrl);
         row("Alt+Down on a list", lineSlot(0, De), Qt::Key_Down, lineSlot(0, A), alt);
-        row("Ctrl+Up", 14, Qt::Key_Up, 12, ctrl);
         row("Alt+PageUp", 54, Qt::Key_PageUp, 49, alt);
         row("Shift+Tab", 9, Qt::Key_Backtab, 8, shift);
         row("Ctrl+Shift+Tab", 9, Qt::Key_Backtab, 8, ctrl | shift);
