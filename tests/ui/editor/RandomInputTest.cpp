@@ -99,14 +99,9 @@ class RandomInputTest : public QObject
 
     static const QStringList &keyNames()
     {
-        static const QStringList names = {
-            u"Tab"_s,    u"Backtab"_s,   u"Left"_s,   u"Right"_s,    u"Up"_s,     u"Down"_s,
-            u"Home"_s,   u"End"_s,       u"PageUp"_s, u"PageDown"_s, u"Return"_s, u"Enter"_s,
-            u"Escape"_s, u"Backspace"_s, u"Delete"_s, u"F1"_s,       u"F2"_s,     u"F3"_s,
-            u"F4"_s,     u"F5"_s,        u"F6"_s,     u"F7"_s,       u"F8"_s,     u"F9"_s,
-            u"F10"_s,    u"F11"_s,       u"F12"_s,    u"Z"_s,        u"A"_s,      u"V"_s,
-            u"X"_s,
-        };
+        static const QStringList names =
+            u"Tab Backtab Left Right Up Down Home End PageUp PageDown Return Enter Escape "
+            u"Backspace Delete F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 Z A V X"_s.split(u' ');
         return names;
     }
 
@@ -202,18 +197,16 @@ class RandomInputTest : public QObject
             if (!box.contains(text->geometry()))
                 return u"text control off the box of slot %1"_s.arg(slot);
             if (text->text() != record.slot(slot))
-                return u"text control shows '%1', slot %2 holds '%3'"_s.arg(text->text())
-                    .arg(slot)
-                    .arg(record.slot(slot));
+                return u"text control shows '%1', slot %2 holds '%3'"_s.arg(
+                    text->text(), QString::number(slot), record.slot(slot));
         }
         if (!list->isHidden()) {
             if (EditRules::controlFor(slot) != EditRules::Control::List)
                 return u"list control shown on slot %1"_s.arg(slot);
             if (list->geometry() != box) return u"list control off the box of slot %1"_s.arg(slot);
             if (!isEngine(slot) && list->currentText() != record.slot(slot))
-                return u"list control shows '%1', slot %2 holds '%3'"_s.arg(list->currentText())
-                    .arg(slot)
-                    .arg(record.slot(slot));
+                return u"list control shows '%1', slot %2 holds '%3'"_s.arg(
+                    list->currentText(), QString::number(slot), record.slot(slot));
         }
         if (slot != DateSlot && text->isHidden() && list->isHidden())
             return u"no control on slot %1"_s.arg(slot);
