@@ -43,6 +43,8 @@ private slots:
             QCOMPARE(deferred.actualSize(size), own.actualSize(size));
             QCOMPARE(deferred.pixmap(size, 2.0).toImage(), own.pixmap(size, 2.0).toImage());
         }
+        QCOMPARE(style.standardIcon(QStyle::SP_DirIcon).pixmap(16).toImage(),
+                 style.baseStyle()->standardIcon(QStyle::SP_DirIcon).pixmap(16).toImage());
 
         QWidget window;
         window.setStyle(&style);
