@@ -7,7 +7,12 @@
 #include "ui/Session.h"
 #include "ui/print/PrinterChoice.h"
 
+#include <QApplication>
+#include <QListWidget>
+#include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 struct SessionFolder : TempDataFolder {
     FakePrompts prompts;
@@ -31,4 +36,29 @@ inline void typeCharacters(QWidget *widget, const QString &text)
 {
     for (char32_t c : text.toUcs4())
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&c, 1), {});
+}
+
+// Shows a window and brings it to the front, as the driver does coming back from another program.
+inline bool bringToFront(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Acts on the next modal window of that class once its event loop runs.
+template <class Window> void onNextModal(std::function<void(Window *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *w = qobject_cast<Window *>(QApplication::activeModalWidget());
+        QVERIFY(w);
+        act(w);
+    });
+}
+
+// Clicks a list's item, as the driver does with the mouse.
+inline void clickItem(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
 }

@@ -43,6 +43,7 @@ struct Run : SessionFolder {
         if (loaded) ChargeParaImp(layout(), dataFolder());
     }
     PrintLayout &layout() { return state.printLayout; }
+
     PrintLayout saved() const
     {
         PrintLayout layout;
@@ -50,16 +51,6 @@ struct Run : SessionFolder {
         return layout;
     }
 };
-
-// Acts on the next modal window once its event loop runs.
-template <class Window> void onNextModal(std::function<void(Window *)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *w = qobject_cast<Window *>(QApplication::activeModalWidget());
-        QVERIFY(w);
-        act(w);
-    });
-}
 
 void retype(QLineEdit *box, const QString &text)
 {
@@ -161,8 +152,7 @@ private slots:
             QCOMPARE(w.yControl()->box()->text(), u"5"_s);
             // The keys start in the X box and go through the window as it reads; on the Y
             // slider, Up moves the handle up, towards the top of the form.
-            QApplication::setActiveWindow(&w);
-            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QVERIFY(bringToFront(w));
             QCOMPARE(w.focusWidget(), w.xControl()->box());
             for (QWidget *next : QList<QWidget *>{w.xControl()->slider(), w.yControl()->box(),
                                                   w.yControl()->slider()}) {
@@ -438,9 +428,7 @@ private slots:
         };
         for (const auto &[side, steps] : runs) {
             frmReglageCadres chooser(r.session, side);
-            chooser.show();
-            QApplication::setActiveWindow(&chooser);
-            QVERIFY(QTest::qWaitForWindowActive(&chooser));
+            QVERIFY(bringToFront(chooser));
             for (const auto &[from, to] : steps) {
                 chooser.frameButton(from)->setFocus();
                 QTest::keyClick(chooser.frameButton(from), Qt::Key_Tab);

@@ -67,12 +67,10 @@ private slots:
                               "D?\r\n"));
 
         QListWidget *list = window.list();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
+        clickItem(list, 1);
         QCOMPARE(window.itemBox()->text(), "CREIL");
         // The keys move the choice with the highlight.
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(bringToFront(window));
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(window.itemBox()->text(), "AMIEN");
@@ -156,9 +154,7 @@ private slots:
     {
         EditorWindow editor(state(), EditorLayout::Editor1024);
         wireFolderWindows(editor, m_data->session);
-        editor.show();
-        QApplication::setActiveWindow(&editor);
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QVERIFY(bringToFront(editor));
         BulletinEditing &editing = *editor.editing();
         auto typeAndLeave = [&](int slot, const QString &text) {
             editing.setCurrentSlot(slot);
@@ -198,8 +194,7 @@ private slots:
 
         // The item learnt stays in its own box: the box the driver goes on to starts empty,
         // whether its drop-down was ever opened or not.
-        QApplication::setActiveWindow(&editor); // back from the options window
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QVERIFY(bringToFront(editor)); // back from the options window
         editing.setCurrentSlot(9); // Lieu PS, then Heure PS
         editor.listControl()->showPopup();
         editor.listControl()->hidePopup();
@@ -223,9 +218,7 @@ private slots:
     {
         m_data->write("Config.ini", "[Options]\r\nEnaut=0\r\nNbvhe=2\r\n");
         frmOption window(m_data->session);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(bringToFront(window));
         QLineEdit *vehicles = window.text(ConfigKeys::Nbvhe);
         QVERIFY(vehicles->isHidden());
         window.check(ConfigKeys::Enaut)->setChecked(true);
@@ -272,9 +265,7 @@ private slots:
 
         // Enter confirms from any box, the vehicle count checked first.
         frmOption again(m_data->session);
-        again.show();
-        QApplication::setActiveWindow(&again);
-        QVERIFY(QTest::qWaitForWindowActive(&again));
+        QVERIFY(bringToFront(again));
         QLineEdit *count = again.text(ConfigKeys::Nbvhe);
         count->setFocus();
         count->clear();

@@ -235,9 +235,7 @@ private slots:
         run.printer.choosePdfFile(plain);
         auto preview = run.open(PrintSide::Recto);
         const auto inDialog = [&plain](bool confirm) {
-            QTimer::singleShot(0, [&plain, confirm] {
-                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
+            onNextModal<QPrintDialog>([&plain, confirm](QPrintDialog *dialog) {
                 auto *printers = dialog->findChild<QComboBox *>(u"printers"_s);
                 printers->setCurrentIndex(printers->count() - 1); // the PDF file
                 dialog->findChild<QLineEdit *>(u"filename"_s)->setText(plain);
@@ -287,8 +285,7 @@ private slots:
 
         // Escape leaves the preview as its last button does.
         auto recto = run.open(PrintSide::Recto);
-        QApplication::setActiveWindow(recto.get());
-        QVERIFY(QTest::qWaitForWindowActive(recto.get()));
+        QVERIFY(bringToFront(*recto.get()));
         // An open drop-down takes its Escape for itself.
         recto->zoomChoice()->showPopup();
         QTRY_VERIFY(QApplication::activePopupWidget());

@@ -120,9 +120,7 @@ private slots:
         // Runs `act` on the dialog once it is open; Yes to Qt's own question, if it comes.
         using Act = std::function<void(QPrintDialog *, QComboBox *, QLineEdit *)>;
         const auto inDialog = [](Act act) {
-            QTimer::singleShot(0, [act] {
-                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
+            onNextModal<QPrintDialog>([act](QPrintDialog *dialog) {
                 QTimer::singleShot(0, [] {
                     if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
                         box->button(QMessageBox::Yes)->click();
@@ -174,9 +172,7 @@ private slots:
     {
         Folder f;
         QStringList shown;
-        QTimer::singleShot(0, [&shown] {
-            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        onNextModal<QPrintDialog>([&shown](QPrintDialog *dialog) {
             for (QPushButton *button : dialog->findChildren<QPushButton *>())
                 if (button->text().contains(u"Options")) button->click(); // the lower half
             for (const char *name : {"gbPrintRange", "pagesLineEdit", "pageSetCombo"})
@@ -268,9 +264,7 @@ private slots:
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 18));
         QSize shown, needed;
         int sizeLines = 0;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
-            if (!dialog) return;
+        onNextModal<QFontDialog>([&](QFontDialog *dialog) {
             shown = dialog->size();
             // As far as the screen allows, its frame and title bar beside.
             needed = dialog->sizeHint().boundedTo(dialog->screen()->availableGeometry().size() -
