@@ -56,13 +56,6 @@ class FolderWindowsTest : public QObject
         m_data->prompts.onShown = nullptr;
         return listed;
     }
-    // Brings a window to the front, as the driver does coming back from another program.
-    static bool activate(QWidget &window)
-    {
-        window.show();
-        window.activateWindow();
-        return QTest::qWaitForWindowActive(&window);
-    }
     // Everything below the home folder, to see that a command wrote nothing.
     QStringList tree() const
     {
@@ -125,12 +118,7 @@ private slots:
             window->show();
             const QRect room = window->screen()->availableGeometry();
             QVERIFY2(window->width() + 16 <= room.width() && window->height() + 40 <= room.height(),
-                     qPrintable(QStringLiteral("%1: %2x%3 in %4x%5")
-                                    .arg(window->windowTitle())
-                                    .arg(window->width())
-                                    .arg(window->height())
-                                    .arg(room.width())
-                                    .arg(room.height())));
+                     qPrintable(window->windowTitle()));
             for (const QPushButton *button : window->findChildren<QPushButton *>())
                 QVERIFY(window->rect().contains(button->geometry()));
         }
@@ -146,8 +134,7 @@ private slots:
         QListWidget *files = window.source()->fileList();
         QCOMPARE(files->count(), 3); // 1.txt 2.txt 3.txt, not notes.doc
 
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(files->item(0)).center());
+        clickItem(files, 0);
         QTest::keyClick(files, Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(window.selectionCount()->text(), "2");
         QTest::mouseClick(window.button(frmGestionFichier::Button::SelectAll), Qt::LeftButton);
@@ -208,17 +195,17 @@ private slots:
     {
         frmGestionFichier window(m_data->session);
         QWidget elsewhere;
-        QVERIFY(activate(window));
+        QVERIFY(bringToFront(window));
         open(window.source(), "R1");
         open(window.target(), "R2");
         QListWidget *files = window.source()->fileList();
         files->item(0)->setSelected(true);
         files->item(2)->setSelected(true);
-        QVERIFY(activate(elsewhere));
+        QVERIFY(bringToFront(elsewhere));
         QVERIFY(QFile::remove(home("R1/1.txt")));
         TextFile::writeLines(home("R1/4.txt"), {"4"});
         TextFile::writeLines(home("R2/5.txt"), {"5"});
-        QVERIFY(activate(window));
+        QVERIFY(bringToFront(window));
         QCOMPARE(files->count(), 3);
         QCOMPARE(files->item(2)->text(), "4.txt");
         QCOMPARE(window.source()->selectedFiles(), QStringList{"3.txt"});
@@ -298,8 +285,7 @@ private slots:
         QCOMPARE(list.list()->count(), 2);
         QCOMPARE(m_data->read("ListeDossier.txt"),
                  (home("R1/") + "\r\n" + current + "\r\n").toLatin1());
-        QTest::mouseClick(list.list()->viewport(), Qt::LeftButton, {},
-                          list.list()->visualItemRect(list.list()->item(1)).center());
+        clickItem(list.list(), 1);
         QTest::mouseClick(list.button(frmGestListe::Button::Remove), Qt::LeftButton);
         QCOMPARE(list.list()->count(), 1);
         QCOMPARE(view.calls, (QStringList{"roster:", "reload"}));
@@ -318,10 +304,10 @@ private slots:
 
         // A folder made in another program shows once the driver comes back to the window.
         QWidget elsewhere;
-        QVERIFY(activate(folders));
+        QVERIFY(bringToFront(folders));
         QVERIFY(QDir(home()).mkdir("R9"));
-        QVERIFY(activate(elsewhere));
-        QVERIFY(activate(folders));
+        QVERIFY(bringToFront(elsewhere));
+        QVERIFY(bringToFront(folders));
         for (FolderPane *pane : {folders.source(), folders.target()})
             QCOMPARE(pane->folderList()->findItems("R9", Qt::MatchExactly).size(), 1);
     }
@@ -340,23 +326,6 @@ private slots:
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QVERIFY(list.list()->sizeHintForColumn(0) <= list.list()->viewport()->width());
-    }
-
-    // The highlighted folder and the path label follow the pane's current folder.
-    void paneShowsItsCurrentFolder()
-    {
-        FakeView view;
-        frmGestionDossier folders(m_data->session, view);
-        FolderPane *pane = folders.source();
-        QCOMPARE(pane->folderList()->currentRow(), 0); // the drive root, above R1 and R2
-        open(pane, "R1");
-        QCOMPARE(pane->folder(), home("R1"));
-        QCOMPARE(pane->folderList()->currentItem()->text(), "R1");
-        QCOMPARE(pane->pathLabel()->text(), home("R1"));
-        QCOMPARE(folders.target()->pathLabel()->text(), home()); // the other pane stays put
-        openRoot(pane);
-        QCOMPARE(pane->folderList()->currentRow(), 0);
-        QCOMPARE(pane->pathLabel()->text(), home());
     }
 
     void driveThatCannotBeReadIsIgnored_data()
@@ -394,6 +363,15 @@ private slots:
         const QStringList r1 = QDir(home("R1")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         FakeView view;
         frmGestionDossier folders(m_data->session, view);
+        // The highlighted folder and the path label follow the pane's current folder.
+        QCOMPARE(folders.source()->folderList()->currentRow(), 0); // the drive root, above R1
+        open(folders.source(), "R1");
+        QCOMPARE(folders.source()->folderList()->currentItem()->text(), "R1");
+        QCOMPARE(folders.source()->pathLabel()->text(), home("R1"));
+        QCOMPARE(folders.target()->pathLabel()->text(), home()); // the other pane stays put
+        openRoot(folders.source());
+        QCOMPARE(folders.source()->folderList()->currentRow(), 0);
+        QCOMPARE(folders.source()->pathLabel()->text(), home());
         open(folders.source(), "R1");
         open(folders.target(), "R3");
 
