@@ -31,11 +31,13 @@ struct Run : SessionFolder {
     ~Run() { delete editor; }
     void open()
     {
+        make();
+        QVERIFY(bringToFront(*editor));
+    }
+    void make()
+    {
         editor = new frmVerso(session, EditorLayout::Editor1024);
         editor->setAttribute(Qt::WA_DeleteOnClose, false);
-        editor->show();
-        QApplication::setActiveWindow(editor);
-        QVERIFY(QTest::qWaitForWindowActive(editor));
     }
     QWidget *box(T text, int index = 0) { return editor->textBox({text, index}); }
     QLineEdit *line(T text, int index = 0) { return qobject_cast<QLineEdit *>(box(text, index)); }
@@ -75,26 +77,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.screen(), laptop);
 
+        // Opened on the laptop, and placed there by the program.
+        const auto onTheLaptop = [&](QWidget *w) {
+            return w && w->isVisible() && w->screen() == laptop &&
+                   room.contains(w->geometry().center()) && w->testAttribute(Qt::WA_Moved);
+        };
         window.action(EditorCommand::PreviewRecto)->trigger();
-        auto *preview = window.findChild<frmPreview *>();
-        QVERIFY(preview && preview->isVisible());
-        QCOMPARE(preview->screen(), laptop);
-        QVERIFY(room.contains(preview->geometry().center())); // maximized
-        QVERIFY(preview->testAttribute(Qt::WA_Moved));
-        preview->close();
+        QVERIFY(onTheLaptop(window.findChild<frmPreview *>()));
+        window.findChild<frmPreview *>()->close();
 
         window.action(EditorCommand::Verso)->trigger();
         auto *verso = window.findChild<frmVerso *>();
-        QVERIFY(verso && verso->isVisible());
-        QCOMPARE(verso->screen(), laptop);
+        QVERIFY(onTheLaptop(verso));
         QVERIFY(room.contains(verso->geometry()));
-        QVERIFY(verso->testAttribute(Qt::WA_Moved));
         verso->button(frmVerso::Button::Preview)->click();
-        auto *versoPreview = verso->findChild<frmPreview *>();
-        QVERIFY(versoPreview && versoPreview->isVisible());
-        QCOMPARE(versoPreview->screen(), laptop);
-        QVERIFY(versoPreview->testAttribute(Qt::WA_Moved));
-        versoPreview->close();
+        QVERIFY(onTheLaptop(verso->findChild<frmPreview *>()));
+        verso->findChild<frmPreview *>()->close();
         verso->close();
     }
 
@@ -387,8 +385,7 @@ private slots:
     void largerThanTheScreenFillsIt()
     {
         Run run;
-        run.editor = new frmVerso(run.session, EditorLayout::Editor1024);
-        run.editor->setAttribute(Qt::WA_DeleteOnClose, false);
+        run.make();
         const QRect room = run.editor->screen()->availableGeometry();
         auto *view = run.editor->findChild<QScrollArea *>();
         QVERIFY(view->widget()->width() > room.width());
@@ -403,8 +400,7 @@ private slots:
         // the one farthest right and down, out of the view at first.
         run.editor->showNormal();
         run.editor->resize(400, 300);
-        QApplication::setActiveWindow(run.editor);
-        QVERIFY(QTest::qWaitForWindowActive(run.editor));
+        QVERIFY(bringToFront(*run.editor));
         QTRY_VERIFY(view->viewport()->height() < view->widget()->height());
         QLineEdit *farthest = nullptr;
         for (QLineEdit *box : view->widget()->findChildren<QLineEdit *>())
@@ -526,9 +522,7 @@ private slots:
         const QString before = run.box(T::I, 0)->font().family();
         const QString chosen = before == u"DejaVu Serif" ? u"DejaVu Sans"_s : u"DejaVu Serif"_s;
         auto choose = [&](const QString &family, bool accept) {
-            QTimer::singleShot(0, [&run, family, accept] {
-                auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
+            onNextModal<QFontDialog>([family, accept](QFontDialog *dialog) {
                 dialog->setCurrentFont(QFont(family, 8));
                 accept ? dialog->accept() : dialog->reject();
             });
