@@ -22,12 +22,6 @@ class AutomatismeWindowTest : public QObject
     std::unique_ptr<SessionFolder> m_data;
 
     BulletinRecord &record() { return m_data->state.record; }
-    static void activate(QWidget *w)
-    {
-        w->show();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
 
 private slots:
     void init()
@@ -53,7 +47,7 @@ private slots:
     {
         EditorWindow editor(m_data->state, EditorLayout::Editor1024);
         wireAutomatismes(editor, m_data->session);
-        activate(&editor);
+        QVERIFY(bringToFront(editor));
         BulletinEditing &editing = *editor.editing();
         editing.setCurrentSlot(FirstTrainNumberSlot);
         QTest::keyClicks(editor.textControl(), u"14"_s);
@@ -98,7 +92,7 @@ private slots:
         QVERIFY(QDir().mkdir(m_data->dataFile("Automatisme.ini")));
         EditorWindow editor(m_data->state, EditorLayout::Editor1024);
         wireAutomatismes(editor, m_data->session);
-        activate(&editor);
+        QVERIFY(bringToFront(editor));
         editor.editing()->setCurrentSlot(FirstTrainNumberSlot);
         QTest::keyClicks(editor.textControl(), u"142"_s);
         QTRY_COMPARE(m_data->prompts.calls.size(), 1);
@@ -117,17 +111,16 @@ private slots:
     {
         frmAutomatisme window(m_data->session);
         QWidget elsewhere;
-        activate(&window);
+        QVERIFY(bringToFront(window));
         QListWidget *list = window.list();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
+        clickItem(list, 1);
         window.box(1)->setText(u"LILLE"_s);
-        activate(&elsewhere);
+        QVERIFY(bringToFront(elsewhere));
         m_data->writeLines("Automatisme.ini",
                            AutomatismeFile::counter(2) +
                                AutomatismeFile::section("142", {{"A", "AMIEN"}}) +
                                AutomatismeFile::section("16", {{"A", "ARRAS"}}));
-        activate(&window);
+        QVERIFY(bringToFront(window));
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(1)->text(), u"16"_s);
         QCOMPARE(list->selectedItems().value(0)->text(), u"142"_s);
@@ -139,7 +132,7 @@ private slots:
         const QByteArray before = m_data->read("Automatisme.ini");
         QWidget parent;
         frmAutomatisme window(m_data->session, &parent);
-        activate(&window);
+        QVERIFY(bringToFront(window));
         QLineEdit *number = window.numberBox();
         QCOMPARE(number->palette().color(QPalette::Base), PaperColours::focusGround());
 
@@ -165,15 +158,13 @@ private slots:
 
         // A click on an item loads it; deleting it leaves the others as they were.
         QListWidget *list = window.list();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(0)).center());
+        clickItem(list, 0);
         QCOMPARE(window.box(1)->text(), u"CREIL"_s);
         // Each box shows the start of its text, whatever its length.
         QCOMPARE(window.box(1)->cursorPosition(), 0);
         // Clicked again, the item shown brings back what is stored over the boxes changed since.
         window.box(1)->setText(u"LILLE"_s);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(0)).center());
+        clickItem(list, 0);
         QCOMPARE(window.box(1)->text(), u"CREIL"_s);
         QVERIFY(number->hasFocus());
         // The keys load the item highlighted, the keyboard staying on the list; the item
@@ -212,7 +203,7 @@ private slots:
     void saveNewThenAgainThenDelete()
     {
         frmAutomatisme window(m_data->session);
-        activate(&window);
+        QVERIFY(bringToFront(window));
         QListWidget *list = window.list();
         QTest::keyClicks(window.numberBox(), u" 15"_s);
         QTest::keyClick(window.numberBox(), Qt::Key_Return);
