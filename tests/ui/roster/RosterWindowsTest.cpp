@@ -157,32 +157,27 @@ private slots:
     // comes back to it; the file already picked stays picked.
     void fileListFollowsTheDiskOnReturn()
     {
-        const auto activate = [](QWidget &window) {
-            window.show();
-            window.activateWindow();
-            return QTest::qWaitForWindowActive(&window);
-        };
         frmChoixFichier window(dataFolder(), m_prompts);
         QWidget elsewhere;
-        QVERIFY(activate(window));
+        QVERIFY(bringToFront(window));
         window.openFolder(rosters());
         m_prompts.inputs.push_back(u"2"_s);
         window.pickFile(u"roulement.txt"_s);
         QVERIFY(window.conversion().hasFile());
 
-        QVERIFY(activate(elsewhere));
+        QVERIFY(bringToFront(elsewhere));
         QVERIFY(writeBytes(rosters() + u"autre.txt"_s, "Rien\r\n"));
         QVERIFY(QDir().mkpath(rosters() + u"2027"_s));
-        QVERIFY(activate(window));
+        QVERIFY(bringToFront(window));
         QCOMPARE(items(window.files()),
                  (QStringList{u"autre.txt"_s, u"notes.txt"_s, u"roulement.txt"_s}));
         QVERIFY(items(window.folders()).contains(u"2027"_s));
         QVERIFY(window.conversion().hasFile());
         QCOMPARE(window.choice()->text(), QDir::toNativeSeparators(rosters() + u"roulement.txt"_s));
 
-        QVERIFY(activate(elsewhere));
+        QVERIFY(bringToFront(elsewhere));
         QVERIFY(QDir(home()).rename(u"Roulements"_s, u"Roulements 2026"_s));
-        QVERIFY(activate(window));
+        QVERIFY(bringToFront(window));
         QCOMPARE(window.folder(), home());
         QVERIFY(items(window.folders()).contains(u"Roulements 2026"_s));
         QVERIFY(!window.conversion().hasFile());
