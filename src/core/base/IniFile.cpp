@@ -17,6 +17,18 @@ QByteArrayView trimmed(QByteArrayView v)
     return v.sliced(b, e - b);
 }
 
+// A name looked up or written loses what the reading drops around a name in the file (blanks
+// and tabs), and only that: a name ending in a no-break space or a form feed stays as typed.
+QStringView trimmed(QStringView name)
+{
+    qsizetype b = 0, e = name.size();
+    while (b < e && (name[b] == u' ' || name[b] == u'\t'))
+        ++b;
+    while (e > b && (name[e - 1] == u' ' || name[e - 1] == u'\t'))
+        --e;
+    return name.sliced(b, e - b);
+}
+
 // The name of "[name]" (trimmed), or a null view when the line is not a section header.
 QByteArrayView sectionName(QByteArrayView line)
 {
@@ -37,7 +49,7 @@ QString folded(QByteArrayView bytes)
 bool sameName(QByteArrayView bytes, QStringView name)
 {
     return QStringView(Cp1252::decode(bytes.data(), bytes.size()))
-               .compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+               .compare(trimmed(name), Qt::CaseInsensitive) == 0;
 }
 
 QByteArray cleanValue(QStringView value)
@@ -116,7 +128,7 @@ QByteArrayView IniFile::text(const Line &line) const
 
 int IniFile::findSection(QStringView section) const
 {
-    return m_firstSection.value(section.trimmed().toString().toCaseFolded(), -1);
+    return m_firstSection.value(trimmed(section).toString().toCaseFolded(), -1);
 }
 
 int IniFile::sectionEnd(int sectionIndex) const
@@ -224,8 +236,7 @@ void IniFile::eraseLines(int from, int count)
 
 bool IniFile::validName(QStringView name)
 {
-    if (name.trimmed().isEmpty())
-        return false;
+    if (trimmed(name).isEmpty()) return false;
     for (const QChar c : name)
         if (c == u'[' || c == u']' || c == u'=' || c == u'\r' || c == u'\n' || c == u'\0')
             return false;
@@ -253,14 +264,14 @@ bool IniFile::setValue(QStringView section, QStringView key, QStringView value)
         int at = sectionEnd(s);
         while (at - 1 > m_sections[s].header && trimmed(text(m_lines[at - 1])).isEmpty())
             --at;
-        insertLine(at, makeLine(Cp1252::encode(key.trimmed()) + '=' + cleanValue(value)));
+        insertLine(at, makeLine(Cp1252::encode(trimmed(key)) + '=' + cleanValue(value)));
         return true;
     }
     const int at = int(m_lines.size());
-    insertLine(at, makeLine('[' + Cp1252::encode(section.trimmed()) + ']'));
-    m_sections.push_back(Section{section.trimmed().toString().toCaseFolded(), at});
+    insertLine(at, makeLine('[' + Cp1252::encode(trimmed(section)) + ']'));
+    m_sections.push_back(Section{trimmed(section).toString().toCaseFolded(), at});
     m_firstSection.insert(m_sections.back().folded, int(m_sections.size()) - 1);
-    insertLine(at + 1, makeLine(Cp1252::encode(key.trimmed()) + '=' + cleanValue(value)));
+    insertLine(at + 1, makeLine(Cp1252::encode(trimmed(key)) + '=' + cleanValue(value)));
     return true;
 }
 

@@ -30,6 +30,13 @@ private slots:
         QCOMPARE(ini.value(u"S", u"e"), QString()); // a pair of quotes with nothing inside
         QCOMPARE(ini.value(u"S", u"f"), QString());
         QCOMPARE(ini.value(u"Absent", u"k"), QString());
+        // Only blanks and tabs surround a name: one ending in other white space (a no-break
+        // space typed with AltGr, a form feed) is found as listed, and only so.
+        ini.parse("[T\f]\r\nk\xA0=1\r\n");
+        QCOMPARE(ini.value(u" T\f\t", u"k\u00A0"), u"1"_s);
+        QCOMPARE(ini.value(u"T", u"k"), QString());
+        QVERIFY(ini.setValue(u"T\f", u"k\u00A0", u"2") && ini.setValue(u"12\u00A0", u"a", u"3"));
+        QCOMPARE(ini.toBytes(), "[T\f]\r\nk\xA0=2\r\n[12\xA0]\r\na=3\r\n");
     }
 
     void writesKeepEveryOtherByte()
